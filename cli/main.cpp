@@ -1,0 +1,38 @@
+// quillet: the command-line companion. Each command group lives in a file of
+// its own (*_commands.cpp) and adds its entries to the table below.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+
+namespace tq::cli {
+namespace {
+
+const Command kCommands[] = {
+    // {"name", "one-line summary", RunFunction},
+};
+
+void PrintUsage(FILE* out) {
+  std::fprintf(out, "Usage: quillet <command> [options]\n\nCommands:\n");
+  for (const Command& c : kCommands) std::fprintf(out, "  %-12s %s\n", c.name, c.summary);
+  std::fprintf(out, "\n'quillet <command> --help' tells more about a command.\n");
+}
+
+}  // namespace
+}  // namespace tq::cli
+
+int main(int argc, char** argv) {
+  using namespace tq::cli;
+  if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") || !std::strcmp(argv[1], "help")) {
+    PrintUsage(argc < 2 ? stderr : stdout);
+    return argc < 2 ? kExitUsage : kExitOk;
+  }
+  std::vector<std::string> args(argv + 2, argv + argc);
+  for (const Command& c : kCommands)
+    if (argv[1] == std::string(c.name)) return c.run(args);
+  std::fprintf(stderr, "quillet: unknown command '%s'\n", argv[1]);
+  PrintUsage(stderr);
+  return kExitUsage;
+}

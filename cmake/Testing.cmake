@@ -1,0 +1,33 @@
+# GoogleTest for both builds: the system library natively, Debian's sources
+# compiled with the cross compiler for Windows.
+if(TQ_FUZZ)
+  function(tq_add_test name)
+  endfunction()
+  return()
+endif()
+
+if(WIN32)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  set(TQ_GTEST_LIBS gtest gtest_main)
+else()
+  find_package(GTest REQUIRED)
+  set(TQ_GTEST_LIBS GTest::gtest GTest::gtest_main)
+endif()
+include(GoogleTest)
+
+# tq_add_test(<name> SOURCES a_test.cpp ... LIBS lib ... [LABELS l ...])
+# One test program; every TEST in it becomes a CTest test.
+function(tq_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} ${TQ_GTEST_LIBS})
+  target_compile_definitions(${name} PRIVATE TQ_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
+  set(props "")
+  if(T_LABELS)
+    set(props PROPERTIES LABELS "${T_LABELS}")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 ${props})
+endfunction()

@@ -1,0 +1,96 @@
+// Env: the one boundary between the portable code and the operating system's
+// file system. A Win32 implementation, a POSIX one (which also keeps the
+// Windows share-mode rules, so tests see the same refusals), and wrappers for
+// fault injection in tests. Paths may use '\' or '/' as the separator.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/status.h"
+
+namespace tq::platform {
+
+enum class FileAccess { Read, ReadWrite };
+
+// What other openers of the same file are allowed while this one is open.
+enum class FileShare {
+  Exclusive,  // nobody else may open the file
+  Read,       // others may read, not write
+  ReadWrite,  // others may read and write
+};
+
+enum class FileCreate {
+  OpenExisting,  // fail when the file does not exist
+  CreateAlways,  // create, or truncate an existing file
+  OpenAlways,    // open, creating an empty file when missing
+};
+
+// An open file. Closed when destroyed.
+class File {
+ public:
+  virtual ~File() = default;
+  // Reads up to n bytes at offset; *got receives how many were read (fewer at
+  // end of file).
+  virtual Status ReadAt(int64_t offset, void* buf, size_t n, size_t* got) = 0;
+  // Writes all n bytes at offset or fails.
+  virtual Status WriteAt(int64_t offset, const void* buf, size_t n) = 0;
+  virtual Status Size(int64_t* size) = 0;
+  virtual Status Truncate(int64_t size) = 0;
+  virtual Status Flush() = 0;
+
+  // Reads exactly n bytes at offset; a short read is an error.
+  Status ReadExact(int64_t offset, void* buf, size_t n);
+};
+
+// The whole of a file, mapped read-only. Unmapped when destroyed.
+class MappedFile {
+ public:
+  virtual ~MappedFile() = default;
+  virtual const uint8_t* data() const = 0;
+  virtual size_t size() const = 0;
+};
+
+// A point in time as the file system reports it, in 100-ns units since
+// 1601-01-01 (Windows FILETIME). 0 means "no time".
+using FileTime = int64_t;
+
+class Env {
+ public:
+  virtual ~Env() = default;
+
+  // The operating system's file system. Lives for the whole process.
+  static Env& Default();
+
+  virtual Status OpenFile(const std::string& path, FileAccess access, FileShare share, FileCreate create,
+                          std::unique_ptr<File>* file) = 0;
+  // Opens path for reading (others may read) and maps all of it. An empty
+  // file cannot be mapped.
+  virtual Status MapFile(const std::string& path, std::unique_ptr<MappedFile>* mapped) = 0;
+
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool DirectoryExists(const std::string& path) = 0;
+  virtual Status DeleteFile(const std::string& path) = 0;
+  // Renames from to to; an existing to is replaced.
+  virtual Status RenameFile(const std::string& from, const std::string& to) = 0;
+  // Copies from to to; an existing to is replaced only when overwrite is set.
+  virtual Status CopyFile(const std::string& from, const std::string& to, bool overwrite) = 0;
+  // Creates the folder and every missing parent.
+  virtual Status CreateDirectories(const std::string& path) = 0;
+  virtual Status LastWriteTime(const std::string& path, FileTime* time) = 0;
+  // Names (without folder) of the files in folder whose names match pattern,
+  // where '*' matches any run of characters and '?' one character, compared
+  // without regard to ASCII letter case.
+  virtual Status ListFiles(const std::string& folder, const std::string& pattern,
+                           std::vector<std::string>* names) = 0;
+};
+
+// Reads a whole file into *contents (others may read and write meanwhile).
+Status ReadWholeFile(Env& env, const std::string& path, std::string* contents);
+// Creates or replaces path with contents.
+Status WriteWholeFile(Env& env, const std::string& path, const std::string& contents);
+
+}  // namespace tq::platform
