@@ -73,11 +73,11 @@ class Env {
 
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool DirectoryExists(const std::string& path) = 0;
-  virtual Status DeleteFile(const std::string& path) = 0;
+  virtual Status RemoveFile(const std::string& path) = 0;
   // Renames from to to; an existing to is replaced.
   virtual Status RenameFile(const std::string& from, const std::string& to) = 0;
   // Copies from to to; an existing to is replaced only when overwrite is set.
-  virtual Status CopyFile(const std::string& from, const std::string& to, bool overwrite) = 0;
+  virtual Status CopyFileTo(const std::string& from, const std::string& to, bool overwrite) = 0;
   // Creates the folder and every missing parent.
   virtual Status CreateDirectories(const std::string& path) = 0;
   virtual Status LastWriteTime(const std::string& path, FileTime* time) = 0;

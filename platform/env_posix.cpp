@@ -194,7 +194,7 @@ class PosixEnv final : public Env {
     return stat(NativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
   }
 
-  Status DeleteFile(const std::string& path) override {
+  Status RemoveFile(const std::string& path) override {
     if (unlink(NativePath(path).c_str()) != 0) return ErrnoStatus("Cannot delete", path);
     return Status::Ok();
   }
@@ -204,7 +204,7 @@ class PosixEnv final : public Env {
     return Status::Ok();
   }
 
-  Status CopyFile(const std::string& from, const std::string& to, bool overwrite) override {
+  Status CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override {
     if (!overwrite && FileExists(to)) return Status::Error("Cannot copy to " + to + ": the file exists", EEXIST);
     std::string contents;
     Status s = ReadWholeFile(*this, from, &contents);

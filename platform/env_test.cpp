@@ -122,8 +122,8 @@ TEST(Env, FileOperations) {
   EXPECT_TRUE(env.DirectoryExists(sub));
   std::string f1 = sub + "\\one.ADM", f2 = sub + "\\two.adm", f3 = sub + "\\three.adu";
   ASSERT_TRUE(WriteWholeFile(env, f1, "1"));
-  ASSERT_TRUE(env.CopyFile(f1, f2, false));
-  EXPECT_FALSE(env.CopyFile(f1, f2, false)) << "copy must not replace without leave";
+  ASSERT_TRUE(env.CopyFileTo(f1, f2, false));
+  EXPECT_FALSE(env.CopyFileTo(f1, f2, false)) << "copy must not replace without leave";
   ASSERT_TRUE(WriteWholeFile(env, f3, "3"));
   std::vector<std::string> names;
   ASSERT_TRUE(env.ListFiles(sub, "*.adm", &names));
@@ -136,9 +136,9 @@ TEST(Env, FileOperations) {
   FileTime t = 0;
   ASSERT_TRUE(env.LastWriteTime(f2, &t));
   EXPECT_GT(t, 116444736000000000LL) << "a FILETIME after 1970";
-  ASSERT_TRUE(env.DeleteFile(f2));
+  ASSERT_TRUE(env.RemoveFile(f2));
   EXPECT_FALSE(env.FileExists(f2));
-  EXPECT_FALSE(env.DeleteFile(f2));
+  EXPECT_FALSE(env.RemoveFile(f2));
   EXPECT_FALSE(env.LastWriteTime(f2, &t));
 }
 

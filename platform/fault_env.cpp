@@ -61,7 +61,7 @@ Status FaultEnv::MapFile(const std::string& path, std::unique_ptr<MappedFile>* m
   return base_.MapFile(path, mapped);
 }
 
-Status FaultEnv::CopyFile(const std::string& from, const std::string& to, bool overwrite) {
+Status FaultEnv::CopyFileTo(const std::string& from, const std::string& to, bool overwrite) {
   // Through our own files, so the injected faults apply to copies too.
   if (!overwrite && FileExists(to)) return Status::Error("Cannot copy to " + to + ": the file exists");
   std::string contents;

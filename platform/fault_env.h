@@ -30,9 +30,9 @@ class FaultEnv final : public Env {
   Status MapFile(const std::string& path, std::unique_ptr<MappedFile>* mapped) override;
   bool FileExists(const std::string& path) override { return base_.FileExists(path); }
   bool DirectoryExists(const std::string& path) override { return base_.DirectoryExists(path); }
-  Status DeleteFile(const std::string& path) override { return base_.DeleteFile(path); }
+  Status RemoveFile(const std::string& path) override { return base_.RemoveFile(path); }
   Status RenameFile(const std::string& from, const std::string& to) override { return base_.RenameFile(from, to); }
-  Status CopyFile(const std::string& from, const std::string& to, bool overwrite) override;
+  Status CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override;
   Status CreateDirectories(const std::string& path) override { return base_.CreateDirectories(path); }
   Status LastWriteTime(const std::string& path, FileTime* time) override { return base_.LastWriteTime(path, time); }
   Status ListFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>* names) override {
