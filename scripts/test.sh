@@ -35,7 +35,7 @@ build_tree() {
 run_ctest() {
   local dir=$1; shift
   local log=$LOGDIR/$(basename "$dir")-ctest.log
-  (cd "$dir" && ctest --output-on-failure --timeout 300 -j "$JOBS" "$@") 2>&1 | tee "$log" | grep -vE '^ *(Start|[0-9]+/[0-9]+ Test) .*Passed' || true
+  (cd "$dir" && ctest --output-on-failure --timeout 300 -j "$JOBS" "$@") 2>&1 | tee "$log" | grep -vE '^ *Start |^ *[0-9]+/[0-9]+ Test .*Passed' || true
   local line
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
   if [ -z "$line" ] && grep -q 'No tests were found' "$log"; then
