@@ -1,0 +1,65 @@
+#include "app/core/text_order.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace tq::app {
+namespace {
+
+// Each list is in strictly rising order; every pair in it is checked both ways.
+void ExpectRising(const std::vector<std::string>& texts) {
+  for (size_t i = 0; i < texts.size(); ++i)
+    for (size_t j = i + 1; j < texts.size(); ++j) {
+      EXPECT_LT(CompareWindowsText(texts[i], texts[j]), 0) << '"' << texts[i] << "\" < \"" << texts[j] << '"';
+      EXPECT_GT(CompareWindowsText(texts[j], texts[i]), 0) << '"' << texts[j] << "\" > \"" << texts[i] << '"';
+    }
+}
+
+TEST(TextOrderTest, LevelsInTurn) {
+  // Letter case only breaks ties, lower case first, position by position.
+  ExpectRising({"", "a", "A", "ab", "aB", "Ab", "AB", "b", "B"});
+  // Symbols before digits before letters; digits one by one, not as numbers.
+  ExpectRising({" ", "!", "#1", "$", "(a)", "+", "1", "10", "2", "a", "z"});
+  // Accents before case, compared from the left.
+  ExpectRising({"cote", "Cote", "cot\xe9", "c\xf4te", "c\xf4t\xe9", "dote"});
+  // Hyphens and apostrophes count only after everything else; a later one
+  // sorts first, and letter case outranks them.
+  ExpectRising({"coop", "coop-", "co-op", "-coop", "Coop", "coopa"});
+  ExpectRising({"its", "it's", "Its"});
+  // Reply texts with their hotkey suffixes.
+  ExpectRising(
+      {"Thanks", "Thanks (Ctrl+Alt+R)", "Thanks (Shift+Ctrl+T)", "Thanks!", "thanks.", "Thanks.", "Thanksgiving"});
+}
+
+TEST(TextOrderTest, TextsThatCompareEqual) {
+  const std::pair<std::string, std::string> equal[] = {
+      {"ae", "\xe6"},  // æ is a and e
+      {"AE", "\xc6"},  // Æ
+      {"ss", "\xdf"},  // ß
+      {"oe", "\x9c"},  // œ
+      {"ab",
+       "a\xad"
+       "b"},                               // the soft hyphen weighs nothing
+      {"abc", std::string("abc\0zz", 6)},  // the text ends at a zero byte
+      {"", std::string("\0a", 2)},
+  };
+  for (const auto& [a, b] : equal) {
+    EXPECT_EQ(CompareWindowsText(a, b), 0) << a;
+    EXPECT_EQ(WindowsTextSortKey(a), WindowsTextSortKey(b)) << a;
+  }
+}
+
+TEST(TextOrderTest, SortingRepliesByDisplayText) {
+  std::vector<std::string> names = {"support", "Sales", "\xc9lan", "2nd try", "sales", "Elan",
+                                    "e-mail",  "email", "Zebra",   "\xe6on",  "Adam"};
+  std::sort(names.begin(), names.end(), WindowsTextLess());
+  const std::vector<std::string> expected = {"2nd try", "Adam",  "\xe6on", "Elan",    "\xc9lan", "email",
+                                             "e-mail",  "sales", "Sales",  "support", "Zebra"};
+  EXPECT_EQ(names, expected);
+}
+
+}  // namespace
+}  // namespace tq::app
