@@ -1,0 +1,357 @@
+#include "spell/engine/main_dictionary.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/utf16.h"
+#include "spell/engine/ansi_text.h"
+#include "spell/engine/phonetic_map.h"
+
+namespace tq::spell {
+
+namespace {
+
+uint32_t Le32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
+         (static_cast<uint32_t>(p[3]) << 24);
+}
+
+// The longest header: a title of 255 units.
+constexpr size_t kMaxHeaderSize = adm::kTitleOffset + 1 + (adm::kMaxTitleUnits + 1) * 2 + 12 + 4 * adm::kNodeTableCount;
+
+}  // namespace
+
+struct TMainDictionary::Header {
+  std::string title;
+  uint32_t language = 0;
+  uint32_t wordCount = 0;
+  uint32_t nodeCount = 0;
+  std::array<uint32_t, adm::kNodeTableCount> tableSize{};
+  std::array<uint64_t, adm::kNodeTableCount + 1> tableFirst{};
+  std::array<uint64_t, adm::kNodeTableCount> tableOffset{};
+  uint64_t linkageSizeOffset = 0;
+};
+
+struct TMainDictionary::Node {
+  uint32_t word = 0;
+  const uint8_t* chain = nullptr;
+  uint32_t chainLength = 0;
+
+  uint8_t ch() const { return static_cast<uint8_t>(word & adm::kCharMask); }
+  bool wordEnd() const { return (word & adm::kWordEndBit) != 0; }
+};
+
+// The children of a node or of a first-character entry, read one by one.
+struct TMainDictionary::ChildList {
+  bool direct = false;  // one child whose number is single
+  uint32_t single = 0;
+  const uint8_t* p = nullptr;  // child numbers in the linkage area
+  const uint8_t* end = nullptr;
+  uint32_t remaining = 0;
+};
+
+TMainDictionary::TMainDictionary(platform::Env& env) : env_(env) {}
+
+TMainDictionary::~TMainDictionary() = default;
+
+bool TMainDictionary::ParseHeader(const uint8_t* data, size_t available, uint64_t fileSize, Header* h) const {
+  if (fileSize <= adm::kHeaderBlockSize || available <= adm::kTitleOffset) return false;
+  if (std::memcmp(data, adm::kSignature.data(), adm::kSignature.size()) != 0) return false;
+  const size_t units = data[adm::kTitleOffset];
+  const size_t titleBytes = (units + 1) * 2;
+  const size_t fields = adm::kTitleOffset + 1 + titleBytes;
+  const size_t headerSize = fields + 12 + 4 * adm::kNodeTableCount;
+  if (available < headerSize) return false;
+
+  std::u16string title;
+  for (size_t i = 0; i < units; ++i) {
+    const uint8_t* u = data + adm::kTitleOffset + 1 + 2 * i;
+    char16_t unit = static_cast<char16_t>(u[0] | (u[1] << 8));
+    if (unit == 0) break;
+    title += unit;
+  }
+  h->title = platform::Utf16ToCp1252(title);
+  h->language = Le32(data + fields);
+  h->wordCount = Le32(data + fields + 4);
+  h->nodeCount = Le32(data + fields + 8);
+  uint64_t offset = headerSize;  // P0
+  h->tableFirst[0] = 0;
+  for (int k = 0; k < adm::kNodeTableCount; ++k) {
+    h->tableSize[k] = Le32(data + fields + 12 + 4 * k);
+    h->tableOffset[k] = offset;
+    h->tableFirst[k + 1] = h->tableFirst[k] + h->tableSize[k];
+    offset += static_cast<uint64_t>(h->tableSize[k]) * static_cast<uint64_t>(adm::kMinNodeSize + k);
+  }
+  h->linkageSizeOffset = offset;
+  return true;
+}
+
+void TMainDictionary::TakeHeader(const Header& h) {
+  title_ = h.title;
+  language_ = h.language;
+  wordCount_ = h.wordCount;
+  nodeCount_ = h.nodeCount;
+  tableSize_ = h.tableSize;
+  tableFirst_ = h.tableFirst;
+  tableOffset_ = h.tableOffset;
+  linkageSizeOffset_ = h.linkageSizeOffset;
+}
+
+void TMainDictionary::WriteFilename(const std::string& path) {
+  std::unique_ptr<platform::File> file;
+  if (!env_.OpenFile(path, platform::FileAccess::Read, platform::FileShare::Read, platform::FileCreate::OpenExisting,
+                     &file))
+    return;
+  wordsFound_ = 0;
+  const bool wasLoaded = ReadLoaded();
+  WriteLoaded(false);
+  int64_t size = 0;
+  std::array<uint8_t, kMaxHeaderSize> buffer{};
+  size_t got = 0;
+  Header header;
+  if (!file->Size(&size) || !file->ReadAt(0, buffer.data(), buffer.size(), &got) ||
+      !ParseHeader(buffer.data(), got, static_cast<uint64_t>(size), &header))
+    return;
+  file.reset();
+  TakeHeader(header);
+  filename_ = path;
+  if (wasLoaded) WriteLoaded(true);
+}
+
+void TMainDictionary::WriteLoaded(bool loaded) {
+  if (!loaded) {
+    mapping_.reset();
+    linkage_ = nullptr;
+    linkageSize_ = 0;
+    return;
+  }
+  if (mapping_ || filename_.empty()) return;
+  std::unique_ptr<platform::MappedFile> mapped;
+  if (!env_.MapFile(filename_, &mapped)) return;
+  const uint8_t* data = mapped->data();
+  const uint64_t size = mapped->size();
+  // The file may have been replaced since it was selected: read its header
+  // again from what is mapped.
+  Header header;
+  if (!ParseHeader(data, static_cast<size_t>(std::min<uint64_t>(size, kMaxHeaderSize)), size, &header)) return;
+  const uint64_t e = header.linkageSizeOffset;
+  if (size <= e + 4) return;
+  const uint32_t linkageSize = Le32(data + e);
+  if (size < e + linkageSize + 4 + adm::kTrailerSize) return;
+  TakeHeader(header);
+  const uint8_t* trailer = data + e + 4 + linkageSize;
+  std::memcpy(firstChar_.data(), trailer, adm::kFirstCharTableSize);
+  std::memcpy(charSet_.data(), trailer + adm::kFirstCharTableSize, adm::kCharSetBlockSize);
+  linkage_ = data + e + 4;
+  linkageSize_ = linkageSize;
+  wideChildNumbers_ = nodeCount_ >= adm::kWideChildNumbersFrom;
+  mapping_ = std::move(mapped);
+}
+
+bool TMainDictionary::EnsureLoaded() {
+  if (!mapping_) WriteLoaded(true);
+  return mapping_ != nullptr;
+}
+
+bool TMainDictionary::NodeAt(uint32_t number, Node* node) const {
+  if (number >= tableFirst_[adm::kNodeTableCount]) return false;
+  int k = 0;
+  while (number >= tableFirst_[k + 1]) ++k;
+  const uint8_t* p =
+      mapping_->data() + tableOffset_[k] + (number - tableFirst_[k]) * static_cast<uint64_t>(adm::kMinNodeSize + k);
+  node->word = Le32(p);
+  node->chain = p + adm::kMinNodeSize;
+  node->chainLength = static_cast<uint32_t>(k);
+  return true;
+}
+
+bool TMainDictionary::ChildrenOf(const Node& node, ChildList* list) const {
+  const uint32_t count = (node.word >> adm::kCountShift) & adm::kCountMask;
+  const uint32_t link = (node.word >> adm::kLinkShift) & adm::kLinkMask;
+  *list = ChildList{};
+  if (count == 1) {
+    list->direct = true;
+    list->single = link;
+    list->remaining = 1;
+    return true;
+  }
+  if (count == 0 && link == adm::kLeafLink) return false;
+  if (link >= linkageSize_) return false;
+  list->end = linkage_ + linkageSize_;
+  if (count == 0) {
+    list->remaining = linkage_[link];
+    list->p = linkage_ + link + 1;
+  } else {
+    list->remaining = count;
+    list->p = linkage_ + link;
+  }
+  return list->remaining > 0;
+}
+
+bool TMainDictionary::FirstCharChildren(uint8_t ch, ChildList* list) const {
+  const uint8_t* entry = firstChar_.data() + ch * adm::kFirstCharEntrySize;
+  const uint32_t count = entry[1];
+  const uint32_t link = Le32(entry + 4);
+  *list = ChildList{};
+  if (count == 0) return false;
+  if (count == 1) {
+    list->direct = true;
+    list->single = link;
+    list->remaining = 1;
+    return true;
+  }
+  if (link >= linkageSize_) return false;
+  list->p = linkage_ + link;
+  list->end = linkage_ + linkageSize_;
+  list->remaining = count;
+  return true;
+}
+
+bool TMainDictionary::NextChild(ChildList& list, uint32_t* number) const {
+  if (list.remaining == 0) return false;
+  if (list.direct) {
+    *number = list.single;
+    list.remaining = 0;
+    return true;
+  }
+  const uint8_t* p = list.p;
+  const size_t left = static_cast<size_t>(list.end - p);
+  if (!wideChildNumbers_) {
+    if (left < 2) return false;
+    *number = p[0] | (static_cast<uint32_t>(p[1]) << 8);
+    list.p += 2;
+  } else if (left >= 1 && (p[0] & 0x80)) {
+    if (left < 2) return false;
+    *number = (static_cast<uint32_t>(p[0] & 0x7F) << 8) | p[1];
+    list.p += 2;
+  } else {
+    if (left < 3) return false;
+    *number = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
+    list.p += 3;
+  }
+  --list.remaining;
+  return true;
+}
+
+bool TMainDictionary::FindChild(ChildList list, uint8_t ch, Node* node) const {
+  uint32_t number = 0;
+  while (NextChild(list, &number)) {
+    if (!NodeAt(number, node)) return false;
+    if (node->ch() == ch) return true;
+  }
+  return false;
+}
+
+bool TMainDictionary::WordExists(std::string_view word) {
+  if (word.empty() || !EnsureLoaded()) return false;
+  const auto* w = reinterpret_cast<const uint8_t*>(word.data());
+  const size_t n = word.size();
+  if (n == 1) return firstChar_[w[0] * adm::kFirstCharEntrySize] != 0;
+  ChildList list;
+  if (!FirstCharChildren(w[0], &list)) return false;
+  size_t i = 1;
+  for (;;) {
+    Node node;
+    if (!FindChild(list, w[i], &node)) return false;
+    ++i;
+    if (i == n) return node.wordEnd();
+    for (uint32_t j = 0; j < node.chainLength; ++j, ++i)
+      if (i == n || w[i] != node.chain[j]) return false;
+    if (!ChildrenOf(node, &list) || i == n) return false;
+  }
+}
+
+template <class Visit>
+void TMainDictionary::Walk(std::string_view prefix, Visit& visit) {
+  const size_t m = prefix.size();
+  if (m == 0 || m >= adm::kCandidateBufferSize || !EnsureLoaded()) return;
+  const auto* p = reinterpret_cast<const uint8_t*>(prefix.data());
+  Node node;
+  ChildList list;
+  if (!NodeAt(0, &node) || !ChildrenOf(node, &list)) return;
+  std::memcpy(candidate_.data(), prefix.data(), m);
+  uint32_t last = 0;
+  size_t lastPos = 0;
+  size_t i = 0;
+  while (i < m) {
+    uint32_t number = 0;
+    bool found = false;
+    while (!found && NextChild(list, &number)) {
+      if (!NodeAt(number, &node)) return;
+      found = node.ch() == p[i];
+    }
+    if (!found) return;
+    last = number;
+    lastPos = i++;
+    for (uint32_t j = 0; j < node.chainLength; ++j, ++i) {
+      // A prefix may end on the node's own character, not inside its chain.
+      if (i == m) {
+        if (j == 0) break;
+        return;
+      }
+      if (p[i] != node.chain[j]) return;
+    }
+    if (!ChildrenOf(node, &list)) return;
+  }
+  // In a tree a walk meets each node at most once; more visits than nodes
+  // means the links of a damaged file run in a circle.
+  uint64_t budget = tableFirst_[adm::kNodeTableCount];
+  Enumerate(last, lastPos, visit, budget);
+}
+
+template <class Visit>
+bool TMainDictionary::Enumerate(uint32_t number, size_t pos, Visit& visit, uint64_t& budget) {
+  if (budget == 0) return false;
+  --budget;
+  Node node;
+  if (!NodeAt(number, &node) || pos + 1 >= adm::kCandidateBufferSize) return true;
+  candidate_[pos] = static_cast<char>(node.ch());
+  candidate_[pos + 1] = '\0';
+  if (node.wordEnd() && visit(std::string_view(candidate_.data(), pos + 1))) return true;
+  const size_t next = pos + 1 + node.chainLength;
+  if (next >= adm::kCandidateBufferSize) return true;
+  std::memcpy(candidate_.data() + pos + 1, node.chain, node.chainLength);
+  ChildList list;
+  if (!ChildrenOf(node, &list)) return true;
+  uint32_t child = 0;
+  while (NextChild(list, &child))
+    if (!Enumerate(child, next, visit, budget)) return false;
+  return true;
+}
+
+bool TMainDictionary::CandidateTest(std::string_view candidate) {
+  if (!suggestList_ || !suggestMap_) return false;
+  const std::string code = suggestMap_->GetMapping(candidate);
+  if (code != suggestCode_) return code.size() > suggestCode_.size();
+  std::vector<std::string>& list = *suggestList_;
+  if (list.size() > kMaxSuggestList) return true;
+  const bool held =
+      std::any_of(list.begin(), list.end(), [&](const std::string& s) { return AnsiSameText(s, candidate); });
+  if (!held) list.emplace_back(candidate);
+  return false;
+}
+
+void TMainDictionary::PerformPrefixWords(std::string_view prefix) {
+  auto visit = [this](std::string_view candidate) { return CandidateTest(candidate); };
+  Walk(prefix, visit);
+}
+
+void TMainDictionary::EnumeratePrefixWords(std::string_view prefix,
+                                           const std::function<bool(std::string_view)>& visitor) {
+  auto visit = [&visitor](std::string_view candidate) { return visitor(candidate); };
+  Walk(prefix, visit);
+}
+
+void TMainDictionary::Suggest(std::string_view word, const TPhoneticsMap& map, std::vector<std::string>& list) {
+  suggestWord_.assign(word);
+  suggestCode_ = map.GetMapping(word);
+  if (suggestCode_.size() < 2) return;
+  const size_t depth = static_cast<size_t>(std::max(map.ReadStartDepth(), 0));
+  suggestList_ = &list;
+  suggestMap_ = &map;
+  PerformPrefixWords(word.substr(0, std::min(depth, word.size())));
+  suggestList_ = nullptr;
+  suggestMap_ = nullptr;
+}
+
+}  // namespace tq::spell
