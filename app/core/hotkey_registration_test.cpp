@@ -1,0 +1,73 @@
+#include "app/core/hotkey_registration.h"
+
+#include <gtest/gtest.h>
+
+#include "app/core/hotkey_value.h"
+#include "app/core/test_hotkeys.h"
+
+namespace tq::app {
+namespace {
+
+using Registration = testing::FakeHotKeys::Registration;
+
+TEST(HotKeyRegistrationTest, SplitsValuesIntoWhatRegisterHotKeyTakes) {
+  const std::pair<uint32_t, HotKeyRegistrationKeys> cases[] = {
+      {0x6052, {kModShift | kModControl, 0x52}},
+      {0x8041, {kModAlt, 0x41}},
+      {0xE041, {kModAlt | kModControl | kModShift, 0x41}},
+      {0x2041, {kModShift, 0x41}},
+      {0x0074, {kModControl, 0x74}},   // bare F5 registers as Ctrl+F5
+      {0x10074, {kModControl, 0x74}},  // bits above 15 do not count
+  };
+  for (auto [value, keys] : cases) EXPECT_EQ(SplitHotKey(value), keys) << std::hex << value;
+}
+
+TEST(HotKeyRegistrationTest, ZeroRegistersNothingAndSaysNothing) {
+  testing::FakeHotKeys keys;
+  EXPECT_TRUE(RegisterGlobalHotKey(keys.registrar(), 0, kMainHotKeyId));
+  EXPECT_TRUE(RegisterGlobalHotKey(keys.registrar(), 0x10000, kMainHotKeyId));
+  EXPECT_TRUE(keys.registered.empty());
+  EXPECT_TRUE(keys.refused_ids.empty());
+  EXPECT_TRUE(keys.errors.empty());
+}
+
+TEST(HotKeyRegistrationTest, BareKeyIsShownBareButRegisteredWithCtrl) {
+  testing::FakeHotKeys keys;
+  EXPECT_TRUE(RegisterGlobalHotKey(keys.registrar(), 0x74, ReplyHotKeyId(3)));
+  EXPECT_EQ(keys.registered, (std::vector<Registration>{{6429, kModControl, 0x74}}));
+  EXPECT_TRUE(keys.errors.empty());
+}
+
+TEST(HotKeyRegistrationTest, RefusalShowsTheMessageEachTimeAndGivesFalse) {
+  testing::FakeHotKeys keys;
+  keys.TakeByOtherProgram(kModShift | kModControl, 'R');
+  for (int attempt = 0; attempt < 2; ++attempt)
+    EXPECT_FALSE(RegisterGlobalHotKey(keys.registrar(), 0x6052, kMenuHotKeyId));
+  const std::string message =
+      "Could not register the hotkey: Shift+Ctrl+R\n\nPlease choose a different hotkey that is not used by another "
+      "application on your system.";
+  EXPECT_EQ(keys.errors, (std::vector<std::string>{message, message}));
+}
+
+TEST(HotKeyRegistrationTest, TwoRepliesWithOneHotKeyTheFirstKeepsIt) {
+  testing::FakeHotKeys keys;
+  EXPECT_TRUE(RegisterGlobalHotKey(keys.registrar(), 0xC052, ReplyHotKeyId(0)));
+  EXPECT_FALSE(RegisterGlobalHotKey(keys.registrar(), 0xC052, ReplyHotKeyId(1)));
+  EXPECT_EQ(keys.Owner(kModAlt | kModControl, 'R'), 6426);
+  ASSERT_EQ(keys.errors.size(), 1u);
+  EXPECT_EQ(keys.errors[0].substr(0, 39), "Could not register the hotkey: Ctrl+Alt");
+}
+
+TEST(HotKeyRegistrationTest, FixedIdsAndReplyIndexes) {
+  EXPECT_EQ(kMainHotKeyId, 6423);
+  EXPECT_EQ(kMenuHotKeyId, 6424);
+  EXPECT_EQ(ReplyHotKeyId(0), 6426);
+  EXPECT_EQ(ReplyIndexOfHotKeyId(6426), 0);
+  EXPECT_EQ(ReplyIndexOfHotKeyId(6500), 74);
+  EXPECT_EQ(ReplyIndexOfHotKeyId(kMainHotKeyId), std::nullopt);
+  EXPECT_EQ(ReplyIndexOfHotKeyId(kMenuHotKeyId), std::nullopt);
+  EXPECT_EQ(ReplyIndexOfHotKeyId(6425), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tq::app
