@@ -1,0 +1,43 @@
+// Edit: a single- or multi-line plain text box. onChange follows every change
+// of its text, by the user or by code.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "ui/control.h"
+
+namespace tq::ui {
+
+struct EditOptions {
+  bool multiLine = false;
+  bool wordWrap = true;  // multi-line only; off scrolls horizontally
+  bool readOnly = false;
+  bool vScroll = false;
+  bool password = false;
+  bool border = true;
+  int id = 0;
+};
+
+class Edit : public Control {
+ public:
+  void Create(Wnd& parent, const Rect& bounds, const EditOptions& options = {});
+
+  std::function<void()> onChange;
+
+  void SetReadOnly(bool readOnly);
+  void SetMaxLength(int chars);  // 0: no limit
+  void SelectAll();
+  void SetSelection(int start, int end);
+  // Start and end of the selection, in characters.
+  std::pair<int, int> Selection() const;
+  void ReplaceSelection(std::string_view text);
+  void CopyToClipboard();
+  int LineCount() const;
+
+ protected:
+  bool OnCommandReflected(int code) override;
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+};
+
+}  // namespace tq::ui

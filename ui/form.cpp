@@ -1,0 +1,153 @@
+#include "ui/form.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "ui/dpi.h"
+#include "ui/menu.h"
+#include "ui/message_loop.h"
+
+namespace tq::ui {
+namespace {
+
+constexpr char kFormClass[] = "TqForm";
+
+// The message font of the system, which already follows the screen's DPI.
+HFONT CreateMessageFont() {
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+  return CreateFontIndirectA(&metrics.lfMessageFont);
+}
+
+}  // namespace
+
+Form::~Form() {
+  // The menu bar belongs to its Menu object, not to the window.
+  if (Handle() && menu_) ::SetMenu(Handle(), nullptr);
+  Destroy();  // while this is still a Form, so its handlers see WM_DESTROY
+}
+
+void Form::Create(const FormArgs& a) {
+  HINSTANCE module = GetModuleHandleA(nullptr);
+  RegisterClassOnce(kFormClass, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                    LoadIconA(module, MAKEINTRESOURCEA(1)));
+  font_.reset(CreateMessageFont());
+  const int dpi = ScreenDpi();
+  CreateArgs args;
+  args.className = kFormClass;
+  args.text = a.caption;
+  args.style = a.style;
+  args.exStyle = a.exStyle;
+  if (!a.defaultPosition) {
+    args.x = ScaleForDpi(a.x, dpi);
+    args.y = ScaleForDpi(a.y, dpi);
+  }
+  if (a.width > 0 && a.height > 0) {
+    args.width = ScaleForDpi(a.width, dpi);
+    args.height = ScaleForDpi(a.height, dpi);
+  }
+  args.parent = a.owner;
+  CreateOwnClass(args);
+}
+
+Form* Form::Of(HWND child) {
+  if (!child) return nullptr;
+  return dynamic_cast<Form*>(Wnd::FromHandle(GetAncestor(child, GA_ROOT)));
+}
+
+void Form::Show() {
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+void Form::Hide() { ShowWindow(Handle(), SW_HIDE); }
+
+void Form::Close() { Send(WM_CLOSE); }
+
+int Form::ShowModal() {
+  if (!Handle()) throw std::logic_error("The form has no window");
+  if (modal_) throw std::logic_error("The form is already shown modally");
+  HWND owner = GetWindow(Handle(), GW_OWNER);
+  const bool disableOwner = owner && IsWindowEnabled(owner);
+  if (disableOwner) EnableWindow(owner, FALSE);
+  modal_ = true;
+  modalResult_ = mrNone;
+  Show();
+
+  bool quit = false;
+  WPARAM quitCode = 0;
+  MSG msg;
+  while (modalResult_ == mrNone && Handle()) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      quit = true;
+      quitCode = msg.wParam;
+      break;
+    }
+    if (got == -1) break;
+    DispatchThreadMessage(msg);
+  }
+
+  const int result = modalResult_ != mrNone ? modalResult_ : mrCancel;
+  modal_ = false;
+  // The owner is enabled before this form hides, so the activation returns to
+  // it and not to some other program.
+  if (disableOwner) EnableWindow(owner, TRUE);
+  if (Handle()) Hide();
+  if (quit) PostQuitMessage(static_cast<int>(quitCode));
+  return result;
+}
+
+void Form::SetMenu(Menu* menu) {
+  menu_ = menu;
+  accel_.reset();
+  if (menu) {
+    std::vector<ACCEL> keys = menu->Accelerators();
+    if (!keys.empty()) accel_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
+  }
+  if (Handle()) ::SetMenu(Handle(), menu ? menu->Handle() : nullptr);
+}
+
+bool Form::PreTranslateMessage(MSG& msg) {
+  if (!Handle()) return false;
+  if (accel_ && TranslateAcceleratorA(Handle(), accel_.get(), &msg)) return true;
+  return IsDialogMessageA(Handle(), &msg) != FALSE;
+}
+
+LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_NCCREATE:
+      if (font_) SetFont(font_.get());
+      if (menu_) ::SetMenu(Handle(), menu_->Handle());
+      break;
+    case WM_COMMAND:
+      // Menu commands (code 0) and shortcuts (code 1) carry no control.
+      if (lp == 0 && HIWORD(wp) <= 1 && menu_ && menu_->Dispatch(LOWORD(wp))) return 0;
+      break;
+    case WM_CLOSE:
+      if (modal_) {
+        if (OnClose()) modalResult_ = mrCancel;
+        return 0;
+      }
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wp) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+      } else if (!HIWORD(wp)) {  // not minimised
+        HWND target = (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_))
+                          ? lastFocus_
+                          : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+        ::SetFocus(target ? target : Handle());
+        return 0;
+      }
+      break;
+    case WM_DESTROY:
+      if (menu_) ::SetMenu(Handle(), nullptr);
+      break;
+  }
+  return Wnd::WndProc(msg, wp, lp);
+}
+
+}  // namespace tq::ui

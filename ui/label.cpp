@@ -1,0 +1,11 @@
+#include "ui/label.h"
+
+namespace tq::ui {
+
+void Label::Create(Wnd& parent, const Rect& bounds, std::string_view text, const LabelOptions& options) {
+  DWORD style = options.alignRight ? SS_RIGHT : (options.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
+  if (options.noPrefix) style |= SS_NOPREFIX;
+  CreateControl(parent, "STATIC", bounds, text, style);
+}
+
+}  // namespace tq::ui

@@ -1,0 +1,71 @@
+// RichEdit: a rich text box (RICHED20.DLL, else RICHED32.DLL). Text goes in
+// and out as RTF or as plain text; plain text is never taken for RTF, even
+// when it starts with "{\rtf". The control keeps its library loaded while it
+// exists.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "ui/control.h"
+#include "ui/handles.h"
+
+namespace tq::ui {
+
+struct RichEditOptions {
+  bool readOnly = false;
+  bool wordWrap = true;
+  bool vScroll = true;
+  bool border = true;
+  int id = 0;
+};
+
+class RichEdit : public Control {
+ public:
+  ~RichEdit() override;
+
+  void Create(Wnd& parent, const Rect& bounds, const RichEditOptions& options = {});
+
+  std::function<void()> onChange;
+
+  // The class the control was made of: "RichEdit20A" or "RICHEDIT".
+  const char* ClassName() const { return className_; }
+
+  // Replaces the whole content with RTF. False, with the content unchanged,
+  // when the text does not start with "{\rtf"; false too when the control
+  // met an error reading it.
+  bool SetRtf(std::string_view rtf);
+  std::string Rtf() const;
+  // Replaces the whole content with this plain text, taken literally.
+  void SetPlainText(std::string_view text);
+  // The content as plain text with CR LF line breaks.
+  std::string PlainText() const;
+
+  void SetReadOnly(bool readOnly);
+  void SetWordWrap(bool wrap);
+  bool WordWrap() const { return wordWrap_; }
+  void SelectAll();
+  void CollapseSelection();  // to the start of the selection
+  // Start and end of the selection, in characters.
+  std::pair<int, int> Selection() const;
+  void CopyToClipboard();
+  void Paste();
+  int LineCount() const;
+  // One line as the control shows it (a paragraph when word wrap is off).
+  std::string Line(int index) const;
+
+ protected:
+  bool OnCommandReflected(int code) override;
+
+ private:
+  bool StreamIn(std::string_view text, UINT format);
+  std::string StreamOut(UINT format) const;
+
+  UniqueModule library_;
+  const char* className_ = "";
+  bool wordWrap_ = true;
+};
+
+}  // namespace tq::ui

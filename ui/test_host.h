@@ -1,0 +1,36 @@
+// For the toolkit's window tests: an application window and a form owned by
+// it, as the program has them, plus a way to run the message loop until a
+// condition holds.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/message_loop.h"
+
+namespace tq::ui::testing {
+
+struct TestHost {
+  Application app{"Quillet Toolkit Test"};
+  Form form;
+
+  TestHost() { form.Create({.caption = "Host", .width = 400, .height = 300, .owner = app.Handle()}); }
+};
+
+// Handles messages until `done` holds or the time is up; returns `done()`.
+inline bool PumpUntil(const std::function<bool()>& done,
+                      std::chrono::milliseconds limit = std::chrono::milliseconds(5000)) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    if (!ProcessPendingMessages()) return done();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  return true;
+}
+
+}  // namespace tq::ui::testing
