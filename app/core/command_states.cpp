@@ -1,0 +1,17 @@
+#include "app/core/command_states.h"
+
+#include "app/core/reply_record.h"
+
+namespace tq::app {
+
+CommandStates ComputeCommandStates(const CommandFacts& facts) {
+  CommandStates s;
+  s.main_panel_visible = facts.library_open;
+  s.edit_enabled = facts.reply_selected;
+  s.current_is_formatted = IsFormattedResponse(facts.current_response);
+  s.insert_enabled = facts.has_target && !facts.preview_empty;
+  s.insert_as_text_enabled = s.insert_enabled && s.current_is_formatted;
+  return s;
+}
+
+}  // namespace tq::app
