@@ -133,9 +133,15 @@ struct HandMade {
 const std::vector<std::string> kHandWords = {"a",  "an", "and", "ant", "apple", "be", "bee", "bed", "za",
                                              "zb", "zc", "zd",  "ze",  "zf",    "zg", "zh",  "zi"};
 
+// Written without flushing to disk: the corruption test writes hundreds.
 std::string Write(const testing::TempDir& dir, const std::string& name, const std::string& bytes) {
   std::string path = dir.File(name);
-  EXPECT_TRUE(platform::WriteWholeFile(Env::Default(), path, bytes));
+  std::unique_ptr<platform::File> file;
+  EXPECT_TRUE(Env::Default().OpenFile(path, platform::FileAccess::ReadWrite, platform::FileShare::Read,
+                                      platform::FileCreate::CreateAlways, &file));
+  if (file && !bytes.empty()) {
+    EXPECT_TRUE(file->WriteAt(0, bytes.data(), bytes.size()));
+  }
   return path;
 }
 
