@@ -1,0 +1,182 @@
+// Quillet Target: a window with one text box for the end-to-end tests to
+// paste into. It writes the box's text to the file named by --out when it is
+// closed (WM_CLOSE) or when it receives kDumpMessage, so a test can read what
+// arrived. --rich uses a RichEdit20A box instead of a plain EDIT; --rtf-out
+// PATH also writes the rich box's RTF there.
+//
+//   QuilletTarget.exe --out C:\path\text.txt [--rich] [--rtf-out C:\path\text.rtf]
+#include <windows.h>
+// After windows.h, which it needs.
+#include <richedit.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/handles.h"
+
+namespace {
+
+// Private message: write the text out now and keep running (the answer is 1
+// when the file was written).
+constexpr UINT kDumpMessage = WM_APP + 1;
+constexpr char kTitle[] = "Quillet Target";
+constexpr char kClass[] = "QuilletTarget";
+
+struct Options {
+  std::string out;
+  std::string rtfOut;
+  bool rich = false;
+};
+
+// Everything the window needs, reached through the window's user data.
+struct Target {
+  Options options;
+  HWND box = nullptr;
+  tq::ui::UniqueModule richLibrary;  // outlives the box: freed after the loop
+};
+
+std::string Narrow(const wchar_t* w) {
+  const int n = WideCharToMultiByte(CP_ACP, 0, w, -1, nullptr, 0, nullptr, nullptr);
+  std::string s(n > 0 ? n - 1 : 0, '\0');
+  if (n > 1) WideCharToMultiByte(CP_ACP, 0, w, -1, s.data(), n, nullptr, nullptr);
+  return s;
+}
+
+Options ParseCommandLine() {
+  Options o;
+  int argc = 0;
+  std::unique_ptr<LPWSTR, decltype(&LocalFree)> argv(CommandLineToArgvW(GetCommandLineW(), &argc), &LocalFree);
+  std::vector<std::string> args;
+  for (int i = 1; argv && i < argc; ++i) args.push_back(Narrow(argv.get()[i]));
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--rich")
+      o.rich = true;
+    else if (args[i] == "--out" && i + 1 < args.size())
+      o.out = args[++i];
+    else if (args[i] == "--rtf-out" && i + 1 < args.size())
+      o.rtfOut = args[++i];
+  }
+  return o;
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  if (path.empty()) return false;
+  // Written to a temporary name and renamed, so a reader never sees half.
+  const std::string temp = path + ".part";
+  std::unique_ptr<FILE, decltype(&std::fclose)> f(std::fopen(temp.c_str(), "wb"), &std::fclose);
+  if (!f) return false;
+  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
+  if (std::fclose(f.release()) != 0 || !ok) return false;
+  return MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+DWORD CALLBACK AppendChunk(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer), size);
+  *done = size;
+  return 0;
+}
+
+std::string BoxText(const Target& t) {
+  if (t.options.rich) {
+    GETTEXTLENGTHEX lengthQuery{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+    const LRESULT length = SendMessageA(t.box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthQuery), 0);
+    if (length <= 0) return {};
+    std::string text(length + 1, '\0');
+    GETTEXTEX query{static_cast<DWORD>(text.size()), GT_USECRLF, CP_ACP, nullptr, nullptr};
+    const LRESULT got =
+        SendMessageA(t.box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&query), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got > 0 ? got : 0);
+    return text;
+  }
+  const int length = GetWindowTextLengthA(t.box);
+  std::string text(length + 1, '\0');
+  text.resize(GetWindowTextA(t.box, text.data(), length + 1));
+  return text;
+}
+
+std::string BoxRtf(const Target& t) {
+  std::string rtf;
+  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&rtf), 0, &AppendChunk};
+  SendMessageA(t.box, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+  return rtf;
+}
+
+bool Dump(const Target& t) {
+  bool ok = WriteFileBytes(t.options.out, BoxText(t));
+  if (t.options.rich && !t.options.rtfOut.empty()) ok = WriteFileBytes(t.options.rtfOut, BoxRtf(t)) && ok;
+  return ok;
+}
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* t = reinterpret_cast<Target*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  switch (msg) {
+    case WM_NCCREATE:
+      t = static_cast<Target*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(t));
+      break;
+    case WM_CREATE: {
+      const char* boxClass = "EDIT";
+      if (t->options.rich) {
+        t->richLibrary.reset(LoadLibraryA("RICHED20.DLL"));
+        if (!t->richLibrary) return -1;
+        boxClass = "RichEdit20A";
+      }
+      t->box = CreateWindowExA(WS_EX_CLIENTEDGE, boxClass, "",
+                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 0, 0,
+                               0, 0, hwnd, reinterpret_cast<HMENU>(1), GetModuleHandleA(nullptr), nullptr);
+      if (!t->box) return -1;
+      if (t->options.rich) SendMessageA(t->box, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+      return 0;
+    }
+    case WM_SIZE:
+      MoveWindow(t->box, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+      return 0;
+    case WM_SETFOCUS:
+      SetFocus(t->box);
+      return 0;
+    case kDumpMessage:
+      return Dump(*t) ? 1 : 0;
+    case WM_CLOSE:
+      Dump(*t);
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  Target target;
+  target.options = ParseCommandLine();
+  if (target.options.out.empty()) {
+    MessageBoxA(nullptr, "Usage: QuilletTarget --out PATH [--rich] [--rtf-out PATH]", kTitle, MB_OK | MB_ICONERROR);
+    return 2;
+  }
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = kClass;
+  if (!RegisterClassExA(&wc)) return 3;
+  HWND hwnd =
+      CreateWindowExA(0, kClass, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 480, 320, nullptr, nullptr, instance, &target);
+  if (!hwnd) return 4;
+  ShowWindow(hwnd, SW_SHOW);
+  SetForegroundWindow(hwnd);
+
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}

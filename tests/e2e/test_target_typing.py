@@ -1,0 +1,46 @@
+#!/usr/bin/env python3
+"""The paste-test target receives typed X input and writes it out, on request
+(its private message) and when closed: proof that a test can put keys into a
+Windows program and read back what arrived."""
+
+import sys
+from pathlib import Path
+
+from winsession import WM_CLOSE, check_equal, run_test
+
+TITLE = "Quillet Target"
+WM_DUMP = 0x8000 + 1  # WM_APP + 1
+
+
+def read_text(path):
+    return Path(path).read_bytes().decode("cp1252")
+
+
+def test(session, args):
+    out = session.artifacts / ("typed-rich.txt" if args.rich else "typed.txt")
+    out.unlink(missing_ok=True)
+    extra = ["--rich"] if args.rich else []
+    target = session.start(args.target, "--out", session.windows_path(out), *extra)
+    hwnd = session.wait_for("the target window", lambda: session.find_window(TITLE))
+    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TITLE))[0]
+
+    session.x_focus(xid)
+    session.x_type("Hello, Quillet 123")
+    session.x_key("Return")
+    session.x_type("second line!")
+    expected = "Hello, Quillet 123\r\nsecond line!"
+    check_equal(session.send(hwnd, WM_DUMP), 1, "answer to the dump message")
+    check_equal(read_text(out), expected, "text written on request")
+
+    session.x_key("BackSpace")
+    session.x_type("?")
+    session.screenshot("target-rich.png" if args.rich else "target.png")
+    session.post(hwnd, WM_CLOSE)
+    check_equal(target.wait(timeout=10), 0, "exit code of the target")
+    check_equal(read_text(out), expected[:-1] + "?", "text written on close")
+
+
+if __name__ == "__main__":
+    sys.exit(run_test(__doc__, test,
+                      lambda parser: parser.add_argument("--rich", action="store_true",
+                                                         help="a RichEdit20A box instead of EDIT")))

@@ -1,0 +1,151 @@
+// wintool: looks at and pokes the windows of a Wine session for the
+// end-to-end tests, which cannot see hidden windows from X. One command per
+// run; results on stdout, one per line; exit code 0 on success, 1 when the
+// thing asked for is not there, 2 on a usage error.
+//
+//   list                      top-level windows: handle pid visible owner class title (tab-separated)
+//   find TITLE                handle of the top-level window with exactly this caption
+//   prev|owner HWND           the window above HWND in the Z-order / its owner
+//   text HWND                 caption
+//   post|send HWND MSG [WPARAM [LPARAM]]   numbers in decimal or 0x hex
+//   version FILE              version resource: fixed file version and string values
+//   icon FILE ID SIZE         whether FILE has icon resource ID at SIZE pixels
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "ui/handles.h"
+
+namespace {
+
+std::string Hex(const void* handle) {
+  char s[32];
+  std::snprintf(s, sizeof s, "0x%08lx", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(handle)));
+  return s;
+}
+
+UINT_PTR Number(const std::string& s) { return static_cast<UINT_PTR>(std::strtoul(s.c_str(), nullptr, 0)); }
+HWND Handle(const std::string& s) { return reinterpret_cast<HWND>(Number(s)); }
+
+std::string Caption(HWND hwnd) {
+  char text[512] = {};
+  GetWindowTextA(hwnd, text, sizeof text);
+  return text;
+}
+
+std::string ClassOf(HWND hwnd) {
+  char name[256] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+BOOL CALLBACK ListOne(HWND hwnd, LPARAM) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  std::printf("%s\t%lu\t%d\t%s\t%s\t%s\n", Hex(hwnd).c_str(), static_cast<unsigned long>(pid),
+              IsWindowVisible(hwnd) ? 1 : 0, Hex(GetWindow(hwnd, GW_OWNER)).c_str(), ClassOf(hwnd).c_str(),
+              Caption(hwnd).c_str());
+  return TRUE;
+}
+
+int PrintHandle(HWND hwnd) {
+  std::printf("%s\n", Hex(hwnd).c_str());
+  return hwnd ? 0 : 1;
+}
+
+int Version(const std::string& file) {
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(file.c_str(), &ignored);
+  if (!size) return 1;
+  std::vector<char> data(size);
+  if (!GetFileVersionInfoA(file.c_str(), 0, size, data.data())) return 1;
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
+    std::printf("Fixed=%u.%u.%u.%u\n", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS));
+  }
+  struct Translation {
+    WORD language, codePage;
+  }* translations = nullptr;
+  if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length) ||
+      length < sizeof(Translation)) {
+    return 1;
+  }
+  for (const char* name :
+       {"CompanyName", "FileDescription", "FileVersion", "ProductName", "ProductVersion", "OriginalFilename"}) {
+    char path[128];
+    std::snprintf(path, sizeof path, "\\StringFileInfo\\%04x%04x\\%s", translations->language, translations->codePage,
+                  name);
+    char* value = nullptr;
+    if (VerQueryValueA(data.data(), path, reinterpret_cast<void**>(&value), &length) && value) {
+      std::printf("%s=%s\n", name, value);
+    }
+  }
+  return 0;
+}
+
+int Icon(const std::string& file, int id, int size) {
+  tq::ui::UniqueModule module(LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  if (!module) return 1;
+  HANDLE icon = LoadImageA(module.get(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0);
+  if (!icon) return 1;
+  ICONINFO info{};
+  int width = 0;
+  if (GetIconInfo(static_cast<HICON>(icon), &info)) {
+    BITMAP bm{};
+    if (GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm)) width = bm.bmWidth;
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+  }
+  DestroyIcon(static_cast<HICON>(icon));
+  std::printf("%d\n", width);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> a(argv + 1, argv + argc);
+  if (a.empty()) return 2;
+  const std::string& cmd = a[0];
+  int rc = 2;
+  if (cmd == "list") {
+    EnumWindows(ListOne, 0);
+    rc = 0;
+  } else if (cmd == "find" && a.size() == 2) {
+    rc = PrintHandle(FindWindowA(nullptr, a[1].c_str()));
+  } else if (cmd == "prev" && a.size() == 2) {
+    rc = PrintHandle(GetWindow(Handle(a[1]), GW_HWNDPREV));
+  } else if (cmd == "owner" && a.size() == 2) {
+    rc = PrintHandle(GetWindow(Handle(a[1]), GW_OWNER));
+  } else if (cmd == "text" && a.size() == 2) {
+    if (IsWindow(Handle(a[1]))) {
+      std::printf("%s\n", Caption(Handle(a[1])).c_str());
+      rc = 0;
+    } else {
+      rc = 1;
+    }
+  } else if ((cmd == "post" || cmd == "send") && a.size() >= 3 && a.size() <= 5) {
+    const HWND hwnd = Handle(a[1]);
+    const UINT msg = static_cast<UINT>(Number(a[2]));
+    const WPARAM wp = a.size() > 3 ? Number(a[3]) : 0;
+    const LPARAM lp = a.size() > 4 ? static_cast<LPARAM>(Number(a[4])) : 0;
+    if (cmd == "post") {
+      rc = PostMessageA(hwnd, msg, wp, lp) ? 0 : 1;
+    } else {
+      DWORD_PTR result = 0;
+      rc = SendMessageTimeoutA(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
+      std::printf("%lu\n", static_cast<unsigned long>(result));
+    }
+  } else if (cmd == "version" && a.size() == 2) {
+    rc = Version(a[1]);
+  } else if (cmd == "icon" && a.size() == 4) {
+    rc = Icon(a[1], static_cast<int>(Number(a[2])), static_cast<int>(Number(a[3])));
+  }
+  std::fflush(stdout);
+  return rc;
+}
