@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace tq::app {
 namespace {
@@ -315,11 +316,15 @@ void AppendTrimmed(std::string* key, const std::string& run) {
 }  // namespace
 
 std::string WindowsTextSortKey(std::string_view text) {
-  std::string primary, accents, cases, specials;
+  // Level 1 goes straight into the key; the other levels wait their turn.
+  std::string key, accents, cases, specials;
+  key.reserve(text.size() * 4 + 8);
+  accents.reserve(text.size());
+  cases.reserve(text.size());
   size_t elements = 0;
   auto add = [&](const Element& e) {
-    primary.push_back(static_cast<char>(e.script));
-    primary.push_back(static_cast<char>(e.weight));
+    key.push_back(static_cast<char>(e.script));
+    key.push_back(static_cast<char>(e.weight));
     accents.push_back(static_cast<char>(e.accent));
     cases.push_back(static_cast<char>(e.letter_case));
     ++elements;
@@ -350,7 +355,6 @@ std::string WindowsTextSortKey(std::string_view text) {
         break;
     }
   }
-  std::string key = primary;
   key.push_back(static_cast<char>(kSeparator));
   AppendTrimmed(&key, accents);
   AppendTrimmed(&key, cases);
@@ -360,7 +364,53 @@ std::string WindowsTextSortKey(std::string_view text) {
   return key;
 }
 
+namespace {
+
+// Walks a text's level-1 elements one by one.
+class PrimaryWeights {
+ public:
+  explicit PrimaryWeights(std::string_view text) : text_(text) {}
+
+  // The next element's script and weight as one number; 0 at the end.
+  unsigned Next() {
+    if (pending_) return std::exchange(pending_, 0);
+    while (at_ < text_.size()) {
+      const CharWeights& w = kWeights[static_cast<uint8_t>(text_[at_++])];
+      switch (w.kind) {
+        case kEnd:
+          at_ = text_.size();
+          return 0;
+        case kIgnored:
+        case kSpecial:
+          continue;
+        case kTwo:
+          pending_ = Packed(w.second);
+          return Packed(w.first);
+        case kOne:
+          return Packed(w.first);
+      }
+    }
+    return 0;
+  }
+
+ private:
+  static unsigned Packed(const Element& e) { return (unsigned{e.script} << 8) | e.weight; }
+
+  std::string_view text_;
+  size_t at_ = 0;
+  unsigned pending_ = 0;
+};
+
+}  // namespace
+
 int CompareWindowsText(std::string_view a, std::string_view b) {
+  // Most texts differ at level 1, which needs no key.
+  PrimaryWeights pa(a), pb(b);
+  for (;;) {
+    unsigned wa = pa.Next(), wb = pb.Next();
+    if (wa != wb) return wa < wb ? -1 : 1;
+    if (wa == 0) break;
+  }
   std::string ka = WindowsTextSortKey(a), kb = WindowsTextSortKey(b);
   int r = ka.compare(kb);
   return r < 0 ? -1 : r > 0 ? 1 : 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,24 @@ TEST(TextOrderTest, SortingRepliesByDisplayText) {
   const std::vector<std::string> expected = {"2nd try", "Adam",  "\xe6on", "Elan",    "\xc9lan", "email",
                                              "e-mail",  "sales", "Sales",  "support", "Zebra"};
   EXPECT_EQ(names, expected);
+}
+
+TEST(TextOrderTest, ComparisonAgreesWithItsSortKeys) {
+  // A small alphabet of case pairs, accents, ligatures and special characters
+  // makes most pairs tie at the first level, where the shortcut ends.
+  const std::string alphabet = "aAeE\xe9\xc9-'\xad\x01 \xe6";
+  std::mt19937 rng(5);
+  std::uniform_int_distribution<size_t> len(0, 4), pick(0, alphabet.size() - 1);
+  auto make = [&] {
+    std::string s(len(rng), ' ');
+    for (char& c : s) c = alphabet[pick(rng)];
+    return s;
+  };
+  for (int i = 0; i < 50000; ++i) {
+    std::string a = make(), b = make();
+    int by_keys = WindowsTextSortKey(a).compare(WindowsTextSortKey(b));
+    ASSERT_EQ(CompareWindowsText(a, b), by_keys < 0 ? -1 : by_keys > 0 ? 1 : 0) << a << " / " << b;
+  }
 }
 
 }  // namespace
