@@ -1,0 +1,331 @@
+#include "spell/engine/addict_config.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/ansi_text.h"
+#include "spell/engine/config_macros.h"
+
+namespace tq::spell {
+
+namespace {
+
+struct OptionKey {
+  TSpellOption option;
+  const char* key;
+};
+
+// In the order they are written.
+constexpr OptionKey kOptionKeys[] = {
+    {soUpcase, "_soUpcase"},
+    {soNumbers, "_soNumbers"},
+    {soHTML, "_soHTML"},
+    {soInternet, "_soInternet"},
+    {soQuoted, "_soQuoted"},
+    {soAbbreviations, "_soAbbreviations"},
+    {soPrimaryOnly, "_soPrimaryOnly"},
+    {soRepeated, "_soRepeated"},
+    {soDUalCaps, "_soDUalCaps"},
+    {soLiveSpelling, "_soLiveSpelling"},
+    {soLiveCorrect, "_soLiveCorrect"},
+    {soUser1, "_soUser1"},
+    {soUser2, "_soUser2"},
+    {soUser3, "_soUser3"},
+    {soUser4, "_soUser4"},
+};
+
+// A decimal number; anything else reads as 0.
+int ToInt(const std::string& text) {
+  char* end = nullptr;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || v < INT32_MIN || v > INT32_MAX) return 0;
+  return static_cast<int>(v);
+}
+
+}  // namespace
+
+TAddictConfig::TAddictConfig(TAddictSpell3Base* owner) : owner_(owner) {
+  newPaths_.WriteSorted(true);
+  newPaths_.IgnoreDuplicates = true;
+  for (TStringList* list : {&main_, &custom_, &msWordCustom_, &newPaths_})
+    list->OnChange = [this] { NotifyDictionariesChanged(this); };
+}
+
+TAddictConfig::~TAddictConfig() {
+  SaveConfiguration();
+  CloseStore();
+}
+
+void TAddictConfig::WriteActiveCustom(const std::string& name) {
+  if (name == activeCustom_) return;
+  activeCustom_ = name;
+  if (!custom_.Contains(name)) custom_.Add(name);
+  FireOnConfigChanged(true);
+}
+
+void TAddictConfig::WriteLoaded(bool loaded) {
+  if (loaded == loaded_) return;
+  if (loaded) {
+    LoadConfiguration();
+  } else {
+    SaveConfiguration();
+    loaded_ = false;
+  }
+}
+
+void TAddictConfig::WriteSpellOptions(TSpellOptions options) {
+  if (options == options_) return;
+  options_ = options;
+  FireOnConfigChanged(false);
+}
+
+void TAddictConfig::WriteDialogX(int x) {
+  if (x == dialogX_) return;
+  dialogX_ = x;
+  FireOnConfigChanged(false);
+}
+
+void TAddictConfig::WriteDialogY(int y) {
+  if (y == dialogY_) return;
+  dialogY_ = y;
+  FireOnConfigChanged(false);
+}
+
+TStringList& TAddictConfig::ReadMainDictionaries() {
+  EnsureLoaded();
+  return main_;
+}
+
+TStringList& TAddictConfig::ReadCustomDictionaries() {
+  EnsureLoaded();
+  return custom_;
+}
+
+TStringList& TAddictConfig::ReadMSWordCustomDictionaries() {
+  EnsureLoaded();
+  return msWordCustom_;
+}
+
+std::string TAddictConfig::ReadActiveCustom() {
+  EnsureLoaded();
+  return owner_ ? owner_->ExpandVars(activeCustom_) : activeCustom_;
+}
+
+TSpellOptions TAddictConfig::ReadSpellOptions() {
+  EnsureLoaded();
+  return options_;
+}
+
+int TAddictConfig::ReadDialogX() {
+  EnsureLoaded();
+  return dialogX_;
+}
+
+int TAddictConfig::ReadDialogY() {
+  EnsureLoaded();
+  return dialogY_;
+}
+
+TStringList& TAddictConfig::ReadNewDictionaryPaths() {
+  EnsureLoaded();
+  return newPaths_;
+}
+
+void TAddictConfig::NotifyDictionariesChanged(void*) { FireOnConfigChanged(true); }
+
+void TAddictConfig::FireOnConfigChanged(bool dictionaries) {
+  if (!loaded_ || !owner_) return;
+  modified_ = true;
+  owner_->FireConfigurationChanged(dictionaries);
+}
+
+void TAddictConfig::OpenStore(bool forWriting) {
+  CloseStore();
+  if (!owner_) return;
+  if (storage_ == csFile && !filename_.empty()) {
+    ADForceDirectories(owner_->env(), ExtractFileDir(filename_));
+    ini_ = std::make_unique<platform::IniFile>(owner_->env(), filename_);
+  } else if (storage_ == csRegistry) {
+    key_ = owner_->keyStore().Open(platform::KeyRoot::CurrentUser, registryKey_ + "\\" + configID_, forWriting);
+  }
+}
+
+void TAddictConfig::CloseStore() {
+  ini_.reset();
+  key_.reset();
+}
+
+std::string TAddictConfig::ReadString(const std::string& key, const std::string& def) {
+  switch (storage_) {
+    case csFile:
+      return ini_ ? ini_->ReadString(configID_, key, def) : def;
+    case csRegistry:
+      if (key_) {
+        if (std::optional<std::string> v = key_->ReadString(key)) return *v;
+      }
+      return def;
+    case csCallback: {
+      std::string value;
+      if (!owner_) return def;
+      owner_->FireReadString(configID_, key, def, value);
+      return value;
+    }
+    case csNone:
+      break;
+  }
+  return def;
+}
+
+void TAddictConfig::WriteString(const std::string& key, const std::string& value) {
+  switch (storage_) {
+    case csFile:
+      // After one failed write the rest of the save is dropped.
+      if (ini_ && !ini_->WriteString(configID_, key, value)) ini_.reset();
+      break;
+    case csRegistry:
+      if (key_ && !key_->WriteString(key, value)) key_.reset();
+      break;
+    case csCallback:
+      if (owner_) owner_->FireWriteString(configID_, key, value);
+      break;
+    case csNone:
+      break;
+  }
+}
+
+void TAddictConfig::ReadWriteStringList(const std::string& name, TStringList& list, bool reading) {
+  if (reading) {
+    const std::string count = ReadString(name + "_count", "-");
+    if (count == "-") return;
+    const int n = ToInt(count);
+    for (int i = 0; i < n; ++i) {
+      std::string value = ReadString(name + "_" + std::to_string(i), "");
+      if (!value.empty()) list.Add(value);
+    }
+    return;
+  }
+  WriteString(name + "_count", std::to_string(list.Count()));
+  for (int i = 0; i < list.Count(); ++i) WriteString(name + "_" + std::to_string(i), list[i]);
+}
+
+void TAddictConfig::LoadConfiguration() {
+  loaded_ = false;
+  if (!owner_) return;
+  storage_ = owner_->ReadConfigStorage();
+  configID_ = ExpandBasicVars(owner_->ReadConfigID(), owner_->facts());
+  filename_ = storage_ == csFile ? owner_->ExpandVars(owner_->ReadConfigFilename()) : std::string();
+  registryKey_ = storage_ == csRegistry ? owner_->ExpandVars(owner_->ReadConfigRegistryKey()) : std::string();
+  OpenStore(false);
+
+  // Everything is read afresh; left-overs of an earlier load would make
+  // WriteActiveCustom think the name is already in place.
+  main_.Clear();
+  custom_.Clear();
+  msWordCustom_.Clear();
+  newPaths_.Clear();
+  activeCustom_.clear();
+  userDataNames_.clear();
+  userDataValues_.clear();
+
+  const bool firstRun = ReadString("_FirstRun", "-") == "-" || resetOnNextLoad_;
+  resetOnNextLoad_ = false;
+  if (firstRun) {
+    main_.Assign(owner_->ConfigDefaultMain.Items());
+    custom_.Assign(owner_->ConfigDefaultCustom.Items());
+    if (owner_->ConfigUseMSWordCustom && owner_->ConfigDefaultUseMSWordCustom)
+      msWordCustom_.Assign(owner_->ReadAvailableMSWordCustom().Items());
+    options_ = owner_->ConfigDefaultOptions;
+    dialogX_ = dialogY_ = -1;
+    // Folder macros stay in the name; they are expanded on use.
+    std::string active = ReplaceString("%ConfigID%", ExpandBasicVars(owner_->ReadConfigID(), owner_->facts()),
+                                       owner_->ConfigDefaultActiveCustom);
+    WriteActiveCustom(ExpandFixedVars(active, owner_->facts()));
+  } else {
+    ReadWriteStringList("_Main", main_, true);
+    ReadWriteStringList("_Custom", custom_, true);
+    ReadWriteStringList("_MSWordCustom", msWordCustom_, true);
+    WriteActiveCustom(ReadString("_ActiveCustom", ""));
+    TSpellOptions options;
+    for (const OptionKey& k : kOptionKeys) options.Set(k.option, ReadString(k.key, "-") == "+");
+    options_ = options;
+    dialogX_ = ToInt(ReadString("_DialogX", "-1"));
+    dialogY_ = ToInt(ReadString("_DialogY", "-1"));
+    ReadWriteStringList("_NewPaths", newPaths_, true);
+    TStringList names;
+    ReadWriteStringList("_UserData", names, true);
+    for (const std::string& name : names.Items()) {
+      userDataNames_.push_back(name);
+      userDataValues_.push_back(ReadString("User_" + name, ""));
+    }
+  }
+  loaded_ = true;
+  modified_ = false;
+  owner_->FireConfigLoaded();
+  FireOnConfigChanged(true);
+  CloseStore();
+}
+
+void TAddictConfig::EnsureLoaded() {
+  if (!loaded_) LoadConfiguration();
+}
+
+std::string TAddictConfig::GetConfigurationData(const std::string& name) {
+  EnsureLoaded();
+  for (size_t i = 0; i < userDataNames_.size(); ++i)
+    if (AnsiSameText(userDataNames_[i], name)) return userDataValues_[i];
+  return "";
+}
+
+void TAddictConfig::SetConfigurationData(const std::string& name, const std::string& value) {
+  EnsureLoaded();
+  if (!loaded_) return;
+  modified_ = true;
+  bool found = false;
+  for (size_t i = 0; i < userDataNames_.size() && !found; ++i)
+    if (AnsiSameText(userDataNames_[i], name)) {
+      userDataValues_[i] = value;
+      found = true;
+    }
+  if (!found) {
+    userDataNames_.push_back(name);
+    userDataValues_.push_back(value);
+  }
+  FireOnConfigChanged(false);
+}
+
+void TAddictConfig::ResetConfigurationDefaults() {
+  resetOnNextLoad_ = true;
+  ReloadConfiguration();
+}
+
+void TAddictConfig::ReloadConfiguration() {
+  if (!loaded_) return;
+  SaveConfiguration();
+  LoadConfiguration();
+}
+
+void TAddictConfig::SaveConfiguration() {
+  if (!modified_ || !loaded_ || !owner_) return;
+  OpenStore(true);
+  if (storage_ != csNone) {
+    WriteString("_FirstRun", "+");
+    ReadWriteStringList("_Main", main_, false);
+    ReadWriteStringList("_Custom", custom_, false);
+    ReadWriteStringList("_MSWordCustom", msWordCustom_, false);
+    WriteString("_ActiveCustom", activeCustom_);
+    for (const OptionKey& k : kOptionKeys) WriteString(k.key, options_.Contains(k.option) ? "+" : "-");
+    WriteString("_DialogX", std::to_string(dialogX_));
+    WriteString("_DialogY", std::to_string(dialogY_));
+    ReadWriteStringList("_NewPaths", newPaths_, false);
+    TStringList names;
+    names.Assign(userDataNames_);
+    ReadWriteStringList("_UserData", names, false);
+    for (size_t i = 0; i < userDataNames_.size(); ++i) WriteString("User_" + userDataNames_[i], userDataValues_[i]);
+  }
+  modified_ = false;
+  CloseStore();
+  owner_->FireConfigSaved();
+}
+
+}  // namespace tq::spell

@@ -1,0 +1,181 @@
+// TAddictSpell3Base: the spell-check engine component. This class holds the
+// word cutter with its ignore rules (rebuilt from the configured options),
+// the spelling configuration with its storage settings and macros, and the
+// notifications that the live spelling and the dialogs listen to. The check
+// run, suggestions and the dictionary set build on it.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/env.h"
+#include "platform/key_store.h"
+#include "spell/engine/addict_config.h"
+#include "spell/engine/custom_dictionary.h"
+#include "spell/engine/event_list.h"
+#include "spell/engine/ignore_rules.h"
+#include "spell/engine/parsing_engine.h"
+#include "spell/engine/spell_options.h"
+#include "spell/engine/string_list.h"
+#include "spell/engine/system_facts.h"
+
+namespace tq::spell {
+
+// What the component uses of the machine; nullptr stands for the real one.
+struct TEngineServices {
+  platform::Env* env = nullptr;
+  platform::KeyStore* keyStore = nullptr;
+  const TSystemFacts* facts = nullptr;
+};
+
+class TAddictSpell3Base {
+ public:
+  using TNotifyEvent = std::function<void(TAddictSpell3Base* Sender)>;
+  using TConfigReadStringEvent =
+      std::function<void(TAddictSpell3Base* Sender, const std::string& ConfigID, const std::string& Key,
+                         const std::string& Default, std::string& Value)>;
+  using TConfigWriteStringEvent = std::function<void(TAddictSpell3Base* Sender, const std::string& ConfigID,
+                                                     const std::string& Key, const std::string& Value)>;
+
+  explicit TAddictSpell3Base(const TEngineServices& services = {});
+  virtual ~TAddictSpell3Base();
+  TAddictSpell3Base(const TAddictSpell3Base&) = delete;
+  TAddictSpell3Base& operator=(const TAddictSpell3Base&) = delete;
+
+  // --- Ignore rules and word cutting ---
+  // The rule joins the lists its answers call for; the component owns it.
+  void AddIgnore(std::unique_ptr<TParserIgnore> rule);
+  void ClearIgnoreList();
+  void RunInlineIgnore(char CurrentChar, TControlParser* Parser, bool& Ignore);
+  void RunPreCheckIgnore(const std::string& Word, TControlParser* Parser, bool& Ignore);
+  bool RunPostCheckIgnore(const std::string& Word, TControlParser* Parser);
+  bool RunLineIgnore(const std::string& Line);
+  // Replaces the word cutter (nothing for none) and installs the hooks.
+  virtual void WriteParsingEngine(std::unique_ptr<TParsingEngine> engine);
+  TParsingEngine* ReadParsingEngine() const { return parsingEngine_.get(); }
+  // Rebuilds the rules from the configured options, when they changed since
+  // the last rebuild or when forced.
+  virtual void ResynchOptions(bool force);
+  void WriteQuoteChars(const std::string& chars);
+  const std::string& ReadQuoteChars() const { return quoteChars_; }
+  int ReadIgnoreRuleCount() const { return static_cast<int>(allRules_.size()); }
+  int ReadBeforeCheckRuleCount() const { return static_cast<int>(beforeCheckRules_.size()); }
+  int ReadLineRuleCount() const { return static_cast<int>(lineRules_.size()); }
+
+  // While the owner sets up the component (as a form does when it is read),
+  // option changes do not rebuild the rules.
+  void BeginLoading() { ++loading_; }
+  void EndLoading() {
+    if (loading_ > 0) --loading_;
+  }
+  bool ReadLoading() const { return loading_ > 0; }
+
+  // Flags the options set (for suggestions and the check run).
+  bool ReadPrimaryOnly() const { return primaryOnly_; }
+  bool ReadRepeatedWords() const { return repeatedWords_; }
+  bool ReadDualCaps() const { return dualCaps_; }
+  virtual void WriteLiveSpelling(bool on) { liveSpelling_ = on; }
+  bool ReadLiveSpelling() const { return liveSpelling_; }
+  virtual void WriteLiveCorrect(bool on) { liveCorrect_ = on; }
+  bool ReadLiveCorrect() const { return liveCorrect_; }
+
+  // --- Configuration ---
+  TAddictConfig& Configuration() { return *config_; }
+  virtual void WriteConfigStorage(TConfigStorage storage);
+  TConfigStorage ReadConfigStorage() const { return configStorage_; }
+  virtual void WriteConfigID(const std::string& id);
+  const std::string& ReadConfigID() const { return configID_; }
+  virtual void WriteConfigFilename(const std::string& filename);
+  const std::string& ReadConfigFilename() const { return configFilename_; }
+  virtual void WriteConfigRegistryKey(const std::string& key);
+  const std::string& ReadConfigRegistryKey() const { return configRegistryKey_; }
+  void WriteDefaultMain(const TStringList& list) { ConfigDefaultMain = list; }
+  void WriteDefaultCustom(const TStringList& list) { ConfigDefaultCustom = list; }
+
+  TStringList ConfigDictionaryDir{"%AppDir%"};
+  TSpellOptions ConfigAvailableOptions{soUpcase, soNumbers, soPrimaryOnly, soRepeated, soDUalCaps};
+  std::string ConfigUserOption1, ConfigUserOption2, ConfigUserOption3, ConfigUserOption4;
+  bool ConfigUseMSWordCustom = true;
+  TStringList ConfigDefaultMain{"American.adm"};
+  TStringList ConfigDefaultCustom;
+  std::string ConfigDefaultActiveCustom = "%ConfigID%.adu";
+  TSpellOptions ConfigDefaultOptions{soLiveSpelling,  soLiveCorrect, soInternet,
+                                     soAbbreviations, soRepeated,    soDUalCaps};
+  bool ConfigDefaultUseMSWordCustom = false;
+
+  void FireReadString(const std::string& ConfigID, const std::string& Key, const std::string& Default,
+                      std::string& Value);
+  void FireWriteString(const std::string& ConfigID, const std::string& Key, const std::string& Value);
+  void FireConfigLoaded();
+  void FireConfigSaved();
+  // The configuration changed: rebuilds the rules and tells the listeners.
+  virtual void FireConfigurationChanged(bool dictionaries);
+
+  std::string ExpandVars(const std::string& text) const;
+  std::string ExpandAddictVars(const std::string& text) const;
+
+  // Microsoft Word custom dictionaries named in the registry that exist,
+  // read once and kept.
+  virtual const TStringList& ReadAvailableMSWordCustom();
+  // A memory-only dictionary holding every line of a Word custom dictionary
+  // (a word list, ANSI or Unicode); none when the file does not exist.
+  std::unique_ptr<TCustomDictionary> GetMSWordCustomDictionary(const std::string& path);
+
+  platform::Env& env() const { return *env_; }
+  platform::KeyStore& keyStore() const { return *keyStore_; }
+  const TSystemFacts& facts() const { return *facts_; }
+
+  // --- Events and listeners ---
+  TNotifyEvent OnAddCustomIgnore;
+  TNotifyEvent OnConfigChanged;
+  TNotifyEvent OnConfigLoaded;
+  TNotifyEvent OnConfigSaved;
+  TConfigReadStringEvent OnConfigReadString;
+  TConfigWriteStringEvent OnConfigWriteString;
+  TEventList& OptionsChangedListeners() { return optionsChanged_; }
+  TEventList& ConfigurationChangedListeners() { return configurationChanged_; }
+
+ protected:
+  // Empties the cache of ReadAvailableMSWordCustom.
+  void ForgetAvailableMSWordCustom() {
+    availableMSWordCustom_.Clear();
+    availableMSWordCustomRead_ = false;
+  }
+
+ private:
+  void InstallHooks();
+
+  platform::Env* env_;
+  platform::KeyStore* keyStore_;
+  const TSystemFacts* facts_;
+
+  std::unique_ptr<TParsingEngine> parsingEngine_;
+  std::vector<std::unique_ptr<TParserIgnore>> allRules_;
+  std::vector<TParserIgnore*> beforeCheckRules_;
+  std::vector<TParserIgnore*> lineRules_;
+  std::string quoteChars_ = ">";
+  bool rulesBuilt_ = false;
+  TSpellOptions rulesOptions_;
+  int loading_ = 0;
+
+  bool primaryOnly_ = false;
+  bool repeatedWords_ = false;
+  bool dualCaps_ = false;
+  bool liveSpelling_ = false;
+  bool liveCorrect_ = false;
+
+  TConfigStorage configStorage_ = csRegistry;
+  std::string configID_ = "%UserName%";
+  std::string configFilename_ = "%AppDir%\\Spell.cfg";
+  std::string configRegistryKey_ = "Software\\Morvane\\Spelling\\%AppName%";
+  TStringList availableMSWordCustom_;
+  bool availableMSWordCustomRead_ = false;
+
+  TEventList optionsChanged_;
+  TEventList configurationChanged_;
+  std::unique_ptr<TAddictConfig> config_;
+};
+
+}  // namespace tq::spell
