@@ -53,7 +53,7 @@ def test(session, args):
 
     session.post(main.hwnd, WM_CLOSE)
     started = time.monotonic()
-    check_equal(program.wait(timeout=10), 0, "exit code")
+    check_equal(program.wait(timeout=5), 0, "exit code")
     print(f"ended {time.monotonic() - started:.2f} s after WM_CLOSE; prefix made in "
           f"{session.prefix_seconds:.2f} s; screenshot {shot}")
     check(session.find_window(TITLE) is None, "no application window is left")

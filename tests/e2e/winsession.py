@@ -10,6 +10,13 @@ up: Wine ended, Xvfb stopped, the prefix removed, even when the test fails or
 its time runs out.
 
 Standard library only, plus Xvfb, xdotool, ImageMagick's import and wine.
+CTest runs the tests (label e2e); one runs by hand as, for instance,
+
+  python3 tests/e2e/test_startup.py --exe build/win32/app/TavrinQuillet.exe \
+      --wintool build/win32/tests/e2e/wintool.exe --target build/win32/tests/e2e/QuilletTarget.exe
+
+with --keep to keep the prefix and the artifacts folder holding screenshots
+and the programs' Wine output.
 """
 
 import argparse
