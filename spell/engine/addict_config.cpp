@@ -57,7 +57,10 @@ TAddictConfig::~TAddictConfig() {
   CloseStore();
 }
 
+// The writers load first: a value set before the first load would otherwise
+// be overwritten by it, and lost.
 void TAddictConfig::WriteActiveCustom(const std::string& name) {
+  EnsureLoaded();
   if (name == activeCustom_) return;
   activeCustom_ = name;
   if (!custom_.Contains(name)) custom_.Add(name);
@@ -75,18 +78,21 @@ void TAddictConfig::WriteLoaded(bool loaded) {
 }
 
 void TAddictConfig::WriteSpellOptions(TSpellOptions options) {
+  EnsureLoaded();
   if (options == options_) return;
   options_ = options;
   FireOnConfigChanged(false);
 }
 
 void TAddictConfig::WriteDialogX(int x) {
+  EnsureLoaded();
   if (x == dialogX_) return;
   dialogX_ = x;
   FireOnConfigChanged(false);
 }
 
 void TAddictConfig::WriteDialogY(int y) {
+  EnsureLoaded();
   if (y == dialogY_) return;
   dialogY_ = y;
   FireOnConfigChanged(false);
@@ -211,7 +217,8 @@ void TAddictConfig::ReadWriteStringList(const std::string& name, TStringList& li
 
 void TAddictConfig::LoadConfiguration() {
   loaded_ = false;
-  if (!owner_) return;
+  if (!owner_ || inLoad_) return;
+  inLoad_ = true;
   storage_ = owner_->ReadConfigStorage();
   configID_ = ExpandBasicVars(owner_->ReadConfigID(), owner_->facts());
   filename_ = storage_ == csFile ? owner_->ExpandVars(owner_->ReadConfigFilename()) : std::string();
@@ -259,6 +266,7 @@ void TAddictConfig::LoadConfiguration() {
       userDataValues_.push_back(ReadString("User_" + name, ""));
     }
   }
+  inLoad_ = false;
   loaded_ = true;
   modified_ = false;
   owner_->FireConfigLoaded();
@@ -267,7 +275,7 @@ void TAddictConfig::LoadConfiguration() {
 }
 
 void TAddictConfig::EnsureLoaded() {
-  if (!loaded_) LoadConfiguration();
+  if (!loaded_ && !inLoad_) LoadConfiguration();
 }
 
 std::string TAddictConfig::GetConfigurationData(const std::string& name) {

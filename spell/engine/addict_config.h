@@ -73,6 +73,7 @@ class TAddictConfig {
   bool loaded_ = false;
   bool modified_ = false;
   bool resetOnNextLoad_ = false;
+  bool inLoad_ = false;
   TStringList main_, custom_, msWordCustom_, newPaths_;
   std::string activeCustom_;
   TSpellOptions options_;

@@ -73,7 +73,7 @@ void TStringList::Assign(const std::vector<std::string>& items) {
 void TStringList::WriteSorted(bool sorted) {
   if (sorted == sorted_) return;
   sorted_ = sorted;
-  if (sorted_) {
+  if (sorted_ && !items_.empty()) {
     std::stable_sort(items_.begin(), items_.end(), LessText);
     Changed();
   }
