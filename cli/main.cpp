@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/dict_commands.h"
 
 namespace tq::cli {
 namespace {
 
 const Command kCommands[] = {
     // {"name", "one-line summary", RunFunction},
+    {"dict", "compile, inspect and query dictionary files", RunDict},
 };
 
 void PrintUsage(FILE* out) {
