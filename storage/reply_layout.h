@@ -1,0 +1,33 @@
+// The reply library's table layout, shared by the program and quillet: the
+// four fields Category, Description, Response and HotKey, in this order.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "storage/binary_data_set.h"
+
+namespace tq::storage {
+
+constexpr char kCategoryField[] = "Category";
+constexpr char kDescriptionField[] = "Description";
+constexpr char kResponseField[] = "Response";
+constexpr char kHotKeyField[] = "HotKey";
+constexpr int32_t kCategorySize = 32;
+constexpr int32_t kDescriptionSize = 32;
+constexpr int32_t kResponseSize = 4096;
+// Record and file sizes of the layout, for checks.
+constexpr int32_t kReplyRecordSize = 4184;
+constexpr int32_t kReplyStartData = 212;
+
+// Declares the four fields on a closed table.
+void DeclareReplyFields(TBinaryDataSet& table);
+
+// True when the table's field definitions are exactly the reply layout.
+bool HasReplyLayout(const TBinaryDataSet& table);
+
+// A reply is formatted when its text, folded to lower case, contains
+// "{\rtf1" anywhere.
+bool IsFormattedReply(const std::string& response);
+
+}  // namespace tq::storage
