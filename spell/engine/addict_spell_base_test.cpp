@@ -162,7 +162,7 @@ TEST(EngineComponent, ReadsWordProcessorDictionaries) {
       {"unicode.dic",
        std::string("\xFF\xFE"
                    "a\0b\0\r\0\n\0\xE9\0\n\0\x16\x04\n\0",
-                   20),
+                   18),
        {"ab", "\xE9"}},
       {"utf8.dic",
        "\xEF\xBB\xBF"
