@@ -17,6 +17,7 @@
 #include "spell/engine/event_list.h"
 #include "spell/engine/ignore_rules.h"
 #include "spell/engine/parsing_engine.h"
+#include "spell/engine/phonetic_map.h"
 #include "spell/engine/spell_options.h"
 #include "spell/engine/string_list.h"
 #include "spell/engine/system_facts.h"
@@ -80,6 +81,19 @@ class TAddictSpell3Base {
   bool ReadLiveSpelling() const { return liveSpelling_; }
   virtual void WriteLiveCorrect(bool on) { liveCorrect_ = on; }
   bool ReadLiveCorrect() const { return liveCorrect_; }
+
+  // --- Phonetic map (used by the suggestions) ---
+  // Replaces the map (nothing for none).
+  void WritePhoneticsMap(std::unique_ptr<TPhoneticsMap> map) {
+    if (map) phoneticsMap_ = std::move(map);
+  }
+  TPhoneticsMap& ReadPhoneticsMap() { return *phoneticsMap_; }
+  void WritePhoneticDepth(int depth) { phoneticsMap_->WriteStartDepth(depth); }
+  int ReadPhoneticDepth() const { return phoneticsMap_->ReadStartDepth(); }
+  void WritePhoneticDivisor(int divisor) { phoneticsMap_->WriteDistanceDivisor(divisor); }
+  int ReadPhoneticDivisor() const { return phoneticsMap_->ReadDistanceDivisor(); }
+  void WritePhoneticMaxDistance(int maximum) { phoneticsMap_->WriteDistanceMaximum(maximum); }
+  int ReadPhoneticMaxDistance() const { return phoneticsMap_->ReadDistanceMaximum(); }
 
   // --- Configuration ---
   TAddictConfig& Configuration() { return *config_; }
@@ -152,6 +166,7 @@ class TAddictSpell3Base {
   const TSystemFacts* facts_;
 
   std::unique_ptr<TParsingEngine> parsingEngine_;
+  std::unique_ptr<TPhoneticsMap> phoneticsMap_ = std::make_unique<TPhoneticsMap>();
   std::vector<std::unique_ptr<TParserIgnore>> allRules_;
   std::vector<TParserIgnore*> beforeCheckRules_;
   std::vector<TParserIgnore*> lineRules_;

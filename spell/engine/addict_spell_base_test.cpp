@@ -200,6 +200,27 @@ TEST(EngineComponent, FindsWordProcessorDictionariesInTheRegistry) {
             (std::vector<std::string>{dir.path() + "\\Microsoft\\Proof\\CUSTOM.DIC", dir.path() + "\\other.dic"}));
 }
 
+TEST(EngineComponent, PhoneticMapProperties) {
+  Engine e;
+  EXPECT_EQ(e.spell->ReadPhoneticDepth(), 2);
+  EXPECT_EQ(e.spell->ReadPhoneticDivisor(), 2);
+  EXPECT_EQ(e.spell->ReadPhoneticMaxDistance(), 4);
+  e.spell->WritePhoneticDepth(3);
+  e.spell->WritePhoneticDepth(0);  // ignored
+  e.spell->WritePhoneticDivisor(0);
+  e.spell->WritePhoneticMaxDistance(6);
+  EXPECT_EQ(e.spell->ReadPhoneticsMap().ReadStartDepth(), 3);
+  EXPECT_EQ(e.spell->ReadPhoneticsMap().ReadDistanceDivisor(), 0);
+  EXPECT_TRUE(e.spell->ReadPhoneticsMap().AcceptableDistance("abcdef", 6));
+  e.spell->WritePhoneticsMap(nullptr);  // ignored
+  EXPECT_EQ(e.spell->ReadPhoneticDepth(), 3);
+  auto map = std::make_unique<TPhoneticsMap>();
+  map->WriteLanguage(1036);
+  e.spell->WritePhoneticsMap(std::move(map));
+  EXPECT_EQ(e.spell->ReadPhoneticsMap().ReadLanguage(), 1036);
+  EXPECT_EQ(e.spell->ReadPhoneticDepth(), 2);
+}
+
 TEST(EventList, AddRemoveNotify) {
   TEventList list;
   std::string order;
