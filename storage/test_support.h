@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "storage/binary_data_set.h"
 #include "storage/reply_layout.h"
@@ -107,6 +109,72 @@ inline std::string ReplySlotBytes(int32_t nextFree, const std::string& category,
       .I32(hotKey)
       .bytes();
 }
+
+// An Env whose files fail one chosen write call (counted from 1 across all
+// files) and go on working afterwards, truncation included: a single failed
+// write in the middle of an operation.
+class FailOneWriteEnv final : public platform::Env {
+ public:
+  explicit FailOneWriteEnv(platform::Env& base = platform::Env::Default()) : base_(base) {}
+  // 0: no failure. The write fails without writing anything.
+  void FailWriteNumber(int n) {
+    failAt_ = n;
+    writes_ = 0;
+  }
+  int writes() const { return writes_; }
+
+  platform::Status OpenFile(const std::string& path, platform::FileAccess access, platform::FileShare share,
+                            platform::FileCreate create, std::unique_ptr<platform::File>* file) override {
+    std::unique_ptr<platform::File> f;
+    platform::Status s = base_.OpenFile(path, access, share, create, &f);
+    if (s) *file = std::make_unique<CountingFile>(*this, std::move(f));
+    return s;
+  }
+  platform::Status MapFile(const std::string& path, std::unique_ptr<platform::MappedFile>* m) override {
+    return base_.MapFile(path, m);
+  }
+  bool FileExists(const std::string& path) override { return base_.FileExists(path); }
+  bool DirectoryExists(const std::string& path) override { return base_.DirectoryExists(path); }
+  platform::Status RemoveFile(const std::string& path) override { return base_.RemoveFile(path); }
+  platform::Status RenameFile(const std::string& from, const std::string& to) override {
+    return base_.RenameFile(from, to);
+  }
+  platform::Status CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override {
+    return base_.CopyFileTo(from, to, overwrite);
+  }
+  platform::Status CreateDirectories(const std::string& path) override { return base_.CreateDirectories(path); }
+  platform::Status LastWriteTime(const std::string& path, platform::FileTime* time) override {
+    return base_.LastWriteTime(path, time);
+  }
+  platform::Status ListFiles(const std::string& folder, const std::string& pattern,
+                             std::vector<std::string>* names) override {
+    return base_.ListFiles(folder, pattern, names);
+  }
+
+ private:
+  class CountingFile final : public platform::File {
+   public:
+    CountingFile(FailOneWriteEnv& env, std::unique_ptr<platform::File> base) : env_(env), base_(std::move(base)) {}
+    platform::Status ReadAt(int64_t offset, void* buf, size_t n, size_t* got) override {
+      return base_->ReadAt(offset, buf, n, got);
+    }
+    platform::Status WriteAt(int64_t offset, const void* buf, size_t n) override {
+      if (++env_.writes_ == env_.failAt_) return platform::Status::Error("Injected write failure");
+      return base_->WriteAt(offset, buf, n);
+    }
+    platform::Status Size(int64_t* size) override { return base_->Size(size); }
+    platform::Status Truncate(int64_t size) override { return base_->Truncate(size); }
+    platform::Status Flush() override { return base_->Flush(); }
+
+   private:
+    FailOneWriteEnv& env_;
+    std::unique_ptr<platform::File> base_;
+  };
+
+  platform::Env& base_;
+  int failAt_ = 0;
+  int writes_ = 0;
+};
 
 // A temp folder and a reply table whose file is "replies.qdk" in it.
 class ReplyTableFixture {
