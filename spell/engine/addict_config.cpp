@@ -1,5 +1,6 @@
 #include "spell/engine/addict_config.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -200,11 +201,40 @@ void TAddictConfig::WriteString(const std::string& key, const std::string& value
   }
 }
 
+size_t TAddictConfig::ListEntryLimit(const std::string& name) {
+  std::vector<std::string> keys;
+  switch (storage_) {
+    case csFile:
+      if (ini_) keys = ini_->ReadSection(configID_);
+      break;
+    case csRegistry:
+      if (key_) keys = key_->ValueNames();
+      break;
+    case csCallback:
+      return 65536;  // the application's store cannot be asked what it holds
+    case csNone:
+      break;
+  }
+  // One past the highest entry number stored for the list.
+  size_t limit = 0;
+  const std::string prefix = name + "_";
+  for (const std::string& key : keys) {
+    if (key.size() <= prefix.size() || !AnsiSameText(key.substr(0, prefix.size()), prefix)) continue;
+    const std::string digits = key.substr(prefix.size());
+    if (digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
+    limit = std::max(limit, static_cast<size_t>(std::stoul(digits)) + 1);
+  }
+  return limit;
+}
+
 void TAddictConfig::ReadWriteStringList(const std::string& name, TStringList& list, bool reading) {
   if (reading) {
     const std::string count = ReadString(name + "_count", "-");
     if (count == "-") return;
-    const int n = ToInt(count);
+    // A damaged count must not stall the load: no entry lies past the
+    // highest one stored.
+    const int n =
+        static_cast<int>(std::min<size_t>(static_cast<size_t>(std::max(ToInt(count), 0)), ListEntryLimit(name)));
     for (int i = 0; i < n; ++i) {
       std::string value = ReadString(name + "_" + std::to_string(i), "");
       if (!value.empty()) list.Add(value);

@@ -68,6 +68,7 @@ class TAddictConfig {
  private:
   void OpenStore(bool forWriting);
   void CloseStore();
+  size_t ListEntryLimit(const std::string& name);
 
   TAddictSpell3Base* owner_;
   bool loaded_ = false;

@@ -159,6 +159,8 @@ TEST(Configuration, DamagedAndLeftOverValues) {
   ini.WriteString("alice", "_Main_count", "many");
   ini.WriteString("alice", "_Main_0", "American.adm");
   ini.WriteString("alice", "_Custom_count", "3");
+  ini.WriteString("alice", "_MSWordCustom_count", "2000000000");  // must not stall the load
+  ini.WriteString("alice", "_MSWordCustom_25", "w.dic");
   ini.WriteString("alice", "_Custom_0", "a.adu");
   ini.WriteString("alice", "_Custom_2", "c.adu");  // _Custom_1 missing: skipped
   ini.WriteString("alice", "_DialogX", "left");
@@ -167,6 +169,7 @@ TEST(Configuration, DamagedAndLeftOverValues) {
   TAddictConfig& config = engine->Configuration();
   EXPECT_EQ(config.ReadMainDictionaries().Count(), 0);
   EXPECT_EQ(config.ReadCustomDictionaries().Items(), (std::vector<std::string>{"a.adu", "c.adu"}));
+  EXPECT_EQ(config.ReadMSWordCustomDictionaries().Items(), (std::vector<std::string>{"w.dic"}));
   EXPECT_EQ(config.ReadDialogX(), 0);
   EXPECT_EQ(config.ReadDialogY(), -1);
   EXPECT_EQ(config.ReadSpellOptions(), TSpellOptions{});  // only "+" sets an option
