@@ -82,6 +82,12 @@ void TBinaryDataSet::ClearFields() {
   declared_.clear();
 }
 
+TField& TBinaryDataSet::Field(int index) {
+  if (index < 0 || index >= FieldCount())
+    throw EDatabaseError("List index out of bounds (" + std::to_string(index) + ")");
+  return *Fields()[static_cast<size_t>(index)];
+}
+
 TField* TBinaryDataSet::FindField(const std::string& name) {
   for (const auto& f : Fields())
     if (SameName(f->FieldName(), name)) return f.get();

@@ -100,7 +100,7 @@ class TBinaryDataSet {
   TField& AddField(const std::string& name, TFieldType type, int32_t size = 0);
   void ClearFields();
   int FieldCount() const { return static_cast<int>(Fields().size()); }
-  TField& Field(int index) { return *Fields()[static_cast<size_t>(index)]; }
+  TField& Field(int index);                      // "List index out of bounds (n)" outside 0 to FieldCount() - 1
   TField* FindField(const std::string& name);    // letter case is ignored
   TField& FieldByName(const std::string& name);  // "Field 'X' not found"
 

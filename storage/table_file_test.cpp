@@ -289,5 +289,46 @@ TEST(TableFileTest, DeletedSlotsWithoutLiveRecordsSkipTheRecordSizeCheck) {
   EXPECT_TRUE(t.IsEmpty());
 }
 
+TEST(TableFileTest, UnknownTypeCodesOpenButAreRefusedWhenUsed) {
+  tq::testing::TempDir dir;
+  const std::string path = dir.File("t.tbl");
+  WriteBytes(path, HeaderBytes(2, 20, 1, 0, -1, 130) + DescriptorBytes("Odd", 12, 4, 0) +
+                       DescriptorBytes("N", 3, 8, 0) + ByteWriter().I32(0).I32(0).I32(7).I32(42).I32(0).bytes());
+  TBinaryDataSet t;
+  t.SetTableName(path);
+  t.Open();
+  EXPECT_EQ(t.FieldByName("N").AsInteger(), 42);
+  EXPECT_EQ(MessageOf<EBinaryDataSetError>([&] { t.FieldByName("Odd").AsString(); }),
+            "Field 'Odd' has the unsupported type code 12.");
+  t.Edit();
+  EXPECT_THROW(t.FieldByName("Odd").SetAsInteger(1), EBinaryDataSetError);
+  EXPECT_FALSE(t.Modified());
+  EXPECT_THROW(t.SortTable({"Odd"}), EBinaryDataSetError);
+  EXPECT_EQ(MessageOf<EDatabaseError>([&] { t.FieldByName("Nope"); }), "Field 'Nope' not found");
+}
+
+TEST(TableFileTest, FieldsAreNeverEmpty) {
+  tq::testing::TempDir dir;
+  TBinaryDataSet t;
+  t.SetTableName(dir.File("t.tbl"));
+  t.FieldDefs() = {{"B", ftBoolean}, {"I", ftInteger}};
+  t.CreateTable();
+  std::vector<std::string> shown;
+  t.OnMessage = [&](const std::string& m) { shown.push_back(m); };
+  t.Open();
+  t.Insert();
+  t.FieldByName("B").SetAsBoolean(true);
+  t.FieldByName("I").SetAsInteger(5);
+  EXPECT_FALSE(t.FieldByName("B").IsNull());
+  EXPECT_FALSE(t.FieldByName("I").IsNull());
+  t.FieldByName("B").Clear();
+  t.FieldByName("I").Clear();
+  EXPECT_FALSE(t.FieldByName("B").AsBoolean());
+  EXPECT_EQ(t.FieldByName("I").AsInteger(), 5);
+  EXPECT_EQ(shown, (std::vector<std::string>{"very bad error in get field data", "Very bad error in setfield data"}));
+  t.Close();
+  EXPECT_THROW(t.Field(0), std::exception);  // fields made for the open table are gone
+}
+
 }  // namespace
 }  // namespace tq::storage
