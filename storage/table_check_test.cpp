@@ -1,0 +1,80 @@
+#include "storage/table_check.h"
+
+#include <gtest/gtest.h>
+
+#include "storage/test_support.h"
+
+namespace tq::storage {
+namespace {
+
+using namespace testing;
+
+TEST(TableCheckTest, FindsWhatIsWrong) {
+  // Slots: 0 live, 1 deleted (end of list), 2 live.
+  auto file = [](int32_t records, int32_t deleted, int32_t firstFree, int32_t next1, const std::string& tail = "") {
+    return HeaderBytes(4, 4184, records, deleted, firstFree, 212) + ReplyDescriptorBytes() +
+           ReplySlotBytes(0, "a", "b", "c", 0) + ReplySlotBytes(next1, "", "", "", 0) +
+           ReplySlotBytes(0, "d", "e", "f", 0) + tail;
+  };
+  std::string unterminated = file(2, 1, 2, -1);
+  unterminated.replace(212 + 2 * 4184 + 8, 36, std::string(36, 'x'));
+  std::string badDescriptor = file(2, 1, 2, -1);
+  badDescriptor.replace(48 + 41 * 3, 41, DescriptorBytes("HotKey", 3, 4, 0).replace(28, 1, 1, '\x0C'));
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::vector<std::string> problems;
+  } cases[] = {
+      {"sound", file(2, 1, 2, -1), {}},
+      {"deleted slot off the list",
+       file(2, 1, -1, -1),
+       {"1 deleted slots are not on the free list.", "The header counts 1 deleted slots; the free list holds 0."}},
+      {"list holds a live record",
+       file(2, 1, 1, -1),
+       {"The free list holds the live record in slot 0 (record number 1).",
+        "1 deleted slots are not on the free list."}},
+      {"list in a circle", file(2, 1, 2, 2), {"The free list runs in a circle at slot 1 (record number 2)."}},
+      {"live count",
+       file(3, 0, 2, -1).substr(0, 212 + 3 * 4184),
+       {"The header counts 3 live records; the file holds 2.",
+        "The header counts 0 deleted slots; the free list holds 1."}},
+      {"unterminated text",
+       unterminated,
+       {"The text of field 'Category' in slot 2 (record number 3) has no terminating zero."}},
+      {"unknown type", badDescriptor, {"Field 4 'HotKey' has the unsupported type code 12."}},
+      {"one byte more",
+       file(2, 1, 2, -1, "x"),
+       {"Open: Invalid record size.; StartData   : 212; fRecordCount: 2; fRecordSize : 4184; fStream.SIze: 12765"}},
+      {"not a table", std::string(60, 'x'), {"Invalid file type."}},
+  };
+  tq::testing::TempDir dir;
+  for (const Case& c : cases) {
+    WriteBytes(dir.File("t.qdk"), c.bytes);
+    TableCheckReport r = CheckTableFile(platform::Env::Default(), dir.File("t.qdk"));
+    EXPECT_TRUE(r.readable) << c.what;
+    EXPECT_EQ(r.problems, c.problems) << c.what;
+  }
+  TableCheckReport missing = CheckTableFile(platform::Env::Default(), dir.File("none.qdk"));
+  EXPECT_FALSE(missing.readable);
+  EXPECT_EQ(missing.problems, std::vector<std::string>{"Table file not found."});
+}
+
+TEST(TableCheckTest, EngineWrittenFilesAreSound) {
+  ReplyTableFixture f;
+  f.CreateAndOpen();
+  for (const char* d : {"a", "b", "c", "d"}) f.Add("C", d, std::string(4096, 'r'));
+  f.table.SetRecNo(2);
+  f.table.Delete();
+  f.table.SetRecNo(4);
+  f.table.Delete();
+  f.table.SortTable({"Description"});
+  f.table.Close();
+  TableCheckReport r = CheckTableFile(platform::Env::Default(), f.path);
+  EXPECT_TRUE(r.opens);
+  EXPECT_TRUE(r.replyLayout);
+  EXPECT_TRUE(r.problems.empty()) << r.problems[0];
+  EXPECT_TRUE(r.notes.empty());
+}
+
+}  // namespace
+}  // namespace tq::storage
