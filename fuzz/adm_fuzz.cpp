@@ -1,8 +1,11 @@
-// Main dictionary reader over arbitrary file bodies: header fields, node
-// tables, links, linkage lists and the first-character table are all taken
-// from the input (the signature block is put in front so that every input
-// gets past it). Lookups, prefix walks and suggestions must stay inside the
-// file whatever the links say.
+// Main dictionary reader over arbitrary file bodies. Inputs starting with an
+// odd byte are the file after its signature block: header fields, node
+// tables, links, linkage lists and the first-character table all come from
+// the input. Inputs starting with an even byte get a header that fits them,
+// so that nearly every one loads and the links are what is tested. Lookups,
+// prefix walks and suggestions must stay inside the file whatever the links
+// say.
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <random>
@@ -29,6 +32,37 @@ struct Cleanup {
   ~Cleanup() { std::filesystem::remove(path); }
 };
 
+void Put32(std::string& s, uint32_t v) {
+  for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+// A file whose sizes agree with each other, its contents from the input.
+std::string Shaped(const uint8_t* data, size_t size) {
+  size_t at = 0;
+  auto next = [&]() -> uint8_t { return at < size ? data[at++] : 0; };
+  uint32_t sizes[spell::adm::kNodeTableCount];
+  uint32_t total = 0;
+  for (uint32_t& n : sizes) total += n = next() % 16;
+  if (sizes[0] == 0) ++sizes[0], ++total;  // a root
+  const bool wide = next() & 1;
+  std::string f(spell::adm::kSignature);
+  f.resize(spell::adm::kHeaderBlockSize, '\0');
+  f += std::string(3, '\0');  // an empty title
+  Put32(f, 1033);
+  Put32(f, 0);
+  Put32(f, wide ? 70000 : total);
+  for (uint32_t n : sizes) Put32(f, n);
+  for (int k = 0; k < spell::adm::kNodeTableCount; ++k)
+    for (uint32_t i = 0; i < sizes[k] * static_cast<uint32_t>(spell::adm::kMinNodeSize + k); ++i)
+      f += static_cast<char>(next());
+  const uint32_t linkage = static_cast<uint32_t>(std::min<size_t>(size - std::min(at, size), 600));
+  Put32(f, linkage);
+  for (uint32_t i = 0; i < linkage; ++i) f += static_cast<char>(next());
+  for (size_t i = 0; i < spell::adm::kFirstCharTableSize; ++i) f += static_cast<char>(size ? data[i % size] : 0);
+  f += std::string(spell::adm::kCharSetBlockSize, '\0');
+  return f;
+}
+
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::unique_ptr<platform::File> file;
   if (platform::Env::Default().OpenFile(path, platform::FileAccess::ReadWrite, platform::FileShare::Read,
@@ -46,9 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return m;
   }();
 
-  std::string bytes(spell::adm::kSignature);
-  bytes.resize(spell::adm::kHeaderBlockSize, '\0');
-  bytes.append(reinterpret_cast<const char*>(data), size);
+  if (size == 0) return 0;
+  std::string bytes;
+  if (data[0] & 1) {
+    bytes = spell::adm::kSignature;
+    bytes.resize(spell::adm::kHeaderBlockSize, '\0');
+    bytes.append(reinterpret_cast<const char*>(data) + 1, size - 1);
+  } else {
+    bytes = Shaped(data + 1, size - 1);
+  }
   WriteFile(temp.path, bytes);
 
   spell::TMainDictionary dict;
