@@ -7,6 +7,7 @@
 
 #include "cli/command.h"
 #include "cli/dict_commands.h"
+#include "cli/library_commands.h"
 
 namespace tq::cli {
 namespace {
@@ -14,6 +15,16 @@ namespace {
 const Command kCommands[] = {
     // {"name", "one-line summary", RunFunction},
     {"dict", "compile, inspect and query dictionary files", RunDict},
+    {"create", "create an empty reply library", RunLibraryCreate},
+    {"list", "list the replies of a library", RunLibraryList},
+    {"show", "show one reply with its text", RunLibraryShow},
+    {"add", "add a reply to a library", RunLibraryAdd},
+    {"edit", "change a reply's fields", RunLibraryEdit},
+    {"delete", "delete a reply", RunLibraryDelete},
+    {"pack", "remove a library's deleted slots", RunLibraryPack},
+    {"export", "write a library's replies as JSON or CSV", RunLibraryExport},
+    {"import", "add replies from JSON or CSV to a library", RunLibraryImport},
+    {"verify", "check a library file and report what is wrong", RunLibraryVerify},
 };
 
 void PrintUsage(FILE* out) {

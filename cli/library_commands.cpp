@@ -1,0 +1,505 @@
+#include "cli/library_commands.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <set>
+
+#include "cli/command.h"
+#include "cli/json.h"
+#include "cli/library_options.h"
+#include "cli/library_records.h"
+#include "cli/library_transfer.h"
+#include "platform/binary_stdout.h"
+#include "platform/codepage.h"
+#include "storage/binary_data_set.h"
+#include "storage/reply_layout.h"
+#include "storage/table_check.h"
+
+namespace tq::cli {
+
+namespace {
+
+using storage::TBinaryDataSet;
+
+struct Context {
+  platform::Env& env;
+  FILE* out;
+  FILE* err;
+  std::string command;
+};
+
+int Failure(Context& c, const std::string& message) {
+  std::fprintf(c.err, "quillet %s: %s\n", c.command.c_str(), message.c_str());
+  return kExitFailure;
+}
+
+int UsageError(Context& c, const std::string& message) {
+  std::fprintf(c.err, "quillet %s: %s\nTry 'quillet %s --help'.\n", c.command.c_str(), message.c_str(),
+               c.command.c_str());
+  return kExitUsage;
+}
+
+bool ParseIndex(const std::string& text, int64_t* index) {
+  const char* last = text.data() + text.size();
+  auto [end, ec] = std::from_chars(text.data(), last, *index);
+  return !text.empty() && ec == std::errc() && end == last && *index >= 0;
+}
+
+int NoSuchReply(Context& c, const std::string& path, int64_t index, TBinaryDataSet& t) {
+  return Failure(c, path + ": there is no reply " + std::to_string(index) + " (the library holds " +
+                        std::to_string(t.RecordCount()) + ")");
+}
+
+// Code points of UTF-8 text, for lining up columns.
+size_t Width(const std::string& utf8) {
+  return static_cast<size_t>(
+      std::count_if(utf8.begin(), utf8.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
+}
+
+std::string Pad(const std::string& s, size_t width) { return s + std::string(width - std::min(width, Width(s)), ' '); }
+
+// --- create ---
+
+int Create(Context& c, const LibraryOptions& o) {
+  const std::string& path = o.positional[0];
+  if (c.env.FileExists(path) && !o.Has("--force"))
+    return Failure(c, path + " exists; give --force to replace it with an empty library");
+  TBinaryDataSet t(c.env);
+  t.SetTableName(path);
+  storage::DeclareReplyFields(t);
+  t.CreateTable();
+  std::fprintf(c.out, "created %s\n", path.c_str());
+  return kExitOk;
+}
+
+// --- list and show ---
+
+struct Listed {
+  int64_t index;
+  int32_t record;
+  ReplyData reply;
+  bool formatted;
+  size_t length;
+};
+
+std::vector<Listed> ReadAll(TBinaryDataSet& t) {
+  std::vector<Listed> all;
+  int64_t index = 0;
+  for (t.First(); !t.Eof(); t.Next()) {
+    const std::string response = t.FieldByName(storage::kResponseField).AsString();
+    all.push_back({index++, t.RecNo(), ReadReply(t), storage::IsFormattedReply(response), response.size()});
+  }
+  return all;
+}
+
+std::string ListedJson(const Listed& l, bool withResponse) {
+  std::string s = "{\"index\": " + std::to_string(l.index) + ", \"record\": " + std::to_string(l.record) +
+                  ", \"category\": " + json::Quote(l.reply.category) +
+                  ", \"description\": " + json::Quote(l.reply.description) +
+                  ", \"hotkey\": " + std::to_string(l.reply.hotkey) +
+                  ", \"hotkey_text\": " + json::Quote(HotKeyOutText(l.reply.hotkey)) +
+                  ", \"formatted\": " + (l.formatted ? "true" : "false") + ", \"length\": " + std::to_string(l.length);
+  if (withResponse) s += ", \"response\": " + json::Quote(l.reply.response);
+  return s + "}";
+}
+
+int List(Context& c, const LibraryOptions& o) {
+  TBinaryDataSet t(c.env);
+  OpenLibrary(t, o.positional[0], true);
+  const std::vector<Listed> all = ReadAll(t);
+  if (o.Has("--json")) {
+    std::string s = "{\"replies\": [";
+    for (size_t i = 0; i < all.size(); ++i) s += (i ? ",\n  " : "\n  ") + ListedJson(all[i], false);
+    s += all.empty() ? "]}\n" : "\n]}\n";
+    std::fputs(s.c_str(), c.out);
+    return kExitOk;
+  }
+  size_t wCategory = 8, wDescription = 11, wHotKey = 6;
+  for (const Listed& l : all) {
+    wCategory = std::max(wCategory, Width(l.reply.category));
+    wDescription = std::max(wDescription, Width(l.reply.description));
+    wHotKey = std::max(wHotKey, Width(HotKeyOutText(l.reply.hotkey)));
+  }
+  const size_t wIndex = std::max<size_t>(5, std::to_string(all.size()).size());
+  std::fprintf(c.out, "%s  %s  %s  %s  TEXT\n", Pad("INDEX", wIndex).c_str(), Pad("CATEGORY", wCategory).c_str(),
+               Pad("DESCRIPTION", wDescription).c_str(), Pad("HOTKEY", wHotKey).c_str());
+  for (const Listed& l : all)
+    std::fprintf(c.out, "%s  %s  %s  %s  %s, %zu characters\n", Pad(std::to_string(l.index), wIndex).c_str(),
+                 Pad(l.reply.category, wCategory).c_str(), Pad(l.reply.description, wDescription).c_str(),
+                 Pad(HotKeyOutText(l.reply.hotkey), wHotKey).c_str(), l.formatted ? "rich" : "plain", l.length);
+  std::fprintf(c.out, "%zu replies\n", all.size());
+  return kExitOk;
+}
+
+int Show(Context& c, const LibraryOptions& o) {
+  int64_t index;
+  if (!ParseIndex(o.positional[1], &index)) return UsageError(c, "'" + o.positional[1] + "' is not a reply index");
+  TBinaryDataSet t(c.env);
+  OpenLibrary(t, o.positional[0], true);
+  if (!GotoReplyIndex(t, index)) return NoSuchReply(c, o.positional[0], index, t);
+  const std::string response = t.FieldByName(storage::kResponseField).AsString();
+  const Listed l{index, t.RecNo(), ReadReply(t), storage::IsFormattedReply(response), response.size()};
+  if (o.Has("--json")) {
+    std::fprintf(c.out, "%s\n", ListedJson(l, true).c_str());
+  } else if (o.Has("--text")) {
+    std::fputs(l.reply.response.c_str(), c.out);
+  } else {
+    std::fprintf(
+        c.out,
+        "index: %lld\nrecord: %d\ncategory: %s\ndescription: %s\nhotkey: %s\nformatted: %s\n"
+        "response (%zu characters):\n%s\n",
+        static_cast<long long>(l.index), l.record, l.reply.category.c_str(), l.reply.description.c_str(),
+        l.reply.hotkey ? (HotKeyOutText(l.reply.hotkey) + " (" + std::to_string(l.reply.hotkey) + ")").c_str() : "none",
+        l.formatted ? "yes" : "no", l.length, l.reply.response.c_str());
+  }
+  return kExitOk;
+}
+
+// --- add, edit, delete ---
+
+// The reply fields given as options; false after reporting a problem.
+bool ReplyFromOptions(Context& c, const LibraryOptions& o, ReplyData* r, ReplyFields* fields, int* code) {
+  if (o.Has("--text") && o.Has("--text-file")) {
+    *code = UsageError(c, "give --text or --text-file, not both");
+    return false;
+  }
+  if (const std::string* v = o.Value("--category")) r->category = *v, fields->category = true;
+  if (const std::string* v = o.Value("--description")) r->description = *v, fields->description = true;
+  if (const std::string* v = o.Value("--text")) r->response = *v, fields->response = true;
+  if (const std::string* path = o.Value("--text-file")) {
+    std::string error;
+    if (!ReadTextFile(c.env, *path, &r->response, &error)) {
+      *code = Failure(c, error);
+      return false;
+    }
+    if (r->response.compare(0, 3, "\xEF\xBB\xBF") == 0) r->response.erase(0, 3);
+    fields->response = true;
+  }
+  if (const std::string* v = o.Value("--hotkey")) {
+    std::string error;
+    if (!ParseHotKeyArgument(*v, &r->hotkey, &error)) {
+      *code = UsageError(c, error);
+      return false;
+    }
+    fields->hotkey = true;
+  }
+  std::vector<std::string> problems = CheckReply(*r, *fields);
+  for (const std::string& p : problems) Failure(c, p);
+  if (!problems.empty()) {
+    *code = kExitFailure;
+    return false;
+  }
+  return true;
+}
+
+int Add(Context& c, const LibraryOptions& o) {
+  ReplyData r;
+  ReplyFields given;
+  int code;
+  if (!ReplyFromOptions(c, o, &r, &given, &code)) return code;
+  TBinaryDataSet t(c.env);
+  OpenLibrary(t, o.positional[0], false);
+  t.Insert();
+  WriteReply(t, r, ReplyFields::All());
+  t.Post();
+  std::fprintf(c.out, "added reply %lld\n", static_cast<long long>(CurrentReplyIndex(t)));
+  return kExitOk;
+}
+
+int Edit(Context& c, const LibraryOptions& o) {
+  int64_t index;
+  if (!ParseIndex(o.positional[1], &index)) return UsageError(c, "'" + o.positional[1] + "' is not a reply index");
+  ReplyData r;
+  ReplyFields given;
+  int code;
+  if (!ReplyFromOptions(c, o, &r, &given, &code)) return code;
+  if (!given.category && !given.description && !given.response && !given.hotkey)
+    return UsageError(c, "nothing to change: give --category, --description, --text, --text-file or --hotkey");
+  TBinaryDataSet t(c.env);
+  OpenLibrary(t, o.positional[0], false);
+  if (!GotoReplyIndex(t, index)) return NoSuchReply(c, o.positional[0], index, t);
+  t.Edit();
+  WriteReply(t, r, given);
+  t.Post();
+  std::fprintf(c.out, "changed reply %lld\n", static_cast<long long>(index));
+  return kExitOk;
+}
+
+int Delete(Context& c, const LibraryOptions& o) {
+  int64_t index;
+  if (!ParseIndex(o.positional[1], &index)) return UsageError(c, "'" + o.positional[1] + "' is not a reply index");
+  TBinaryDataSet t(c.env);
+  OpenLibrary(t, o.positional[0], false);
+  if (!GotoReplyIndex(t, index)) return NoSuchReply(c, o.positional[0], index, t);
+  t.Delete();
+  std::fprintf(c.out, "deleted reply %lld\n", static_cast<long long>(index));
+  return kExitOk;
+}
+
+// --- pack ---
+
+int64_t FileSize(platform::Env& env, const std::string& path) {
+  std::unique_ptr<platform::File> f;
+  int64_t size = -1;
+  if (env.OpenFile(path, platform::FileAccess::Read, platform::FileShare::ReadWrite, platform::FileCreate::OpenExisting,
+                   &f))
+    f->Size(&size);
+  return size;
+}
+
+int Pack(Context& c, const LibraryOptions& o) {
+  const std::string& path = o.positional[0];
+  TBinaryDataSet t(c.env);
+  OpenLibrary(t, path, true);
+  const int32_t records = t.RecordCount(), deleted = t.Header().DeletedCount;
+  t.Close();
+  const int64_t before = FileSize(c.env, path);
+  t.PackTable();
+  std::fprintf(c.out, "packed %s: %d replies kept, %d deleted slots removed, %lld -> %lld bytes\n", path.c_str(),
+               records, deleted, static_cast<long long>(before), static_cast<long long>(FileSize(c.env, path)));
+  return kExitOk;
+}
+
+// --- export and import ---
+
+// "json" or "csv": from --format, else from the file name, else json.
+bool FormatOf(Context& c, const LibraryOptions& o, const std::string* path, std::string* format, int* code) {
+  if (const std::string* f = o.Value("--format")) {
+    *format = *f;
+  } else {
+    std::string ext = path && path->size() > 4 ? path->substr(path->size() - 4) : "";
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char ch) { return std::tolower(ch); });
+    *format = ext == ".csv" ? "csv" : "json";
+  }
+  if (*format == "json" || *format == "csv") return true;
+  *code = UsageError(c, "unknown format '" + *format + "' (json or csv)");
+  return false;
+}
+
+int Export(Context& c, const LibraryOptions& o) {
+  const std::string* output = o.Value("--output");
+  std::string format;
+  int code;
+  if (!FormatOf(c, o, output, &format, &code)) return code;
+  TBinaryDataSet t(c.env);
+  OpenLibrary(t, o.positional[0], true);
+  std::vector<ReplyData> replies;
+  for (t.First(); !t.Eof(); t.Next()) replies.push_back(ReadReply(t));
+  const std::string text = format == "csv" ? RepliesToCsv(replies) : RepliesToJson(replies);
+  if (!output) {
+    platform::UseBinaryStdout();
+    std::fwrite(text.data(), 1, text.size(), c.out);
+    return std::fflush(c.out) == 0 ? kExitOk : Failure(c, "cannot write the output");
+  }
+  platform::Status s = platform::WriteWholeFile(c.env, *output, text);
+  if (!s) return Failure(c, s.message());
+  std::fprintf(c.out, "exported %zu replies to %s\n", replies.size(), output->c_str());
+  return kExitOk;
+}
+
+int Import(Context& c, const LibraryOptions& o) {
+  const std::string& path = o.positional[0];
+  const std::string& input = o.positional[1];
+  std::string format;
+  int code;
+  if (!FormatOf(c, o, &input, &format, &code)) return code;
+  std::string text, error;
+  if (!ReadTextFile(c.env, input, &text, &error)) return Failure(c, error);
+  std::vector<ReplyData> replies;
+  std::vector<std::string> problems;
+  if (format == "csv")
+    RepliesFromCsv(text, &replies, &problems);
+  else
+    RepliesFromJson(text, &replies, &problems);
+  // Everything is checked before the library is touched: an import happens
+  // whole or not at all.
+  for (size_t i = 0; i < replies.size() && problems.empty(); ++i)
+    for (const std::string& p : CheckReply(replies[i], ReplyFields::All()))
+      problems.push_back("reply " + std::to_string(i + 1) + ": " + p);
+  if (!problems.empty()) {
+    for (const std::string& p : problems) Failure(c, input + ": " + p);
+    return kExitFailure;
+  }
+  TBinaryDataSet t(c.env);
+  if (!c.env.FileExists(path)) {
+    t.SetTableName(path);
+    storage::DeclareReplyFields(t);
+    t.CreateTable();
+  }
+  OpenLibrary(t, path, false);
+  for (const ReplyData& r : replies) {
+    t.Insert();
+    WriteReply(t, r, ReplyFields::All());
+    t.Post();
+  }
+  std::fprintf(c.out, "imported %zu replies into %s\n", replies.size(), path.c_str());
+  return kExitOk;
+}
+
+// --- verify ---
+
+int Verify(Context& c, const LibraryOptions& o) {
+  const std::string& path = o.positional[0];
+  storage::TableCheckReport r = storage::CheckTableFile(c.env, path);
+  for (const std::string& p : r.problems) std::fprintf(c.out, "%s: problem: %s\n", path.c_str(), p.c_str());
+  for (const std::string& n : r.notes) std::fprintf(c.out, "%s: note: %s\n", path.c_str(), n.c_str());
+  if (!r.readable) return kExitFailure;
+  if (!r.problems.empty()) return kExitFindings;
+  std::fprintf(c.out, "%s: ok\n", path.c_str());
+  return kExitOk;
+}
+
+// --- the table of commands ---
+
+struct Spec {
+  const char* name;
+  size_t minWords, maxWords;
+  std::set<std::string> values, flags;
+  int (*run)(Context&, const LibraryOptions&);
+  const char* help;
+};
+
+const Spec kSpecs[] = {
+    {"create",
+     1,
+     1,
+     {},
+     {"--force"},
+     Create,
+     "Usage: quillet create FILE.qdk [--force]\n"
+     "Creates an empty reply library (212 bytes). An existing file is replaced only with --force.\n"},
+    {"list",
+     1,
+     1,
+     {},
+     {"--json"},
+     List,
+     "Usage: quillet list FILE.qdk [--json]\n"
+     "Lists the replies in the library's order: index, category, description, hotkey and\n"
+     "whether the text is rich (RTF) or plain. --json writes {\"replies\": [...]} with the\n"
+     "fields index, record, category, description, hotkey, hotkey_text, formatted, length.\n"},
+    {"show",
+     2,
+     2,
+     {},
+     {"--json", "--text"},
+     Show,
+     "Usage: quillet show FILE.qdk INDEX [--json | --text]\n"
+     "Shows one reply with its whole text. --text writes the text alone; --json writes the\n"
+     "fields of 'list --json' and the response.\n"},
+    {"add",
+     1,
+     1,
+     {"--category", "--description", "--text", "--text-file", "--hotkey"},
+     {},
+     Add,
+     "Usage: quillet add FILE.qdk [--category TEXT] [--description TEXT]\n"
+     "                  [--text TEXT | --text-file PATH] [--hotkey HOTKEY]\n"
+     "Adds a reply and prints its index. Texts are UTF-8 and must fit the library: at most\n"
+     "32 characters for category and description, 4096 for the text, Windows-1252\n"
+     "characters only. A hotkey is written as text (Ctrl+Alt+R, Shift+F5) or as the packed\n"
+     "number (decimal or 0x...); 0 or \"\" for none.\n"},
+    {"edit",
+     2,
+     2,
+     {"--category", "--description", "--text", "--text-file", "--hotkey"},
+     {},
+     Edit,
+     "Usage: quillet edit FILE.qdk INDEX [--category TEXT] [--description TEXT]\n"
+     "                  [--text TEXT | --text-file PATH] [--hotkey HOTKEY]\n"
+     "Changes the given fields of a reply; the others keep their values. See 'add --help'.\n"},
+    {"delete",
+     2,
+     2,
+     {},
+     {},
+     Delete,
+     "Usage: quillet delete FILE.qdk INDEX\n"
+     "Deletes a reply. Its slot is reused by the next reply added; 'pack' removes it.\n"},
+    {"pack",
+     1,
+     1,
+     {},
+     {},
+     Pack,
+     "Usage: quillet pack FILE.qdk\n"
+     "Rewrites the library without its deleted slots. The file is replaced only once the\n"
+     "packed copy is complete.\n"},
+    {"export",
+     1,
+     1,
+     {"--format", "--output"},
+     {},
+     Export,
+     "Usage: quillet export FILE.qdk [--format json|csv] [--output PATH]\n"
+     "Writes every reply as UTF-8 JSON or CSV, to PATH or to standard output. The format\n"
+     "follows --format, else PATH's extension (.csv), else JSON.\n"
+     "JSON: {\"replies\": [{\"category\", \"description\", \"response\", \"hotkey\" (number),\n"
+     "\"hotkey_text\"}]}. CSV: header category,description,response,hotkey; the hotkey as\n"
+     "text, or a number when it has no text form.\n"},
+    {"import",
+     2,
+     2,
+     {"--format"},
+     {},
+     Import,
+     "Usage: quillet import FILE.qdk INPUT [--format json|csv]\n"
+     "Adds the replies of a JSON or CSV file (as 'export' writes them) to the library,\n"
+     "creating it when it does not exist. Nothing is added when any reply has a problem\n"
+     "(a character Windows-1252 cannot hold, a text too long, a bad hotkey); every\n"
+     "problem is reported.\n"},
+    {"verify",
+     1,
+     1,
+     {},
+     {},
+     Verify,
+     "Usage: quillet verify FILE.qdk\n"
+     "Checks a library file: the checks the program makes when it opens one, then the\n"
+     "field descriptors, the record counts, the free-slot list and the texts.\n"
+     "Exit code 0: sound; 1: problems found (listed); 3: the file cannot be read.\n"},
+};
+
+}  // namespace
+
+int RunLibraryCommand(platform::Env& env, const std::string& command, const std::vector<std::string>& args, FILE* out,
+                      FILE* err) {
+  Context c{env, out, err, command};
+  const Spec* spec = nullptr;
+  for (const Spec& s : kSpecs)
+    if (command == s.name) spec = &s;
+  if (!spec) return UsageError(c, "not a library command");
+  LibraryOptions o;
+  std::string error;
+  if (!ParseLibraryOptions(args, spec->values, spec->flags, &o, &error)) return UsageError(c, error);
+  if (o.Has("--help")) {
+    std::fputs(spec->help, out);
+    return kExitOk;
+  }
+  if (o.positional.size() < spec->minWords || o.positional.size() > spec->maxWords)
+    return UsageError(c, o.positional.size() < spec->minWords ? "missing arguments" : "too many arguments");
+  try {
+    return spec->run(c, o);
+  } catch (const std::exception& e) {
+    return Failure(c, o.positional[0] + ": " + OneLine(e.what()));
+  }
+}
+
+#define TQ_LIBRARY_ENTRY(Function, name)                                            \
+  int Function(const std::vector<std::string>& args) {                              \
+    return RunLibraryCommand(platform::Env::Default(), name, args, stdout, stderr); \
+  }
+TQ_LIBRARY_ENTRY(RunLibraryCreate, "create")
+TQ_LIBRARY_ENTRY(RunLibraryList, "list")
+TQ_LIBRARY_ENTRY(RunLibraryShow, "show")
+TQ_LIBRARY_ENTRY(RunLibraryAdd, "add")
+TQ_LIBRARY_ENTRY(RunLibraryEdit, "edit")
+TQ_LIBRARY_ENTRY(RunLibraryDelete, "delete")
+TQ_LIBRARY_ENTRY(RunLibraryPack, "pack")
+TQ_LIBRARY_ENTRY(RunLibraryExport, "export")
+TQ_LIBRARY_ENTRY(RunLibraryImport, "import")
+TQ_LIBRARY_ENTRY(RunLibraryVerify, "verify")
+#undef TQ_LIBRARY_ENTRY
+
+}  // namespace tq::cli

@@ -1,0 +1,31 @@
+# Runs the quillet program itself: imports a sample into a new library,
+# exports it, imports the export into another new library and exports that
+# again. Both exports (JSON and CSV) must be identical, and both libraries
+# must pass verify.
+#   cmake -DQUILLET=<program> [-DEMULATOR=wine] -DSAMPLE=<json> -DWORK=<dir> -P library_roundtrip_test.cmake
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+function(quillet)
+  execute_process(COMMAND ${EMULATOR} ${QUILLET} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "quillet ${ARGN} failed (${rc}): ${out}${err}")
+  endif()
+endfunction()
+
+quillet(import ${WORK}/first.qdk ${SAMPLE})
+foreach(format json csv)
+  quillet(export ${WORK}/first.qdk --output ${WORK}/first.${format})
+  quillet(import ${WORK}/second-${format}.qdk ${WORK}/first.${format})
+  quillet(export ${WORK}/second-${format}.qdk --output ${WORK}/second.${format})
+  file(READ ${WORK}/first.${format} a HEX)
+  file(READ ${WORK}/second.${format} b HEX)
+  if(NOT a STREQUAL b)
+    message(FATAL_ERROR "the ${format} exports differ: ${WORK}/first.${format} ${WORK}/second.${format}")
+  endif()
+  quillet(verify ${WORK}/second-${format}.qdk)
+endforeach()
+file(READ ${WORK}/first.json exported)
+if(NOT exported MATCHES "\"hotkey_text\": \"Shift\\+F12\"")
+  message(FATAL_ERROR "the export lost the sample's hotkey: ${exported}")
+endif()
