@@ -181,7 +181,7 @@ void TBinaryDataSet::OpenFile() {
   const auto recordSize = static_cast<size_t>(layout_.recordSize);
   buffer_.assign(recordSize, 0);
   scratch_.assign(recordSize, 0);
-  crypt_.assign(recordSize, 0);
+  crypt_.clear();  // sized when a slot is first encoded
 }
 
 void TBinaryDataSet::Open() {

@@ -31,6 +31,7 @@ void TBinaryDataSet::WriteSlot(const uint8_t* buffer, int64_t slot, const std::s
   const uint8_t* out = buffer;
   if (OnCryptData && !password.empty()) {
     // Encoded into a copy, so the caller's buffer keeps the plain record.
+    crypt_.resize(size);
     std::memcpy(crypt_.data(), buffer, size);
     Crypt(crypt_.data(), size, password, false);
     out = crypt_.data();

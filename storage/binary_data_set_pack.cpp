@@ -63,6 +63,7 @@ void TBinaryDataSet::PackTable() {
     throw EStreamError("Cannot create file " + work.newName());
   int64_t size = 0;
   if (!in->Size(&size)) throw EStreamError("Stream read error");
+  if (h.StartData > size) throw EBinaryDataSetError("PackTable: The file ends before its records start.");
 
   // Slots are copied as stored; the first incomplete one ends the copy.
   const auto recordSize = static_cast<size_t>(layout.recordSize);

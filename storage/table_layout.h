@@ -14,7 +14,7 @@ namespace tq::storage {
 
 // Largest record the engine will handle; larger ones come only from damaged
 // files or absurd declarations.
-constexpr int64_t kMaxRecordSize = int64_t{1} << 24;
+constexpr int64_t kMaxRecordSize = int64_t{1} << 20;
 
 struct TableLayout {
   TDataFileHeader header;
