@@ -63,7 +63,9 @@ TEST(FieldValueTest, TextFormsOfEveryType) {
     Record r(c.type, 8);
     SetFieldString(r.field, r.bytes.data(), c.in);
     EXPECT_EQ(GetFieldString(r.field, r.bytes.data()), c.out) << c.in;
-    if (c.type != ftFloat || c.in != "1e20") EXPECT_EQ(GetFieldInteger(r.field, r.bytes.data()), c.asInteger) << c.in;
+    if (c.type != ftFloat || c.in != "1e20") {
+      EXPECT_EQ(GetFieldInteger(r.field, r.bytes.data()), c.asInteger) << c.in;
+    }
     EXPECT_TRUE(r.GuardsIntact()) << c.in;
   }
 }
