@@ -352,7 +352,7 @@ int Verify(Context& c, const LibraryOptions& o) {
 
 // --- the table of commands ---
 
-struct Spec {
+struct CommandEntry {
   const char* name;
   size_t minWords, maxWords;
   std::set<std::string> values, flags;
@@ -360,7 +360,7 @@ struct Spec {
   const char* help;
 };
 
-const Spec kSpecs[] = {
+const CommandEntry kEntries[] = {
     {"create",
      1,
      1,
@@ -466,21 +466,21 @@ const Spec kSpecs[] = {
 int RunLibraryCommand(platform::Env& env, const std::string& command, const std::vector<std::string>& args, FILE* out,
                       FILE* err) {
   Context c{env, out, err, command};
-  const Spec* spec = nullptr;
-  for (const Spec& s : kSpecs)
-    if (command == s.name) spec = &s;
-  if (!spec) return UsageError(c, "not a library command");
+  const CommandEntry* entry = nullptr;
+  for (const CommandEntry& s : kEntries)
+    if (command == s.name) entry = &s;
+  if (!entry) return UsageError(c, "not a library command");
   LibraryOptions o;
   std::string error;
-  if (!ParseLibraryOptions(args, spec->values, spec->flags, &o, &error)) return UsageError(c, error);
+  if (!ParseLibraryOptions(args, entry->values, entry->flags, &o, &error)) return UsageError(c, error);
   if (o.Has("--help")) {
-    std::fputs(spec->help, out);
+    std::fputs(entry->help, out);
     return kExitOk;
   }
-  if (o.positional.size() < spec->minWords || o.positional.size() > spec->maxWords)
-    return UsageError(c, o.positional.size() < spec->minWords ? "missing arguments" : "too many arguments");
+  if (o.positional.size() < entry->minWords || o.positional.size() > entry->maxWords)
+    return UsageError(c, o.positional.size() < entry->minWords ? "missing arguments" : "too many arguments");
   try {
-    return spec->run(c, o);
+    return entry->run(c, o);
   } catch (const std::exception& e) {
     return Failure(c, o.positional[0] + ": " + OneLine(e.what()));
   }
