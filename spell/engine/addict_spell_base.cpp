@@ -11,8 +11,11 @@ TAddictSpell3Base::TAddictSpell3Base(const TEngineServices& services)
       keyStore_(services.keyStore ? services.keyStore : &platform::DefaultKeyStore()),
       facts_(services.facts ? services.facts : &TSystemFacts::Default()),
       parsingEngine_(std::make_unique<TMainParsingEngine>()),
+      ignoreAll_(std::make_unique<TCustomDictionary>(*env_)),
       config_(std::make_unique<TAddictConfig>(this)) {
   InstallHooks();
+  ConfigDictionaryDir.OnChange = [this] { NotifyDictionariesPathChanged(this); };
+  RebuildSearchFolders();
 }
 
 TAddictSpell3Base::~TAddictSpell3Base() {
@@ -141,13 +144,6 @@ void TAddictSpell3Base::FireConfigLoaded() {
 
 void TAddictSpell3Base::FireConfigSaved() {
   if (OnConfigSaved) OnConfigSaved(this);
-}
-
-void TAddictSpell3Base::FireConfigurationChanged(bool) {
-  ForgetAvailableMSWordCustom();
-  ResynchOptions(false);
-  if (OnConfigChanged) OnConfigChanged(this);
-  configurationChanged_.Notify(this);
 }
 
 std::string TAddictSpell3Base::ExpandAddictVars(const std::string& text) const {

@@ -16,10 +16,12 @@
 #include "spell/engine/custom_dictionary.h"
 #include "spell/engine/event_list.h"
 #include "spell/engine/ignore_rules.h"
+#include "spell/engine/main_dictionary.h"
 #include "spell/engine/parsing_engine.h"
 #include "spell/engine/phonetic_map.h"
 #include "spell/engine/spell_options.h"
 #include "spell/engine/string_list.h"
+#include "spell/engine/suggestions_generator.h"
 #include "spell/engine/system_facts.h"
 
 namespace tq::spell {
@@ -141,7 +143,90 @@ class TAddictSpell3Base {
   platform::KeyStore& keyStore() const { return *keyStore_; }
   const TSystemFacts& facts() const { return *facts_; }
 
+  // --- Dictionary set ---
+  // Opens the configured dictionaries afresh; names that cannot be opened
+  // are left out.
+  virtual void ReloadDictionaries();
+  // A main dictionary for a bare file name (found in the search folders) or
+  // a path; none when no file is accepted.
+  virtual std::unique_ptr<TMainDictionary> GetMainDictionary(const std::string& name);
+  // A custom dictionary for a bare name (a missing file is placed in the
+  // first search folder) or a path; open objects of the same file save first.
+  virtual std::unique_ptr<TCustomDictionary> GetCustomDictionary(const std::string& name);
+  // File names (without folder) of *.extension in the search folders, each once.
+  virtual void GetAvailableDictionaries(const std::string& extension, TStringList& list);
+  virtual const TStringList& ReadAvailableMain();
+  virtual const TStringList& ReadAvailableCustom();
+  virtual bool EnableCustomDictionary(const std::string& name, bool enable);
+  virtual bool EnableWordDictionary(const std::string& path, bool enable);
+  virtual bool RemoveCustomDictionary(const std::string& name);
+  virtual bool CreateNewCustomDictionary(const std::string& name);
+  virtual bool RenameCustomDictionary(const std::string& oldName, const std::string& newName);
+  // Puts the main dictionary that confirmed the most words first and tunes
+  // the suggestions and word cutting to its language.
+  virtual void OptimizeMainDictionaryOrder();
+  // Closes the dictionary files between runs (unless kept active).
+  virtual void UnloadDictionaries();
+  void WriteKeepDictionariesActive(bool keep);
+  bool ReadKeepDictionariesActive() const { return keepDictionariesActive_; }
+  void NotifyDictionariesPathChanged(void* Sender);
+  void WriteConfigDictionaryDir(const TStringList& list);
+  const std::vector<std::string>& ReadSearchFolders() const { return searchFolders_; }
+  void WriteMappingDictionary(const std::string& name);
+  const std::string& ReadMappingDictionaryName() const { return mappingDictionaryName_; }
+  void WriteLearnSuggestions(bool on);
+  bool ReadLearnSuggestions() const { return suggestionsLearning_; }
+  void WriteSuggestionsDictFN(const std::string& name);
+  const std::string& ReadSuggestionsLearningDict() const { return suggestionsLearningDict_; }
+  // The first main dictionary's language; 0 without one.
+  uint32_t ReadTextPrimaryLanguage() const;
+  int ReadMainDictionaryCount() const { return static_cast<int>(mainDictionaries_.size()); }
+  TMainDictionary* ReadMainDictionary(int i) const { return mainDictionaries_[static_cast<size_t>(i)].get(); }
+  int ReadCustomDictionaryCount() const { return static_cast<int>(customDictionaries_.size()); }
+  TCustomDictionary* ReadCustomDictionary(int i) const { return customDictionaries_[static_cast<size_t>(i)].get(); }
+  int ReadMSWordDictionaryCount() const { return static_cast<int>(msWordDictionaries_.size()); }
+  TCustomDictionary* ReadActiveCustomDictionary() const { return activeCustom_.get(); }
+  TCustomDictionary* ReadMappingDictionary() const { return mappingDictionary_.get(); }
+  TCustomDictionary* ReadLearningDictionary() const { return learningDictionary_.get(); }
+  // Words the user ignored for all runs of this component.
+  TCustomDictionary& ReadIgnoreAllDictionary() { return *ignoreAll_; }
+  bool ReadEnglishLoaded() const { return englishLoaded_; }
+
+  // --- Word tests ---
+  virtual bool WordExistsInMain(const std::string& word);
+  virtual bool WordExists(const std::string& word);
+  virtual bool WordAcceptable(const std::string& word);
+  virtual bool WordExcluded(const std::string& word);
+  virtual std::string GetCaseModification(const std::string& word);
+  virtual bool WordIsPossessive(const std::string& word);
+  TCaseModification AllowedCases = cmInitialCapsOrUpcase;
+  // The cursor of the run in progress, for the ignore rules; may be none.
+  TControlParser* CurrentParser = nullptr;
+
+  // --- Suggestions ---
+  // Ranked replacements for word, at most MaxSuggestions (-1: all).
+  virtual void Suggest(const std::string& word, std::vector<std::string>& list);
+  // As Suggest with max; with distances when given.
+  virtual void InternalSuggest(const std::string& word, int max, std::vector<std::string>& list,
+                               std::vector<int>* distances = nullptr);
+  virtual void ExistsEvent(const std::string& word, bool& exists);
+  // Remembers that the user replaced word with replacement.
+  virtual void LearnSuggestion(const std::string& word, const std::string& replacement);
+  void WriteSuggestions(std::unique_ptr<TSuggestionsGenerator> generator) {
+    if (generator) suggestions_ = std::move(generator);
+  }
+  TSuggestionsGenerator& ReadSuggestions() { return *suggestions_; }
+  int MaxSuggestions = -1;
+  bool PhoneticSuggestions = true;
+  bool SuggestionsAutoReplace = false;
+  bool MappingAutoReplace = true;
+
   // --- Events and listeners ---
+  TNotifyEvent OnDictionariesChanged;
+  TNotifyEvent OnAdjustPhoneticsMap;
+  std::function<void(TAddictSpell3Base* Sender, std::unique_ptr<TCustomDictionary>& Dictionary)>
+      OnCreateCustomDictionary;
+  std::function<void(TAddictSpell3Base* Sender, std::string& Word)> OnCaseModification;
   TNotifyEvent OnAddCustomIgnore;
   TNotifyEvent OnConfigChanged;
   TNotifyEvent OnConfigLoaded;
@@ -158,8 +243,18 @@ class TAddictSpell3Base {
     availableMSWordCustomRead_ = false;
   }
 
+ protected:
+  // Whether a check run is active (no unloading meanwhile).
+  virtual bool CheckRunActive() const { return false; }
+  // The check run forgets its undo list when the active dictionary changes.
+  virtual void ResetUndo() {}
+
  private:
   void InstallHooks();
+  void RebuildSearchFolders();
+  void ForgetAvailableLists();
+  bool InMainDictionaries(const std::string& word, bool count);
+  bool AddedWordIn(const std::string& word);
 
   platform::Env* env_;
   platform::KeyStore* keyStore_;
@@ -188,6 +283,28 @@ class TAddictSpell3Base {
   TStringList availableMSWordCustom_;
   bool availableMSWordCustomRead_ = false;
 
+  std::vector<std::string> searchFolders_;
+  std::vector<std::unique_ptr<TMainDictionary>> mainDictionaries_;
+  std::vector<std::unique_ptr<TCustomDictionary>> customDictionaries_;
+  std::vector<std::unique_ptr<TCustomDictionary>> msWordDictionaries_;
+  std::unique_ptr<TCustomDictionary> activeCustom_;
+  std::unique_ptr<TCustomDictionary> mappingDictionary_;
+  std::unique_ptr<TCustomDictionary> learningDictionary_;
+  std::unique_ptr<TCustomDictionary> ignoreAll_;
+  std::string mappingDictionaryName_;
+  bool suggestionsLearning_ = true;
+  std::string suggestionsLearningDict_ = "Spell.adl";
+  bool englishLoaded_ = false;
+  bool keepDictionariesActive_ = false;
+  TStringList availableMain_, availableCustom_;
+  bool availableMainRead_ = false, availableCustomRead_ = false;
+  std::unique_ptr<TSuggestionsGenerator> suggestions_ = std::make_unique<TSuggestionsGenerator>();
+
+ protected:
+  // Words until the run reorders the main dictionaries.
+  int reorderCountdown_ = 100;
+
+ private:
   TEventList optionsChanged_;
   TEventList configurationChanged_;
   std::unique_ptr<TAddictConfig> config_;

@@ -48,7 +48,7 @@ TCustomDictionary::~TCustomDictionary() { WriteLoaded(false); }
 
 bool TCustomDictionary::IsCustomDictionary(const std::string& path, bool keepOpen,
                                            std::unique_ptr<platform::File>* handle) {
-  handle->reset();
+  if (handle) handle->reset();
   std::unique_ptr<platform::File> file;
   if (path.empty() || !env_.OpenFile(path, platform::FileAccess::Read, platform::FileShare::Read,
                                      platform::FileCreate::OpenExisting, &file))
@@ -59,7 +59,7 @@ bool TCustomDictionary::IsCustomDictionary(const std::string& path, bool keepOpe
   if (std::memcmp(head, kUserDictionarySignature.data(), kUserDictionarySignature.size()) != 0 ||
       head[kUserDictionarySignature.size()] != '\0')
     return false;
-  if (keepOpen) *handle = std::move(file);
+  if (keepOpen && handle) *handle = std::move(file);
   return true;
 }
 

@@ -1,0 +1,103 @@
+// The engine component's suggestions: the mapping short-cut, edit-based and
+// sound-alike candidates, learned corrections first, ranked by distance.
+#include <algorithm>
+
+#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/ansi_text.h"
+#include "spell/engine/edit_distance.h"
+
+namespace tq::spell {
+
+void TAddictSpell3Base::ExistsEvent(const std::string& word, bool& exists) {
+  const std::string modified = GetCaseModification(word);
+  if (primaryOnly_)
+    exists = WordExistsInMain(word) || WordExistsInMain(modified);
+  else
+    exists = WordExists(word) || WordExists(modified);
+  if (!exists && englishLoaded_) exists = WordIsPossessive(word);
+}
+
+void TAddictSpell3Base::Suggest(const std::string& word, std::vector<std::string>& list) {
+  config_->EnsureLoaded();
+  InternalSuggest(word, MaxSuggestions, list);
+}
+
+void TAddictSpell3Base::InternalSuggest(const std::string& word, int max, std::vector<std::string>& list,
+                                        std::vector<int>* distances) {
+  if (distances) distances->clear();
+  std::string replacement;
+  if (mappingDictionary_ && mappingDictionary_->AutoCorrectExists(word, replacement)) {
+    list.push_back(replacement);
+    if (distances) distances->assign(list.size(), 0);
+    return;
+  }
+  std::vector<std::string> work;
+  const TExistsEvent exists = [this](const std::string& w, bool& e) { ExistsEvent(w, e); };
+  suggestions_->Suggest(word, max, exists, &work);
+  const size_t editCount = work.size();
+
+  if (PhoneticSuggestions && !mainDictionaries_.empty()) {
+    TMainDictionary& first = *mainDictionaries_.front();
+    const int language = static_cast<int>(first.ReadLanguage());
+    if (phoneticsMap_->ReadLanguage() != language) {
+      phoneticsMap_->WriteLanguage(language);
+      if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
+    }
+    first.Suggest(word, *phoneticsMap_, work);
+    // English sound rules are narrow; the coarse default rules find more.
+    if ((phoneticsMap_->ReadLanguage() & 0xFF) == 9 && work.size() < 20) {
+      phoneticsMap_->WriteLanguage(0);
+      if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
+      first.Suggest(word, *phoneticsMap_, work);
+    }
+  }
+
+  std::vector<int> distance(work.size());
+  for (size_t i = 0; i < work.size(); ++i) distance[i] = GetEditDistance(word, work[i]);
+  // Sound-alikes too far from what was typed are dropped; slips never are.
+  size_t kept = editCount;
+  for (size_t i = editCount; i < work.size(); ++i)
+    if (phoneticsMap_->AcceptableDistance(word, distance[i])) {
+      work[kept] = std::move(work[i]);
+      distance[kept] = distance[i];
+      ++kept;
+    }
+  work.resize(kept);
+  distance.resize(kept);
+
+  if (learningDictionary_) {
+    if (learningDictionary_->AutoCorrectExists(word, replacement)) {
+      auto found =
+          std::find_if(work.begin(), work.end(), [&](const std::string& e) { return AnsiSameText(e, replacement); });
+      if (found == work.end() || *found != replacement) {
+        work.insert(work.begin(), replacement);
+        distance.insert(distance.begin(), 0);
+      } else {
+        distance[static_cast<size_t>(found - work.begin())] = 0;
+      }
+    }
+    for (size_t i = 0; i < work.size(); ++i)
+      distance[i] = learningDictionary_->IgnoreExists(work[i]) ? 2 * distance[i] - 1 : 2 * distance[i];
+  }
+
+  for (size_t j = 0; j + 1 < work.size(); ++j)
+    for (size_t b = j + 1; b < work.size(); ++b)
+      if (distance[j] > distance[b]) {
+        std::swap(work[j], work[b]);
+        std::swap(distance[j], distance[b]);
+      }
+  if (max >= 0 && work.size() > static_cast<size_t>(max)) {
+    work.resize(static_cast<size_t>(max));
+    distance.resize(static_cast<size_t>(max));
+  }
+  list = std::move(work);
+  if (distances) *distances = std::move(distance);
+}
+
+void TAddictSpell3Base::LearnSuggestion(const std::string& word, const std::string& replacement) {
+  if (!learningDictionary_) return;
+  learningDictionary_->AddAutoCorrect(word, replacement);
+  learningDictionary_->AddIgnore(replacement);
+}
+
+}  // namespace tq::spell

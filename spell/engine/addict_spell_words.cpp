@@ -1,0 +1,115 @@
+// The word tests of the engine component: which dictionaries know a word,
+// in which letter case, and whether the user excluded it.
+#include <cstdlib>
+
+#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/ansi_text.h"
+
+namespace tq::spell {
+
+namespace {
+
+// A decimal number with optional sign, fraction and exponent, as a whole.
+bool IsFloat(const std::string& word) {
+  size_t i = 0;
+  const size_t n = word.size();
+  if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
+  size_t digits = 0;
+  while (i < n && word[i] >= '0' && word[i] <= '9') ++i, ++digits;
+  if (i < n && word[i] == '.') {
+    ++i;
+    while (i < n && word[i] >= '0' && word[i] <= '9') ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < n && (word[i] == 'e' || word[i] == 'E')) {
+    ++i;
+    if (i < n && (word[i] == '+' || word[i] == '-')) ++i;
+    size_t exponent = 0;
+    while (i < n && word[i] >= '0' && word[i] <= '9') ++i, ++exponent;
+    if (exponent == 0) return false;
+  }
+  return i == n;
+}
+
+}  // namespace
+
+bool TAddictSpell3Base::InMainDictionaries(const std::string& word, bool count) {
+  for (const auto& dict : mainDictionaries_)
+    if (dict->WordExists(word)) {
+      if (count) dict->WordFound();
+      return true;
+    }
+  return false;
+}
+
+bool TAddictSpell3Base::AddedWordIn(const std::string& word) {
+  if (activeCustom_ && activeCustom_->IgnoreExists(word)) return true;
+  for (const auto& dict : customDictionaries_)
+    if (dict->IgnoreExists(word)) return true;
+  for (const auto& dict : msWordDictionaries_)
+    if (dict->IgnoreExists(word)) return true;
+  return ignoreAll_->IgnoreExists(word);
+}
+
+bool TAddictSpell3Base::WordExistsInMain(const std::string& word) {
+  config_->EnsureLoaded();
+  return InMainDictionaries(word, true);
+}
+
+bool TAddictSpell3Base::WordExists(const std::string& word) {
+  config_->EnsureLoaded();
+  return InMainDictionaries(word, true) || AddedWordIn(word);
+}
+
+std::string TAddictSpell3Base::GetCaseModification(const std::string& word) {
+  if (word.empty()) return word;
+  std::string out = word;
+  switch (AllowedCases) {
+    case cmNone:
+      break;
+    case cmInitialCaps:
+      out[0] = AnsiLowerChar(out[0]);
+      break;
+    case cmInitialCapsOrUpcase:
+      if (word == AnsiUpperCase(word))
+        out = AnsiLowerCase(word);
+      else
+        out[0] = AnsiLowerChar(out[0]);
+      break;
+    case cmAnyCase:
+      out = AnsiLowerCase(word);
+      break;
+    case cmCustom:
+      if (OnCaseModification) OnCaseModification(this, out);
+      break;
+  }
+  return out;
+}
+
+bool TAddictSpell3Base::WordIsPossessive(const std::string& word) {
+  size_t at = word.find("'s");
+  const size_t upper = word.find("'S");
+  if (upper < at) at = upper;
+  if (at == std::string::npos || at + 2 != word.size() || at == 0) return false;
+  const std::string stem = word.substr(0, at);
+  const std::string modified = GetCaseModification(stem);
+  for (const auto& dict : mainDictionaries_)
+    if ((dict->ReadLanguage() & 0xFF) == 9 && (dict->WordExists(stem) || dict->WordExists(modified))) return true;
+  return false;
+}
+
+bool TAddictSpell3Base::WordAcceptable(const std::string& word) {
+  return WordExists(word) || WordExists(GetCaseModification(word)) || (englishLoaded_ && WordIsPossessive(word)) ||
+         IsFloat(word) || word.size() == 1 || RunPostCheckIgnore(word, CurrentParser);
+}
+
+bool TAddictSpell3Base::WordExcluded(const std::string& word) {
+  config_->EnsureLoaded();
+  if (activeCustom_ && activeCustom_->ExcludeExists(word)) return true;
+  for (const auto& dict : customDictionaries_)
+    if (dict->ExcludeExists(word)) return true;
+  std::string replacement;
+  return mappingDictionary_ && mappingDictionary_->AutoCorrectExists(word, replacement);
+}
+
+}  // namespace tq::spell
