@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/command.h"
+#include "tests/support/captured_run.h"
 #include "tests/support/temp_dir.h"
 
 namespace tq::cli {
@@ -10,23 +11,11 @@ namespace {
 
 using platform::Env;
 
-struct Result {
-  int code;
-  std::string out, err;
-};
+using Result = tq::testing::RunResult;
 
 Result Quillet(const std::string& command, std::vector<std::string> args) {
-  FILE* out = std::tmpfile();
-  FILE* err = std::tmpfile();
-  Result r;
-  r.code = RunLibraryCommand(Env::Default(), command, args, out, err);
-  for (auto [file, text] : {std::pair{out, &r.out}, std::pair{err, &r.err}}) {
-    std::rewind(file);
-    char buf[4096];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, file)) > 0;) text->append(buf, n);
-    std::fclose(file);
-  }
-  return r;
+  return tq::testing::CapturedRun(
+      [&](FILE* out, FILE* err) { return RunLibraryCommand(Env::Default(), command, args, out, err); });
 }
 
 std::string Contents(const std::string& path) {

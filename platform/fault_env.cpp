@@ -49,16 +49,16 @@ class FaultEnv::FaultFile final : public File {
 Status FaultEnv::OpenFile(const std::string& path, FileAccess access, FileShare share, FileCreate create,
                           std::unique_ptr<File>* file) {
   if (failOpens_) return Status::Error("Injected open failure for " + path);
-  std::unique_ptr<File> base;
-  Status s = base_.OpenFile(path, access, share, create, &base);
+  std::unique_ptr<File> inner;
+  Status s = base().OpenFile(path, access, share, create, &inner);
   if (!s) return s;
-  *file = std::make_unique<FaultFile>(*this, std::move(base));
+  *file = std::make_unique<FaultFile>(*this, std::move(inner));
   return Status::Ok();
 }
 
 Status FaultEnv::MapFile(const std::string& path, std::unique_ptr<MappedFile>* mapped) {
   if (failOpens_ || failReads_) return Status::Error("Injected map failure for " + path);
-  return base_.MapFile(path, mapped);
+  return base().MapFile(path, mapped);
 }
 
 Status FaultEnv::CopyFileTo(const std::string& from, const std::string& to, bool overwrite) {

@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/env.h"
+#include "platform/forwarding_env.h"
 
 namespace tq::platform {
 
-class FaultEnv final : public Env {
+class FaultEnv final : public ForwardingEnv {
  public:
-  explicit FaultEnv(Env& base) : base_(base) {}
+  explicit FaultEnv(Env& base) : ForwardingEnv(base) {}
 
   // After this many more bytes, every write fails (a full disk). A write
   // that would cross the limit writes the bytes up to it, then fails.
@@ -28,22 +28,12 @@ class FaultEnv final : public Env {
   Status OpenFile(const std::string& path, FileAccess access, FileShare share, FileCreate create,
                   std::unique_ptr<File>* file) override;
   Status MapFile(const std::string& path, std::unique_ptr<MappedFile>* mapped) override;
-  bool FileExists(const std::string& path) override { return base_.FileExists(path); }
-  bool DirectoryExists(const std::string& path) override { return base_.DirectoryExists(path); }
-  Status RemoveFile(const std::string& path) override { return base_.RemoveFile(path); }
-  Status RenameFile(const std::string& from, const std::string& to) override { return base_.RenameFile(from, to); }
   Status CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override;
-  Status CreateDirectories(const std::string& path) override { return base_.CreateDirectories(path); }
-  Status LastWriteTime(const std::string& path, FileTime* time) override { return base_.LastWriteTime(path, time); }
-  Status ListFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>* names) override {
-    return base_.ListFiles(folder, pattern, names);
-  }
 
  private:
   class FaultFile;
   friend class FaultFile;
 
-  Env& base_;
   int64_t writeBudget_ = -1;
   bool failReads_ = false;
   bool failOpens_ = false;

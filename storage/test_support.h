@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/forwarding_env.h"
 #include "storage/binary_data_set.h"
 #include "storage/reply_layout.h"
 #include "tests/support/temp_dir.h"
@@ -113,9 +114,9 @@ inline std::string ReplySlotBytes(int32_t nextFree, const std::string& category,
 // An Env whose files fail one chosen write call (counted from 1 across all
 // files) and go on working afterwards, truncation included: a single failed
 // write in the middle of an operation.
-class FailOneWriteEnv final : public platform::Env {
+class FailOneWriteEnv final : public platform::ForwardingEnv {
  public:
-  explicit FailOneWriteEnv(platform::Env& base = platform::Env::Default()) : base_(base) {}
+  explicit FailOneWriteEnv(platform::Env& base = platform::Env::Default()) : ForwardingEnv(base) {}
   // 0: no failure. The write fails without writing anything.
   void FailWriteNumber(int n) {
     failAt_ = n;
@@ -126,31 +127,10 @@ class FailOneWriteEnv final : public platform::Env {
   platform::Status OpenFile(const std::string& path, platform::FileAccess access, platform::FileShare share,
                             platform::FileCreate create, std::unique_ptr<platform::File>* file) override {
     std::unique_ptr<platform::File> f;
-    platform::Status s = base_.OpenFile(path, access, share, create, &f);
+    platform::Status s = base().OpenFile(path, access, share, create, &f);
     if (s) *file = std::make_unique<CountingFile>(*this, std::move(f));
     return s;
   }
-  platform::Status MapFile(const std::string& path, std::unique_ptr<platform::MappedFile>* m) override {
-    return base_.MapFile(path, m);
-  }
-  bool FileExists(const std::string& path) override { return base_.FileExists(path); }
-  bool DirectoryExists(const std::string& path) override { return base_.DirectoryExists(path); }
-  platform::Status RemoveFile(const std::string& path) override { return base_.RemoveFile(path); }
-  platform::Status RenameFile(const std::string& from, const std::string& to) override {
-    return base_.RenameFile(from, to);
-  }
-  platform::Status CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override {
-    return base_.CopyFileTo(from, to, overwrite);
-  }
-  platform::Status CreateDirectories(const std::string& path) override { return base_.CreateDirectories(path); }
-  platform::Status LastWriteTime(const std::string& path, platform::FileTime* time) override {
-    return base_.LastWriteTime(path, time);
-  }
-  platform::Status ListFiles(const std::string& folder, const std::string& pattern,
-                             std::vector<std::string>* names) override {
-    return base_.ListFiles(folder, pattern, names);
-  }
-
  private:
   class CountingFile final : public platform::File {
    public:
@@ -171,7 +151,6 @@ class FailOneWriteEnv final : public platform::Env {
     std::unique_ptr<platform::File> base_;
   };
 
-  platform::Env& base_;
   int failAt_ = 0;
   int writes_ = 0;
 };
