@@ -58,7 +58,7 @@ void TAddictSpell3Base::InternalSuggest(const std::string& word, int max, std::v
   size_t kept = editCount;
   for (size_t i = editCount; i < work.size(); ++i)
     if (phoneticsMap_->AcceptableDistance(word, distance[i])) {
-      work[kept] = std::move(work[i]);
+      if (kept != i) work[kept] = std::move(work[i]);
       distance[kept] = distance[i];
       ++kept;
     }

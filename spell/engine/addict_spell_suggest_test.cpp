@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/dictionary_test_support.h"
+#include "tests/support/temp_dir.h"
+
+namespace tq::spell {
+namespace {
+
+using testsupport::DictionaryEngine;
+using testsupport::WriteMainDictionary;
+
+const std::vector<std::string> kWords = {"house", "hose",  "horse", "mouse", "the",   "cat",  "phone",
+                                         "night", "knight", "nine",  "paris", "Paris", "thing"};
+
+struct Fixture {
+  testing::TempDir dir;
+  std::unique_ptr<DictionaryEngine> engine;
+  Fixture() {
+    WriteMainDictionary(dir.File("English.adm"), kWords, 1033);
+    engine = std::make_unique<DictionaryEngine>(std::vector<std::string>{dir.path()}, TStringList{"English.adm"});
+    engine->Loaded();
+  }
+  TAddictSpell3Base& spell() { return **engine; }
+  std::vector<std::pair<std::string, int>> Ranked(const std::string& word, int max = -1) {
+    std::vector<std::string> list;
+    std::vector<int> distances;
+    spell().InternalSuggest(word, max, list, &distances);
+    std::vector<std::pair<std::string, int>> out;
+    for (size_t i = 0; i < list.size(); ++i) out.emplace_back(list[i], distances[i]);
+    return out;
+  }
+};
+
+using Ranking = std::vector<std::pair<std::string, int>>;
+
+TEST(EngineSuggest, RankedByDistanceThenCut) {
+  Fixture f;
+  f.spell().WriteLearnSuggestions(false);  // plain distances
+  const Ranking all = f.Ranked("hosue");
+  ASSERT_GE(all.size(), 2u);
+  EXPECT_EQ(all[0], (std::pair<std::string, int>{"house", 1}));
+  EXPECT_EQ(all[1], (std::pair<std::string, int>{"hose", 1}));
+  for (size_t i = 1; i < all.size(); ++i) EXPECT_LE(all[i - 1].second, all[i].second);
+  EXPECT_EQ(f.Ranked("hosue", 1), (Ranking{{"house", 1}}));
+  EXPECT_TRUE(f.Ranked("hosue", 0).empty());
+}
+
+TEST(EngineSuggest, SoundAlikesFromTheMainDictionary) {
+  Fixture f;
+  f.spell().WriteLearnSuggestions(false);
+  std::vector<std::string> list;
+  f.spell().Suggest("hows", list);  // two edits from "house", which sounds the same
+  EXPECT_NE(std::find(list.begin(), list.end(), "house"), list.end());
+  f.spell().Suggest("kniet", list);
+  EXPECT_EQ(list, (std::vector<std::string>{"knight"}));
+  // "knite" sounds like "knight" too, but is three edits away for five letters.
+  f.spell().Suggest("knite", list);
+  EXPECT_EQ(std::find(list.begin(), list.end(), "knight"), list.end());
+  // Sound-alikes too far from the word are dropped.
+  f.spell().Suggest("xyzzyqqq", list);
+  EXPECT_TRUE(list.empty());
+}
+
+TEST(EngineSuggest, MappingPairIsTheOnlySuggestion) {
+  Fixture f;
+  f.spell().WriteMappingDictionary("map.adu");
+  ASSERT_NE(f.spell().ReadMappingDictionary(), nullptr);
+  f.spell().ReadMappingDictionary()->AddAutoCorrect("hosue", "hovel");
+  std::vector<std::string> list;
+  f.spell().Suggest("hosue", list);
+  EXPECT_EQ(list, (std::vector<std::string>{"hovel"}));
+  EXPECT_TRUE(f.spell().WordExcluded("hosue"));  // a mapped word is never accepted as it is
+}
+
+TEST(EngineSuggest, LearnedCorrectionComesFirst) {
+  Fixture f;
+  ASSERT_NE(f.spell().ReadLearningDictionary(), nullptr);
+  f.spell().LearnSuggestion("hosue", "mouse");  // two edits away, yet first
+  const Ranking ranked = f.Ranked("hosue");
+  ASSERT_GE(ranked.size(), 3u);
+  EXPECT_EQ(ranked[0], (std::pair<std::string, int>{"mouse", -1}));  // learned and added: 2*0-1
+  EXPECT_EQ(ranked[1], (std::pair<std::string, int>{"house", 2}));
+  // A learned replacement the generators did not find goes in all the same.
+  f.spell().LearnSuggestion("qqq", "cat");
+  EXPECT_EQ(f.Ranked("qqq").front().first, "cat");
+  // Without the learning dictionary nothing is remembered.
+  f.spell().WriteLearnSuggestions(false);
+  f.spell().LearnSuggestion("zzz", "cat");
+  EXPECT_TRUE(f.Ranked("zzz").empty());
+}
+
+TEST(EngineSuggest, PossessivesAndCaseModificationCountAsWords) {
+  Fixture f;
+  f.spell().WriteLearnSuggestions(false);
+  f.spell().AllowedCases = cmInitialCaps;
+  bool exists = false;
+  f.spell().ExistsEvent("House", exists);
+  EXPECT_TRUE(exists);
+  f.spell().ExistsEvent("cat's", exists);
+  EXPECT_TRUE(exists);
+  f.spell().ExistsEvent("HOUSE", exists);
+  EXPECT_FALSE(exists);
+  f.spell().AllowedCases = cmInitialCapsOrUpcase;
+  f.spell().ExistsEvent("HOUSE", exists);
+  EXPECT_TRUE(exists);
+}
+
+}  // namespace
+}  // namespace tq::spell
