@@ -1,21 +1,35 @@
-// Start-up routine of Tavrin Quillet: the application window with the title,
-// the main window (whose FormCreate does the rest), then the message loop
-// until the main window goes. An error that escapes to here is shown in the
-// standard error box.
+// Start-up routine of Tavrin Quillet: the one-instance check (a second start
+// hands its file to the first and ends), the application window with the
+// title, the main window (whose FormCreate does the rest), then the message
+// loop until the main window goes. An error that escapes to here is shown in
+// the standard error box.
 #include <windows.h>
 
+#include <cstdlib>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "app/core/app_identity.h"
 #include "app/main_form.h"
+#include "app/single_instance.h"
+#include "platform/key_store.h"
 #include "ui/application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string title(tq::app::ApplicationTitle);
   try {
+    std::optional<std::string> argument;
+    if (__argc > 1 && __argv[1] != nullptr) argument = __argv[1];
+    tq::app::SingleInstance instance(title);
+    if (instance.OtherInstanceRuns()) {
+      // This instance has no application window yet, so the search for the
+      // title can only find the first one.
+      tq::app::HandOverToFirstInstance(title, argument);
+      return 0;
+    }
     tq::ui::Application application(title);
-    tq::app::TMainForm mainForm(application);
+    tq::app::TMainForm mainForm(application, tq::platform::DefaultKeyStore(), argument);
     return application.Run();
   } catch (const std::exception& e) {
     MessageBoxA(nullptr, e.what(), title.c_str(), MB_OK | MB_ICONERROR);

@@ -1,6 +1,16 @@
 #include "app/main_form.h"
 
+#include <shellapi.h>
+
+#include <exception>
+
 #include "app/core/app_identity.h"
+#include "app/core/command_states.h"
+#include "app/core/hand_over.h"
+#include "app/core/reply_menu.h"
+#include "app/reply_library.h"
+#include "ui/file_dialog.h"
+#include "ui/message_box.h"
 
 namespace tq::app {
 namespace {
@@ -8,6 +18,13 @@ namespace {
 constexpr int kInitialWidth = 463;
 constexpr int kInitialHeight = 427;
 constexpr int kMinWidth = 200;
+constexpr int kButtonColumn = 78;
+constexpr UINT kTrayMessage = WM_APP + 1;
+constexpr char kLibraryFilter[] = "Ostrel Files (*.qdk)|*.qdk";
+constexpr char kHomePage[] = "www.morvane.com/quillet/";
+constexpr char kSupportPage[] = "www.morvane.com/quillet/support/";
+
+std::string Title() { return std::string(ApplicationTitle); }
 
 }  // namespace
 
@@ -17,18 +34,18 @@ std::string TMainForm::FirstUseText(const std::string& title) {
          " from the system tray. Specify options below in the order shown.";
 }
 
-TMainForm::TMainForm(ui::Application& application) : application_(application) {
-  ui::Menu& file = MainMenuBar.AddSubmenu("&File");
-  file.AddItem("E&xit", [this] { ExitMIClick(); });
+TMainForm::TMainForm(ui::Application& application, platform::KeyStore& keys, std::optional<std::string> argument)
+    : application_(application), keys_(keys) {
+  CreateMenus();
   SetMenu(&MainMenuBar);
   // A sizable tool window with only a system menu, placed by Windows.
-  Create({.caption = std::string(ApplicationTitle),
+  Create({.caption = Title(),
           .width = kInitialWidth,
           .height = kInitialHeight,
           .style = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
           .exStyle = WS_EX_TOOLWINDOW,
           .owner = application_.Handle()});
-  FormCreate();
+  FormCreate(argument);
 }
 
 TMainForm::~TMainForm() {
@@ -36,37 +53,410 @@ TMainForm::~TMainForm() {
   Destroy();
 }
 
+void TMainForm::CreateMenus() {
+  ui::Menu& file = MainMenuBar.AddSubmenu("&File");
+  file.AddItem("&New...", [this] { NewLibrary(); });
+  file.AddItem("&Open...", [this] { OpenMIClick(); }, {'O', true});
+  file.AddSeparator();
+  file.AddSubmenu("&ReOpen");
+  file.AddSeparator();
+  file.AddItem("E&xit", [this] { ExitMIClick(); });
+
+  ui::Menu& reply = MainMenuBar.AddSubmenu("&Reply");
+  // Adding, editing and deleting replies come with the reply dialog.
+  reply.AddItem("&Add", [] {});
+  EditMI = reply.AddItem("&Edit", [] {});
+  DeleteMI = reply.AddItem("&Delete", [] {});
+  reply.AddSeparator();
+  reply.AddItem("&Refresh List", [this] {
+    RebuildReplyTree();
+    ShowSelectedReply();
+  });
+  reply.AddSeparator();
+  InsertMI = reply.AddItem("&Insert", [this] { InsertMIClick(); });
+  InsertAsTextMI = reply.AddItem("Insert As &Text", [this] { InsertAsTextMIClick(); });
+  reply.AddSeparator();
+  CopyMI = reply.AddItem("&Copy to Clipboard", [this] { CopyMIClick(); });
+
+  // The configuration dialog comes with its own part of the program.
+  MainMenuBar.AddItem("&Configure...", [] {});
+
+  ui::Menu& help = MainMenuBar.AddSubmenu("&Help");
+  help.AddItem("&Help Topics", [this] { ShowHelpTopics(); });
+  help.AddSeparator();
+  HomePageMI = help.AddItem(Title() + " Home Page", [this] { OpenWebPage(kHomePage); });
+  help.AddSeparator();
+  help.AddItem("&Support...", [this] { OpenWebPage(kSupportPage); });
+
+  TrayPopup.AddItem("&Show", [this] { TPShowMIClick(); });
+  TrayPopup.AddSeparator();
+  TrayPopup.AddItem("&Configure...", [] {});
+  TrayPopup.AddSeparator();
+  TrayPopup.AddItem("E&xit", [this] { ExitMIClick(); });
+}
+
 bool TMainForm::OnCreate() {
-  FirstUsePanel.Create(*this, {0, 0, kInitialWidth, kInitialHeight});
-  FirstUsePanel.SetAlign(ui::Align::Client);
-  FirstUseLabel.Create(FirstUsePanel, {16, 16, 420, 56}, "");
+  CreateFirstUsePanel();
+  CreateMainPanel();
   return true;
 }
 
-void TMainForm::FormCreate() {
-  const std::string title(ApplicationTitle);
+void TMainForm::CreateFirstUsePanel() {
+  FirstUsePanel.Create(*this, {0, 0, kInitialWidth, kInitialHeight});
+  FirstUsePanel.SetAlign(ui::Align::Client);
+  FirstUseLabel.Create(FirstUsePanel, {16, 16, 420, 60}, "");
+  Step1Label.Create(FirstUsePanel, {16, 92, 60, 16}, "STEP 1:", {.wordWrap = false});
+  ConfigureLink.Create(FirstUsePanel, {76, 92, 340, 16}, "Click here to set hotkeys and configuration options");
+  Step2Label.Create(FirstUsePanel, {16, 132, 60, 16}, "STEP 2:", {.wordWrap = false});
+  NewLink.Create(FirstUsePanel, {76, 132, 340, 16}, "Click here to create a new file");
+  OpenLink.Create(FirstUsePanel, {76, 156, 340, 16}, "Click here to open an exisiting file");
+  NewLink.onClick = [this] { NewLibrary(); };
+  OpenLink.onClick = [this] { OpenMIClick(); };
+}
+
+void TMainForm::CreateMainPanel() {
+  MainPanel.Create(*this, {0, 0, kInitialWidth, kInitialHeight});
+  MainPanel.SetAlign(ui::Align::Client);
+
+  TopPanel.Create(MainPanel, {0, 0, kInitialWidth, kDefaultSplit});
+  TopPanel.SetAlign(ui::Align::Top);
+  TopButtons.Create(TopPanel, {0, 0, kButtonColumn, kDefaultSplit});
+  TopButtons.SetAlign(ui::Align::Right);
+  ReplyTree.Create(TopPanel, {0, 0, 200, kDefaultSplit});
+  ReplyTree.SetAlign(ui::Align::Client);
+  ReplyTree.SetImageList(TreeImages.Handle());
+  AddBtn.Create(TopButtons, {4, 4, 70, 24}, "Add");
+  EditBtn.Create(TopButtons, {4, 32, 70, 24}, "Edit");
+  DeleteBtn.Create(TopButtons, {4, 60, 70, 24}, "Delete");
+  RefreshBtn.Create(TopButtons, {4, 88, 70, 24}, "Refresh");
+
+  Splitter.Create(MainPanel, TopPanel);
+
+  BottomPanel.Create(MainPanel, {0, 0, kInitialWidth, 200});
+  BottomPanel.SetAlign(ui::Align::Client);
+  BottomButtons.Create(BottomPanel, {0, 0, kButtonColumn, 200});
+  BottomButtons.SetAlign(ui::Align::Right);
+  InsertRichEdit.Create(BottomPanel, {0, 0, 200, 200}, {.readOnly = true, .wordWrap = true, .vScroll = true});
+  InsertRichEdit.SetAlign(ui::Align::Client);
+  // The preview shows replies in Arial with a 13-pixel font.
+  previewFont_.reset(CreateFontA(-Scale(13), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
+  InsertRichEdit.SetFont(previewFont_.get());
+  ExportMemo.Create(BottomPanel, {0, 0, 10, 10}, {.multiLine = true, .wordWrap = false});
+  ExportMemo.SetVisible(false);
+  InsertBtn.Create(BottomButtons, {4, 4, 70, 24}, "Insert");
+  InsertAsTextBtn.Create(BottomButtons, {4, 32, 70, 24}, "As Text");
+  CopyBtn.Create(BottomButtons, {4, 60, 70, 24}, "Copy");
+
+  hints_.Add(*this, AddBtn, "Add Reply");
+  hints_.Add(*this, EditBtn, "Reply Properties");
+  hints_.Add(*this, DeleteBtn, "Delete Reply");
+  hints_.Add(*this, RefreshBtn, "Refresh Treeview");
+  hints_.Add(*this, InsertBtn, "Insert Reply");
+  hints_.Add(*this, InsertAsTextBtn, "Insert Reply Without Formatting");
+  hints_.Add(*this, CopyBtn, "Copy Reply to Clipboard");
+
+  RefreshBtn.onClick = [this] {
+    RebuildReplyTree();
+    ShowSelectedReply();
+  };
+  InsertBtn.onClick = [this] { InsertMIClick(); };
+  InsertAsTextBtn.onClick = [this] { InsertAsTextMIClick(); };
+  CopyBtn.onClick = [this] { CopyMIClick(); };
+  ReplyTree.onSelectionChanged = [this](HTREEITEM) { ShowSelectedReply(); };
+  auto insertChosen = [this] {
+    if (settings_.DefaultWithFormat) {
+      InsertMIClick();
+    } else {
+      InsertAsTextMIClick();
+    }
+  };
+  ReplyTree.onDoubleClick = insertChosen;
+  ReplyTree.onKeyUp = [this, insertChosen](UINT key) {
+    if (key == VK_RETURN) {
+      insertChosen();
+    } else {
+      ShowSelectedReply();
+    }
+  };
+}
+
+void TMainForm::FormCreate(const std::optional<std::string>& argument) {
+  const std::string title = Title();
   application_.SetTitle(title);
   // One space after the title: a search for the title finds the application
   // window, never this one.
   SetText(title + " ");
+  MainMenuBar.SetItemText(HomePageMI, title + " Home Page");
   FirstUseLabel.SetText(FirstUseText(title));
-  // No library file is open yet, so the first-use panel shows.
-  Show();
+
+  settings_ = LoadSettings(keys_);
+  {
+    ui::Rect b = TopPanel.Bounds();
+    b.height = settings_.Split > 0 ? settings_.Split : kDefaultSplit;
+    TopPanel.SetBounds(b);
+    MainPanel.Relayout();
+  }
+  pasteTimer_.onTimer = [this] { PasteTick(); };
+  trayClickTimer_.onTimer = [this] {
+    trayClickTimer_.Stop();
+    POINT pt;
+    GetCursorPos(&pt);
+    TrayPopup.Popup(Handle(), pt);
+  };
+
+  const HotKeyRegistrar registrar = Registrar();
+  RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId);
+  RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MenuHotKey), kMenuHotKeyId);
+
+  if (argument) settings_.MRUFileName = *argument;
+  if (!settings_.MRUFileName.empty()) OpenLibrary(settings_.MRUFileName);
+  UpdateCommandStates();
+  if (!LibraryOpen()) {
+    MainPanel.SetVisible(false);
+    Show();
+  }
+  HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  tray_.Show(Handle(), kTrayMessage, icon, title);
 }
 
-void TMainForm::ExitMIClick() { Close(); }
+bool TMainForm::OpenLibrary(const std::string& path) {
+  bool ok = false;
+  try {
+    OpenReplyTable(table_, path);
+    FreeReplyMenu();
+    RebuildReplyTree();
+    SetText(Title() + " - " + path);
+    ok = true;
+  } catch (const std::exception&) {
+    ui::ShowErrorBox(Handle(), "Error opening " + path);
+    table_.Close();
+    table_.SetTableName("");
+    ReleaseReplyHotKeys();
+    tree_ = app::ReplyTree{};
+    ReplyTree.Clear();
+    FreeReplyMenu();
+    SetText(Title() + " ");
+  }
+  if (ok) ShowSelectedReply();
+  UpdateCommandStates();
+  return ok;
+}
+
+void TMainForm::NewLibrary() {
+  const std::string path = ui::SaveFileDialog(Handle(), {.filter = kLibraryFilter, .defaultExt = "qdk", .fileName = ""});
+  if (path.empty()) return;
+  try {
+    CreateReplyTable(table_, path);
+  } catch (const std::exception&) {
+    table_.Close();
+    ui::ShowErrorBox(Handle(), "Could not create " + path +
+                                   "\n\nMake sure the filename is valid and you have the proper permissions.");
+    return;
+  }
+  OpenLibrary(path);
+}
+
+void TMainForm::OpenMIClick() {
+  const std::string path = ui::OpenFileDialog(Handle(), {.filter = kLibraryFilter, .defaultExt = "", .fileName = ""});
+  if (!path.empty()) OpenLibrary(path);
+}
+
+void TMainForm::ReleaseReplyHotKeys() {
+  for (int id : tree_.ReplyHotKeyIds()) UnregisterHotKey(Handle(), id);
+}
+
+void TMainForm::RebuildReplyTree() {
+  ReleaseReplyHotKeys();
+  FreeReplyMenu();
+  std::vector<ReplyRecord> records;
+  try {
+    records = ReadReplies(table_);
+  } catch (const std::exception&) {
+    // What was read stays; the tree shows it.
+  }
+  tree_ = BuildReplyTree(records, settings_.ShowHotkeyInTree, Registrar());
+  SendMessageA(ReplyTree.Handle(), WM_SETREDRAW, FALSE, 0);
+  ReplyTree.Clear();
+  HTREEITEM root = ReplyTree.AddItem(nullptr, kReplyTreeRootText, kNoReplyIndex);
+  ReplyTree.SetItemImages(root, kCategoryImage, kOpenCategoryImage);
+  for (const CategoryNode& category : tree_.categories()) {
+    HTREEITEM node = ReplyTree.AddItem(root, category.text, kNoReplyIndex);
+    ReplyTree.SetItemImages(node, kCategoryImage, kOpenCategoryImage);
+    for (const ReplyNode& reply : category.replies) {
+      HTREEITEM leaf = ReplyTree.AddItem(node, reply.text, reply.index);
+      ReplyTree.SetItemImages(leaf, kReplyImage, kReplyImage);
+    }
+    if (settings_.AutoExpandTree) ReplyTree.Expand(node);
+  }
+  ReplyTree.Expand(root);
+  if (settings_.AutoExpandTree) ReplyTree.Select(root);
+  SendMessageA(ReplyTree.Handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(ReplyTree.Handle(), nullptr, TRUE);
+}
+
+void TMainForm::LoadReplyText(const std::string& text) {
+  // Up to the first zero character, as stored.
+  const std::string stored = text.substr(0, text.find('\0'));
+  if (!InsertRichEdit.SetRtf(stored)) InsertRichEdit.SetPlainText(stored);
+  currentResponse_ = stored;
+}
+
+void TMainForm::ShowSelectedReply() {
+  HTREEITEM selected = ReplyTree.Selected();
+  const LPARAM data = selected ? ReplyTree.ItemData(selected) : kNoReplyIndex;
+  if (LibraryOpen() && data >= 0 && data < table_.RecordCount()) {
+    try {
+      LoadReplyText(GoToReply(table_, static_cast<int>(data)).Response);
+    } catch (const std::exception& e) {
+      ui::ShowErrorBox(Handle(), e.what());
+    }
+  } else {
+    InsertRichEdit.SetPlainText("");
+    currentResponse_.clear();
+  }
+  UpdateCommandStates();
+}
+
+void TMainForm::UpdateCommandStates() {
+  HTREEITEM selected = ReplyTree.Selected();
+  const CommandFacts facts{.library_open = LibraryOpen(),
+                           .reply_selected = selected && ReplyTree.ItemData(selected) >= 0,
+                           .has_target = TargetWindow != nullptr,
+                           .preview_empty = InsertRichEdit.PlainText().empty(),
+                           .current_response = currentResponse_};
+  const CommandStates states = ComputeCommandStates(facts);
+  MainPanel.SetVisible(states.main_panel_visible);
+  EditBtn.SetEnabled(states.edit_enabled);
+  DeleteBtn.SetEnabled(states.edit_enabled);
+  MainMenuBar.SetEnabled(EditMI, states.edit_enabled);
+  MainMenuBar.SetEnabled(DeleteMI, states.edit_enabled);
+  CurrentIsFormatted = states.current_is_formatted;
+  InsertBtn.SetEnabled(states.insert_enabled);
+  MainMenuBar.SetEnabled(InsertMI, states.insert_enabled);
+  InsertAsTextBtn.SetEnabled(states.insert_as_text_enabled);
+  MainMenuBar.SetEnabled(InsertAsTextMI, states.insert_as_text_enabled);
+  CopyBtn.SetEnabled(states.copy_enabled);
+  MainMenuBar.SetEnabled(CopyMI, states.copy_enabled);
+}
+
+void TMainForm::TPShowMIClick() {
+  TargetWindow = nullptr;
+  InsertBtn.SetEnabled(false);
+  MainMenuBar.SetEnabled(InsertMI, false);
+  InsertAsTextBtn.SetEnabled(false);
+  MainMenuBar.SetEnabled(InsertAsTextMI, false);
+  Show();
+  SetForegroundWindow(application_.Handle());
+  SetForegroundWindow(Handle());
+}
+
+void TMainForm::ExitMIClick() {
+  CloseAllowed = true;
+  Close();
+}
+
+void TMainForm::ShowHelpTopics() {
+  // No WinHelp viewer ships with Windows any more: the help is an HTML page
+  // beside the program, named like it.
+  char module[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string path(module);
+  const size_t dot = path.rfind('.');
+  if (dot != std::string::npos) path.resize(dot);
+  path += ".html";
+  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    ui::ShowErrorBox(Handle(), "The help file " + path + " was not found.");
+    return;
+  }
+  ShellExecuteA(Handle(), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TMainForm::OpenWebPage(const std::string& address) {
+  ShellExecuteA(Handle(), "open", ("http://" + address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TMainForm::OnTrayMessage(LPARAM mouseMessage) {
+  switch (mouseMessage) {
+    case WM_LBUTTONUP:
+      // Wait out the double-click time: a double click shows the window
+      // instead of the menu.
+      trayClickTimer_.Start(GetDoubleClickTime());
+      break;
+    case WM_RBUTTONUP: {
+      POINT pt;
+      GetCursorPos(&pt);
+      TrayPopup.Popup(Handle(), pt);
+      break;
+    }
+    case WM_LBUTTONDBLCLK:
+      trayClickTimer_.Stop();
+      TPShowMIClick();
+      break;
+    default:
+      break;
+  }
+}
+
+void TMainForm::OnCopyData(const COPYDATASTRUCT* data) {
+  if (!data) return;
+  if (auto path = ReceivedHandOverPath(data->lpData, data->cbData)) {
+    OpenLibrary(*path);
+    return;
+  }
+  SetForegroundWindow(application_.Handle());
+  TPShowMIClick();
+  if (IsIconic(application_.Handle())) ShowWindow(application_.Handle(), SW_RESTORE);
+  if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+}
+
+bool TMainForm::OnClose() {
+  if (CloseAllowed) return true;
+  // The program goes on in the tray.
+  Hide();
+  return false;
+}
+
+void TMainForm::FormDestroy() {
+  SaveSettings(keys_, settings_, LibraryOpen() ? table_.TableName() : std::string(), TopPanel.Bounds().height);
+  table_.Close();
+  FreeReplyMenu();
+  UnregisterHotKey(Handle(), kMainHotKeyId);
+  UnregisterHotKey(Handle(), kMenuHotKeyId);
+  ReleaseReplyHotKeys();
+  pasteTimer_.Stop();
+  trayClickTimer_.Stop();
+  tray_.Hide();
+}
 
 void TMainForm::OnDestroy() {
+  FormDestroy();
   // Closing the main window ends the program.
   ui::Application::Terminate(0);
 }
 
 LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_GETMINMAXINFO) {
-    reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize.x = Scale(kMinWidth);
-    return 0;
+  switch (msg) {
+    case WM_GETMINMAXINFO:
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize.x = Scale(kMinWidth);
+      return 0;
+    case WM_HOTKEY:
+      OnHotKey(static_cast<int>(wp));
+      return 0;
+    case WM_COPYDATA:
+      OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+      return 0;
+    case WM_QUERYENDSESSION:
+      SaveSettings(keys_, settings_, LibraryOpen() ? table_.TableName() : std::string(), TopPanel.Bounds().height);
+      CloseAllowed = true;
+      return 1;
+    case kTrayMessage:
+      OnTrayMessage(lp);
+      return 0;
+    default:
+      return Form::WndProc(msg, wp, lp);
   }
-  return Form::WndProc(msg, wp, lp);
 }
 
 }  // namespace tq::app

@@ -1,41 +1,131 @@
 // TMainForm: the program's main window, owned by the hidden application
-// window. This first cut has the window itself, its File menu and the
-// first-use panel; the reply tree, the tray icon, the settings and the
-// single-instance hand-over join it with their own parts of the program.
+// window. It holds the open library file and its reply tree, the preview,
+// the first-use panel, the tray icon, the global hotkeys and the paste into
+// the application the user was typing in.
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <string>
 
+#include "app/core/paste_keys.h"
+#include "app/core/reply_tree.h"
+#include "app/core/settings.h"
+#include "app/tray_icon.h"
+#include "app/tree_images.h"
+#include "platform/key_store.h"
+#include "storage/binary_data_set.h"
 #include "ui/application.h"
+#include "ui/button.h"
+#include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/hints.h"
 #include "ui/label.h"
+#include "ui/link_label.h"
 #include "ui/menu.h"
 #include "ui/panel.h"
+#include "ui/rich_edit.h"
+#include "ui/splitter.h"
+#include "ui/timer.h"
+#include "ui/tree_view.h"
 
 namespace tq::app {
 
 class TMainForm : public ui::Form {
  public:
-  // Creates the window and runs FormCreate, which shows it.
-  explicit TMainForm(ui::Application& application);
+  // Creates the window and runs FormCreate; `argument` is the first
+  // command-line argument, if any.
+  TMainForm(ui::Application& application, platform::KeyStore& keys, std::optional<std::string> argument);
   ~TMainForm() override;
 
   // The text of the first-use panel, which names the title twice.
   static std::string FirstUseText(const std::string& title);
 
+  bool OpenLibrary(const std::string& path);
+
  protected:
   bool OnCreate() override;
+  bool OnClose() override;
   void OnDestroy() override;
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  void FormCreate();
+  void CreateMenus();
+  void CreateFirstUsePanel();
+  void CreateMainPanel();
+  void FormCreate(const std::optional<std::string>& argument);
+  void FormDestroy();
+
+  // Library and tree.
+  void NewLibrary();
+  void OpenMIClick();
+  void RebuildReplyTree();
+  void ReleaseReplyHotKeys();
+  void ShowSelectedReply();
+  void UpdateCommandStates();
+  void LoadReplyText(const std::string& text);
+  bool LibraryOpen() const { return !table_.TableName().empty() && table_.Active(); }
+
+  // Showing and ending.
+  void TPShowMIClick();
   void ExitMIClick();
+  void ShowHelpTopics();
+  void OpenWebPage(const std::string& address);
+  void OnTrayMessage(LPARAM mouseMessage);
+  void OnCopyData(const COPYDATASTRUCT* data);
+
+  // Hotkeys and insertion.
+  HotKeyRegistrar Registrar();
+  void OnHotKey(int id);
+  void CaptureTarget();
+  void PasteIntoTarget();
+  void PasteTick();
+  void InsertMIClick();
+  void InsertAsTextMIClick();
+  void CopyMIClick();
+  void CopyPlainText();
+  void FinishInsertion();
+  void InsertReply(int index);
+  void ShowReplyMenu();
+  void FreeReplyMenu();
 
   ui::Application& application_;
+  platform::KeyStore& keys_;
+  storage::TBinaryDataSet table_;
+  Settings settings_;
+  app::ReplyTree tree_;
+
+  bool CloseAllowed = false;
+  bool DialogBusy = false;
+  HWND TargetWindow = nullptr;
+  DWORD TargetThread = 0;
+  bool CurrentIsFormatted = false;
+  std::string currentResponse_;  // Response of the reply in the preview
+  bool restoreAfterPaste_ = false;
+  std::unique_ptr<ui::Menu> ReplyMenu;
+
   ui::Menu MainMenuBar{ui::Menu::Kind::Bar};
+  ui::Menu TrayPopup{ui::Menu::Kind::Popup};
+  int HomePageMI = 0, EditMI = 0, DeleteMI = 0, InsertMI = 0, InsertAsTextMI = 0, CopyMI = 0;
+
   ui::Panel FirstUsePanel;
-  ui::Label FirstUseLabel;
+  ui::Label FirstUseLabel, Step1Label, Step2Label;
+  ui::LinkLabel ConfigureLink, NewLink, OpenLink;
+
+  ui::Panel MainPanel, TopPanel, TopButtons, BottomPanel, BottomButtons;
+  ui::TreeView ReplyTree;
+  ui::Splitter Splitter;
+  ui::RichEdit InsertRichEdit;
+  ui::Edit ExportMemo;
+  ui::Button AddBtn, EditBtn, DeleteBtn, RefreshBtn, InsertBtn, InsertAsTextBtn, CopyBtn;
+  ui::Hints hints_;
+  TreeImageList TreeImages;
+  ui::UniqueFont previewFont_;
+
+  TrayIcon tray_;
+  PasteKeys paste_;
+  ui::Timer pasteTimer_;
+  ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one
 };
 
 }  // namespace tq::app

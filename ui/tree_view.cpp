@@ -28,6 +28,19 @@ HTREEITEM TreeView::AddItem(HTREEITEM parent, std::string_view text, LPARAM data
   return item;
 }
 
+void TreeView::SetImageList(HIMAGELIST images) {
+  Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+}
+
+void TreeView::SetItemImages(HTREEITEM item, int image, int selectedImage) {
+  TVITEMA tv{};
+  tv.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  tv.hItem = item;
+  tv.iImage = image;
+  tv.iSelectedImage = selectedImage;
+  Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+}
+
 void TreeView::DeleteItem(HTREEITEM item) {
   if (item) Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
 }

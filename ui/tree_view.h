@@ -52,6 +52,10 @@ class TreeView : public Control {
   HTREEITEM FirstChild(HTREEITEM item) const;
   HTREEITEM NextSibling(HTREEITEM item) const;
 
+  // Images: the list is not owned; item images index into it.
+  void SetImageList(HIMAGELIST images);
+  void SetItemImages(HTREEITEM item, int image, int selectedImage);
+
   void Expand(HTREEITEM item, bool expand = true);
   bool Expanded(HTREEITEM item) const;
 

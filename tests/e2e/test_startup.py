@@ -2,13 +2,16 @@
 """The program starts in a fresh prefix: its hidden application window carries
 the title and owns the main window, which shows, sits directly above it and
 carries the title with one space; the program file has its icon and version
-resource; WM_CLOSE to the main window ends the process cleanly."""
+resource; closing the main window only hides it (the program lives on in the
+tray); after the end-of-session query WM_CLOSE ends the process cleanly."""
 
 import subprocess
 import sys
 import time
 
 from winsession import WM_CLOSE, check, check_equal, run_test
+
+WM_QUERYENDSESSION = 0x0011
 
 TITLE = "Tavrin Quillet"
 
@@ -51,6 +54,13 @@ def test(session, args):
         _, lines = session.wintool("icon", session.windows_path(args.exe), 1, size)
         check_equal(lines, [str(size)], f"icon 1 at {size}x{size}")
 
+    # The close box only hides the window.
+    session.post(main.hwnd, WM_CLOSE)
+    session.wait_for("the main window to hide",
+                     lambda: not next(w for w in session.windows() if w.hwnd == main.hwnd).visible)
+    check(program.running(), "the program goes on in the tray after close")
+
+    check_equal(session.send(main.hwnd, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
     session.post(main.hwnd, WM_CLOSE)
     started = time.monotonic()
     check_equal(program.wait(timeout=5), 0, "exit code")

@@ -1,0 +1,48 @@
+// The keystrokes that paste into the target, as a state machine that a
+// window timer drives: the hotkey's modifiers may still be held when the
+// paste starts, and a synthesised Ctrl+V would then arrive as Ctrl+Alt+V or
+// Ctrl+Shift+V. Each tick checks Alt, Shift and the Windows keys; once they
+// are up, or the wait runs out (then they are released with key-ups of our
+// own), exactly Ctrl down, V down, V up, Ctrl up is sent.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace tq::app {
+
+// Virtual-key codes used here.
+inline constexpr unsigned kVkShift = 0x10;
+inline constexpr unsigned kVkControl = 0x11;
+inline constexpr unsigned kVkMenu = 0x12;  // Alt
+inline constexpr unsigned kVkLWin = 0x5B;
+inline constexpr unsigned kVkRWin = 0x5C;
+inline constexpr unsigned kVkV = 0x56;
+
+// The modifiers that must be up before Ctrl+V, in the order they are
+// released.
+inline constexpr unsigned kPasteBlockingKeys[] = {kVkMenu, kVkShift, kVkLWin, kVkRWin};
+
+struct PasteKeyboard {
+  std::function<bool(unsigned vk)> is_down;             // physical or logical state now
+  std::function<void(unsigned vk, bool up)> send_key;   // one synthesised key event
+};
+
+class PasteKeys {
+ public:
+  // A new paste; the wait for the modifiers lasts at most max_wait_ticks
+  // ticks after the first.
+  void Start(int max_wait_ticks);
+  bool Pending() const { return pending_; }
+  // One tick; true when the keystrokes were sent by it.
+  bool Tick(const PasteKeyboard& keyboard);
+  // The modifiers this paste released itself (for tests and diagnostics).
+  const std::vector<unsigned>& Released() const { return released_; }
+
+ private:
+  bool pending_ = false;
+  int ticks_left_ = 0;
+  std::vector<unsigned> released_;
+};
+
+}  // namespace tq::app

@@ -1,0 +1,24 @@
+// The main window's access to the open library file: creating an empty one
+// of the reply layout, opening one, and reading its records in table order
+// (record i has reply index i).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/core/reply_record.h"
+#include "storage/binary_data_set.h"
+
+namespace tq::app {
+
+// Closes the table, then opens `path` with the reply layout. Throws what the
+// table throws.
+void OpenReplyTable(storage::TBinaryDataSet& table, const std::string& path);
+// Closes the table and creates an empty library file at `path`.
+void CreateReplyTable(storage::TBinaryDataSet& table, const std::string& path);
+// Every record, from the first; the cursor ends past the last.
+std::vector<ReplyRecord> ReadReplies(storage::TBinaryDataSet& table);
+// Moves to the record of a reply index and returns it.
+ReplyRecord GoToReply(storage::TBinaryDataSet& table, int index);
+
+}  // namespace tq::app
