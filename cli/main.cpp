@@ -8,6 +8,7 @@
 #include "cli/command.h"
 #include "cli/dict_commands.h"
 #include "cli/library_commands.h"
+#include "cli/spell_commands.h"
 
 namespace tq::cli {
 namespace {
@@ -25,6 +26,7 @@ const Command kCommands[] = {
     {"export", "write a library's replies as JSON or CSV", RunLibraryExport},
     {"import", "add replies from JSON or CSV to a library", RunLibraryImport},
     {"verify", "check a library file and report what is wrong", RunLibraryVerify},
+    {"suggest", "ranked spelling suggestions for words", RunSuggest},
 };
 
 void PrintUsage(FILE* out) {

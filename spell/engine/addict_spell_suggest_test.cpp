@@ -10,7 +10,7 @@ namespace {
 using testsupport::DictionaryEngine;
 using testsupport::WriteMainDictionary;
 
-const std::vector<std::string> kWords = {"house", "hose",  "horse", "mouse", "the",   "cat",  "phone",
+const std::vector<std::string> kWords = {"house", "hose",   "horse", "mouse", "the",   "cat",  "phone",
                                          "night", "knight", "nine",  "paris", "Paris", "thing"};
 
 struct Fixture {

@@ -1,0 +1,16 @@
+// "quillet suggest" and "quillet check": the spelling engine from scripts.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/env.h"
+
+namespace tq::cli {
+
+// args: the words after the command name.
+int RunSuggestCommand(platform::Env& env, const std::vector<std::string>& args, FILE* out, FILE* err);
+int RunSuggest(const std::vector<std::string>& args);
+
+}  // namespace tq::cli

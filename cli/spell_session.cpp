@@ -1,0 +1,138 @@
+#include "cli/spell_session.h"
+
+#include <cstdlib>
+
+#include "platform/codepage.h"
+#include "platform/system_info.h"
+#include "spell/engine/config_macros.h"
+
+namespace tq::cli {
+
+namespace {
+
+struct OptionFlag {
+  const char* name;
+  spell::TSpellOption option;
+};
+
+const OptionFlag kFlags[] = {
+    {"--upcase", spell::soUpcase},     {"--numbers", spell::soNumbers},    {"--html", spell::soHTML},
+    {"--internet", spell::soInternet}, {"--quoted", spell::soQuoted},      {"--abbreviations", spell::soAbbreviations},
+    {"--repeated", spell::soRepeated}, {"--dual-caps", spell::soDUalCaps}, {"--primary-only", spell::soPrimaryOnly},
+};
+
+}  // namespace
+
+bool ToAnsi(const std::string& utf8, std::string* ansi) { return platform::Utf8ToCp1252(utf8, ansi); }
+std::string ToUtf8(const std::string& ansi) { return platform::Cp1252ToUtf8(ansi); }
+
+bool ParseSpellSettings(const std::vector<std::string>& args, SpellSettings* s, FILE* err) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string* out) {
+      if (i + 1 >= args.size()) {
+        std::fprintf(err, "quillet: %s needs a value\n", a.c_str());
+        return false;
+      }
+      *out = args[++i];
+      return true;
+    };
+    std::string v;
+    bool flag = false;
+    for (const OptionFlag& f : kFlags)
+      if (a == f.name) {
+        s->options.Include(f.option);
+        s->optionsGiven = flag = true;
+      }
+    if (flag) continue;
+    if (a == "--dict") {
+      if (!value(&v)) return false;
+      s->mainDictionaries.push_back(v);
+    } else if (a == "--custom") {
+      if (!value(&s->custom)) return false;
+    } else if (a == "--config") {
+      if (!value(&s->configFile)) return false;
+    } else if (a == "--dir") {
+      if (!value(&v)) return false;
+      s->folders.push_back(v);
+    } else if (a == "--max") {
+      if (!value(&v)) return false;
+      char* end = nullptr;
+      const long n = std::strtol(v.c_str(), &end, 10);
+      if (v.empty() || *end != '\0' || n < -1 || n > 65535) {
+        std::fprintf(err, "quillet: --max takes a number from -1 to 65535, not '%s'\n", v.c_str());
+        return false;
+      }
+      s->max = static_cast<int>(n);
+    } else if (a == "--json") {
+      s->json = true;
+    } else if (a == "--interactive") {
+      s->interactive = true;
+    } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
+      std::fprintf(err, "quillet: unknown option %s\n", a.c_str());
+      return false;
+    } else {
+      s->rest.push_back(a);
+    }
+  }
+  return true;
+}
+
+std::string DefaultMainDictionary(platform::Env& env) {
+  const std::string beside = spell::ExtractFileDir(platform::ProgramPath()) + "/American.adm";
+  if (env.FileExists(beside)) return beside;
+#ifdef TQ_AMERICAN_ADM
+  if (env.FileExists(TQ_AMERICAN_ADM)) return TQ_AMERICAN_ADM;
+#endif
+  return "";
+}
+
+std::unique_ptr<spell::TAddictSpell3Base> OpenSpellEngine(platform::Env& env, const SpellSettings& settings,
+                                                          FILE* err) {
+  std::vector<std::string> mains = settings.mainDictionaries;
+  if (mains.empty() && settings.configFile.empty()) {
+    const std::string def = DefaultMainDictionary(env);
+    if (def.empty()) {
+      std::fprintf(err, "quillet: American.adm was not found; name a dictionary with --dict\n");
+      return nullptr;
+    }
+    mains.push_back(def);
+  }
+  auto engine = std::make_unique<spell::TAddictSpell3Base>(spell::TEngineServices{&env, nullptr, nullptr});
+  engine->BeginLoading();
+  // Command-line runs learn nothing behind the user's back.
+  engine->WriteLearnSuggestions(false);
+  spell::TStringList folders;
+  for (const std::string& f : settings.folders) folders.Add(f);
+  for (const std::string& m : mains) {
+    const std::string dir = spell::ExtractFileDir(m);
+    if (!dir.empty() && !folders.Contains(dir)) folders.Add(dir);
+  }
+  engine->WriteConfigDictionaryDir(folders);
+  spell::TStringList mainNames;
+  for (const std::string& m : mains) mainNames.Add(m.find_first_of("\\/") == std::string::npos ? "./" + m : m);
+  engine->ConfigDefaultMain = mainNames;
+  engine->ConfigDefaultActiveCustom = settings.custom;
+  engine->ConfigDefaultOptions = settings.options;
+  if (!settings.configFile.empty()) {
+    engine->WriteConfigFilename(settings.configFile);
+    engine->WriteConfigStorage(spell::csFile);
+  } else {
+    engine->WriteConfigStorage(spell::csNone);
+  }
+  engine->EndLoading();
+  engine->Configuration().EnsureLoaded();
+  if (settings.optionsGiven) engine->Configuration().WriteSpellOptions(settings.options);
+  if (!settings.custom.empty()) engine->Configuration().WriteActiveCustom(settings.custom);
+  if (!settings.configFile.empty() && !settings.mainDictionaries.empty())
+    engine->Configuration().ReadMainDictionaries().Assign(mainNames.Items());
+  engine->ResynchOptions(true);
+  if (engine->ReadMainDictionaryCount() == 0) {
+    std::fprintf(err, "quillet: no main dictionary could be opened\n");
+    return nullptr;
+  }
+  engine->OptimizeMainDictionaryOrder();
+  return engine;
+}
+
+}  // namespace tq::cli

@@ -1,0 +1,42 @@
+// The spelling engine as the quillet spell commands set it up: dictionaries,
+// options and configuration from the command line, nothing written unless
+// asked for (no learning file, no configuration saved by default).
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/env.h"
+#include "spell/engine/addict_spell_base.h"
+
+namespace tq::cli {
+
+struct SpellSettings {
+  std::vector<std::string> mainDictionaries;  // paths; empty: the default American.adm
+  std::string custom;                         // active custom dictionary path
+  std::string configFile;                     // INI-style configuration to use (csFile)
+  std::vector<std::string> folders;           // extra dictionary folders
+  spell::TSpellOptions options;
+  bool optionsGiven = false;
+  int max = -1;
+  bool json = false;
+  bool interactive = false;
+  std::vector<std::string> rest;  // arguments that are not options
+};
+
+// Takes the options common to the spell commands out of args. false with a
+// message on err for a malformed one.
+bool ParseSpellSettings(const std::vector<std::string>& args, SpellSettings* settings, FILE* err);
+// American.adm next to the program, else the one of the build tree; "" when
+// neither exists.
+std::string DefaultMainDictionary(platform::Env& env);
+// An engine for the settings, its dictionaries open. none with a message
+// when no main dictionary could be opened.
+std::unique_ptr<spell::TAddictSpell3Base> OpenSpellEngine(platform::Env& env, const SpellSettings& settings, FILE* err);
+// Command-line texts are UTF-8, the engine's Windows-1252.
+bool ToAnsi(const std::string& utf8, std::string* ansi);
+std::string ToUtf8(const std::string& ansi);
+
+}  // namespace tq::cli
