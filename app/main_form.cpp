@@ -328,6 +328,8 @@ void TMainForm::UpdateCommandStates() {
                            .current_response = currentResponse_};
   const CommandStates states = ComputeCommandStates(facts);
   MainPanel.SetVisible(states.main_panel_visible);
+  // The first-use panel shows through only where the main panel is hidden.
+  FirstUsePanel.SetVisible(!states.main_panel_visible);
   EditBtn.SetEnabled(states.edit_enabled);
   DeleteBtn.SetEnabled(states.edit_enabled);
   MainMenuBar.SetEnabled(EditMI, states.edit_enabled);
