@@ -108,7 +108,7 @@ class Parser {
       SkipBlanks();
       Value member;
       if (!ParseValue(&member, depth + 1)) return false;
-      v->object.emplace_back(std::move(key), std::move(member));
+      v->object.push_back({std::move(key), std::move(member)});
       SkipBlanks();
       if (pos_ < text_.size() && text_[pos_] == ',') {
         ++pos_;

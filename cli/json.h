@@ -5,10 +5,11 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace tq::cli::json {
+
+struct Member;
 
 struct Value {
   enum class Type { Null, Bool, Number, String, Array, Object };
@@ -17,10 +18,17 @@ struct Value {
   double number = 0;
   std::string string;  // a String's text, or a Number's text as written
   std::vector<Value> array;
-  std::vector<std::pair<std::string, Value>> object;  // in the order written
+  std::vector<Member> object;  // in the order written
 
   // The member named key of an Object, or nullptr.
   const Value* Find(std::string_view key) const;
+};
+
+// One name and value of an Object. Its own type rather than a std::pair,
+// which would need Value complete inside Value.
+struct Member {
+  std::string first;
+  Value second;
 };
 
 // Parses a whole document. On failure returns false with *error saying what
