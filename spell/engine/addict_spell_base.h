@@ -221,6 +221,101 @@ class TAddictSpell3Base {
   bool SuggestionsAutoReplace = false;
   bool MappingAutoReplace = true;
 
+  // --- Check run ---
+  // One action of the user (or a silent correction), for undo.
+  struct TAddictUndo {
+    int32_t X = 0;
+    int32_t Y = 0;
+    std::string OldWord;
+    TSpellAction Action = saIgnore;
+    std::string Data;
+    bool Chained = false;
+    int32_t Owner = 0;
+  };
+  using TWordCheckEvent = std::function<void(TAddictSpell3Base* Sender, const std::string& Word,
+                                             TWordCheckType& CheckType, std::string& Replacement)>;
+  using TParserReplaceEvent =
+      std::function<void(TAddictSpell3Base* Sender, bool Before, const std::string& Replacement, int32_t State)>;
+  using TParserIgnoreEvent = std::function<void(TAddictSpell3Base* Sender, bool Before, int32_t State)>;
+  using TParserUndoEvent =
+      std::function<void(TAddictSpell3Base* Sender, int32_t UndoState, TSpellAction UndoAction, int32_t& UndoData)>;
+  using TWordPromptEvent = std::function<void(TAddictSpell3Base* Sender, const std::string& Word, bool Repeated)>;
+  // A Yes/No question to the user; true for Yes.
+  using TQuestionEvent = std::function<bool(const std::string& Text, const std::string& Caption)>;
+
+  // Checks text (all of it); corrections change it.
+  virtual void CheckString(std::string& text);
+  // Starts a run over parser; with SynchronousCheck and a message pump the
+  // call returns when the run has ended, otherwise at the first stop.
+  virtual void CheckParser(TControlParser* parser, TCheckType type);
+  virtual void CheckSmart(TControlParser* parser);
+  virtual void StartSequenceCheck();
+  virtual void StopSequenceCheck();
+  virtual void StopCheck(bool cancel);
+  virtual void ContinueCheck();
+  virtual void CompleteCheck();
+  virtual bool WordHasCorrection(const std::string& word, std::string& replacement);
+  virtual bool ValidRepeatedWord(const std::string& word, TControlParser* parser);
+
+  virtual void Check_Ignore();
+  virtual void Check_IgnoreAll();
+  virtual void Check_Change(const std::string& replacement);
+  virtual void Check_ChangeAll(const std::string& replacement);
+  virtual void Check_Add();
+  virtual void Check_AutoCorrect(const std::string& replacement);
+  virtual void Check_Undo();
+  virtual void Check_RepeatIgnore();
+  virtual void Check_RepeatDelete();
+  virtual void Check_ControlEdited();
+  virtual void Check_Help() {}
+  virtual void Check_Cancel();
+
+  bool ReadCanUndo() const { return !undo_.empty(); }
+  void ResetUndo() { undo_.clear(); }
+  void SetUndoAction(TSpellAction action, const std::string& data, bool chained);
+  void PerformUndo();
+  const std::vector<TAddictUndo>& ReadUndoList() const { return undo_; }
+
+  // Counts over a text, with a cutter of their own.
+  virtual int GetWordCountString(const std::string& text);
+  virtual int GetWordCountParser(TControlParser* parser, TCheckType type);
+  virtual int GetErrorCountString(const std::string& text);
+  virtual int GetErrorCountParser(TControlParser* parser, TCheckType type);
+  virtual bool ErrorsPresentInString(const std::string& text);
+  virtual bool ErrorsPresentInParser(TControlParser* parser, TCheckType type);
+
+  bool ReadChecking() const { return checking_; }
+  bool ReadCancelled() const { return cancelled_; }
+  bool ReadInSequence() const { return inSequence_; }
+  bool ReadRepeatedWord() const { return repeated_; }
+  const std::string& ReadCurrentWord() const { return currentWord_; }
+  int ReadWordCount() const { return wordCount_; }
+  TControlParser* ReadCurrentParser() const { return CurrentParser; }
+
+  bool UseExcludeWords = true;
+  bool UseAutoCorrectFirst = false;
+  bool RecheckReplacedWords = true;
+  bool ResumeFromLastPosition = true;
+  TSpellEndPosition EndCursorPosition = epOriginal;
+  int MaxUndo = -1;
+  bool SynchronousCheck = true;
+  bool DialogShowImmediate = false;
+  bool DialogShowModal = false;
+  // Processes one application message while a synchronous run waits; none
+  // in tests, which issue the commands themselves.
+  std::function<void()> PumpMessage;
+  // Asks the selection question of CheckSmart; without one the answer is No.
+  TQuestionEvent OnQuestion;
+
+  TWordCheckEvent OnWordCheck;
+  TParserReplaceEvent OnParserReplaceWord;
+  TParserIgnoreEvent OnParserIgnoreWord;
+  TParserUndoEvent OnParserUndoLast;
+  TNotifyEvent OnBeforeChange;
+  TNotifyEvent OnCompleteCheck;
+  TWordPromptEvent OnPromptWord;
+  TNotifyEvent OnShowEndMessage;
+
   // --- Events and listeners ---
   TNotifyEvent OnDictionariesChanged;
   TNotifyEvent OnAdjustPhoneticsMap;
@@ -244,10 +339,15 @@ class TAddictSpell3Base {
   }
 
  protected:
-  // Whether a check run is active (no unloading meanwhile).
-  virtual bool CheckRunActive() const { return false; }
-  // The check run forgets its undo list when the active dictionary changes.
-  virtual void ResetUndo() {}
+  // The run's user interface. The base versions only fire the events, so a
+  // run can be driven through the commands alone.
+  virtual void EnsureUI() {}
+  virtual void ShutdownUI() {}
+  virtual void DoWordPrompt();
+  virtual void ShowEndMessage();
+  void Fire_ReplaceWord(const std::string& text, int32_t state);
+  void Fire_IgnoreWord(int32_t state);
+  void Fire_UndoLast(int32_t state, TSpellAction action, int32_t& data);
 
  private:
   void InstallHooks();
@@ -255,6 +355,10 @@ class TAddictSpell3Base {
   void ForgetAvailableLists();
   bool InMainDictionaries(const std::string& word, bool count);
   bool AddedWordIn(const std::string& word);
+  bool CheckRunActive() const { return checking_; }
+  bool RunCommandAllowed(bool forRepeated) const { return checking_ && CurrentParser && (forRepeated || !repeated_); }
+  void CountWords(TControlParser* parser, TCheckType type, int& words, int& errors, bool& present, bool stopAtFirst,
+                  bool countErrors);
 
   platform::Env* env_;
   platform::KeyStore* keyStore_;
@@ -299,6 +403,18 @@ class TAddictSpell3Base {
   TStringList availableMain_, availableCustom_;
   bool availableMainRead_ = false, availableCustomRead_ = false;
   std::unique_ptr<TSuggestionsGenerator> suggestions_ = std::make_unique<TSuggestionsGenerator>();
+
+  bool checking_ = false;
+  bool cancelled_ = false;
+  bool beforeChange_ = false;
+  bool inSequence_ = false;
+  bool repeated_ = false;
+  std::string currentWord_;
+  std::string previousWord_;
+  int wordCount_ = 0;
+  int32_t caretX_ = 0, caretY_ = 0;
+  std::vector<TAddictUndo> undo_;
+  bool sequenceKeepActive_ = false;
 
  protected:
   // Words until the run reorders the main dictionaries.

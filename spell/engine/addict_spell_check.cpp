@@ -1,0 +1,241 @@
+// The check run of the engine component: walking a text word by word,
+// deciding on each word, stopping where the user must decide, and the
+// sequences that make several runs behave as one.
+#include <climits>
+
+#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/ansi_text.h"
+#include "spell/engine/string_parser.h"
+
+namespace tq::spell {
+
+namespace {
+
+const char kEndSelectionMessage[] =
+    "The selection has been checked.  Would you like to check the remainder of the document?";
+const char kSpellingCaption[] = "Spelling";
+
+}  // namespace
+
+void TAddictSpell3Base::CheckString(std::string& text) {
+  TStringParser parser(text);
+  CheckParser(&parser, ctAll);
+  // Without a message pump the run would wait on a cursor that is about to
+  // go away; it ends here instead.
+  if (checking_ && CurrentParser == &parser) StopCheck(true);
+}
+
+void TAddictSpell3Base::CheckParser(TControlParser* parser, TCheckType type) {
+  if (!parser || checking_ || (inSequence_ && cancelled_)) return;
+  if (type == ctSmart) {
+    CheckSmart(parser);
+    return;
+  }
+  beforeChange_ = false;
+  checking_ = true;
+  cancelled_ = false;
+  config_->EnsureLoaded();
+  CurrentParser = parser;
+  previousWord_.clear();
+  repeated_ = false;
+  parser->GetCursorPosition(caretX_, caretY_);
+  parsingEngine_->Initialize(parser, type);
+  undo_.clear();
+  if (!inSequence_) {
+    wordCount_ = 0;
+    reorderCountdown_ = 100;
+  }
+  if (DialogShowImmediate) EnsureUI();
+  OptimizeMainDictionaryOrder();
+  if (!(DialogShowImmediate && DialogShowModal)) ContinueCheck();
+  if (SynchronousCheck && PumpMessage)
+    while (checking_ && CurrentParser == parser) PumpMessage();
+}
+
+void TAddictSpell3Base::CheckSmart(TControlParser* parser) {
+  const bool synchronous = SynchronousCheck;
+  SynchronousCheck = true;
+  StartSequenceCheck();
+  int32_t startX = 0, startY = 0, endX = 0, endY = 0;
+  parser->GetSelectionPosition(startX, startY, endX, endY);
+  if (startX == endX && startY == endY) {
+    int32_t caretX = 0, caretY = 0;
+    parser->GetCursorPosition(caretX, caretY);
+    CheckParser(parser, ctFromCursor);
+    parser->SetPosition(0, 0, ptCurrent);
+    parser->SetPosition(caretX, caretY, ptEnd);
+    CheckParser(parser, ctCurrent);
+  } else {
+    CheckParser(parser, ctSelected);
+    if (!cancelled_) {
+      if (OnQuestion && OnQuestion(kEndSelectionMessage, kSpellingCaption)) {
+        parser->SetPosition(endX, endY, ptCurrent);
+        parser->SetPosition(INT32_MAX, INT32_MAX, ptEnd);
+        CheckParser(parser, ctCurrent);
+        parser->SetPosition(0, 0, ptCurrent);
+        parser->SetPosition(startX, startY, ptEnd);
+        CheckParser(parser, ctCurrent);
+      } else {
+        cancelled_ = true;
+      }
+    }
+  }
+  StopSequenceCheck();
+  SynchronousCheck = synchronous;
+}
+
+void TAddictSpell3Base::StartSequenceCheck() {
+  wordCount_ = 0;
+  reorderCountdown_ = 100;
+  cancelled_ = false;
+  inSequence_ = true;
+  sequenceKeepActive_ = keepDictionariesActive_;
+  keepDictionariesActive_ = true;
+}
+
+void TAddictSpell3Base::StopSequenceCheck() {
+  if (!inSequence_) return;
+  inSequence_ = false;
+  ShowEndMessage();
+  ShutdownUI();
+  WriteKeepDictionariesActive(sequenceKeepActive_);
+}
+
+void TAddictSpell3Base::StopCheck(bool cancel) {
+  if (!checking_) return;
+  cancelled_ = cancel;
+  CompleteCheck();
+}
+
+void TAddictSpell3Base::ContinueCheck() {
+  if (!checking_ || !CurrentParser) return;
+  for (;;) {
+    std::string word;
+    parsingEngine_->NextWord(word);
+    currentWord_ = word;
+    if (word.empty()) {
+      CompleteCheck();
+      return;
+    }
+    ++wordCount_;
+    if (reorderCountdown_ > 0 && --reorderCountdown_ == 0) OptimizeMainDictionaryOrder();
+
+    TWordCheckType verdict;
+    std::string replacement;
+    if (WordAcceptable(word)) {
+      verdict = wcAccepted;
+      if (UseExcludeWords && WordExcluded(word)) {
+        verdict = WordHasCorrection(word, replacement) ? wcCorrected : wcExcluded;
+      } else if (UseAutoCorrectFirst && WordHasCorrection(word, replacement)) {
+        verdict = wcCorrected;
+      } else if (repeatedWords_) {
+        if (word == previousWord_ && ValidRepeatedWord(word, CurrentParser)) verdict = wcRepeated;
+        previousWord_ = word;
+      }
+    } else {
+      verdict = WordHasCorrection(word, replacement) ? wcCorrected : wcDenied;
+    }
+    if (OnWordCheck) OnWordCheck(this, word, verdict, replacement);
+
+    if (verdict == wcCorrected) {
+      CurrentParser->SelectWord(static_cast<int32_t>(word.size()));
+      SetUndoAction(saChange, replacement, true);
+      Fire_ReplaceWord(replacement, 2);
+      continue;
+    }
+    if (verdict == wcAccepted) continue;
+    repeated_ = verdict == wcRepeated;
+    if (repeated_) currentWord_ = word + " " + word;
+    CurrentParser->SelectWord(static_cast<int32_t>(currentWord_.size()));
+    CurrentParser->CenterSelection();
+    EnsureUI();
+    if (checking_) DoWordPrompt();
+    return;
+  }
+}
+
+void TAddictSpell3Base::CompleteCheck() {
+  if (OnCompleteCheck) OnCompleteCheck(this);
+  ShowEndMessage();
+  if (!cancelled_ && CurrentParser) {
+    if (EndCursorPosition == epHome)
+      CurrentParser->SetPosition(0, 0, ptCurrent);
+    else if (EndCursorPosition == epOriginal)
+      CurrentParser->SetPosition(caretX_, caretY_, ptCurrent);
+    CurrentParser->SelectWord(0);
+  }
+  CurrentParser = nullptr;
+  ShutdownUI();
+  undo_.clear();
+  checking_ = false;
+  UnloadDictionaries();
+}
+
+void TAddictSpell3Base::DoWordPrompt() {
+  OptimizeMainDictionaryOrder();
+  if (OnPromptWord) OnPromptWord(this, currentWord_, repeated_);
+}
+
+void TAddictSpell3Base::ShowEndMessage() {
+  if (inSequence_) return;  // the sequence's end shows it once
+  if (OnShowEndMessage) OnShowEndMessage(this);
+}
+
+bool TAddictSpell3Base::WordHasCorrection(const std::string& word, std::string& replacement) {
+  config_->EnsureLoaded();
+  if (activeCustom_ && activeCustom_->AutoCorrectExists(word, replacement)) return true;
+  if (ignoreAll_->AutoCorrectExists(word, replacement)) return true;
+  for (const auto& dict : customDictionaries_)
+    if (dict->AutoCorrectExists(word, replacement)) return true;
+  if (MappingAutoReplace && mappingDictionary_ && mappingDictionary_->AutoCorrectExists(word, replacement)) return true;
+  if (SuggestionsAutoReplace && learningDictionary_ && learningDictionary_->AutoCorrectExists(word, replacement))
+    return true;
+  if (dualCaps_ && word.size() > 2) {
+    const std::string rest = word.substr(2);
+    const char a = word[0], b = word[1];
+    std::string fixed = word;
+    fixed[1] = AnsiLowerChar(b);
+    const bool isLetter = AnsiLowerChar(a) != AnsiUpperChar(a) && AnsiLowerChar(b) != AnsiUpperChar(b);
+    if (rest == AnsiLowerCase(rest) && a == AnsiUpperChar(a) && b == AnsiUpperChar(b) && fixed != word && isLetter &&
+        WordAcceptable(fixed)) {
+      replacement = fixed;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TAddictSpell3Base::ValidRepeatedWord(const std::string& word, TControlParser* parser) {
+  if (!parser || word.empty()) return false;
+  int32_t x = 0, y = 0;
+  parser->GetPosition(x, y);
+  bool ok = true;
+  for (size_t i = 0; ok && i < word.size(); ++i) ok = parser->MovePrevious();
+  ok = ok && parser->MovePrevious() && parser->GetChar() == ' ';
+  for (size_t i = word.size(); ok && i > 0; --i) ok = parser->MovePrevious() && parser->GetChar() == word[i - 1];
+  parser->SetPosition(x, y, ptCurrent);
+  return ok;
+}
+
+void TAddictSpell3Base::Fire_ReplaceWord(const std::string& text, int32_t state) {
+  if (!beforeChange_) {
+    beforeChange_ = true;
+    if (OnBeforeChange) OnBeforeChange(this);
+  }
+  if (OnParserReplaceWord) OnParserReplaceWord(this, true, text, state);
+  if (CurrentParser) CurrentParser->ReplaceWord(text, state);
+  if (OnParserReplaceWord) OnParserReplaceWord(this, false, text, state);
+}
+
+void TAddictSpell3Base::Fire_IgnoreWord(int32_t state) {
+  if (OnParserIgnoreWord) OnParserIgnoreWord(this, true, state);
+  if (CurrentParser) CurrentParser->IgnoreWord(state);
+  if (OnParserIgnoreWord) OnParserIgnoreWord(this, false, state);
+}
+
+void TAddictSpell3Base::Fire_UndoLast(int32_t state, TSpellAction action, int32_t& data) {
+  if (OnParserUndoLast) OnParserUndoLast(this, state, action, data);
+  if (CurrentParser) CurrentParser->UndoLast(state, action, data);
+}
+
+}  // namespace tq::spell

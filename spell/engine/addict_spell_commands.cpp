@@ -1,0 +1,236 @@
+// The commands that answer a check run's stop, undo, and the word and
+// error counts.
+#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/string_parser.h"
+
+namespace tq::spell {
+
+void TAddictSpell3Base::Check_Ignore() {
+  if (!RunCommandAllowed(true)) return;
+  SetUndoAction(saIgnore, "", false);
+  Fire_IgnoreWord(10);
+  ContinueCheck();
+}
+
+void TAddictSpell3Base::Check_RepeatIgnore() { Check_Ignore(); }
+
+void TAddictSpell3Base::Check_IgnoreAll() {
+  if (!RunCommandAllowed(false)) return;
+  SetUndoAction(saIgnoreAll, "", false);
+  ignoreAll_->AddIgnore(currentWord_);
+  Fire_IgnoreWord(11);
+  ContinueCheck();
+}
+
+void TAddictSpell3Base::Check_Change(const std::string& replacement) {
+  if (!RunCommandAllowed(false)) return;
+  const std::string word = currentWord_;
+  SetUndoAction(saChange, replacement, false);
+  Fire_ReplaceWord(replacement, 0);
+  if (RecheckReplacedWords && CurrentParser) {
+    int32_t x = 0, y = 0;
+    CurrentParser->GetPosition(x, y);
+    CurrentParser->SetPosition(x - static_cast<int32_t>(replacement.size()), y, ptCurrent);
+  }
+  LearnSuggestion(word, replacement);
+  ContinueCheck();
+}
+
+void TAddictSpell3Base::Check_ChangeAll(const std::string& replacement) {
+  if (!RunCommandAllowed(false)) return;
+  const std::string word = currentWord_;
+  SetUndoAction(saChangeAll, replacement, false);
+  ignoreAll_->AddAutoCorrect(word, replacement);
+  Fire_ReplaceWord(replacement, 1);
+  LearnSuggestion(word, replacement);
+  ContinueCheck();
+}
+
+void TAddictSpell3Base::Check_Add() {
+  if (!RunCommandAllowed(false)) return;
+  SetUndoAction(saAdd, "", false);
+  if (activeCustom_) activeCustom_->AddIgnore(currentWord_);
+  Fire_IgnoreWord(12);
+  ContinueCheck();
+}
+
+void TAddictSpell3Base::Check_AutoCorrect(const std::string& replacement) {
+  if (!RunCommandAllowed(false)) return;
+  const std::string word = currentWord_;
+  SetUndoAction(saAutoCorrect, replacement, false);
+  if (activeCustom_) activeCustom_->AddAutoCorrect(word, replacement);
+  LearnSuggestion(word, replacement);
+  Fire_ReplaceWord(replacement, 2);
+  ContinueCheck();
+}
+
+void TAddictSpell3Base::Check_Undo() {
+  if (!checking_ || !ReadCanUndo()) return;
+  PerformUndo();
+  ContinueCheck();
+}
+
+void TAddictSpell3Base::Check_RepeatDelete() {
+  if (!checking_ || !CurrentParser || !repeated_) return;
+  SetUndoAction(saChange, previousWord_, false);
+  Fire_ReplaceWord(previousWord_, 0);
+  ContinueCheck();
+}
+
+void TAddictSpell3Base::Check_ControlEdited() {
+  if (!checking_ || !CurrentParser) return;
+  undo_.clear();
+  int32_t x = 0, y = 0, caretX = 0, caretY = 0;
+  CurrentParser->GetPosition(x, y);
+  x = std::max(x - static_cast<int32_t>(currentWord_.size()), 0);
+  CurrentParser->GetCursorPosition(caretX, caretY);
+  if (!ResumeFromLastPosition || caretY < y || (caretY == y && caretX < x)) {
+    x = caretX;
+    y = caretY;
+  }
+  parsingEngine_->AdjustToPosition(x, y);
+  ContinueCheck();
+}
+
+void TAddictSpell3Base::Check_Cancel() {
+  if (!checking_) return;
+  cancelled_ = true;
+  CompleteCheck();
+}
+
+void TAddictSpell3Base::SetUndoAction(TSpellAction action, const std::string& data, bool chained) {
+  if (!CurrentParser || MaxUndo == 0) return;
+  TAddictUndo entry;
+  CurrentParser->GetPosition(entry.X, entry.Y);
+  entry.OldWord = currentWord_;
+  entry.Action = action;
+  entry.Data = data;
+  entry.Chained = chained;
+  undo_.push_back(entry);
+  Fire_UndoLast(0, action, undo_.back().Owner);
+  if (MaxUndo != -1)
+    while (undo_.size() > static_cast<size_t>(std::max(MaxUndo, 0))) undo_.erase(undo_.begin());
+}
+
+void TAddictSpell3Base::PerformUndo() {
+  if (undo_.empty() || !CurrentParser) return;
+  TAddictUndo entry = undo_.back();
+  Fire_UndoLast(1, entry.Action, entry.Owner);
+  TControlParser& parser = *CurrentParser;
+  auto undoChange = [&](int32_t state) {
+    parser.SetPosition(entry.X + static_cast<int32_t>(entry.Data.size()), entry.Y, ptCurrent);
+    parser.SelectWord(static_cast<int32_t>(entry.Data.size()));
+    Fire_ReplaceWord(entry.OldWord, state);
+  };
+  switch (entry.Action) {
+    case saIgnore:
+      break;
+    case saIgnoreAll:
+      ignoreAll_->RemoveIgnore(entry.OldWord);
+      break;
+    case saChange:
+      undoChange(3);
+      break;
+    case saChangeAll:
+      ignoreAll_->RemoveAutoCorrect(entry.OldWord);
+      undoChange(4);
+      break;
+    case saAdd:
+      if (activeCustom_) activeCustom_->RemoveIgnore(entry.OldWord);
+      break;
+    case saAutoCorrect:
+      if (activeCustom_) activeCustom_->RemoveAutoCorrect(entry.OldWord);
+      ignoreAll_->RemoveAutoCorrect(entry.OldWord);
+      undoChange(5);
+      break;
+  }
+  parser.SetPosition(entry.X, entry.Y, ptCurrent);
+  undo_.pop_back();
+  Fire_UndoLast(2, entry.Action, entry.Owner);
+  if (entry.Chained) PerformUndo();
+}
+
+void TAddictSpell3Base::CountWords(TControlParser* parser, TCheckType type, int& words, int& errors, bool& present,
+                                   bool stopAtFirst, bool countErrors) {
+  words = errors = 0;
+  present = false;
+  if (!parser || (type != ctAll && type != ctSelected)) return;
+  config_->EnsureLoaded();
+  int32_t caretX = 0, caretY = 0;
+  parser->GetCursorPosition(caretX, caretY);
+  // A cutter of our own, alike to the run's, so a running check is not disturbed.
+  TMainParsingEngine cutter;
+  if (auto* main = dynamic_cast<TMainParsingEngine*>(parsingEngine_.get())) cutter = *main;
+  cutter.InlineIgnore = [this](char c, TControlParser* p, bool& ignore) { RunInlineIgnore(c, p, ignore); };
+  cutter.WordIgnore = [this](const std::string& w, TControlParser* p, bool& ignore) {
+    RunPreCheckIgnore(w, p, ignore);
+  };
+  cutter.Initialize(parser, type);
+  TControlParser* const runParser = CurrentParser;
+  CurrentParser = parser;
+  std::string previous, word;
+  for (cutter.NextWord(word); !word.empty(); cutter.NextWord(word)) {
+    ++words;
+    if (!countErrors) continue;
+    bool error = false;
+    if (!WordAcceptable(word)) {
+      error = true;
+    } else if (UseExcludeWords && WordExcluded(word)) {
+      error = true;
+    } else if (repeatedWords_) {
+      error = word == previous && ValidRepeatedWord(word, parser);
+      previous = word;
+    }
+    if (error) {
+      ++errors;
+      if (stopAtFirst) break;
+    }
+  }
+  CurrentParser = runParser;
+  if (EndCursorPosition == epHome)
+    parser->SetPosition(0, 0, ptCurrent);
+  else if (EndCursorPosition == epOriginal)
+    parser->SetPosition(caretX, caretY, ptCurrent);
+  present = errors > 0;
+}
+
+int TAddictSpell3Base::GetWordCountParser(TControlParser* parser, TCheckType type) {
+  int words = 0, errors = 0;
+  bool present = false;
+  CountWords(parser, type, words, errors, present, false, false);
+  return words;
+}
+
+int TAddictSpell3Base::GetErrorCountParser(TControlParser* parser, TCheckType type) {
+  int words = 0, errors = 0;
+  bool present = false;
+  CountWords(parser, type, words, errors, present, false, true);
+  return errors;
+}
+
+bool TAddictSpell3Base::ErrorsPresentInParser(TControlParser* parser, TCheckType type) {
+  int words = 0, errors = 0;
+  bool present = false;
+  CountWords(parser, type, words, errors, present, true, true);
+  return present;
+}
+
+int TAddictSpell3Base::GetWordCountString(const std::string& text) {
+  std::string copy = text;
+  TStringParser parser(copy);
+  return GetWordCountParser(&parser, ctAll);
+}
+
+int TAddictSpell3Base::GetErrorCountString(const std::string& text) {
+  std::string copy = text;
+  TStringParser parser(copy);
+  return GetErrorCountParser(&parser, ctAll);
+}
+
+bool TAddictSpell3Base::ErrorsPresentInString(const std::string& text) {
+  std::string copy = text;
+  TStringParser parser(copy);
+  return ErrorsPresentInParser(&parser, ctAll);
+}
+
+}  // namespace tq::spell
