@@ -124,6 +124,7 @@ class TMainForm : public ui::Form {
 
   TrayIcon tray_;
   PasteKeys paste_;
+  HWND pasteTarget_ = nullptr;  // the control the running paste is for
   ui::Timer pasteTimer_;
   ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one
 };

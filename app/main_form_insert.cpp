@@ -21,13 +21,15 @@ constexpr char kNoTargetMessage[] =
     "In order to insert a response you must press the selected\n\nhotkey with the mouse pointer over the window you "
     "want to insert into.";
 
-PasteKeyboard SystemKeyboard() {
+PasteKeyboard SystemKeyboard(HWND target) {
+  HWND top = GetAncestor(target, GA_ROOT);
   return {[](unsigned vk) { return (GetAsyncKeyState(static_cast<int>(vk)) & 0x8000) != 0; },
           [](unsigned vk, bool up) {
             DWORD flags = up ? KEYEVENTF_KEYUP : 0;
             if (vk == kVkLWin || vk == kVkRWin) flags |= KEYEVENTF_EXTENDEDKEY;
             keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyA(vk, 0)), flags, 0);
-          }};
+          },
+          [top] { return top == nullptr || GetForegroundWindow() == top; }};
 }
 
 }  // namespace
@@ -57,6 +59,14 @@ void TMainForm::OnHotKey(int id) {
 void TMainForm::CaptureTarget() {
   HWND foreground = GetForegroundWindow();
   TargetThread = GetWindowThreadProcessId(foreground, nullptr);
+  // The focus of another thread, read without joining its input: attaching
+  // and detaching again can leave that thread with no active window.
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (TargetThread != 0 && GetGUIThreadInfo(TargetThread, &info)) {
+    TargetWindow = info.hwndFocus;
+    return;
+  }
   const DWORD self = GetCurrentThreadId();
   const bool attached = TargetThread != 0 && TargetThread != self && AttachThreadInput(TargetThread, self, TRUE);
   TargetWindow = GetFocus();
@@ -64,16 +74,21 @@ void TMainForm::CaptureTarget() {
 }
 
 void TMainForm::PasteIntoTarget() {
-  SetForegroundWindow(TargetWindow);
+  // The foreground goes to the target's top-level window (given the control
+  // itself, some systems leave no foreground window at all).
+  HWND top = GetAncestor(TargetWindow, GA_ROOT);
+  if (!top) top = TargetWindow;
+  if (GetForegroundWindow() != top) SetForegroundWindow(top);
   // A timer finishes the paste when the hotkey's modifiers are still down:
   // the UI thread never sleeps.
+  pasteTarget_ = TargetWindow;
   paste_.Start(kPasteMaxWaitTicks);
   PasteTick();
   if (paste_.Pending()) pasteTimer_.Start(kPasteTickMs);
 }
 
 void TMainForm::PasteTick() {
-  if (!paste_.Tick(SystemKeyboard())) return;
+  if (!paste_.Tick(SystemKeyboard(pasteTarget_))) return;
   pasteTimer_.Stop();
   if (restoreAfterPaste_) {
     // Only once the keystrokes are on their way, or they would come to us.

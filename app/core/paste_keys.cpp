@@ -14,7 +14,8 @@ bool PasteKeys::Tick(const PasteKeyboard& keyboard) {
   for (unsigned vk : kPasteBlockingKeys) {
     if (keyboard.is_down(vk)) held.push_back(vk);
   }
-  if (!held.empty() && ticks_left_ > 0) {
+  const bool ready = !keyboard.target_ready || keyboard.target_ready();
+  if ((!held.empty() || !ready) && ticks_left_ > 0) {
     --ticks_left_;
     return false;
   }

@@ -3,7 +3,10 @@
 // paste starts, and a synthesised Ctrl+V would then arrive as Ctrl+Alt+V or
 // Ctrl+Shift+V. Each tick checks Alt, Shift and the Windows keys; once they
 // are up, or the wait runs out (then they are released with key-ups of our
-// own), exactly Ctrl down, V down, V up, Ctrl up is sent.
+// own), exactly Ctrl down, V down, V up, Ctrl up is sent. The ticks also
+// wait (within the same bound) for the target to become the foreground
+// window, since another process's activation may complete after the call
+// that asked for it returned.
 #pragma once
 
 #include <functional>
@@ -26,6 +29,7 @@ inline constexpr unsigned kPasteBlockingKeys[] = {kVkMenu, kVkShift, kVkLWin, kV
 struct PasteKeyboard {
   std::function<bool(unsigned vk)> is_down;             // physical or logical state now
   std::function<void(unsigned vk, bool up)> send_key;   // one synthesised key event
+  std::function<bool()> target_ready;                   // the target is in the foreground; none: always
 };
 
 class PasteKeys {

@@ -77,6 +77,30 @@ TEST(PasteKeys, ReleasesHeldModifiersWhenTheWaitRunsOut) {
   }
 }
 
+TEST(PasteKeys, WaitsForTheTargetToComeToTheFrontWithinTheBound) {
+  FakeKeyboard kb;
+  bool ready = false;
+  PasteKeyboard keyboard = kb.Keyboard();
+  keyboard.target_ready = [&ready] { return ready; };
+  PasteKeys paste;
+  paste.Start(5);
+  EXPECT_FALSE(paste.Tick(keyboard));
+  EXPECT_FALSE(paste.Tick(keyboard));
+  ready = true;
+  EXPECT_TRUE(paste.Tick(keyboard));
+  EXPECT_EQ(kb.events, kCtrlV);
+
+  // A target that never comes to the front still gets the keys in the end.
+  FakeKeyboard kb2;
+  PasteKeyboard never = kb2.Keyboard();
+  never.target_ready = [] { return false; };
+  paste.Start(2);
+  EXPECT_FALSE(paste.Tick(never));
+  EXPECT_FALSE(paste.Tick(never));
+  EXPECT_TRUE(paste.Tick(never));
+  EXPECT_EQ(kb2.events, kCtrlV);
+}
+
 TEST(PasteKeys, NothingHappensBeforeStart) {
   FakeKeyboard kb;
   PasteKeys paste;

@@ -185,7 +185,7 @@ class WinSession:
             self.env.update({
                 "WINEPREFIX": str(self.prefix),
                 "WINEARCH": "win32",
-                "WINEDEBUG": "-all",
+                "WINEDEBUG": os.environ.get("TQ_WINEDEBUG", "-all"),
                 "WINEDLLOVERRIDES": "mscoree,mshtml=",
                 "DISPLAY": self.display,
             })
