@@ -27,6 +27,7 @@ const Command kCommands[] = {
     {"import", "add replies from JSON or CSV to a library", RunLibraryImport},
     {"verify", "check a library file and report what is wrong", RunLibraryVerify},
     {"suggest", "ranked spelling suggestions for words", RunSuggest},
+    {"check", "spell-check a text file (report, or --interactive)", RunCheck},
 };
 
 void PrintUsage(FILE* out) {

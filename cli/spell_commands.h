@@ -12,5 +12,7 @@ namespace tq::cli {
 // args: the words after the command name.
 int RunSuggestCommand(platform::Env& env, const std::vector<std::string>& args, FILE* out, FILE* err);
 int RunSuggest(const std::vector<std::string>& args);
+int RunCheckCommand(platform::Env& env, const std::vector<std::string>& args, FILE* out, FILE* err);
+int RunCheck(const std::vector<std::string>& args);
 
 }  // namespace tq::cli

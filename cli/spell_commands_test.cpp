@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "cli/command.h"
+#include "cli/json.h"
+#include "cli/spell_session.h"
 #include "spell/engine/dictionary_test_support.h"
 #include "tests/support/captured_run.h"
 #include "tests/support/temp_dir.h"
@@ -63,6 +65,116 @@ TEST(SuggestCommand, Errors) {
   Result r = Suggest({"--dict", f.dir.File("missing.adm"), "word"});
   EXPECT_EQ(r.code, kExitFailure);
   EXPECT_NE(r.err.find("no main dictionary"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tq::cli
+
+namespace tq::cli {
+namespace {
+
+Result Check(std::vector<std::string> args) {
+  return tq::testing::CapturedRun(
+      [&](FILE* out, FILE* err) { return RunCheckCommand(Env::Default(), args, out, err); });
+}
+
+TEST(CheckCommand, ReportsEachStopWithWhereAndWhy) {
+  SpellFixture f;
+  const std::string file = f.dir.File("text.txt");
+  ASSERT_TRUE(
+      platform::WriteWholeFile(Env::Default(), file, "the cat\r\nsat on teh mat\nthe the hosue caf\xC3\xA9").ok());
+  Result r = Check({"--dict", f.adm, "--repeated", file});
+  EXPECT_EQ(r.code, kExitFindings) << r.err;
+  EXPECT_EQ(r.out, file + ":2:8: misspelt 'teh': the\n" + file + ":3:1: repeated 'the the': the\n" + file +
+                       ":3:9: misspelt 'hosue': house, hose\n");
+  // Option flags replace the defaults (which include repeated words).
+  r = Check({"--dict", f.adm, "--numbers", file});
+  EXPECT_EQ(r.out.find("repeated"), std::string::npos);
+  EXPECT_NE(Check({"--dict", f.adm, file}).out.find("repeated"), std::string::npos);
+
+  r = Check({"--dict", f.adm, "--json", "--numbers", file});
+  EXPECT_EQ(r.code, kExitFindings);
+  json::Value doc;
+  std::string error;
+  ASSERT_TRUE(json::Parse(r.out, &doc, &error)) << error << r.out;
+  const json::Value* errors = doc.Find("errors");
+  ASSERT_NE(errors, nullptr);
+  ASSERT_EQ(errors->array.size(), 2u);
+  EXPECT_EQ(errors->array[1].Find("word")->string, "hosue");
+  EXPECT_EQ(errors->array[1].Find("line")->number, 3);
+  EXPECT_EQ(errors->array[1].Find("suggestions")->array.size(), 2u);
+  EXPECT_EQ(doc.Find("words")->number, 10);
+
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "the cat sat on the mat").ok());
+  r = Check({"--dict", f.adm, file});
+  EXPECT_EQ(r.code, kExitOk);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(Check({"--dict", f.adm, f.dir.File("absent.txt")}).code, kExitFailure);
+  EXPECT_EQ(Check({"--dict", f.adm}).code, kExitUsage);
+}
+
+TEST(CheckCommand, KnownMisspellingsWithTheAmericanDictionary) {
+  if (!Env::Default().FileExists(TQ_AMERICAN_ADM)) GTEST_SKIP() << "American.adm was not built";
+  const std::string file = std::string(TQ_SPELL_DATA) + "/misspelt.txt";
+  Result r = Check({"--dict", TQ_AMERICAN_ADM, "--json", file});
+  EXPECT_EQ(r.code, kExitFindings) << r.err;
+  json::Value doc;
+  std::string error;
+  ASSERT_TRUE(json::Parse(r.out, &doc, &error)) << error;
+  struct Expected {
+    const char* word;
+    int line, column;
+    const char* verdict;
+    const char* first;
+  } expected[] = {{"mesage", 3, 20, "misspelt", "message"},
+                  {"recieved", 3, 36, "misspelt", "received"},
+                  {"tomorow", 4, 12, "misspelt", "tomorrow"},
+                  {"the the", 5, 33, "repeated", "the"}};
+  const auto& errors = doc.Find("errors")->array;
+  ASSERT_EQ(errors.size(), std::size(expected)) << r.out;
+  for (size_t i = 0; i < errors.size(); ++i) {
+    EXPECT_EQ(errors[i].Find("word")->string, expected[i].word);
+    EXPECT_EQ(errors[i].Find("line")->number, expected[i].line);
+    EXPECT_EQ(errors[i].Find("column")->number, expected[i].column);
+    EXPECT_EQ(errors[i].Find("verdict")->string, expected[i].verdict);
+    ASSERT_FALSE(errors[i].Find("suggestions")->array.empty());
+    EXPECT_EQ(errors[i].Find("suggestions")->array[0].string, expected[i].first);
+  }
+}
+
+TEST(CheckCommand, InteractiveRunWritesTheFileOnlyWhenComplete) {
+  SpellFixture f;
+  const std::string file = f.dir.File("text.txt");
+  const std::string original = "teh cat hosue on the mat zzq";
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, original).ok());
+  auto interactive = [&](const std::string& keys) {
+    FILE* in = std::tmpfile();
+    std::fputs(keys.c_str(), in);
+    std::rewind(in);
+    Result r = tq::testing::CapturedRun([&](FILE* out, FILE* err) {
+      SpellSettings settings;
+      settings.mainDictionaries = {f.adm};
+      auto engine = OpenSpellEngine(Env::Default(), settings, err);
+      return RunInteractiveCheck(*engine, file, original, true, in, out, err);
+    });
+    std::fclose(in);
+    return r;
+  };
+  // 1: the first suggestion; c: typed; u: undo it; then change again, ignore.
+  Result r = interactive("1\nc\nhorse\nu\n1\ni\n");
+  EXPECT_EQ(r.code, kExitOk) << r.out << r.err;
+  std::string now;
+  ASSERT_TRUE(platform::ReadWholeFile(Env::Default(), file, &now).ok());
+  EXPECT_EQ(now, "the cat house on the mat zzq");
+  // Cancelled (or the input ends): the file stays as it was.
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, original).ok());
+  r = interactive("1\nq\n");
+  EXPECT_EQ(r.code, kExitFindings);
+  ASSERT_TRUE(platform::ReadWholeFile(Env::Default(), file, &now).ok());
+  EXPECT_EQ(now, original);
+  r = interactive("1\n");
+  ASSERT_TRUE(platform::ReadWholeFile(Env::Default(), file, &now).ok());
+  EXPECT_EQ(now, original);
 }
 
 }  // namespace

@@ -113,7 +113,9 @@ std::unique_ptr<spell::TAddictSpell3Base> OpenSpellEngine(platform::Env& env, co
   for (const std::string& m : mains) mainNames.Add(m.find_first_of("\\/") == std::string::npos ? "./" + m : m);
   engine->ConfigDefaultMain = mainNames;
   engine->ConfigDefaultActiveCustom = settings.custom;
-  engine->ConfigDefaultOptions = settings.options;
+  // Without option flags the program's own defaults apply.
+  if (settings.optionsGiven) engine->ConfigDefaultOptions = settings.options;
+  engine->AllowedCases = spell::cmInitialCaps;
   if (!settings.configFile.empty()) {
     engine->WriteConfigFilename(settings.configFile);
     engine->WriteConfigStorage(spell::csFile);

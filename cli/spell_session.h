@@ -35,6 +35,10 @@ std::string DefaultMainDictionary(platform::Env& env);
 // An engine for the settings, its dictionaries open. none with a message
 // when no main dictionary could be opened.
 std::unique_ptr<spell::TAddictSpell3Base> OpenSpellEngine(platform::Env& env, const SpellSettings& settings, FILE* err);
+// The terminal check run of "quillet check --interactive": keys from in,
+// text (Windows-1252) written back to path, as UTF-8 when utf8, on completion.
+int RunInteractiveCheck(spell::TAddictSpell3Base& engine, const std::string& path, std::string text, bool utf8,
+                        FILE* in, FILE* out, FILE* err);
 // Command-line texts are UTF-8, the engine's Windows-1252.
 bool ToAnsi(const std::string& utf8, std::string* ansi);
 std::string ToUtf8(const std::string& ansi);

@@ -1,0 +1,152 @@
+// quillet check: every word of a text file that would stop a check run,
+// with where it is, why, and the first suggestions.
+#include <algorithm>
+
+#include "cli/command.h"
+#include "cli/json.h"
+#include "cli/spell_commands.h"
+#include "cli/spell_session.h"
+#include "platform/codepage.h"
+#include "spell/engine/string_parser.h"
+
+namespace tq::cli {
+
+namespace {
+
+const char kCheckUsage[] =
+    "Usage: quillet check [options] FILE\n"
+    "  Reports each word that would stop a spelling check: FILE:LINE:COLUMN: VERDICT WORD: suggestions.\n"
+    "  Exit code 1 when there are any.\n"
+    "  --json                 the report as JSON\n"
+    "  --interactive          check in the terminal and write the corrected file back at the end\n"
+    "  --dict X.adm           main dictionary (repeatable; default American.adm beside the program)\n"
+    "  --custom Y.adu         active custom dictionary (Add and auto-correct go there)\n"
+    "  --dir FOLDER           a dictionary folder (repeatable)\n"
+    "  --config FILE          spelling configuration file to use\n"
+    "  --upcase --numbers --html --internet --quoted --abbreviations --repeated --dual-caps\n"
+    "                         spelling options (without any: internet, abbreviations, repeated, dual-caps)\n";
+
+struct Finding {
+  std::string word;  // Windows-1252
+  int line = 0;
+  int column = 0;
+  spell::TWordCheckType verdict = spell::wcDenied;
+  std::vector<std::string> suggestions;
+};
+
+const char* VerdictName(spell::TWordCheckType verdict) {
+  switch (verdict) {
+    case spell::wcExcluded:
+      return "excluded";
+    case spell::wcRepeated:
+      return "repeated";
+    default:
+      return "misspelt";
+  }
+}
+
+// Line and column (both from 1) of the 1-based byte index x.
+void LineAndColumn(const std::string& text, int32_t x, int* line, int* column) {
+  const size_t at = std::min(static_cast<size_t>(std::max(x, 1) - 1), text.size());
+  *line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+  const size_t lineStart = at == 0 ? 0 : text.rfind('\n', at - 1);
+  *column = static_cast<int>(lineStart == std::string::npos || at == 0 ? at + 1 : at - lineStart);
+}
+
+// The file as Windows-1252: UTF-8 files are converted, others taken as they are.
+std::string ReadText(const std::string& bytes, bool* wasUtf8) {
+  std::string ansi;
+  std::string_view body = bytes;
+  if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
+  *wasUtf8 = platform::Utf8ToCp1252(body, &ansi);
+  return *wasUtf8 ? ansi : bytes;
+}
+
+std::vector<Finding> FindErrors(spell::TAddictSpell3Base& engine, std::string text) {
+  std::vector<Finding> findings;
+  spell::TStringParser parser(text);
+  spell::TWordCheckType lastVerdict = spell::wcAccepted;
+  engine.OnWordCheck = [&](spell::TAddictSpell3Base*, const std::string&, spell::TWordCheckType& verdict,
+                           std::string&) { lastVerdict = verdict; };
+  engine.OnPromptWord = [&](spell::TAddictSpell3Base* s, const std::string& word, bool repeated) {
+    Finding f;
+    f.word = word;
+    f.verdict = repeated ? spell::wcRepeated : lastVerdict;
+    int32_t x = 0, y = 0;
+    parser.GetPosition(x, y);
+    LineAndColumn(text, x, &f.line, &f.column);
+    if (repeated) {
+      f.suggestions.push_back(word.substr(0, word.find(' ')));
+    } else {
+      s->InternalSuggest(word, 5, f.suggestions);
+    }
+    findings.push_back(std::move(f));
+  };
+  engine.PumpMessage = [&] {
+    if (engine.ReadRepeatedWord())
+      engine.Check_RepeatIgnore();
+    else
+      engine.Check_Ignore();
+  };
+  engine.CheckParser(&parser, spell::ctAll);
+  engine.OnWordCheck = nullptr;
+  engine.OnPromptWord = nullptr;
+  engine.PumpMessage = nullptr;
+  return findings;
+}
+
+}  // namespace
+
+int RunCheckCommand(platform::Env& env, const std::vector<std::string>& args, FILE* out, FILE* err) {
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+    std::fputs(kCheckUsage, out);
+    return kExitOk;
+  }
+  SpellSettings settings;
+  if (!ParseSpellSettings(args, &settings, err)) return kExitUsage;
+  if (settings.rest.size() != 1) {
+    std::fputs(kCheckUsage, err);
+    return kExitUsage;
+  }
+  const std::string& path = settings.rest[0];
+  std::string bytes;
+  if (!platform::ReadWholeFile(env, path, &bytes).ok()) {
+    std::fprintf(err, "quillet check: cannot read %s\n", path.c_str());
+    return kExitFailure;
+  }
+  auto engine = OpenSpellEngine(env, settings, err);
+  if (!engine) return kExitFailure;
+  bool utf8 = false;
+  const std::string text = ReadText(bytes, &utf8);
+  if (settings.interactive) return RunInteractiveCheck(*engine, path, text, utf8, stdin, out, err);
+
+  const std::vector<Finding> findings = FindErrors(*engine, text);
+  if (settings.json) {
+    std::fprintf(out, "{\"file\": %s, \"words\": %d, \"errors\": [", json::Quote(path).c_str(),
+                 engine->ReadWordCount());
+    for (size_t i = 0; i < findings.size(); ++i) {
+      const Finding& f = findings[i];
+      std::fprintf(out, "%s\n  {\"word\": %s, \"line\": %d, \"column\": %d, \"verdict\": \"%s\", \"suggestions\": [",
+                   i ? "," : "", json::Quote(ToUtf8(f.word)).c_str(), f.line, f.column, VerdictName(f.verdict));
+      for (size_t j = 0; j < f.suggestions.size(); ++j)
+        std::fprintf(out, "%s%s", j ? ", " : "", json::Quote(ToUtf8(f.suggestions[j])).c_str());
+      std::fprintf(out, "]}");
+    }
+    std::fprintf(out, "%s]}\n", findings.empty() ? "" : "\n");
+  } else {
+    for (const Finding& f : findings) {
+      std::fprintf(out, "%s:%d:%d: %s '%s'", path.c_str(), f.line, f.column, VerdictName(f.verdict),
+                   ToUtf8(f.word).c_str());
+      for (size_t j = 0; j < f.suggestions.size(); ++j)
+        std::fprintf(out, "%s%s", j ? ", " : ": ", ToUtf8(f.suggestions[j]).c_str());
+      std::fprintf(out, "\n");
+    }
+  }
+  return findings.empty() ? kExitOk : kExitFindings;
+}
+
+int RunCheck(const std::vector<std::string>& args) {
+  return RunCheckCommand(platform::Env::Default(), args, stdout, stderr);
+}
+
+}  // namespace tq::cli

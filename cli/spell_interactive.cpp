@@ -1,0 +1,122 @@
+// quillet check --interactive: a check run in the terminal. Each stop shows
+// the line with the word and numbered suggestions and waits for a key; the
+// corrected text is written back only when the run completes.
+#include <cstring>
+
+#include "cli/command.h"
+#include "cli/spell_session.h"
+#include "platform/codepage.h"
+#include "spell/engine/string_parser.h"
+
+namespace tq::cli {
+
+namespace {
+
+const char kKeys[] =
+    "  [i]gnore  ignore [a]ll  [c]hange  change a[l]l  a[d]d  [u]ndo  [q]uit  or a suggestion's number\n";
+
+// One line of input without its line end; false at the end of input.
+bool ReadLine(FILE* in, std::string* line) {
+  line->clear();
+  int c;
+  while ((c = std::fgetc(in)) != EOF && c != '\n') *line += static_cast<char>(c);
+  if (!line->empty() && line->back() == '\r') line->pop_back();
+  return c != EOF || !line->empty();
+}
+
+}  // namespace
+
+int RunInteractiveCheck(spell::TAddictSpell3Base& engine, const std::string& path, std::string text, bool utf8,
+                        FILE* in, FILE* out, FILE* err) {
+  spell::TStringParser parser(text);
+  std::vector<std::string> suggestions;
+  engine.OnPromptWord = [&](spell::TAddictSpell3Base* s, const std::string& word, bool repeated) {
+    int32_t x = 0, y = 0;
+    parser.GetPosition(x, y);
+    const size_t at = static_cast<size_t>(std::max(x, 1) - 1);
+    const size_t lineStart =
+        at == 0 ? 0 : (text.rfind('\n', at - 1) == std::string::npos ? 0 : text.rfind('\n', at - 1) + 1);
+    size_t lineEnd = text.find('\n', at);
+    if (lineEnd == std::string::npos) lineEnd = text.size();
+    std::string line = text.substr(lineStart, lineEnd - lineStart);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::fprintf(out, "\n%s\n%*s%s\n", ToUtf8(line).c_str(), static_cast<int>(at - lineStart), "",
+                 std::string(word.size(), '^').c_str());
+    suggestions.clear();
+    if (repeated) {
+      std::fprintf(out, "repeated word '%s'  [d]elete one  [i]gnore  [u]ndo  [q]uit\n", ToUtf8(word).c_str());
+      return;
+    }
+    s->InternalSuggest(word, 9, suggestions);
+    std::fprintf(out, "'%s':", ToUtf8(word).c_str());
+    for (size_t i = 0; i < suggestions.size(); ++i)
+      std::fprintf(out, "  %zu) %s", i + 1, ToUtf8(suggestions[i]).c_str());
+    std::fprintf(out, "\n%s", kKeys);
+  };
+  auto askReplacement = [&](std::string* replacement) {
+    std::fprintf(out, "replacement: ");
+    std::fflush(out);
+    std::string utf8Line;
+    if (!ReadLine(in, &utf8Line) || utf8Line.empty()) return false;
+    if (!ToAnsi(utf8Line, replacement)) {
+      std::fprintf(err, "quillet check: Windows-1252 cannot hold that text\n");
+      return false;
+    }
+    return true;
+  };
+  engine.PumpMessage = [&] {
+    std::fprintf(out, "> ");
+    std::fflush(out);
+    std::string key;
+    if (!ReadLine(in, &key)) {
+      engine.Check_Cancel();
+      return;
+    }
+    std::string replacement;
+    const bool repeated = engine.ReadRepeatedWord();
+    if (key == "q") {
+      engine.Check_Cancel();
+    } else if (key == "i") {
+      engine.Check_Ignore();
+    } else if (key == "u") {
+      if (!engine.ReadCanUndo()) std::fprintf(out, "nothing to undo\n");
+      engine.Check_Undo();
+    } else if (repeated && key == "d") {
+      engine.Check_RepeatDelete();
+    } else if (repeated) {
+      std::fprintf(out, "  [d]elete one  [i]gnore  [u]ndo  [q]uit\n");
+    } else if (key == "a") {
+      engine.Check_IgnoreAll();
+    } else if (key == "d") {
+      engine.Check_Add();
+    } else if (key == "c" || key == "l") {
+      if (askReplacement(&replacement))
+        key == "c" ? engine.Check_Change(replacement) : engine.Check_ChangeAll(replacement);
+    } else if (!key.empty() && std::strspn(key.c_str(), "0123456789") == key.size()) {
+      const size_t n = std::strtoul(key.c_str(), nullptr, 10);
+      if (n >= 1 && n <= suggestions.size())
+        engine.Check_Change(suggestions[n - 1]);
+      else
+        std::fprintf(out, "no suggestion %s\n", key.c_str());
+    } else {
+      std::fputs(kKeys, out);
+    }
+  };
+  engine.CheckParser(&parser, spell::ctAll);
+  engine.OnPromptWord = nullptr;
+  engine.PumpMessage = nullptr;
+  if (engine.ReadCancelled()) {
+    std::fprintf(out, "\ncancelled; %s is unchanged\n", path.c_str());
+    return kExitFindings;
+  }
+  const std::string bytes = utf8 ? platform::Cp1252ToUtf8(text) : text;
+  if (!platform::WriteWholeFile(platform::Env::Default(), path, bytes).ok()) {
+    std::fprintf(err, "quillet check: cannot write %s\n", path.c_str());
+    return kExitFailure;
+  }
+  std::fprintf(out, "\nThe spelling check is complete. %d words checked; %s written.\n", engine.ReadWordCount(),
+               path.c_str());
+  return kExitOk;
+}
+
+}  // namespace tq::cli
