@@ -28,6 +28,8 @@ const Command kCommands[] = {
     {"verify", "check a library file and report what is wrong", RunLibraryVerify},
     {"suggest", "ranked spelling suggestions for words", RunSuggest},
     {"check", "spell-check a text file (report, or --interactive)", RunCheck},
+    {"pipe", "spell-check lines from standard input, speaking ispell's -a protocol", RunPipe},
+    {"-a", "the same as pipe", RunPipe},
 };
 
 void PrintUsage(FILE* out) {

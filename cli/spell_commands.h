@@ -14,5 +14,7 @@ int RunSuggestCommand(platform::Env& env, const std::vector<std::string>& args, 
 int RunSuggest(const std::vector<std::string>& args);
 int RunCheckCommand(platform::Env& env, const std::vector<std::string>& args, FILE* out, FILE* err);
 int RunCheck(const std::vector<std::string>& args);
+int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FILE* in, FILE* out, FILE* err);
+int RunPipe(const std::vector<std::string>& args);
 
 }  // namespace tq::cli

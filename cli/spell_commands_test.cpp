@@ -179,3 +179,46 @@ TEST(CheckCommand, InteractiveRunWritesTheFileOnlyWhenComplete) {
 
 }  // namespace
 }  // namespace tq::cli
+
+namespace tq::cli {
+namespace {
+
+Result Pipe(std::vector<std::string> args, const std::string& input) {
+  FILE* in = std::tmpfile();
+  std::fputs(input.c_str(), in);
+  std::rewind(in);
+  Result r = tq::testing::CapturedRun(
+      [&](FILE* out, FILE* err) { return RunPipeCommand(Env::Default(), args, in, out, err); });
+  std::fclose(in);
+  return r;
+}
+
+TEST(PipeCommand, SpeaksTheIspellProtocol) {
+  SpellFixture f;
+  const std::string adu = f.dir.File("mine.adu");
+  Result r = Pipe({"--dict", f.adm, "--custom", adu},
+                  "the hosue zzqx\n"
+                  "^*the\n"  // a line that starts like a command, escaped
+                  "!\n"
+                  "cat teh\n"
+                  "%\n"
+                  "@zzqx\n"
+                  "*blorp\n"
+                  "#\n"
+                  "zzqx blorp caf\xC3\xA9\n");
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_EQ(r.out,
+            "@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n"
+            "*\n& hosue 2 4: house, hose\n# zzqx 10\n\n"
+            "*\n\n"
+            "& teh 1 4: the\n\n"
+            "*\n*\n*\n\n");
+  // '#' saved the word added with '*'.
+  spell::TCustomDictionary saved;
+  saved.WriteFilename(adu);
+  EXPECT_TRUE(saved.IgnoreExists("blorp"));
+  EXPECT_EQ(Pipe({"--dict", f.adm, "stray"}, "").code, kExitUsage);
+}
+
+}  // namespace
+}  // namespace tq::cli

@@ -1,0 +1,134 @@
+// quillet pipe (also quillet -a): the line protocol of ispell, so editors
+// and scripts written for it use this engine unchanged. Lines in, one
+// answer per word, a blank line after each input line.
+#include <cstring>
+
+#include "cli/command.h"
+#include "cli/spell_commands.h"
+#include "cli/spell_session.h"
+#include "spell/engine/ansi_text.h"
+#include "spell/engine/string_parser.h"
+
+namespace tq::cli {
+
+namespace {
+
+const char kPipeUsage[] =
+    "Usage: quillet pipe [--dict X.adm]... [--custom Y.adu] [spelling options]   (also: quillet -a)\n"
+    "  Reads lines from standard input and answers as ispell -a does:\n"
+    "  '*' correct, '& WORD COUNT OFFSET: S1, S2' with suggestions, '# WORD OFFSET' without,\n"
+    "  a blank line after each input line. A line starting with '^' is checked as it is after it;\n"
+    "  '*WORD' adds to the custom dictionary, '&WORD' adds it in lower case, '@WORD' accepts it\n"
+    "  for the session, '#' saves the custom dictionary, '!' and '%' turn terse mode on and off.\n";
+
+bool ReadLine(FILE* in, std::string* line) {
+  line->clear();
+  int c;
+  while ((c = std::fgetc(in)) != EOF && c != '\n') *line += static_cast<char>(c);
+  if (!line->empty() && line->back() == '\r') line->pop_back();
+  return c != EOF || !line->empty();
+}
+
+void CheckLine(spell::TAddictSpell3Base& engine, std::string line, bool terse, FILE* out) {
+  spell::TStringParser parser(line);
+  spell::TParsingEngine& cutter = *engine.ReadParsingEngine();
+  cutter.Initialize(&parser, spell::ctAll);
+  engine.CurrentParser = &parser;
+  std::string word;
+  std::vector<std::string> list;
+  for (cutter.NextWord(word); !word.empty(); cutter.NextWord(word)) {
+    if (engine.WordAcceptable(word) && !engine.WordExcluded(word)) {
+      if (!terse) std::fputs("*\n", out);
+      continue;
+    }
+    int32_t x = 0, y = 0;
+    parser.GetPosition(x, y);
+    const int offset = x - 1 - static_cast<int>(word.size());
+    engine.InternalSuggest(word, engine.MaxSuggestions, list);
+    if (list.empty()) {
+      std::fprintf(out, "# %s %d\n", ToUtf8(word).c_str(), offset);
+      continue;
+    }
+    std::fprintf(out, "& %s %zu %d:", ToUtf8(word).c_str(), list.size(), offset);
+    for (size_t i = 0; i < list.size(); ++i) std::fprintf(out, "%s %s", i ? "," : "", ToUtf8(list[i]).c_str());
+    std::fputs("\n", out);
+  }
+  engine.CurrentParser = nullptr;
+}
+
+}  // namespace
+
+int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FILE* in, FILE* out, FILE* err) {
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+    std::fputs(kPipeUsage, out);
+    return kExitOk;
+  }
+  SpellSettings settings;
+  if (!ParseSpellSettings(args, &settings, err)) return kExitUsage;
+  if (!settings.rest.empty()) {
+    std::fputs(kPipeUsage, err);
+    return kExitUsage;
+  }
+  auto engine = OpenSpellEngine(env, settings, err);
+  if (!engine) return kExitFailure;
+  engine->MaxSuggestions = settings.max;
+  std::fputs("@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n", out);
+  std::fflush(out);
+  bool terse = false;
+  std::string utf8;
+  while (ReadLine(in, &utf8)) {
+    std::string line;
+    if (!ToAnsi(utf8, &line)) {
+      // Characters Windows-1252 cannot hold are no words of ours.
+      line.clear();
+      for (const char c : utf8) line += (static_cast<unsigned char>(c) < 0x80) ? c : ' ';
+    }
+    const char first = line.empty() ? '\0' : line[0];
+    const std::string rest = line.empty() ? "" : line.substr(1);
+    spell::TCustomDictionary* custom = engine->ReadActiveCustomDictionary();
+    switch (first) {
+      case '^':
+        CheckLine(*engine, rest, terse, out);
+        std::fputs("\n", out);
+        break;
+      case '!':
+        terse = true;
+        break;
+      case '%':
+        terse = false;
+        break;
+      case '*':
+      case '&': {
+        const std::string word = first == '&' ? spell::AnsiLowerCase(rest) : rest;
+        if (custom)
+          custom->AddIgnore(word);
+        else
+          engine->ReadIgnoreAllDictionary().AddIgnore(word);
+        break;
+      }
+      case '@':
+        engine->ReadIgnoreAllDictionary().AddIgnore(rest);
+        break;
+      case '#':
+        if (custom) custom->Save();
+        break;
+      case '+':
+      case '-':
+      case '~':
+      case '`':
+        break;  // markup modes and extended mode: nothing to change here
+      default:
+        CheckLine(*engine, line, terse, out);
+        std::fputs("\n", out);
+        break;
+    }
+    std::fflush(out);
+  }
+  return kExitOk;
+}
+
+int RunPipe(const std::vector<std::string>& args) {
+  return RunPipeCommand(platform::Env::Default(), args, stdin, stdout, stderr);
+}
+
+}  // namespace tq::cli
