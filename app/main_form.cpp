@@ -7,8 +7,10 @@
 #include "app/core/app_identity.h"
 #include "app/core/command_states.h"
 #include "app/core/hand_over.h"
+#include "app/core/placement_store.h"
 #include "app/core/reply_menu.h"
 #include "app/reply_library.h"
+#include "platform/env.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
 
@@ -58,7 +60,7 @@ void TMainForm::CreateMenus() {
   file.AddItem("&New...", [this] { NewLibrary(); });
   file.AddItem("&Open...", [this] { OpenMIClick(); }, {'O', true});
   file.AddSeparator();
-  file.AddSubmenu("&ReOpen");
+  ReOpenMenu = &file.AddSubmenu("&ReOpen");
   file.AddSeparator();
   file.AddItem("E&xit", [this] { ExitMIClick(); });
 
@@ -190,6 +192,17 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   MainMenuBar.SetItemText(HomePageMI, title + " Home Page");
   FirstUseLabel.SetText(FirstUseText(title));
 
+  RestorePlacement();
+  // The recent files: up to five, under the settings key as "MRU".
+  reopenItems_ = std::make_unique<ReopenMenu>(*ReOpenMenu);
+  HistoryList = std::make_unique<THistoryList>(keys_, platform::Env::Default());
+  HistoryList->SetMaxItems(5);
+  HistoryList->SetRegKey("MRU");
+  HistoryList->SetBaseMenu(reopenItems_.get());
+  HistoryList->SetRegPath(std::string(SettingsKeyPath));
+  HistoryList->OnClick = [this](THistoryList&, const std::string& path) { HistoryListClick(path); };
+  reopenItems_->onClick = [this](int index) { HistoryList->ItemClicked(index); };
+
   settings_ = LoadSettings(keys_);
   {
     ui::Rect b = TopPanel.Bounds();
@@ -225,6 +238,7 @@ bool TMainForm::OpenLibrary(const std::string& path) {
   bool ok = false;
   try {
     OpenReplyTable(table_, path);
+    if (HistoryList) HistoryList->AddFilename(path);
     FreeReplyMenu();
     RebuildReplyTree();
     SetText(Title() + " - " + path);
@@ -261,6 +275,53 @@ void TMainForm::NewLibrary() {
 void TMainForm::OpenMIClick() {
   const std::string path = ui::OpenFileDialog(Handle(), {.filter = kLibraryFilter, .defaultExt = "", .fileName = ""});
   if (!path.empty()) OpenLibrary(path);
+}
+
+void TMainForm::HistoryListClick(const std::string& path) {
+  auto upper = [](std::string s) {
+    CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
+    return s;
+  };
+  if (upper(path) != upper(table_.TableName())) OpenLibrary(path);
+}
+
+namespace {
+
+PlacementStore MainPlacementStore(platform::KeyStore& keys) {
+  PlacementStore store(keys, platform::Env::Default(), "");
+  store.SaveName = std::string(SettingsKeyPath);
+  store.SaveKey = "WS";
+  store.SaveSize = true;
+  return store;
+}
+
+}  // namespace
+
+void TMainForm::RestorePlacement() {
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  if (!GetWindowPlacement(Handle(), &wp)) return;
+  const RECT& n = wp.rcNormalPosition;
+  RestoreContext context{.current = {n.left, n.top, n.right, n.bottom},
+                         .currently_maximized = wp.showCmd == SW_SHOWMAXIMIZED,
+                         .save_size = true};
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const Placement placement = app::RestorePlacement(MainPlacementStore(keys_).Read(), context,
+                                                    {work.left, work.top, work.right, work.bottom});
+  wp.rcNormalPosition = {placement.bounds.left, placement.bounds.top, placement.bounds.right, placement.bounds.bottom};
+  // The window is not shown here; showing it later keeps this placement.
+  wp.showCmd = SW_HIDE;  // a maximized main window comes back at its normal size
+  SetWindowPlacement(Handle(), &wp);
+}
+
+void TMainForm::StorePlacement() {
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  if (!GetWindowPlacement(Handle(), &wp)) return;
+  const RECT& n = wp.rcNormalPosition;
+  MainPlacementStore(keys_).Store({.bounds = {n.left, n.top, n.right, n.bottom},
+                                   .maximized = wp.showCmd == SW_SHOWMAXIMIZED || IsZoomed(Handle())});
 }
 
 void TMainForm::ReleaseReplyHotKeys() {
@@ -421,6 +482,7 @@ bool TMainForm::OnClose() {
 }
 
 void TMainForm::FormDestroy() {
+  StorePlacement();
   SaveSettings(keys_, settings_, LibraryOpen() ? table_.TableName() : std::string(), TopPanel.Bounds().height);
   table_.Close();
   FreeReplyMenu();
@@ -430,6 +492,7 @@ void TMainForm::FormDestroy() {
   pasteTimer_.Stop();
   trayClickTimer_.Stop();
   tray_.Hide();
+  if (HistoryList) HistoryList->Save();
 }
 
 void TMainForm::OnDestroy() {

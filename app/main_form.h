@@ -8,9 +8,11 @@
 #include <optional>
 #include <string>
 
+#include "app/core/history_list.h"
 #include "app/core/paste_keys.h"
 #include "app/core/reply_tree.h"
 #include "app/core/settings.h"
+#include "app/reopen_menu.h"
 #include "app/tray_icon.h"
 #include "app/tree_images.h"
 #include "platform/key_store.h"
@@ -73,6 +75,9 @@ class TMainForm : public ui::Form {
   void OpenWebPage(const std::string& address);
   void OnTrayMessage(LPARAM mouseMessage);
   void OnCopyData(const COPYDATASTRUCT* data);
+  void HistoryListClick(const std::string& path);
+  void RestorePlacement();
+  void StorePlacement();
 
   // Hotkeys and insertion.
   HotKeyRegistrar Registrar();
@@ -106,6 +111,9 @@ class TMainForm : public ui::Form {
 
   ui::Menu MainMenuBar{ui::Menu::Kind::Bar};
   ui::Menu TrayPopup{ui::Menu::Kind::Popup};
+  ui::Menu* ReOpenMenu = nullptr;  // the "&ReOpen" submenu, owned by the menu bar
+  std::unique_ptr<ReopenMenu> reopenItems_;
+  std::unique_ptr<THistoryList> HistoryList;
   int HomePageMI = 0, EditMI = 0, DeleteMI = 0, InsertMI = 0, InsertAsTextMI = 0, CopyMI = 0;
 
   ui::Panel FirstUsePanel;
