@@ -22,6 +22,7 @@ constexpr int kInitialHeight = 427;
 constexpr int kMinWidth = 200;
 constexpr int kButtonColumn = 78;
 constexpr UINT kTrayMessage = WM_APP + 1;
+constexpr int kMainHelpContext = 112;
 constexpr char kLibraryFilter[] = "Ostrel Files (*.qdk)|*.qdk";
 constexpr char kHomePage[] = "www.morvane.com/quillet/";
 constexpr char kSupportPage[] = "www.morvane.com/quillet/support/";
@@ -84,7 +85,7 @@ void TMainForm::CreateMenus() {
   MainMenuBar.AddItem("&Configure...", [] {});
 
   ui::Menu& help = MainMenuBar.AddSubmenu("&Help");
-  help.AddItem("&Help Topics", [this] { ShowHelpTopics(); });
+  help.AddItem("&Help Topics", [this] { ShowHelp(); });
   help.AddSeparator();
   HomePageMI = help.AddItem(Title() + " Home Page", [this] { OpenWebPage(kHomePage); });
   help.AddSeparator();
@@ -124,7 +125,8 @@ void TMainForm::CreateMainPanel() {
   TopPanel.SetAlign(ui::Align::Top);
   TopButtons.Create(TopPanel, {0, 0, kButtonColumn, kDefaultSplit});
   TopButtons.SetAlign(ui::Align::Right);
-  ReplyTree.Create(TopPanel, {0, 0, 200, kDefaultSplit});
+  // No expand button for the root: it always shows its categories.
+  ReplyTree.Create(TopPanel, {0, 0, 200, kDefaultSplit}, {.linesAtRoot = false});
   ReplyTree.SetAlign(ui::Align::Client);
   ReplyTree.SetImageList(TreeImages.Handle());
   AddBtn.Create(TopButtons, {4, 4, 70, 24}, "Add");
@@ -420,7 +422,7 @@ void TMainForm::ExitMIClick() {
   Close();
 }
 
-void TMainForm::ShowHelpTopics() {
+void TMainForm::ShowHelp(int context) {
   // No WinHelp viewer ships with Windows any more: the help is an HTML page
   // beside the program, named like it.
   char module[MAX_PATH] = {};
@@ -433,7 +435,12 @@ void TMainForm::ShowHelpTopics() {
     ui::ShowErrorBox(Handle(), "The help file " + path + " was not found.");
     return;
   }
-  ShellExecuteA(Handle(), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  // An anchor needs a file: address; the shell drops it from a plain path.
+  std::string url = "file:///" + path + (context ? "#context-" + std::to_string(context) : "#contents");
+  for (char& c : url) {
+    if (c == '\\') c = '/';
+  }
+  ShellExecuteA(Handle(), "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void TMainForm::OpenWebPage(const std::string& address) {
@@ -516,6 +523,9 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       SaveSettings(keys_, settings_, LibraryOpen() ? table_.TableName() : std::string(), TopPanel.Bounds().height);
       CloseAllowed = true;
       return 1;
+    case WM_HELP:
+      ShowHelp(kMainHelpContext);
+      return TRUE;
     case kTrayMessage:
       OnTrayMessage(lp);
       return 0;
