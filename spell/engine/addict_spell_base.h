@@ -16,6 +16,7 @@
 #include "spell/engine/custom_dictionary.h"
 #include "spell/engine/event_list.h"
 #include "spell/engine/ignore_rules.h"
+#include "spell/engine/language_strings.h"
 #include "spell/engine/main_dictionary.h"
 #include "spell/engine/parsing_engine.h"
 #include "spell/engine/phonetic_map.h"
@@ -315,6 +316,12 @@ class TAddictSpell3Base {
   TNotifyEvent OnCompleteCheck;
   TWordPromptEvent OnPromptWord;
   TNotifyEvent OnShowEndMessage;
+
+  // --- Interface texts ---
+  // The table's text in UILanguage, as OnGetString may change it.
+  virtual std::string GetString(TSpellLanguageString key);
+  TSpellLanguageType UILanguage = ltEnglish;
+  std::function<void(TAddictSpell3Base* Sender, TSpellLanguageString LanguageString, std::string& Text)> OnGetString;
 
   // --- Events and listeners ---
   TNotifyEvent OnDictionariesChanged;

@@ -9,14 +9,6 @@
 
 namespace tq::spell {
 
-namespace {
-
-const char kEndSelectionMessage[] =
-    "The selection has been checked.  Would you like to check the remainder of the document?";
-const char kSpellingCaption[] = "Spelling";
-
-}  // namespace
-
 void TAddictSpell3Base::CheckString(std::string& text) {
   TStringParser parser(text);
   CheckParser(&parser, ctAll);
@@ -68,7 +60,7 @@ void TAddictSpell3Base::CheckSmart(TControlParser* parser) {
   } else {
     CheckParser(parser, ctSelected);
     if (!cancelled_) {
-      if (OnQuestion && OnQuestion(kEndSelectionMessage, kSpellingCaption)) {
+      if (OnQuestion && OnQuestion(GetString(lsEndSelectionMessage), GetString(lsSpelling))) {
         parser->SetPosition(endX, endY, ptCurrent);
         parser->SetPosition(INT32_MAX, INT32_MAX, ptEnd);
         CheckParser(parser, ctCurrent);
@@ -174,6 +166,12 @@ void TAddictSpell3Base::CompleteCheck() {
 void TAddictSpell3Base::DoWordPrompt() {
   OptimizeMainDictionaryOrder();
   if (OnPromptWord) OnPromptWord(this, currentWord_, repeated_);
+}
+
+std::string TAddictSpell3Base::GetString(TSpellLanguageString key) {
+  std::string text = spell::GetString(key, UILanguage);
+  if (OnGetString) OnGetString(this, key, text);
+  return text;
 }
 
 void TAddictSpell3Base::ShowEndMessage() {
