@@ -6,6 +6,7 @@
 //   list                      top-level windows: handle pid visible owner class title (tab-separated)
 //   find TITLE                handle of the top-level window with exactly this caption
 //   prev|owner HWND           the window above HWND in the Z-order / its owner
+//   children HWND             descendants: handle visible enabled class text (tab-separated)
 //   text HWND                 caption
 //   post|send HWND MSG [WPARAM [LPARAM]]   numbers in decimal or 0x hex
 //   version FILE              version resource: fixed file version and string values
@@ -48,6 +49,13 @@ BOOL CALLBACK ListOne(HWND hwnd, LPARAM) {
   std::printf("%s\t%lu\t%d\t%s\t%s\t%s\n", Hex(hwnd).c_str(), static_cast<unsigned long>(pid),
               IsWindowVisible(hwnd) ? 1 : 0, Hex(GetWindow(hwnd, GW_OWNER)).c_str(), ClassOf(hwnd).c_str(),
               Caption(hwnd).c_str());
+  return TRUE;
+}
+
+// Every descendant: handle, visible, enabled, class, text.
+BOOL CALLBACK ListChild(HWND hwnd, LPARAM) {
+  std::printf("%s\t%d\t%d\t%s\t%s\n", Hex(hwnd).c_str(), IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0,
+              ClassOf(hwnd).c_str(), Caption(hwnd).c_str());
   return TRUE;
 }
 
@@ -115,6 +123,9 @@ int main(int argc, char** argv) {
   int rc = 2;
   if (cmd == "list") {
     EnumWindows(ListOne, 0);
+    rc = 0;
+  } else if (cmd == "children" && a.size() == 2) {
+    EnumChildWindows(Handle(a[1]), ListChild, 0);
     rc = 0;
   } else if (cmd == "find" && a.size() == 2) {
     rc = PrintHandle(FindWindowA(nullptr, a[1].c_str()));
