@@ -193,6 +193,21 @@ class TAddictSpell3Base {
   TCustomDictionary& ReadIgnoreAllDictionary() { return *ignoreAll_; }
   bool ReadEnglishLoaded() const { return englishLoaded_; }
 
+  // Dialog entry points; the base versions only fire the events below, a
+  // component with dialogs shows its own when no handler is set.
+  void Setup(void* Owner) { InternalSetup(Owner); }
+  void SetupCustomDictionaries(void* Owner) { InternalSetupCustomDictionaries(Owner); }
+  void EditCustomDictionary(void* Owner, TCustomDictionary* Dictionary) {
+    InternalEditCustomDictionary(Owner, Dictionary);
+  }
+  // The chosen folder joins the configuration's dictionary folders.
+  void SetupAddDictionaryDir(void* Owner);
+  std::function<void(TAddictSpell3Base* Sender, void* Owner)> OnShowConfigDialog;
+  std::function<void(TAddictSpell3Base* Sender, void* Owner)> OnShowCustomDictionariesDialog;
+  std::function<void(TAddictSpell3Base* Sender, void* Owner, TCustomDictionary* Dictionary)>
+      OnShowEditCustomDictionaryDialog;
+  std::function<void(TAddictSpell3Base* Sender, void* Owner, std::string& Folder)> OnShowAddDictionaryDir;
+
   // --- Word tests ---
   virtual bool WordExistsInMain(const std::string& word);
   virtual bool WordExists(const std::string& word);
@@ -337,6 +352,12 @@ class TAddictSpell3Base {
   TConfigWriteStringEvent OnConfigWriteString;
   TEventList& OptionsChangedListeners() { return optionsChanged_; }
   TEventList& ConfigurationChangedListeners() { return configurationChanged_; }
+  // Told before and after the cursor passes a word the user ignored or
+  // added; the state (10 ignore, 11 ignore all, 12 add) and the side are
+  // readable while they are told.
+  TEventList& IgnoreWordListeners() { return ignoreWord_; }
+  int32_t ReadIgnoreWordState() const { return ignoreWordState_; }
+  bool ReadIgnoreWordBefore() const { return ignoreWordBefore_; }
 
  protected:
   // Empties the cache of ReadAvailableMSWordCustom.
@@ -346,6 +367,21 @@ class TAddictSpell3Base {
   }
 
  protected:
+  virtual void InternalSetup(void* Owner) {
+    if (OnShowConfigDialog) OnShowConfigDialog(this, Owner);
+  }
+  virtual void InternalSetupCustomDictionaries(void* Owner) {
+    if (OnShowCustomDictionariesDialog) OnShowCustomDictionariesDialog(this, Owner);
+  }
+  virtual void InternalEditCustomDictionary(void* Owner, TCustomDictionary* Dictionary) {
+    if (OnShowEditCustomDictionaryDialog) OnShowEditCustomDictionaryDialog(this, Owner, Dictionary);
+  }
+  // The folder the user chose; empty when none.
+  virtual std::string InternalSetupAddDictionaryDir(void* Owner) {
+    std::string folder;
+    if (OnShowAddDictionaryDir) OnShowAddDictionaryDir(this, Owner, folder);
+    return folder;
+  }
   // The run's user interface. The base versions only fire the events, so a
   // run can be driven through the commands alone.
   virtual void EnsureUI() {}
@@ -430,6 +466,9 @@ class TAddictSpell3Base {
  private:
   TEventList optionsChanged_;
   TEventList configurationChanged_;
+  TEventList ignoreWord_;
+  int32_t ignoreWordState_ = 0;
+  bool ignoreWordBefore_ = false;
   std::unique_ptr<TAddictConfig> config_;
 };
 

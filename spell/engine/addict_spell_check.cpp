@@ -227,8 +227,13 @@ void TAddictSpell3Base::Fire_ReplaceWord(const std::string& text, int32_t state)
 
 void TAddictSpell3Base::Fire_IgnoreWord(int32_t state) {
   if (OnParserIgnoreWord) OnParserIgnoreWord(this, true, state);
+  ignoreWordState_ = state;
+  ignoreWordBefore_ = true;
+  ignoreWord_.Notify(this);
   if (CurrentParser) CurrentParser->IgnoreWord(state);
   if (OnParserIgnoreWord) OnParserIgnoreWord(this, false, state);
+  ignoreWordBefore_ = false;
+  ignoreWord_.Notify(this);
 }
 
 void TAddictSpell3Base::Fire_UndoLast(int32_t state, TSpellAction action, int32_t& data) {

@@ -256,6 +256,37 @@ TEST(CheckRun, ExcludedWordsAndCorrections) {
   EXPECT_EQ(r.stops, (std::vector<std::string>{"house"}));
 }
 
+TEST(CheckRun, IgnoreListenersAreToldBeforeAndAfter) {
+  Driven r;
+  std::vector<std::pair<int, bool>> told;
+  int listener = 0;
+  r.spell().IgnoreWordListeners().Add(&listener, [&](void* sender) {
+    auto* s = static_cast<TAddictSpell3Base*>(sender);
+    told.emplace_back(s->ReadIgnoreWordState(), s->ReadIgnoreWordBefore());
+  });
+  r.Then(Ignore).Then(IgnoreAll).Then([](TAddictSpell3Base& s) { s.Check_Add(); });
+  r.Check("zzq qqz xxq");
+  EXPECT_EQ(told, (std::vector<std::pair<int, bool>>{
+                      {10, true}, {10, false}, {11, true}, {11, false}, {12, true}, {12, false}}));
+}
+
+TEST(CheckRun, ControlEditedResumesFromTheEarlierOfCaretAndWord) {
+  Driven r;
+  std::string text = "zzq cat qqz";
+  TStringParser parser(text);
+  r.Then([&](TAddictSpell3Base& s) {
+     // The user edits the text while the run waits at zzq: the caret
+     // ends after the edit, the run resumes at the word.
+     text = "zzk cat qqz";
+     parser.SetPosition(4, 0, ptCurrent);
+     s.Check_ControlEdited();
+   })
+      .Then(Ignore)
+      .Then(Ignore);
+  r.spell().CheckParser(&parser, ctAll);
+  EXPECT_EQ(r.stops, (std::vector<std::string>{"zzq", "zzk", "qqz"}));
+}
+
 TEST(CheckRun, CommandsWithoutARunDoNothing) {
   Driven r;
   r.spell().Check_Ignore();

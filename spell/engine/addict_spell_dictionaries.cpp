@@ -282,6 +282,11 @@ void TAddictSpell3Base::WriteSuggestionsDictFN(const std::string& name) {
   }
 }
 
+void TAddictSpell3Base::SetupAddDictionaryDir(void* Owner) {
+  const std::string folder = InternalSetupAddDictionaryDir(Owner);
+  if (!folder.empty()) config_->ReadNewDictionaryPaths().Add(folder);
+}
+
 uint32_t TAddictSpell3Base::ReadTextPrimaryLanguage() const {
   return mainDictionaries_.empty() ? 0 : mainDictionaries_.front()->ReadLanguage();
 }

@@ -177,5 +177,20 @@ TEST(DictionarySet, ChangedEventAndMappingSetter) {
   EXPECT_EQ(spell.ReadLearningDictionary(), nullptr);
 }
 
+TEST(DictionarySet, FolderChosenInTheDialogIsSearched) {
+  testing::TempDir first, chosen;
+  WriteMainDictionary(chosen.File("Extra.adm"), kFrench, 1036);
+  DictionaryEngine e({first.path()}, {"Extra.adm"});
+  TAddictSpell3Base& spell = e.Loaded();
+  EXPECT_EQ(spell.ReadMainDictionaryCount(), 0);
+  spell.SetupAddDictionaryDir(nullptr);  // no handler: nothing chosen
+  EXPECT_EQ(spell.Configuration().ReadNewDictionaryPaths().Count(), 0);
+  spell.OnShowAddDictionaryDir = [&](TAddictSpell3Base*, void*, std::string& folder) { folder = chosen.path(); };
+  spell.SetupAddDictionaryDir(nullptr);
+  EXPECT_EQ(spell.ReadSearchFolders().back(), chosen.path());
+  EXPECT_EQ(spell.ReadMainDictionaryCount(), 1);
+  EXPECT_TRUE(spell.ReadAvailableMain().Contains("Extra.adm"));
+}
+
 }  // namespace
 }  // namespace tq::spell
