@@ -135,6 +135,7 @@ class TMainForm : public ui::Form {
   TrayIcon tray_;
   PasteKeys paste_;
   HWND pasteTarget_ = nullptr;  // the control the running paste is for
+  LARGE_INTEGER hotKeyAt_{};     // when the hotkey of the running paste arrived
   ui::Timer pasteTimer_;
   ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one
 };

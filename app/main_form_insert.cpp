@@ -1,6 +1,7 @@
 // TMainForm's global hotkeys and the insertion of replies into the control
 // the user was typing in.
 #include <exception>
+#include <string>
 
 #include "app/core/hotkey_registration.h"
 #include "app/core/hotkey_value.h"
@@ -15,7 +16,7 @@ namespace {
 // The paste waits for Alt, Shift and the Windows keys for at most this many
 // ticks of this many milliseconds before releasing them itself.
 constexpr UINT kPasteTickMs = 10;
-constexpr int kPasteMaxWaitTicks = 30;
+constexpr int kPasteMaxWaitTicks = 50;
 
 constexpr char kNoTargetMessage[] =
     "In order to insert a response you must press the selected\n\nhotkey with the mouse pointer over the window you "
@@ -29,7 +30,21 @@ PasteKeyboard SystemKeyboard(HWND target) {
             if (vk == kVkLWin || vk == kVkRWin) flags |= KEYEVENTF_EXTENDEDKEY;
             keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyA(vk, 0)), flags, 0);
           },
-          [top] { return top == nullptr || GetForegroundWindow() == top; }};
+          [target, top] {
+            if (top != nullptr && GetForegroundWindow() != top) return false;
+            // A window brought back to the front does not always give the
+            // focus back to the control that had it: give it back.
+            const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            if (thread == 0 || !GetGUIThreadInfo(thread, &info) || info.hwndFocus == target) return true;
+            const DWORD self = GetCurrentThreadId();
+            if (thread != self && AttachThreadInput(self, thread, TRUE)) {
+              ::SetFocus(target);
+              AttachThreadInput(self, thread, FALSE);
+            }
+            return false;
+          }};
 }
 
 }  // namespace
@@ -43,6 +58,7 @@ HotKeyRegistrar TMainForm::Registrar() {
 
 void TMainForm::OnHotKey(int id) {
   if (DialogBusy) return;
+  QueryPerformanceCounter(&hotKeyAt_);
   CaptureTarget();
   if (id == kMainHotKeyId) {
     Show();
@@ -74,6 +90,10 @@ void TMainForm::CaptureTarget() {
 }
 
 void TMainForm::PasteIntoTarget() {
+  // With HideAfterInsert the window goes before the paste, not after: a
+  // window still shown can take the foreground back (on some systems when
+  // its late focus events arrive) and receive the keystrokes itself.
+  if (settings_.HideAfterInsert) Hide();
   // The foreground goes to the target's top-level window (given the control
   // itself, some systems leave no foreground window at all).
   HWND top = GetAncestor(TargetWindow, GA_ROOT);
@@ -90,6 +110,16 @@ void TMainForm::PasteIntoTarget() {
 void TMainForm::PasteTick() {
   if (!paste_.Tick(SystemKeyboard(pasteTarget_))) return;
   pasteTimer_.Stop();
+  if (hotKeyAt_.QuadPart != 0) {
+    // For a debugger or the benchmark: how long the way from the hotkey to
+    // the last synthesised key took.
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    const long long us = (now.QuadPart - hotKeyAt_.QuadPart) * 1000000 / frequency.QuadPart;
+    OutputDebugStringA(("Tavrin Quillet: WM_HOTKEY to last key event " + std::to_string(us) + " us").c_str());
+    hotKeyAt_.QuadPart = 0;
+  }
   if (restoreAfterPaste_) {
     // Only once the keystrokes are on their way, or they would come to us.
     restoreAfterPaste_ = false;

@@ -75,7 +75,11 @@ def test(session, args):
     check(not next(w for w in session.windows() if w.hwnd == main.hwnd).visible, "the main window stays hidden")
     check_equal(session.send(main.hwnd, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
     session.post(main.hwnd, WM_CLOSE)
-    check_equal(program.wait(timeout=10), 0, "exit code")
+    try:
+        check_equal(program.wait(timeout=10), 0, "exit code")
+    except Exception:
+        session.screenshot("not-ended.png")
+        raise
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@
 //   list                      top-level windows: handle pid visible owner class title (tab-separated)
 //   find TITLE                handle of the top-level window with exactly this caption
 //   prev|owner HWND           the window above HWND in the Z-order / its owner
+//   memory PID                working set, peak working set, pagefile usage in bytes
 //   children HWND             descendants: handle visible enabled class text (tab-separated)
 //   text HWND                 caption
 //   post|send HWND MSG [WPARAM [LPARAM]]   numbers in decimal or 0x hex
@@ -17,6 +18,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include <psapi.h>
 
 #include "ui/handles.h"
 
@@ -57,6 +60,20 @@ BOOL CALLBACK ListChild(HWND hwnd, LPARAM) {
   std::printf("%s\t%d\t%d\t%s\t%s\n", Hex(hwnd).c_str(), IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0,
               ClassOf(hwnd).c_str(), Caption(hwnd).c_str());
   return TRUE;
+}
+
+// Working set and peak working set of a process, in bytes.
+int Memory(DWORD pid) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  if (!process) return 1;
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  const BOOL ok = GetProcessMemoryInfo(process, &counters, sizeof counters);
+  CloseHandle(process);
+  if (!ok) return 1;
+  std::printf("WorkingSet=%lu\nPeakWorkingSet=%lu\nPagefile=%lu\n", static_cast<unsigned long>(counters.WorkingSetSize),
+              static_cast<unsigned long>(counters.PeakWorkingSetSize), static_cast<unsigned long>(counters.PagefileUsage));
+  return 0;
 }
 
 int PrintHandle(HWND hwnd) {
@@ -124,6 +141,8 @@ int main(int argc, char** argv) {
   if (cmd == "list") {
     EnumWindows(ListOne, 0);
     rc = 0;
+  } else if (cmd == "memory" && a.size() == 2) {
+    rc = Memory(static_cast<DWORD>(Number(a[1])));
   } else if (cmd == "children" && a.size() == 2) {
     EnumChildWindows(Handle(a[1]), ListChild, 0);
     rc = 0;

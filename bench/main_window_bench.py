@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+"""Main window benchmark under Wine in Xvfb (figures only, nothing asserted):
+start-up time and working set with a 500-reply library, and for a reply
+hotkey pressed in another program the time from WM_HOTKEY to the last
+synthesised key event (reported by the program) and from the X key press to
+the text's arrival in the target.
+
+  python3 bench/main_window_bench.py --exe build/win32-main/app/TavrinQuillet.exe \\
+      --wintool build/win32-main/tests/e2e/wintool.exe --target build/win32-main/tests/e2e/QuilletTarget.exe \\
+      --quillet build/win32-main/cli/quillet.exe [--presses 10]
+"""
+
+import json
+import os
+import re
+import statistics
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
+os.environ["TQ_WINEDEBUG"] = "+debugstr"  # the program's timing lines reach its log
+
+from winsession import check_equal, run_test  # noqa: E402
+
+TITLE = "Tavrin Quillet"
+TARGET_TITLE = "Quillet Target"
+WM_DUMP = 0x8000 + 1
+WM_QUERYENDSESSION = 0x0011
+WM_CLOSE = 0x0010
+WM_SETTEXT = 0x000C
+REPLIES = 500
+
+
+def test(session, args):
+    data = session.artifacts / "replies.json"
+    replies = [{"category": f"Category {i % 25:02d}", "description": f"Reply {i:03d}",
+                "response": f"Reply number {i}. " + "Some text of a typical canned answer. " * 8}
+               for i in range(REPLIES)]
+    replies[0]["hotkey"] = "Ctrl+Alt+R"
+    data.write_text(json.dumps(replies))
+    library = session.artifacts / "bench.qdk"
+    library.unlink(missing_ok=True)
+    importer = session.start(args.quillet, "import", session.windows_path(library), session.windows_path(data),
+                             log_name="quillet.log")
+    check_equal(importer.wait(timeout=120), 0, "quillet import")
+
+    started = time.monotonic()
+    program = session.start(args.exe, session.windows_path(library))
+    app = session.wait_for("the application window", lambda: session.find_window(TITLE), interval=0.05)
+    main = session.wait_for("the library to open", lambda: next(
+        (w for w in session.windows() if w.owner == app and w.title.startswith(TITLE + " - ")), None),
+        interval=0.05)
+    startup = time.monotonic() - started
+    time.sleep(2)
+    _, lines = session.wintool("memory", main.pid)
+    memory = dict(line.split("=", 1) for line in lines if "=" in line)
+
+    out = session.artifacts / "pasted.txt"
+    out.unlink(missing_ok=True)
+    session.start(args.target, "--out", session.windows_path(out))
+    target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
+    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
+    session.x_focus(xid)
+    time.sleep(0.5)
+    arrivals = []
+    for _ in range(args.presses):
+        session.send(target, WM_DUMP)
+        before = out.read_bytes() if out.exists() else b""
+        pressed = time.monotonic()
+        session.x_key("ctrl+alt+r")
+
+        def grown():
+            session.send(target, WM_DUMP)
+            return out.exists() and len(out.read_bytes()) > len(before)
+
+        session.wait_for("the reply to arrive", grown, timeout=15, interval=0.01)
+        arrivals.append(time.monotonic() - pressed)
+
+    check_equal(session.send(main.hwnd, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
+    session.post(main.hwnd, WM_CLOSE)
+    program.wait(timeout=10)
+    log = program.log_path.read_text("latin-1")
+    inside = [int(m) for m in re.findall(r"WM_HOTKEY to last key event (\d+) us", log)]
+
+    print(f"library: {REPLIES} replies in 25 categories")
+    print(f"start-up to the library open: {startup * 1000:.0f} ms (under Wine, including process start)")
+    print(f"working set after start: {int(memory.get('WorkingSet', 0)) / 1024:.0f} KiB; "
+          f"peak {int(memory.get('PeakWorkingSet', 0)) / 1024:.0f} KiB; "
+          f"private {int(memory.get('Pagefile', 0)) / 1024:.0f} KiB")
+    if inside:
+        print(f"WM_HOTKEY to last synthesised key event over {len(inside)} presses: "
+              f"median {statistics.median(inside)} us, min {min(inside)} us, max {max(inside)} us")
+    print(f"X key press to the text in the target over {len(arrivals)} presses: "
+          f"median {statistics.median(arrivals) * 1000:.0f} ms, max {max(arrivals) * 1000:.0f} ms "
+          f"(includes the test's polling)")
+
+
+if __name__ == "__main__":
+    sys.exit(run_test(__doc__, test, lambda p: (
+        p.add_argument("--quillet", required=True, help="quillet.exe"),
+        p.add_argument("--presses", type=int, default=10, help="hotkey presses to time"))))
