@@ -1,6 +1,6 @@
 // The spelling engine as the quillet spell commands set it up: dictionaries,
-// options and configuration from the command line, nothing written unless
-// asked for (no learning file, no configuration saved by default).
+// options and configuration from the command line. Nothing is learned; only
+// a configuration file named with --config keeps what the flags change.
 #pragma once
 
 #include <cstdio>

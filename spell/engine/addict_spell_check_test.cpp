@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
+#include <random>
 
 #include "spell/engine/addict_spell_base.h"
 #include "spell/engine/dictionary_test_support.h"
@@ -62,6 +64,15 @@ struct Driven {
     return text;
   }
 };
+
+const std::vector<std::string> kPieces = {"the", "teh", "cat", "THe", "zzq", "the the", "Cat", "CAT",
+                                          "a",   "on ", ",",   ".",   "\n",  "''",      "dgo", "qq'q"};
+
+std::string RandomText(std::mt19937& rng) {
+  std::string text;
+  for (int i = 0, n = static_cast<int>(rng() % 12); i < n; ++i) text += kPieces[rng() % kPieces.size()] + " ";
+  return text;
+}
 
 void Ignore(TAddictSpell3Base& s) { s.Check_Ignore(); }
 void IgnoreAll(TAddictSpell3Base& s) { s.Check_IgnoreAll(); }
@@ -285,6 +296,92 @@ TEST(CheckRun, ControlEditedResumesFromTheEarlierOfCaretAndWord) {
       .Then(Ignore);
   r.spell().CheckParser(&parser, ctAll);
   EXPECT_EQ(r.stops, (std::vector<std::string>{"zzq", "zzk", "qqz"}));
+}
+
+// Any order of commands, at any stop, over texts of words, slips, repeats,
+// capitals and stray punctuation: every run ends, idle and without undo
+// entries.
+TEST(CheckRun, RandomCommandsLeaveTheEngineIdle) {
+  std::mt19937 rng(11);
+  for (int round = 0; round < 150; ++round) {
+    Driven r(round % 2 ? TSpellOptions{soRepeated, soDUalCaps} : TSpellOptions{});
+    std::string text = RandomText(rng);
+    for (int i = 0; i < 40; ++i) {
+      switch (rng() % 9) {
+        case 0:
+          r.Then(Ignore);
+          break;
+        case 1:
+          r.Then(Change(kPieces[rng() % 5]));
+          break;
+        case 2:
+          r.Then(Undo);
+          break;
+        case 3:
+          r.Then(IgnoreAll);
+          break;
+        case 4:
+          r.Then([](TAddictSpell3Base& s) { s.Check_RepeatDelete(); });
+          break;
+        case 5:
+          r.Then([](TAddictSpell3Base& s) { s.Check_ChangeAll("cat"); });
+          break;
+        case 6:
+          r.Then([](TAddictSpell3Base& s) { s.Check_AutoCorrect("dog"); });
+          break;
+        case 7:
+          r.Then([](TAddictSpell3Base& s) { s.Check_ControlEdited(); });
+          break;
+        default:
+          r.Then([](TAddictSpell3Base& s) { s.Check_Add(); });
+          break;
+      }
+    }
+    TStringParser parser(text);
+    r.spell().CheckParser(&parser, ctAll);
+    EXPECT_FALSE(r.spell().ReadChecking());
+    EXPECT_FALSE(r.spell().ReadCanUndo());
+  }
+}
+
+// Random changes at the stops, then Undo while the user's own actions are
+// left: the text is as it was. (A silent correction undone on its own is
+// made again as the run passes the word, so only user actions are counted.)
+TEST(CheckRun, UndoingEverythingRestoresTheText) {
+  std::mt19937 rng(5);
+  int restored = 0;
+  for (int round = 0; round < 150; ++round) {
+    Driven r(round % 2 ? TSpellOptions{soRepeated} : TSpellOptions{});
+    const std::string original = RandomText(rng);
+    std::string text = original;
+    TStringParser parser(text);
+    const int actions = 1 + static_cast<int>(rng() % 4);
+    int done = 0;
+    bool undoing = false;
+    r.spell().PumpMessage = [&] {
+      TAddictSpell3Base& s = r.spell();
+      if (!undoing && done < actions) {
+        ++done;
+        if (s.ReadRepeatedWord())
+          rng() % 2 ? s.Check_RepeatDelete() : s.Check_RepeatIgnore();
+        else
+          rng() % 2 ? s.Check_Change(kPieces[rng() % 5]) : s.Check_Ignore();
+        return;
+      }
+      undoing = true;
+      const auto& undo = s.ReadUndoList();
+      if (std::any_of(undo.begin(), undo.end(), [](const auto& e) { return !e.Chained; })) {
+        s.Check_Undo();
+        return;
+      }
+      EXPECT_EQ(text, original);
+      ++restored;
+      s.Check_Cancel();
+    };
+    r.spell().CheckParser(&parser, ctAll);
+    EXPECT_FALSE(r.spell().ReadChecking());
+  }
+  EXPECT_GT(restored, 20);  // enough runs stopped often enough to be undone
 }
 
 TEST(CheckRun, CommandsWithoutARunDoNothing) {
