@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/english_text.h"
 #include "platform/env.h"
 #include "spell/engine/addict_spell_base.h"
 #include "spell/engine/string_parser.h"
@@ -22,23 +23,7 @@ using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
-// The licence texts and copyright files on this machine: plenty of English.
-std::string EnglishText(size_t limit) {
-  std::string text;
-  std::vector<std::filesystem::path> files;
-  std::error_code ec;
-  for (const auto& e : std::filesystem::directory_iterator("/usr/share/common-licenses", ec))
-    if (e.is_regular_file()) files.push_back(e.path());
-  for (const auto& e : std::filesystem::directory_iterator("/usr/share/doc", ec))
-    if (std::filesystem::is_regular_file(e.path() / "copyright")) files.push_back(e.path() / "copyright");
-  std::sort(files.begin(), files.end());
-  for (const auto& f : files) {
-    std::string bytes;
-    if (platform::ReadWholeFile(platform::Env::Default(), f.string(), &bytes)) text += bytes + "\n";
-    if (text.size() >= limit) break;
-  }
-  return text;
-}
+using tq::bench::EnglishText;
 
 // A misspelling of word: one slip (deletion, swap, substitution, insertion)
 // or a sound-alike spelling.

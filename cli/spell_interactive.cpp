@@ -3,6 +3,7 @@
 // corrected text is written back only when the run completes.
 #include <cstring>
 
+#include "cli/read_line.h"
 #include "cli/command.h"
 #include "cli/spell_session.h"
 #include "platform/codepage.h"
@@ -15,14 +16,6 @@ namespace {
 const char kKeys[] =
     "  [i]gnore  ignore [a]ll  [c]hange  change a[l]l  a[d]d  [u]ndo  [q]uit  or a suggestion's number\n";
 
-// One line of input without its line end; false at the end of input.
-bool ReadLine(FILE* in, std::string* line) {
-  line->clear();
-  int c;
-  while ((c = std::fgetc(in)) != EOF && c != '\n') *line += static_cast<char>(c);
-  if (!line->empty() && line->back() == '\r') line->pop_back();
-  return c != EOF || !line->empty();
-}
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // answer per word, a blank line after each input line.
 #include <cstring>
 
+#include "cli/read_line.h"
 #include "cli/command.h"
 #include "cli/spell_commands.h"
 #include "cli/spell_session.h"
@@ -21,13 +22,6 @@ const char kPipeUsage[] =
     "  '*WORD' adds to the custom dictionary, '&WORD' adds it in lower case, '@WORD' accepts it\n"
     "  for the session, '#' saves the custom dictionary, '!' and '%' turn terse mode on and off.\n";
 
-bool ReadLine(FILE* in, std::string* line) {
-  line->clear();
-  int c;
-  while ((c = std::fgetc(in)) != EOF && c != '\n') *line += static_cast<char>(c);
-  if (!line->empty() && line->back() == '\r') line->pop_back();
-  return c != EOF || !line->empty();
-}
 
 void CheckLine(spell::TAddictSpell3Base& engine, std::string line, bool terse, FILE* out) {
   spell::TStringParser parser(line);
