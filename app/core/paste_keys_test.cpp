@@ -23,7 +23,8 @@ struct FakeKeyboard {
               } else {
                 down.insert(vk);
               }
-            }};
+            },
+            {}};
   }
 };
 
