@@ -7,14 +7,13 @@ formatting (bold text in the box's RTF)."""
 
 import sys
 import time
-from pathlib import Path
 
+from target_program import wait_for_paste
 from quillet_library import make_library, quillet_argument
 from winsession import WM_CLOSE, check, check_equal, run_test
 
 TITLE = "Tavrin Quillet"
 TARGET_TITLE = "Quillet Target"
-WM_DUMP = 0x8000 + 1
 WM_QUERYENDSESSION = 0x0011
 
 REPLIES = [
@@ -22,10 +21,6 @@ REPLIES = [
     {"category": "General", "description": "Bold", "text": "{\\rtf1\\ansi Dear {\\b customer}, welcome.}",
      "hotkey": "Ctrl+Alt+B"},
 ]
-
-
-def read_text(path):
-    return Path(path).read_bytes().decode("cp1252")
 
 
 def test(session, args):
@@ -53,15 +48,7 @@ def test(session, args):
     started = time.monotonic()
     session.x_key(key)
 
-    def pasted():
-        session.send(target, WM_DUMP)
-        return out.exists() and read_text(out) != "" and read_text(out)
-
-    try:
-        text = session.wait_for("the reply to arrive in the target", pasted, timeout=15)
-    except Exception:
-        session.screenshot("not-pasted.png")
-        raise
+    text = wait_for_paste(session, target, out, "the reply to arrive in the target")
     print(f"pasted {time.monotonic() - started:.2f} s after the key: {text!r}")
     if args.rich:
         check_equal(text.strip(), "Dear customer, welcome.", "text pasted into the rich box")

@@ -7,14 +7,13 @@ the keyboard pastes its text into the target."""
 import subprocess
 import sys
 import time
-from pathlib import Path
 
+from target_program import wait_for_paste
 from quillet_library import make_library, quillet_argument
 from winsession import WM_CLOSE, check, check_equal, run_test
 
 TITLE = "Tavrin Quillet"
 TARGET_TITLE = "Quillet Target"
-WM_DUMP = 0x8000 + 1
 WM_QUERYENDSESSION = 0x0011
 SETTINGS_KEY = r"HKCU\Software\Morvane\Tavrin Quillet"
 CTRL_ALT_M = 0x4000 | 0x8000 | ord("M")
@@ -69,25 +68,13 @@ def test(session, args):
     shot = session.screenshot("reply-menu.png")
     subprocess.run(["xdotool", "click", "1"], env=session.env, timeout=20, check=True)
 
-    def pasted():
-        session.send(target, WM_DUMP)
-        return out.exists() and read_text(out) != "" and read_text(out)
-
-    try:
-        text = session.wait_for("the chosen reply to arrive in the target", pasted, timeout=15)
-    except Exception:
-        session.screenshot("not-pasted.png")
-        raise
+    text = wait_for_paste(session, target, out, "the chosen reply to arrive in the target")
     print(f"menu screenshot {shot}; pasted {text!r}")
     check_equal(text, "Thank you for your order.\r\n", "text pasted from the menu")
 
     check_equal(session.send(main.hwnd, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
     session.post(main.hwnd, WM_CLOSE)
     check_equal(program.wait(timeout=10), 0, "exit code")
-
-
-def read_text(path):
-    return Path(path).read_bytes().decode("cp1252")
 
 
 if __name__ == "__main__":

@@ -4,16 +4,11 @@
 Windows program and read back what arrived."""
 
 import sys
-from pathlib import Path
 
+from target_program import WM_DUMP, read_text
 from winsession import WM_CLOSE, check_equal, run_test
 
 TITLE = "Quillet Target"
-WM_DUMP = 0x8000 + 1  # WM_APP + 1
-
-
-def read_text(path):
-    return Path(path).read_bytes().decode("cp1252")
 
 
 def test(session, args):

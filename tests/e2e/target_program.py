@@ -1,0 +1,25 @@
+"""What tests need to know of QuilletTarget.exe: the message that makes it
+write its text out, reading that text, and waiting for a paste to land."""
+
+from pathlib import Path
+
+WM_DUMP = 0x8000 + 1  # WM_APP + 1: write the control's text to --out
+
+
+def read_text(path):
+    return Path(path).read_bytes().decode("cp1252")
+
+
+def wait_for_paste(session, target, out, what, timeout=15):
+    """Asks the target to write its text until it is not empty; returns it.
+    A screenshot not-pasted.png is left behind when nothing arrives."""
+
+    def pasted():
+        session.send(target, WM_DUMP)
+        return out.exists() and read_text(out) != "" and read_text(out)
+
+    try:
+        return session.wait_for(what, pasted, timeout=timeout)
+    except Exception:
+        session.screenshot("not-pasted.png")
+        raise
