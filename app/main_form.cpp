@@ -10,6 +10,7 @@
 #include "app/core/placement_store.h"
 #include "app/core/reply_menu.h"
 #include "app/reply_library.h"
+#include "app/shell_open.h"
 #include "platform/env.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
@@ -22,10 +23,7 @@ constexpr int kInitialHeight = 427;
 constexpr int kMinWidth = 200;
 constexpr int kButtonColumn = 78;
 constexpr UINT kTrayMessage = WM_APP + 1;
-constexpr int kMainHelpContext = 112;
 constexpr char kLibraryFilter[] = "Ostrel Files (*.qdk)|*.qdk";
-constexpr char kHomePage[] = "www.morvane.com/quillet/";
-constexpr char kSupportPage[] = "www.morvane.com/quillet/support/";
 
 std::string Title() { return std::string(ApplicationTitle); }
 
@@ -85,11 +83,11 @@ void TMainForm::CreateMenus() {
   MainMenuBar.AddItem("&Configure...", [] {});
 
   ui::Menu& help = MainMenuBar.AddSubmenu("&Help");
-  help.AddItem("&Help Topics", [this] { ShowHelp(); });
+  help.AddItem("&Help Topics", [this] { ShowHelpFile(Handle()); });
   help.AddSeparator();
-  HomePageMI = help.AddItem(Title() + " Home Page", [this] { OpenWebPage(kHomePage); });
+  HomePageMI = help.AddItem(Title() + " Home Page", [this] { OpenWebPage(Handle(), std::string(HomePage)); });
   help.AddSeparator();
-  help.AddItem("&Support...", [this] { OpenWebPage(kSupportPage); });
+  help.AddItem("&Support...", [this] { OpenWebPage(Handle(), std::string(SupportPage)); });
 
   TrayPopup.AddItem("&Show", [this] { TPShowMIClick(); });
   TrayPopup.AddSeparator();
@@ -422,31 +420,6 @@ void TMainForm::ExitMIClick() {
   Close();
 }
 
-void TMainForm::ShowHelp(int context) {
-  // No WinHelp viewer ships with Windows any more: the help is an HTML page
-  // beside the program, named like it.
-  char module[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, module, MAX_PATH);
-  std::string path(module);
-  const size_t dot = path.rfind('.');
-  if (dot != std::string::npos) path.resize(dot);
-  path += ".html";
-  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    ui::ShowErrorBox(Handle(), "The help file " + path + " was not found.");
-    return;
-  }
-  // An anchor needs a file: address; the shell drops it from a plain path.
-  std::string url = "file:///" + path + (context ? "#context-" + std::to_string(context) : "#contents");
-  for (char& c : url) {
-    if (c == '\\') c = '/';
-  }
-  ShellExecuteA(Handle(), "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-void TMainForm::OpenWebPage(const std::string& address) {
-  ShellExecuteA(Handle(), "open", ("http://" + address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
 void TMainForm::OnTrayMessage(LPARAM mouseMessage) {
   switch (mouseMessage) {
     case WM_LBUTTONUP:
@@ -524,7 +497,7 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       CloseAllowed = true;
       return 1;
     case WM_HELP:
-      ShowHelp(kMainHelpContext);
+      ShowHelpFile(Handle(), kMainHelpContext);
       return TRUE;
     case kTrayMessage:
       OnTrayMessage(lp);

@@ -71,10 +71,6 @@ class TMainForm : public ui::Form {
   // Showing and ending.
   void TPShowMIClick();
   void ExitMIClick();
-  // The help document at the contents, or at a help context (112 the main
-  // window, 113 configuration, 114 reply properties).
-  void ShowHelp(int context = 0);
-  void OpenWebPage(const std::string& address);
   void OnTrayMessage(LPARAM mouseMessage);
   void OnCopyData(const COPYDATASTRUCT* data);
   void HistoryListClick(const std::string& path);

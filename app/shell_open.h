@@ -1,0 +1,25 @@
+// Opening things with the desktop's handlers: the program's help document
+// (at its contents or at a help context) and web pages.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace tq::app {
+
+// Help contexts: the main window, the configuration dialog and the reply
+// dialog.
+inline constexpr int kMainHelpContext = 112;
+inline constexpr int kConfigHelpContext = 113;
+inline constexpr int kReplyHelpContext = 114;
+
+// Opens the help document beside the program, at the anchor of `context` or
+// at its contents when context is 0. A missing document is reported in an
+// error box owned by `owner`.
+void ShowHelpFile(HWND owner, int context = 0);
+
+// Opens a web address given without its scheme, such as "www.example.com/x/".
+void OpenWebPage(HWND owner, const std::string& address, int show = SW_SHOWNORMAL);
+
+}  // namespace tq::app
