@@ -9,7 +9,7 @@
 #include "app/core/hand_over.h"
 #include "app/core/placement_store.h"
 #include "app/core/reply_menu.h"
-#include "app/reply_library.h"
+#include "app/core/reply_library.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
 #include "ui/file_dialog.h"

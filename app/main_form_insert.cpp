@@ -7,7 +7,7 @@
 #include "app/core/hotkey_value.h"
 #include "app/core/reply_menu.h"
 #include "app/main_form.h"
-#include "app/reply_library.h"
+#include "app/core/reply_library.h"
 #include "ui/message_box.h"
 
 namespace tq::app {

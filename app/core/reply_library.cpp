@@ -1,9 +1,8 @@
-#include "app/reply_library.h"
+#include "app/core/reply_library.h"
 
 #include "storage/reply_layout.h"
 
 namespace tq::app {
-namespace {
 
 ReplyRecord CurrentReply(storage::TBinaryDataSet& table) {
   ReplyRecord r;
@@ -14,7 +13,13 @@ ReplyRecord CurrentReply(storage::TBinaryDataSet& table) {
   return r;
 }
 
-}  // namespace
+int CurrentReplyIndex(storage::TBinaryDataSet& table) {
+  const int32_t current = table.RecNo();
+  int index = 0;
+  for (table.First(); !table.Eof() && table.RecNo() != current; table.Next()) ++index;
+  table.SetRecNo(current);
+  return index;
+}
 
 void OpenReplyTable(storage::TBinaryDataSet& table, const std::string& path) {
   table.Close();

@@ -16,6 +16,11 @@ namespace tq::app {
 void OpenReplyTable(storage::TBinaryDataSet& table, const std::string& path);
 // Closes the table and creates an empty library file at `path`.
 void CreateReplyTable(storage::TBinaryDataSet& table, const std::string& path);
+// The current record's reply.
+ReplyRecord CurrentReply(storage::TBinaryDataSet& table);
+// The current record's reply index: how many records come before it from the
+// first. The record is current again afterwards.
+int CurrentReplyIndex(storage::TBinaryDataSet& table);
 // Every record, from the first; the cursor ends past the last.
 std::vector<ReplyRecord> ReadReplies(storage::TBinaryDataSet& table);
 // Moves to the record of a reply index and returns it.
