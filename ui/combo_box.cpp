@@ -9,6 +9,10 @@ void ComboBox::Create(Wnd& parent, const Rect& bounds, int id) {
   CreateControl(parent, "COMBOBOX", bounds, {}, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, id);
 }
 
+void ComboBox::CreateEditable(Wnd& parent, const Rect& bounds, int id) {
+  CreateControl(parent, "COMBOBOX", bounds, {}, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, id);
+}
+
 int ComboBox::AddItem(std::string_view text) {
   const std::string s(text);
   const LRESULT index = Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
@@ -30,8 +34,13 @@ std::string ComboBox::ItemText(int index) const {
 
 int ComboBox::SelectedIndex() const { return static_cast<int>(Send(CB_GETCURSEL)); }
 void ComboBox::SetSelectedIndex(int index) { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
+void ComboBox::SetMaxLength(int chars) { Send(CB_LIMITTEXT, static_cast<WPARAM>(chars)); }
 
 bool ComboBox::OnCommandReflected(int code) {
+  if (code == CBN_EDITCHANGE) {
+    if (onEditChange) onEditChange();
+    return true;
+  }
   if (code != CBN_SELCHANGE) return false;
   if (onSelectionChanged) onSelectionChanged();
   return true;

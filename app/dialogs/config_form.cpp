@@ -1,0 +1,96 @@
+#include "app/dialogs/config_form.h"
+
+#include "app/dialogs/dialog_position.h"
+#include "app/shell_open.h"
+
+namespace tq::app {
+namespace {
+
+constexpr int kClientWidth = 372;
+constexpr int kClientHeight = 278;
+constexpr int kBorder = 5;  // the dialog's frame around its contents
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+
+constexpr char kHotKeyHelp[] =
+    "To define the hotkey click in a hotkey box above and press a key combination on the keyboard.  A hotkey can be "
+    "one or more of the CTRL, ALT and SHIFT keys combined with another key.";
+
+}  // namespace
+
+TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
+  Create({.caption = "Configuration",
+          .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+          .exStyle = WS_EX_DLGMODALFRAME,
+          .owner = owner});
+  PlaceDialog(Handle(), owner, Scale(kClientWidth), Scale(kClientHeight));
+
+  const int buttonsY = kClientHeight - kBorder - kButtonHeight;
+  PageControl.Create(*this, {kBorder, kBorder, kClientWidth - 2 * kBorder, buttonsY - 8 - kBorder});
+  ui::Panel& hotkeys = PageControl.AddPage("&Hotkeys");
+  ui::Panel& other = PageControl.AddPage("&Other Options");
+
+  MainHotKeyLabel.Create(hotkeys, {12, 12, 330, 13}, "Hotkey to activate the main screen:");
+  MainHotKey.Create(hotkeys, {12, 28, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
+  MenuHotKeyLabel.Create(hotkeys, {12, 62, 330, 13}, "Hotkey to activate the popup menu interface:");
+  MenuHotKey.Create(hotkeys, {12, 78, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
+  HotKeyHelpLabel.Create(hotkeys, {12, 116, 330, 54}, kHotKeyHelp);
+
+  const int groupWidth = 338;
+  const int checkWidth = groupWidth - 20;
+  SaveFormatCheck.Create(other, {18, 24, checkWidth, 17}, "&Save formatting by default");
+  DefaultWithFormatCheck.Create(other, {18, 44, checkWidth, 17},
+                                "&Insert with formatting (if available) when selecting reply directly");
+  FormattingGroup.Create(other, {8, 6, groupWidth, 62}, "Formatting");
+  HideAfterInsertCheck.Create(other, {18, 92, checkWidth, 17}, "&Hide main window after inserting");
+  ShowHotkeyInTreeCheck.Create(other, {18, 112, checkWidth, 17},
+                               "Sho&w reply hotkey at the end of reply description ");
+  AutoExpandTreeCheck.Create(other, {18, 132, checkWidth, 17}, "&Automatically expand the reply tree when opening");
+  ViewGroup.Create(other, {8, 74, groupWidth, 82}, "View");
+  LiveSpellingCheck.Create(other, {18, 180, checkWidth, 17}, "Automatically &mark mis-spelled words in reply text");
+  SpellingGroup.Create(other, {8, 162, groupWidth, 42}, "Spelling");
+
+  const int helpX = kClientWidth - kBorder - kButtonWidth;
+  OkBtn.Create(*this, {helpX - 2 * (kButtonWidth + 6), buttonsY, kButtonWidth, kButtonHeight}, "&OK",
+               {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
+  CancelBtn.Create(*this, {helpX - (kButtonWidth + 6), buttonsY, kButtonWidth, kButtonHeight}, "&Cancel",
+                   {.id = IDCANCEL, .modalResult = ui::mrCancel});
+  HelpBtn.Create(*this, {helpX, buttonsY, kButtonWidth, kButtonHeight}, "&Help");
+  HelpBtn.onClick = [this] { ShowHelpFile(Handle(), kConfigHelpContext); };
+
+  MainHotKey.SetValue(static_cast<uint32_t>(values.MainHotKey) & 0xFFFF);
+  MenuHotKey.SetValue(static_cast<uint32_t>(values.MenuHotKey) & 0xFFFF);
+  SaveFormatCheck.SetChecked(values.SaveFormat);
+  DefaultWithFormatCheck.SetChecked(values.DefaultWithFormat);
+  HideAfterInsertCheck.SetChecked(values.HideAfterInsert);
+  ShowHotkeyInTreeCheck.SetChecked(values.ShowHotkeyInTree);
+  AutoExpandTreeCheck.SetChecked(values.AutoExpandTree);
+  LiveSpellingCheck.SetChecked(values.LiveSpelling);
+}
+
+TConfigForm::~TConfigForm() = default;
+
+ConfigValues TConfigForm::Values() const {
+  ConfigValues v;
+  v.MainHotKey = MainHotKey.Value();
+  v.MenuHotKey = MenuHotKey.Value();
+  v.SaveFormat = SaveFormatCheck.Checked();
+  v.DefaultWithFormat = DefaultWithFormatCheck.Checked();
+  v.HideAfterInsert = HideAfterInsertCheck.Checked();
+  v.ShowHotkeyInTree = ShowHotkeyInTreeCheck.Checked();
+  v.AutoExpandTree = AutoExpandTreeCheck.Checked();
+  v.LiveSpelling = LiveSpellingCheck.Checked();
+  return v;
+}
+
+LRESULT TConfigForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  const LRESULT result = Form::WndProc(msg, wp, lp);
+  if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE && !focusPlaced_ && MainHotKey) {
+    focusPlaced_ = true;
+    PageControl.SetActivePage(0);
+    MainHotKey.SetFocus();
+  }
+  return result;
+}
+
+}  // namespace tq::app

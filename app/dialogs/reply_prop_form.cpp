@@ -1,0 +1,244 @@
+#include "app/dialogs/reply_prop_form.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/core/reply_text_fit.h"
+#include "app/dialogs/dialog_position.h"
+#include "app/dialogs/reply_prop_layout.h"
+#include "app/shell_open.h"
+#include "platform/env.h"
+#include "storage/reply_layout.h"
+#include "ui/dpi.h"
+#include "ui/file_dialog.h"
+#include "ui/message_box.h"
+
+namespace tq::app {
+namespace {
+
+constexpr char kLoadFilter[] = "Text Files (*.rtf, *.txt)|*.rtf;*.txt|All Files|*.*";
+
+// The file name's extension with its dot, in capitals ("" when it has none).
+std::string UpperExtension(const std::string& path) {
+  const size_t name = path.find_last_of("\\/:");
+  const size_t dot = path.rfind('.');
+  if (dot == std::string::npos || (name != std::string::npos && dot < name)) return {};
+  std::string ext = path.substr(dot);
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) {
+    return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  });
+  return ext;
+}
+
+}  // namespace
+
+TReplyPropForm::TReplyPropForm(storage::TBinaryDataSet& table, const ReplyPropOptions& options)
+    : table_(table), liveSpelling_(options.liveSpelling) {
+  Create({.caption = "Reply Properties",
+          .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
+          .exStyle = WS_EX_DLGMODALFRAME,
+          .owner = options.owner});
+  FormCreate(options);
+  PlaceDialog(Handle(), options.owner, Scale(kReplyPropClientWidth), Scale(kReplyPropClientHeight));
+  LayOut();
+}
+
+TReplyPropForm::~TReplyPropForm() {
+  // The controls' windows go with the form's, before the font they use.
+  Destroy();
+}
+
+void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
+  const ReplyPropLayout l = LayOutReplyProp(kReplyPropClientWidth, kReplyPropClientHeight, false);
+  CategoryLabel.Create(*this, l.categoryLabel, "Category:");
+  CategoryCombo.CreateEditable(*this, l.categoryCombo);
+  DescriptionLabel.Create(*this, l.descriptionLabel, "Description:");
+  DescriptionEdit.Create(*this, l.descriptionEdit);
+  HotKeyLabel.Create(*this, l.hotKeyLabel, "Hotkey:  (Optional)");
+  HotKey.Create(*this, l.hotKey, ui::HotKeyRules::AnyKey);
+  ResponseLabel.Create(*this, l.responseLabel, "Reply Text:");
+  ResponseRichEdit.Create(*this, l.responseRichEdit);
+  PasteBtn.Create(*this, l.pasteBtn, "&Paste");
+  LoadBtn.Create(*this, l.loadBtn, "&Load...");
+  SpellCheckBtn.Create(*this, l.spellCheckBtn, "Spell Chec&k");
+  RemoveFormatBtn.Create(*this, l.removeFormatBtn, "&Remove Format");
+  SaveFormatCheck.Create(*this, l.saveFormatCheck, "&Save with Formatting");
+  // Plain ids and no default button: Enter and Escape neither confirm nor
+  // cancel the dialog.
+  OkBtn.Create(*this, l.okBtn, "&OK");
+  CancelBtn.Create(*this, l.cancelBtn, "&Cancel", {.modalResult = ui::mrCancel});
+  HelpBtn.Create(*this, l.helpBtn, "&Help");
+
+  // The spelling functions are not there yet: their button stays hidden.
+  SpellCheckBtn.SetVisible(false);
+
+  textFont_.reset(CreateFontA(-Scale(13), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                              DEFAULT_PITCH | FF_SWISS, "Arial"));
+  if (textFont_) ResponseRichEdit.SetFont(textFont_.get());
+
+  DescriptionEdit.SetMaxLength(storage::kDescriptionSize);
+  // Longer categories would be cut when stored, so they cannot be typed.
+  CategoryCombo.SetMaxLength(storage::kCategorySize);
+  SaveFormatCheck.SetChecked(options.saveWithFormatting);
+
+  hints_.Add(*this, PasteBtn, "Paste Contents of the Clipboard");
+  hints_.Add(*this, LoadBtn, "Load From File");
+  hints_.Add(*this, SpellCheckBtn, "Spell Check Reply");
+  hints_.Add(*this, RemoveFormatBtn, "Remove Formatting");
+
+  // The record's values, before the handlers that write them back.
+  for (const std::string& category : options.categories) CategoryCombo.AddItem(category);
+  CategoryCombo.SetText(table_.FieldByName(storage::kCategoryField).AsString());
+  DescriptionEdit.SetText(table_.FieldByName(storage::kDescriptionField).AsString());
+  HotKey.SetValue(static_cast<uint32_t>(table_.FieldByName(storage::kHotKeyField).AsInteger()) & 0xFFFF);
+  LoadReplyText(table_.FieldByName(storage::kResponseField).AsString());
+
+  CategoryCombo.onEditChange = [this] {
+    table_.FieldByName(storage::kCategoryField).SetAsString(CategoryCombo.Text());
+  };
+  CategoryCombo.onSelectionChanged = [this] {
+    const int index = CategoryCombo.SelectedIndex();
+    if (index >= 0) table_.FieldByName(storage::kCategoryField).SetAsString(CategoryCombo.ItemText(index));
+  };
+  DescriptionEdit.onChange = [this] {
+    table_.FieldByName(storage::kDescriptionField).SetAsString(DescriptionEdit.Text());
+  };
+  OkBtn.onClick = [this] { OkBtnClick(); };
+  PasteBtn.onClick = [this] { PasteBtnClick(); };
+  LoadBtn.onClick = [this] { LoadBtnClick(); };
+  RemoveFormatBtn.onClick = [this] { RemoveFormatBtnClick(); };
+  HelpBtn.onClick = [this] { HelpBtnClick(); };
+  created_ = true;
+}
+
+void TReplyPropForm::LoadReplyText(const std::string& text) {
+  const std::string stored = text.substr(0, text.find('\0'));
+  if (!ResponseRichEdit.SetRtf(stored)) ResponseRichEdit.SetPlainText(stored);
+}
+
+void TReplyPropForm::ShowError(const std::string& text, ui::Wnd& focus) {
+  ui::ShowErrorBox(Handle(), text);
+  focus.SetFocus();
+}
+
+void TReplyPropForm::OkBtnClick() {
+  if (ResponseRichEdit.PlainText().empty()) {
+    ShowError("Please enter the reply text.", ResponseRichEdit);
+    return;
+  }
+  if (table_.FieldByName(storage::kCategoryField).AsString().empty()) {
+    ShowError("Please enter or select a category.  Categories help you organize and sort replies.", CategoryCombo);
+    return;
+  }
+  if (table_.FieldByName(storage::kDescriptionField).AsString().empty()) {
+    ShowError(
+        "Please enter a description.  The description is what is displayed in the reply list so you can easily "
+        "identify the reply.",
+        DescriptionEdit);
+    return;
+  }
+  table_.FieldByName(storage::kHotKeyField).SetAsInteger(HotKey.Value());
+  if (!StoreResponse()) return;
+  SetModalResult(ui::mrOk);
+}
+
+bool TReplyPropForm::StoreResponse() {
+  const bool withFormatting = SaveFormatCheck.Checked();
+  const std::string rtf = withFormatting ? ResponseRichEdit.Rtf() : std::string();
+  const std::string plain = ResponseRichEdit.PlainText();
+  // What the field would keep: the text up to its first zero character.
+  const std::string storedRtf = rtf.substr(0, rtf.find('\0'));
+  const ReplyStorePlan plan = PlanReplyStorage(withFormatting, storedRtf.size(), plain.size());
+  storage::TField& response = table_.FieldByName(storage::kResponseField);
+  switch (plan.action) {
+    case ReplyStoreAction::kStoreRich:
+      response.SetAsString(storedRtf);
+      return true;
+    case ReplyStoreAction::kStorePlain:
+      response.SetAsString(plain);
+      return true;
+    case ReplyStoreAction::kOfferPlain:
+      if (ui::ConfirmBox(Handle(), OfferPlainQuestion(plan.excess))) {
+        response.SetAsString(plain);
+        return true;
+      }
+      ResponseRichEdit.SetFocus();
+      return false;
+    case ReplyStoreAction::kTooLong:
+      ShowError(TooLongMessage(plan.excess, withFormatting), ResponseRichEdit);
+      return false;
+  }
+  return false;
+}
+
+void TReplyPropForm::PasteBtnClick() { ResponseRichEdit.Paste(); }
+
+void TReplyPropForm::LoadBtnClick() {
+  const std::string path = ui::OpenFileDialog(Handle(), {.filter = kLoadFilter});
+  if (path.empty()) return;
+  LoadFile(path);
+}
+
+void TReplyPropForm::LoadFile(const std::string& path) {
+  std::string contents;
+  const platform::Status status = platform::ReadWholeFile(platform::Env::Default(), path, &contents);
+  if (!status.ok()) throw std::runtime_error("Cannot open file \"" + path + "\". " + status.message());
+  ResponseRichEdit.SetPlainText("");
+  if (!ResponseRichEdit.SetRtf(contents)) ResponseRichEdit.SetPlainText(contents);
+  const bool rtf = UpperExtension(path) == ".RTF";
+  SaveFormatCheck.SetChecked(rtf);
+  SaveFormatCheck.SetEnabled(rtf);
+  RemoveFormatBtn.SetEnabled(rtf);
+}
+
+void TReplyPropForm::RemoveFormatBtnClick() {
+  const std::string plain = ResponseRichEdit.PlainText();
+  ResponseRichEdit.SetPlainText("");
+  ResponseRichEdit.SetPlainText(plain);
+  SaveFormatCheck.SetChecked(false);
+  SaveFormatCheck.SetEnabled(false);
+  RemoveFormatBtn.SetEnabled(false);
+}
+
+void TReplyPropForm::HelpBtnClick() { ShowHelpFile(Handle(), kReplyHelpContext); }
+
+void TReplyPropForm::LayOut() {
+  if (!created_) return;
+  const int dpi = Dpi();
+  const ui::Rect client = ClientRect();
+  const ReplyPropLayout l = LayOutReplyProp(MulDiv(client.width, ui::kDesignDpi, dpi),
+                                            MulDiv(client.height, ui::kDesignDpi, dpi), SpellCheckBtn.Visible());
+  auto place = [dpi](ui::Wnd& w, const ui::Rect& r) { w.SetBounds(ui::ScaleForDpi(r, dpi)); };
+  place(CategoryLabel, l.categoryLabel);
+  place(CategoryCombo, l.categoryCombo);
+  place(DescriptionLabel, l.descriptionLabel);
+  place(DescriptionEdit, l.descriptionEdit);
+  place(HotKeyLabel, l.hotKeyLabel);
+  place(HotKey, l.hotKey);
+  place(OkBtn, l.okBtn);
+  place(CancelBtn, l.cancelBtn);
+  place(HelpBtn, l.helpBtn);
+  place(ResponseLabel, l.responseLabel);
+  place(ResponseRichEdit, l.responseRichEdit);
+  place(PasteBtn, l.pasteBtn);
+  place(LoadBtn, l.loadBtn);
+  place(SpellCheckBtn, l.spellCheckBtn);
+  place(RemoveFormatBtn, l.removeFormatBtn);
+  place(SaveFormatCheck, l.saveFormatCheck);
+}
+
+void TReplyPropForm::OnSize(int, int) { LayOut(); }
+
+LRESULT TReplyPropForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_GETMINMAXINFO && Handle()) {
+    const ui::Rect min = ReplyPropMinimumClient(SpellCheckBtn.Visible());
+    const SIZE outer = OuterSizeFor(Handle(), Scale(min.width), Scale(min.height));
+    auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+    info->ptMinTrackSize = {outer.cx, outer.cy};
+    return 0;
+  }
+  return Form::WndProc(msg, wp, lp);
+}
+
+}  // namespace tq::app

@@ -1,0 +1,86 @@
+// TReplyPropForm: the "Reply Properties" dialog, the one place where a reply
+// is written. The caller puts the library table into insert or edit mode on
+// the reply, shows this dialog modally, and posts the record when it ends
+// with mrOk or cancels it otherwise. Category and description are written
+// into the record as the user types; hotkey and text are written on OK.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "storage/binary_data_set.h"
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/handles.h"
+#include "ui/hints.h"
+#include "ui/hotkey_box.h"
+#include "ui/label.h"
+#include "ui/rich_edit.h"
+
+namespace tq::app {
+
+struct ReplyPropOptions {
+  HWND owner = nullptr;                 // the main window; the dialog is centred on it
+  std::vector<std::string> categories;  // category node texts, in tree order
+  bool saveWithFormatting = true;       // "&Save with Formatting" starts ticked
+  bool liveSpelling = true;             // mark misspelt words while typing
+};
+
+class TReplyPropForm : public ui::Form {
+ public:
+  // Creates the (hidden) dialog on the table's current record; ShowModal
+  // shows it. The table must outlive the dialog.
+  TReplyPropForm(storage::TBinaryDataSet& table, const ReplyPropOptions& options);
+  ~TReplyPropForm() override;
+
+  // (Implementation-defined members follow.)
+
+  // Whether misspelt words are to be marked while the user types; kept for
+  // the spelling functions.
+  bool LiveSpelling() const { return liveSpelling_; }
+
+  // The controls, for the handlers and for tests that drive the dialog.
+  ui::Label CategoryLabel, DescriptionLabel, HotKeyLabel, ResponseLabel;
+  ui::ComboBox CategoryCombo;
+  ui::Edit DescriptionEdit;
+  ui::HotKeyBox HotKey;
+  ui::RichEdit ResponseRichEdit;
+  ui::Button PasteBtn, LoadBtn, SpellCheckBtn, RemoveFormatBtn;
+  ui::CheckBox SaveFormatCheck;
+  ui::Button OkBtn, CancelBtn, HelpBtn;
+
+  void OkBtnClick();
+  void PasteBtnClick();
+  void LoadBtnClick();
+  void RemoveFormatBtnClick();
+  void HelpBtnClick();
+  // Load From File once a file is chosen.
+  void LoadFile(const std::string& path);
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+  void OnSize(int width, int height) override;
+
+ private:
+  void FormCreate(const ReplyPropOptions& options);
+  void LayOut();
+  // Puts a stored reply text into ResponseRichEdit: rich text when it reads
+  // as such, plain text otherwise.
+  void LoadReplyText(const std::string& text);
+  // Writes the text into Response in the form the user chose; false when it
+  // does not fit and the dialog stays open.
+  bool StoreResponse();
+  void ShowError(const std::string& text, ui::Wnd& focus);
+
+  storage::TBinaryDataSet& table_;
+  bool liveSpelling_ = true;
+  bool created_ = false;  // the controls exist and can be laid out
+  ui::UniqueFont textFont_;
+  ui::Hints hints_;
+};
+
+}  // namespace tq::app

@@ -1,0 +1,367 @@
+#include "app/dialogs/reply_prop_form.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <string>
+
+#include "app/core/reply_library.h"
+#include "storage/reply_layout.h"
+#include "ui/test_host.h"
+#include "ui/test_message_boxes.h"
+
+namespace tq::app {
+namespace {
+
+using storage::IsFormattedReply;
+using ui::testing::MessageBoxAnswerer;
+using ui::testing::TestHost;
+
+constexpr char kNoText[] = "Please enter the reply text.";
+constexpr char kNoCategory[] = "Please enter or select a category.  Categories help you organize and sort replies.";
+constexpr char kNoDescription[] =
+    "Please enter a description.  The description is what is displayed in the reply list so you can easily identify "
+    "the reply.";
+constexpr char kBoldRtf[] =
+    "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+    "\\f0 Dear {\\b\\cf1 Sir}\\par Thanks\\par}";
+
+std::string TempPath(const std::string& name) {
+  char dir[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, dir);
+  return std::string(dir) + "tq_dialogs_" + std::to_string(GetCurrentProcessId()) + "_" + name;
+}
+
+void WriteFile(const std::string& path, const std::string& contents) {
+  std::ofstream(path, std::ios::binary) << contents;
+}
+
+// A library file with one reply, opened and put into edit mode on it, or
+// into insert mode on a new record.
+struct ReplyTable {
+  std::string path = TempPath(std::to_string(reinterpret_cast<uintptr_t>(this)) + ".qdk");
+  storage::TBinaryDataSet table;
+
+  explicit ReplyTable(const ReplyRecord* existing = nullptr) {
+    CreateReplyTable(table, path);
+    OpenReplyTable(table, path);
+    if (existing) {
+      table.Append();
+      Set(*existing);
+      table.Post();
+      table.First();
+      table.Edit();
+    } else {
+      table.Append();
+    }
+  }
+  ~ReplyTable() {
+    if (table.State() == storage::dsEdit || table.State() == storage::dsInsert) table.Cancel();
+    table.Close();
+    DeleteFileA(path.c_str());
+  }
+  void Set(const ReplyRecord& r) {
+    table.FieldByName(storage::kCategoryField).SetAsString(r.Category);
+    table.FieldByName(storage::kDescriptionField).SetAsString(r.Description);
+    table.FieldByName(storage::kResponseField).SetAsString(r.Response);
+    table.FieldByName(storage::kHotKeyField).SetAsInteger(r.HotKey);
+  }
+  std::string Field(const char* name) { return table.FieldByName(name).AsString(); }
+  int32_t HotKey() { return table.FieldByName(storage::kHotKeyField).AsInteger(); }
+};
+
+// Types text the way a user does, one character message at a time.
+void Type(HWND control, const std::string& text) {
+  for (char c : text) SendMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+HWND ComboEdit(ui::ComboBox& combo) { return GetWindow(combo.Handle(), GW_CHILD); }
+
+bool HasFocus(ui::Wnd& w) {
+  HWND focus = GetFocus();
+  return focus == w.Handle() || IsChild(w.Handle(), focus);
+}
+
+struct ReplyDialogTest : ::testing::Test {
+  TestHost host;
+  ReplyPropOptions Options(bool saveWithFormatting = true) {
+    return {.owner = host.form.Handle(), .categories = {"Billing", "Support"}, .saveWithFormatting = saveWithFormatting};
+  }
+};
+
+TEST_F(ReplyDialogTest, ValidatesTextThenCategoryThenDescriptionWithTheFocusOnEach) {
+  host.form.Show();
+  ReplyTable t;
+  TReplyPropForm form(t.table, Options(false));
+  form.Show();
+  MessageBoxAnswerer boxes(IDOK);
+
+  form.OkBtn.Send(BM_CLICK);
+  ASSERT_EQ(boxes.seen.size(), 1u) << "with every field empty only the missing text is reported";
+  EXPECT_EQ(boxes.seen[0].text, kNoText);
+  EXPECT_EQ(boxes.seen[0].caption, "Error");
+  EXPECT_TRUE(HasFocus(form.ResponseRichEdit));
+  EXPECT_EQ(form.ModalResult(), ui::mrNone);
+
+  // A text of blanks is a text.
+  form.ResponseRichEdit.SetPlainText("   ");
+  form.OkBtn.Send(BM_CLICK);
+  ASSERT_EQ(boxes.seen.size(), 2u);
+  EXPECT_EQ(boxes.seen[1].text, kNoCategory);
+  EXPECT_TRUE(HasFocus(form.CategoryCombo));
+
+  Type(ComboEdit(form.CategoryCombo), "Sales");
+  form.OkBtn.Send(BM_CLICK);
+  ASSERT_EQ(boxes.seen.size(), 3u);
+  EXPECT_EQ(boxes.seen[2].text, kNoDescription);
+  EXPECT_TRUE(HasFocus(form.DescriptionEdit));
+  EXPECT_EQ(form.ModalResult(), ui::mrNone);
+
+  Type(form.DescriptionEdit.Handle(), "Greeting");
+  form.OkBtn.Send(BM_CLICK);
+  EXPECT_EQ(boxes.seen.size(), 3u);
+  EXPECT_EQ(form.ModalResult(), ui::mrOk);
+  EXPECT_EQ(t.Field(storage::kResponseField).substr(0, 3), "   ");
+  EXPECT_EQ(t.Field(storage::kCategoryField), "Sales");
+  EXPECT_EQ(t.Field(storage::kDescriptionField), "Greeting");
+  EXPECT_EQ(t.HotKey(), 0) << "an empty hotkey box stores 0";
+}
+
+TEST_F(ReplyDialogTest, CategoryAndDescriptionReachTheRecordAsTheUserTypes) {
+  ReplyRecord existing{"Support", "Old", "Hello", 0};
+  ReplyTable t(&existing);
+  TReplyPropForm form(t.table, Options());
+  EXPECT_EQ(form.CategoryCombo.Text(), "Support");
+  EXPECT_EQ(form.DescriptionEdit.Text(), "Old");
+  ASSERT_EQ(form.CategoryCombo.Count(), 2);
+  EXPECT_EQ(form.CategoryCombo.ItemText(0), "Billing") << "the categories in the order given";
+
+  form.DescriptionEdit.SetSelection(3, 3);
+  Type(form.DescriptionEdit.Handle(), " news");
+  EXPECT_EQ(t.Field(storage::kDescriptionField), "Old news");
+
+  // Choosing from the list writes the chosen item.
+  form.CategoryCombo.SetSelectedIndex(0);
+  SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(form.CategoryCombo.Handle()));
+  EXPECT_EQ(t.Field(storage::kCategoryField), "Billing");
+
+  // Neither field takes more than the record keeps.
+  SetWindowTextA(form.DescriptionEdit.Handle(), "");
+  Type(form.DescriptionEdit.Handle(), std::string(40, 'd'));
+  EXPECT_EQ(t.Field(storage::kDescriptionField), std::string(32, 'd'));
+  SendMessageA(ComboEdit(form.CategoryCombo), EM_SETSEL, 0, -1);
+  Type(ComboEdit(form.CategoryCombo), std::string(40, 'c'));
+  EXPECT_EQ(t.Field(storage::kCategoryField), std::string(32, 'c'));
+}
+
+TEST_F(ReplyDialogTest, HotKeyShowsTheRecordsValueAndStoresTheBoxes) {
+  ReplyRecord existing{"Support", "Hi", "Hello", 0x18041};  // only the low 16 bits count
+  ReplyTable t(&existing);
+  TReplyPropForm form(t.table, Options());
+  EXPECT_EQ(form.HotKey.Send(HKM_GETHOTKEY), MAKEWORD('A', HOTKEYF_ALT));
+
+  form.HotKey.Send(HKM_SETHOTKEY, MAKEWORD('R', HOTKEYF_SHIFT | HOTKEYF_CONTROL));
+  form.OkBtn.Send(BM_CLICK);
+  ASSERT_EQ(form.ModalResult(), ui::mrOk);
+  EXPECT_EQ(t.HotKey(), 0x6052);
+
+  ReplyRecord none{"Support", "Hi", "Hello", 0};
+  ReplyTable t2(&none);
+  TReplyPropForm form2(t2.table, Options());
+  EXPECT_EQ(form2.HotKey.Send(HKM_GETHOTKEY), 0) << "no key shown for a reply without hotkey";
+  form2.HotKey.Send(HKM_SETHOTKEY, MAKEWORD(VK_F5, 0));
+  form2.HotKey.Send(HKM_SETHOTKEY, 0);  // cleared again
+  form2.OkBtn.Send(BM_CLICK);
+  EXPECT_EQ(t2.HotKey(), 0);
+}
+
+TEST_F(ReplyDialogTest, LoadingAFileSetsTheFormatBoxByItsExtension) {
+  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  ReplyTable t(&existing);
+  TReplyPropForm form(t.table, Options(false));
+  const std::string txt = TempPath("letter.txt"), rtf = TempPath("letter.Rtf"), rtfInTxt = TempPath("rtf.txt");
+  WriteFile(txt, "Plain letter\r\nSecond line");
+  WriteFile(rtf, kBoldRtf);
+  WriteFile(rtfInTxt, kBoldRtf);
+
+  form.LoadFile(rtf);
+  EXPECT_EQ(form.ResponseRichEdit.PlainText().substr(0, 16), "Dear Sir\r\nThanks") << "read as rich text";
+  EXPECT_TRUE(form.SaveFormatCheck.Checked());
+  EXPECT_TRUE(form.SaveFormatCheck.Enabled());
+  EXPECT_TRUE(form.RemoveFormatBtn.Enabled());
+
+  form.LoadFile(txt);
+  EXPECT_EQ(form.ResponseRichEdit.PlainText().substr(0, 25), "Plain letter\r\nSecond line");
+  EXPECT_FALSE(form.SaveFormatCheck.Checked());
+  EXPECT_FALSE(form.SaveFormatCheck.Enabled());
+  EXPECT_FALSE(form.RemoveFormatBtn.Enabled());
+
+  // Rich text in a .txt file still reads as rich text; the extension alone
+  // decides the format box.
+  form.LoadFile(rtfInTxt);
+  EXPECT_EQ(form.ResponseRichEdit.PlainText().substr(0, 8), "Dear Sir");
+  EXPECT_FALSE(form.SaveFormatCheck.Checked());
+
+  form.OkBtn.Send(BM_CLICK);
+  EXPECT_FALSE(IsFormattedReply(t.Field(storage::kResponseField)));
+
+  EXPECT_THROW(form.LoadFile(TempPath("missing.txt")), std::runtime_error);
+  for (const std::string& p : {txt, rtf, rtfInTxt}) DeleteFileA(p.c_str());
+}
+
+TEST_F(ReplyDialogTest, RemoveFormattingKeepsTheCharactersAndStoresPlainText) {
+  ReplyRecord existing{"Support", "Hi", kBoldRtf, 0};
+  ReplyTable t(&existing);
+  TReplyPropForm form(t.table, Options(true));
+  const std::string before = form.ResponseRichEdit.PlainText();
+  ASSERT_EQ(before.substr(0, 8), "Dear Sir");
+
+  form.RemoveFormatBtn.Send(BM_CLICK);
+  EXPECT_EQ(form.ResponseRichEdit.PlainText(), before);
+  EXPECT_EQ(form.ResponseRichEdit.Rtf().find("\\cf1"), std::string::npos) << "the colour is gone";
+  EXPECT_FALSE(form.SaveFormatCheck.Checked());
+  EXPECT_FALSE(form.SaveFormatCheck.Enabled());
+  EXPECT_FALSE(form.RemoveFormatBtn.Enabled());
+
+  form.OkBtn.Send(BM_CLICK);
+  ASSERT_EQ(form.ModalResult(), ui::mrOk);
+  EXPECT_EQ(t.Field(storage::kResponseField), before);
+}
+
+TEST_F(ReplyDialogTest, TheFormatBoxDecidesTheStoredForm) {
+  // A plain reply edited with the box ticked is stored as rich text.
+  ReplyRecord plain{"Support", "Hi", "Hello there", 0};
+  ReplyTable t(&plain);
+  TReplyPropForm form(t.table, Options(false));
+  EXPECT_EQ(form.ResponseRichEdit.PlainText().substr(0, 11), "Hello there");
+  form.SaveFormatCheck.Send(BM_CLICK);
+  ASSERT_TRUE(form.SaveFormatCheck.Checked());
+  form.OkBtn.Send(BM_CLICK);
+  const std::string stored = t.Field(storage::kResponseField);
+  EXPECT_TRUE(IsFormattedReply(stored)) << stored;
+  EXPECT_NE(stored.find("Hello there"), std::string::npos);
+
+  // A new reply started with the box off is stored as plain text, its lines
+  // joined by CR LF.
+  ReplyTable t2;
+  TReplyPropForm form2(t2.table, Options(false));
+  form2.ResponseRichEdit.SetRtf(kBoldRtf);
+  Type(ComboEdit(form2.CategoryCombo), "Support");
+  Type(form2.DescriptionEdit.Handle(), "New");
+  form2.OkBtn.Send(BM_CLICK);
+  ASSERT_EQ(form2.ModalResult(), ui::mrOk);
+  EXPECT_EQ(t2.Field(storage::kResponseField).substr(0, 16), "Dear Sir\r\nThanks");
+  EXPECT_FALSE(IsFormattedReply(t2.Field(storage::kResponseField)));
+}
+
+TEST_F(ReplyDialogTest, RichTextTooLongToStoreIsOfferedAsPlainText) {
+  ReplyRecord existing{"Support", "Hi", "old text", 0};
+  ReplyTable t(&existing);
+  TReplyPropForm form(t.table, Options(true));
+  // 3000 plain characters, each word in its own colour run: far more RTF.
+  std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\\f0 ";
+  for (int i = 0; i < 300; ++i) rtf += (i % 2 ? "\\cf1 " : "\\cf2 ") + std::string("word word ");
+  rtf += "\\par}";
+  ASSERT_TRUE(form.ResponseRichEdit.SetRtf(rtf));
+  const std::string richText = form.ResponseRichEdit.Rtf();
+  const size_t richLength = richText.substr(0, richText.find('\0')).size();
+  ASSERT_GT(richLength, 4096u);
+  const std::string plain = form.ResponseRichEdit.PlainText();
+  ASSERT_LE(plain.size(), 4096u);
+
+  {
+    MessageBoxAnswerer no(IDNO);
+    form.OkBtn.Send(BM_CLICK);
+    ASSERT_EQ(no.seen.size(), 1u);
+    EXPECT_EQ(no.seen[0].text, "The formatted reply text is " + std::to_string(richLength - 4096) +
+                                   " characters too long to be stored.  Save it as plain text instead?");
+    EXPECT_EQ(form.ModalResult(), ui::mrNone) << "No goes back to the dialog";
+    EXPECT_EQ(t.Field(storage::kResponseField), "old text");
+    EXPECT_TRUE(HasFocus(form.ResponseRichEdit));
+  }
+  {
+    MessageBoxAnswerer yes(IDYES);
+    form.OkBtn.Send(BM_CLICK);
+    ASSERT_EQ(yes.seen.size(), 1u);
+    EXPECT_EQ(form.ModalResult(), ui::mrOk);
+    EXPECT_EQ(t.Field(storage::kResponseField), plain);
+  }
+}
+
+TEST_F(ReplyDialogTest, PlainTextTooLongKeepsTheDialogOpenSayingByHowMuch) {
+  ReplyRecord existing{"Support", "Hi", "old text", 0};
+  ReplyTable t(&existing);
+  for (bool formatted : {false, true}) {
+    TReplyPropForm form(t.table, Options(formatted));
+    form.ResponseRichEdit.SetPlainText(std::string(5000, 'x'));
+    MessageBoxAnswerer boxes(IDOK);
+    form.OkBtn.Send(BM_CLICK);
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].text, std::string("The reply text is 904 characters too long to be stored") +
+                                      (formatted ? ", even without its formatting" : "") +
+                                      ".  A reply can hold at most 4096 characters.");
+    EXPECT_EQ(form.ModalResult(), ui::mrNone);
+    EXPECT_EQ(t.Field(storage::kResponseField), "old text");
+  }
+}
+
+TEST_F(ReplyDialogTest, EnterAndEscapeNeitherConfirmNorCancel) {
+  host.form.Show();
+  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  ReplyTable t(&existing);
+  TReplyPropForm form(t.table, Options());
+  int okClicks = 0;
+  form.OkBtn.onClick = [&] {
+    ++okClicks;
+    form.OkBtnClick();
+  };
+  PostMessageA(form.DescriptionEdit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  PostMessageA(form.DescriptionEdit.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  PostMessageA(form.OkBtn.Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.ShowModal(), ui::mrOk) << "Escape did not cancel";
+  EXPECT_EQ(okClicks, 1) << "Enter did not press OK";
+  EXPECT_FALSE(IsWindowEnabled(host.form.Handle()) == FALSE) << "the owner is enabled again";
+
+  PostMessageA(form.CancelBtn.Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.ShowModal(), ui::mrCancel);
+}
+
+TEST_F(ReplyDialogTest, CaptionSizeHintsAndTheHiddenSpellingButton) {
+  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  ReplyTable t(&existing);
+  ReplyPropOptions options = Options();
+  options.liveSpelling = false;
+  TReplyPropForm form(t.table, options);
+  EXPECT_EQ(form.Text(), "Reply Properties");
+  const ui::Rect client = form.ClientRect();
+  EXPECT_EQ(client.width, form.Scale(321));
+  EXPECT_EQ(client.height, form.Scale(366));
+  EXPECT_FALSE(form.SpellCheckBtn.Visible());
+  EXPECT_FALSE(form.LiveSpelling());
+  EXPECT_EQ(form.SaveFormatCheck.Text(), "&Save with Formatting");
+  EXPECT_EQ(form.HotKeyLabel.Text(), "Hotkey:  (Optional)");
+
+  // The reply text grows with the window; its buttons stay at its right edge.
+  const ui::Rect textBefore = form.ResponseRichEdit.Bounds();
+  const ui::Rect frame = form.Bounds();
+  SetWindowPos(form.Handle(), nullptr, 0, 0, frame.width + 100, frame.height + 80, SWP_NOMOVE | SWP_NOZORDER);
+  const ui::Rect text = form.ResponseRichEdit.Bounds();
+  EXPECT_EQ(text.width, textBefore.width + 100);
+  EXPECT_EQ(text.height, textBefore.height + 80);
+  EXPECT_EQ(form.PasteBtn.Bounds().x, text.right() + form.Scale(8));
+  EXPECT_EQ(form.OkBtn.Bounds().right(), form.ClientRect().width - form.Scale(8));
+
+  // It cannot shrink below what its controls need, which is less than it starts with.
+  SetWindowPos(form.Handle(), nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
+  const ui::Rect small = form.ClientRect();
+  EXPECT_GT(small.width, form.Scale(200));
+  EXPECT_LT(small.width, form.Scale(321));
+  EXPECT_LT(small.height, form.Scale(366));
+  EXPECT_LE(form.RemoveFormatBtn.Bounds().bottom(), form.SaveFormatCheck.Bounds().y);
+}
+
+}  // namespace
+}  // namespace tq::app

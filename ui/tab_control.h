@@ -1,0 +1,43 @@
+// TabControl: a row of page tabs over a frame, each tab showing one page (a
+// panel made by AddPage) and hiding the others. The pages are children of
+// the control, so Tab moves from the tabs into the shown page.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/panel.h"
+
+namespace tq::ui {
+
+class TabControl : public Control {
+ public:
+  void Create(Wnd& parent, const Rect& bounds, int id = 0);
+
+  // Adds a tab and its page, a panel filling the frame; the first page added
+  // is shown. The page lives as long as the control.
+  Panel& AddPage(std::string_view caption);
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  Panel& Page(int index) { return *pages_.at(static_cast<size_t>(index)); }
+
+  int ActivePage() const;
+  void SetActivePage(int index);
+
+  std::function<void()> onPageChanged;  // by the user
+
+ protected:
+  std::optional<LRESULT> OnNotifyReflected(NMHDR* hdr) override;
+  void OnSize(int width, int height) override;
+
+ private:
+  Rect PageBounds() const;  // in the control's pixels
+  void ShowActivePage();
+
+  std::vector<std::unique_ptr<Panel>> pages_;
+};
+
+}  // namespace tq::ui
