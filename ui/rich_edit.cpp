@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <stdexcept>
 
 namespace tq::ui {
 namespace {
@@ -37,13 +36,8 @@ RichEdit::~RichEdit() {
 }
 
 void RichEdit::Create(Wnd& parent, const Rect& bounds, const RichEditOptions& o) {
-  library_.reset(LoadLibraryA("RICHED20.DLL"));
-  className_ = "RichEdit20A";
-  if (!library_) {
-    library_.reset(LoadLibraryA("RICHED32.DLL"));
-    className_ = "RICHEDIT";
-  }
-  if (!library_) throw std::runtime_error("Cannot load the rich edit library");
+  library_.Acquire();
+  className_ = RichEditLibrary::ClassName();
   DWORD style = WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_NOHIDESEL;
   if (o.vScroll) style |= WS_VSCROLL;
   if (o.readOnly) style |= ES_READONLY;

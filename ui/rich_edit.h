@@ -1,7 +1,7 @@
 // RichEdit: a rich text box (RICHED20.DLL, else RICHED32.DLL). Text goes in
 // and out as RTF or as plain text; plain text is never taken for RTF, even
-// when it starts with "{\rtf". The control keeps its library loaded while it
-// exists.
+// when it starts with "{\rtf". The control holds a use of the shared rich
+// edit library while it exists.
 #pragma once
 
 #include <functional>
@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "ui/control.h"
-#include "ui/handles.h"
+#include "ui/rich_edit_library.h"
 
 namespace tq::ui {
 
@@ -63,7 +63,7 @@ class RichEdit : public Control {
   bool StreamIn(std::string_view text, UINT format);
   std::string StreamOut(UINT format) const;
 
-  UniqueModule library_;
+  RichEditLibrary::Use library_;
   const char* className_ = "";
   bool wordWrap_ = true;
 };

@@ -1,0 +1,117 @@
+#include "ui/rich_edit_viewer.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace tq::ui {
+namespace {
+
+struct ReadCursor {
+  std::string_view text;
+  size_t pos = 0;
+};
+
+// Hands the control the next piece of the text.
+DWORD CALLBACK ReadNextPiece(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  auto* cursor = reinterpret_cast<ReadCursor*>(cookie);
+  const size_t n = std::min(static_cast<size_t>(size), cursor->text.size() - cursor->pos);
+  std::memcpy(buffer, cursor->text.data() + cursor->pos, n);
+  cursor->pos += n;
+  *done = static_cast<LONG>(n);
+  return 0;
+}
+
+}  // namespace
+
+TRichEditViewer::~TRichEditViewer() {
+  // The window must go before the library use does.
+  Destroy();
+}
+
+void TRichEditViewer::Create(Wnd& parent, const Rect& bounds, const RichEditViewerOptions& options) {
+  host_ = &parent;
+  bounds_ = bounds;
+  options_ = options;
+  CreateWindowNow();
+}
+
+void TRichEditViewer::CreateWindowNow() {
+  DWORD style = WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL;
+  if (options_.vScroll) style |= WS_VSCROLL;
+  if (options_.hScroll) style |= WS_HSCROLL | ES_AUTOHSCROLL;
+  if (options_.readOnly) style |= ES_READONLY;
+  const DWORD exStyle = options_.border ? WS_EX_CLIENTEDGE : 0;
+  if (!useRichEdit_) {
+    CreateControl(*host_, "EDIT", bounds_, {}, style, exStyle, options_.id);
+    return;
+  }
+  library_.Acquire();
+  CreateControl(*host_, RichEditLibrary::ClassName(), bounds_, {}, style, exStyle, options_.id);
+  if (RichEditLibrary::Version() == 2) {
+    const LRESULT mask = Send(EM_GETEVENTMASK);
+    Send(EM_SETEVENTMASK, 0, mask | ENM_LINK);
+    Send(EM_AUTOURLDETECT, 1);
+  }
+}
+
+void TRichEditViewer::SetUseRichEdit(bool use) {
+  if (use == useRichEdit_) return;
+  useRichEdit_ = use;
+  if (!Handle()) {
+    if (!use) library_.Release();
+    return;
+  }
+  // Made again in the same place with the same text.
+  const Rect placed = Bounds();
+  const std::string text = Text();
+  Destroy();
+  if (!use) library_.Release();
+  CreateWindowNow();
+  SetBounds(placed);
+  SetText(text);
+}
+
+void TRichEditViewer::SetRTFText(std::string_view text) {
+  if (!useRichEdit_) {
+    SetText(text);
+    return;
+  }
+  Send(EM_EXLIMITTEXT, 0, 2147483646);
+  for (const UINT format : {UINT{SF_RTF}, UINT{SF_TEXT}}) {
+    ReadCursor cursor{text};
+    EDITSTREAM stream{};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cursor);
+    stream.pfnCallback = &ReadNextPiece;
+    Send(EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+    if (stream.dwError == 0) return;
+  }
+}
+
+std::string TRichEditViewer::LinkText(LONG start, LONG end) const {
+  // The whole text is given as 0 to -1.
+  const LONG length = (start == 0 && end == -1) ? static_cast<LONG>(Send(WM_GETTEXTLENGTH)) : end - start + 1;
+  if (length <= 0) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  TEXTRANGEA range{};
+  range.chrg.cpMin = start;
+  range.chrg.cpMax = end;
+  range.lpstrText = text.data();
+  const LRESULT got = Send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+  text.resize(static_cast<size_t>(std::clamp<LRESULT>(got, 0, length)));
+  return text;
+}
+
+std::optional<LRESULT> TRichEditViewer::OnNotifyReflected(NMHDR* hdr) {
+  if (hdr->code != EN_LINK) return std::nullopt;
+  const auto* link = reinterpret_cast<const ENLINK*>(hdr);
+  // Only the press opens: the release and moves over the link pass.
+  if (link->msg != WM_LBUTTONDOWN) return std::nullopt;
+  const std::string target = LinkText(link->chrg.cpMin, link->chrg.cpMax);
+  if (!target.empty() && openLink) openLink(Handle(), target, SW_SHOWNORMAL);
+  return 0;
+}
+
+}  // namespace tq::ui

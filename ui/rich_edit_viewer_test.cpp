@@ -1,0 +1,145 @@
+#include "ui/rich_edit_viewer.h"
+
+#include <gtest/gtest.h>
+#include <richedit.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/test_host.h"
+
+namespace tq::ui {
+namespace {
+
+using testing::TestHost;
+
+std::string ClassOf(HWND hwnd) {
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  return cls;
+}
+
+bool Riched20Loaded() { return GetModuleHandleA("riched20.dll") != nullptr; }
+
+struct Opened {
+  HWND owner;
+  std::string target;
+  int show;
+};
+
+// Where character `index` of the viewer's text is drawn, in client pixels.
+POINT PointOfChar(const TRichEditViewer& viewer, int index) {
+  POINTL at{};
+  viewer.Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), index);
+  return {at.x + 2, at.y + 3};
+}
+
+TEST(RichEditViewer, TwoViewersLoadTheLibraryOnceAndTheLastOneFreesIt) {
+  TestHost host;
+  ASSERT_FALSE(Riched20Loaded()) << "nothing else in this process may hold the library";
+  ASSERT_EQ(RichEditLibrary::UseCount(), 0);
+
+  auto first = std::make_unique<TRichEditViewer>();
+  first->Create(host.form, {8, 8, 200, 100});
+  EXPECT_TRUE(first->HoldsLibrary());
+  EXPECT_EQ(RichEditLibrary::Version(), 2);
+  EXPECT_EQ(ClassOf(first->Handle()), "RichEdit20A");
+  const HMODULE loaded = GetModuleHandleA("riched20.dll");
+  ASSERT_NE(loaded, nullptr);
+
+  auto second = std::make_unique<TRichEditViewer>();
+  second->Create(host.form, {8, 120, 200, 100});
+  EXPECT_EQ(RichEditLibrary::UseCount(), 2);
+  EXPECT_EQ(GetModuleHandleA("riched20.dll"), loaded) << "the second viewer loads nothing new";
+
+  first.reset();
+  EXPECT_EQ(RichEditLibrary::UseCount(), 1);
+  EXPECT_TRUE(Riched20Loaded()) << "the second viewer still needs it";
+  second->SetRTFText("{\\rtf1 still {\\b working}\\par}");
+  EXPECT_EQ(second->PlainText().substr(0, 13), "still working");
+
+  second.reset();
+  EXPECT_EQ(RichEditLibrary::UseCount(), 0);
+  EXPECT_EQ(RichEditLibrary::Version(), 0);
+  EXPECT_FALSE(Riched20Loaded());
+}
+
+TEST(RichEditViewer, SwitchingRichEditOffGivesTheUseBackAndKeepsTheText) {
+  TestHost host;
+  TRichEditViewer viewer;
+  viewer.Create(host.form, {8, 8, 200, 100});
+  viewer.SetRTFText("{\\rtf1 Hello {\\i there}\\par}");
+  const Rect placed = viewer.Bounds();
+
+  viewer.SetUseRichEdit(false);
+  EXPECT_FALSE(viewer.HoldsLibrary());
+  EXPECT_EQ(RichEditLibrary::UseCount(), 0);
+  EXPECT_EQ(ClassOf(viewer.Handle()), "Edit");
+  EXPECT_EQ(viewer.Bounds(), placed);
+  EXPECT_EQ(viewer.PlainText().substr(0, 11), "Hello there");
+  // A plain edit shows RTF as the characters it is made of.
+  viewer.SetRTFText("{\\rtf1 raw}");
+  EXPECT_EQ(viewer.PlainText(), "{\\rtf1 raw}");
+
+  viewer.SetUseRichEdit(true);
+  EXPECT_TRUE(viewer.HoldsLibrary());
+  EXPECT_EQ(RichEditLibrary::UseCount(), 1);
+  EXPECT_EQ(ClassOf(viewer.Handle()), "RichEdit20A");
+}
+
+TEST(RichEditViewer, TextThatIsNotRtfIsShownAsPlainText) {
+  TestHost host;
+  TRichEditViewer viewer;
+  viewer.Create(host.form, {8, 8, 300, 100});
+  const struct {
+    std::string in;
+    std::string shown;
+  } cases[] = {
+      {"{\\rtf1\\ansi Dear {\\b Sir}\\par}", "Dear Sir"},
+      {"Just words, no {braces} meant as RTF", "Just words, no {braces} meant as RTF"},
+      {"Caf\xE9 \x93quoted\x94", "Caf\xE9 \x93quoted\x94"},
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    viewer.SetRTFText(c.in);
+    EXPECT_EQ(viewer.PlainText().substr(0, c.shown.size()), c.shown) << c.in;
+  }
+  // The viewer takes far more than a rich edit box's usual 32K.
+  std::string big;
+  while (big.size() < 40000) big += "one line of a long document, in words\r\n";
+  viewer.SetRTFText(big);
+  EXPECT_EQ(viewer.PlainText().size(), big.size());
+}
+
+TEST(RichEditViewer, PressingALinkOpensItOnceOnThePress) {
+  TestHost host;
+  host.form.Show();
+  TRichEditViewer viewer;
+  viewer.Create(host.form, {8, 8, 360, 120});
+  std::vector<Opened> opened;
+  viewer.openLink = [&](HWND owner, const std::string& target, int show) { opened.push_back({owner, target, show}); };
+  const std::string before = "Visit ";
+  viewer.SetRTFText("{\\rtf1\\ansi Visit http://www.example.com/quillet today.\\par}");
+
+  const POINT onLink = PointOfChar(viewer, static_cast<int>(before.size()) + 5);
+  const LPARAM at = MAKELPARAM(onLink.x, onLink.y);
+  viewer.Send(WM_MOUSEMOVE, 0, at);
+  EXPECT_TRUE(opened.empty()) << "moving over a link opens nothing";
+  viewer.Send(WM_LBUTTONDOWN, MK_LBUTTON, at);
+  viewer.Send(WM_LBUTTONUP, 0, at);
+  ASSERT_EQ(opened.size(), 1u) << "the press opens, the release does not";
+  EXPECT_EQ(opened[0].target, "http://www.example.com/quillet");
+  EXPECT_EQ(opened[0].owner, viewer.Handle());
+  EXPECT_EQ(opened[0].show, SW_SHOWNORMAL);
+
+  const POINT onWord = PointOfChar(viewer, 1);
+  viewer.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(onWord.x, onWord.y));
+  viewer.Send(WM_LBUTTONUP, 0, MAKELPARAM(onWord.x, onWord.y));
+  viewer.Send(WM_RBUTTONDOWN, MK_RBUTTON, at);
+  viewer.Send(WM_RBUTTONUP, 0, at);
+  EXPECT_EQ(opened.size(), 1u) << "plain words and other buttons open nothing";
+}
+
+}  // namespace
+}  // namespace tq::ui
