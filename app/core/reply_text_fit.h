@@ -10,10 +10,10 @@
 namespace tq::app {
 
 enum class ReplyStoreAction {
-  kStoreRich,         // the rich text fits
-  kStorePlain,        // plain text was asked for and fits
-  kOfferPlain,        // the rich text is too long but the plain text fits
-  kTooLong,           // even the plain text is too long
+  kStoreRich,   // the rich text fits
+  kStorePlain,  // plain text was asked for and fits
+  kOfferPlain,  // the rich text is too long but the plain text fits
+  kTooLong,     // even the plain text is too long
 };
 
 struct ReplyStorePlan {

@@ -14,7 +14,7 @@ TEST(PlanReplyStorage, ChoosesTheFormThatFitsAndCountsTheExcess) {
       {true, 4096, 100, {ReplyStoreAction::kStoreRich, 0}},  // exactly full still fits
       {true, 4097, 100, {ReplyStoreAction::kOfferPlain, 1}},
       {true, 9000, 4096, {ReplyStoreAction::kOfferPlain, 4904}},
-      {true, 9000, 4100, {ReplyStoreAction::kTooLong, 4}},  // plain text would not help
+      {true, 9000, 4100, {ReplyStoreAction::kTooLong, 4}},      // plain text would not help
       {false, 9000, 4096, {ReplyStoreAction::kStorePlain, 0}},  // the rich length does not matter
       {false, 100, 4097, {ReplyStoreAction::kTooLong, 1}},
       {false, 0, 0, {ReplyStoreAction::kStorePlain, 0}},

@@ -38,17 +38,19 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
 
   const int groupWidth = 338;
   const int checkWidth = groupWidth - 20;
-  SaveFormatCheck.Create(other, {18, 24, checkWidth, 17}, "&Save formatting by default");
-  DefaultWithFormatCheck.Create(other, {18, 44, checkWidth, 17},
+  SaveFormatCheck.Create(other, {18, 20, checkWidth, 17}, "&Save formatting by default");
+  // The longest caption may take two lines.
+  DefaultWithFormatCheck.Create(other, {18, 38, checkWidth, 28},
                                 "&Insert with formatting (if available) when selecting reply directly");
-  FormattingGroup.Create(other, {8, 6, groupWidth, 62}, "Formatting");
-  HideAfterInsertCheck.Create(other, {18, 92, checkWidth, 17}, "&Hide main window after inserting");
-  ShowHotkeyInTreeCheck.Create(other, {18, 112, checkWidth, 17},
-                               "Sho&w reply hotkey at the end of reply description ");
-  AutoExpandTreeCheck.Create(other, {18, 132, checkWidth, 17}, "&Automatically expand the reply tree when opening");
-  ViewGroup.Create(other, {8, 74, groupWidth, 82}, "View");
-  LiveSpellingCheck.Create(other, {18, 180, checkWidth, 17}, "Automatically &mark mis-spelled words in reply text");
-  SpellingGroup.Create(other, {8, 162, groupWidth, 42}, "Spelling");
+  SetWindowLongA(DefaultWithFormatCheck.Handle(), GWL_STYLE,
+                 GetWindowLongA(DefaultWithFormatCheck.Handle(), GWL_STYLE) | BS_MULTILINE | BS_TOP);
+  FormattingGroup.Create(other, {8, 4, groupWidth, 68}, "Formatting");
+  HideAfterInsertCheck.Create(other, {18, 93, checkWidth, 17}, "&Hide main window after inserting");
+  ShowHotkeyInTreeCheck.Create(other, {18, 113, checkWidth, 17}, "Sho&w reply hotkey at the end of reply description ");
+  AutoExpandTreeCheck.Create(other, {18, 133, checkWidth, 17}, "&Automatically expand the reply tree when opening");
+  ViewGroup.Create(other, {8, 76, groupWidth, 80}, "View");
+  LiveSpellingCheck.Create(other, {18, 178, checkWidth, 17}, "Automatically &mark mis-spelled words in reply text");
+  SpellingGroup.Create(other, {8, 160, groupWidth, 42}, "Spelling");
 
   const int helpX = kClientWidth - kBorder - kButtonWidth;
   OkBtn.Create(*this, {helpX - 2 * (kButtonWidth + 6), buttonsY, kButtonWidth, kButtonHeight}, "&OK",

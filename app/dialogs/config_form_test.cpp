@@ -1,8 +1,7 @@
 #include "app/dialogs/config_form.h"
 
-#include <gtest/gtest.h>
-
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include "ui/test_host.h"
 
@@ -31,8 +30,14 @@ TEST(ConfigForm, ShowsTheValuesItIsGivenAndReadsThemBack) {
                        .ShowHotkeyInTree = false,
                        .AutoExpandTree = true,
                        .LiveSpelling = false};
-  ConfigValues b{.MainHotKey = 0, .MenuHotKey = 0x4000 | VK_F7, .SaveFormat = false, .DefaultWithFormat = true,
-                 .HideAfterInsert = false, .ShowHotkeyInTree = true, .AutoExpandTree = false, .LiveSpelling = true};
+  ConfigValues b{.MainHotKey = 0,
+                 .MenuHotKey = 0x4000 | VK_F7,
+                 .SaveFormat = false,
+                 .DefaultWithFormat = true,
+                 .HideAfterInsert = false,
+                 .ShowHotkeyInTree = true,
+                 .AutoExpandTree = false,
+                 .LiveSpelling = true};
   for (const ConfigValues& values : {a, b}) {
     TConfigForm form(host.form.Handle(), values);
     EXPECT_EQ(form.Values(), values);

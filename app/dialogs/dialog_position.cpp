@@ -23,8 +23,11 @@ SIZE OuterSizeFor(HWND dialog, int width, int height) {
 
 void PlaceDialog(HWND dialog, HWND owner, int width, int height) {
   const SIZE outer = OuterSizeFor(dialog, width, height);
-  HMONITOR monitor = owner && !IsIconic(owner) ? MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
-                                               : MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY);
+  // A hidden or minimised owner (the main window in the tray) has no place
+  // worth centring on: the dialog then goes to the middle of the screen.
+  const bool ownerShown = owner && IsWindowVisible(owner) && !IsIconic(owner);
+  HMONITOR monitor = ownerShown ? MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
+                                : MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY);
   MONITORINFO info{};
   info.cbSize = sizeof info;
   GetMonitorInfoA(monitor, &info);
@@ -32,7 +35,7 @@ void PlaceDialog(HWND dialog, HWND owner, int width, int height) {
                       info.rcWork.bottom - info.rcWork.top};
   ui::Rect around = work;
   RECT o{};
-  if (owner && !IsIconic(owner) && GetWindowRect(owner, &o)) around = {o.left, o.top, o.right - o.left, o.bottom - o.top};
+  if (ownerShown && GetWindowRect(owner, &o)) around = {o.left, o.top, o.right - o.left, o.bottom - o.top};
   const ui::Rect r = CenteredOn(around, outer.cx, outer.cy, work);
   SetWindowPos(dialog, nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }

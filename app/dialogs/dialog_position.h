@@ -15,7 +15,7 @@ ui::Rect CenteredOn(const ui::Rect& owner, int width, int height, const ui::Rect
 
 // Resizes `dialog` so its client area is width x height device pixels and
 // centres it on `owner` (on the owner's screen; on the main screen when the
-// owner is null or minimised).
+// owner is null, hidden or minimised).
 void PlaceDialog(HWND dialog, HWND owner, int width, int height);
 
 // The outer size of `dialog` for a client area of width x height.

@@ -24,9 +24,8 @@ std::string UpperExtension(const std::string& path) {
   const size_t dot = path.rfind('.');
   if (dot == std::string::npos || (name != std::string::npos && dot < name)) return {};
   std::string ext = path.substr(dot);
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) {
-    return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-  });
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); });
   return ext;
 }
 
@@ -59,9 +58,9 @@ void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
   ResponseLabel.Create(*this, l.responseLabel, "Reply Text:");
   ResponseRichEdit.Create(*this, l.responseRichEdit);
   PasteBtn.Create(*this, l.pasteBtn, "&Paste");
-  LoadBtn.Create(*this, l.loadBtn, "&Load...");
+  LoadBtn.Create(*this, l.loadBtn, "&Load File...");
   SpellCheckBtn.Create(*this, l.spellCheckBtn, "Spell Chec&k");
-  RemoveFormatBtn.Create(*this, l.removeFormatBtn, "&Remove Format");
+  RemoveFormatBtn.Create(*this, l.removeFormatBtn, "Plain &Text");
   SaveFormatCheck.Create(*this, l.saveFormatCheck, "&Save with Formatting");
   // Plain ids and no default button: Enter and Escape neither confirm nor
   // cancel the dialog.
@@ -72,9 +71,8 @@ void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
   // The spelling functions are not there yet: their button stays hidden.
   SpellCheckBtn.SetVisible(false);
 
-  textFont_.reset(CreateFontA(-Scale(13), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                              DEFAULT_PITCH | FF_SWISS, "Arial"));
+  textFont_.reset(CreateFontA(-Scale(13), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
   if (textFont_) ResponseRichEdit.SetFont(textFont_.get());
 
   DescriptionEdit.SetMaxLength(storage::kDescriptionSize);

@@ -1,8 +1,7 @@
 #include "app/dialogs/reply_prop_form.h"
 
-#include <gtest/gtest.h>
-
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
@@ -87,7 +86,8 @@ bool HasFocus(ui::Wnd& w) {
 struct ReplyDialogTest : ::testing::Test {
   TestHost host;
   ReplyPropOptions Options(bool saveWithFormatting = true) {
-    return {.owner = host.form.Handle(), .categories = {"Billing", "Support"}, .saveWithFormatting = saveWithFormatting};
+    return {
+        .owner = host.form.Handle(), .categories = {"Billing", "Support"}, .saveWithFormatting = saveWithFormatting};
   }
 };
 
@@ -262,7 +262,8 @@ TEST_F(ReplyDialogTest, RichTextTooLongToStoreIsOfferedAsPlainText) {
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options(true));
   // 3000 plain characters, each word in its own colour run: far more RTF.
-  std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\\f0 ";
+  std::string rtf =
+      "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\\f0 ";
   for (int i = 0; i < 300; ++i) rtf += (i % 2 ? "\\cf1 " : "\\cf2 ") + std::string("word word ");
   rtf += "\\par}";
   ASSERT_TRUE(form.ResponseRichEdit.SetRtf(rtf));

@@ -12,10 +12,10 @@ bool Overlap(const ui::Rect& a, const ui::Rect& b) {
 }
 
 std::vector<ui::Rect> Visible(const ReplyPropLayout& l, bool spell) {
-  std::vector<ui::Rect> r = {l.categoryLabel,  l.descriptionLabel, l.descriptionEdit,  l.hotKeyLabel,
-                             l.hotKey,         l.okBtn,            l.cancelBtn,        l.helpBtn,
-                             l.responseLabel,  l.responseRichEdit, l.pasteBtn,         l.loadBtn,
-                             l.removeFormatBtn, l.saveFormatCheck};
+  std::vector<ui::Rect> r = {
+      l.categoryLabel, l.descriptionLabel, l.descriptionEdit, l.hotKeyLabel,    l.hotKey,
+      l.okBtn,         l.cancelBtn,        l.helpBtn,         l.responseLabel,  l.responseRichEdit,
+      l.pasteBtn,      l.loadBtn,          l.removeFormatBtn, l.saveFormatCheck};
   // The combo's rectangle includes its opened list; its closed height is 21.
   r.push_back({l.categoryCombo.x, l.categoryCombo.y, l.categoryCombo.width, 21});
   if (spell) r.push_back(l.spellCheckBtn);
@@ -27,7 +27,8 @@ TEST(ReplyPropLayout, NoControlsOverlapFromTheMinimumUp) {
     const ui::Rect min = ReplyPropMinimumClient(spell);
     EXPECT_LT(min.width, kReplyPropClientWidth);
     EXPECT_LT(min.height, kReplyPropClientHeight);
-    for (auto [w, h] : {std::pair{min.width, min.height}, {kReplyPropClientWidth, kReplyPropClientHeight}, {800, 600}}) {
+    for (auto [w, h] :
+         {std::pair{min.width, min.height}, {kReplyPropClientWidth, kReplyPropClientHeight}, {800, 600}}) {
       const std::vector<ui::Rect> rects = Visible(LayOutReplyProp(w, h, spell), spell);
       for (size_t i = 0; i < rects.size(); ++i) {
         EXPECT_GE(rects[i].x, 0);
@@ -55,9 +56,9 @@ TEST(ReplyPropLayout, TheTextGrowsAndItsButtonsFollowItsRightEdge) {
   const ReplyPropLayout c = LayOutReplyProp(kReplyPropClientWidth, kReplyPropClientHeight, false);
   EXPECT_EQ(c.removeFormatBtn.y, a.spellCheckBtn.y);
   // Smaller than the minimum lays out as the minimum.
-  EXPECT_EQ(LayOutReplyProp(10, 10, true).responseRichEdit,
-            LayOutReplyProp(ReplyPropMinimumClient(true).width, ReplyPropMinimumClient(true).height, true)
-                .responseRichEdit);
+  EXPECT_EQ(
+      LayOutReplyProp(10, 10, true).responseRichEdit,
+      LayOutReplyProp(ReplyPropMinimumClient(true).width, ReplyPropMinimumClient(true).height, true).responseRichEdit);
 }
 
 }  // namespace
