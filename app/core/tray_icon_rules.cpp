@@ -1,0 +1,39 @@
+#include "app/core/tray_icon_rules.h"
+
+#include <algorithm>
+
+namespace tq::app {
+
+TrayTip MakeTrayTip(const std::string& hint, bool showHint) {
+  TrayTip tip{};
+  if (showHint && !hint.empty()) std::copy_n(hint.begin(), std::min(hint.size(), tip.size() - 1), tip.begin());
+  return tip;
+}
+
+int NextIconIndex(int index, int count) {
+  if (index < 0 || index + 1 >= count) return 0;
+  return index + 1;
+}
+
+TShiftState MakeShiftState(const ModifierKeys& keys, std::optional<MouseButton> button) {
+  TShiftState state = 0;
+  if (keys.shift) state |= ssShift;
+  if (keys.alt) state |= ssAlt;
+  if (keys.ctrl) state |= ssCtrl;
+  if (button) {
+    switch (*button) {
+      case MouseButton::mbLeft:
+        state |= ssLeft;
+        break;
+      case MouseButton::mbRight:
+        state |= ssRight;
+        break;
+      case MouseButton::mbMiddle:
+        state |= ssMiddle;
+        break;
+    }
+  }
+  return state;
+}
+
+}  // namespace tq::app
