@@ -1,15 +1,22 @@
 #include "app/dialogs/reply_prop_form.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
+#include <richedit.h>
 
+#include <cstring>
 #include <fstream>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "app/core/reply_library.h"
 #include "storage/reply_layout.h"
 #include "ui/test_host.h"
 #include "ui/test_message_boxes.h"
+#include "ui/timer.h"
 
 namespace tq::app {
 namespace {
@@ -81,6 +88,47 @@ HWND ComboEdit(ui::ComboBox& combo) { return GetWindow(combo.Handle(), GW_CHILD)
 bool HasFocus(ui::Wnd& w) {
   HWND focus = GetFocus();
   return focus == w.Handle() || IsChild(w.Handle(), focus);
+}
+
+std::string ClassOf(HWND hwnd) {
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  return cls;
+}
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(hwnd);
+  return TRUE;
+}
+
+// The top-level windows of this thread.
+std::vector<HWND> ThreadWindows() {
+  std::vector<HWND> windows;
+  EnumThreadWindows(GetCurrentThreadId(), &CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+// The hint texts of the tooltip window that `form` owns, by control.
+std::map<HWND, std::string> Hints(ui::Form& form) {
+  std::map<HWND, std::string> hints;
+  struct Search {
+    HWND owner;
+    HWND tip = nullptr;
+  } search{form.Handle()};
+  for (HWND hwnd : ThreadWindows()) {
+    if (ClassOf(hwnd) == TOOLTIPS_CLASSA && GetWindow(hwnd, GW_OWNER) == search.owner) search.tip = hwnd;
+  }
+  if (!search.tip) return hints;
+  const int count = static_cast<int>(SendMessageA(search.tip, TTM_GETTOOLCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[128] = {};
+    TTTOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.lpszText = text;
+    SendMessageA(search.tip, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
+    hints[reinterpret_cast<HWND>(info.uId)] = text;
+  }
+  return hints;
 }
 
 struct ReplyDialogTest : ::testing::Test {
@@ -173,7 +221,9 @@ TEST_F(ReplyDialogTest, HotKeyShowsTheRecordsValueAndStoresTheBoxes) {
   TReplyPropForm form2(t2.table, Options());
   EXPECT_EQ(form2.HotKey.Send(HKM_GETHOTKEY), 0) << "no key shown for a reply without hotkey";
   form2.HotKey.Send(HKM_SETHOTKEY, MAKEWORD(VK_F5, 0));
-  form2.HotKey.Send(HKM_SETHOTKEY, 0);  // cleared again
+  form2.HotKey.Send(WM_KEYDOWN, VK_BACK, 0);  // the user clears it again
+  form2.HotKey.Send(WM_KEYUP, VK_BACK, 0xC0000000);
+  EXPECT_EQ(form2.HotKey.Value(), 0);
   form2.OkBtn.Send(BM_CLICK);
   EXPECT_EQ(t2.HotKey(), 0);
 }
@@ -210,6 +260,59 @@ TEST_F(ReplyDialogTest, LoadingAFileSetsTheFormatBoxByItsExtension) {
 
   EXPECT_THROW(form.LoadFile(TempPath("missing.txt")), std::runtime_error);
   for (const std::string& p : {txt, rtf, rtfInTxt}) DeleteFileA(p.c_str());
+}
+
+TEST_F(ReplyDialogTest, LoadButtonOffersTextFilesAndLoadsTheChosenOne) {
+  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  ReplyTable t(&existing);
+  TReplyPropForm form(t.table, Options(false));
+  const std::string rtf = TempPath("chosen.rtf");
+  WriteFile(rtf, kBoldRtf);
+  std::vector<std::string> fileTypes;
+  // Answers the open-file dialog from inside its own modal loop.
+  ui::Timer answer;
+  answer.onTimer = [&] {
+    HWND dialog = nullptr;
+    for (HWND hwnd : ThreadWindows()) {
+      if (ClassOf(hwnd) == "#32770" && IsWindowVisible(hwnd)) dialog = hwnd;
+    }
+    if (!dialog) return;
+    answer.Stop();
+    HWND types = GetDlgItem(dialog, cmb1);
+    for (int i = 0, n = static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0)); i < n; ++i) {
+      char text[128] = {};
+      SendMessageA(types, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+      fileTypes.push_back(text);
+    }
+    SetDlgItemTextA(dialog, cmb13, rtf.c_str());
+    SetDlgItemTextA(dialog, edt1, rtf.c_str());
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  };
+  answer.Start(50);
+  form.LoadBtn.Send(BM_CLICK);
+  EXPECT_EQ(fileTypes, (std::vector<std::string>{"Text Files (*.rtf, *.txt)", "All Files"}));
+  EXPECT_EQ(form.ResponseRichEdit.PlainText().substr(0, 8), "Dear Sir");
+  EXPECT_TRUE(form.SaveFormatCheck.Checked());
+  DeleteFileA(rtf.c_str());
+}
+
+TEST_F(ReplyDialogTest, PasteInsertsTheClipboardAtTheCaret) {
+  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  ReplyTable t(&existing);
+  TReplyPropForm form(t.table, Options(false));
+  ASSERT_TRUE(OpenClipboard(form.Handle()));
+  EmptyClipboard();
+  const char pasted[] = "dear ";
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
+  std::memcpy(GlobalLock(memory), pasted, sizeof pasted);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+
+  CHARRANGE caret{0, 0};
+  form.ResponseRichEdit.Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+  form.PasteBtn.Send(BM_CLICK);
+  EXPECT_EQ(form.ResponseRichEdit.PlainText().substr(0, 10), "dear Hello");
 }
 
 TEST_F(ReplyDialogTest, RemoveFormattingKeepsTheCharactersAndStoresPlainText) {
@@ -343,6 +446,13 @@ TEST_F(ReplyDialogTest, CaptionSizeHintsAndTheHiddenSpellingButton) {
   EXPECT_FALSE(form.SpellCheckBtn.Visible());
   EXPECT_FALSE(form.LiveSpelling());
   EXPECT_EQ(form.SaveFormatCheck.Text(), "&Save with Formatting");
+  const std::map<HWND, std::string> expectedHints = {
+      {form.PasteBtn.Handle(), "Paste Contents of the Clipboard"},
+      {form.LoadBtn.Handle(), "Load From File"},
+      {form.SpellCheckBtn.Handle(), "Spell Check Reply"},
+      {form.RemoveFormatBtn.Handle(), "Remove Formatting"},
+  };
+  EXPECT_EQ(Hints(form), expectedHints);
   EXPECT_EQ(form.HotKeyLabel.Text(), "Hotkey:  (Optional)");
 
   // The reply text grows with the window; its buttons stay at its right edge.
