@@ -64,23 +64,18 @@ void TMainForm::CreateMenus() {
   file.AddItem("E&xit", [this] { ExitMIClick(); });
 
   ui::Menu& reply = MainMenuBar.AddSubmenu("&Reply");
-  // Adding, editing and deleting replies come with the reply dialog.
-  reply.AddItem("&Add", [] {});
-  EditMI = reply.AddItem("&Edit", [] {});
-  DeleteMI = reply.AddItem("&Delete", [] {});
+  reply.AddItem("&Add", [this] { AddMIClick(); });
+  EditMI = reply.AddItem("&Edit", [this] { EditMIClick(); });
+  DeleteMI = reply.AddItem("&Delete", [this] { DeleteMIClick(); });
   reply.AddSeparator();
-  reply.AddItem("&Refresh List", [this] {
-    RebuildReplyTree();
-    ShowSelectedReply();
-  });
+  reply.AddItem("&Refresh List", [this] { RefreshMIClick(); });
   reply.AddSeparator();
   InsertMI = reply.AddItem("&Insert", [this] { InsertMIClick(); });
   InsertAsTextMI = reply.AddItem("Insert As &Text", [this] { InsertAsTextMIClick(); });
   reply.AddSeparator();
   CopyMI = reply.AddItem("&Copy to Clipboard", [this] { CopyMIClick(); });
 
-  // The configuration dialog comes with its own part of the program.
-  MainMenuBar.AddItem("&Configure...", [] {});
+  MainMenuBar.AddItem("&Configure...", [this] { OptionsMIClick(); });
 
   ui::Menu& help = MainMenuBar.AddSubmenu("&Help");
   help.AddItem("&Help Topics", [this] { ShowHelpFile(Handle()); });
@@ -91,7 +86,7 @@ void TMainForm::CreateMenus() {
 
   TrayPopup.AddItem("&Show", [this] { TPShowMIClick(); });
   TrayPopup.AddSeparator();
-  TrayPopup.AddItem("&Configure...", [] {});
+  TrayPopup.AddItem("&Configure...", [this] { OptionsMIClick(); });
   TrayPopup.AddSeparator();
   TrayPopup.AddItem("E&xit", [this] { ExitMIClick(); });
 }
@@ -111,6 +106,7 @@ void TMainForm::CreateFirstUsePanel() {
   Step2Label.Create(FirstUsePanel, {16, 132, 60, 16}, "STEP 2:", {.wordWrap = false});
   NewLink.Create(FirstUsePanel, {76, 132, 340, 16}, "Click here to create a new file");
   OpenLink.Create(FirstUsePanel, {76, 156, 340, 16}, "Click here to open an exisiting file");
+  ConfigureLink.onClick = [this] { OptionsMIClick(); };
   NewLink.onClick = [this] { NewLibrary(); };
   OpenLink.onClick = [this] { OpenMIClick(); };
 }
@@ -158,15 +154,20 @@ void TMainForm::CreateMainPanel() {
   hints_.Add(*this, InsertAsTextBtn, "Insert Reply Without Formatting");
   hints_.Add(*this, CopyBtn, "Copy Reply to Clipboard");
 
-  RefreshBtn.onClick = [this] {
-    RebuildReplyTree();
-    ShowSelectedReply();
-  };
+  AddBtn.onClick = [this] { AddMIClick(); };
+  EditBtn.onClick = [this] { EditMIClick(); };
+  DeleteBtn.onClick = [this] { DeleteMIClick(); };
+  RefreshBtn.onClick = [this] { RefreshMIClick(); };
   InsertBtn.onClick = [this] { InsertMIClick(); };
   InsertAsTextBtn.onClick = [this] { InsertAsTextMIClick(); };
   CopyBtn.onClick = [this] { CopyMIClick(); };
-  ReplyTree.onSelectionChanged = [this](HTREEITEM) { ShowSelectedReply(); };
+  ReplyTree.onSelectionChanged = [this](HTREEITEM) {
+    if (!fillingTree_) ShowSelectedReply();
+  };
+  // Enter and a double click insert the chosen reply into the target, if
+  // there is one; on a category they do nothing more than the tree does.
   auto insertChosen = [this] {
+    if (!TargetWindow || SelectedReplyIndex() < 0) return;
     if (settings_.DefaultWithFormat) {
       InsertMIClick();
     } else {
@@ -229,9 +230,17 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     MainPanel.SetVisible(false);
     Show();
   }
+  ShowTrayIcon();
+}
+
+void TMainForm::ShowTrayIcon() {
   HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  tray_.Show(Handle(), kTrayMessage, icon, title);
+  tray_.Show(Handle(), kTrayMessage, icon, Title());
+}
+
+void TMainForm::SaveAllSettings() {
+  SaveSettings(keys_, settings_, LibraryOpen() ? table_.TableName() : std::string(), TopPanel.Bounds().height);
 }
 
 bool TMainForm::OpenLibrary(const std::string& path) {
@@ -338,23 +347,12 @@ void TMainForm::RebuildReplyTree() {
     // What was read stays; the tree shows it.
   }
   tree_ = BuildReplyTree(records, settings_.ShowHotkeyInTree, Registrar());
-  SendMessageA(ReplyTree.Handle(), WM_SETREDRAW, FALSE, 0);
-  ReplyTree.Clear();
-  HTREEITEM root = ReplyTree.AddItem(nullptr, kReplyTreeRootText, kNoReplyIndex);
-  ReplyTree.SetItemImages(root, kCategoryImage, kOpenCategoryImage);
-  for (const CategoryNode& category : tree_.categories()) {
-    HTREEITEM node = ReplyTree.AddItem(root, category.text, kNoReplyIndex);
-    ReplyTree.SetItemImages(node, kCategoryImage, kOpenCategoryImage);
-    for (const ReplyNode& reply : category.replies) {
-      HTREEITEM leaf = ReplyTree.AddItem(node, reply.text, reply.index);
-      ReplyTree.SetItemImages(leaf, kReplyImage, kReplyImage);
-    }
-    if (settings_.AutoExpandTree) ReplyTree.Expand(node);
-  }
-  ReplyTree.Expand(root);
-  if (settings_.AutoExpandTree) ReplyTree.Select(root);
-  SendMessageA(ReplyTree.Handle(), WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(ReplyTree.Handle(), nullptr, TRUE);
+  std::set<std::string> expanded;
+  if (settings_.AutoExpandTree)
+    for (const CategoryNode& category : tree_.categories()) expanded.insert(category.text);
+  TreeSelection selection;
+  selection.root = settings_.AutoExpandTree;
+  FillReplyTreeView(selection, expanded);
 }
 
 void TMainForm::LoadReplyText(const std::string& text) {
@@ -442,10 +440,22 @@ void TMainForm::OnTrayMessage(LPARAM mouseMessage) {
   }
 }
 
+void TMainForm::OpenPendingHandOver() {
+  if (!pendingHandOver_) return;
+  const std::string path = *pendingHandOver_;
+  pendingHandOver_.reset();
+  OpenLibrary(path);
+}
+
 void TMainForm::OnCopyData(const COPYDATASTRUCT* data) {
   if (!data) return;
   if (auto path = ReceivedHandOverPath(data->lpData, data->cbData)) {
-    OpenLibrary(*path);
+    // The open dialog works on the table: the file is opened when it closes.
+    if (DialogBusy) {
+      pendingHandOver_ = *path;
+    } else {
+      OpenLibrary(*path);
+    }
     return;
   }
   SetForegroundWindow(application_.Handle());
@@ -463,7 +473,7 @@ bool TMainForm::OnClose() {
 
 void TMainForm::FormDestroy() {
   StorePlacement();
-  SaveSettings(keys_, settings_, LibraryOpen() ? table_.TableName() : std::string(), TopPanel.Bounds().height);
+  SaveAllSettings();
   table_.Close();
   FreeReplyMenu();
   UnregisterHotKey(Handle(), kMainHotKeyId);
@@ -493,7 +503,7 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
       return 0;
     case WM_QUERYENDSESSION:
-      SaveSettings(keys_, settings_, LibraryOpen() ? table_.TableName() : std::string(), TopPanel.Bounds().height);
+      SaveAllSettings();
       CloseAllowed = true;
       return 1;
     case WM_HELP:

@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <optional>
+#include <set>
+#include <vector>
 #include <string>
 
 #include "app/core/history_list.h"
@@ -59,11 +61,37 @@ class TMainForm : public ui::Form {
   void FormDestroy();
 
   // Library and tree.
+  class DialogScope;
+  // What to select when the tree view is filled again: the root, a category
+  // by its text or a reply by its index.
+  struct TreeSelection {
+    bool root = false;
+    std::optional<std::string> category;
+    std::optional<int> reply;
+  };
   void NewLibrary();
   void OpenMIClick();
   void RebuildReplyTree();
   void ReleaseReplyHotKeys();
   void ShowSelectedReply();
+  void FillReplyTreeView(const TreeSelection& selection, const std::set<std::string>& expanded);
+  std::set<std::string> ExpandedCategories() const;
+  // After an edit of the tree model: sort it, show it with the reply selected.
+  void ShowChangedTree(int selectReply);
+  std::vector<std::string> CategoryTexts() const;
+  int SelectedReplyIndex() const;  // -1 when no reply is selected
+
+  // Reply commands and the configuration dialog.
+  void AddMIClick();
+  void EditMIClick();
+  void DeleteMIClick();
+  void RefreshMIClick();
+  void OptionsMIClick();
+  void MoveShiftedHotKeys(const std::vector<int>& oldIndexes, int delta);
+  void SaveAllSettings();
+  void ShowTrayIcon();
+  // A library handed over by a second start while a dialog was open.
+  void OpenPendingHandOver();
   void UpdateCommandStates();
   void LoadReplyText(const std::string& text);
   bool LibraryOpen() const { return !table_.TableName().empty() && table_.Active(); }
@@ -100,6 +128,8 @@ class TMainForm : public ui::Form {
 
   bool CloseAllowed = false;
   bool DialogBusy = false;
+  bool fillingTree_ = false;  // selection events of a refill are not the user's
+  std::optional<std::string> pendingHandOver_;
   HWND TargetWindow = nullptr;
   DWORD TargetThread = 0;
   bool CurrentIsFormatted = false;

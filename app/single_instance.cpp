@@ -1,6 +1,7 @@
 #include "app/single_instance.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "app/core/hand_over.h"
 #include "ui/message_box.h"
@@ -22,6 +23,44 @@ SingleInstance::~SingleInstance() {
   if (mutex_) CloseHandle(mutex_);
 }
 
+namespace {
+
+struct MainWindowSearch {
+  HWND application;
+  const std::string& title;
+  HWND found = nullptr;
+};
+
+// The main window's caption is the title followed by a space or by " - "
+// and the library's path.
+bool IsMainWindowOf(HWND hwnd, HWND application, const std::string& title) {
+  if (GetWindow(hwnd, GW_OWNER) != application) return false;
+  char caption[MAX_PATH + 64] = {};
+  GetWindowTextA(hwnd, caption, sizeof caption);
+  return std::string_view(caption).starts_with(title + " ");
+}
+
+BOOL CALLBACK FindOwnedWindow(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<MainWindowSearch*>(lp);
+  if (!IsMainWindowOf(hwnd, search->application, search->title)) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+// The main window is the window just above the application window, as long
+// as nothing came between them: another program's window (a taskbar, a
+// tooltip) can, so the main window is then looked for among the windows the
+// application window owns, in Z-order.
+HWND FindMainWindow(HWND application, const std::string& title) {
+  HWND above = GetWindow(application, GW_HWNDPREV);
+  if (above && IsMainWindowOf(above, application, title)) return above;
+  MainWindowSearch search{application, title};
+  EnumWindows(FindOwnedWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
 void HandOverToFirstInstance(const std::string& title, const std::optional<std::string>& path) {
   if (path && !FitsHandOver(*path)) {
     ui::ShowErrorBox(nullptr,
@@ -31,7 +70,7 @@ void HandOverToFirstInstance(const std::string& title, const std::optional<std::
   }
   HWND application = FindWindowA(nullptr, title.c_str());
   if (!application) return;
-  HWND main = GetWindow(application, GW_HWNDPREV);
+  HWND main = FindMainWindow(application, title);
   if (!main) return;
   using AllowFn = BOOL(WINAPI*)(DWORD);
   if (HMODULE user32 = GetModuleHandleA("user32.dll")) {

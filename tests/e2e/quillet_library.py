@@ -20,3 +20,15 @@ def make_library(session, quillet, path, replies):
 
 def quillet_argument(parser):
     parser.add_argument("--quillet", required=True, help="quillet.exe")
+
+
+def read_library(session, quillet, path):
+    """The replies of the library `path` in table order, as dicts with
+    category, description, response, hotkey and hotkey_text."""
+    import json
+    out = path.with_suffix(".export.json")
+    out.unlink(missing_ok=True)
+    process = session.start(quillet, "export", session.windows_path(path), "--output", session.windows_path(out),
+                            log_name="quillet.log")
+    check_equal(process.wait(timeout=60), 0, "quillet export")
+    return json.loads(out.read_text(encoding="utf-8"))["replies"]

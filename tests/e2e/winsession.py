@@ -74,6 +74,15 @@ class Window:
     title: str
 
 
+@dataclass
+class Child:
+    hwnd: int
+    visible: bool
+    enabled: bool
+    cls: str
+    text: str
+
+
 def common_arguments(description):
     p = argparse.ArgumentParser(description=description)
     p.add_argument("--exe", required=True, help="TavrinQuillet.exe")
@@ -296,6 +305,48 @@ class WinSession:
         """Handle of the top-level window with exactly this caption, or None."""
         rc, lines = self.wintool("find", title, check_rc=False)
         return int(lines[0], 16) if rc == 0 and lines else None
+
+    def children(self, hwnd):
+        """Descendants of a window in creation order, as Child records."""
+        _, lines = self.wintool("children", hex(hwnd))
+        found = []
+        for line in lines:
+            parts = line.split("\t", 4)
+            if len(parts) == 5:
+                found.append(Child(int(parts[0], 16), parts[1] == "1", parts[2] == "1", parts[3], parts[4]))
+        return found
+
+    def child(self, hwnd, cls, text=None, nth=0):
+        """The nth descendant of this class (and text, if given)."""
+        matches = [c for c in self.children(hwnd) if c.cls.lower() == cls.lower() and (text is None or c.text == text)]
+        check(len(matches) > nth, f"no {cls} {text!r} #{nth} in {hex(hwnd)}: {self.children(hwnd)}")
+        return matches[nth]
+
+    def rect(self, hwnd):
+        """(left, top, right, bottom) of a window on the screen."""
+        _, lines = self.wintool("rect", hex(hwnd))
+        return tuple(int(v) for v in lines[0].split())
+
+    def text(self, hwnd):
+        rc, lines = self.wintool("text", hex(hwnd), check_rc=False)
+        return lines[0] if rc == 0 and lines else None
+
+    def set_text(self, hwnd, text):
+        self.wintool("settext", hex(hwnd), text)
+
+    def enabled(self, hwnd):
+        _, lines = self.wintool("enabled", hex(hwnd))
+        return lines[0] == "1"
+
+    def click(self, hwnd, dx=None, dy=None):
+        """A real left click with the X pointer, at the window's centre or at
+        (dx, dy) from its top left corner. Wine's virtual desktop starts at
+        the screen's origin, so screen and X coordinates agree."""
+        left, top, right, bottom = self.rect(hwnd)
+        x = left + (dx if dx is not None else (right - left) // 2)
+        y = top + (dy if dy is not None else (bottom - top) // 2)
+        result = self._x("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
+        check(result.returncode == 0, f"xdotool click failed: {result.stderr!r}")
 
     def post(self, hwnd, message, wparam=0, lparam=0):
         self.wintool("post", hex(hwnd), hex(message), hex(wparam), hex(lparam))

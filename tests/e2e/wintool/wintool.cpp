@@ -9,6 +9,11 @@
 //   memory PID                working set, peak working set, pagefile usage in bytes
 //   children HWND             descendants: handle visible enabled class text (tab-separated)
 //   text HWND                 caption
+//   settext HWND TEXT         sets a window's text (WM_SETTEXT)
+//   rect HWND                 screen rectangle: left top right bottom
+//   enabled HWND              1 when the window takes input, else 0
+//   foreground                the foreground window
+//   treetext HWND ITEM        text of a tree view item of another process
 //   post|send HWND MSG [WPARAM [LPARAM]]   numbers in decimal or 0x hex
 //   version FILE              version resource: fixed file version and string values
 //   icon FILE ID SIZE         whether FILE has icon resource ID at SIZE pixels
@@ -19,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include <commctrl.h>
 #include <psapi.h>
 
 #include "ui/handles.h"
@@ -34,9 +40,15 @@ std::string Hex(const void* handle) {
 UINT_PTR Number(const std::string& s) { return static_cast<UINT_PTR>(std::strtoul(s.c_str(), nullptr, 0)); }
 HWND Handle(const std::string& s) { return reinterpret_cast<HWND>(Number(s)); }
 
+// A window's text through WM_GETTEXT, which the system carries across
+// processes (GetWindowText only gives other processes' captions).
 std::string Caption(HWND hwnd) {
-  char text[512] = {};
-  GetWindowTextA(hwnd, text, sizeof text);
+  char text[4096] = {};
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                           &copied)) {
+    GetWindowTextA(hwnd, text, sizeof text);
+  }
   return text;
 }
 
@@ -131,6 +143,36 @@ int Icon(const std::string& file, int id, int size) {
   return 0;
 }
 
+// A tree view item's text, read through memory lent in the tree's process,
+// since a pointer of ours means nothing there.
+int TreeText(HWND tree, HTREEITEM item) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(tree, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return 1;
+  constexpr SIZE_T kText = 512;
+  char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(TVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
+  int rc = 1;
+  if (remote) {
+    TVITEMA tvi{};
+    tvi.mask = TVIF_TEXT | TVIF_HANDLE;
+    tvi.hItem = item;
+    tvi.pszText = remote + sizeof(TVITEMA);
+    tvi.cchTextMax = kText;
+    char text[kText] = {};
+    DWORD_PTR ok = 0;
+    if (WriteProcessMemory(process, remote, &tvi, sizeof tvi, nullptr) &&
+        SendMessageTimeoutA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000, &ok) &&
+        ok && ReadProcessMemory(process, remote + sizeof(TVITEMA), text, kText - 1, nullptr)) {
+      std::printf("%s\n", text);
+      rc = 0;
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return rc;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -159,6 +201,23 @@ int main(int argc, char** argv) {
     } else {
       rc = 1;
     }
+  } else if (cmd == "settext" && a.size() == 3) {
+    DWORD_PTR result = 0;
+    rc = SendMessageTimeoutA(Handle(a[1]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str()), SMTO_ABORTIFHUNG, 5000,
+                             &result) && result
+             ? 0
+             : 1;
+  } else if (cmd == "rect" && a.size() == 2) {
+    RECT r{};
+    rc = GetWindowRect(Handle(a[1]), &r) ? 0 : 1;
+    if (rc == 0) std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+  } else if (cmd == "enabled" && a.size() == 2) {
+    rc = IsWindow(Handle(a[1])) ? 0 : 1;
+    if (rc == 0) std::printf("%d\n", IsWindowEnabled(Handle(a[1])) ? 1 : 0);
+  } else if (cmd == "treetext" && a.size() == 3) {
+    rc = TreeText(Handle(a[1]), reinterpret_cast<HTREEITEM>(Number(a[2])));
+  } else if (cmd == "foreground") {
+    rc = PrintHandle(GetForegroundWindow());
   } else if ((cmd == "post" || cmd == "send") && a.size() >= 3 && a.size() <= 5) {
     const HWND hwnd = Handle(a[1]);
     const UINT msg = static_cast<UINT>(Number(a[2]));

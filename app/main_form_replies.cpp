@@ -1,0 +1,259 @@
+// TMainForm's reply commands (Add, Edit, Delete, Refresh), the configuration
+// dialog, and the tree view shown from the tree model.
+#include <exception>
+#include <set>
+#include <string>
+
+#include "app/core/hotkey_value.h"
+#include "app/core/reply_hotkeys.h"
+#include "app/core/reply_library.h"
+#include "app/dialogs/config_form.h"
+#include "app/dialogs/reply_prop_form.h"
+#include "app/main_form.h"
+#include "ui/message_box.h"
+
+namespace tq::app {
+
+// While a dialog of the main window is open, global hotkeys are ignored and
+// the tray icon is away; both come back however the dialog ends.
+class TMainForm::DialogScope {
+ public:
+  explicit DialogScope(TMainForm& form) : form_(form) {
+    form_.DialogBusy = true;
+    form_.tray_.Hide();
+  }
+  ~DialogScope() {
+    form_.ShowTrayIcon();
+    form_.DialogBusy = false;
+    form_.OpenPendingHandOver();
+  }
+  DialogScope(const DialogScope&) = delete;
+  DialogScope& operator=(const DialogScope&) = delete;
+
+ private:
+  TMainForm& form_;
+};
+
+std::vector<std::string> TMainForm::CategoryTexts() const {
+  std::vector<std::string> texts;
+  for (const CategoryNode& category : tree_.categories()) texts.push_back(category.text);
+  return texts;
+}
+
+int TMainForm::SelectedReplyIndex() const {
+  HTREEITEM selected = ReplyTree.Selected();
+  const LPARAM data = selected ? ReplyTree.ItemData(selected) : kNoReplyIndex;
+  return data >= 0 ? static_cast<int>(data) : -1;
+}
+
+void TMainForm::FillReplyTreeView(const TreeSelection& selection, const std::set<std::string>& expanded) {
+  fillingTree_ = true;
+  SendMessageA(ReplyTree.Handle(), WM_SETREDRAW, FALSE, 0);
+  ReplyTree.Clear();
+  HTREEITEM root = ReplyTree.AddItem(nullptr, kReplyTreeRootText, kNoReplyIndex);
+  ReplyTree.SetItemImages(root, kCategoryImage, kOpenCategoryImage);
+  HTREEITEM select = selection.root ? root : nullptr;
+  for (const CategoryNode& category : tree_.categories()) {
+    HTREEITEM node = ReplyTree.AddItem(root, category.text, kNoReplyIndex);
+    ReplyTree.SetItemImages(node, kCategoryImage, kOpenCategoryImage);
+    if (selection.category && *selection.category == category.text) select = node;
+    for (const ReplyNode& reply : category.replies) {
+      HTREEITEM leaf = ReplyTree.AddItem(node, reply.text, reply.index);
+      ReplyTree.SetItemImages(leaf, kReplyImage, kReplyImage);
+      if (selection.reply && *selection.reply == reply.index) select = leaf;
+    }
+    if (expanded.contains(category.text)) ReplyTree.Expand(node);
+  }
+  ReplyTree.Expand(root);
+  // Selecting scrolls the node into view and opens its category.
+  if (select) ReplyTree.Select(select);
+  SendMessageA(ReplyTree.Handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(ReplyTree.Handle(), nullptr, TRUE);
+  fillingTree_ = false;
+}
+
+std::set<std::string> TMainForm::ExpandedCategories() const {
+  std::set<std::string> expanded;
+  HTREEITEM root = ReplyTree.FirstRoot();
+  if (!root) return expanded;
+  for (HTREEITEM node = ReplyTree.FirstChild(root); node; node = ReplyTree.NextSibling(node))
+    if (ReplyTree.Expanded(node)) expanded.insert(ReplyTree.ItemText(node));
+  return expanded;
+}
+
+void TMainForm::ShowChangedTree(int selectReply) {
+  const std::set<std::string> expanded = ExpandedCategories();
+  tree_.Sort();
+  TreeSelection selection;
+  selection.reply = selectReply;
+  FillReplyTreeView(selection, expanded);
+  ShowSelectedReply();
+  FreeReplyMenu();
+}
+
+void TMainForm::MoveShiftedHotKeys(const std::vector<int>& oldIndexes, int delta) {
+  if (oldIndexes.empty()) return;
+  const std::vector<ReplyRecord> records = ReadReplies(table_);
+  MoveReplyHotKeys(
+      oldIndexes, delta, [this](int id) { UnregisterHotKey(Handle(), id); }, Registrar(),
+      [&records](int index) {
+        return index >= 0 && index < static_cast<int>(records.size()) ? records[index].HotKey : 0;
+      });
+}
+
+void TMainForm::AddMIClick() {
+  if (!LibraryOpen() || DialogBusy) return;
+  DialogScope busy(*this);
+  bool posted = false;
+  try {
+    table_.Insert();
+    TReplyPropForm dialog(table_, {.owner = Handle(),
+                                   .categories = CategoryTexts(),
+                                   .saveWithFormatting = settings_.SaveFormat,
+                                   .liveSpelling = settings_.LiveSpelling});
+    if (dialog.ShowModal() != ui::mrOk) {
+      table_.Cancel();
+      return;
+    }
+    table_.Post();
+    posted = true;
+    const ReplyRecord record = CurrentReply(table_);
+    const int p = CurrentReplyIndex(table_);
+    const ReplyPlace place = tree_.AddReplyNode(record, p, settings_.ShowHotkeyInTree);
+    MoveShiftedHotKeys(tree_.ShiftReplyIndexes(p, +1, place), +1);
+    RegisterGlobalHotKey(Registrar(), static_cast<uint32_t>(record.HotKey), ReplyHotKeyId(p));
+    ShowChangedTree(p);
+  } catch (const std::exception& e) {
+    if (table_.State() == storage::dsInsert) table_.Cancel();
+    // A reply the user wrote and that could not be stored is not dropped
+    // without a word.
+    if (!posted) ui::ShowErrorBox(Handle(), std::string("The reply could not be saved: ") + e.what());
+    RebuildReplyTree();
+    ShowSelectedReply();
+  }
+}
+
+void TMainForm::EditMIClick() {
+  const int n = SelectedReplyIndex();
+  if (n < 0 || !LibraryOpen() || DialogBusy) return;
+  ShowSelectedReply();
+  DialogScope busy(*this);
+  try {
+    const std::string oldCategory = GoToReply(table_, n).Category;
+    table_.Edit();
+    TReplyPropForm dialog(table_, {.owner = Handle(),
+                                   .categories = CategoryTexts(),
+                                   .saveWithFormatting = CurrentIsFormatted,
+                                   .liveSpelling = settings_.LiveSpelling});
+    if (dialog.ShowModal() != ui::mrOk) {
+      table_.Cancel();
+      return;
+    }
+    table_.Post();
+    UnregisterHotKey(Handle(), ReplyHotKeyId(n));
+    const ReplyRecord record = CurrentReply(table_);
+    if (const auto place = tree_.FindReply(n)) {
+      if (record.Category == oldCategory) {
+        tree_.SetReplyText(*place, ReplyNodeText(record, settings_.ShowHotkeyInTree));
+      } else {
+        tree_.DeleteReplyNode(*place);
+        tree_.AddReplyNode(record, n, settings_.ShowHotkeyInTree);
+      }
+    }
+    RegisterGlobalHotKey(Registrar(), static_cast<uint32_t>(record.HotKey), ReplyHotKeyId(n));
+    ShowChangedTree(n);
+  } catch (const std::exception&) {
+    ui::ShowErrorBox(Handle(), "EXCEPTION: Edit Node");
+    // An edit that could not be stored must not hold the table in edit mode.
+    if (table_.State() == storage::dsEdit) table_.Cancel();
+  }
+}
+
+void TMainForm::DeleteMIClick() {
+  const int n = SelectedReplyIndex();
+  if (n < 0 || !LibraryOpen() || DialogBusy) return;
+  if (!ui::ConfirmBox(Handle(), "Delete selected reply?")) return;
+  try {
+    GoToReply(table_, n);
+    table_.Delete();
+  } catch (const std::exception& e) {
+    ui::ShowErrorBox(Handle(), e.what());
+    return;
+  }
+  UnregisterHotKey(Handle(), ReplyHotKeyId(n));
+  // The tree view selects a neighbour of a deleted node: the next reply of
+  // its category, else the one before, else the category.
+  TreeSelection next;
+  if (const auto place = tree_.FindReply(n)) {
+    const CategoryNode& category = tree_.categories()[place->category];
+    const int count = static_cast<int>(category.replies.size());
+    // Replies after the deleted one move down by one.
+    auto after = [n](int index) { return index > n ? index - 1 : index; };
+    if (place->reply + 1 < count) {
+      next.reply = after(category.replies[place->reply + 1].index);
+    } else if (place->reply > 0) {
+      next.reply = after(category.replies[place->reply - 1].index);
+    } else {
+      next.category = category.text;
+    }
+    tree_.DeleteReplyNode(*place);
+  }
+  try {
+    MoveShiftedHotKeys(tree_.ShiftReplyIndexes(n + 1, -1), -1);
+  } catch (const std::exception&) {
+    // The table could not be read again: Refresh sets everything right.
+  }
+  FillReplyTreeView(next, ExpandedCategories());
+  ShowSelectedReply();
+  FreeReplyMenu();
+}
+
+void TMainForm::RefreshMIClick() {
+  FreeReplyMenu();
+  RebuildReplyTree();
+  ShowSelectedReply();
+}
+
+void TMainForm::OptionsMIClick() {
+  if (DialogBusy) return;
+  DialogScope busy(*this);
+  UnregisterHotKey(Handle(), kMainHotKeyId);
+  UnregisterHotKey(Handle(), kMenuHotKeyId);
+  try {
+    const ConfigValues shown{.MainHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MainHotKey)),
+                             .MenuHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MenuHotKey)),
+                             .SaveFormat = settings_.SaveFormat,
+                             .DefaultWithFormat = settings_.DefaultWithFormat,
+                             .HideAfterInsert = settings_.HideAfterInsert,
+                             .ShowHotkeyInTree = settings_.ShowHotkeyInTree,
+                             .AutoExpandTree = settings_.AutoExpandTree,
+                             .LiveSpelling = settings_.LiveSpelling};
+    TConfigForm dialog(Handle(), shown);
+    if (dialog.ShowModal() == ui::mrOk) {
+      const ConfigValues v = dialog.Values();
+      settings_.MainHotKey = v.MainHotKey;
+      settings_.MenuHotKey = v.MenuHotKey;
+      settings_.SaveFormat = v.SaveFormat;
+      settings_.DefaultWithFormat = v.DefaultWithFormat;
+      settings_.HideAfterInsert = v.HideAfterInsert;
+      settings_.AutoExpandTree = v.AutoExpandTree;
+      if (v.ShowHotkeyInTree != settings_.ShowHotkeyInTree) {
+        settings_.ShowHotkeyInTree = v.ShowHotkeyInTree;
+        FreeReplyMenu();
+        if (LibraryOpen()) {
+          RebuildReplyTree();
+          ShowSelectedReply();
+        }
+      }
+      settings_.LiveSpelling = v.LiveSpelling;
+      SaveAllSettings();
+    }
+  } catch (const std::exception&) {
+    // The hotkeys are registered again below whatever happened.
+  }
+  const HotKeyRegistrar registrar = Registrar();
+  RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId);
+  RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MenuHotKey), kMenuHotKeyId);
+}
+
+}  // namespace tq::app

@@ -1,0 +1,107 @@
+#!/usr/bin/env python3
+"""The configuration dialog: Cancel after typing a new main hotkey keeps the
+old one registered and stored; OK stores the new hotkey, which then shows
+the main window, and turning on "show reply hotkey" puts the hotkey text
+after the reply at once."""
+
+import subprocess
+import sys
+import time
+
+from main_window import end_program, node_text, show_main, start_on_library, visible, wait_gone, wait_window
+from quillet_library import make_library, quillet_argument
+from winsession import WM_CLOSE, check_equal, run_test
+
+KEY = r"HKCU\Software\Morvane\Tavrin Quillet"
+CTRL_ALT_Q = 0x4000 | 0x8000 | ord("Q")
+CTRL_ALT_W = 0x4000 | 0x8000 | ord("W")
+TARGET_TITLE = "Quillet Target"
+
+
+def stored(session, name):
+    result = subprocess.run(["wine", "reg", "query", KEY, "/v", name], env=session.env, capture_output=True,
+                            timeout=60)
+    for line in result.stdout.decode("cp1252", "replace").splitlines():
+        parts = line.split()
+        if parts and parts[0] == name:
+            return int(parts[-1], 0)
+    return None
+
+
+def open_configuration(session, main):
+    xid = session.wait_for("the main window on the X screen", lambda: session.x_windows(session.text(main)))[0]
+    session.x_focus(xid)
+    time.sleep(0.3)
+    session.x_key("alt+c")
+    return wait_window(session, "Configuration")
+
+
+def type_hotkey(session, dialog, keys):
+    session.click(session.child(dialog, "msctls_hotkey32", nth=0).hwnd)
+    time.sleep(0.2)
+    session.x_key(keys)
+    time.sleep(0.2)
+
+
+def hotkey_shows_window(session, main, keys):
+    """Hides the main window, presses `keys` in the target and says whether
+    the window came back."""
+    session.post(main, WM_CLOSE)
+    wait_gone(session, main, "the close box to hide the window")
+    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
+    session.x_focus(xid)
+    time.sleep(0.4)
+    session.x_key(keys)
+    try:
+        session.wait_for("the hotkey to show the window", lambda: visible(session, main), timeout=8)
+        return True
+    except AssertionError:
+        return False
+
+
+def test(session, args):
+    library = session.artifacts / "replies.qdk"
+    library.unlink(missing_ok=True)
+    make_library(session, args.quillet, library,
+                 [{"category": "General", "description": "Hello", "text": "Hello.", "hotkey": "Ctrl+Alt+R"}])
+    result = subprocess.run(["wine", "reg", "add", KEY, "/v", "MainHotKey", "/t", "REG_DWORD", "/d",
+                             str(CTRL_ALT_Q), "/f"], env=session.env, capture_output=True, timeout=60)
+    check_equal(result.returncode, 0, "exit code of reg add")
+    program, main = start_on_library(session, args, library)
+    session.start(args.target, "--out", session.windows_path(session.artifacts / "typed.txt"))
+    session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
+    check_equal(node_text(session, main, 0, 0), "Hello", "reply text before")
+
+    # Cancel keeps the old hotkey, stored and working.
+    show_main(session, args, main)
+    dialog = open_configuration(session, main)
+    type_hotkey(session, dialog, "ctrl+alt+w")
+    session.screenshot("configuration-hotkeys.png")
+    session.click(session.child(dialog, "Button", "&Cancel").hwnd)
+    wait_gone(session, dialog, "the dialog to close")
+    check_equal(stored(session, "MainHotKey"), CTRL_ALT_Q, "MainHotKey after Cancel")
+    check_equal(hotkey_shows_window(session, main, "ctrl+alt+q"), True, "old hotkey works after Cancel")
+
+    # OK stores the new hotkey and the option, which acts at once.
+    show_main(session, args, main)
+    dialog = open_configuration(session, main)
+    type_hotkey(session, dialog, "ctrl+alt+w")
+    session.click(session.child(dialog, "SysTabControl32").hwnd, dx=120, dy=10)
+    time.sleep(0.3)
+    session.click(session.child(dialog, "Button", "Sho&w reply hotkey at the end of reply description ").hwnd,
+                  dx=8)
+    time.sleep(0.2)
+    session.screenshot("configuration-options.png")
+    session.click(session.child(dialog, "Button", "&OK").hwnd)
+    wait_gone(session, dialog, "the dialog to close")
+    check_equal(stored(session, "MainHotKey"), CTRL_ALT_W, "MainHotKey after OK")
+    check_equal(stored(session, "ShowHotkeyInTree"), 1, "ShowHotkeyInTree after OK")
+    check_equal(node_text(session, main, 0, 0), "Hello (Ctrl+Alt+R)", "reply text after OK")
+    check_equal(hotkey_shows_window(session, main, "ctrl+alt+q"), False, "old hotkey released")
+    check_equal(hotkey_shows_window(session, main, "ctrl+alt+w"), True, "new hotkey works")
+
+    end_program(session, program, main)
+
+
+if __name__ == "__main__":
+    sys.exit(run_test(__doc__, test, quillet_argument))

@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""Writing replies in the program: Add through the reply dialog (with its
+three validation messages in order when fields are empty), a hotkey typed
+into the dialog pasting the new reply at once, Edit moving the reply into a
+new category, Delete of an earlier reply with its confirmation, after which
+the hotkey still pastes its own reply. The library file is checked with
+quillet after each step."""
+
+import sys
+import time
+
+from main_window import (answer_message_box, end_program, node_count, select_node, show_main, start_on_library,
+                         wait_gone, wait_window)
+from quillet_library import make_library, quillet_argument, read_library
+from target_program import wait_for_paste
+from winsession import check, check_equal, run_test
+
+TARGET_TITLE = "Quillet Target"
+TEXT = "Hello from the dialog"
+
+
+def type_into(session, hwnd, text):
+    session.click(hwnd)
+    time.sleep(0.2)
+    session.x_type(text)
+
+
+def paste_with_hotkey(session, args, out):
+    out.unlink(missing_ok=True)
+    target_program = session.start(args.target, "--out", session.windows_path(out))
+    target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
+    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
+    session.x_focus(xid)
+    time.sleep(0.5)
+    session.x_key("ctrl+alt+g")
+    text = wait_for_paste(session, target, out, "the reply to arrive in the target")
+    session.post(target, 0x0010)
+    target_program.wait(timeout=15)
+    return text
+
+
+def test(session, args):
+    library = session.artifacts / "replies.qdk"
+    library.unlink(missing_ok=True)
+    make_library(session, args.quillet, library,
+                 [{"category": "Aaa", "description": "Early", "text": "An earlier reply."}])
+    program, main = start_on_library(session, args, library)
+
+    # Add: OK with everything empty names only the missing text, then the
+    # category, then the description.
+    session.click(session.child(main, "Button", "Add").hwnd)
+    dialog = wait_window(session, "Reply Properties")
+    ok = session.child(dialog, "Button", "&OK").hwnd
+    session.click(ok)
+    check_equal(answer_message_box(session, "OK"), "Please enter the reply text.", "first message")
+    type_into(session, session.child(dialog, "RichEdit20A").hwnd, TEXT)
+    session.click(ok)
+    check_equal(answer_message_box(session, "OK"),
+                "Please enter or select a category.  Categories help you organize and sort replies.", "second message")
+    combo = session.child(dialog, "ComboBox").hwnd
+    type_into(session, session.child(combo, "Edit").hwnd, "Support")
+    session.click(ok)
+    check_equal(answer_message_box(session, "OK"),
+                "Please enter a description.  The description is what is displayed in the reply list so you can "
+                "easily identify the reply.", "third message")
+    descriptions = [c for c in session.children(dialog) if c.cls == "Edit" and c.hwnd not in
+                    {e.hwnd for e in session.children(combo)}]
+    type_into(session, descriptions[0].hwnd, "Greeting")
+    session.click(session.child(dialog, "msctls_hotkey32").hwnd)
+    time.sleep(0.2)
+    session.x_key("ctrl+alt+g")
+    time.sleep(0.3)
+    session.screenshot("reply-dialog-filled.png")
+    session.click(ok)
+    wait_gone(session, dialog, "the reply dialog to close")
+
+    replies = read_library(session, args.quillet, library)
+    check_equal([(r["category"], r["description"]) for r in replies], [("Aaa", "Early"), ("Support", "Greeting")],
+                "replies after Add")
+    check_equal(replies[1]["hotkey_text"], "Ctrl+Alt+G", "hotkey stored from the dialog")
+    check("\\rtf" in replies[1]["response"] and TEXT in replies[1]["response"],
+          f"formatted text stored by default: {replies[1]['response'][:80]!r}")
+    check_equal(node_count(session, main), 2, "categories in the tree after Add")
+    session.screenshot("main-after-add.png")
+
+    out = session.artifacts / "pasted.txt"
+    check_equal(paste_with_hotkey(session, args, out).rstrip("\r\n"), TEXT, "pasted by the new hotkey")
+
+    # Edit: the reply moves into a new category.
+    show_main(session, args, main)
+    select_node(session, main, 1, 0)
+    session.click(session.child(main, "Button", "Edit").hwnd)
+    dialog = wait_window(session, "Reply Properties")
+    combo_edit = session.child(session.child(dialog, "ComboBox").hwnd, "Edit").hwnd
+    check_equal(session.text(combo_edit), "Support", "category shown for Edit")
+    session.click(combo_edit)
+    session.x_key("End", *["BackSpace"] * 7)
+    session.x_type("Sales")
+    session.click(session.child(dialog, "Button", "&OK").hwnd)
+    wait_gone(session, dialog, "the reply dialog to close")
+    replies = read_library(session, args.quillet, library)
+    check_equal([r["category"] for r in replies], ["Aaa", "Sales"], "categories after Edit")
+    # The emptied category stays until the next refresh.
+    check_equal(node_count(session, main), 3, "categories in the tree after Edit")
+
+    # Delete the earlier reply: the hotkey moves with its reply.
+    show_main(session, args, main)
+    select_node(session, main, 0, 0)
+    session.click(session.child(main, "Button", "Delete").hwnd)
+    check_equal(answer_message_box(session, "&Yes"), "Delete selected reply?", "confirmation")
+    replies = read_library(session, args.quillet, library)
+    check_equal([r["description"] for r in replies], ["Greeting"], "replies after Delete")
+    check_equal(paste_with_hotkey(session, args, out).rstrip("\r\n"), TEXT, "pasted by the hotkey after Delete")
+
+    end_program(session, program, main)
+
+
+if __name__ == "__main__":
+    sys.exit(run_test(__doc__, test, quillet_argument))
