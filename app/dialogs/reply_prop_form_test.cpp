@@ -111,21 +111,18 @@ std::vector<HWND> ThreadWindows() {
 // The hint texts of the tooltip window that `form` owns, by control.
 std::map<HWND, std::string> Hints(ui::Form& form) {
   std::map<HWND, std::string> hints;
-  struct Search {
-    HWND owner;
-    HWND tip = nullptr;
-  } search{form.Handle()};
+  HWND tip = nullptr;
   for (HWND hwnd : ThreadWindows()) {
-    if (ClassOf(hwnd) == TOOLTIPS_CLASSA && GetWindow(hwnd, GW_OWNER) == search.owner) search.tip = hwnd;
+    if (ClassOf(hwnd) == TOOLTIPS_CLASSA && GetWindow(hwnd, GW_OWNER) == form.Handle()) tip = hwnd;
   }
-  if (!search.tip) return hints;
-  const int count = static_cast<int>(SendMessageA(search.tip, TTM_GETTOOLCOUNT, 0, 0));
+  if (!tip) return hints;
+  const int count = static_cast<int>(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     char text[128] = {};
     TTTOOLINFOA info{};
     info.cbSize = TTTOOLINFOA_V1_SIZE;
     info.lpszText = text;
-    SendMessageA(search.tip, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
+    SendMessageA(tip, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
     hints[reinterpret_cast<HWND>(info.uId)] = text;
   }
   return hints;
