@@ -12,6 +12,7 @@ struct LabelOptions {
   bool wordWrap = true;
   bool noPrefix = false;
   bool alignRight = false;
+  bool center = false;
 };
 
 class Label : public Control {

@@ -1,0 +1,130 @@
+#include "app/about/about_form.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/about/program_version.h"
+#include "app/about/readme_form.h"
+#include "app/about/window_place.h"
+#include "app/core/about_layout.h"
+#include "app/core/app_identity.h"
+#include "app/core/version_text.h"
+#include "app/resources/picture_ids.h"
+#include "platform/system_info.h"
+#include "ui/dpi.h"
+
+namespace tq::app {
+namespace {
+
+constexpr char kProductNotice[] = "Copyright \xA9 2026 Morvane. All rights reserved.";
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kLineHeight = 16;
+
+std::string WithScheme(std::string_view address) { return "http://" + std::string(address); }
+
+ui::Rect ToUi(const Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
+
+}  // namespace
+
+TAboutForm::TAboutForm(HWND owner) : documentFolder(platform::ProgramFolder()), owner_(owner) {
+  Create({.caption = "About",
+          .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+          .exStyle = WS_EX_DLGMODALFRAME,
+          .owner = owner});
+  // Final places come from FormShow once the picture's size is known.
+  ImagePanel.Create(*this, {0, 0, kAboutClientWidth, 10});
+  AboutImage.Create(ImagePanel, 0, 5);
+  AboutImage.onClick = [this] { AboutImageClick(); };
+
+  TitlePanel.Create(*this, {0, 10, kAboutClientWidth, kAboutTitlePanelHeight});
+  const int w = kAboutClientWidth - 16;
+  TitleLabel.Create(TitlePanel, {8, 12, w, kLineHeight + 2}, "", {.noPrefix = true, .center = true});
+  VersionLabel.Create(TitlePanel, {8, 32, w, kLineHeight}, "", {.noPrefix = true, .center = true});
+  NoticeLabel.Create(TitlePanel, {8, 50, w, kLineHeight}, "", {.noPrefix = true, .center = true});
+  ProductURLLabel.Create(TitlePanel, {8, 68, w, kLineHeight}, "");
+
+  // Close first: it has the focus when the dialog opens, so Enter closes it.
+  CloseBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, "&Close",
+                  {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
+  LicenseBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, "&License");
+  ReadmeBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, "&Readme");
+  LicenseBtn.onClick = [this] { LicenseBtnClick(); };
+  ReadmeBtn.onClick = [this] { ReadmeBtnClick(); };
+}
+
+TAboutForm::~TAboutForm() = default;
+
+LRESULT TAboutForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_SHOWWINDOW && wp && lp == 0) FormShow();
+  return Form::WndProc(msg, wp, lp);
+}
+
+bool TAboutForm::OnCommand(int id, int, HWND) {
+  if (id != IDCANCEL) return false;
+  Close();
+  return true;
+}
+
+void TAboutForm::FormShow() {
+  // Whatever could not be filled stays as it is: the dialog shows the rest.
+  try {
+    Fill();
+  } catch (...) {
+  }
+}
+
+void TAboutForm::Fill() {
+  AboutImage.Load(TQ_ABOUT_PICTURE);
+  const AboutLayout layout = LayoutAbout(AboutImage.PictureSize());
+  ImagePanel.SetBounds(ui::ScaleForDpi(ToUi(layout.imagePanel), Dpi()));
+  AboutImage.SetBounds(
+      {Scale(layout.picture.left), Scale(layout.picture.top), layout.picture.width(), layout.picture.height()});
+  TitlePanel.SetBounds(ui::ScaleForDpi(ToUi(layout.titlePanel), Dpi()));
+  const int buttonTop = layout.buttonPanel.top + (kAboutButtonPanelHeight - kButtonHeight) / 2;
+  // License and Readme on the left, Close on the right.
+  LicenseBtn.SetBounds(ui::ScaleForDpi({10, buttonTop, kButtonWidth, kButtonHeight}, Dpi()));
+  ReadmeBtn.SetBounds(ui::ScaleForDpi({10 + kButtonWidth + 8, buttonTop, kButtonWidth, kButtonHeight}, Dpi()));
+  CloseBtn.SetBounds(
+      ui::ScaleForDpi({kAboutClientWidth - 10 - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight}, Dpi()));
+  SetClientSizeCentred(*this, Scale(kAboutClientWidth), Scale(layout.clientHeight), owner_);
+
+  hints_.Add(*this, AboutImage, WithScheme(HomePage));
+
+  const std::string title(ApplicationTitle);
+  SetText("About " + title);
+  if (!boldFont_) {
+    LOGFONTA lf{};
+    GetObjectA(Font() ? Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), sizeof lf, &lf);
+    lf.lfWeight = FW_BOLD;
+    boldFont_.reset(CreateFontIndirectA(&lf));
+  }
+  if (boldFont_) TitleLabel.SetFont(boldFont_.get());
+  TitleLabel.SetText(title);
+
+  VersionLabel.SetText(VersionLineText(ProgramFileVersion()));
+
+  NoticeLabel.SetText(kProductNotice);
+  ProductURLLabel.SetText(ProductPage);
+  ProductURLLabel.URL = WithScheme(ProductPage);
+  // The link is as wide as its text, centred, so the hand shows only over it.
+  const ui::Rect link = ProductURLLabel.Bounds();
+  const int width = std::min(ProductURLLabel.TextWidth() + 2, Scale(kAboutClientWidth));
+  ProductURLLabel.SetBounds({(Scale(kAboutClientWidth) - width) / 2, link.y, width, link.height});
+}
+
+void TAboutForm::AboutImageClick() {
+  if (openURL) openURL(Handle(), WithScheme(HomePage), SW_SHOWNORMAL);
+}
+
+void TAboutForm::OpenDocument(const char* name) {
+  TReadmeForm viewer(Handle());
+  // A file that cannot be read ends here, in the standard error box.
+  viewer.LoadFile(documentFolder + "\\" + name);
+  viewer.ShowModal();
+}
+
+void TAboutForm::ReadmeBtnClick() { OpenDocument("Readme.RTF"); }
+void TAboutForm::LicenseBtnClick() { OpenDocument("License.RTF"); }
+
+}  // namespace tq::app

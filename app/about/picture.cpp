@@ -1,0 +1,51 @@
+#include "app/about/picture.h"
+
+namespace tq::app {
+
+Picture::~Picture() {
+  // The control draws the bitmap: it must go first.
+  Destroy();
+}
+
+void Picture::Create(ui::Wnd& parent, int x, int y) {
+  CreateControl(parent, "STATIC", {x, y, 0, 0}, {}, SS_BITMAP | SS_NOTIFY);
+}
+
+bool Picture::Load(int id) {
+  bitmap_.reset(static_cast<HBITMAP>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  ShowBitmap();
+  return !Empty();
+}
+
+Size Picture::PictureSize() const {
+  BITMAP info{};
+  if (!bitmap_ || !GetObjectA(bitmap_.get(), sizeof info, &info)) return {};
+  return {info.bmWidth, info.bmHeight};
+}
+
+void Picture::Draw(const std::function<void(HDC dc, Size size)>& paint) {
+  if (!bitmap_) return;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap_.get());
+  paint(dc, PictureSize());
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  ShowBitmap();
+}
+
+void Picture::ShowBitmap() {
+  Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.get()));
+  // The control takes the bitmap's size; an empty picture takes no room.
+  const Size size = PictureSize();
+  SetWindowPos(Handle(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+bool Picture::OnCommandReflected(int code) {
+  if (code != STN_CLICKED) return false;
+  if (onClick) onClick();
+  return true;
+}
+
+}  // namespace tq::app

@@ -1,0 +1,61 @@
+#include "app/about/splash_form.h"
+
+#include <string>
+
+#include "app/about/program_version.h"
+#include "app/about/window_place.h"
+#include "app/core/version_text.h"
+#include "app/resources/picture_ids.h"
+#include "ui/handles.h"
+
+namespace tq::app {
+namespace {
+
+constexpr UINT kShowTimeMs = 2000;
+
+// The build line, black, 14 pixels high, 210 pixels from the left and 10
+// above the bottom edge; the picture leaves that corner free for it.
+void DrawBuildLine(HDC dc, Size size, const std::string& text) {
+  ui::UniqueFont font(CreateFontA(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+  HGDIOBJ old = SelectObject(dc, font.get());
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkMode(dc, TRANSPARENT);
+  RECT r{210, size.height - 10 - 14, size.width, size.height - 10};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old);
+}
+
+}  // namespace
+
+TSplashForm::TSplashForm(HWND owner) {
+  Create({.caption = "", .style = WS_POPUP, .exStyle = WS_EX_TOOLWINDOW, .owner = owner});
+  SplashImage.Create(*this, 0, 0);
+  Timer.onTimer = [this] { TimerTimer(); };
+}
+
+TSplashForm::~TSplashForm() = default;
+
+LRESULT TSplashForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_SHOWWINDOW && wp && lp == 0) FormShow();
+  return Form::WndProc(msg, wp, lp);
+}
+
+void TSplashForm::FormShow() {
+  if (SplashImage.Load(TQ_SPLASH_PICTURE)) {
+    if (const auto version = ProgramFileVersion()) {
+      const std::string line = BuildLineText(*version);
+      SplashImage.Draw([&](HDC dc, Size size) { DrawBuildLine(dc, size, line); });
+    }
+  }
+  const Size size = SplashImage.PictureSize();
+  SetClientSizeCentred(*this, size.width, size.height, nullptr);
+  Timer.Start(kShowTimeMs);
+}
+
+void TSplashForm::TimerTimer() {
+  Timer.Stop();
+  SetModalResult(1);
+}
+
+}  // namespace tq::app
