@@ -7,9 +7,10 @@
 // "TQFormEnhanceTray" that receives the icon's callback message 0x800.
 #pragma once
 
+#include <windows.h>
+// After windows.h, which they build on.
 #include <commctrl.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <functional>
 #include <stdexcept>
