@@ -55,6 +55,8 @@ TReadmeForm::TReadmeForm(HWND owner) {
   ViewRichEdit.SetAlign(ui::Align::Client);
   Relayout();
   Centre(*this, owner);
+  // A little room between the text and the window's edges.
+  ViewRichEdit.Send(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(Scale(6), Scale(6)));
 }
 
 TReadmeForm::~TReadmeForm() = default;

@@ -57,7 +57,7 @@ convert -size 420x260 gradient:'#ffffff'-'#d6e4f5' \
 convert -size 96x372 gradient:"$blue"-"$edge" -rotate 90 \
   -draw "$(mark 2.5 18 6 white "$blue")" \
   -font "$bold" -pointsize 28 -fill white -annotate +112+52 'Tavrin Quillet' \
-  -font "$font" -pointsize 12 -fill "$pale" -annotate +114+76 'Canned replies and a spell checker for every program' \
+  -font "$font" -pointsize 13 -fill "$pale" -annotate +114+76 'Canned replies, pasted anywhere' \
   -type TrueColor "BMP3:about.bmp"
 
 # Reminder: the notification area of a taskbar, the clock on the right, the
@@ -72,4 +72,5 @@ convert -size 115x58 xc:white \
   -fill none -stroke '#e0a020' -strokewidth 2 -draw 'circle 60,44 60,34' \
   -stroke "$edge" -strokewidth 2 -draw 'line 60,4 60,24' \
   -stroke none -fill "$edge" -draw 'polygon 54,22 66,22 60,30' \
+  -fill none -stroke '#a0a0a0' -strokewidth 1 -draw 'rectangle 0.5,0.5 114.5,57.5' \
   -type TrueColor "BMP3:reminder.bmp"
