@@ -231,6 +231,8 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     Show();
   }
   ShowTrayIcon();
+  started_ = true;
+  OpenPendingHandOver();
 }
 
 void TMainForm::ShowTrayIcon() {
@@ -441,6 +443,10 @@ void TMainForm::OnTrayMessage(LPARAM mouseMessage) {
 }
 
 void TMainForm::OpenPendingHandOver() {
+  if (pendingShow_) {
+    pendingShow_ = false;
+    TPShowMIClick();
+  }
   if (!pendingHandOver_) return;
   const std::string path = *pendingHandOver_;
   pendingHandOver_.reset();
@@ -450,12 +456,18 @@ void TMainForm::OpenPendingHandOver() {
 void TMainForm::OnCopyData(const COPYDATASTRUCT* data) {
   if (!data) return;
   if (auto path = ReceivedHandOverPath(data->lpData, data->cbData)) {
-    // The open dialog works on the table: the file is opened when it closes.
-    if (DialogBusy) {
+    // An open dialog works on the table, and the start-up (waiting in the
+    // splash or the reminder) has yet to open its own library: the file is
+    // opened when they are done.
+    if (DialogBusy || !started_) {
       pendingHandOver_ = *path;
     } else {
       OpenLibrary(*path);
     }
+    return;
+  }
+  if (!started_) {
+    pendingShow_ = true;
     return;
   }
   SetForegroundWindow(application_.Handle());

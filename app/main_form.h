@@ -90,7 +90,8 @@ class TMainForm : public ui::Form {
   void MoveShiftedHotKeys(const std::vector<int>& oldIndexes, int delta);
   void SaveAllSettings();
   void ShowTrayIcon();
-  // A library handed over by a second start while a dialog was open.
+  // What a second start asked for while a dialog was open or the start-up
+  // was still running: showing the window, opening a library.
   void OpenPendingHandOver();
   void UpdateCommandStates();
   void LoadReplyText(const std::string& text);
@@ -129,7 +130,9 @@ class TMainForm : public ui::Form {
   bool CloseAllowed = false;
   bool DialogBusy = false;
   bool fillingTree_ = false;  // selection events of a refill are not the user's
+  bool started_ = false;  // FormCreate has run to its end
   std::optional<std::string> pendingHandOver_;
+  bool pendingShow_ = false;
   HWND TargetWindow = nullptr;
   DWORD TargetThread = 0;
   bool CurrentIsFormatted = false;

@@ -51,4 +51,9 @@ bool SaveSettings(platform::KeyStore& store, const Settings& s, const std::strin
          key->WriteBool("LiveSpelling", s.LiveSpelling) && key->WriteBool("ShowTrayReminder", s.ShowTrayReminder);
 }
 
+bool TrayReminderDue(const Settings& settings) {
+  return settings.ShowTrayReminder && (settings.MainHotKey != 0 || settings.MenuHotKey != 0) &&
+         !settings.MRUFileName.empty();
+}
+
 }  // namespace tq::app

@@ -34,6 +34,11 @@ struct Settings {
 // Creates the settings key when it is missing.
 Settings LoadSettings(platform::KeyStore& store);
 
+// Whether the start-up shows the tray reminder: it is wanted, there is a
+// hotkey to bring the program back, and a library will be opened (so the
+// program is about to vanish into the tray).
+bool TrayReminderDue(const Settings& settings);
+
 // Writes all eleven values in their fixed order. "MRUFileName" records the
 // library file open now (empty when none) and "Split" the tree pane's current
 // height, both given here rather than taken from settings. The first failing

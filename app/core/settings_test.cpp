@@ -132,5 +132,26 @@ TEST(SettingsTest, AFailingWriteEndsTheSaving) {
   EXPECT_FALSE(key->ValueExists("ShowTrayReminder"));
 }
 
+TEST(SettingsTest, TheTrayReminderNeedsTheWishAHotKeyAndALibrary) {
+  struct Case {
+    bool wanted;
+    int32_t main, menu;
+    const char* library;
+    bool due;
+  };
+  const Case cases[] = {
+      {true, 0xC051, 0, "a.qdk", true},   {true, 0, 0x6052, "a.qdk", true}, {false, 0xC051, 0, "a.qdk", false},
+      {true, 0, 0, "a.qdk", false},       {true, 0xC051, 0x6052, "", false},
+  };
+  for (const Case& c : cases) {
+    Settings s;
+    s.ShowTrayReminder = c.wanted;
+    s.MainHotKey = c.main;
+    s.MenuHotKey = c.menu;
+    s.MRUFileName = c.library;
+    EXPECT_EQ(TrayReminderDue(s), c.due) << c.wanted << " " << c.main << " " << c.menu << " " << c.library;
+  }
+}
+
 }  // namespace
 }  // namespace tq::app

@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+"""Library files from the main window: New through the real save dialog
+from the first-use panel creates an empty library and opens it; a second
+start with a path too long to hand over says so and changes nothing; a
+second start with a library opens it in the first; the "&ReOpen" submenu
+opens the earlier file again."""
+
+import sys
+import time
+
+from main_window import TITLE, answer_message_box, end_program, visible, wait_window
+from quillet_library import make_library, quillet_argument
+from winsession import check, check_equal, run_test
+
+
+def caption_of(session, main):
+    return session.text(main)
+
+
+def test(session, args):
+    other = session.artifacts / "other.qdk"
+    other.unlink(missing_ok=True)
+    make_library(session, args.quillet, other, [{"category": "General", "description": "Hi", "text": "Hi."}])
+    new = session.artifacts / "new.qdk"
+    new.unlink(missing_ok=True)
+
+    program = session.start(args.exe)
+    app = session.wait_for("the application window", lambda: session.find_window(TITLE))
+    main = session.wait_for("the main window",
+                            lambda: next((w for w in session.windows()
+                                          if w.owner == app and w.title.startswith(TITLE + " ")), None)).hwnd
+    session.wait_for("the first-use panel", lambda: visible(session, main))
+    time.sleep(0.5)
+
+    # New, from the first-use link, through the save dialog.
+    session.click(session.child(main, "Static", "Click here to create a new file").hwnd, dx=20)
+    dialog = wait_window(session, "Save As")
+    time.sleep(0.5)
+    session.x_type(session.windows_path(new.with_suffix("")))
+    session.screenshot("save-dialog.png")
+    session.x_key("Return")
+    session.wait_for("the new library to open",
+                     lambda: caption_of(session, main) == f"{TITLE} - {session.windows_path(new)}")
+    check(not visible(session, dialog), "the save dialog closed")
+    check_equal(new.stat().st_size, 212, "size of a new library file")
+
+    # A path too long to hand over is refused by the second start.
+    too_long = "C:\\" + "x" * 296 + ".qdk"
+    second = session.start(args.exe, too_long, log_name="long-path.log")
+    message = answer_message_box(session, "OK")
+    check(message.startswith("The file name is too long to open"), f"message: {message!r}")
+    check_equal(second.wait(timeout=20), 0, "exit code of the second start")
+    check_equal(caption_of(session, main), f"{TITLE} - {session.windows_path(new)}", "caption after a long path")
+
+    # A second start with a library opens it in the first.
+    check_equal(session.start(args.exe, session.windows_path(other), log_name="other.log").wait(timeout=30), 0,
+                "exit code of the hand-over")
+    session.wait_for("the handed-over library to open",
+                     lambda: caption_of(session, main) == f"{TITLE} - {session.windows_path(other)}")
+
+    # ReOpen: the newest file is first, the earlier one second.
+    xid = session.wait_for("the main window on the X screen", lambda: session.x_windows(caption_of(session, main)))[0]
+    session.x_focus(xid)
+    time.sleep(0.3)
+    session.x_key("alt+f")
+    time.sleep(0.3)
+    session.x_key("r")
+    time.sleep(0.3)
+    session.screenshot("reopen-menu.png")
+    session.x_key("Down", "Return")
+    session.wait_for("the earlier library to open again",
+                     lambda: caption_of(session, main) == f"{TITLE} - {session.windows_path(new)}")
+    end_program(session, program, main)
+
+
+if __name__ == "__main__":
+    sys.exit(run_test(__doc__, test, quillet_argument))
