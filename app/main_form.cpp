@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "app/about/about_windows.h"
 #include "app/core/app_identity.h"
 #include "app/core/command_states.h"
 #include "app/core/hand_over.h"
@@ -83,6 +84,8 @@ void TMainForm::CreateMenus() {
   HomePageMI = help.AddItem(Title() + " Home Page", [this] { OpenWebPage(Handle(), std::string(HomePage)); });
   help.AddSeparator();
   help.AddItem("&Support...", [this] { OpenWebPage(Handle(), std::string(SupportPage)); });
+  help.AddSeparator();
+  help.AddItem("&About", [this] { ShowAbout(Handle()); });
 
   TrayPopup.AddItem("&Show", [this] { TPShowMIClick(); });
   TrayPopup.AddSeparator();
@@ -192,6 +195,7 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   SetText(title + " ");
   MainMenuBar.SetItemText(HomePageMI, title + " Home Page");
   FirstUseLabel.SetText(FirstUseText(title));
+  ShowSplash(Handle());
 
   RestorePlacement();
   // The recent files: up to five, under the settings key as "MRU".
@@ -210,6 +214,11 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     b.height = settings_.Split > 0 ? settings_.Split : kDefaultSplit;
     TopPanel.SetBounds(b);
     MainPanel.Relayout();
+  }
+  if (TrayReminderDue(settings_) && !ShowTrayReminder(Handle())) {
+    settings_.ShowTrayReminder = false;
+    // No library is open yet: the one to open is kept as the last one.
+    SaveSettings(keys_, settings_, settings_.MRUFileName, TopPanel.Bounds().height);
   }
   pasteTimer_.onTimer = [this] { PasteTick(); };
   trayClickTimer_.onTimer = [this] {
