@@ -141,5 +141,28 @@ TEST(RichEditViewer, PressingALinkOpensItOnceOnThePress) {
   EXPECT_EQ(opened.size(), 1u) << "plain words and other buttons open nothing";
 }
 
+TEST(RichEditViewer, ALinkNotificationOpensTheRangeItNames) {
+  TestHost host;
+  TRichEditViewer viewer;
+  viewer.Create(host.form, {8, 8, 360, 120});
+  std::vector<std::string> opened;
+  viewer.openLink = [&](HWND, const std::string& target, int) { opened.push_back(target); };
+  viewer.SetRTFText("mailto:quill@example.com");
+  // As the control sends it; 0 to -1 stands for the whole text.
+  const struct {
+    LONG start, end;
+    UINT msg;
+  } cases[] = {{0, -1, WM_LBUTTONDOWN}, {7, 12, WM_LBUTTONDOWN}, {0, -1, WM_LBUTTONUP}, {3, 3, WM_LBUTTONDOWN}};
+  for (const auto& c : cases) {
+    ENLINK link{};
+    link.nmhdr = {viewer.Handle(), static_cast<UINT_PTR>(viewer.Id()), EN_LINK};
+    link.msg = c.msg;
+    link.chrg = {c.start, c.end};
+    host.form.Send(WM_NOTIFY, link.nmhdr.idFrom, reinterpret_cast<LPARAM>(&link));
+  }
+  EXPECT_EQ(opened, (std::vector<std::string>{"mailto:quill@example.com", "quill"}))
+      << "the release is left alone, and an empty range opens nothing";
+}
+
 }  // namespace
 }  // namespace tq::ui

@@ -36,6 +36,7 @@ TAboutForm::TAboutForm(HWND owner) : documentFolder(platform::ProgramFolder()), 
   ImagePanel.Create(*this, {0, 0, kAboutClientWidth, 10});
   AboutImage.Create(ImagePanel, 0, 5);
   AboutImage.onClick = [this] { AboutImageClick(); };
+  hints_.Add(*this, AboutImage, WithScheme(HomePage));
 
   TitlePanel.Create(*this, {0, 10, kAboutClientWidth, kAboutTitlePanelHeight});
   const int w = kAboutClientWidth - 16;
@@ -88,8 +89,6 @@ void TAboutForm::Fill() {
   CloseBtn.SetBounds(
       ui::ScaleForDpi({kAboutClientWidth - 10 - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight}, Dpi()));
   SetClientSizeCentred(*this, Scale(kAboutClientWidth), Scale(layout.clientHeight), owner_);
-
-  hints_.Add(*this, AboutImage, WithScheme(HomePage));
 
   const std::string title(ApplicationTitle);
   SetText("About " + title);

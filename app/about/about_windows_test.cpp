@@ -1,12 +1,16 @@
 #include "app/about/about_windows.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/about/about_form.h"
 #include "app/about/readme_form.h"
@@ -59,6 +63,31 @@ HWND FindChild(HWND parent, const std::string& text) {
   Search search{text};
   EnumChildWindows(parent, &MatchText, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+BOOL CALLBACK CollectHints(HWND hwnd, LPARAM p) {
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (std::string(cls) != TOOLTIPS_CLASSA) return TRUE;
+  auto* hints = reinterpret_cast<std::vector<std::pair<HWND, std::string>>*>(p);
+  const int count = static_cast<int>(SendMessageA(hwnd, TTM_GETTOOLCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[256] = {};
+    TTTOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.lpszText = text;
+    if (SendMessageA(hwnd, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info))) {
+      hints->emplace_back(reinterpret_cast<HWND>(info.uId), text);
+    }
+  }
+  return TRUE;
+}
+
+// The hint texts of this thread's tooltips, by the window they belong to.
+std::vector<std::pair<HWND, std::string>> Hints() {
+  std::vector<std::pair<HWND, std::string>> hints;
+  EnumThreadWindows(GetCurrentThreadId(), &CollectHints, reinterpret_cast<LPARAM>(&hints));
+  return hints;
 }
 
 SIZE ClientSize(HWND hwnd) {
@@ -161,6 +190,9 @@ TEST(AboutForm, ThePictureOpensTheHomePageAndTheLinkTheProductPage) {
   about.ProductURLLabel.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
   about.ProductURLLabel.Send(WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
   EXPECT_EQ(opened, (std::vector<std::string>{"http://www.morvane.com/quillet/", "http://www.morvane.com/quillet/"}));
+  const auto hints = Hints();
+  const std::pair<HWND, std::string> pictureHint{about.AboutImage.Handle(), "http://www.morvane.com/quillet/"};
+  EXPECT_NE(std::find(hints.begin(), hints.end(), pictureHint), hints.end()) << "the picture's hint is the home page";
 }
 
 TEST(AboutForm, AMissingDocumentShowsTheErrorAndNoViewer) {
@@ -305,6 +337,11 @@ TEST(Splash, ShowsThePictureWithItsBuildLineAndClosesItselfWithResult1) {
     EXPECT_EQ(client.cx, size.width);
     EXPECT_EQ(client.cy, size.height);
     EXPECT_FALSE(GetWindowLongA(hwnd, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
+    RECT work{}, at{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(hwnd, &at);
+    EXPECT_NEAR(at.left + at.right, work.left + work.right, 1) << "centred on the screen";
+    EXPECT_NEAR(at.top + at.bottom, work.top + work.bottom, 1);
     // Dark pixels where the build line goes that the stored picture lacks.
     darkAdded = 0;
     HDC shown = GetDC(hwnd);
