@@ -22,8 +22,16 @@ def start_on_library(session, args, library):
     main = session.wait_for("the main window",
                             lambda: next((w for w in session.windows()
                                           if w.owner == app and w.title.startswith(TITLE)), None)).hwnd
+    wait_library_open(session, main, library)
     show_main(session, args, main)
     return program, main
+
+
+def wait_library_open(session, main, library):
+    """Waits for the start-up to open `library` (after the splash): its
+    hotkeys are registered by then."""
+    expected = f"{TITLE} - {session.windows_path(library)}"
+    session.wait_for(f"the main window to open {library.name}", lambda: session.text(main) == expected)
 
 
 def show_main(session, args, main):

@@ -10,6 +10,7 @@ import time
 
 from target_program import wait_for_paste
 from quillet_library import make_library, quillet_argument
+from main_window import wait_library_open
 from winsession import WM_CLOSE, check, check_equal, run_test
 
 TITLE = "Tavrin Quillet"
@@ -37,6 +38,7 @@ def test(session, args):
     app = session.wait_for("the application window", lambda: session.find_window(TITLE))
     main = session.wait_for("the main window",
                             lambda: next((w for w in session.windows() if w.owner == app), None))
+    wait_library_open(session, main.hwnd, library)
 
     out = session.artifacts / "pasted.txt"
     out.unlink(missing_ok=True)
