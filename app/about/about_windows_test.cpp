@@ -319,6 +319,25 @@ TEST(TrayReminder, LaysOutItsTextPictureBoxAndButton) {
   EXPECT_NEAR(b.y * 2 + b.height, work.top + work.bottom, 1);
 }
 
+TEST(Picture, TakesTheSizeOfItsBitmapAndStaysEmptyWithoutOne) {
+  TestHost host;
+  Picture picture;
+  picture.Create(host.form, 4, 4);
+  EXPECT_FALSE(picture.Load(9999)) << "no such resource";
+  EXPECT_TRUE(picture.Empty());
+  EXPECT_EQ(picture.PictureSize(), (Size{0, 0}));
+  EXPECT_EQ(picture.Bounds().width, 0);
+  bool drawn = false;
+  picture.Draw([&](HDC, Size) { drawn = true; });
+  EXPECT_FALSE(drawn) << "nothing to draw on";
+
+  ASSERT_TRUE(picture.Load(TQ_REMINDER_PICTURE));
+  EXPECT_EQ(picture.PictureSize(), (Size{115, 58}));
+  EXPECT_EQ(picture.Bounds(), (ui::Rect{host.form.Scale(4), host.form.Scale(4), 115, 58}));
+  EXPECT_FALSE(picture.Load(9999));
+  EXPECT_EQ(picture.Bounds().width, 0) << "a failed load leaves no old picture behind";
+}
+
 TEST(Splash, ShowsThePictureWithItsBuildLineAndClosesItselfWithResult1) {
   TestHost host;
   TSplashForm splash(host.form.Handle());
