@@ -9,8 +9,8 @@ quillet after each step."""
 import sys
 import time
 
-from main_window import (answer_message_box, end_program, node_count, select_node, show_main, start_on_library,
-                         wait_gone, wait_window)
+from main_window import (answer_message_box, end_program, message_boxes, node_count, select_node, show_main,
+                         start_on_library, wait_gone, wait_window)
 from quillet_library import make_library, quillet_argument, read_library
 from target_program import wait_for_paste
 from winsession import check, check_equal, run_test
@@ -45,6 +45,16 @@ def test(session, args):
     make_library(session, args.quillet, library,
                  [{"category": "Aaa", "description": "Early", "text": "An earlier reply."}])
     program, main = start_on_library(session, args, library)
+
+    # A cancelled Add changes nothing.
+    session.click(session.child(main, "Button", "Add").hwnd)
+    dialog = wait_window(session, "Reply Properties")
+    type_into(session, session.child(dialog, "RichEdit20A").hwnd, "Never stored")
+    session.click(session.child(dialog, "Button", "&Cancel").hwnd)
+    wait_gone(session, dialog, "the cancelled dialog to close")
+    check_equal([r["description"] for r in read_library(session, args.quillet, library)], ["Early"],
+                "replies after a cancelled Add")
+    check_equal(node_count(session, main), 1, "categories after a cancelled Add")
 
     # Add: OK with everything empty names only the missing text, then the
     # category, then the description.
@@ -85,6 +95,12 @@ def test(session, args):
 
     out = session.artifacts / "pasted.txt"
     check_equal(paste_with_hotkey(session, args, out).rstrip("\r\n"), TEXT, "pasted by the new hotkey")
+
+    # Refresh registers the new hotkey once more without a word.
+    show_main(session, args, main)
+    session.click(session.child(main, "Button", "Refresh").hwnd)
+    time.sleep(1.5)
+    check_equal(message_boxes(session), [], "message boxes after Refresh")
 
     # Edit: the reply moves into a new category.
     show_main(session, args, main)

@@ -1,0 +1,112 @@
+#!/usr/bin/env python3
+"""From a first start to a working library with nothing but the program:
+the first-use panel's links set the main hotkey in the configuration dialog
+and create a library through the save dialog; three replies are added
+through the reply dialog, each with its own hotkey; each hotkey then pastes
+its own reply into another program, and the main hotkey brings the window
+back."""
+
+import sys
+import time
+
+from main_window import TITLE, message_boxes, visible, wait_gone, wait_window
+from quillet_library import quillet_argument, read_library
+from target_program import wait_for_paste
+from winsession import WM_CLOSE, check, check_equal, run_test
+
+TARGET_TITLE = "Quillet Target"
+REPLIES = [
+    ("Sales", "Thanks", "Thank you for your order.", "ctrl+alt+1", "Ctrl+Alt+1"),
+    ("Sales", "Delay", "Sorry for the delay.", "ctrl+alt+2", "Ctrl+Alt+2"),
+    ("Support", "Restart", "Please restart the program.", "ctrl+alt+3", "Ctrl+Alt+3"),
+]
+
+
+def type_into(session, hwnd, text):
+    session.click(hwnd)
+    time.sleep(0.2)
+    session.x_type(text)
+
+
+def add_reply(session, main, category, description, text, keys):
+    session.click(session.child(main, "Button", "Add").hwnd)
+    dialog = wait_window(session, "Reply Properties")
+    combo = session.child(dialog, "ComboBox").hwnd
+    combo_edit = session.child(combo, "Edit").hwnd
+    type_into(session, combo_edit, category)
+    description_edit = next(c for c in session.children(dialog) if c.cls == "Edit" and c.hwnd != combo_edit)
+    type_into(session, description_edit.hwnd, description)
+    session.click(session.child(dialog, "msctls_hotkey32").hwnd)
+    time.sleep(0.2)
+    session.x_key(keys)
+    type_into(session, session.child(dialog, "RichEdit20A").hwnd, text)
+    session.click(session.child(dialog, "Button", "&OK").hwnd)
+    wait_gone(session, dialog, f"the dialog for {description} to close")
+    check_equal(message_boxes(session), [], f"message boxes after adding {description}")
+
+
+def test(session, args):
+    library = session.artifacts / "first.qdk"
+    library.unlink(missing_ok=True)
+
+    program = session.start(args.exe)
+    app = session.wait_for("the application window", lambda: session.find_window(TITLE))
+    main = session.wait_for("the main window",
+                            lambda: next((w for w in session.windows()
+                                          if w.owner == app and w.title.startswith(TITLE + " ")), None)).hwnd
+    session.wait_for("the first-use panel", lambda: visible(session, main))
+    time.sleep(0.5)
+
+    # Step 1: the main hotkey.
+    session.click(session.child(main, "Static", "Click here to set hotkeys and configuration options").hwnd, dx=20)
+    dialog = wait_window(session, "Configuration")
+    session.click(session.child(dialog, "msctls_hotkey32", nth=0).hwnd)
+    time.sleep(0.2)
+    session.x_key("ctrl+alt+q")
+    session.click(session.child(dialog, "Button", "&OK").hwnd)
+    wait_gone(session, dialog, "the configuration dialog to close")
+
+    # Step 2: a new library.
+    session.click(session.child(main, "Static", "Click here to create a new file").hwnd, dx=20)
+    wait_window(session, "Save As")
+    time.sleep(0.5)
+    session.x_type(session.windows_path(library))
+    session.x_key("Return")
+    session.wait_for("the new library to open", lambda: session.text(main) == f"{TITLE} - {session.windows_path(library)}")
+    time.sleep(0.5)
+
+    for category, description, text, keys, _ in REPLIES:
+        add_reply(session, main, category, description, text, keys)
+    session.screenshot("three-replies.png")
+    stored = read_library(session, args.quillet, library)
+    check_equal([(r["category"], r["description"], r["hotkey_text"]) for r in stored],
+                [(c, d, k) for c, d, _, _, k in REPLIES], "the library written by the program")
+
+    out = session.artifacts / "pasted.txt"
+    target_program = session.start(args.target, "--out", session.windows_path(out))
+    target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
+    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
+    for _, description, text, keys, _ in REPLIES:
+        out.unlink(missing_ok=True)
+        session.x_focus(xid)
+        time.sleep(0.4)
+        session.x_key(keys)
+        pasted = wait_for_paste(session, target, out, f"{description} to arrive in the target")
+        check(pasted.rstrip("\r\n").endswith(text), f"{description}: the target holds {pasted!r}")
+
+    # The main hotkey brings the window back from the tray.
+    check(not visible(session, main), "hidden after inserting")
+    session.x_focus(xid)
+    time.sleep(0.4)
+    session.x_key("ctrl+alt+q")
+    session.wait_for("the main hotkey to show the window", lambda: visible(session, main))
+
+    session.post(target, WM_CLOSE)
+    target_program.wait(timeout=15)
+    session.post(main, 0x0011)
+    session.post(main, WM_CLOSE)
+    check_equal(program.wait(timeout=15), 0, "exit code")
+
+
+if __name__ == "__main__":
+    sys.exit(run_test(__doc__, test, quillet_argument))
