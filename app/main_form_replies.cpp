@@ -87,6 +87,8 @@ void TMainForm::ShowChangedTree(int selectReply) {
   TreeSelection selection;
   selection.reply = selectReply;
   FillReplyTreeView(selection, expanded);
+  // The reply just written shows selected, and the keyboard goes on there.
+  ReplyTree.SetFocus();
   ShowSelectedReply();
   FreeReplyMenu();
 }
