@@ -2,11 +2,14 @@
 starting it on a library, selecting tree nodes, pressing buttons with real
 clicks, and answering message boxes."""
 
+import subprocess
 import time
 
 from winsession import check, check_equal
 
 TITLE = "Tavrin Quillet"
+SETTINGS_KEY = r"HKCU\Software\Morvane\Tavrin Quillet"
+CTRL_ALT_Q = 0x4000 | 0x8000 | ord("Q")
 WM_QUERYENDSESSION = 0x0011
 TVM_GETNEXTITEM = 0x110A
 TVM_SELECTITEM = 0x110B
@@ -14,17 +17,72 @@ TVGN_ROOT, TVGN_NEXT, TVGN_CHILD, TVGN_CARET = 0, 1, 4, 9
 DIALOG_CLASS = "#32770"
 
 
-def start_on_library(session, args, library):
-    """Starts the program on `library` and shows its main window (a second
-    start without arguments hands over to the first and shows it)."""
-    program = session.start(args.exe, session.windows_path(library))
+def set_setting(session, name, value):
+    """Stores a setting in the registry before the program starts: a number
+    as REG_DWORD, a text as REG_SZ."""
+    kind = "REG_DWORD" if isinstance(value, int) else "REG_SZ"
+    result = subprocess.run(["wine", "reg", "add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", str(value), "/f"],
+                            env=session.env, capture_output=True, timeout=60)
+    check_equal(result.returncode, 0, f"exit code of reg add {name}")
+
+
+def stored_setting(session, name):
+    """A number the program stored in the registry, or None."""
+    result = subprocess.run(["wine", "reg", "query", SETTINGS_KEY, "/v", name], env=session.env,
+                            capture_output=True, timeout=60)
+    for line in result.stdout.decode("cp1252", "replace").splitlines():
+        parts = line.split()
+        if parts and parts[0] == name:
+            return int(parts[-1], 0)
+    return None
+
+
+def start_program(session, args, *arguments):
+    """Starts the program and returns it with its main window's handle."""
+    program = session.start(args.exe, *arguments)
     app = session.wait_for("the application window", lambda: session.find_window(TITLE))
     main = session.wait_for("the main window",
                             lambda: next((w for w in session.windows()
-                                          if w.owner == app and w.title.startswith(TITLE)), None)).hwnd
+                                          if w.owner == app and w.title.startswith(TITLE + " ")), None)).hwnd
+    return program, main
+
+
+def start_in_tray(session, args, library):
+    """Starts the program on `library` and waits until it has opened it (the
+    window stays in the tray)."""
+    program, main = start_program(session, args, session.windows_path(library))
     wait_library_open(session, main, library)
+    return program, main
+
+
+def start_on_library(session, args, library):
+    """Starts the program on `library` and shows its main window (a second
+    start without arguments hands over to the first and shows it)."""
+    program, main = start_in_tray(session, args, library)
     show_main(session, args, main)
     return program, main
+
+
+def start_first_use(session, args):
+    """A first start without a library: the main window with the first-use
+    panel."""
+    program, main = start_program(session, args)
+    session.wait_for("the first-use panel", lambda: visible(session, main))
+    time.sleep(0.5)
+    return program, main
+
+
+def new_library(session, main, path):
+    """New from the first-use link, through the real save dialog."""
+    session.click(session.child(main, "Static", "Click here to create a new file").hwnd, dx=20)
+    dialog = wait_window(session, "Save As")
+    time.sleep(0.5)
+    session.x_type(session.windows_path(path.with_suffix("")))
+    session.screenshot("save-dialog.png")
+    session.x_key("Return")
+    session.wait_for("the new library to open",
+                     lambda: session.text(main) == f"{TITLE} - {session.windows_path(path)}")
+    wait_gone(session, dialog, "the save dialog to close")
 
 
 def wait_library_open(session, main, library):

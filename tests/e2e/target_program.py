@@ -3,7 +3,22 @@ write its text out, reading that text, and waiting for a paste to land."""
 
 from pathlib import Path
 
+import time
+
 WM_DUMP = 0x8000 + 1  # WM_APP + 1: write the control's text to --out
+TARGET_TITLE = "Quillet Target"
+
+
+def start_target(session, args, out, *extra):
+    """Starts the target writing to `out` and gives it the X focus; returns
+    the process, its window and its X window."""
+    out.unlink(missing_ok=True)
+    process = session.start(args.target, "--out", session.windows_path(out), *extra)
+    target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
+    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
+    session.x_focus(xid)
+    time.sleep(0.5)
+    return process, target, xid
 
 
 def read_text(path):

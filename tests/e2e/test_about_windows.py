@@ -5,47 +5,21 @@ are set, and once closed with its box cleared it never shows again; About
 (Help menu) shows the version line of the program's version resource and
 opens the read-me in the document viewer."""
 
-import subprocess
 import sys
 import time
 
-from main_window import TITLE, end_program, show_main, wait_gone, wait_window
+from main_window import (CTRL_ALT_Q, TITLE, end_program, set_setting, show_main, start_program, stored_setting,
+                         wait_gone, wait_window)
 from quillet_library import make_library, quillet_argument
-from winsession import check, check_equal, run_test
-
-KEY = r"HKCU\Software\Morvane\Tavrin Quillet"
-CTRL_ALT_Q = 0x4000 | 0x8000 | ord("Q")
-
-
-def reg_add(session, name, kind, value):
-    result = subprocess.run(["wine", "reg", "add", KEY, "/v", name, "/t", kind, "/d", str(value), "/f"],
-                            env=session.env, capture_output=True, timeout=60)
-    check_equal(result.returncode, 0, f"exit code of reg add {name}")
-
-
-def stored(session, name):
-    result = subprocess.run(["wine", "reg", "query", KEY, "/v", name], env=session.env, capture_output=True,
-                            timeout=60)
-    for line in result.stdout.decode("cp1252", "replace").splitlines():
-        parts = line.split()
-        if parts and parts[0] == name:
-            return int(parts[-1], 0)
-    return None
-
-
-def main_window(session):
-    app = session.wait_for("the application window", lambda: session.find_window(TITLE))
-    return session.wait_for("the main window",
-                            lambda: next((w for w in session.windows()
-                                          if w.owner == app and w.title.startswith(TITLE + " ")), None)).hwnd
+from winsession import check, run_test
 
 
 def test(session, args):
     library = session.artifacts / "replies.qdk"
     library.unlink(missing_ok=True)
     make_library(session, args.quillet, library, [{"category": "General", "description": "Hi", "text": "Hi."}])
-    reg_add(session, "MainHotKey", "REG_DWORD", CTRL_ALT_Q)
-    reg_add(session, "MRUFileName", "REG_SZ", session.windows_path(library))
+    set_setting(session, "MainHotKey", CTRL_ALT_Q)
+    set_setting(session, "MRUFileName", session.windows_path(library))
 
     program = session.start(args.exe)
     # The splash: a captionless window of ours, gone by itself.
@@ -60,8 +34,9 @@ def test(session, args):
     session.click(box.hwnd, dx=8)
     session.click(session.child(reminder, "Button", "&OK").hwnd)
     wait_gone(session, reminder, "the reminder to close")
-    session.wait_for("ShowTrayReminder to be stored off", lambda: stored(session, "ShowTrayReminder") == 0)
-    main = main_window(session)
+    session.wait_for("ShowTrayReminder to be stored off", lambda: stored_setting(session, "ShowTrayReminder") == 0)
+    main = session.wait_for("the library to open",
+                            lambda: session.find_window(TITLE + " - " + session.windows_path(library)))
 
     # About, from the Help menu with the keyboard.
     show_main(session, args, main)
@@ -86,8 +61,7 @@ def test(session, args):
     end_program(session, program, main)
 
     # Cleared once, the reminder stays away.
-    program = session.start(args.exe)
-    main = main_window(session)
+    program, main = start_program(session, args)
     time.sleep(4)
     check(not any(w.visible and w.title == "Reminder" for w in session.windows()), "no reminder on the next start")
     end_program(session, program, main)

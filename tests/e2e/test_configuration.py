@@ -4,28 +4,17 @@ old one registered and stored; OK stores the new hotkey, which then shows
 the main window, and turning on "show reply hotkey" puts the hotkey text
 after the reply at once."""
 
-import subprocess
 import sys
 import time
 
-from main_window import end_program, node_text, show_main, start_on_library, visible, wait_gone, wait_window
+from main_window import (CTRL_ALT_Q, end_program, node_text, set_setting, show_main, start_on_library, visible,
+                         wait_gone, wait_window)
+from main_window import stored_setting as stored
 from quillet_library import make_library, quillet_argument
+from target_program import TARGET_TITLE
 from winsession import WM_CLOSE, check_equal, run_test
 
-KEY = r"HKCU\Software\Morvane\Tavrin Quillet"
-CTRL_ALT_Q = 0x4000 | 0x8000 | ord("Q")
 CTRL_ALT_W = 0x4000 | 0x8000 | ord("W")
-TARGET_TITLE = "Quillet Target"
-
-
-def stored(session, name):
-    result = subprocess.run(["wine", "reg", "query", KEY, "/v", name], env=session.env, capture_output=True,
-                            timeout=60)
-    for line in result.stdout.decode("cp1252", "replace").splitlines():
-        parts = line.split()
-        if parts and parts[0] == name:
-            return int(parts[-1], 0)
-    return None
 
 
 def open_configuration(session, main):
@@ -64,9 +53,7 @@ def test(session, args):
     library.unlink(missing_ok=True)
     make_library(session, args.quillet, library,
                  [{"category": "General", "description": "Hello", "text": "Hello.", "hotkey": "Ctrl+Alt+R"}])
-    result = subprocess.run(["wine", "reg", "add", KEY, "/v", "MainHotKey", "/t", "REG_DWORD", "/d",
-                             str(CTRL_ALT_Q), "/f"], env=session.env, capture_output=True, timeout=60)
-    check_equal(result.returncode, 0, "exit code of reg add")
+    set_setting(session, "MainHotKey", CTRL_ALT_Q)
     program, main = start_on_library(session, args, library)
     session.start(args.target, "--out", session.windows_path(session.artifacts / "typed.txt"))
     session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))

@@ -9,12 +9,10 @@ back."""
 import sys
 import time
 
-from main_window import TITLE, message_boxes, visible, wait_gone, wait_window
+from main_window import message_boxes, new_library, start_first_use, visible, wait_gone, wait_window
 from quillet_library import quillet_argument, read_library
-from target_program import wait_for_paste
+from target_program import start_target, wait_for_paste
 from winsession import WM_CLOSE, check, check_equal, run_test
-
-TARGET_TITLE = "Quillet Target"
 REPLIES = [
     ("Sales", "Thanks", "Thank you for your order.", "ctrl+alt+1", "Ctrl+Alt+1"),
     ("Sales", "Delay", "Sorry for the delay.", "ctrl+alt+2", "Ctrl+Alt+2"),
@@ -49,13 +47,7 @@ def test(session, args):
     library = session.artifacts / "first.qdk"
     library.unlink(missing_ok=True)
 
-    program = session.start(args.exe)
-    app = session.wait_for("the application window", lambda: session.find_window(TITLE))
-    main = session.wait_for("the main window",
-                            lambda: next((w for w in session.windows()
-                                          if w.owner == app and w.title.startswith(TITLE + " ")), None)).hwnd
-    session.wait_for("the first-use panel", lambda: visible(session, main))
-    time.sleep(0.5)
+    program, main = start_first_use(session, args)
 
     # Step 1: the main hotkey.
     session.click(session.child(main, "Static", "Click here to set hotkeys and configuration options").hwnd, dx=20)
@@ -67,13 +59,7 @@ def test(session, args):
     wait_gone(session, dialog, "the configuration dialog to close")
 
     # Step 2: a new library.
-    session.click(session.child(main, "Static", "Click here to create a new file").hwnd, dx=20)
-    wait_window(session, "Save As")
-    time.sleep(0.5)
-    session.x_type(session.windows_path(library))
-    session.x_key("Return")
-    session.wait_for("the new library to open", lambda: session.text(main) == f"{TITLE} - {session.windows_path(library)}")
-    time.sleep(0.5)
+    new_library(session, main, library)
 
     for category, description, text, keys, _ in REPLIES:
         add_reply(session, main, category, description, text, keys)
@@ -83,9 +69,7 @@ def test(session, args):
                 [(c, d, k) for c, d, _, _, k in REPLIES], "the library written by the program")
 
     out = session.artifacts / "pasted.txt"
-    target_program = session.start(args.target, "--out", session.windows_path(out))
-    target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
-    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
+    target_program, target, xid = start_target(session, args, out)
     for _, description, text, keys, _ in REPLIES:
         out.unlink(missing_ok=True)
         session.x_focus(xid)

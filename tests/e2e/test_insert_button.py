@@ -4,18 +4,11 @@ window with the target remembered; choosing a reply and clicking Insert
 pastes it into the target and hides the window."""
 
 import sys
-import time
 
-from main_window import TITLE, select_node, visible, wait_library_open
+from main_window import CTRL_ALT_Q, select_node, set_setting, start_in_tray, visible
 from quillet_library import make_library, quillet_argument
-from target_program import wait_for_paste
+from target_program import start_target, wait_for_paste
 from winsession import WM_CLOSE, check, check_equal, run_test
-
-import subprocess
-
-KEY = r"HKCU\Software\Morvane\Tavrin Quillet"
-CTRL_ALT_Q = 0x4000 | 0x8000 | ord("Q")
-TARGET_TITLE = "Quillet Target"
 
 
 def test(session, args):
@@ -23,22 +16,11 @@ def test(session, args):
     library.unlink(missing_ok=True)
     make_library(session, args.quillet, library,
                  [{"category": "General", "description": "Hello", "text": "Hello from the Insert button."}])
-    result = subprocess.run(["wine", "reg", "add", KEY, "/v", "MainHotKey", "/t", "REG_DWORD", "/d",
-                             str(CTRL_ALT_Q), "/f"], env=session.env, capture_output=True, timeout=60)
-    check_equal(result.returncode, 0, "exit code of reg add")
-    program = session.start(args.exe, session.windows_path(library))
-    app = session.wait_for("the application window", lambda: session.find_window(TITLE))
-    main = session.wait_for("the main window",
-                            lambda: next((w for w in session.windows() if w.owner == app), None)).hwnd
-    wait_library_open(session, main, library)
+    set_setting(session, "MainHotKey", CTRL_ALT_Q)
+    program, main = start_in_tray(session, args, library)
 
     out = session.artifacts / "pasted.txt"
-    out.unlink(missing_ok=True)
-    target_program = session.start(args.target, "--out", session.windows_path(out))
-    target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
-    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
-    session.x_focus(xid)
-    time.sleep(0.5)
+    target_program, target, _ = start_target(session, args, out)
     session.x_key("ctrl+alt+q")
     session.wait_for("the main hotkey to show the window", lambda: visible(session, main))
     select_node(session, main, 0, 0)

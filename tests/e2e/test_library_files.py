@@ -8,7 +8,7 @@ opens the earlier file again."""
 import sys
 import time
 
-from main_window import TITLE, answer_message_box, end_program, visible, wait_window
+from main_window import TITLE, answer_message_box, end_program, new_library, start_first_use
 from quillet_library import make_library, quillet_argument
 from winsession import check, check_equal, run_test
 
@@ -24,24 +24,11 @@ def test(session, args):
     new = session.artifacts / "new.qdk"
     new.unlink(missing_ok=True)
 
-    program = session.start(args.exe)
-    app = session.wait_for("the application window", lambda: session.find_window(TITLE))
-    main = session.wait_for("the main window",
-                            lambda: next((w for w in session.windows()
-                                          if w.owner == app and w.title.startswith(TITLE + " ")), None)).hwnd
-    session.wait_for("the first-use panel", lambda: visible(session, main))
-    time.sleep(0.5)
+    program, main = start_first_use(session, args)
 
-    # New, from the first-use link, through the save dialog.
-    session.click(session.child(main, "Static", "Click here to create a new file").hwnd, dx=20)
-    dialog = wait_window(session, "Save As")
-    time.sleep(0.5)
-    session.x_type(session.windows_path(new.with_suffix("")))
-    session.screenshot("save-dialog.png")
-    session.x_key("Return")
-    session.wait_for("the new library to open",
-                     lambda: caption_of(session, main) == f"{TITLE} - {session.windows_path(new)}")
-    check(not visible(session, dialog), "the save dialog closed")
+    # New, from the first-use link, through the save dialog (without the
+    # extension, which the dialog adds).
+    new_library(session, main, new)
     check_equal(new.stat().st_size, 212, "size of a new library file")
 
     # A path too long to hand over is refused by the second start.

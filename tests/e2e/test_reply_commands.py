@@ -12,10 +12,9 @@ import time
 from main_window import (answer_message_box, end_program, message_boxes, node_count, select_node, show_main,
                          start_on_library, wait_gone, wait_window)
 from quillet_library import make_library, quillet_argument, read_library
-from target_program import wait_for_paste
+from target_program import start_target, wait_for_paste
 from winsession import check, check_equal, run_test
 
-TARGET_TITLE = "Quillet Target"
 TEXT = "Hello from the dialog"
 
 
@@ -26,12 +25,7 @@ def type_into(session, hwnd, text):
 
 
 def paste_with_hotkey(session, args, out):
-    out.unlink(missing_ok=True)
-    target_program = session.start(args.target, "--out", session.windows_path(out))
-    target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
-    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
-    session.x_focus(xid)
-    time.sleep(0.5)
+    target_program, target, _ = start_target(session, args, out)
     session.x_key("ctrl+alt+g")
     text = wait_for_paste(session, target, out, "the reply to arrive in the target")
     session.post(target, 0x0010)

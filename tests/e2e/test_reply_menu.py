@@ -11,7 +11,7 @@ import time
 from target_program import wait_for_paste
 from quillet_library import make_library, quillet_argument
 from main_window import wait_library_open
-from winsession import WM_CLOSE, check, check_equal, run_test
+from winsession import WM_CLOSE, check_equal, run_test
 
 TITLE = "Tavrin Quillet"
 TARGET_TITLE = "Quillet Target"

@@ -348,6 +348,12 @@ class WinSession:
         result = self._x("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
         check(result.returncode == 0, f"xdotool click failed: {result.stderr!r}")
 
+    def mouse_move(self, x, y, click=False):
+        """Moves the X pointer to (x, y) on the screen, and clicks the left
+        button there when asked."""
+        result = self._x("xdotool", "mousemove", "--sync", str(x), str(y), *(["click", "1"] if click else []))
+        check(result.returncode == 0, f"xdotool mousemove failed: {result.stderr!r}")
+
     def post(self, hwnd, message, wparam=0, lparam=0):
         self.wintool("post", hex(hwnd), hex(message), hex(wparam), hex(lparam))
 
