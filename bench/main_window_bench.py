@@ -84,7 +84,7 @@ def test(session, args):
     inside = [int(m) for m in re.findall(r"WM_HOTKEY to last key event (\d+) us", log)]
 
     print(f"library: {REPLIES} replies in 25 categories")
-    print(f"start-up to the library open: {startup * 1000:.0f} ms (under Wine, including process start)")
+    print(f"start-up to the library open: {startup * 1000:.0f} ms (under Wine, including process start and the 2-second splash)")
     print(f"working set after start: {int(memory.get('WorkingSet', 0)) / 1024:.0f} KiB; "
           f"peak {int(memory.get('PeakWorkingSet', 0)) / 1024:.0f} KiB; "
           f"private {int(memory.get('Pagefile', 0)) / 1024:.0f} KiB")
