@@ -5,13 +5,13 @@
 
 #include "app/about/program_version.h"
 #include "app/about/readme_form.h"
-#include "app/about/window_place.h"
 #include "app/core/about_layout.h"
 #include "app/core/app_identity.h"
 #include "app/core/version_text.h"
 #include "app/resources/picture_ids.h"
 #include "platform/system_info.h"
 #include "ui/dpi.h"
+#include "ui/window_place.h"
 
 namespace tq::app {
 namespace {
@@ -88,7 +88,7 @@ void TAboutForm::Fill() {
   ReadmeBtn.SetBounds(ui::ScaleForDpi({10 + kButtonWidth + 8, buttonTop, kButtonWidth, kButtonHeight}, Dpi()));
   CloseBtn.SetBounds(
       ui::ScaleForDpi({kAboutClientWidth - 10 - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight}, Dpi()));
-  SetClientSizeCentred(*this, Scale(kAboutClientWidth), Scale(layout.clientHeight), owner_);
+  ui::SetClientSizeCentred(*this, Scale(kAboutClientWidth), Scale(layout.clientHeight), owner_);
 
   const std::string title(ApplicationTitle);
   SetText("About " + title);

@@ -3,8 +3,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/about/window_place.h"
 #include "platform/env.h"
+#include "ui/window_place.h"
 
 namespace tq::app {
 namespace {
@@ -54,7 +54,7 @@ TReadmeForm::TReadmeForm(HWND owner) {
   ViewRichEdit.Create(*this, {0, 0, 100, 100}, {.readOnly = true, .vScroll = true, .border = false});
   ViewRichEdit.SetAlign(ui::Align::Client);
   Relayout();
-  Centre(*this, owner);
+  ui::Centre(*this, owner);
   // A little room between the text and the window's edges.
   ViewRichEdit.Send(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(Scale(6), Scale(6)));
 }

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "app/about/program_version.h"
-#include "app/about/window_place.h"
 #include "app/core/version_text.h"
 #include "app/resources/picture_ids.h"
 #include "ui/handles.h"
+#include "ui/window_place.h"
 
 namespace tq::app {
 namespace {
@@ -49,7 +49,7 @@ void TSplashForm::FormShow() {
     }
   }
   const Size size = SplashImage.PictureSize();
-  SetClientSizeCentred(*this, size.width, size.height, nullptr);
+  ui::SetClientSizeCentred(*this, size.width, size.height, nullptr);
   Timer.Start(kShowTimeMs);
 }
 

@@ -1,7 +1,7 @@
 #include "app/about/tray_reminder_form.h"
 
-#include "app/about/window_place.h"
 #include "app/resources/picture_ids.h"
+#include "ui/window_place.h"
 
 namespace tq::app {
 namespace {
@@ -24,7 +24,7 @@ TTrayReminderForm::TTrayReminderForm(HWND owner) {
   TextLabel.Create(*this, {133, 8, 280, 84}, kReminderText, {.noPrefix = true});
   ShowCheck.Create(*this, {133, 101, 190, 19}, "&Show the reminder again");
   ShowCheck.SetChecked(true);
-  SetClientSizeCentred(*this, Scale(421), Scale(131), nullptr);
+  ui::SetClientSizeCentred(*this, Scale(421), Scale(131), nullptr);
 }
 
 TTrayReminderForm::~TTrayReminderForm() = default;

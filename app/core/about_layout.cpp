@@ -7,10 +7,6 @@ namespace {
 
 Rect Band(int top, int height) { return {0, top, kAboutClientWidth, top + height}; }
 
-// Moves [start, start + length) into [low, high) where it fits; a window
-// larger than the range keeps its start at `low`.
-int KeepWithin(int start, int length, int low, int high) { return std::max(low, std::min(start, high - length)); }
-
 }  // namespace
 
 AboutLayout LayoutAbout(Size picture) {
@@ -22,14 +18,6 @@ AboutLayout LayoutAbout(Size picture) {
   l.buttonPanel = Band(l.titlePanel.bottom, kAboutButtonPanelHeight);
   l.clientHeight = l.buttonPanel.bottom + 5;
   return l;
-}
-
-Rect CentredRect(Size size, const Rect& area, const Rect& workArea) {
-  int left = area.left + (area.width() - size.width) / 2;
-  int top = area.top + (area.height() - size.height) / 2;
-  left = KeepWithin(left, size.width, workArea.left, workArea.right);
-  top = KeepWithin(top, size.height, workArea.top, workArea.bottom);
-  return {left, top, left + size.width, top + size.height};
 }
 
 }  // namespace tq::app

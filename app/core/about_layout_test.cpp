@@ -23,21 +23,5 @@ TEST(AboutLayout, AMissingOrOversizedPictureStillLaysOut) {
   EXPECT_EQ(wide.picture.left, 0) << "a picture wider than the dialog starts at its left edge";
 }
 
-TEST(AboutLayout, WindowsAreCentredAndKeptOnTheWorkArea) {
-  const Rect work{0, 0, 1024, 738};
-  const struct {
-    Rect area;
-    Size size;
-    Rect expected;
-  } cases[] = {
-      {{100, 100, 500, 400}, {200, 100}, {200, 200, 400, 300}},    // centred on its owner
-      {work, {421, 160}, {301, 289, 722, 449}},                    // centred on the screen
-      {{-300, -200, 100, 100}, {200, 100}, {0, 0, 200, 100}},      // owner half off the screen
-      {{900, 600, 1300, 900}, {300, 200}, {724, 538, 1024, 738}},  // past the right and bottom
-      {{0, 0, 1024, 738}, {1200, 900}, {0, 0, 1200, 900}},         // too big: top-left stays visible
-  };
-  for (const auto& c : cases) EXPECT_EQ(CentredRect(c.size, c.area, work), c.expected);
-}
-
 }  // namespace
 }  // namespace tq::app

@@ -1,7 +1,7 @@
 #include "app/dialogs/config_form.h"
 
-#include "app/dialogs/dialog_position.h"
 #include "app/shell_open.h"
+#include "ui/window_place.h"
 
 namespace tq::app {
 namespace {
@@ -23,7 +23,7 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
           .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
           .exStyle = WS_EX_DLGMODALFRAME,
           .owner = owner});
-  PlaceDialog(Handle(), owner, Scale(kClientWidth), Scale(kClientHeight));
+  ui::SetClientSizeCentred(*this, Scale(kClientWidth), Scale(kClientHeight), owner);
 
   const int buttonsY = kClientHeight - kBorder - kButtonHeight;
   PageControl.Create(*this, {kBorder, kBorder, kClientWidth - 2 * kBorder, buttonsY - 8 - kBorder});

@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "app/core/reply_text_fit.h"
-#include "app/dialogs/dialog_position.h"
 #include "app/dialogs/reply_prop_layout.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
@@ -12,6 +11,7 @@
 #include "ui/dpi.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
+#include "ui/window_place.h"
 
 namespace tq::app {
 namespace {
@@ -38,7 +38,7 @@ TReplyPropForm::TReplyPropForm(storage::TBinaryDataSet& table, const ReplyPropOp
           .exStyle = WS_EX_DLGMODALFRAME,
           .owner = options.owner});
   FormCreate(options);
-  PlaceDialog(Handle(), options.owner, Scale(kReplyPropClientWidth), Scale(kReplyPropClientHeight));
+  ui::SetClientSizeCentred(*this, Scale(kReplyPropClientWidth), Scale(kReplyPropClientHeight), options.owner);
   LayOut();
 }
 
@@ -231,7 +231,7 @@ void TReplyPropForm::OnSize(int, int) { LayOut(); }
 LRESULT TReplyPropForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_GETMINMAXINFO && Handle()) {
     const ui::Rect min = ReplyPropMinimumClient(SpellCheckBtn.Visible());
-    const SIZE outer = OuterSizeFor(Handle(), Scale(min.width), Scale(min.height));
+    const SIZE outer = ui::OuterSizeFor(Handle(), Scale(min.width), Scale(min.height));
     auto* info = reinterpret_cast<MINMAXINFO*>(lp);
     info->ptMinTrackSize = {outer.cx, outer.cy};
     return 0;
