@@ -3,32 +3,10 @@
 #include <richedit.h>
 
 #include <algorithm>
-#include <cstring>
+
+#include "ui/rich_edit_stream.h"
 
 namespace tq::ui {
-namespace {
-
-struct ReadCursor {
-  std::string_view text;
-  size_t pos = 0;
-};
-
-DWORD CALLBACK ReadChunk(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
-  auto* cursor = reinterpret_cast<ReadCursor*>(cookie);
-  const size_t n = std::min(static_cast<size_t>(size), cursor->text.size() - cursor->pos);
-  std::memcpy(buffer, cursor->text.data() + cursor->pos, n);
-  cursor->pos += n;
-  *done = static_cast<LONG>(n);
-  return 0;
-}
-
-DWORD CALLBACK WriteChunk(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
-  reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer), static_cast<size_t>(size));
-  *done = size;
-  return 0;
-}
-
-}  // namespace
 
 RichEdit::~RichEdit() {
   // The window must go before its library does.
@@ -47,33 +25,15 @@ void RichEdit::Create(Wnd& parent, const Rect& bounds, const RichEditOptions& o)
   SetWordWrap(o.wordWrap);
 }
 
-bool RichEdit::StreamIn(std::string_view text, UINT format) {
-  ReadCursor cursor{text};
-  EDITSTREAM stream{};
-  stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cursor);
-  stream.pfnCallback = &ReadChunk;
-  Send(EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
-  return stream.dwError == 0;
-}
-
-std::string RichEdit::StreamOut(UINT format) const {
-  std::string out;
-  EDITSTREAM stream{};
-  stream.dwCookie = reinterpret_cast<DWORD_PTR>(&out);
-  stream.pfnCallback = &WriteChunk;
-  Send(EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&stream));
-  return out;
-}
-
 bool RichEdit::SetRtf(std::string_view rtf) {
   // Without its signature the control would read the text in some other way.
   if (!rtf.starts_with("{\\rtf")) return false;
-  return StreamIn(rtf, SF_RTF);
+  return StreamIntoRichEdit(Handle(), rtf, SF_RTF);
 }
 
-std::string RichEdit::Rtf() const { return StreamOut(SF_RTF); }
+std::string RichEdit::Rtf() const { return StreamOutOfRichEdit(Handle(), SF_RTF); }
 
-void RichEdit::SetPlainText(std::string_view text) { StreamIn(text, SF_TEXT); }
+void RichEdit::SetPlainText(std::string_view text) { StreamIntoRichEdit(Handle(), text, SF_TEXT); }
 
 std::string RichEdit::PlainText() const {
   GETTEXTLENGTHEX lengthQuery{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};

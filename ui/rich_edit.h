@@ -60,9 +60,6 @@ class RichEdit : public Control {
   bool OnCommandReflected(int code) override;
 
  private:
-  bool StreamIn(std::string_view text, UINT format);
-  std::string StreamOut(UINT format) const;
-
   RichEditLibrary::Use library_;
   const char* className_ = "";
   bool wordWrap_ = true;

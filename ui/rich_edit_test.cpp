@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ui/test_host.h"
 
 namespace tq::ui {
@@ -36,6 +38,34 @@ TEST(RichEdit, PlainTextIsTakenLiterallyAndNonRtfIsRefused) {
 
   rich.SetPlainText("Caf\xE9 \x93quoted\x94");
   EXPECT_EQ(rich.PlainText(), "Caf\xE9 \x93quoted\x94") << "ANSI text goes in and out unchanged";
+}
+
+TEST(RichEdit, TextLongerThanOneStreamPieceGoesInAndOutWhole) {
+  // The control reads and writes in pieces of a few kilobytes: every piece
+  // must follow the one before.
+  TestHost host;
+  RichEdit rich;
+  rich.Create(host.form, {8, 8, 300, 150});
+  std::string text, rtf = "{\\rtf1\\ansi ";
+  for (int i = 0; i < 1500; ++i) {
+    const std::string line = "line " + std::to_string(i);
+    text += line + "\r\n";
+    rtf += line + "\\par ";
+  }
+  text += "end";
+  rtf += "{\\b end}}";
+  ASSERT_GT(text.size(), 15000u);
+
+  rich.SetPlainText(text);
+  EXPECT_EQ(rich.PlainText(), text);
+
+  rich.SetPlainText("");
+  ASSERT_TRUE(rich.SetRtf(rtf));
+  EXPECT_EQ(rich.PlainText().substr(0, text.size()), text);
+  const std::string out = rich.Rtf();
+  EXPECT_GT(out.size(), text.size());
+  EXPECT_NE(out.find("line 0"), std::string::npos);
+  EXPECT_NE(out.find("line 1499"), std::string::npos) << "the last piece comes out too";
 }
 
 TEST(RichEdit, LinesAreParagraphsWithoutWordWrap) {

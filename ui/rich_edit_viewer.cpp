@@ -3,28 +3,11 @@
 #include <richedit.h>
 
 #include <algorithm>
-#include <cstring>
 #include <stdexcept>
 
+#include "ui/rich_edit_stream.h"
+
 namespace tq::ui {
-namespace {
-
-struct ReadCursor {
-  std::string_view text;
-  size_t pos = 0;
-};
-
-// Hands the control the next piece of the text.
-DWORD CALLBACK ReadNextPiece(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
-  auto* cursor = reinterpret_cast<ReadCursor*>(cookie);
-  const size_t n = std::min(static_cast<size_t>(size), cursor->text.size() - cursor->pos);
-  std::memcpy(buffer, cursor->text.data() + cursor->pos, n);
-  cursor->pos += n;
-  *done = static_cast<LONG>(n);
-  return 0;
-}
-
-}  // namespace
 
 TRichEditViewer::~TRichEditViewer() {
   // The window must go before the library use does.
@@ -81,12 +64,7 @@ void TRichEditViewer::SetRTFText(std::string_view text) {
   }
   Send(EM_EXLIMITTEXT, 0, 2147483646);
   for (const UINT format : {UINT{SF_RTF}, UINT{SF_TEXT}}) {
-    ReadCursor cursor{text};
-    EDITSTREAM stream{};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cursor);
-    stream.pfnCallback = &ReadNextPiece;
-    Send(EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
-    if (stream.dwError == 0) return;
+    if (StreamIntoRichEdit(Handle(), text, format)) return;
   }
 }
 
