@@ -21,19 +21,26 @@ int CurrentReplyIndex(storage::TBinaryDataSet& table) {
   return index;
 }
 
-void OpenReplyTable(storage::TBinaryDataSet& table, const std::string& path) {
+namespace {
+
+// Closes the table and points it at `path`, with the reply fields declared
+// unless they already are.
+void AimAt(storage::TBinaryDataSet& table, const std::string& path) {
   table.Close();
   table.SetTableName(path);
   if (table.FieldCount() == 0 || table.FindField(storage::kCategoryField) == nullptr)
     storage::DeclareReplyFields(table);
+}
+
+}  // namespace
+
+void OpenReplyTable(storage::TBinaryDataSet& table, const std::string& path) {
+  AimAt(table, path);
   table.Open();
 }
 
 void CreateReplyTable(storage::TBinaryDataSet& table, const std::string& path) {
-  table.Close();
-  table.SetTableName(path);
-  if (table.FieldCount() == 0 || table.FindField(storage::kCategoryField) == nullptr)
-    storage::DeclareReplyFields(table);
+  AimAt(table, path);
   table.CreateTable();
   table.Close();
 }
