@@ -272,7 +272,12 @@ bool TFormEnhance::HideIcon() {
   return NotifyShell(NIM_DELETE);
 }
 
-bool TFormEnhance::ModifyIcon() { return NotifyShell(NIM_MODIFY); }
+bool TFormEnhance::ModifyIcon() {
+  // Nothing in the tray to change: spare the shell the call (settings made
+  // before the icon is shown would each cost a round trip).
+  if (!iconVisible_) return false;
+  return NotifyShell(NIM_MODIFY);
+}
 
 void TFormEnhance::SetIconVisible(bool visible) {
   if (visible) {
@@ -400,6 +405,10 @@ void TFormEnhance::HiddenWindow::Create() {
   args.style = WS_POPUP;
   args.x = args.y = args.width = args.height = 0;
   CreateOwnClass(args);
+  // At the bottom of the Z-order: a second start of a program finds its
+  // main window as the window just above its application window, and this
+  // one must not come between them.
+  SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 LRESULT TFormEnhance::HiddenWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

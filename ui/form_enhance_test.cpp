@@ -101,6 +101,12 @@ TEST(FormEnhance, TheHiddenWindowIsATopLevelWindowOfItsOwnClass) {
   EXPECT_FALSE(IsWindowVisible(tray));
   EXPECT_EQ(GetAncestor(tray, GA_PARENT), GetDesktopWindow()) << "found by EnumWindows, not message-only";
   EXPECT_EQ(SendMessageA(tray, WM_QUERYENDSESSION, 0, 0), 1);
+  // A second start finds the main window just above the application window:
+  // the hidden window stays below them both.
+  bool belowApplication = false;
+  for (HWND w = GetWindow(f.host.app.Handle(), GW_HWNDNEXT); w && !belowApplication; w = GetWindow(w, GW_HWNDNEXT))
+    belowApplication = w == tray;
+  EXPECT_TRUE(belowApplication);
 }
 
 // The mouse actions on the icon, posted as the shell posts them.
