@@ -19,6 +19,7 @@
 #include "app/core/about_layout.h"
 #include "app/resources/picture_ids.h"
 #include "ui/rich_edit_library.h"
+#include "ui/test_hints.h"
 #include "ui/test_host.h"
 #include "ui/test_message_boxes.h"
 #include "ui/timer.h"
@@ -63,31 +64,6 @@ HWND FindChild(HWND parent, const std::string& text) {
   Search search{text};
   EnumChildWindows(parent, &MatchText, reinterpret_cast<LPARAM>(&search));
   return search.found;
-}
-
-BOOL CALLBACK CollectHints(HWND hwnd, LPARAM p) {
-  char cls[64] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  if (std::string(cls) != TOOLTIPS_CLASSA) return TRUE;
-  auto* hints = reinterpret_cast<std::vector<std::pair<HWND, std::string>>*>(p);
-  const int count = static_cast<int>(SendMessageA(hwnd, TTM_GETTOOLCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[256] = {};
-    TTTOOLINFOA info{};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
-    info.lpszText = text;
-    if (SendMessageA(hwnd, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&info))) {
-      hints->emplace_back(reinterpret_cast<HWND>(info.uId), text);
-    }
-  }
-  return TRUE;
-}
-
-// The hint texts of this thread's tooltips, by the window they belong to.
-std::vector<std::pair<HWND, std::string>> Hints() {
-  std::vector<std::pair<HWND, std::string>> hints;
-  EnumThreadWindows(GetCurrentThreadId(), &CollectHints, reinterpret_cast<LPARAM>(&hints));
-  return hints;
 }
 
 SIZE ClientSize(HWND hwnd) {
@@ -190,7 +166,7 @@ TEST(AboutForm, ThePictureOpensTheHomePageAndTheLinkTheProductPage) {
   about.ProductURLLabel.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
   about.ProductURLLabel.Send(WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
   EXPECT_EQ(opened, (std::vector<std::string>{"http://www.morvane.com/quillet/", "http://www.morvane.com/quillet/"}));
-  const auto hints = Hints();
+  const auto hints = ui::testing::ThreadHints();
   const std::pair<HWND, std::string> pictureHint{about.AboutImage.Handle(), "http://www.morvane.com/quillet/"};
   EXPECT_NE(std::find(hints.begin(), hints.end(), pictureHint), hints.end()) << "the picture's hint is the home page";
 }

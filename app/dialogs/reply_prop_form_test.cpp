@@ -14,6 +14,7 @@
 
 #include "app/core/reply_library.h"
 #include "storage/reply_layout.h"
+#include "ui/test_hints.h"
 #include "ui/test_host.h"
 #include "ui/test_message_boxes.h"
 #include "ui/timer.h"
@@ -108,24 +109,10 @@ std::vector<HWND> ThreadWindows() {
   return windows;
 }
 
-// The hint texts of the tooltip window that `form` owns, by control.
+// The hint texts of the tooltip windows that `form` owns, by control.
 std::map<HWND, std::string> Hints(ui::Form& form) {
-  std::map<HWND, std::string> hints;
-  HWND tip = nullptr;
-  for (HWND hwnd : ThreadWindows()) {
-    if (ClassOf(hwnd) == TOOLTIPS_CLASSA && GetWindow(hwnd, GW_OWNER) == form.Handle()) tip = hwnd;
-  }
-  if (!tip) return hints;
-  const int count = static_cast<int>(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[128] = {};
-    TTTOOLINFOA info{};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
-    info.lpszText = text;
-    SendMessageA(tip, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
-    hints[reinterpret_cast<HWND>(info.uId)] = text;
-  }
-  return hints;
+  const auto hints = ui::testing::ThreadHints(form.Handle());
+  return {hints.begin(), hints.end()};
 }
 
 struct ReplyDialogTest : ::testing::Test {
