@@ -44,7 +44,8 @@ inline BOOL CALLBACK CollectHints(HWND hwnd, LPARAM p) {
 // shown over; only those of the tooltips `owner` owns when it is given. A
 // hint added twice is listed twice.
 inline std::vector<std::pair<HWND, std::string>> ThreadHints(HWND owner = nullptr) {
-  detail::HintSearch search{owner};
+  detail::HintSearch search;
+  search.owner = owner;
   EnumThreadWindows(GetCurrentThreadId(), &detail::CollectHints, reinterpret_cast<LPARAM>(&search));
   return search.hints;
 }

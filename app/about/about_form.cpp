@@ -61,12 +61,6 @@ LRESULT TAboutForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   return Form::WndProc(msg, wp, lp);
 }
 
-bool TAboutForm::OnCommand(int id, int, HWND) {
-  if (id != IDCANCEL) return false;
-  Close();
-  return true;
-}
-
 void TAboutForm::FormShow() {
   // Whatever could not be filled stays as it is: the dialog shows the rest.
   try {

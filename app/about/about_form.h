@@ -8,10 +8,10 @@
 
 #include <string>
 
+#include "app/about/escape_closes_form.h"
 #include "app/about/picture.h"
 #include "app/about/white_panel.h"
 #include "ui/button.h"
-#include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/hints.h"
 #include "ui/label.h"
@@ -21,7 +21,7 @@
 
 namespace tq::app {
 
-class TAboutForm : public ui::Form {
+class TAboutForm : public EscapeClosesForm {
  public:
   // Creates the (hidden) dialog; FormShow fills it when it is shown.
   explicit TAboutForm(HWND owner);
@@ -50,7 +50,6 @@ class TAboutForm : public ui::Form {
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
-  bool OnCommand(int id, int code, HWND control) override;
 
  private:
   void FormShow();

@@ -295,6 +295,22 @@ TEST(TrayReminder, LaysOutItsTextPictureBoxAndButton) {
   EXPECT_NEAR(b.y * 2 + b.height, work.top + work.bottom, 1);
 }
 
+TEST(AboutWindows, EscapeClosesTheAboutDialogTheViewerAndTheReminder) {
+  TestHost host;
+  TAboutForm about(host.app.Handle());
+  TReadmeForm viewer(host.app.Handle());
+  TTrayReminderForm reminder(host.app.Handle());
+  for (ui::Form* form : std::initializer_list<ui::Form*>{&about, &viewer, &reminder}) {
+    const std::string caption = form->Text();
+    const HWND hwnd = form->Handle();
+    form->Show();
+    ASSERT_TRUE(IsWindowVisible(hwnd)) << caption;
+    const HWND focus = GetFocus();
+    PostMessageA(focus && IsChild(hwnd, focus) ? focus : hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(ui::testing::PumpUntil([&] { return !IsWindow(hwnd); }, std::chrono::milliseconds(2000))) << caption;
+  }
+}
+
 TEST(Picture, TakesTheSizeOfItsBitmapAndStaysEmptyWithoutOne) {
   TestHost host;
   Picture picture;

@@ -63,10 +63,4 @@ TReadmeForm::~TReadmeForm() = default;
 
 void TReadmeForm::LoadFile(const std::string& path) { ViewRichEdit.SetRTFText(ReadWholeFile(path)); }
 
-bool TReadmeForm::OnCommand(int id, int, HWND) {
-  if (id != IDCANCEL) return false;
-  Close();
-  return true;
-}
-
 }  // namespace tq::app

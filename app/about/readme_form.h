@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "ui/form.h"
+#include "app/about/escape_closes_form.h"
 #include "ui/rich_edit_viewer.h"
 
 namespace tq::app {
 
-class TReadmeForm : public ui::Form {
+class TReadmeForm : public EscapeClosesForm {
  public:
   // Creates the (hidden) window centred on `owner`.
   explicit TReadmeForm(HWND owner);
@@ -23,9 +23,6 @@ class TReadmeForm : public ui::Form {
   void LoadFile(const std::string& path);
 
   ui::TRichEditViewer ViewRichEdit;
-
- protected:
-  bool OnCommand(int id, int code, HWND control) override;
 };
 
 }  // namespace tq::app

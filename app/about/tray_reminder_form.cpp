@@ -29,11 +29,4 @@ TTrayReminderForm::TTrayReminderForm(HWND owner) {
 
 TTrayReminderForm::~TTrayReminderForm() = default;
 
-bool TTrayReminderForm::OnCommand(int id, int, HWND) {
-  // Escape closes it like the close box.
-  if (id != IDCANCEL) return false;
-  Close();
-  return true;
-}
-
 }  // namespace tq::app

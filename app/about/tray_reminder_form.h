@@ -4,14 +4,14 @@
 
 #include <windows.h>
 
+#include "app/about/escape_closes_form.h"
 #include "app/about/picture.h"
 #include "ui/button.h"
-#include "ui/form.h"
 #include "ui/label.h"
 
 namespace tq::app {
 
-class TTrayReminderForm : public ui::Form {
+class TTrayReminderForm : public EscapeClosesForm {
  public:
   // Creates the (hidden) window, centred on the screen, with the box ticked.
   explicit TTrayReminderForm(HWND owner);
@@ -21,9 +21,6 @@ class TTrayReminderForm : public ui::Form {
   ui::Label TextLabel;
   ui::CheckBox ShowCheck;
   ui::Button OKBtn;
-
- protected:
-  bool OnCommand(int id, int code, HWND control) override;
 };
 
 }  // namespace tq::app
