@@ -1,16 +1,13 @@
 #include "ui/link_label.h"
 
+#include "ui/styled_font.h"
+
 namespace tq::ui {
 
 void LinkLabel::Create(Wnd& parent, const Rect& bounds, std::string_view text) {
   CreateControl(parent, "STATIC", bounds, text, SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX);
   // The parent's font, made bold and underlined.
-  LOGFONTA lf{};
-  HFONT base = Font() ? Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  GetObjectA(base, sizeof lf, &lf);
-  lf.lfWeight = FW_BOLD;
-  lf.lfUnderline = TRUE;
-  font_.reset(CreateFontIndirectA(&lf));
+  font_ = StyledFont(Font(), {.bold = true, .underline = true});
   if (font_) SetFont(font_.get());
 }
 

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "ui/form.h"
+#include "ui/styled_font.h"
 
 namespace tq::ui {
 namespace {
@@ -23,11 +24,7 @@ void TURLLabel::Create(Wnd& parent, const Rect& bounds, std::string_view caption
   // SS_NOTIFY: without it a static control lets the mouse through to its parent.
   DWORD style = SS_NOTIFY | SS_NOPREFIX | (options.center ? SS_CENTER : SS_LEFTNOWORDWRAP);
   CreateControl(parent, "STATIC", bounds, caption, style, 0, options.id);
-  LOGFONTA lf{};
-  HFONT base = Font() ? Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  GetObjectA(base, sizeof lf, &lf);
-  lf.lfUnderline = TRUE;
-  font_.reset(CreateFontIndirectA(&lf));
+  font_ = StyledFont(Font(), {.underline = true});
   if (font_) SetFont(font_.get());
   color_ = ColorNormal;
 }

@@ -11,6 +11,7 @@
 #include "app/resources/picture_ids.h"
 #include "platform/system_info.h"
 #include "ui/dpi.h"
+#include "ui/styled_font.h"
 #include "ui/window_place.h"
 
 namespace tq::app {
@@ -86,12 +87,7 @@ void TAboutForm::Fill() {
 
   const std::string title(ApplicationTitle);
   SetText("About " + title);
-  if (!boldFont_) {
-    LOGFONTA lf{};
-    GetObjectA(Font() ? Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), sizeof lf, &lf);
-    lf.lfWeight = FW_BOLD;
-    boldFont_.reset(CreateFontIndirectA(&lf));
-  }
+  if (!boldFont_) boldFont_ = ui::StyledFont(Font(), {.bold = true});
   if (boldFont_) TitleLabel.SetFont(boldFont_.get());
   TitleLabel.SetText(title);
 
