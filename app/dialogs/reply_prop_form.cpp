@@ -173,7 +173,7 @@ bool TReplyPropForm::StoreResponse() {
 void TReplyPropForm::PasteBtnClick() { ResponseRichEdit.Paste(); }
 
 void TReplyPropForm::LoadBtnClick() {
-  const std::string path = ui::OpenFileDialog(Handle(), {.filter = kLoadFilter});
+  const std::string path = ui::OpenFileDialog(Handle(), {.filter = kLoadFilter, .defaultExt = "", .fileName = ""});
   if (path.empty()) return;
   LoadFile(path);
 }
