@@ -8,7 +8,6 @@
 #include "app/core/app_identity.h"
 #include "app/core/command_states.h"
 #include "app/core/hand_over.h"
-#include "app/core/placement_store.h"
 #include "app/core/reply_menu.h"
 #include "app/core/reply_library.h"
 #include "app/shell_open.h"
@@ -23,7 +22,6 @@ constexpr int kInitialWidth = 463;
 constexpr int kInitialHeight = 427;
 constexpr int kMinWidth = 200;
 constexpr int kButtonColumn = 78;
-constexpr UINT kTrayMessage = WM_APP + 1;
 constexpr char kLibraryFilter[] = "Ostrel Files (*.qdk)|*.qdk";
 
 std::string Title() { return std::string(ApplicationTitle); }
@@ -87,7 +85,8 @@ void TMainForm::CreateMenus() {
   help.AddSeparator();
   help.AddItem("&About", [this] { ShowAbout(Handle()); });
 
-  TrayPopup.AddItem("&Show", [this] { TPShowMIClick(); });
+  // The default item: a double click on the tray icon runs it.
+  TrayPopup.SetDefaultItem(TrayPopup.AddItem("&Show", [this] { TPShowMIClick(); }));
   TrayPopup.AddSeparator();
   TrayPopup.AddItem("&Configure...", [this] { OptionsMIClick(); });
   TrayPopup.AddSeparator();
@@ -197,7 +196,8 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   FirstUseLabel.SetText(FirstUseText(title));
   ShowSplash(Handle());
 
-  RestorePlacement();
+  CreateFormEnhance();
+  FormEnhance->LoadPlacement();
   // The recent files: up to five, under the settings key as "MRU".
   reopenItems_ = std::make_unique<ReopenMenu>(*ReOpenMenu);
   HistoryList = std::make_unique<THistoryList>(keys_, platform::Env::Default());
@@ -223,9 +223,7 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   pasteTimer_.onTimer = [this] { PasteTick(); };
   trayClickTimer_.onTimer = [this] {
     trayClickTimer_.Stop();
-    POINT pt;
-    GetCursorPos(&pt);
-    TrayPopup.Popup(Handle(), pt);
+    FormEnhance->PopupAtCursor();
   };
 
   const HotKeyRegistrar registrar = Registrar();
@@ -239,15 +237,28 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     MainPanel.SetVisible(false);
     Show();
   }
-  ShowTrayIcon();
+  FormEnhance->ShowIcon();
   started_ = true;
   OpenPendingHandOver();
 }
 
-void TMainForm::ShowTrayIcon() {
-  HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
-                                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  tray_.Show(Handle(), kTrayMessage, icon, Title());
+void TMainForm::CreateFormEnhance() {
+  FormEnhance = std::make_unique<ui::TFormEnhance>(*this, "MainForm", ui::TFormEnhance::Storage{.keys = keys_});
+  FormEnhance->SaveName = std::string(SettingsKeyPath);
+  FormEnhance->SaveKey = "WS";
+  FormEnhance->SaveSize = true;
+  FormEnhance->SetIcon(
+      static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
+  FormEnhance->SetIconHint(Title());
+  FormEnhance->SetIconShowHint(true);
+  FormEnhance->IconPopup = &TrayPopup;
+  FormEnhance->IconEnabled = true;
+  // The right button opens the menu at once. A left click opens it once the
+  // double-click time is over, so that a double click shows the window (the
+  // menu's default item) without a menu in the way.
+  FormEnhance->OnClick = [this](ui::TFormEnhance&) { trayClickTimer_.Start(GetDoubleClickTime()); };
+  FormEnhance->OnDblClick = [this](ui::TFormEnhance&) { trayClickTimer_.Stop(); };
 }
 
 void TMainForm::SaveAllSettings() {
@@ -303,45 +314,6 @@ void TMainForm::HistoryListClick(const std::string& path) {
     return s;
   };
   if (upper(path) != upper(table_.TableName())) OpenLibrary(path);
-}
-
-namespace {
-
-PlacementStore MainPlacementStore(platform::KeyStore& keys) {
-  PlacementStore store(keys, platform::Env::Default(), "");
-  store.SaveName = std::string(SettingsKeyPath);
-  store.SaveKey = "WS";
-  store.SaveSize = true;
-  return store;
-}
-
-}  // namespace
-
-void TMainForm::RestorePlacement() {
-  WINDOWPLACEMENT wp{};
-  wp.length = sizeof wp;
-  if (!GetWindowPlacement(Handle(), &wp)) return;
-  const RECT& n = wp.rcNormalPosition;
-  RestoreContext context{.current = {n.left, n.top, n.right, n.bottom},
-                         .currently_maximized = wp.showCmd == SW_SHOWMAXIMIZED,
-                         .save_size = true};
-  RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  const Placement placement = app::RestorePlacement(MainPlacementStore(keys_).Read(), context,
-                                                    {work.left, work.top, work.right, work.bottom});
-  wp.rcNormalPosition = {placement.bounds.left, placement.bounds.top, placement.bounds.right, placement.bounds.bottom};
-  // The window is not shown here; showing it later keeps this placement.
-  wp.showCmd = SW_HIDE;  // a maximized main window comes back at its normal size
-  SetWindowPlacement(Handle(), &wp);
-}
-
-void TMainForm::StorePlacement() {
-  WINDOWPLACEMENT wp{};
-  wp.length = sizeof wp;
-  if (!GetWindowPlacement(Handle(), &wp)) return;
-  const RECT& n = wp.rcNormalPosition;
-  MainPlacementStore(keys_).Store({.bounds = {n.left, n.top, n.right, n.bottom},
-                                   .maximized = wp.showCmd == SW_SHOWMAXIMIZED || IsZoomed(Handle())});
 }
 
 void TMainForm::ReleaseReplyHotKeys() {
@@ -429,28 +401,6 @@ void TMainForm::ExitMIClick() {
   Close();
 }
 
-void TMainForm::OnTrayMessage(LPARAM mouseMessage) {
-  switch (mouseMessage) {
-    case WM_LBUTTONUP:
-      // Wait out the double-click time: a double click shows the window
-      // instead of the menu.
-      trayClickTimer_.Start(GetDoubleClickTime());
-      break;
-    case WM_RBUTTONUP: {
-      POINT pt;
-      GetCursorPos(&pt);
-      TrayPopup.Popup(Handle(), pt);
-      break;
-    }
-    case WM_LBUTTONDBLCLK:
-      trayClickTimer_.Stop();
-      TPShowMIClick();
-      break;
-    default:
-      break;
-  }
-}
-
 void TMainForm::OpenPendingHandOver() {
   if (pendingShow_) {
     pendingShow_ = false;
@@ -493,7 +443,7 @@ bool TMainForm::OnClose() {
 }
 
 void TMainForm::FormDestroy() {
-  StorePlacement();
+  // The placement is stored by FormEnhance as the window goes.
   SaveAllSettings();
   table_.Close();
   FreeReplyMenu();
@@ -502,7 +452,7 @@ void TMainForm::FormDestroy() {
   ReleaseReplyHotKeys();
   pasteTimer_.Stop();
   trayClickTimer_.Stop();
-  tray_.Hide();
+  if (FormEnhance) FormEnhance->HideIcon();
   if (HistoryList) HistoryList->Save();
 }
 
@@ -530,9 +480,6 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_HELP:
       ShowHelpFile(Handle(), kMainHelpContext);
       return TRUE;
-    case kTrayMessage:
-      OnTrayMessage(lp);
-      return 0;
     default:
       return Form::WndProc(msg, wp, lp);
   }

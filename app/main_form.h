@@ -15,7 +15,6 @@
 #include "app/core/reply_tree.h"
 #include "app/core/settings.h"
 #include "app/reopen_menu.h"
-#include "app/tray_icon.h"
 #include "app/tree_images.h"
 #include "platform/key_store.h"
 #include "storage/binary_data_set.h"
@@ -23,6 +22,7 @@
 #include "ui/button.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/form_enhance.h"
 #include "ui/hints.h"
 #include "ui/label.h"
 #include "ui/link_label.h"
@@ -89,7 +89,6 @@ class TMainForm : public ui::Form {
   void OptionsMIClick();
   void MoveShiftedHotKeys(const std::vector<int>& oldIndexes, int delta);
   void SaveAllSettings();
-  void ShowTrayIcon();
   // What a second start asked for while a dialog was open or the start-up
   // was still running: showing the window, opening a library.
   void OpenPendingHandOver();
@@ -100,11 +99,9 @@ class TMainForm : public ui::Form {
   // Showing and ending.
   void TPShowMIClick();
   void ExitMIClick();
-  void OnTrayMessage(LPARAM mouseMessage);
   void OnCopyData(const COPYDATASTRUCT* data);
   void HistoryListClick(const std::string& path);
-  void RestorePlacement();
-  void StorePlacement();
+  void CreateFormEnhance();
 
   // Hotkeys and insertion.
   HotKeyRegistrar Registrar();
@@ -161,7 +158,8 @@ class TMainForm : public ui::Form {
   TreeImageList TreeImages;
   ui::UniqueFont previewFont_;
 
-  TrayIcon tray_;
+  // Placement under "WS", the tray icon with its menu; made with the window.
+  std::unique_ptr<ui::TFormEnhance> FormEnhance;
   PasteKeys paste_;
   HWND pasteTarget_ = nullptr;  // the control the running paste is for
   LARGE_INTEGER hotKeyAt_{};     // when the hotkey of the running paste arrived

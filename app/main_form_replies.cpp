@@ -20,10 +20,10 @@ class TMainForm::DialogScope {
  public:
   explicit DialogScope(TMainForm& form) : form_(form) {
     form_.DialogBusy = true;
-    form_.tray_.Hide();
+    form_.FormEnhance->HideIcon();
   }
   ~DialogScope() {
-    form_.ShowTrayIcon();
+    form_.FormEnhance->ShowIcon();
     form_.DialogBusy = false;
     form_.OpenPendingHandOver();
   }

@@ -26,7 +26,11 @@ def start(session, args, library):
     """Starts the program on `library` (it starts in the tray) and returns
     the process, the main window and the hidden tray window."""
     program = session.start(args.exe, session.windows_path(library))
-    app = session.wait_for("the application window", lambda: session.find_window(TITLE))
+    # By its class: until the main window's caption gets its trailing space,
+    # a search by caption alone may find the main window.
+    app = session.wait_for("the application window",
+                           lambda: next((w.hwnd for w in session.windows()
+                                         if w.cls == "TqApplication" and w.title == TITLE), None))
     main = session.wait_for("the main window",
                             lambda: next((w for w in session.windows()
                                           if w.owner == app and w.title.startswith(TITLE)), None)).hwnd
