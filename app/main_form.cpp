@@ -38,8 +38,10 @@ TMainForm::TMainForm(ui::Application& application, platform::KeyStore& keys, std
     : application_(application), keys_(keys) {
   CreateMenus();
   SetMenu(&MainMenuBar);
-  // A sizable tool window with only a system menu, placed by Windows.
-  Create({.caption = Title(),
+  // A sizable tool window with only a system menu, placed by Windows. Its
+  // caption is never the bare title, which names the application window
+  // that a second start looks for.
+  Create({.caption = Title() + " ",
           .width = kInitialWidth,
           .height = kInitialHeight,
           .style = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
