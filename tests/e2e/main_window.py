@@ -26,15 +26,21 @@ def set_setting(session, name, value):
     check_equal(result.returncode, 0, f"exit code of reg add {name}")
 
 
+def reg_values(session, key):
+    """The values of a registry key, by name, as `reg query` prints them."""
+    result = subprocess.run(["wine", "reg", "query", key], env=session.env, capture_output=True, timeout=60)
+    values = {}
+    for line in result.stdout.decode("cp1252", "replace").splitlines():
+        parts = line.strip().split(None, 2)
+        if len(parts) == 3 and parts[1].startswith("REG_"):
+            values[parts[0]] = parts[2]
+    return values
+
+
 def stored_setting(session, name):
     """A number the program stored in the registry, or None."""
-    result = subprocess.run(["wine", "reg", "query", SETTINGS_KEY, "/v", name], env=session.env,
-                            capture_output=True, timeout=60)
-    for line in result.stdout.decode("cp1252", "replace").splitlines():
-        parts = line.split()
-        if parts and parts[0] == name:
-            return int(parts[-1], 0)
-    return None
+    value = reg_values(session, SETTINGS_KEY).get(name)
+    return int(value.split()[-1], 0) if value is not None else None
 
 
 def start_program(session, args, *arguments):

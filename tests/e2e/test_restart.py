@@ -5,26 +5,16 @@ the settings ("MRUFileName" the open file), the recent files under "MRU"
 (most recent first) and the window placement under "WS"; the next start
 without an argument opens the last file again."""
 
-import subprocess
 import sys
 import time
 
+from main_window import reg_values
 from quillet_library import make_library, quillet_argument
 from winsession import WM_CLOSE, check, check_equal, run_test
 
 TITLE = "Tavrin Quillet"
 WM_QUERYENDSESSION = 0x0011
 KEY = r"HKCU\Software\Morvane\Tavrin Quillet"
-
-
-def reg_values(session, key):
-    result = subprocess.run(["wine", "reg", "query", key], env=session.env, capture_output=True, timeout=60)
-    values = {}
-    for line in result.stdout.decode("cp1252", "replace").splitlines():
-        parts = line.strip().split(None, 2)
-        if len(parts) == 3 and parts[1].startswith("REG_"):
-            values[parts[0]] = parts[2]
-    return values
 
 
 def main_window(session, app):

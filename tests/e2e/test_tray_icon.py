@@ -10,7 +10,7 @@ import subprocess
 import sys
 import time
 
-from main_window import TITLE, end_program, visible
+from main_window import TITLE, end_program, reg_values, visible
 from quillet_library import make_library, quillet_argument
 from winsession import WM_CLOSE, check, check_equal, run_test
 
@@ -54,16 +54,6 @@ def click_icon(session, tray, *actions):
 
 def menus(session):
     return [w for w in session.windows() if w.visible and w.cls == MENU_CLASS]
-
-
-def reg_values(session, key):
-    result = subprocess.run(["wine", "reg", "query", key], env=session.env, capture_output=True, timeout=60)
-    values = {}
-    for line in result.stdout.decode("cp1252", "replace").splitlines():
-        parts = line.strip().split(None, 2)
-        if len(parts) == 3 and parts[1].startswith("REG_"):
-            values[parts[0]] = parts[2]
-    return values
 
 
 def maximized(session, hwnd):
