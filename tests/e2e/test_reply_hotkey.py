@@ -8,14 +8,10 @@ formatting (bold text in the box's RTF)."""
 import sys
 import time
 
-from target_program import wait_for_paste
+from main_window import end_program, start_in_tray, visible
 from quillet_library import make_library, quillet_argument
-from main_window import wait_library_open
-from winsession import WM_CLOSE, check, check_equal, run_test
-
-TITLE = "Tavrin Quillet"
-TARGET_TITLE = "Quillet Target"
-WM_QUERYENDSESSION = 0x0011
+from target_program import start_target, wait_for_paste
+from winsession import check, check_equal, run_test
 
 REPLIES = [
     {"category": "General", "description": "Thanks", "text": "Thank you for writing.", "hotkey": "Ctrl+Alt+R"},
@@ -29,22 +25,13 @@ def test(session, args):
     library.unlink(missing_ok=True)
     make_library(session, args.quillet, library, REPLIES)
 
-    program = session.start(args.exe, session.windows_path(library))
-    app = session.wait_for("the application window", lambda: session.find_window(TITLE))
-    main = session.wait_for("the main window",
-                            lambda: next((w for w in session.windows() if w.owner == app), None))
-    wait_library_open(session, main.hwnd, library)
+    program, main = start_in_tray(session, args, library)
 
     out = session.artifacts / "pasted.txt"
     rtf_out = session.artifacts / "pasted.rtf"
-    for path in (out, rtf_out):
-        path.unlink(missing_ok=True)
+    rtf_out.unlink(missing_ok=True)
     extra = ["--rich", "--rtf-out", session.windows_path(rtf_out)] if args.rich else []
-    session.start(args.target, "--out", session.windows_path(out), *extra)
-    target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
-    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
-    session.x_focus(xid)
-    time.sleep(0.5)
+    _, target, _ = start_target(session, args, out, *extra)
 
     key = "ctrl+alt+b" if args.rich else "ctrl+alt+r"
     started = time.monotonic()
@@ -61,14 +48,8 @@ def test(session, args):
     session.screenshot("pasted-rich.png" if args.rich else "pasted.png")
 
     # Nothing of the main window came up.
-    check(not next(w for w in session.windows() if w.hwnd == main.hwnd).visible, "the main window stays hidden")
-    check_equal(session.send(main.hwnd, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
-    session.post(main.hwnd, WM_CLOSE)
-    try:
-        check_equal(program.wait(timeout=10), 0, "exit code")
-    except Exception:
-        session.screenshot("not-ended.png")
-        raise
+    check(not visible(session, main), "the main window stays hidden")
+    end_program(session, program, main)
 
 
 if __name__ == "__main__":

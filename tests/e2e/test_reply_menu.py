@@ -8,15 +8,11 @@ import subprocess
 import sys
 import time
 
-from target_program import wait_for_paste
+from main_window import end_program, set_setting, start_in_tray
 from quillet_library import make_library, quillet_argument
-from main_window import wait_library_open
-from winsession import WM_CLOSE, check_equal, run_test
+from target_program import start_target, wait_for_paste
+from winsession import check_equal, run_test
 
-TITLE = "Tavrin Quillet"
-TARGET_TITLE = "Quillet Target"
-WM_QUERYENDSESSION = 0x0011
-SETTINGS_KEY = r"HKCU\Software\Morvane\Tavrin Quillet"
 CTRL_ALT_M = 0x4000 | 0x8000 | ord("M")
 
 REPLIES = [
@@ -30,22 +26,11 @@ def test(session, args):
     library = session.artifacts / "replies.qdk"
     library.unlink(missing_ok=True)
     make_library(session, args.quillet, library, REPLIES)
-    result = subprocess.run(["wine", "reg", "add", SETTINGS_KEY, "/v", "MenuHotKey", "/t", "REG_DWORD", "/d",
-                             str(CTRL_ALT_M), "/f"], env=session.env, capture_output=True, timeout=60)
-    check_equal(result.returncode, 0, "exit code of reg add")
-
-    program = session.start(args.exe, session.windows_path(library))
-    app = session.wait_for("the application window", lambda: session.find_window(TITLE))
-    main = session.wait_for("the main window",
-                            lambda: next((w for w in session.windows() if w.owner == app), None))
-    wait_library_open(session, main.hwnd, library)
+    set_setting(session, "MenuHotKey", CTRL_ALT_M)
+    program, main = start_in_tray(session, args, library)
 
     out = session.artifacts / "pasted.txt"
-    out.unlink(missing_ok=True)
-    session.start(args.target, "--out", session.windows_path(out))
-    target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
-    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
-    session.x_focus(xid)
+    _, target, xid = start_target(session, args, out)
     x, y, width, height = session.x_geometry(xid)
     subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2)], env=session.env,
                    timeout=20, check=True)
@@ -74,9 +59,7 @@ def test(session, args):
     print(f"menu screenshot {shot}; pasted {text!r}")
     check_equal(text, "Thank you for your order.\r\n", "text pasted from the menu")
 
-    check_equal(session.send(main.hwnd, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
-    session.post(main.hwnd, WM_CLOSE)
-    check_equal(program.wait(timeout=10), 0, "exit code")
+    end_program(session, program, main)
 
 
 if __name__ == "__main__":
