@@ -348,11 +348,10 @@ void TMainForm::LoadReplyText(const std::string& text) {
 }
 
 void TMainForm::ShowSelectedReply() {
-  HTREEITEM selected = ReplyTree.Selected();
-  const LPARAM data = selected ? ReplyTree.ItemData(selected) : kNoReplyIndex;
-  if (LibraryOpen() && data >= 0 && data < table_.RecordCount()) {
+  const int index = SelectedReplyIndex();
+  if (LibraryOpen() && index >= 0 && index < table_.RecordCount()) {
     try {
-      LoadReplyText(GoToReply(table_, static_cast<int>(data)).Response);
+      LoadReplyText(GoToReply(table_, index).Response);
     } catch (const std::exception& e) {
       ui::ShowErrorBox(Handle(), e.what());
     }
@@ -364,9 +363,8 @@ void TMainForm::ShowSelectedReply() {
 }
 
 void TMainForm::UpdateCommandStates() {
-  HTREEITEM selected = ReplyTree.Selected();
   const CommandFacts facts{.library_open = LibraryOpen(),
-                           .reply_selected = selected && ReplyTree.ItemData(selected) >= 0,
+                           .reply_selected = SelectedReplyIndex() >= 0,
                            .has_target = TargetWindow != nullptr,
                            .preview_empty = InsertRichEdit.PlainText().empty(),
                            .current_response = currentResponse_};
