@@ -13,7 +13,7 @@
 
 #include "bench/english_text.h"
 #include "platform/env.h"
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/string_parser.h"
 
 namespace {
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "suggest_bench: %s is missing\n", adm.c_str());
     return 1;
   }
-  spell::TAddictSpell3Base engine;
+  spell::TQuillSpellBase engine;
   engine.BeginLoading();
   engine.WriteLearnSuggestions(false);
   engine.WriteConfigStorage(spell::csNone);
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
   // Whole runs with the default options, every stop answered with Ignore.
   const std::string text = EnglishText(4 << 20);
   int stops = 0;
-  engine.OnPromptWord = [&](spell::TAddictSpell3Base*, const std::string&, bool) { ++stops; };
+  engine.OnPromptWord = [&](spell::TQuillSpellBase*, const std::string&, bool) { ++stops; };
   engine.PumpMessage = [&] {
     if (engine.ReadRepeatedWord())
       engine.Check_RepeatIgnore();

@@ -62,13 +62,13 @@ std::string ReadText(const std::string& bytes, bool* wasUtf8) {
   return *wasUtf8 ? ansi : bytes;
 }
 
-std::vector<Finding> FindErrors(spell::TAddictSpell3Base& engine, std::string text) {
+std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, std::string text) {
   std::vector<Finding> findings;
   spell::TStringParser parser(text);
   spell::TWordCheckType lastVerdict = spell::wcAccepted;
-  engine.OnWordCheck = [&](spell::TAddictSpell3Base*, const std::string&, spell::TWordCheckType& verdict,
+  engine.OnWordCheck = [&](spell::TQuillSpellBase*, const std::string&, spell::TWordCheckType& verdict,
                            std::string&) { lastVerdict = verdict; };
-  engine.OnPromptWord = [&](spell::TAddictSpell3Base* s, const std::string& word, bool repeated) {
+  engine.OnPromptWord = [&](spell::TQuillSpellBase* s, const std::string& word, bool repeated) {
     Finding f;
     f.word = word;
     f.verdict = repeated ? spell::wcRepeated : lastVerdict;

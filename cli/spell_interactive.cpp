@@ -19,11 +19,11 @@ const char kKeys[] =
 
 }  // namespace
 
-int RunInteractiveCheck(spell::TAddictSpell3Base& engine, const std::string& path, std::string text, bool utf8,
+int RunInteractiveCheck(spell::TQuillSpellBase& engine, const std::string& path, std::string text, bool utf8,
                         FILE* in, FILE* out, FILE* err) {
   spell::TStringParser parser(text);
   std::vector<std::string> suggestions;
-  engine.OnPromptWord = [&](spell::TAddictSpell3Base* s, const std::string& word, bool repeated) {
+  engine.OnPromptWord = [&](spell::TQuillSpellBase* s, const std::string& word, bool repeated) {
     int32_t x = 0, y = 0;
     parser.GetPosition(x, y);
     const size_t at = static_cast<size_t>(std::max(x, 1) - 1);

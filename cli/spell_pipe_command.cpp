@@ -23,7 +23,7 @@ const char kPipeUsage[] =
     "  for the session, '#' saves the custom dictionary, '!' and '%' turn terse mode on and off.\n";
 
 
-void CheckLine(spell::TAddictSpell3Base& engine, std::string line, bool terse, FILE* out) {
+void CheckLine(spell::TQuillSpellBase& engine, std::string line, bool terse, FILE* out) {
   spell::TStringParser parser(line);
   spell::TParsingEngine& cutter = *engine.ReadParsingEngine();
   cutter.Initialize(&parser, spell::ctAll);

@@ -87,7 +87,7 @@ std::string DefaultMainDictionary(platform::Env& env) {
   return "";
 }
 
-std::unique_ptr<spell::TAddictSpell3Base> OpenSpellEngine(platform::Env& env, const SpellSettings& settings,
+std::unique_ptr<spell::TQuillSpellBase> OpenSpellEngine(platform::Env& env, const SpellSettings& settings,
                                                           FILE* err) {
   std::vector<std::string> mains = settings.mainDictionaries;
   if (mains.empty() && settings.configFile.empty()) {
@@ -98,7 +98,7 @@ std::unique_ptr<spell::TAddictSpell3Base> OpenSpellEngine(platform::Env& env, co
     }
     mains.push_back(def);
   }
-  auto engine = std::make_unique<spell::TAddictSpell3Base>(spell::TEngineServices{&env, nullptr, nullptr});
+  auto engine = std::make_unique<spell::TQuillSpellBase>(spell::TEngineServices{&env, nullptr, nullptr});
   engine->BeginLoading();
   // Command-line runs learn nothing behind the user's back.
   engine->WriteLearnSuggestions(false);

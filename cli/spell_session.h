@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/env.h"
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 
 namespace tq::cli {
 
@@ -34,10 +34,10 @@ bool ParseSpellSettings(const std::vector<std::string>& args, SpellSettings* set
 std::string DefaultMainDictionary(platform::Env& env);
 // An engine for the settings, its dictionaries open. none with a message
 // when no main dictionary could be opened.
-std::unique_ptr<spell::TAddictSpell3Base> OpenSpellEngine(platform::Env& env, const SpellSettings& settings, FILE* err);
+std::unique_ptr<spell::TQuillSpellBase> OpenSpellEngine(platform::Env& env, const SpellSettings& settings, FILE* err);
 // The terminal check run of "quillet check --interactive": keys from in,
 // text (Windows-1252) written back to path, as UTF-8 when utf8, on completion.
-int RunInteractiveCheck(spell::TAddictSpell3Base& engine, const std::string& path, std::string text, bool utf8,
+int RunInteractiveCheck(spell::TQuillSpellBase& engine, const std::string& path, std::string text, bool utf8,
                         FILE* in, FILE* out, FILE* err);
 // Command-line texts are UTF-8, the engine's Windows-1252.
 bool ToAnsi(const std::string& utf8, std::string* ansi);

@@ -8,7 +8,7 @@
 
 #include "platform/env.h"
 #include "platform/key_store.h"
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 
 namespace {
 
@@ -51,11 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file->WriteAt(0, data, size);
   }
   std::unique_ptr<platform::KeyStore> keys = platform::NewMemoryKeyStore();
-  spell::TAddictSpell3Base engine(spell::TEngineServices{nullptr, keys.get(), &facts});
+  spell::TQuillSpellBase engine(spell::TEngineServices{nullptr, keys.get(), &facts});
   engine.BeginLoading();
   engine.WriteConfigStorage(spell::csFile);
   engine.EndLoading();
-  spell::TAddictConfig& config = engine.Configuration();
+  spell::TQuillConfig& config = engine.Configuration();
   const int lists = config.ReadMainDictionaries().Count() + config.ReadCustomDictionaries().Count() +
                     config.ReadMSWordCustomDictionaries().Count() + config.ReadNewDictionaryPaths().Count();
   if (lists < 0) __builtin_trap();

@@ -46,7 +46,7 @@ POINT WorkspaceOffset(HWND hwnd) {
   return {info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top};
 }
 
-app::Rect WorkArea() {
+core::Rect WorkArea() {
   RECT work{};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   return {work.left, work.top, work.right, work.bottom};
@@ -127,7 +127,7 @@ LRESULT TFormEnhance::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT result
       break;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
-      const app::TrackSizes limited = app::ApplySizeLimits(
+      const core::TrackSizes limited = core::ApplySizeLimits(
           {{info->ptMaxTrackSize.x, info->ptMaxTrackSize.y}, {info->ptMinTrackSize.x, info->ptMinTrackSize.y}},
           {MaxSize.Width, MaxSize.Height}, {MinSize.Width, MinSize.Height});
       info->ptMaxTrackSize = {limited.max_track.width, limited.max_track.height};
@@ -187,8 +187,8 @@ void TFormEnhance::Loaded() {
 
 // Placement.
 
-app::PlacementStore TFormEnhance::MakeStore() const {
-  app::PlacementStore store(storage_.keys, storage_.env, storage_.programFolder);
+core::PlacementStore TFormEnhance::MakeStore() const {
+  core::PlacementStore store(storage_.keys, storage_.env, storage_.programFolder);
   // The registry path is below HKEY_CURRENT_USER whether or not it starts
   // with a backslash.
   store.SaveName = UseIniFile ? SaveName : SaveName.substr(std::min(SaveName.find_first_not_of('\\'), SaveName.size()));
@@ -198,7 +198,7 @@ app::PlacementStore TFormEnhance::MakeStore() const {
   return store;
 }
 
-app::Placement TFormEnhance::CurrentPlacement() const {
+core::Placement TFormEnhance::CurrentPlacement() const {
   WINDOWPLACEMENT wp{};
   wp.length = sizeof wp;
   GetWindowPlacement(formHandle_, &wp);
@@ -208,12 +208,12 @@ app::Placement TFormEnhance::CurrentPlacement() const {
           .maximized = wp.showCmd == SW_SHOWMAXIMIZED || IsZoomed(formHandle_) || maximizeOnShow_};
 }
 
-void TFormEnhance::ApplyPlacement(const app::Placement& placement) {
+void TFormEnhance::ApplyPlacement(const core::Placement& placement) {
   WINDOWPLACEMENT wp{};
   wp.length = sizeof wp;
   GetWindowPlacement(formHandle_, &wp);
   const POINT offset = WorkspaceOffset(formHandle_);
-  const app::Rect& r = placement.bounds;
+  const core::Rect& r = placement.bounds;
   wp.rcNormalPosition = {r.left - offset.x, r.top - offset.y, r.right - offset.x, r.bottom - offset.y};
   wp.flags = 0;
   if (IsWindowVisible(formHandle_)) {
@@ -229,14 +229,14 @@ void TFormEnhance::ApplyPlacement(const app::Placement& placement) {
 
 void TFormEnhance::LoadPlacement() {
   if (!formHandle_ || SaveName.empty() || SaveKey.empty()) return;
-  app::PlacementStore store = MakeStore();
-  const app::StoredPlacement stored = store.Read();
-  const app::Placement current = CurrentPlacement();
-  const app::RestoreContext context{
+  core::PlacementStore store = MakeStore();
+  const core::StoredPlacement stored = store.Read();
+  const core::Placement current = CurrentPlacement();
+  const core::RestoreContext context{
       .current = current.bounds, .currently_maximized = current.maximized, .save_size = SaveSize};
-  ApplyPlacement(UseIniFile ? app::RestoreIniPlacement(stored, context,
+  ApplyPlacement(UseIniFile ? core::RestoreIniPlacement(stored, context,
                                                        {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)})
-                            : app::RestorePlacement(stored, context, WorkArea()));
+                            : core::RestorePlacement(stored, context, WorkArea()));
 }
 
 void TFormEnhance::StorePlacement() {
@@ -254,10 +254,10 @@ bool TFormEnhance::NotifyShell(DWORD message) {
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kCallbackMessage;
   data.hIcon = icon_.get();
-  const app::TrayTip tip = app::MakeTrayTip(iconHint_, iconShowHint_);
+  const core::TrayTip tip = core::MakeTrayTip(iconHint_, iconShowHint_);
   // The first 64 bytes of the field: the part the shell reads in a record of
   // the first version's size.
-  static_assert(sizeof data.szTip >= std::tuple_size_v<app::TrayTip>);
+  static_assert(sizeof data.szTip >= std::tuple_size_v<core::TrayTip>);
   std::memcpy(data.szTip, tip.data(), tip.size());
   return Shell_NotifyIconA(message, &data) != FALSE;
 }
@@ -329,7 +329,7 @@ void TFormEnhance::CycleIcon() {
   if (HICON image = ImageList_GetIcon(IconList, animationIndex_, ILD_NORMAL)) icon_.reset(image);
   if (OnCycle) OnCycle(*this, animationIndex_);
   ModifyIcon();
-  animationIndex_ = app::NextIconIndex(animationIndex_, count);
+  animationIndex_ = core::NextIconIndex(animationIndex_, count);
 }
 
 void TFormEnhance::PopupAtCursor() {
@@ -350,17 +350,17 @@ void TFormEnhance::TrayMessage(UINT mouseMessage) {
   if (!IconEnabled) return;
   POINT pos{};
   GetCursorPos(&pos);
-  const app::ModifierKeys keys{
+  const core::ModifierKeys keys{
       .shift = GetKeyState(VK_SHIFT) < 0, .alt = GetKeyState(VK_MENU) < 0, .ctrl = GetKeyState(VK_CONTROL) < 0};
   auto down = [&](MouseButton button) {
-    if (OnMouseDown) OnMouseDown(*this, button, app::MakeShiftState(keys, button), pos.x, pos.y);
+    if (OnMouseDown) OnMouseDown(*this, button, core::MakeShiftState(keys, button), pos.x, pos.y);
   };
   auto up = [&](MouseButton button) {
-    if (OnMouseUp) OnMouseUp(*this, button, app::MakeShiftState(keys, button), pos.x, pos.y);
+    if (OnMouseUp) OnMouseUp(*this, button, core::MakeShiftState(keys, button), pos.x, pos.y);
   };
   switch (mouseMessage) {
     case WM_MOUSEMOVE:
-      if (OnMouseMove) OnMouseMove(*this, app::MakeShiftState(keys, std::nullopt), pos.x, pos.y);
+      if (OnMouseMove) OnMouseMove(*this, core::MakeShiftState(keys, std::nullopt), pos.x, pos.y);
       break;
     case WM_LBUTTONDOWN:
       down(MouseButton::mbLeft);

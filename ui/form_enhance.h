@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/form_placement.h"
-#include "app/core/placement_store.h"
-#include "app/core/tray_icon_rules.h"
+#include "ui/core/form_placement.h"
+#include "ui/core/placement_store.h"
+#include "ui/core/tray_icon_rules.h"
 #include "platform/env.h"
 #include "platform/key_store.h"
 #include "ui/handles.h"
@@ -34,8 +34,8 @@ class EFormEnhanceError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-using app::MouseButton;
-using app::TShiftState;
+using core::MouseButton;
+using core::TShiftState;
 
 struct TSize {
   int Width = 0;
@@ -156,10 +156,10 @@ class TFormEnhance {
   void TrayMessage(UINT mouseMessage);
   void RunDefaultMenuItem();
   void UpdateTimer();
-  app::PlacementStore MakeStore() const;
+  core::PlacementStore MakeStore() const;
   bool NotifyShell(DWORD message);
-  app::Placement CurrentPlacement() const;
-  void ApplyPlacement(const app::Placement& placement);
+  core::Placement CurrentPlacement() const;
+  void ApplyPlacement(const core::Placement& placement);
 
   HWND formHandle_ = nullptr;  // null once the form's window is gone
   WNDPROC previousProc_ = nullptr;

@@ -160,8 +160,8 @@ TEST(FormEnhance, TheMouseActionTable) {
   POINT at{};
   GetCursorPos(&at);
   const std::string x = std::to_string(at.x), y = std::to_string(at.y);
-  const std::string L = std::to_string(app::ssLeft), R = std::to_string(app::ssRight),
-                    M = std::to_string(app::ssMiddle);
+  const std::string L = std::to_string(core::ssLeft), R = std::to_string(core::ssRight),
+                    M = std::to_string(core::ssMiddle);
   struct Case {
     UINT action;
     std::vector<std::string> events;
@@ -198,7 +198,7 @@ TEST(FormEnhance, ShiftStateComesFromTheKeysThatAreDown) {
   t.Mouse(WM_LBUTTONUP);
   SetKeyboardState(keys);
   ASSERT_EQ(t.events.size(), 1u);
-  EXPECT_EQ(t.events[0], "up left " + std::to_string(app::ssShift | app::ssCtrl | app::ssLeft));
+  EXPECT_EQ(t.events[0], "up left " + std::to_string(core::ssShift | core::ssCtrl | core::ssLeft));
 }
 
 TEST(FormEnhance, LeftPressPopsUpTheMenuOnlyWithIconLeftPopup) {

@@ -1,11 +1,11 @@
 #include "ui/window_place.h"
 
-#include "app/core/window_centring.h"
+#include "ui/core/window_centring.h"
 
 namespace tq::ui {
 namespace {
 
-app::Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+core::Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 void PlaceOuter(Form& form, int width, int height, HWND centreOn) {
   const bool onWindow = centreOn && IsWindowVisible(centreOn) && !IsIconic(centreOn);
@@ -14,11 +14,11 @@ void PlaceOuter(Form& form, int width, int height, HWND centreOn) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   GetMonitorInfoA(monitor, &info);
-  const app::Rect work = ToRect(info.rcWork);
-  app::Rect area = work;
+  const core::Rect work = ToRect(info.rcWork);
+  core::Rect area = work;
   RECT r{};
   if (onWindow && GetWindowRect(centreOn, &r)) area = ToRect(r);
-  const app::Rect placed = app::CentredRect({width, height}, area, work);
+  const core::Rect placed = core::CentredRect({width, height}, area, work);
   SetWindowPos(form.Handle(), nullptr, placed.left, placed.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "app/core/form_placement.h"
+#include "ui/core/form_placement.h"
 #include "ui/control.h"
 #include "ui/handles.h"
 

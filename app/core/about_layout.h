@@ -2,9 +2,12 @@
 // (96 dpi).
 #pragma once
 
-#include "app/core/form_placement.h"
+#include "ui/core/form_placement.h"
 
 namespace tq::app {
+
+using ui::core::Rect;
+using ui::core::Size;
 
 inline constexpr int kAboutClientWidth = 392;
 inline constexpr int kAboutTitlePanelHeight = 92;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/core/value_section.h"
+#include "ui/core/value_section.h"
 
 namespace tq::app {
 namespace {
@@ -111,9 +111,9 @@ std::unique_ptr<ValueSection> THistoryList::OpenStorage(bool create) {
     std::string file = reg_path_;
     if (IsBareFileName(file) && !windows_folder_.empty()) file = windows_folder_ + "\\" + file;
     if (!create && !env_.FileExists(file)) return nullptr;
-    return OpenIniSection(env_, file, reg_key_);
+    return ui::core::OpenIniSection(env_, file, reg_key_);
   }
-  return OpenKeySection(keys_, reg_path_ + "\\" + reg_key_, create);
+  return ui::core::OpenKeySection(keys_, reg_path_ + "\\" + reg_key_, create);
 }
 
 void THistoryList::Load() {

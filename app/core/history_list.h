@@ -18,9 +18,13 @@
 #include "platform/env.h"
 #include "platform/key_store.h"
 
+namespace tq::ui::core {
+class ValueSection;
+}
+
 namespace tq::app {
 
-class ValueSection;
+using ui::core::ValueSection;
 
 class THistoryList {
  public:

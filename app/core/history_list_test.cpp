@@ -8,7 +8,7 @@
 
 #include "app/core/app_identity.h"
 #include "app/core/test_env.h"
-#include "app/core/test_key_store.h"
+#include "tests/support/test_key_store.h"
 
 namespace tq::app {
 namespace {
@@ -63,7 +63,7 @@ class HistoryListTest : public ::testing::Test {
   }
 
   testing::KnownPathsEnv env_;
-  testing::TestKeyStore keys_;
+  tq::testing::TestKeyStore keys_;
   ListMenu menu_;
 };
 

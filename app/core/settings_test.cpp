@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core/app_identity.h"
-#include "app/core/test_key_store.h"
+#include "tests/support/test_key_store.h"
 
 namespace tq::app {
 namespace {
@@ -15,7 +15,7 @@ std::unique_ptr<platform::Key> SettingsKey(platform::KeyStore& store, bool creat
 }
 
 TEST(SettingsTest, FirstStartCreatesTheKeyAndGivesTheDefaults) {
-  testing::TestKeyStore store;
+  tq::testing::TestKeyStore store;
   Settings s = LoadSettings(store);
   EXPECT_TRUE(store.raw().KeyExists(KeyRoot::CurrentUser, std::string(SettingsKeyPath)));
   EXPECT_TRUE(SettingsKey(store.raw())->ValueNames().empty()) << "loading writes nothing";
@@ -33,7 +33,7 @@ TEST(SettingsTest, FirstStartCreatesTheKeyAndGivesTheDefaults) {
 }
 
 TEST(SettingsTest, StoredValuesOverrideTheDefaults) {
-  testing::TestKeyStore store;
+  tq::testing::TestKeyStore store;
   auto key = SettingsKey(store.raw());
   key->WriteString("MRUFileName", "C:\\Replies\\work.qdk");
   key->WriteInteger("MainHotKey", 0xC051);
@@ -61,7 +61,7 @@ TEST(SettingsTest, StoredValuesOverrideTheDefaults) {
 }
 
 TEST(SettingsTest, WronglyTypedValuesKeepTheirDefaultsAndTheRestIsRead) {
-  testing::TestKeyStore store;
+  tq::testing::TestKeyStore store;
   auto key = SettingsKey(store.raw());
   key->WriteInteger("MRUFileName", 5);
   key->WriteString("MainHotKey", "Ctrl+Q");
@@ -79,7 +79,7 @@ TEST(SettingsTest, WronglyTypedValuesKeepTheirDefaultsAndTheRestIsRead) {
 }
 
 TEST(SettingsTest, AKeyThatCannotBeOpenedGivesDefaultsAndSavesNothing) {
-  testing::TestKeyStore store;
+  tq::testing::TestKeyStore store;
   SettingsKey(store.raw())->WriteInteger("MainHotKey", 0x4051);
   store.refuse_open = true;
   EXPECT_EQ(LoadSettings(store).MainHotKey, 0);
@@ -88,7 +88,7 @@ TEST(SettingsTest, AKeyThatCannotBeOpenedGivesDefaultsAndSavesNothing) {
 }
 
 TEST(SettingsTest, SavingWritesElevenValuesInOrderAndRoundTrips) {
-  testing::TestKeyStore store;
+  tq::testing::TestKeyStore store;
   Settings s;
   s.MRUFileName = "C:\\old.qdk";  // replaced by the file open now
   s.MainHotKey = 0xC051;
@@ -115,7 +115,7 @@ TEST(SettingsTest, SavingWritesElevenValuesInOrderAndRoundTrips) {
 }
 
 TEST(SettingsTest, NoLibraryOpenWhenSavingMeansNoneIsOpenedNextTime) {
-  testing::TestKeyStore store;
+  tq::testing::TestKeyStore store;
   Settings s;
   s.MRUFileName = "C:\\was-open-at-start.qdk";
   SaveSettings(store, s, "", 152);
@@ -123,7 +123,7 @@ TEST(SettingsTest, NoLibraryOpenWhenSavingMeansNoneIsOpenedNextTime) {
 }
 
 TEST(SettingsTest, AFailingWriteEndsTheSaving) {
-  testing::TestKeyStore store;
+  tq::testing::TestKeyStore store;
   store.fail_write = 3;  // "Split"
   EXPECT_FALSE(SaveSettings(store, Settings{}, "a.qdk", 99));
   EXPECT_EQ(store.log, (std::vector<std::string>{"MRUFileName", "MainHotKey", "MenuHotKey"}));

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/env.h"
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/engine_test_support.h"
 #include "tools/dictionary_compiler.h"
 
@@ -32,11 +32,11 @@ inline void WriteMainDictionary(const std::string& path, const std::vector<std::
 struct DictionaryEngine {
   fakes::FakeFacts facts;
   std::unique_ptr<platform::KeyStore> keys = platform::NewMemoryKeyStore();
-  std::unique_ptr<TAddictSpell3Base> spell;
+  std::unique_ptr<TQuillSpellBase> spell;
 
   DictionaryEngine(const std::vector<std::string>& folders, const TStringList& mainNames,
                    const std::string& activeCustom = "%ConfigID%.adu", TSpellOptions options = {}) {
-    spell = std::make_unique<TAddictSpell3Base>(TEngineServices{nullptr, keys.get(), &facts});
+    spell = std::make_unique<TQuillSpellBase>(TEngineServices{nullptr, keys.get(), &facts});
     spell->BeginLoading();
     spell->WriteConfigStorage(csNone);
     TStringList dirs;
@@ -47,10 +47,10 @@ struct DictionaryEngine {
     spell->ConfigDefaultOptions = options;
     spell->EndLoading();
   }
-  TAddictSpell3Base& operator*() { return *spell; }
-  TAddictSpell3Base* operator->() { return spell.get(); }
+  TQuillSpellBase& operator*() { return *spell; }
+  TQuillSpellBase* operator->() { return spell.get(); }
   // Loads the configuration, which opens the dictionaries.
-  TAddictSpell3Base& Loaded() {
+  TQuillSpellBase& Loaded() {
     spell->Configuration().EnsureLoaded();
     return *spell;
   }

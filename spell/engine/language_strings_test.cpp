@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/engine_test_support.h"
 
 namespace tq::spell {
@@ -53,12 +53,12 @@ TEST(LanguageStrings, EnglishTextsAndCodePages) {
 TEST(LanguageStrings, EngineLanguageAndOverride) {
   fakes::FakeFacts facts;
   auto keys = platform::NewMemoryKeyStore();
-  TAddictSpell3Base spell(TEngineServices{nullptr, keys.get(), &facts});
+  TQuillSpellBase spell(TEngineServices{nullptr, keys.get(), &facts});
   EXPECT_EQ(spell.GetString(lsDlgCancel), "Cancel");
   spell.UILanguage = ltFrench;
   EXPECT_EQ(spell.GetString(lsSpelling), "Orthographe");
   std::string seen;
-  spell.OnGetString = [&](TAddictSpell3Base*, TSpellLanguageString key, std::string& text) {
+  spell.OnGetString = [&](TQuillSpellBase*, TSpellLanguageString key, std::string& text) {
     seen = text;
     if (key == lsSpelling) text = "Checker";
   };

@@ -8,7 +8,7 @@
 
 #include "platform/key_store.h"
 
-namespace tq::app::testing {
+namespace tq::testing {
 
 class TestKeyStore final : public platform::KeyStore {
  public:
@@ -63,4 +63,4 @@ class TestKeyStore final : public platform::KeyStore {
   int writes_ = 0;
 };
 
-}  // namespace tq::app::testing
+}  // namespace tq::testing

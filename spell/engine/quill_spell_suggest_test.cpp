@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/dictionary_test_support.h"
 #include "tests/support/temp_dir.h"
 
@@ -21,7 +21,7 @@ struct Fixture {
     engine = std::make_unique<DictionaryEngine>(std::vector<std::string>{dir.path()}, TStringList{"English.adm"});
     engine->Loaded();
   }
-  TAddictSpell3Base& spell() { return **engine; }
+  TQuillSpellBase& spell() { return **engine; }
   std::vector<std::pair<std::string, int>> Ranked(const std::string& word, int max = -1) {
     std::vector<std::string> list;
     std::vector<int> distances;

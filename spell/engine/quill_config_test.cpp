@@ -1,10 +1,10 @@
-#include "spell/engine/addict_config.h"
+#include "spell/engine/quill_config.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/fault_env.h"
 #include "platform/ini_file.h"
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/config_macros.h"
 #include "spell/engine/engine_test_support.h"
 #include "tests/support/temp_dir.h"
@@ -61,8 +61,8 @@ struct Program {
 
   Program() { facts.programPath = dir.File("TavrinQuillet.exe"); }
 
-  std::unique_ptr<TAddictSpell3Base> Engine(TConfigStorage storage = csFile) {
-    auto engine = std::make_unique<TAddictSpell3Base>(TEngineServices{env, keys.get(), &facts});
+  std::unique_ptr<TQuillSpellBase> Engine(TConfigStorage storage = csFile) {
+    auto engine = std::make_unique<TQuillSpellBase>(TEngineServices{env, keys.get(), &facts});
     engine->BeginLoading();
     engine->WriteConfigStorage(storage);
     engine->ConfigAvailableOptions = {soLiveSpelling, soLiveCorrect,   soUpcase,      soNumbers,  soHTML,    soInternet,
@@ -82,7 +82,7 @@ const TSpellOptions kProgramDefaults{soLiveSpelling, soLiveCorrect, soInternet, 
 TEST(Configuration, FirstRunTakesTheDefaultsAndSavesEveryKey) {
   Program program;
   auto engine = program.Engine();
-  TAddictConfig& config = engine->Configuration();
+  TQuillConfig& config = engine->Configuration();
   EXPECT_EQ(config.ReadMainDictionaries().Items(), (std::vector<std::string>{"American.adm"}));
   EXPECT_EQ(config.ReadCustomDictionaries().Items(), (std::vector<std::string>{"Spell.adu"}));
   EXPECT_EQ(config.ReadActiveCustom(), "Spell.adu");
@@ -118,7 +118,7 @@ TEST(Configuration, ChangesSurviveAndUsersKeepTheirOwnSections) {
   Program program;
   {
     auto engine = program.Engine();
-    TAddictConfig& config = engine->Configuration();
+    TQuillConfig& config = engine->Configuration();
     config.ReadMainDictionaries().Add("French.adm");
     config.WriteSpellOptions({soUpcase, soHTML});
     config.WriteDialogX(120);
@@ -136,7 +136,7 @@ TEST(Configuration, ChangesSurviveAndUsersKeepTheirOwnSections) {
   }
   program.facts.userName = "alice";
   auto engine = program.Engine();
-  TAddictConfig& config = engine->Configuration();
+  TQuillConfig& config = engine->Configuration();
   EXPECT_EQ(config.ReadMainDictionaries().Items(), (std::vector<std::string>{"American.adm", "French.adm"}));
   EXPECT_EQ(config.ReadSpellOptions(), (TSpellOptions{soUpcase, soHTML}));
   EXPECT_EQ(config.ReadDialogX(), 120);
@@ -166,7 +166,7 @@ TEST(Configuration, DamagedAndLeftOverValues) {
   ini.WriteString("alice", "_DialogX", "left");
   ini.WriteString("alice", "_soHTML", "yes");
   auto engine = program.Engine();
-  TAddictConfig& config = engine->Configuration();
+  TQuillConfig& config = engine->Configuration();
   EXPECT_EQ(config.ReadMainDictionaries().Count(), 0);
   EXPECT_EQ(config.ReadCustomDictionaries().Items(), (std::vector<std::string>{"a.adu", "c.adu"}));
   EXPECT_EQ(config.ReadMSWordCustomDictionaries().Items(), (std::vector<std::string>{"w.dic"}));
@@ -184,7 +184,7 @@ TEST(Configuration, DamagedAndLeftOverValues) {
 TEST(Configuration, ResetBringsBackTheDefaults) {
   Program program;
   auto engine = program.Engine();
-  TAddictConfig& config = engine->Configuration();
+  TQuillConfig& config = engine->Configuration();
   config.WriteSpellOptions({soUpcase});
   config.ReadMainDictionaries().Clear();
   config.WriteActiveCustom("Other.adu");
@@ -224,11 +224,11 @@ TEST(Configuration, StorageKinds) {
   }
   std::map<std::string, std::string> store;
   auto engine = program.Engine(csNone);
-  engine->OnConfigReadString = [&](TAddictSpell3Base*, const std::string& id, const std::string& k, const std::string&,
+  engine->OnConfigReadString = [&](TQuillSpellBase*, const std::string& id, const std::string& k, const std::string&,
                                    std::string& value) {
     if (auto it = store.find(id + "/" + k); it != store.end()) value = it->second;
   };
-  engine->OnConfigWriteString = [&](TAddictSpell3Base*, const std::string& id, const std::string& k,
+  engine->OnConfigWriteString = [&](TQuillSpellBase*, const std::string& id, const std::string& k,
                                     const std::string& value) { store[id + "/" + k] = value; };
   engine->WriteConfigStorage(csCallback);
   engine->Configuration().WriteDialogY(9);
@@ -245,7 +245,7 @@ TEST(Configuration, UnwritableFileIsSilent) {
   engine->Configuration().WriteDialogX(3);
   faults.FailWritesAfter(0);
   int saved = 0;
-  engine->OnConfigSaved = [&](TAddictSpell3Base*) { ++saved; };
+  engine->OnConfigSaved = [&](TQuillSpellBase*) { ++saved; };
   engine->Configuration().SaveConfiguration();
   EXPECT_EQ(saved, 1);
   EXPECT_FALSE(engine->Configuration().ReadModified());
@@ -258,14 +258,14 @@ TEST(Configuration, ChangesReachTheComponent) {
   Program program;
   auto engine = program.Engine();
   int changed = 0, loaded = 0, listened = 0;
-  engine->OnConfigChanged = [&](TAddictSpell3Base*) { ++changed; };
-  engine->OnConfigLoaded = [&](TAddictSpell3Base*) { ++loaded; };
+  engine->OnConfigChanged = [&](TQuillSpellBase*) { ++changed; };
+  engine->OnConfigLoaded = [&](TQuillSpellBase*) { ++loaded; };
   int token = 0;
   engine->ConfigurationChangedListeners().Add(&token, [&](void* sender) {
     EXPECT_EQ(sender, engine.get());
     ++listened;
   });
-  TAddictConfig& config = engine->Configuration();
+  TQuillConfig& config = engine->Configuration();
   config.EnsureLoaded();
   EXPECT_EQ(loaded, 1);
   const int afterLoad = changed;

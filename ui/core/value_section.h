@@ -10,7 +10,7 @@
 #include "platform/env.h"
 #include "platform/key_store.h"
 
-namespace tq::app {
+namespace tq::ui::core {
 
 class ValueSection {
  public:
@@ -32,4 +32,4 @@ std::unique_ptr<ValueSection> OpenKeySection(platform::KeyStore& store, const st
 // A section of the INI file at path; the file is read and written at each call.
 std::unique_ptr<ValueSection> OpenIniSection(platform::Env& env, const std::string& path, const std::string& section);
 
-}  // namespace tq::app
+}  // namespace tq::ui::core

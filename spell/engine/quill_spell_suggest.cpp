@@ -2,13 +2,13 @@
 // sound-alike candidates, learned corrections first, ranked by distance.
 #include <algorithm>
 
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/ansi_text.h"
 #include "spell/engine/edit_distance.h"
 
 namespace tq::spell {
 
-void TAddictSpell3Base::ExistsEvent(const std::string& word, bool& exists) {
+void TQuillSpellBase::ExistsEvent(const std::string& word, bool& exists) {
   const std::string modified = GetCaseModification(word);
   if (primaryOnly_)
     exists = WordExistsInMain(word) || WordExistsInMain(modified);
@@ -17,12 +17,12 @@ void TAddictSpell3Base::ExistsEvent(const std::string& word, bool& exists) {
   if (!exists && englishLoaded_) exists = WordIsPossessive(word);
 }
 
-void TAddictSpell3Base::Suggest(const std::string& word, std::vector<std::string>& list) {
+void TQuillSpellBase::Suggest(const std::string& word, std::vector<std::string>& list) {
   config_->EnsureLoaded();
   InternalSuggest(word, MaxSuggestions, list);
 }
 
-void TAddictSpell3Base::InternalSuggest(const std::string& word, int max, std::vector<std::string>& list,
+void TQuillSpellBase::InternalSuggest(const std::string& word, int max, std::vector<std::string>& list,
                                         std::vector<int>* distances) {
   if (distances) distances->clear();
   std::string replacement;
@@ -94,7 +94,7 @@ void TAddictSpell3Base::InternalSuggest(const std::string& word, int max, std::v
   if (distances) *distances = std::move(distance);
 }
 
-void TAddictSpell3Base::LearnSuggestion(const std::string& word, const std::string& replacement) {
+void TQuillSpellBase::LearnSuggestion(const std::string& word, const std::string& replacement) {
   if (!learningDictionary_) return;
   learningDictionary_->AddAutoCorrect(word, replacement);
   learningDictionary_->AddIgnore(replacement);

@@ -1,10 +1,10 @@
-#include "app/core/placement_store.h"
+#include "ui/core/placement_store.h"
 
 #include <charconv>
 
-#include "app/core/value_section.h"
+#include "ui/core/value_section.h"
 
-namespace tq::app {
+namespace tq::ui::core {
 namespace {
 
 // A decimal integer with an optional sign and nothing else.
@@ -58,4 +58,4 @@ StoredPlacement PlacementStore::Read() {
   return stored;
 }
 
-}  // namespace tq::app
+}  // namespace tq::ui::core

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace tq::app {
+namespace tq::ui::core {
 
 struct Rect {
   int left = 0, top = 0, right = 0, bottom = 0;
@@ -62,4 +62,4 @@ struct TrackSizes {
 };
 TrackSizes ApplySizeLimits(TrackSizes computed, const Size& max_size, const Size& min_size);
 
-}  // namespace tq::app
+}  // namespace tq::ui::core

@@ -1,20 +1,20 @@
 // The commands that answer a check run's stop, undo, and the word and
 // error counts.
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/string_parser.h"
 
 namespace tq::spell {
 
-void TAddictSpell3Base::Check_Ignore() {
+void TQuillSpellBase::Check_Ignore() {
   if (!RunCommandAllowed(true)) return;
   SetUndoAction(saIgnore, "", false);
   Fire_IgnoreWord(10);
   ContinueCheck();
 }
 
-void TAddictSpell3Base::Check_RepeatIgnore() { Check_Ignore(); }
+void TQuillSpellBase::Check_RepeatIgnore() { Check_Ignore(); }
 
-void TAddictSpell3Base::Check_IgnoreAll() {
+void TQuillSpellBase::Check_IgnoreAll() {
   if (!RunCommandAllowed(false)) return;
   SetUndoAction(saIgnoreAll, "", false);
   ignoreAll_->AddIgnore(currentWord_);
@@ -22,7 +22,7 @@ void TAddictSpell3Base::Check_IgnoreAll() {
   ContinueCheck();
 }
 
-void TAddictSpell3Base::Check_Change(const std::string& replacement) {
+void TQuillSpellBase::Check_Change(const std::string& replacement) {
   if (!RunCommandAllowed(false)) return;
   const std::string word = currentWord_;
   SetUndoAction(saChange, replacement, false);
@@ -36,7 +36,7 @@ void TAddictSpell3Base::Check_Change(const std::string& replacement) {
   ContinueCheck();
 }
 
-void TAddictSpell3Base::Check_ChangeAll(const std::string& replacement) {
+void TQuillSpellBase::Check_ChangeAll(const std::string& replacement) {
   if (!RunCommandAllowed(false)) return;
   const std::string word = currentWord_;
   SetUndoAction(saChangeAll, replacement, false);
@@ -46,7 +46,7 @@ void TAddictSpell3Base::Check_ChangeAll(const std::string& replacement) {
   ContinueCheck();
 }
 
-void TAddictSpell3Base::Check_Add() {
+void TQuillSpellBase::Check_Add() {
   if (!RunCommandAllowed(false)) return;
   SetUndoAction(saAdd, "", false);
   if (activeCustom_) activeCustom_->AddIgnore(currentWord_);
@@ -54,7 +54,7 @@ void TAddictSpell3Base::Check_Add() {
   ContinueCheck();
 }
 
-void TAddictSpell3Base::Check_AutoCorrect(const std::string& replacement) {
+void TQuillSpellBase::Check_AutoCorrect(const std::string& replacement) {
   if (!RunCommandAllowed(false)) return;
   const std::string word = currentWord_;
   SetUndoAction(saAutoCorrect, replacement, false);
@@ -64,20 +64,20 @@ void TAddictSpell3Base::Check_AutoCorrect(const std::string& replacement) {
   ContinueCheck();
 }
 
-void TAddictSpell3Base::Check_Undo() {
+void TQuillSpellBase::Check_Undo() {
   if (!checking_ || !ReadCanUndo()) return;
   PerformUndo();
   ContinueCheck();
 }
 
-void TAddictSpell3Base::Check_RepeatDelete() {
+void TQuillSpellBase::Check_RepeatDelete() {
   if (!checking_ || !CurrentParser || !repeated_) return;
   SetUndoAction(saChange, previousWord_, false);
   Fire_ReplaceWord(previousWord_, 0);
   ContinueCheck();
 }
 
-void TAddictSpell3Base::Check_ControlEdited() {
+void TQuillSpellBase::Check_ControlEdited() {
   if (!checking_ || !CurrentParser) return;
   undo_.clear();
   int32_t x = 0, y = 0, caretX = 0, caretY = 0;
@@ -92,15 +92,15 @@ void TAddictSpell3Base::Check_ControlEdited() {
   ContinueCheck();
 }
 
-void TAddictSpell3Base::Check_Cancel() {
+void TQuillSpellBase::Check_Cancel() {
   if (!checking_) return;
   cancelled_ = true;
   CompleteCheck();
 }
 
-void TAddictSpell3Base::SetUndoAction(TSpellAction action, const std::string& data, bool chained) {
+void TQuillSpellBase::SetUndoAction(TSpellAction action, const std::string& data, bool chained) {
   if (!CurrentParser || MaxUndo == 0) return;
-  TAddictUndo entry;
+  TQuillUndo entry;
   CurrentParser->GetPosition(entry.X, entry.Y);
   entry.OldWord = currentWord_;
   entry.Action = action;
@@ -112,9 +112,9 @@ void TAddictSpell3Base::SetUndoAction(TSpellAction action, const std::string& da
     while (undo_.size() > static_cast<size_t>(std::max(MaxUndo, 0))) undo_.erase(undo_.begin());
 }
 
-void TAddictSpell3Base::PerformUndo() {
+void TQuillSpellBase::PerformUndo() {
   if (undo_.empty() || !CurrentParser) return;
-  TAddictUndo entry = undo_.back();
+  TQuillUndo entry = undo_.back();
   Fire_UndoLast(1, entry.Action, entry.Owner);
   TControlParser& parser = *CurrentParser;
   auto undoChange = [&](int32_t state) {
@@ -150,7 +150,7 @@ void TAddictSpell3Base::PerformUndo() {
   if (entry.Chained) PerformUndo();
 }
 
-void TAddictSpell3Base::CountWords(TControlParser* parser, TCheckType type, int& words, int& errors, bool& present,
+void TQuillSpellBase::CountWords(TControlParser* parser, TCheckType type, int& words, int& errors, bool& present,
                                    bool stopAtFirst, bool countErrors) {
   words = errors = 0;
   present = false;
@@ -194,40 +194,40 @@ void TAddictSpell3Base::CountWords(TControlParser* parser, TCheckType type, int&
   present = errors > 0;
 }
 
-int TAddictSpell3Base::GetWordCountParser(TControlParser* parser, TCheckType type) {
+int TQuillSpellBase::GetWordCountParser(TControlParser* parser, TCheckType type) {
   int words = 0, errors = 0;
   bool present = false;
   CountWords(parser, type, words, errors, present, false, false);
   return words;
 }
 
-int TAddictSpell3Base::GetErrorCountParser(TControlParser* parser, TCheckType type) {
+int TQuillSpellBase::GetErrorCountParser(TControlParser* parser, TCheckType type) {
   int words = 0, errors = 0;
   bool present = false;
   CountWords(parser, type, words, errors, present, false, true);
   return errors;
 }
 
-bool TAddictSpell3Base::ErrorsPresentInParser(TControlParser* parser, TCheckType type) {
+bool TQuillSpellBase::ErrorsPresentInParser(TControlParser* parser, TCheckType type) {
   int words = 0, errors = 0;
   bool present = false;
   CountWords(parser, type, words, errors, present, true, true);
   return present;
 }
 
-int TAddictSpell3Base::GetWordCountString(const std::string& text) {
+int TQuillSpellBase::GetWordCountString(const std::string& text) {
   std::string copy = text;
   TStringParser parser(copy);
   return GetWordCountParser(&parser, ctAll);
 }
 
-int TAddictSpell3Base::GetErrorCountString(const std::string& text) {
+int TQuillSpellBase::GetErrorCountString(const std::string& text) {
   std::string copy = text;
   TStringParser parser(copy);
   return GetErrorCountParser(&parser, ctAll);
 }
 
-bool TAddictSpell3Base::ErrorsPresentInString(const std::string& text) {
+bool TQuillSpellBase::ErrorsPresentInString(const std::string& text) {
   std::string copy = text;
   TStringParser parser(copy);
   return ErrorsPresentInParser(&parser, ctAll);

@@ -1,8 +1,8 @@
-#include "app/core/value_section.h"
+#include "ui/core/value_section.h"
 
 #include "platform/ini_file.h"
 
-namespace tq::app {
+namespace tq::ui::core {
 namespace {
 
 class KeySection final : public ValueSection {
@@ -56,4 +56,4 @@ std::unique_ptr<ValueSection> OpenIniSection(platform::Env& env, const std::stri
   return std::make_unique<IniSection>(env, path, section);
 }
 
-}  // namespace tq::app
+}  // namespace tq::ui::core

@@ -1,4 +1,4 @@
-// TAddictConfig: the user's spelling choices (active main and custom
+// TQuillConfig: the user's spelling choices (active main and custom
 // dictionaries, options, dialog position, extra dictionary folders, free
 // name/value pairs), held for the engine component and kept in an INI-style
 // file, a registry key or the application's callbacks. Every key lives in a
@@ -16,15 +16,15 @@
 
 namespace tq::spell {
 
-class TAddictSpell3Base;
+class TQuillSpellBase;
 
-class TAddictConfig {
+class TQuillConfig {
  public:
-  explicit TAddictConfig(TAddictSpell3Base* owner);
+  explicit TQuillConfig(TQuillSpellBase* owner);
   // Saves.
-  virtual ~TAddictConfig();
-  TAddictConfig(const TAddictConfig&) = delete;
-  TAddictConfig& operator=(const TAddictConfig&) = delete;
+  virtual ~TQuillConfig();
+  TQuillConfig(const TQuillConfig&) = delete;
+  TQuillConfig& operator=(const TQuillConfig&) = delete;
 
   virtual void WriteActiveCustom(const std::string& name);
   virtual void WriteLoaded(bool loaded);
@@ -70,7 +70,7 @@ class TAddictConfig {
   void CloseStore();
   size_t ListEntryLimit(const std::string& name);
 
-  TAddictSpell3Base* owner_;
+  TQuillSpellBase* owner_;
   bool loaded_ = false;
   bool modified_ = false;
   bool resetOnNextLoad_ = false;

@@ -1,30 +1,31 @@
-#include "app/core/placement_store.h"
+#include "ui/core/placement_store.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 
-#include "app/core/app_identity.h"
-#include "app/core/test_key_store.h"
+#include "tests/support/test_key_store.h"
 
-namespace tq::app {
+namespace tq::ui::core {
 namespace {
 
-const std::string kWsPath = std::string(SettingsKeyPath) + "\\WS";
+// Any program's settings key: the store knows no particular one.
+constexpr std::string_view kSaveName = "Software\\Example\\Program";
+const std::string kWsPath = std::string(kSaveName) + "\\WS";
 
 class PlacementStoreTest : public ::testing::Test {
  protected:
   PlacementStore MainWindowStore(bool save_size = true) {
     PlacementStore store(keys_, platform::Env::Default(), "");
-    store.SaveName = std::string(SettingsKeyPath);
+    store.SaveName = std::string(kSaveName);
     store.SaveKey = "WS";
     store.SaveSize = save_size;
     return store;
   }
   std::unique_ptr<platform::Key> WsKey() { return keys_.raw().Open(platform::KeyRoot::CurrentUser, kWsPath, true); }
 
-  testing::TestKeyStore keys_;
+  tq::testing::TestKeyStore keys_;
 };
 
 TEST_F(PlacementStoreTest, WritesDecimalStringsAndAFlag) {
@@ -97,7 +98,7 @@ TEST_F(PlacementStoreTest, NothingStoredOrNoNameGivesNothing) {
   EXPECT_FALSE(s.left || s.top || s.right || s.bottom || s.maximized);
 
   PlacementStore unnamed(keys_, platform::Env::Default(), "");
-  unnamed.SaveName = std::string(SettingsKeyPath);  // SaveKey left empty
+  unnamed.SaveName = std::string(kSaveName);  // SaveKey left empty
   EXPECT_FALSE(unnamed.Store({{1, 2, 3, 4}, false}));
   unnamed.SaveKey = "WS";
   unnamed.SaveName.clear();
@@ -125,4 +126,4 @@ TEST_F(PlacementStoreTest, IniFileInTheProgramFolder) {
 }
 
 }  // namespace
-}  // namespace tq::app
+}  // namespace tq::ui::core

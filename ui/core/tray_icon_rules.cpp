@@ -1,8 +1,8 @@
-#include "app/core/tray_icon_rules.h"
+#include "ui/core/tray_icon_rules.h"
 
 #include <algorithm>
 
-namespace tq::app {
+namespace tq::ui::core {
 
 TrayTip MakeTrayTip(const std::string& hint, bool showHint) {
   TrayTip tip{};
@@ -36,4 +36,4 @@ TShiftState MakeShiftState(const ModifierKeys& keys, std::optional<MouseButton> 
   return state;
 }
 
-}  // namespace tq::app
+}  // namespace tq::ui::core

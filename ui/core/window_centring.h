@@ -3,9 +3,9 @@
 // area either way. Pure arithmetic in screen pixels.
 #pragma once
 
-#include "app/core/form_placement.h"
+#include "ui/core/form_placement.h"
 
-namespace tq::app {
+namespace tq::ui::core {
 
 // The rectangle of a window of `size` centred on `area`, moved as little as
 // needed to keep the whole window on the work area. A window larger than the
@@ -13,4 +13,4 @@ namespace tq::app {
 // user can reach it.
 Rect CentredRect(Size size, const Rect& area, const Rect& workArea);
 
-}  // namespace tq::app
+}  // namespace tq::ui::core

@@ -3,13 +3,13 @@
 // sequences that make several runs behave as one.
 #include <climits>
 
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/ansi_text.h"
 #include "spell/engine/string_parser.h"
 
 namespace tq::spell {
 
-void TAddictSpell3Base::CheckString(std::string& text) {
+void TQuillSpellBase::CheckString(std::string& text) {
   TStringParser parser(text);
   CheckParser(&parser, ctAll);
   // Without a message pump the run would wait on a cursor that is about to
@@ -17,7 +17,7 @@ void TAddictSpell3Base::CheckString(std::string& text) {
   if (checking_ && CurrentParser == &parser) StopCheck(true);
 }
 
-void TAddictSpell3Base::CheckParser(TControlParser* parser, TCheckType type) {
+void TQuillSpellBase::CheckParser(TControlParser* parser, TCheckType type) {
   if (!parser || checking_ || (inSequence_ && cancelled_)) return;
   if (type == ctSmart) {
     CheckSmart(parser);
@@ -44,7 +44,7 @@ void TAddictSpell3Base::CheckParser(TControlParser* parser, TCheckType type) {
     while (checking_ && CurrentParser == parser) PumpMessage();
 }
 
-void TAddictSpell3Base::CheckSmart(TControlParser* parser) {
+void TQuillSpellBase::CheckSmart(TControlParser* parser) {
   const bool synchronous = SynchronousCheck;
   SynchronousCheck = true;
   StartSequenceCheck();
@@ -76,7 +76,7 @@ void TAddictSpell3Base::CheckSmart(TControlParser* parser) {
   SynchronousCheck = synchronous;
 }
 
-void TAddictSpell3Base::StartSequenceCheck() {
+void TQuillSpellBase::StartSequenceCheck() {
   wordCount_ = 0;
   reorderCountdown_ = 100;
   cancelled_ = false;
@@ -85,7 +85,7 @@ void TAddictSpell3Base::StartSequenceCheck() {
   keepDictionariesActive_ = true;
 }
 
-void TAddictSpell3Base::StopSequenceCheck() {
+void TQuillSpellBase::StopSequenceCheck() {
   if (!inSequence_) return;
   inSequence_ = false;
   ShowEndMessage();
@@ -93,13 +93,13 @@ void TAddictSpell3Base::StopSequenceCheck() {
   WriteKeepDictionariesActive(sequenceKeepActive_);
 }
 
-void TAddictSpell3Base::StopCheck(bool cancel) {
+void TQuillSpellBase::StopCheck(bool cancel) {
   if (!checking_) return;
   cancelled_ = cancel;
   CompleteCheck();
 }
 
-void TAddictSpell3Base::ContinueCheck() {
+void TQuillSpellBase::ContinueCheck() {
   if (!checking_ || !CurrentParser) return;
   for (;;) {
     std::string word;
@@ -146,7 +146,7 @@ void TAddictSpell3Base::ContinueCheck() {
   }
 }
 
-void TAddictSpell3Base::CompleteCheck() {
+void TQuillSpellBase::CompleteCheck() {
   if (OnCompleteCheck) OnCompleteCheck(this);
   ShowEndMessage();
   if (!cancelled_ && CurrentParser) {
@@ -163,23 +163,23 @@ void TAddictSpell3Base::CompleteCheck() {
   UnloadDictionaries();
 }
 
-void TAddictSpell3Base::DoWordPrompt() {
+void TQuillSpellBase::DoWordPrompt() {
   OptimizeMainDictionaryOrder();
   if (OnPromptWord) OnPromptWord(this, currentWord_, repeated_);
 }
 
-std::string TAddictSpell3Base::GetString(TSpellLanguageString key) {
+std::string TQuillSpellBase::GetString(TSpellLanguageString key) {
   std::string text = spell::GetString(key, UILanguage);
   if (OnGetString) OnGetString(this, key, text);
   return text;
 }
 
-void TAddictSpell3Base::ShowEndMessage() {
+void TQuillSpellBase::ShowEndMessage() {
   if (inSequence_) return;  // the sequence's end shows it once
   if (OnShowEndMessage) OnShowEndMessage(this);
 }
 
-bool TAddictSpell3Base::WordHasCorrection(const std::string& word, std::string& replacement) {
+bool TQuillSpellBase::WordHasCorrection(const std::string& word, std::string& replacement) {
   config_->EnsureLoaded();
   if (activeCustom_ && activeCustom_->AutoCorrectExists(word, replacement)) return true;
   if (ignoreAll_->AutoCorrectExists(word, replacement)) return true;
@@ -203,7 +203,7 @@ bool TAddictSpell3Base::WordHasCorrection(const std::string& word, std::string& 
   return false;
 }
 
-bool TAddictSpell3Base::ValidRepeatedWord(const std::string& word, TControlParser* parser) {
+bool TQuillSpellBase::ValidRepeatedWord(const std::string& word, TControlParser* parser) {
   if (!parser || word.empty()) return false;
   int32_t x = 0, y = 0;
   parser->GetPosition(x, y);
@@ -215,7 +215,7 @@ bool TAddictSpell3Base::ValidRepeatedWord(const std::string& word, TControlParse
   return ok;
 }
 
-void TAddictSpell3Base::Fire_ReplaceWord(const std::string& text, int32_t state) {
+void TQuillSpellBase::Fire_ReplaceWord(const std::string& text, int32_t state) {
   if (!beforeChange_) {
     beforeChange_ = true;
     if (OnBeforeChange) OnBeforeChange(this);
@@ -225,7 +225,7 @@ void TAddictSpell3Base::Fire_ReplaceWord(const std::string& text, int32_t state)
   if (OnParserReplaceWord) OnParserReplaceWord(this, false, text, state);
 }
 
-void TAddictSpell3Base::Fire_IgnoreWord(int32_t state) {
+void TQuillSpellBase::Fire_IgnoreWord(int32_t state) {
   if (OnParserIgnoreWord) OnParserIgnoreWord(this, true, state);
   ignoreWordState_ = state;
   ignoreWordBefore_ = true;
@@ -236,7 +236,7 @@ void TAddictSpell3Base::Fire_IgnoreWord(int32_t state) {
   ignoreWord_.Notify(this);
 }
 
-void TAddictSpell3Base::Fire_UndoLast(int32_t state, TSpellAction action, int32_t& data) {
+void TQuillSpellBase::Fire_UndoLast(int32_t state, TSpellAction action, int32_t& data) {
   if (OnParserUndoLast) OnParserUndoLast(this, state, action, data);
   if (CurrentParser) CurrentParser->UndoLast(state, action, data);
 }

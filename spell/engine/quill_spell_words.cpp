@@ -2,7 +2,7 @@
 // in which letter case, and whether the user excluded it.
 #include <cstdlib>
 
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/ansi_text.h"
 
 namespace tq::spell {
@@ -33,7 +33,7 @@ bool IsFloat(const std::string& word) {
 
 }  // namespace
 
-bool TAddictSpell3Base::InMainDictionaries(const std::string& word, bool count) {
+bool TQuillSpellBase::InMainDictionaries(const std::string& word, bool count) {
   for (const auto& dict : mainDictionaries_)
     if (dict->WordExists(word)) {
       if (count) dict->WordFound();
@@ -42,7 +42,7 @@ bool TAddictSpell3Base::InMainDictionaries(const std::string& word, bool count) 
   return false;
 }
 
-bool TAddictSpell3Base::AddedWordIn(const std::string& word) {
+bool TQuillSpellBase::AddedWordIn(const std::string& word) {
   if (activeCustom_ && activeCustom_->IgnoreExists(word)) return true;
   for (const auto& dict : customDictionaries_)
     if (dict->IgnoreExists(word)) return true;
@@ -51,17 +51,17 @@ bool TAddictSpell3Base::AddedWordIn(const std::string& word) {
   return ignoreAll_->IgnoreExists(word);
 }
 
-bool TAddictSpell3Base::WordExistsInMain(const std::string& word) {
+bool TQuillSpellBase::WordExistsInMain(const std::string& word) {
   config_->EnsureLoaded();
   return InMainDictionaries(word, true);
 }
 
-bool TAddictSpell3Base::WordExists(const std::string& word) {
+bool TQuillSpellBase::WordExists(const std::string& word) {
   config_->EnsureLoaded();
   return InMainDictionaries(word, true) || AddedWordIn(word);
 }
 
-std::string TAddictSpell3Base::GetCaseModification(const std::string& word) {
+std::string TQuillSpellBase::GetCaseModification(const std::string& word) {
   if (word.empty()) return word;
   std::string out = word;
   switch (AllowedCases) {
@@ -86,7 +86,7 @@ std::string TAddictSpell3Base::GetCaseModification(const std::string& word) {
   return out;
 }
 
-bool TAddictSpell3Base::WordIsPossessive(const std::string& word) {
+bool TQuillSpellBase::WordIsPossessive(const std::string& word) {
   size_t at = word.find("'s");
   const size_t upper = word.find("'S");
   if (upper < at) at = upper;
@@ -98,12 +98,12 @@ bool TAddictSpell3Base::WordIsPossessive(const std::string& word) {
   return false;
 }
 
-bool TAddictSpell3Base::WordAcceptable(const std::string& word) {
+bool TQuillSpellBase::WordAcceptable(const std::string& word) {
   return WordExists(word) || WordExists(GetCaseModification(word)) || (englishLoaded_ && WordIsPossessive(word)) ||
          IsFloat(word) || word.size() == 1 || RunPostCheckIgnore(word, CurrentParser);
 }
 
-bool TAddictSpell3Base::WordExcluded(const std::string& word) {
+bool TQuillSpellBase::WordExcluded(const std::string& word) {
   config_->EnsureLoaded();
   if (activeCustom_ && activeCustom_->ExcludeExists(word)) return true;
   for (const auto& dict : customDictionaries_)

@@ -1,4 +1,4 @@
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 
 #include "platform/codepage.h"
 #include "platform/utf16.h"
@@ -6,25 +6,25 @@
 
 namespace tq::spell {
 
-TAddictSpell3Base::TAddictSpell3Base(const TEngineServices& services)
+TQuillSpellBase::TQuillSpellBase(const TEngineServices& services)
     : env_(services.env ? services.env : &platform::Env::Default()),
       keyStore_(services.keyStore ? services.keyStore : &platform::DefaultKeyStore()),
       facts_(services.facts ? services.facts : &TSystemFacts::Default()),
       parsingEngine_(std::make_unique<TMainParsingEngine>()),
       ignoreAll_(std::make_unique<TCustomDictionary>(*env_)),
-      config_(std::make_unique<TAddictConfig>(this)) {
+      config_(std::make_unique<TQuillConfig>(this)) {
   InstallHooks();
   ConfigDictionaryDir.OnChange = [this] { NotifyDictionariesPathChanged(this); };
   RebuildSearchFolders();
 }
 
-TAddictSpell3Base::~TAddictSpell3Base() {
+TQuillSpellBase::~TQuillSpellBase() {
   // The configuration saves itself on the way out and may call back into
   // the component, which must still be whole.
   config_.reset();
 }
 
-void TAddictSpell3Base::InstallHooks() {
+void TQuillSpellBase::InstallHooks() {
   parsingEngine_->InlineIgnore = [this](char c, TControlParser* parser, bool& ignore) {
     RunInlineIgnore(c, parser, ignore);
   };
@@ -33,20 +33,20 @@ void TAddictSpell3Base::InstallHooks() {
   };
 }
 
-void TAddictSpell3Base::AddIgnore(std::unique_ptr<TParserIgnore> rule) {
+void TQuillSpellBase::AddIgnore(std::unique_ptr<TParserIgnore> rule) {
   if (!rule) return;
   if (rule->NeededBeforeCheck()) beforeCheckRules_.push_back(rule.get());
   if (rule->LineCheckNeeded()) lineRules_.push_back(rule.get());
   allRules_.push_back(std::move(rule));
 }
 
-void TAddictSpell3Base::ClearIgnoreList() {
+void TQuillSpellBase::ClearIgnoreList() {
   beforeCheckRules_.clear();
   lineRules_.clear();
   allRules_.clear();
 }
 
-void TAddictSpell3Base::RunInlineIgnore(char CurrentChar, TControlParser* Parser, bool& Ignore) {
+void TQuillSpellBase::RunInlineIgnore(char CurrentChar, TControlParser* Parser, bool& Ignore) {
   for (TParserIgnore* rule : beforeCheckRules_)
     if (rule->ExecuteIgnore(CurrentChar, Parser)) {
       Ignore = true;
@@ -54,7 +54,7 @@ void TAddictSpell3Base::RunInlineIgnore(char CurrentChar, TControlParser* Parser
     }
 }
 
-void TAddictSpell3Base::RunPreCheckIgnore(const std::string& Word, TControlParser* Parser, bool& Ignore) {
+void TQuillSpellBase::RunPreCheckIgnore(const std::string& Word, TControlParser* Parser, bool& Ignore) {
   for (TParserIgnore* rule : beforeCheckRules_)
     if (rule->ExecuteWordIgnorePreCheck(Word, Parser)) {
       Ignore = true;
@@ -62,31 +62,31 @@ void TAddictSpell3Base::RunPreCheckIgnore(const std::string& Word, TControlParse
     }
 }
 
-bool TAddictSpell3Base::RunPostCheckIgnore(const std::string& Word, TControlParser* Parser) {
+bool TQuillSpellBase::RunPostCheckIgnore(const std::string& Word, TControlParser* Parser) {
   for (const auto& rule : allRules_)
     if (rule->ExecuteWordIgnorePostCheck(Word, Parser)) return true;
   return false;
 }
 
-bool TAddictSpell3Base::RunLineIgnore(const std::string& Line) {
+bool TQuillSpellBase::RunLineIgnore(const std::string& Line) {
   for (TParserIgnore* rule : lineRules_)
     if (rule->ExecuteLineIgnore(Line)) return true;
   return false;
 }
 
-void TAddictSpell3Base::WriteParsingEngine(std::unique_ptr<TParsingEngine> engine) {
+void TQuillSpellBase::WriteParsingEngine(std::unique_ptr<TParsingEngine> engine) {
   if (!engine) return;
   parsingEngine_ = std::move(engine);
   InstallHooks();
   ResynchOptions(true);
 }
 
-void TAddictSpell3Base::WriteQuoteChars(const std::string& chars) {
+void TQuillSpellBase::WriteQuoteChars(const std::string& chars) {
   quoteChars_ = chars;
   ResynchOptions(true);
 }
 
-void TAddictSpell3Base::ResynchOptions(bool force) {
+void TQuillSpellBase::ResynchOptions(bool force) {
   if (loading_ > 0) return;
   const TSpellOptions options = config_->ReadSpellOptions();
   if (rulesBuilt_ && options == rulesOptions_ && !force) return;
@@ -108,54 +108,54 @@ void TAddictSpell3Base::ResynchOptions(bool force) {
   optionsChanged_.Notify(this);
 }
 
-void TAddictSpell3Base::WriteConfigStorage(TConfigStorage storage) {
+void TQuillSpellBase::WriteConfigStorage(TConfigStorage storage) {
   configStorage_ = storage;
   config_->ReloadConfiguration();
 }
 
-void TAddictSpell3Base::WriteConfigID(const std::string& id) {
+void TQuillSpellBase::WriteConfigID(const std::string& id) {
   configID_ = id;
   config_->ReloadConfiguration();
 }
 
-void TAddictSpell3Base::WriteConfigFilename(const std::string& filename) {
+void TQuillSpellBase::WriteConfigFilename(const std::string& filename) {
   configFilename_ = filename;
   if (configStorage_ == csFile) config_->ReloadConfiguration();
 }
 
-void TAddictSpell3Base::WriteConfigRegistryKey(const std::string& key) {
+void TQuillSpellBase::WriteConfigRegistryKey(const std::string& key) {
   configRegistryKey_ = key;
   if (configStorage_ == csRegistry) config_->ReloadConfiguration();
 }
 
-void TAddictSpell3Base::FireReadString(const std::string& ConfigID, const std::string& Key, const std::string& Default,
+void TQuillSpellBase::FireReadString(const std::string& ConfigID, const std::string& Key, const std::string& Default,
                                        std::string& Value) {
   Value = Default;
   if (OnConfigReadString) OnConfigReadString(this, ConfigID, Key, Default, Value);
 }
 
-void TAddictSpell3Base::FireWriteString(const std::string& ConfigID, const std::string& Key, const std::string& Value) {
+void TQuillSpellBase::FireWriteString(const std::string& ConfigID, const std::string& Key, const std::string& Value) {
   if (OnConfigWriteString) OnConfigWriteString(this, ConfigID, Key, Value);
 }
 
-void TAddictSpell3Base::FireConfigLoaded() {
+void TQuillSpellBase::FireConfigLoaded() {
   if (OnConfigLoaded) OnConfigLoaded(this);
 }
 
-void TAddictSpell3Base::FireConfigSaved() {
+void TQuillSpellBase::FireConfigSaved() {
   if (OnConfigSaved) OnConfigSaved(this);
 }
 
-std::string TAddictSpell3Base::ExpandAddictVars(const std::string& text) const {
+std::string TQuillSpellBase::ExpandQuillVars(const std::string& text) const {
   if (text.find("%ConfigID%") == std::string::npos) return text;
   return ReplaceString("%ConfigID%", ExpandBasicVars(configID_, *facts_), text);
 }
 
-std::string TAddictSpell3Base::ExpandVars(const std::string& text) const {
-  return ExpandAddictVars(ExpandBasicVars(text, *facts_));
+std::string TQuillSpellBase::ExpandVars(const std::string& text) const {
+  return ExpandQuillVars(ExpandBasicVars(text, *facts_));
 }
 
-const TStringList& TAddictSpell3Base::ReadAvailableMSWordCustom() {
+const TStringList& TQuillSpellBase::ReadAvailableMSWordCustom() {
   if (availableMSWordCustomRead_) return availableMSWordCustom_;
   availableMSWordCustomRead_ = true;
   static const char kKey[] = "Software\\Microsoft\\Shared Tools\\Proofing Tools\\Custom Dictionaries";
@@ -218,7 +218,7 @@ std::vector<std::string> WordListLines(const std::string& bytes) {
 
 }  // namespace
 
-std::unique_ptr<TCustomDictionary> TAddictSpell3Base::GetMSWordCustomDictionary(const std::string& path) {
+std::unique_ptr<TCustomDictionary> TQuillSpellBase::GetMSWordCustomDictionary(const std::string& path) {
   std::string bytes;
   if (!env_->FileExists(path) || !platform::ReadWholeFile(*env_, path, &bytes)) return nullptr;
   auto dict = std::make_unique<TCustomDictionary>(*env_);

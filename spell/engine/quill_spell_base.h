@@ -1,4 +1,4 @@
-// TAddictSpell3Base: the spell-check engine component. This class holds the
+// TQuillSpellBase: the spell-check engine component. This class holds the
 // word cutter with its ignore rules (rebuilt from the configured options),
 // the spelling configuration with its storage settings and macros, and the
 // notifications that the live spelling and the dialogs listen to. The check
@@ -12,7 +12,7 @@
 
 #include "platform/env.h"
 #include "platform/key_store.h"
-#include "spell/engine/addict_config.h"
+#include "spell/engine/quill_config.h"
 #include "spell/engine/custom_dictionary.h"
 #include "spell/engine/event_list.h"
 #include "spell/engine/ignore_rules.h"
@@ -34,19 +34,19 @@ struct TEngineServices {
   const TSystemFacts* facts = nullptr;
 };
 
-class TAddictSpell3Base {
+class TQuillSpellBase {
  public:
-  using TNotifyEvent = std::function<void(TAddictSpell3Base* Sender)>;
+  using TNotifyEvent = std::function<void(TQuillSpellBase* Sender)>;
   using TConfigReadStringEvent =
-      std::function<void(TAddictSpell3Base* Sender, const std::string& ConfigID, const std::string& Key,
+      std::function<void(TQuillSpellBase* Sender, const std::string& ConfigID, const std::string& Key,
                          const std::string& Default, std::string& Value)>;
-  using TConfigWriteStringEvent = std::function<void(TAddictSpell3Base* Sender, const std::string& ConfigID,
+  using TConfigWriteStringEvent = std::function<void(TQuillSpellBase* Sender, const std::string& ConfigID,
                                                      const std::string& Key, const std::string& Value)>;
 
-  explicit TAddictSpell3Base(const TEngineServices& services = {});
-  virtual ~TAddictSpell3Base();
-  TAddictSpell3Base(const TAddictSpell3Base&) = delete;
-  TAddictSpell3Base& operator=(const TAddictSpell3Base&) = delete;
+  explicit TQuillSpellBase(const TEngineServices& services = {});
+  virtual ~TQuillSpellBase();
+  TQuillSpellBase(const TQuillSpellBase&) = delete;
+  TQuillSpellBase& operator=(const TQuillSpellBase&) = delete;
 
   // --- Ignore rules and word cutting ---
   // The rule joins the lists its answers call for; the component owns it.
@@ -99,7 +99,7 @@ class TAddictSpell3Base {
   int ReadPhoneticMaxDistance() const { return phoneticsMap_->ReadDistanceMaximum(); }
 
   // --- Configuration ---
-  TAddictConfig& Configuration() { return *config_; }
+  TQuillConfig& Configuration() { return *config_; }
   virtual void WriteConfigStorage(TConfigStorage storage);
   TConfigStorage ReadConfigStorage() const { return configStorage_; }
   virtual void WriteConfigID(const std::string& id);
@@ -131,7 +131,7 @@ class TAddictSpell3Base {
   virtual void FireConfigurationChanged(bool dictionaries);
 
   std::string ExpandVars(const std::string& text) const;
-  std::string ExpandAddictVars(const std::string& text) const;
+  std::string ExpandQuillVars(const std::string& text) const;
 
   // Microsoft Word custom dictionaries named in the registry that exist,
   // read once and kept.
@@ -202,11 +202,11 @@ class TAddictSpell3Base {
   }
   // The chosen folder joins the configuration's dictionary folders.
   void SetupAddDictionaryDir(void* Owner);
-  std::function<void(TAddictSpell3Base* Sender, void* Owner)> OnShowConfigDialog;
-  std::function<void(TAddictSpell3Base* Sender, void* Owner)> OnShowCustomDictionariesDialog;
-  std::function<void(TAddictSpell3Base* Sender, void* Owner, TCustomDictionary* Dictionary)>
+  std::function<void(TQuillSpellBase* Sender, void* Owner)> OnShowConfigDialog;
+  std::function<void(TQuillSpellBase* Sender, void* Owner)> OnShowCustomDictionariesDialog;
+  std::function<void(TQuillSpellBase* Sender, void* Owner, TCustomDictionary* Dictionary)>
       OnShowEditCustomDictionaryDialog;
-  std::function<void(TAddictSpell3Base* Sender, void* Owner, std::string& Folder)> OnShowAddDictionaryDir;
+  std::function<void(TQuillSpellBase* Sender, void* Owner, std::string& Folder)> OnShowAddDictionaryDir;
 
   // --- Word tests ---
   virtual bool WordExistsInMain(const std::string& word);
@@ -239,7 +239,7 @@ class TAddictSpell3Base {
 
   // --- Check run ---
   // One action of the user (or a silent correction), for undo.
-  struct TAddictUndo {
+  struct TQuillUndo {
     int32_t X = 0;
     int32_t Y = 0;
     std::string OldWord;
@@ -248,14 +248,14 @@ class TAddictSpell3Base {
     bool Chained = false;
     int32_t Owner = 0;
   };
-  using TWordCheckEvent = std::function<void(TAddictSpell3Base* Sender, const std::string& Word,
+  using TWordCheckEvent = std::function<void(TQuillSpellBase* Sender, const std::string& Word,
                                              TWordCheckType& CheckType, std::string& Replacement)>;
   using TParserReplaceEvent =
-      std::function<void(TAddictSpell3Base* Sender, bool Before, const std::string& Replacement, int32_t State)>;
-  using TParserIgnoreEvent = std::function<void(TAddictSpell3Base* Sender, bool Before, int32_t State)>;
+      std::function<void(TQuillSpellBase* Sender, bool Before, const std::string& Replacement, int32_t State)>;
+  using TParserIgnoreEvent = std::function<void(TQuillSpellBase* Sender, bool Before, int32_t State)>;
   using TParserUndoEvent =
-      std::function<void(TAddictSpell3Base* Sender, int32_t UndoState, TSpellAction UndoAction, int32_t& UndoData)>;
-  using TWordPromptEvent = std::function<void(TAddictSpell3Base* Sender, const std::string& Word, bool Repeated)>;
+      std::function<void(TQuillSpellBase* Sender, int32_t UndoState, TSpellAction UndoAction, int32_t& UndoData)>;
+  using TWordPromptEvent = std::function<void(TQuillSpellBase* Sender, const std::string& Word, bool Repeated)>;
   // A Yes/No question to the user; true for Yes.
   using TQuestionEvent = std::function<bool(const std::string& Text, const std::string& Caption)>;
 
@@ -290,7 +290,7 @@ class TAddictSpell3Base {
   void ResetUndo() { undo_.clear(); }
   void SetUndoAction(TSpellAction action, const std::string& data, bool chained);
   void PerformUndo();
-  const std::vector<TAddictUndo>& ReadUndoList() const { return undo_; }
+  const std::vector<TQuillUndo>& ReadUndoList() const { return undo_; }
 
   // Counts over a text, with a cutter of their own.
   virtual int GetWordCountString(const std::string& text);
@@ -336,14 +336,14 @@ class TAddictSpell3Base {
   // The table's text in UILanguage, as OnGetString may change it.
   virtual std::string GetString(TSpellLanguageString key);
   TSpellLanguageType UILanguage = ltEnglish;
-  std::function<void(TAddictSpell3Base* Sender, TSpellLanguageString LanguageString, std::string& Text)> OnGetString;
+  std::function<void(TQuillSpellBase* Sender, TSpellLanguageString LanguageString, std::string& Text)> OnGetString;
 
   // --- Events and listeners ---
   TNotifyEvent OnDictionariesChanged;
   TNotifyEvent OnAdjustPhoneticsMap;
-  std::function<void(TAddictSpell3Base* Sender, std::unique_ptr<TCustomDictionary>& Dictionary)>
+  std::function<void(TQuillSpellBase* Sender, std::unique_ptr<TCustomDictionary>& Dictionary)>
       OnCreateCustomDictionary;
-  std::function<void(TAddictSpell3Base* Sender, std::string& Word)> OnCaseModification;
+  std::function<void(TQuillSpellBase* Sender, std::string& Word)> OnCaseModification;
   TNotifyEvent OnAddCustomIgnore;
   TNotifyEvent OnConfigChanged;
   TNotifyEvent OnConfigLoaded;
@@ -456,7 +456,7 @@ class TAddictSpell3Base {
   std::string previousWord_;
   int wordCount_ = 0;
   int32_t caretX_ = 0, caretY_ = 0;
-  std::vector<TAddictUndo> undo_;
+  std::vector<TQuillUndo> undo_;
   bool sequenceKeepActive_ = false;
 
  protected:
@@ -469,7 +469,7 @@ class TAddictSpell3Base {
   TEventList ignoreWord_;
   int32_t ignoreWordState_ = 0;
   bool ignoreWordBefore_ = false;
-  std::unique_ptr<TAddictConfig> config_;
+  std::unique_ptr<TQuillConfig> config_;
 };
 
 }  // namespace tq::spell

@@ -1,8 +1,8 @@
-#include "app/core/window_centring.h"
+#include "ui/core/window_centring.h"
 
 #include <algorithm>
 
-namespace tq::app {
+namespace tq::ui::core {
 namespace {
 
 // Moves [start, start + length) into [low, high) where it fits; the far edge
@@ -19,4 +19,4 @@ Rect CentredRect(Size size, const Rect& area, const Rect& workArea) {
   return {left, top, left + size.width, top + size.height};
 }
 
-}  // namespace tq::app
+}  // namespace tq::ui::core

@@ -1,8 +1,8 @@
-#include "app/core/form_placement.h"
+#include "ui/core/form_placement.h"
 
 #include <gtest/gtest.h>
 
-namespace tq::app {
+namespace tq::ui::core {
 namespace {
 
 const Rect kWorkArea{0, 0, 1024, 738};
@@ -83,4 +83,4 @@ TEST(FormPlacementTest, SizeLimitsOverrideOnlyWhereSet) {
 }
 
 }  // namespace
-}  // namespace tq::app
+}  // namespace tq::ui::core

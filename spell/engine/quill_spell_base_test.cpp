@@ -1,4 +1,4 @@
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,10 @@ using platform::Env;
 struct Engine {
   fakes::FakeFacts facts;
   std::unique_ptr<platform::KeyStore> keys = platform::NewMemoryKeyStore();
-  std::unique_ptr<TAddictSpell3Base> spell;
+  std::unique_ptr<TQuillSpellBase> spell;
 
   explicit Engine(TSpellOptions options = {}) {
-    spell = std::make_unique<TAddictSpell3Base>(TEngineServices{nullptr, keys.get(), &facts});
+    spell = std::make_unique<TQuillSpellBase>(TEngineServices{nullptr, keys.get(), &facts});
     spell->BeginLoading();
     spell->WriteConfigStorage(csNone);
     spell->ConfigDefaultOptions = options;
@@ -109,7 +109,7 @@ TEST(EngineComponent, OptionsBuildTheRules) {
 TEST(EngineComponent, RebuildsOnlyWhenOptionsChangeOrWhenForced) {
   Engine e({soUpcase});
   int rebuilt = 0, told = 0;
-  e.spell->OnAddCustomIgnore = [&](TAddictSpell3Base* sender) {
+  e.spell->OnAddCustomIgnore = [&](TQuillSpellBase* sender) {
     ++rebuilt;
     sender->AddIgnore(std::make_unique<TNumbersIgnore>());  // the application's own rule
   };
@@ -147,7 +147,7 @@ TEST(EngineComponent, ExpandsConfigID) {
   EXPECT_EQ(e.spell->ExpandVars("%ConfigID%.adu"), "alice.adu");
   EXPECT_EQ(e.spell->ExpandVars("%AppDir%\\%ConfigID%\\%AppName%"), "/opt/q\\alice\\Quill");
   e.spell->WriteConfigID("%AppName%-%UserName%");
-  EXPECT_EQ(e.spell->ExpandAddictVars("[%ConfigID%]"), "[Quill-alice]");
+  EXPECT_EQ(e.spell->ExpandQuillVars("[%ConfigID%]"), "[Quill-alice]");
 }
 
 TEST(EngineComponent, ReadsWordProcessorDictionaries) {

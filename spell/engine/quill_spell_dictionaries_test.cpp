@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/dictionary_test_support.h"
 #include "tests/support/temp_dir.h"
 
@@ -21,7 +21,7 @@ TEST(DictionarySet, MainDictionariesFromFoldersAndPaths) {
   WriteMainDictionary(b.File("French.adm"), kFrench, 1036);
   // Listed twice: two objects. A path is taken as it is; a missing file is left out.
   DictionaryEngine e({a.path(), b.path()}, {"English.adm", "English.adm", b.File("French.adm"), "Missing.adm"});
-  TAddictSpell3Base& spell = e.Loaded();
+  TQuillSpellBase& spell = e.Loaded();
   ASSERT_EQ(spell.ReadMainDictionaryCount(), 3);
   EXPECT_EQ(spell.ReadMainDictionary(0)->ReadFilename(), a.path() + "\\English.adm");  // the first folder wins
   EXPECT_EQ(spell.ReadMainDictionary(2)->ReadFilename(), b.File("French.adm"));
@@ -37,7 +37,7 @@ TEST(DictionarySet, BareCustomNameIsCreatedInTheFirstFolder) {
   testing::TempDir root;
   const std::string first = root.File("made/for/us"), second = root.File("second");
   DictionaryEngine e({first, second}, {}, "%ConfigID%.adu");
-  TAddictSpell3Base& spell = e.Loaded();
+  TQuillSpellBase& spell = e.Loaded();
   EXPECT_TRUE(Env::Default().DirectoryExists(first));  // created with its parents
   ASSERT_NE(spell.ReadActiveCustomDictionary(), nullptr);
   EXPECT_EQ(spell.ReadActiveCustomDictionary()->ReadFilename(), first + "\\alice.adu");
@@ -55,7 +55,7 @@ TEST(DictionarySet, BareCustomNameIsCreatedInTheFirstFolder) {
 TEST(DictionarySet, DisablingTheActiveCustomDictionary) {
   testing::TempDir dir;
   DictionaryEngine e({dir.path()}, {}, "one.adu");
-  TAddictSpell3Base& spell = e.Loaded();
+  TQuillSpellBase& spell = e.Loaded();
   EXPECT_TRUE(spell.CreateNewCustomDictionary("two.txt"));  // the extension becomes .adu
   EXPECT_TRUE(Env::Default().FileExists(dir.File("two.adu")));
   EXPECT_EQ(spell.Configuration().ReadCustomDictionaries().Items(), (std::vector<std::string>{"one.adu", "two.adu"}));
@@ -74,7 +74,7 @@ TEST(DictionarySet, DisablingTheActiveCustomDictionary) {
 TEST(DictionarySet, RenameAndRemove) {
   testing::TempDir dir;
   DictionaryEngine e({dir.path()}, {}, "mine.adu");
-  TAddictSpell3Base& spell = e.Loaded();
+  TQuillSpellBase& spell = e.Loaded();
   spell.ReadActiveCustomDictionary()->AddIgnore("zyzzyva");
   ASSERT_TRUE(spell.CreateNewCustomDictionary("other.adu"));
 
@@ -100,7 +100,7 @@ TEST(DictionarySet, RenameAndRemove) {
 TEST(DictionarySet, UnsavedWordsAreSavedBeforeAnotherObjectOpensTheFile) {
   testing::TempDir dir;
   DictionaryEngine e({dir.path()}, {}, "mine.adu");
-  TAddictSpell3Base& spell = e.Loaded();
+  TQuillSpellBase& spell = e.Loaded();
   spell.ReadActiveCustomDictionary()->AddIgnore("frabjous");
   std::unique_ptr<TCustomDictionary> second = spell.GetCustomDictionary("mine.adu");
   ASSERT_NE(second, nullptr);
@@ -116,7 +116,7 @@ TEST(DictionarySet, OrderFollowsTheWordsFound) {
     SCOPED_TRACE(englishFirst);
     DictionaryEngine e({dir.path()}, englishFirst ? TStringList{"English.adm", "French.adm"}
                                                   : TStringList{"French.adm", "English.adm"});
-    TAddictSpell3Base& spell = e.Loaded();
+    TQuillSpellBase& spell = e.Loaded();
     auto* cutter = dynamic_cast<TMainParsingEngine*>(spell.ReadParsingEngine());
     ASSERT_NE(cutter, nullptr);
     spell.OptimizeMainDictionaryOrder();  // as a run starts
@@ -132,7 +132,7 @@ TEST(DictionarySet, OrderFollowsTheWordsFound) {
 TEST(DictionarySet, WordDictionariesAndTheirRegistryList) {
   testing::TempDir dir;
   DictionaryEngine e({dir.path()}, {});
-  TAddictSpell3Base& spell = e.Loaded();
+  TQuillSpellBase& spell = e.Loaded();
   EXPECT_EQ(spell.ReadAvailableMSWordCustom().Count(), 0);  // nothing in the registry
   const std::string path = dir.File("word.dic");
   ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), path, "blorft\r\nsnarg\r\n").ok());
@@ -148,7 +148,7 @@ TEST(DictionarySet, UnloadKeepsObjectsThatReopenOnDemand) {
   testing::TempDir dir;
   WriteMainDictionary(dir.File("English.adm"), kEnglish);
   DictionaryEngine e({dir.path()}, {"English.adm"});
-  TAddictSpell3Base& spell = e.Loaded();
+  TQuillSpellBase& spell = e.Loaded();
   EXPECT_TRUE(spell.WordExists("cat"));
   spell.WriteKeepDictionariesActive(true);
   EXPECT_TRUE(spell.ReadMainDictionary(0)->ReadLoaded());
@@ -163,8 +163,8 @@ TEST(DictionarySet, ChangedEventAndMappingSetter) {
   WriteMainDictionary(dir.File("English.adm"), kEnglish);
   DictionaryEngine e({dir.path()}, {"English.adm"});
   int changes = 0;
-  e->OnDictionariesChanged = [&](TAddictSpell3Base*) { ++changes; };
-  TAddictSpell3Base& spell = e.Loaded();
+  e->OnDictionariesChanged = [&](TQuillSpellBase*) { ++changes; };
+  TQuillSpellBase& spell = e.Loaded();
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(spell.ReadMappingDictionary(), nullptr);
   spell.WriteMappingDictionary("map.adu");
@@ -181,11 +181,11 @@ TEST(DictionarySet, FolderChosenInTheDialogIsSearched) {
   testing::TempDir first, chosen;
   WriteMainDictionary(chosen.File("Extra.adm"), kFrench, 1036);
   DictionaryEngine e({first.path()}, {"Extra.adm"});
-  TAddictSpell3Base& spell = e.Loaded();
+  TQuillSpellBase& spell = e.Loaded();
   EXPECT_EQ(spell.ReadMainDictionaryCount(), 0);
   spell.SetupAddDictionaryDir(nullptr);  // no handler: nothing chosen
   EXPECT_EQ(spell.Configuration().ReadNewDictionaryPaths().Count(), 0);
-  spell.OnShowAddDictionaryDir = [&](TAddictSpell3Base*, void*, std::string& folder) { folder = chosen.path(); };
+  spell.OnShowAddDictionaryDir = [&](TQuillSpellBase*, void*, std::string& folder) { folder = chosen.path(); };
   spell.SetupAddDictionaryDir(nullptr);
   EXPECT_EQ(spell.ReadSearchFolders().back(), chosen.path());
   EXPECT_EQ(spell.ReadMainDictionaryCount(), 1);

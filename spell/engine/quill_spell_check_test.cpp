@@ -5,7 +5,7 @@
 #include <functional>
 #include <random>
 
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/dictionary_test_support.h"
 #include "spell/engine/string_parser.h"
 #include "tests/support/temp_dir.h"
@@ -25,7 +25,7 @@ const std::vector<std::string> kWords = {"the", "cat",    "sat",   "on",    "mat
 struct Driven {
   testing::TempDir dir;
   std::unique_ptr<DictionaryEngine> engine;
-  std::deque<std::function<void(TAddictSpell3Base&)>> script;
+  std::deque<std::function<void(TQuillSpellBase&)>> script;
   std::vector<std::string> stops;
   int endMessages = 0;
   bool scriptRanOut = false;
@@ -34,14 +34,14 @@ struct Driven {
     WriteMainDictionary(dir.File("English.adm"), kWords, 1033);
     engine = std::make_unique<DictionaryEngine>(std::vector<std::string>{dir.path()}, TStringList{"English.adm"},
                                                 "mine.adu", options);
-    TAddictSpell3Base& s = spell();
+    TQuillSpellBase& s = spell();
     s.Configuration().EnsureLoaded();
     s.WriteLearnSuggestions(false);
     s.AllowedCases = cmInitialCaps;
-    s.OnPromptWord = [this](TAddictSpell3Base*, const std::string& word, bool repeated) {
+    s.OnPromptWord = [this](TQuillSpellBase*, const std::string& word, bool repeated) {
       stops.push_back(repeated ? "[" + word + "]" : word);
     };
-    s.OnShowEndMessage = [this](TAddictSpell3Base*) { ++endMessages; };
+    s.OnShowEndMessage = [this](TQuillSpellBase*) { ++endMessages; };
     s.PumpMessage = [this] {
       if (script.empty()) {
         scriptRanOut = true;
@@ -53,8 +53,8 @@ struct Driven {
       next(spell());
     };
   }
-  TAddictSpell3Base& spell() { return **engine; }
-  Driven& Then(std::function<void(TAddictSpell3Base&)> command) {
+  TQuillSpellBase& spell() { return **engine; }
+  Driven& Then(std::function<void(TQuillSpellBase&)> command) {
     script.push_back(std::move(command));
     return *this;
   }
@@ -74,16 +74,16 @@ std::string RandomText(std::mt19937& rng) {
   return text;
 }
 
-void Ignore(TAddictSpell3Base& s) { s.Check_Ignore(); }
-void IgnoreAll(TAddictSpell3Base& s) { s.Check_IgnoreAll(); }
-void Undo(TAddictSpell3Base& s) { s.Check_Undo(); }
+void Ignore(TQuillSpellBase& s) { s.Check_Ignore(); }
+void IgnoreAll(TQuillSpellBase& s) { s.Check_IgnoreAll(); }
+void Undo(TQuillSpellBase& s) { s.Check_Undo(); }
 auto Change(std::string r) {
-  return [r](TAddictSpell3Base& s) { s.Check_Change(r); };
+  return [r](TQuillSpellBase& s) { s.Check_Change(r); };
 }
 
 TEST(CheckRun, StopsAndCommands) {
   Driven r;
-  r.Then(Change("the")).Then(Ignore).Then([](TAddictSpell3Base& s) { s.Check_ChangeAll("dog"); });
+  r.Then(Change("the")).Then(Ignore).Then([](TQuillSpellBase& s) { s.Check_ChangeAll("dog"); });
   const std::string out = r.Check("teh cat zzq on the mat, a dgo and a dgo ran");
   EXPECT_EQ(out, "the cat zzq on the mat, a dog and a dog ran");
   EXPECT_EQ(r.stops, (std::vector<std::string>{"teh", "zzq", "dgo"}));  // the second dgo is changed silently
@@ -123,20 +123,20 @@ TEST(CheckRun, RepeatedWords) {
   } cases[] = {{"the the cat", 1}, {"the  the cat", 0}, {"the\nthe cat", 0}, {"a cat the cat", 0}, {"cat cat cat", 2}};
   for (const Case& c : cases) EXPECT_EQ(r.spell().GetErrorCountString(c.text), c.errors) << c.text;
 
-  r.Then([](TAddictSpell3Base& s) {
+  r.Then([](TQuillSpellBase& s) {
      s.Check_Change("x");  // not for repeated words: nothing
      s.Check_IgnoreAll();
      s.Check_Add();
      s.Check_RepeatDelete();
    })
       .Then(Undo)
-      .Then([](TAddictSpell3Base& s) { s.Check_RepeatIgnore(); })
+      .Then([](TQuillSpellBase& s) { s.Check_RepeatIgnore(); })
       .Then(Ignore);
   EXPECT_EQ(r.Check("on the the mat zzq"), "on the the mat zzq");
   EXPECT_EQ(r.stops, (std::vector<std::string>{"[the the]", "zzq", "[the the]", "zzq"}));
 
   Driven d({soRepeated});
-  d.Then([](TAddictSpell3Base& s) { s.Check_RepeatDelete(); });
+  d.Then([](TQuillSpellBase& s) { s.Check_RepeatDelete(); });
   EXPECT_EQ(d.Check("on the the mat"), "on the mat");
   EXPECT_FALSE(d.scriptRanOut);
 }
@@ -160,7 +160,7 @@ TEST(CheckRun, UndoLimits) {
     Driven r;
     r.spell().MaxUndo = max;
     size_t held = 0;
-    r.Then(Ignore).Then(Ignore).Then(Ignore).Then(Ignore).Then([&](TAddictSpell3Base& s) {
+    r.Then(Ignore).Then(Ignore).Then(Ignore).Then(Ignore).Then([&](TQuillSpellBase& s) {
       held = s.ReadUndoList().size();
       s.Check_Cancel();
     });
@@ -178,9 +178,9 @@ TEST(CheckRun, UndoLimits) {
 TEST(CheckRun, UndoOfEachAction) {
   Driven r;
   // Each action on zzq, then Undo at qqz brings zzq back as it was.
-  for (auto action : std::vector<std::function<void(TAddictSpell3Base&)>>{
-           [](TAddictSpell3Base& s) { s.Check_Add(); }, [](TAddictSpell3Base& s) { s.Check_AutoCorrect("cat"); },
-           [](TAddictSpell3Base& s) { s.Check_ChangeAll("dog"); }, IgnoreAll, Change("dog")})
+  for (auto action : std::vector<std::function<void(TQuillSpellBase&)>>{
+           [](TQuillSpellBase& s) { s.Check_Add(); }, [](TQuillSpellBase& s) { s.Check_AutoCorrect("cat"); },
+           [](TQuillSpellBase& s) { s.Check_ChangeAll("dog"); }, IgnoreAll, Change("dog")})
     r.Then(action).Then(Undo);
   r.Then(Ignore).Then(Ignore);
   EXPECT_EQ(r.Check("zzq qqz"), "zzq qqz");
@@ -198,7 +198,7 @@ TEST(CheckRun, UndoOfEachAction) {
 
 TEST(CheckRun, IgnoreAllAndAddLastBeyondTheRun) {
   Driven r;
-  r.Then(IgnoreAll).Then([](TAddictSpell3Base& s) { s.Check_Add(); });
+  r.Then(IgnoreAll).Then([](TQuillSpellBase& s) { s.Check_Add(); });
   r.Check("zzq qqz");
   r.stops.clear();
   r.Check("zzq qqz zzq");
@@ -272,10 +272,10 @@ TEST(CheckRun, IgnoreListenersAreToldBeforeAndAfter) {
   std::vector<std::pair<int, bool>> told;
   int listener = 0;
   r.spell().IgnoreWordListeners().Add(&listener, [&](void* sender) {
-    auto* s = static_cast<TAddictSpell3Base*>(sender);
+    auto* s = static_cast<TQuillSpellBase*>(sender);
     told.emplace_back(s->ReadIgnoreWordState(), s->ReadIgnoreWordBefore());
   });
-  r.Then(Ignore).Then(IgnoreAll).Then([](TAddictSpell3Base& s) { s.Check_Add(); });
+  r.Then(Ignore).Then(IgnoreAll).Then([](TQuillSpellBase& s) { s.Check_Add(); });
   r.Check("zzq qqz xxq");
   EXPECT_EQ(told, (std::vector<std::pair<int, bool>>{
                       {10, true}, {10, false}, {11, true}, {11, false}, {12, true}, {12, false}}));
@@ -285,7 +285,7 @@ TEST(CheckRun, ControlEditedResumesFromTheEarlierOfCaretAndWord) {
   Driven r;
   std::string text = "zzq cat qqz";
   TStringParser parser(text);
-  r.Then([&](TAddictSpell3Base& s) {
+  r.Then([&](TQuillSpellBase& s) {
      // The user edits the text while the run waits at zzq: the caret
      // ends after the edit, the run resumes at the word.
      text = "zzk cat qqz";
@@ -321,19 +321,19 @@ TEST(CheckRun, RandomCommandsLeaveTheEngineIdle) {
           r.Then(IgnoreAll);
           break;
         case 4:
-          r.Then([](TAddictSpell3Base& s) { s.Check_RepeatDelete(); });
+          r.Then([](TQuillSpellBase& s) { s.Check_RepeatDelete(); });
           break;
         case 5:
-          r.Then([](TAddictSpell3Base& s) { s.Check_ChangeAll("cat"); });
+          r.Then([](TQuillSpellBase& s) { s.Check_ChangeAll("cat"); });
           break;
         case 6:
-          r.Then([](TAddictSpell3Base& s) { s.Check_AutoCorrect("dog"); });
+          r.Then([](TQuillSpellBase& s) { s.Check_AutoCorrect("dog"); });
           break;
         case 7:
-          r.Then([](TAddictSpell3Base& s) { s.Check_ControlEdited(); });
+          r.Then([](TQuillSpellBase& s) { s.Check_ControlEdited(); });
           break;
         default:
-          r.Then([](TAddictSpell3Base& s) { s.Check_Add(); });
+          r.Then([](TQuillSpellBase& s) { s.Check_Add(); });
           break;
       }
     }
@@ -359,7 +359,7 @@ TEST(CheckRun, UndoingEverythingRestoresTheText) {
     int done = 0;
     bool undoing = false;
     r.spell().PumpMessage = [&] {
-      TAddictSpell3Base& s = r.spell();
+      TQuillSpellBase& s = r.spell();
       if (!undoing && done < actions) {
         ++done;
         if (s.ReadRepeatedWord())

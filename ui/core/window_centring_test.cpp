@@ -1,8 +1,8 @@
-#include "app/core/window_centring.h"
+#include "ui/core/window_centring.h"
 
 #include <gtest/gtest.h>
 
-namespace tq::app {
+namespace tq::ui::core {
 namespace {
 
 TEST(CentredRect, CentresOnTheAreaAndStaysOnTheWorkArea) {
@@ -33,4 +33,4 @@ TEST(CentredRect, KeepsToAWorkAreaThatDoesNotStartAtTheOrigin) {
 }
 
 }  // namespace
-}  // namespace tq::app
+}  // namespace tq::ui::core

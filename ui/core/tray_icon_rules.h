@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace tq::app {
+namespace tq::ui::core {
 
 // The tip field of the tray record: the hint cut to 63 characters and ended
 // with a zero byte when it is shown, otherwise 64 zero bytes.
@@ -31,4 +31,4 @@ struct ModifierKeys {
 // about (none for a move).
 TShiftState MakeShiftState(const ModifierKeys& keys, std::optional<MouseButton> button);
 
-}  // namespace tq::app
+}  // namespace tq::ui::core

@@ -1,10 +1,10 @@
-#include "spell/engine/addict_config.h"
+#include "spell/engine/quill_config.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/ansi_text.h"
 #include "spell/engine/config_macros.h"
 
@@ -46,21 +46,21 @@ int ToInt(const std::string& text) {
 
 }  // namespace
 
-TAddictConfig::TAddictConfig(TAddictSpell3Base* owner) : owner_(owner) {
+TQuillConfig::TQuillConfig(TQuillSpellBase* owner) : owner_(owner) {
   newPaths_.WriteSorted(true);
   newPaths_.IgnoreDuplicates = true;
   for (TStringList* list : {&main_, &custom_, &msWordCustom_, &newPaths_})
     list->OnChange = [this] { NotifyDictionariesChanged(this); };
 }
 
-TAddictConfig::~TAddictConfig() {
+TQuillConfig::~TQuillConfig() {
   SaveConfiguration();
   CloseStore();
 }
 
 // The writers load first: a value set before the first load would otherwise
 // be overwritten by it, and lost.
-void TAddictConfig::WriteActiveCustom(const std::string& name) {
+void TQuillConfig::WriteActiveCustom(const std::string& name) {
   EnsureLoaded();
   if (name == activeCustom_) return;
   activeCustom_ = name;
@@ -68,7 +68,7 @@ void TAddictConfig::WriteActiveCustom(const std::string& name) {
   FireOnConfigChanged(true);
 }
 
-void TAddictConfig::WriteLoaded(bool loaded) {
+void TQuillConfig::WriteLoaded(bool loaded) {
   if (loaded == loaded_) return;
   if (loaded) {
     LoadConfiguration();
@@ -78,76 +78,76 @@ void TAddictConfig::WriteLoaded(bool loaded) {
   }
 }
 
-void TAddictConfig::WriteSpellOptions(TSpellOptions options) {
+void TQuillConfig::WriteSpellOptions(TSpellOptions options) {
   EnsureLoaded();
   if (options == options_) return;
   options_ = options;
   FireOnConfigChanged(false);
 }
 
-void TAddictConfig::WriteDialogX(int x) {
+void TQuillConfig::WriteDialogX(int x) {
   EnsureLoaded();
   if (x == dialogX_) return;
   dialogX_ = x;
   FireOnConfigChanged(false);
 }
 
-void TAddictConfig::WriteDialogY(int y) {
+void TQuillConfig::WriteDialogY(int y) {
   EnsureLoaded();
   if (y == dialogY_) return;
   dialogY_ = y;
   FireOnConfigChanged(false);
 }
 
-TStringList& TAddictConfig::ReadMainDictionaries() {
+TStringList& TQuillConfig::ReadMainDictionaries() {
   EnsureLoaded();
   return main_;
 }
 
-TStringList& TAddictConfig::ReadCustomDictionaries() {
+TStringList& TQuillConfig::ReadCustomDictionaries() {
   EnsureLoaded();
   return custom_;
 }
 
-TStringList& TAddictConfig::ReadMSWordCustomDictionaries() {
+TStringList& TQuillConfig::ReadMSWordCustomDictionaries() {
   EnsureLoaded();
   return msWordCustom_;
 }
 
-std::string TAddictConfig::ReadActiveCustom() {
+std::string TQuillConfig::ReadActiveCustom() {
   EnsureLoaded();
   return owner_ ? owner_->ExpandVars(activeCustom_) : activeCustom_;
 }
 
-TSpellOptions TAddictConfig::ReadSpellOptions() {
+TSpellOptions TQuillConfig::ReadSpellOptions() {
   EnsureLoaded();
   return options_;
 }
 
-int TAddictConfig::ReadDialogX() {
+int TQuillConfig::ReadDialogX() {
   EnsureLoaded();
   return dialogX_;
 }
 
-int TAddictConfig::ReadDialogY() {
+int TQuillConfig::ReadDialogY() {
   EnsureLoaded();
   return dialogY_;
 }
 
-TStringList& TAddictConfig::ReadNewDictionaryPaths() {
+TStringList& TQuillConfig::ReadNewDictionaryPaths() {
   EnsureLoaded();
   return newPaths_;
 }
 
-void TAddictConfig::NotifyDictionariesChanged(void*) { FireOnConfigChanged(true); }
+void TQuillConfig::NotifyDictionariesChanged(void*) { FireOnConfigChanged(true); }
 
-void TAddictConfig::FireOnConfigChanged(bool dictionaries) {
+void TQuillConfig::FireOnConfigChanged(bool dictionaries) {
   if (!loaded_ || !owner_) return;
   modified_ = true;
   owner_->FireConfigurationChanged(dictionaries);
 }
 
-void TAddictConfig::OpenStore(bool forWriting) {
+void TQuillConfig::OpenStore(bool forWriting) {
   CloseStore();
   if (!owner_) return;
   if (storage_ == csFile && !filename_.empty()) {
@@ -158,12 +158,12 @@ void TAddictConfig::OpenStore(bool forWriting) {
   }
 }
 
-void TAddictConfig::CloseStore() {
+void TQuillConfig::CloseStore() {
   ini_.reset();
   key_.reset();
 }
 
-std::string TAddictConfig::ReadString(const std::string& key, const std::string& def) {
+std::string TQuillConfig::ReadString(const std::string& key, const std::string& def) {
   switch (storage_) {
     case csFile:
       return ini_ ? ini_->ReadString(configID_, key, def) : def;
@@ -184,7 +184,7 @@ std::string TAddictConfig::ReadString(const std::string& key, const std::string&
   return def;
 }
 
-void TAddictConfig::WriteString(const std::string& key, const std::string& value) {
+void TQuillConfig::WriteString(const std::string& key, const std::string& value) {
   switch (storage_) {
     case csFile:
       // After one failed write the rest of the save is dropped.
@@ -201,7 +201,7 @@ void TAddictConfig::WriteString(const std::string& key, const std::string& value
   }
 }
 
-size_t TAddictConfig::ListEntryLimit(const std::string& name) {
+size_t TQuillConfig::ListEntryLimit(const std::string& name) {
   std::vector<std::string> keys;
   switch (storage_) {
     case csFile:
@@ -227,7 +227,7 @@ size_t TAddictConfig::ListEntryLimit(const std::string& name) {
   return limit;
 }
 
-void TAddictConfig::ReadWriteStringList(const std::string& name, TStringList& list, bool reading) {
+void TQuillConfig::ReadWriteStringList(const std::string& name, TStringList& list, bool reading) {
   if (reading) {
     const std::string count = ReadString(name + "_count", "-");
     if (count == "-") return;
@@ -245,7 +245,7 @@ void TAddictConfig::ReadWriteStringList(const std::string& name, TStringList& li
   for (int i = 0; i < list.Count(); ++i) WriteString(name + "_" + std::to_string(i), list[i]);
 }
 
-void TAddictConfig::LoadConfiguration() {
+void TQuillConfig::LoadConfiguration() {
   loaded_ = false;
   if (!owner_ || inLoad_) return;
   inLoad_ = true;
@@ -304,18 +304,18 @@ void TAddictConfig::LoadConfiguration() {
   CloseStore();
 }
 
-void TAddictConfig::EnsureLoaded() {
+void TQuillConfig::EnsureLoaded() {
   if (!loaded_ && !inLoad_) LoadConfiguration();
 }
 
-std::string TAddictConfig::GetConfigurationData(const std::string& name) {
+std::string TQuillConfig::GetConfigurationData(const std::string& name) {
   EnsureLoaded();
   for (size_t i = 0; i < userDataNames_.size(); ++i)
     if (AnsiSameText(userDataNames_[i], name)) return userDataValues_[i];
   return "";
 }
 
-void TAddictConfig::SetConfigurationData(const std::string& name, const std::string& value) {
+void TQuillConfig::SetConfigurationData(const std::string& name, const std::string& value) {
   EnsureLoaded();
   if (!loaded_) return;
   modified_ = true;
@@ -332,18 +332,18 @@ void TAddictConfig::SetConfigurationData(const std::string& name, const std::str
   FireOnConfigChanged(false);
 }
 
-void TAddictConfig::ResetConfigurationDefaults() {
+void TQuillConfig::ResetConfigurationDefaults() {
   resetOnNextLoad_ = true;
   ReloadConfiguration();
 }
 
-void TAddictConfig::ReloadConfiguration() {
+void TQuillConfig::ReloadConfiguration() {
   if (!loaded_) return;
   SaveConfiguration();
   LoadConfiguration();
 }
 
-void TAddictConfig::SaveConfiguration() {
+void TQuillConfig::SaveConfiguration() {
   if (!modified_ || !loaded_ || !owner_) return;
   OpenStore(true);
   if (storage_ != csNone) {

@@ -3,7 +3,7 @@
 // dictionary dialogs make.
 #include <algorithm>
 
-#include "spell/engine/addict_spell_base.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/ansi_text.h"
 #include "spell/engine/config_macros.h"
 
@@ -21,20 +21,20 @@ std::string WithAduExtension(const std::string& name) {
 
 }  // namespace
 
-void TAddictSpell3Base::RebuildSearchFolders() {
+void TQuillSpellBase::RebuildSearchFolders() {
   searchFolders_ = ConfigDictionaryDir.Items();
   if (config_->ReadLoaded())
     for (const std::string& folder : config_->ReadNewDictionaryPaths().Items()) searchFolders_.push_back(folder);
 }
 
-void TAddictSpell3Base::ForgetAvailableLists() {
+void TQuillSpellBase::ForgetAvailableLists() {
   availableMain_.Clear();
   availableCustom_.Clear();
   availableMainRead_ = availableCustomRead_ = false;
   ForgetAvailableMSWordCustom();
 }
 
-std::unique_ptr<TMainDictionary> TAddictSpell3Base::GetMainDictionary(const std::string& name) {
+std::unique_ptr<TMainDictionary> TQuillSpellBase::GetMainDictionary(const std::string& name) {
   auto dict = std::make_unique<TMainDictionary>(*env_);
   std::string tried;
   if (!IsPath(name)) {
@@ -51,7 +51,7 @@ std::unique_ptr<TMainDictionary> TAddictSpell3Base::GetMainDictionary(const std:
   return dict;
 }
 
-std::unique_ptr<TCustomDictionary> TAddictSpell3Base::GetCustomDictionary(const std::string& name) {
+std::unique_ptr<TCustomDictionary> TQuillSpellBase::GetCustomDictionary(const std::string& name) {
   std::unique_ptr<TCustomDictionary> dict;
   if (OnCreateCustomDictionary) OnCreateCustomDictionary(this, dict);
   if (!dict) dict = std::make_unique<TCustomDictionary>(*env_);
@@ -81,7 +81,7 @@ std::unique_ptr<TCustomDictionary> TAddictSpell3Base::GetCustomDictionary(const 
   return dict;
 }
 
-void TAddictSpell3Base::ReloadDictionaries() {
+void TQuillSpellBase::ReloadDictionaries() {
   englishLoaded_ = false;
   reorderCountdown_ = 100;
   mainDictionaries_.clear();
@@ -107,7 +107,7 @@ void TAddictSpell3Base::ReloadDictionaries() {
   if (OnDictionariesChanged) OnDictionariesChanged(this);
 }
 
-void TAddictSpell3Base::GetAvailableDictionaries(const std::string& extension, TStringList& list) {
+void TQuillSpellBase::GetAvailableDictionaries(const std::string& extension, TStringList& list) {
   config_->EnsureLoaded();
   std::vector<std::string> names;
   for (const std::string& entry : searchFolders_) {
@@ -121,7 +121,7 @@ void TAddictSpell3Base::GetAvailableDictionaries(const std::string& extension, T
   for (std::string& name : unique) list.Add(name);
 }
 
-const TStringList& TAddictSpell3Base::ReadAvailableMain() {
+const TStringList& TQuillSpellBase::ReadAvailableMain() {
   if (!availableMainRead_) {
     availableMainRead_ = true;
     GetAvailableDictionaries("adm", availableMain_);
@@ -129,7 +129,7 @@ const TStringList& TAddictSpell3Base::ReadAvailableMain() {
   return availableMain_;
 }
 
-const TStringList& TAddictSpell3Base::ReadAvailableCustom() {
+const TStringList& TQuillSpellBase::ReadAvailableCustom() {
   if (!availableCustomRead_) {
     availableCustomRead_ = true;
     GetAvailableDictionaries("adu", availableCustom_);
@@ -139,7 +139,7 @@ const TStringList& TAddictSpell3Base::ReadAvailableCustom() {
   return availableCustom_;
 }
 
-bool TAddictSpell3Base::EnableCustomDictionary(const std::string& name, bool enable) {
+bool TQuillSpellBase::EnableCustomDictionary(const std::string& name, bool enable) {
   TStringList& list = config_->ReadCustomDictionaries();
   const int at = list.IndexOf(name);
   if (at >= 0) {
@@ -155,7 +155,7 @@ bool TAddictSpell3Base::EnableCustomDictionary(const std::string& name, bool ena
   return true;
 }
 
-bool TAddictSpell3Base::EnableWordDictionary(const std::string& path, bool enable) {
+bool TQuillSpellBase::EnableWordDictionary(const std::string& path, bool enable) {
   TStringList& list = config_->ReadMSWordCustomDictionaries();
   const int at = list.IndexOf(path);
   if (at >= 0 && !enable) list.Delete(at);
@@ -166,7 +166,7 @@ bool TAddictSpell3Base::EnableWordDictionary(const std::string& path, bool enabl
   return true;
 }
 
-bool TAddictSpell3Base::RemoveCustomDictionary(const std::string& name) {
+bool TQuillSpellBase::RemoveCustomDictionary(const std::string& name) {
   EnableCustomDictionary(name, false);
   availableCustom_.Clear();
   availableCustomRead_ = false;
@@ -178,7 +178,7 @@ bool TAddictSpell3Base::RemoveCustomDictionary(const std::string& name) {
   return !env_->FileExists(path) || env_->RemoveFile(path).ok();
 }
 
-bool TAddictSpell3Base::CreateNewCustomDictionary(const std::string& name) {
+bool TQuillSpellBase::CreateNewCustomDictionary(const std::string& name) {
   const std::string fileName = WithAduExtension(ExtractFileName(name));
   std::unique_ptr<TCustomDictionary> dict = GetCustomDictionary(fileName);
   if (!dict) return false;
@@ -192,7 +192,7 @@ bool TAddictSpell3Base::CreateNewCustomDictionary(const std::string& name) {
   return written;
 }
 
-bool TAddictSpell3Base::RenameCustomDictionary(const std::string& oldName, const std::string& newName) {
+bool TQuillSpellBase::RenameCustomDictionary(const std::string& oldName, const std::string& newName) {
   if (oldName == newName || !ReadAvailableCustom().Contains(oldName)) return false;
   std::unique_ptr<TCustomDictionary> dict = GetCustomDictionary(oldName);
   if (!dict) return false;
@@ -217,7 +217,7 @@ bool TAddictSpell3Base::RenameCustomDictionary(const std::string& oldName, const
   return true;
 }
 
-void TAddictSpell3Base::OptimizeMainDictionaryOrder() {
+void TQuillSpellBase::OptimizeMainDictionaryOrder() {
   if (mainDictionaries_.size() > 1) {
     auto best = mainDictionaries_.begin();
     for (auto it = best + 1; it != mainDictionaries_.end(); ++it)
@@ -231,7 +231,7 @@ void TAddictSpell3Base::OptimizeMainDictionaryOrder() {
     cutter->SetFrenchExceptions((language & 0xFF) == 12);
 }
 
-void TAddictSpell3Base::UnloadDictionaries() {
+void TQuillSpellBase::UnloadDictionaries() {
   if (keepDictionariesActive_ || CheckRunActive()) return;
   config_->SaveConfiguration();
   for (const auto& dict : mainDictionaries_) dict->WriteLoaded(false);
@@ -240,17 +240,17 @@ void TAddictSpell3Base::UnloadDictionaries() {
   if (learningDictionary_) learningDictionary_->WriteLoaded(false);
 }
 
-void TAddictSpell3Base::WriteKeepDictionariesActive(bool keep) {
+void TQuillSpellBase::WriteKeepDictionariesActive(bool keep) {
   keepDictionariesActive_ = keep;
   if (!keep) UnloadDictionaries();
 }
 
-void TAddictSpell3Base::NotifyDictionariesPathChanged(void*) {
+void TQuillSpellBase::NotifyDictionariesPathChanged(void*) {
   if (loading_ > 0) return;
   FireConfigurationChanged(true);
 }
 
-void TAddictSpell3Base::WriteConfigDictionaryDir(const TStringList& list) {
+void TQuillSpellBase::WriteConfigDictionaryDir(const TStringList& list) {
   const auto handler = std::move(ConfigDictionaryDir.OnChange);
   ConfigDictionaryDir.OnChange = nullptr;
   ConfigDictionaryDir = list;
@@ -259,21 +259,21 @@ void TAddictSpell3Base::WriteConfigDictionaryDir(const TStringList& list) {
   ForgetAvailableLists();
 }
 
-void TAddictSpell3Base::WriteMappingDictionary(const std::string& name) {
+void TQuillSpellBase::WriteMappingDictionary(const std::string& name) {
   if (name == mappingDictionaryName_) return;
   mappingDictionaryName_ = name;
   mappingDictionary_.reset();
   if (!mainDictionaries_.empty()) ReloadDictionaries();
 }
 
-void TAddictSpell3Base::WriteLearnSuggestions(bool on) {
+void TQuillSpellBase::WriteLearnSuggestions(bool on) {
   if (on == suggestionsLearning_) return;
   learningDictionary_.reset();
   suggestionsLearning_ = on;
   if (on && config_->ReadLoaded()) ReloadDictionaries();
 }
 
-void TAddictSpell3Base::WriteSuggestionsDictFN(const std::string& name) {
+void TQuillSpellBase::WriteSuggestionsDictFN(const std::string& name) {
   if (name == suggestionsLearningDict_) return;
   suggestionsLearningDict_ = name;
   if (learningDictionary_ && suggestionsLearning_) {
@@ -282,16 +282,16 @@ void TAddictSpell3Base::WriteSuggestionsDictFN(const std::string& name) {
   }
 }
 
-void TAddictSpell3Base::SetupAddDictionaryDir(void* Owner) {
+void TQuillSpellBase::SetupAddDictionaryDir(void* Owner) {
   const std::string folder = InternalSetupAddDictionaryDir(Owner);
   if (!folder.empty()) config_->ReadNewDictionaryPaths().Add(folder);
 }
 
-uint32_t TAddictSpell3Base::ReadTextPrimaryLanguage() const {
+uint32_t TQuillSpellBase::ReadTextPrimaryLanguage() const {
   return mainDictionaries_.empty() ? 0 : mainDictionaries_.front()->ReadLanguage();
 }
 
-void TAddictSpell3Base::FireConfigurationChanged(bool dictionaries) {
+void TQuillSpellBase::FireConfigurationChanged(bool dictionaries) {
   RebuildSearchFolders();
   ForgetAvailableLists();
   if (dictionaries) {

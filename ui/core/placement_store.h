@@ -7,11 +7,11 @@
 
 #include <string>
 
-#include "app/core/form_placement.h"
+#include "ui/core/form_placement.h"
 #include "platform/env.h"
 #include "platform/key_store.h"
 
-namespace tq::app {
+namespace tq::ui::core {
 
 class PlacementStore {
  public:
@@ -36,4 +36,4 @@ class PlacementStore {
   std::string program_folder_;
 };
 
-}  // namespace tq::app
+}  // namespace tq::ui::core

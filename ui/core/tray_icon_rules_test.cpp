@@ -1,4 +1,4 @@
-#include "app/core/tray_icon_rules.h"
+#include "ui/core/tray_icon_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace tq::app {
+namespace tq::ui::core {
 namespace {
 
 std::string TipText(const TrayTip& tip) { return std::string(tip.data(), std::find(tip.begin(), tip.end(), '\0')); }
@@ -55,4 +55,4 @@ TEST(TrayIconRules, ShiftStateHoldsTheKeysAndTheEventsButton) {
 }
 
 }  // namespace
-}  // namespace tq::app
+}  // namespace tq::ui::core

@@ -1,6 +1,6 @@
-#include "app/core/form_placement.h"
+#include "ui/core/form_placement.h"
 
-namespace tq::app {
+namespace tq::ui::core {
 namespace {
 
 // The stored rectangle over the current one, value by value.
@@ -71,4 +71,4 @@ TrackSizes ApplySizeLimits(TrackSizes computed, const Size& max_size, const Size
   return computed;
 }
 
-}  // namespace tq::app
+}  // namespace tq::ui::core
