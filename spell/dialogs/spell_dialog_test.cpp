@@ -51,18 +51,25 @@ TEST(SpellDialog, AddAndAutoCorrectGoToTheActiveCustomDictionary) {
 
 TEST(SpellDialog, UndoGoesBackAcrossTwoStepsAndCancelLeavesTheRest) {
   SpellHost h;
-  bool undoEnabledAtThirdStop = false;
+  bool undoEnabledAtThirdStop = false, focusUsable = false;
   h.Replace("the", &D::ChangeButton)
       .Click(&D::IgnoreButton)
       .Then([&](D& d) {
         undoEnabledAtThirdStop = d.UndoButton.Enabled();
         PostClick(d.UndoButton);
       })
-      .Click(&D::UndoButton);  // back at "teh", restored; then the script ends: Cancel
+      .Click(&D::UndoButton)  // back at "teh", restored
+      .Then([&](D& d) {
+        // Undo has nothing left and is disabled: the keyboard focus moved on.
+        focusUsable = !d.UndoButton.Enabled() && GetFocus() && IsChild(d.Handle(), GetFocus()) &&
+                      IsWindowEnabled(GetFocus());
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+      });
   EXPECT_EQ(h.CheckEdit("teh cat zork blorp"), "teh cat zork blorp");
+  EXPECT_TRUE(focusUsable);
   EXPECT_TRUE(undoEnabledAtThirdStop);
   EXPECT_EQ(h.stops, (std::vector<std::string>{"teh", "zork", "blorp", "zork", "teh"}));
-  EXPECT_EQ(h.endMessages, 0) << "no end message after Cancel";
+  EXPECT_EQ(h.endMessages, 0) << "no end message after Escape";
 }
 
 TEST(SpellDialog, EscapeAndTheCloseBoxCancel) {
