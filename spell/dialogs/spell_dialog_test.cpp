@@ -88,6 +88,30 @@ TEST(SpellDialog, EscapeAndTheCloseBoxCancel) {
   }
 }
 
+// The reply dialog's check: from the caret to the end, then the text before
+// the caret, in one dialog that stays open, with one end message.
+TEST(SpellDialog, ASmartCheckKeepsOneDialogOverBothRunsAndEndsOnce) {
+  SpellHost h;
+  std::vector<TSpellingForm*> dialogs;
+  std::vector<bool> visible;
+  const auto ignore = [&](D& d) {
+    dialogs.push_back(&d);
+    visible.push_back(d.Visible());
+    PostClick(d.IgnoreButton);
+  };
+  h.Then(ignore).Then(ignore);
+  h.edit.SetText("zork the cat blorp");
+  h.edit.SetSelection(8, 8);  // after "the"
+  h.spell->CheckWinControl(&h.edit, ctSmart);
+  EXPECT_EQ(h.stops, (std::vector<std::string>{"blorp", "zork"}));
+  ASSERT_EQ(dialogs.size(), 2u);
+  EXPECT_EQ(dialogs[0], dialogs[1]);
+  EXPECT_EQ(visible, (std::vector<bool>{true, true}));
+  EXPECT_EQ(h.endMessages, 1);
+  EXPECT_EQ(h.spell->ReadDialogForm(), nullptr);
+  EXPECT_EQ(h.edit.Selection(), std::make_pair(8, 8)) << "the caret goes back where it was";
+}
+
 TEST(SpellDialog, ARepeatedWordOffersOnlyKeepingOrRemovingIt) {
   SpellHost h(TSpellOptions{soRepeated});
   struct {

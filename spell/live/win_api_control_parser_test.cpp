@@ -187,6 +187,16 @@ TEST_P(BothControls, TheSelectionIsFoundOnTheScreenInsideTheControl) {
     EXPECT_GT(word.Top, box.Top + (y - 1) * 10);
     EXPECT_GE(word.Bottom - word.Top, 10);
     EXPECT_LT(word.Bottom, box.Bottom);
+    if (GetParam()) {
+      // Read with the first rich edit generation's message form, as
+      // CheckRichEdit does, the same place comes out.
+      parser.WriteControlType(actRichEdit);
+      TSpellRect again;
+      parser.GetSelectionScreenPosition(again);
+      parser.WriteControlType(actRichEdit2);
+      EXPECT_EQ(std::tie(again.Left, again.Top, again.Right, again.Bottom),
+                std::tie(word.Left, word.Top, word.Right, word.Bottom));
+    }
   }
 }
 
