@@ -36,6 +36,29 @@ TEST(SpellDialog, ChangeChangeAllIgnoreAndIgnoreAllReachTheText) {
   EXPECT_TRUE(h.stops.empty());
 }
 
+TEST(SpellDialog, EveryWayIntoAControlChecksItsText) {
+  enum Way { kWinControl, kRichEdit, kHandle };
+  for (const Way way : {kWinControl, kRichEdit, kHandle}) {
+    SpellHost h;
+    HWND owner = nullptr;
+    h.Then([&](D& d) {
+      owner = GetWindow(d.Handle(), GW_OWNER);
+      d.ReplaceWithEdit.SetText("dog");
+      PostClick(d.ChangeButton);
+    });
+    ui::Wnd& control = way == kRichEdit ? static_cast<ui::Wnd&>(h.rich) : h.edit;
+    control.SetText("a dgo\r\nran");
+    if (way == kWinControl) h.spell->CheckWinControl(&control, ctAll);
+    if (way == kRichEdit) h.spell->CheckRichEdit(&control, ctAll);
+    if (way == kHandle) h.spell->CheckWinControlHWND(control.Handle(), ctAll);
+    EXPECT_EQ(way == kRichEdit ? h.rich.PlainText() : h.edit.Text(), "a dog\r\nran") << way;
+    EXPECT_EQ(h.endMessages, 1);
+    // The dialog stays in front of the form holding the control; a bare
+    // window handle gives it no owner.
+    EXPECT_EQ(owner, way == kHandle ? nullptr : h.host.form.Handle()) << way;
+  }
+}
+
 TEST(SpellDialog, AddAndAutoCorrectGoToTheActiveCustomDictionary) {
   SpellHost h;
   h.Click(&D::AddButton).Replace("cat", &D::AutoCorrectButton);
