@@ -237,6 +237,36 @@ TEST(SpellDialog, CaptionsComeInTheInterfaceLanguage) {
   }
 }
 
+TEST(SpellDialog, OptionsOpensTheOptionsDialogAndShowsTheWordAgain) {
+  SpellHost h;
+  void* ownerSeen = nullptr;
+  bool enabled = false;
+  // An options dialog that turns on "Suggest from main dictionaries only".
+  h.spell->OnShowConfigDialog = [&](TQuillSpellBase* sender, void* owner) {
+    ownerSeen = owner;
+    TSpellOptions options = sender->Configuration().ReadSpellOptions();
+    options.Include(soPrimaryOnly);
+    sender->Configuration().WriteSpellOptions(options);
+  };
+  std::string wordAfter, replacementAfter;
+  void* mediator = nullptr;
+  h.Then([&](D& d) {
+    mediator = &d.DialogControl;
+    enabled = d.OptionsButton.Enabled();
+    d.OptionsButtonClick();
+    wordAfter = d.NotFoundEdit.Text();
+    replacementAfter = d.ReplaceWithEdit.Text();
+    PostClick(d.CancelButton);
+  });
+  h.CheckEdit("a dgo ran");
+  EXPECT_TRUE(enabled);
+  EXPECT_EQ(ownerSeen, mediator) << "the dialog's mediator owns the options dialog";
+  EXPECT_EQ(wordAfter, "dgo");
+  EXPECT_EQ(replacementAfter, "dog");
+  EXPECT_EQ(h.stops, (std::vector<std::string>{"dgo"})) << "the run did not move on";
+  EXPECT_TRUE(h.spell->Configuration().ReadSpellOptions().Contains(soPrimaryOnly));
+}
+
 TEST(SpellDialog, HiddenOptionsLetUndoTakeItsPlace) {
   SpellHost h;
   h.spell->CommandsVisible.Exclude(sdcOptions);
