@@ -1,7 +1,6 @@
 #include "spell/dialogs/spell_dialog.h"
 
 #include <gtest/gtest.h>
-
 #include <richedit.h>
 
 #include "spell/dialogs/dialog_placement.h"
@@ -84,8 +83,8 @@ TEST(SpellDialog, UndoGoesBackAcrossTwoStepsAndCancelLeavesTheRest) {
       .Click(&D::UndoButton)  // back at "teh", restored
       .Then([&](D& d) {
         // Undo has nothing left and is disabled: the keyboard focus moved on.
-        focusUsable = !d.UndoButton.Enabled() && GetFocus() && IsChild(d.Handle(), GetFocus()) &&
-                      IsWindowEnabled(GetFocus());
+        focusUsable =
+            !d.UndoButton.Enabled() && GetFocus() && IsChild(d.Handle(), GetFocus()) && IsWindowEnabled(GetFocus());
         PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
       });
   EXPECT_EQ(h.CheckEdit("teh cat zork blorp"), "teh cat zork blorp");
@@ -142,9 +141,9 @@ TEST(SpellDialog, ARepeatedWordOffersOnlyKeepingOrRemovingIt) {
     bool ignore, change, ignoreAll, changeAll, add, replaceBox, list;
   } seen{};
   h.Then([&](D& d) {
-    seen = {d.NotFoundText.Text(),      d.ReplaceWithEdit.Text(),  d.IgnoreButton.Enabled(),
-            d.ChangeButton.Enabled(),   d.IgnoreAllButton.Enabled(), d.ChangeAllButton.Enabled(),
-            d.AddButton.Enabled(),      d.ReplaceWithEdit.Enabled(), d.SuggestionsListbox.Enabled()};
+    seen = {d.NotFoundText.Text(),    d.ReplaceWithEdit.Text(),    d.IgnoreButton.Enabled(),
+            d.ChangeButton.Enabled(), d.IgnoreAllButton.Enabled(), d.ChangeAllButton.Enabled(),
+            d.AddButton.Enabled(),    d.ReplaceWithEdit.Enabled(), d.SuggestionsListbox.Enabled()};
     PostClick(d.ChangeButton);
   });
   EXPECT_EQ(h.CheckEdit("the dog ran ran home"), "the dog ran home");
@@ -161,8 +160,8 @@ TEST(SpellDialog, AWordWithoutSuggestionsWaitsForATypedReplacement) {
   struct {
     std::string label, item;
     int count = 0;
-    bool list = true, change = true, changeAll = true, autoCorrect = true, changeAfterTyping = false,
-         options = true, add = false;
+    bool list = true, change = true, changeAll = true, autoCorrect = true, changeAfterTyping = false, options = true,
+         add = false;
   } seen;
   h.Then([&](D& d) {
     seen.label = d.NotFoundText.Text();

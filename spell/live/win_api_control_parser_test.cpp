@@ -1,7 +1,6 @@
 #include "spell/live/win_api_control_parser.h"
 
 #include <gtest/gtest.h>
-
 #include <richedit.h>
 
 #include <memory>
@@ -60,9 +59,15 @@ TEST(WinAPIControlParser, ControlKindComesFromTheClassName) {
   const struct {
     const char* className;
     TWinAPIControlType type;
-  } cases[] = {{"RichEdit20A", actRichEdit2}, {"RICHEDIT20W", actRichEdit2}, {"RICHEDIT", actRichEdit},
-               {"RichEdit50W", actRichEdit},  {"TSyntaxMemo", actRichEdit},  {"TLMDMemo", actRichEdit},
-               {"Edit", actEdit},             {"TMemo", actEdit},            {"", actEdit}};
+  } cases[] = {{"RichEdit20A", actRichEdit2},
+               {"RICHEDIT20W", actRichEdit2},
+               {"RICHEDIT", actRichEdit},
+               {"RichEdit50W", actRichEdit},
+               {"TSyntaxMemo", actRichEdit},
+               {"TLMDMemo", actRichEdit},
+               {"Edit", actEdit},
+               {"TMemo", actEdit},
+               {"", actEdit}};
   for (const auto& c : cases) EXPECT_EQ(ControlTypeOfClass(c.className), c.type) << c.className;
 
   TextControl rich(true), edit(false);
