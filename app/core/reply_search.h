@@ -8,6 +8,8 @@
 // them, then the text is needed; equal ranks keep tree order.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,8 +41,17 @@ class ReplySearch {
   std::vector<size_t> Find(std::string_view query);
 
  private:
+  // Which byte pairs a text holds, as bits of a small hash table: a word
+  // with a pair the text lacks cannot be in it, so most texts that do not
+  // hold a word are passed over without reading them.
+  struct PairSet {
+    std::array<uint64_t, 16> bits{};
+    void Add(unsigned char a, unsigned char b);
+    bool Has(unsigned char a, unsigned char b) const;
+  };
   struct Folded {  // lower-case copies searched by Find
     std::string category, description, text;
+    PairSet pairs;  // of text
   };
   std::vector<SearchEntry> entries_;
   std::vector<Folded> folded_;
@@ -49,6 +60,13 @@ class ReplySearch {
   std::vector<std::string> lastWords_;
   std::vector<size_t> lastMatches_;
   bool haveLast_ = false;
+  // The last few queries with their ranked matches, for erasing.
+  struct Recent {
+    std::vector<std::string> words;
+    std::vector<size_t> ranked;
+  };
+  static constexpr size_t kRecentQueries = 64;
+  std::vector<Recent> recent_;
 };
 
 // The query's words, lower-cased; blanks and tabs separate them.
