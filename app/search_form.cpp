@@ -37,7 +37,8 @@ TReplySearchForm::TReplySearchForm(HWND owner) {
     }
   };
   const int listTop = kMargin + kQueryHeight + kMargin;
-  Results.Create(*this, {kMargin, listTop, kClientWidth - 2 * kMargin, kClientHeight - listTop - kMargin});
+  Results.Create(*this, {kMargin, listTop, kClientWidth - 2 * kMargin, kClientHeight - listTop - kMargin},
+                 {.highlightWithoutFocus = true});
   Results.AddColumn("Category", 100);
   Results.AddColumn("Description", 140);
   Results.AddColumn("Text", 210);

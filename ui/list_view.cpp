@@ -8,6 +8,7 @@ void ListView::Create(Wnd& parent, const Rect& bounds, const ListViewOptions& o)
   DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
   if (!o.columnHeaders) style |= LVS_NOCOLUMNHEADER;
   CreateControl(parent, WC_LISTVIEWA, bounds, {}, style, o.border ? WS_EX_CLIENTEDGE : 0, o.id);
+  highlightWithoutFocus_ = o.highlightWithoutFocus;
   Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
 
@@ -63,6 +64,21 @@ std::optional<LRESULT> ListView::OnNotifyReflected(NMHDR* hdr) {
           onSelectionChanged)
         onSelectionChanged(Selected());
       return 0;
+    }
+    case NM_CUSTOMDRAW: {
+      if (!highlightWithoutFocus_) return std::nullopt;
+      auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(hdr);
+      if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+      if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+        const auto row = static_cast<int>(draw->nmcd.dwItemSpec);
+        if (Send(LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED) {
+          // Drawn as selected in our colours, not as the control's grey.
+          draw->nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
+          draw->clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+          draw->clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+        }
+      }
+      return CDRF_DODEFAULT;
     }
     case NM_DBLCLK: {
       const auto* activate = reinterpret_cast<NMITEMACTIVATE*>(hdr);

@@ -19,6 +19,9 @@ namespace tq::ui {
 struct ListViewOptions {
   bool border = true;
   bool columnHeaders = true;
+  // The selected row keeps the highlight colours while another control
+  // (a search box driving the list) has the focus.
+  bool highlightWithoutFocus = false;
   int id = 0;
 };
 
@@ -48,6 +51,7 @@ class ListView : public Control {
 
  private:
   std::string cell_;  // holds the text handed to the control until it asks again
+  bool highlightWithoutFocus_ = false;
 };
 
 }  // namespace tq::ui

@@ -5,7 +5,6 @@ Typing part of a description and Enter pastes that reply into the target;
 Escape closes the search and the user types on in the target as before;
 Shift+Enter pastes a rich reply as plain text."""
 
-import re
 import sys
 
 from main_window import end_program, start_in_tray, stored_setting, visible
@@ -28,6 +27,13 @@ def open_search(session):
         session.find_window(SEARCH_TITLE)))
 
 
+def type_query(session, search, query):
+    """Types into the search box and waits until all of it is there."""
+    session.x_type(query)
+    box = session.child(search, "Edit").hwnd
+    session.wait_for(f"{query!r} in the search box", lambda: session.text(box) == query)
+
+
 def wait_hidden(session, hwnd):
     session.wait_for("the search window to close", lambda: not visible(session, hwnd))
 
@@ -46,24 +52,29 @@ def test(session, args):
     out = session.artifacts / "pasted.txt"
     rtf_out = session.artifacts / "pasted.rtf"
     rtf_out.unlink(missing_ok=True)
-    _, target, _ = start_target(session, args, out, "--rich", "--rtf-out", session.windows_path(rtf_out))
+    _, target, xid = start_target(session, args, out, "--rich", "--rtf-out", session.windows_path(rtf_out))
 
-    # Enter pastes the best match.
+    # Enter pastes the best match (not the first reply in tree order).
     search = open_search(session)
-    session.x_type("refu")
-    session.screenshot("search-refu.png")
+    type_query(session, search, "ord than")
+    session.screenshot("search-ord-than.png")
     session.x_key("Return")
     text = wait_for_paste(session, target, out, "the found reply to arrive in the target")
-    check_equal(text.rstrip("\r\n"), "Refunded.", "text pasted from the search")
+    check_equal(text.rstrip("\r\n"), "Thank you for your order.", "text pasted from the search")
     wait_hidden(session, search)
     check(not visible(session, main), "the main window stays hidden")
 
     # Escape pastes nothing, and the keyboard is the target's again.
     before = target_text(session, target, out)
     search = open_search(session)
-    session.x_type("thank")
+    type_query(session, search, "refu")
     session.x_key("Escape")
     wait_hidden(session, search)
+    _, foreground = session.wintool("foreground")
+    check_equal(int(foreground[0], 16), target, "the foreground window after Escape")
+    # Without a window manager the X focus does not follow Windows' own: give
+    # it back by hand, then type on.
+    session.x_focus(xid)
     session.x_type("ok")
     typed = session.wait_for("the typing to reach the target",
                              lambda: (lambda t: t if t != before else None)(target_text(session, target, out)))
@@ -71,13 +82,15 @@ def test(session, args):
 
     # Shift+Enter: the rich reply arrives without its bold part.
     search = open_search(session)
-    session.x_type("welc")
+    type_query(session, search, "welc")
     session.x_key("shift+Return")
     pasted = session.wait_for("the plain reply to arrive",
                               lambda: (lambda t: t if "Dear customer" in t else None)(target_text(session, target, out)))
     check_equal(pasted, typed + "Dear customer, welcome.\r\n", "the target's text after Shift+Enter")
     rtf = rtf_out.read_bytes().decode("cp1252")
-    check(re.search(r"\\b(?![a-z0-9])", rtf) is None, f"no bold in the target after Shift+Enter: {rtf!r}")
+    # Plain text arrives as one run; the reply's bold word would be cut out
+    # of it by formatting controls ("Dear \\b customer\\b0 , ...").
+    check("Dear customer, welcome." in rtf, f"the reply arrived as one plain run: {rtf!r}")
     wait_hidden(session, search)
 
     # The default was taken quietly and never stored.
