@@ -112,7 +112,44 @@ void Form::SetMenu(Menu* menu) {
 bool Form::PreTranslateMessage(MSG& msg) {
   if (!Handle()) return false;
   if (accel_ && TranslateAcceleratorA(Handle(), accel_.get(), &msg)) return true;
+  // The focus may have been left on a hidden control by code that showed or
+  // hid windows directly; the dialog keys must not start from there.
+  if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+    HWND focus = GetFocus();
+    if (focus && focus != Handle() && IsChild(Handle(), focus) && !CanHoldFocus(focus)) {
+      KeepFocusVisible();
+      if (msg.hwnd == focus) msg.hwnd = GetFocus();
+    }
+  }
   return IsDialogMessageA(Handle(), &msg) != FALSE;
+}
+
+bool Form::CanHoldFocus(HWND control) const {
+  if (!control || !IsChild(Handle(), control) || !IsWindowVisible(control)) return false;
+  for (HWND w = control; w && w != Handle(); w = GetParent(w))
+    if (!IsWindowEnabled(w)) return false;
+  return true;
+}
+
+HWND Form::FirstFocusableControl() const {
+  HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  return CanHoldFocus(first) ? first : nullptr;
+}
+
+void Form::KeepFocusVisible() {
+  if (!Handle()) return;
+  HWND focus = GetFocus();
+  // Disabling the focused control leaves the active form with no focus at all.
+  if (!focus && GetActiveWindow() != Handle()) return;
+  if (!focus || focus == Handle()) {
+    // The form held the focus for want of a control; one may be back now.
+    HWND first = FirstFocusableControl();
+    if (first || !focus) ::SetFocus(first ? first : Handle());
+    return;
+  }
+  if (!IsChild(Handle(), focus) || CanHoldFocus(focus)) return;
+  HWND first = FirstFocusableControl();
+  ::SetFocus(first ? first : Handle());
 }
 
 LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -136,9 +173,7 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         HWND focus = GetFocus();
         if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
       } else if (!HIWORD(wp)) {  // not minimised
-        HWND target = (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_))
-                          ? lastFocus_
-                          : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+        HWND target = CanHoldFocus(lastFocus_) ? lastFocus_ : FirstFocusableControl();
         ::SetFocus(target ? target : Handle());
         return 0;
       }

@@ -67,6 +67,13 @@ class Form : public Wnd {
   // controls; true when the message was consumed.
   bool PreTranslateMessage(MSG& msg);
 
+  // Keeps the keyboard focus, while it is on this form, on a control that is
+  // visible and enabled: the first one in Tab order when the focused control
+  // was hidden or disabled, the form itself when there is none. The system's
+  // dialog keys never return when they start from a hidden control inside a
+  // hidden control parent.
+  void KeepFocusVisible();
+
   // The form a child window belongs to, or null.
   static Form* Of(HWND child);
 
@@ -80,6 +87,9 @@ class Form : public Wnd {
   int modalResult_ = mrNone;
   bool modal_ = false;
   HWND lastFocus_ = nullptr;
+
+  bool CanHoldFocus(HWND control) const;
+  HWND FirstFocusableControl() const;
 };
 
 }  // namespace tq::ui

@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
+#include <thread>
 
 #include "ui/button.h"
 #include "ui/edit.h"
 #include "ui/label.h"
 #include "ui/message_loop.h"
+#include "ui/panel.h"
 #include "ui/test_host.h"
 
 namespace tq::ui {
@@ -173,6 +178,92 @@ TEST(FormKeys, ALabelsAccessKeyFocusesTheBoxAfterIt) {
   ProcessPendingMessages();
   EXPECT_TRUE(name.Focused());
   EXPECT_EQ(name.Selection(), std::make_pair(0, 7));
+}
+
+// Ends the process with a message when the scope is not left in time: a
+// keyboard loop that never returns fails the test instead of hanging it.
+class Watchdog {
+ public:
+  explicit Watchdog(const char* what)
+      : what_(what), thread_([this] {
+          for (int i = 0; i < 100 && !done_; ++i) Sleep(50);
+          if (!done_) {
+            std::fprintf(stderr, "still inside %s after 5 s\n", what_);
+            std::fflush(stderr);
+            std::_Exit(3);
+          }
+        }) {}
+  ~Watchdog() {
+    done_ = true;
+    thread_.join();
+  }
+
+ private:
+  const char* what_;
+  std::atomic<bool> done_{false};
+  std::thread thread_;
+};
+
+// Two docked panels, as the main window has them: the library pane and the
+// first-use pane, one shown at a time.
+struct TwoPaneForm {
+  Form form;
+  Panel library, firstUse;
+  Edit tree;
+  Button open;
+
+  explicit TwoPaneForm(HWND owner) {
+    form.Create({.caption = "Panes", .width = 300, .height = 200, .owner = owner});
+    library.Create(form, {0, 0, 300, 200});
+    firstUse.Create(form, {0, 0, 300, 200});
+    tree.Create(library, {8, 8, 200, 22});
+    open.Create(firstUse, {8, 60, 120, 25}, "&Open a file");
+    firstUse.SetVisible(false);
+    form.Show();
+    tree.SetFocus();
+  }
+};
+
+// Hiding the pane that holds the focus gives the focus to a visible control
+// of the form: the keyboard otherwise goes on into the hidden control, and
+// the dialog keys (Alt and a letter) search the hidden windows without end.
+TEST(FormFocus, HidingThePaneWithTheFocusMovesItToAVisibleControl) {
+  TestHost host;
+  TwoPaneForm panes(host.app.Handle());
+  ASSERT_TRUE(panes.tree.Focused());
+  panes.library.SetVisible(false);
+  panes.firstUse.SetVisible(true);
+  ProcessPendingMessages();
+  EXPECT_TRUE(panes.open.Focused());
+
+  MSG alt{panes.form.Handle(), WM_SYSCHAR, 'f', 1 << 29, 0, {}};
+  alt.hwnd = GetFocus() ? GetFocus() : panes.form.Handle();
+  {
+    Watchdog watchdog("the dialog keys after hiding the focused pane");
+    panes.form.PreTranslateMessage(alt);
+  }
+  // A disabled control gives the focus up the same way.
+  panes.open.SetEnabled(false);
+  ProcessPendingMessages();
+  EXPECT_EQ(GetFocus(), panes.form.Handle()) << "no other control can take it";
+  panes.open.SetEnabled(true);
+  EXPECT_TRUE(panes.open.Focused()) << "the first control back takes the focus from the form";
+}
+
+// Even where the focus was left on a hidden control by code outside the
+// toolkit, the dialog keys come back.
+TEST(FormFocus, TheDialogKeysReturnWhenTheFocusIsOnAHiddenControl) {
+  TestHost host;
+  TwoPaneForm panes(host.app.Handle());
+  ShowWindow(panes.library.Handle(), SW_HIDE);  // behind the toolkit's back
+  ShowWindow(panes.firstUse.Handle(), SW_SHOW);
+  ASSERT_EQ(GetFocus(), panes.tree.Handle());
+  MSG alt{panes.tree.Handle(), WM_SYSCHAR, 'f', 1 << 29, 0, {}};
+  {
+    Watchdog watchdog("the dialog keys with the focus on a hidden control");
+    panes.form.PreTranslateMessage(alt);
+  }
+  EXPECT_TRUE(panes.open.Focused());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ui/dpi.h"
+#include "ui/form.h"
 #include "ui/message_box.h"
 
 namespace tq::ui {
@@ -252,10 +253,18 @@ void Wnd::SetVisible(bool visible) {
   ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
   // Docked windows give their room back or take it when shown or hidden.
   if (was != visible && parent_ && align_ != Align::None) parent_->Relayout();
+  KeepFormFocusVisible();
 }
 
 bool Wnd::Enabled() const { return hwnd_ && IsWindowEnabled(hwnd_); }
-void Wnd::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+void Wnd::SetEnabled(bool enabled) {
+  EnableWindow(hwnd_, enabled);
+  KeepFormFocusVisible();
+}
+
+void Wnd::KeepFormFocusVisible() {
+  if (Form* form = Form::Of(hwnd_); form && form != this) form->KeepFocusVisible();
+}
 void Wnd::SetFocus() { ::SetFocus(hwnd_); }
 bool Wnd::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
 

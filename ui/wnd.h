@@ -47,6 +47,8 @@ class Wnd {
   void SetBounds(const Rect& r);
   Rect ClientRect() const;
 
+  // Hiding or disabling a control that holds the focus, or showing one on a
+  // form that had nothing to focus, lets its form put the focus right.
   bool Visible() const;
   void SetVisible(bool visible);
   bool Enabled() const;
@@ -125,6 +127,7 @@ class Wnd {
   void Detach();
   void AddChild(Wnd* child);
   void RemoveChild(Wnd* child);
+  void KeepFormFocusVisible();
 
   HWND hwnd_ = nullptr;
   bool subclassed_ = false;
