@@ -8,8 +8,9 @@
 #include "app/core/app_identity.h"
 #include "app/core/command_states.h"
 #include "app/core/hand_over.h"
-#include "app/core/reply_menu.h"
+#include "app/core/library_open_failure.h"
 #include "app/core/reply_library.h"
+#include "app/core/reply_menu.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
 #include "ui/file_dialog.h"
@@ -277,8 +278,8 @@ bool TMainForm::OpenLibrary(const std::string& path) {
     RebuildReplyTree();
     SetText(Title() + " - " + path);
     ok = true;
-  } catch (const std::exception&) {
-    ui::ShowErrorBox(Handle(), "Error opening " + path);
+  } catch (const std::exception& e) {
+    ui::ShowErrorBox(Handle(), LibraryOpenErrorText(path, e));
     table_.Close();
     table_.SetTableName("");
     ReleaseReplyHotKeys();

@@ -25,7 +25,8 @@ std::string NativePath(std::string path) {
 
 Status ErrnoStatus(const std::string& what, const std::string& path) {
   int e = errno;
-  return Status::Error(what + " " + path + ": " + std::strerror(e), e);
+  const FileError kind = e == EACCES || e == EPERM || e == EROFS ? FileError::AccessDenied : FileError::Other;
+  return Status::Error(what + " " + path + ": " + std::strerror(e), e, kind);
 }
 
 // The lock bytes: whether a handle reads, writes, refuses readers, refuses
@@ -155,7 +156,7 @@ class PosixEnv final : public Env {
     if (fd < 0) return ErrnoStatus("Cannot open", path);
     if (!ClaimShare(fd, access, share)) {
       close(fd);
-      return Status::Error("Cannot open " + path + ": the file is in use by another process", EBUSY);
+      return Status::Error("Cannot open " + path + ": the file is in use by another process", EBUSY, FileError::InUse);
     }
     // Truncate only once the share check has passed, as Windows does.
     if (create == FileCreate::CreateAlways && ftruncate(fd, 0) != 0) {
@@ -179,8 +180,8 @@ class PosixEnv final : public Env {
     void* data = mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_PRIVATE, fd, 0);
     close(fd);
     if (data == MAP_FAILED) return ErrnoStatus("Cannot map", path);
-    *mapped = std::make_unique<PosixMappedFile>(std::move(f), static_cast<const uint8_t*>(data),
-                                                static_cast<size_t>(size));
+    *mapped =
+        std::make_unique<PosixMappedFile>(std::move(f), static_cast<const uint8_t*>(data), static_cast<size_t>(size));
     return Status::Ok();
   }
 

@@ -23,7 +23,10 @@ Status LastError(const std::string& what, const std::string& path) {
                            nullptr);
   std::string text(buf, n);
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.')) text.pop_back();
-  return Status::Error(what + " " + path + (text.empty() ? "" : ": " + text), static_cast<int>(e ? e : -1));
+  const FileError kind = e == ERROR_ACCESS_DENIED || e == ERROR_WRITE_PROTECT        ? FileError::AccessDenied
+                         : e == ERROR_SHARING_VIOLATION || e == ERROR_LOCK_VIOLATION ? FileError::InUse
+                                                                                     : FileError::Other;
+  return Status::Error(what + " " + path + (text.empty() ? "" : ": " + text), static_cast<int>(e ? e : -1), kind);
 }
 
 OVERLAPPED At(int64_t offset) {
@@ -107,18 +110,24 @@ class WinMappedFile final : public MappedFile {
 
 DWORD ShareFlags(FileShare share) {
   switch (share) {
-    case FileShare::Exclusive: return 0;
-    case FileShare::Read: return FILE_SHARE_READ;
-    case FileShare::ReadWrite: return FILE_SHARE_READ | FILE_SHARE_WRITE;
+    case FileShare::Exclusive:
+      return 0;
+    case FileShare::Read:
+      return FILE_SHARE_READ;
+    case FileShare::ReadWrite:
+      return FILE_SHARE_READ | FILE_SHARE_WRITE;
   }
   return 0;
 }
 
 DWORD CreateFlags(FileCreate create) {
   switch (create) {
-    case FileCreate::OpenExisting: return OPEN_EXISTING;
-    case FileCreate::CreateAlways: return CREATE_ALWAYS;
-    case FileCreate::OpenAlways: return OPEN_ALWAYS;
+    case FileCreate::OpenExisting:
+      return OPEN_EXISTING;
+    case FileCreate::CreateAlways:
+      return CREATE_ALWAYS;
+    case FileCreate::OpenAlways:
+      return OPEN_ALWAYS;
   }
   return OPEN_EXISTING;
 }

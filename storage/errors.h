@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/status.h"
+
 namespace tq::storage {
 
 // The engine's own failures ("Invalid file type.", "GetRecord: Invalid Password", ...).
@@ -25,9 +27,16 @@ class EDatabaseError : public std::runtime_error {
 
 // File failures worded by the component library's streams ("Stream read error",
 // "Stream write error", "Cannot open file X", "Cannot create file X").
+// A file that could not be opened also says why, as far as the user can act
+// on it.
 class EStreamError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit EStreamError(const std::string& message, platform::FileError reason = platform::FileError::Other)
+      : std::runtime_error(message), reason_(reason) {}
+  platform::FileError reason() const { return reason_; }
+
+ private:
+  platform::FileError reason_;
 };
 
 // A text that does not convert to the value a field holds ("'x' is not a

@@ -285,6 +285,7 @@ class WinSession:
         result = subprocess.run(["wine", self.args.wintool, *map(str, arguments)], env=self.env,
                                 stdin=subprocess.DEVNULL, capture_output=True, timeout=30)
         lines = result.stdout.decode("cp1252", "replace").replace("\r\n", "\n").splitlines()
+        lines = [line.replace("\x1f", "\n") for line in lines]  # line breaks inside a window's text
         if check_rc and result.returncode != 0:
             raise SessionError(f"wintool {' '.join(map(str, arguments))} failed ({result.returncode}): {lines}")
         return result.returncode, lines

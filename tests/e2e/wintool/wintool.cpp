@@ -17,6 +17,8 @@
 //   post|send HWND MSG [WPARAM [LPARAM]]   numbers in decimal or 0x hex
 //   version FILE              version resource: fixed file version and string values
 //   icon FILE ID SIZE         whether FILE has icon resource ID at SIZE pixels
+//   focus HWND                the keyboard focus of the window's thread (0 for none)
+//   itemrect TREE ITEM        a tree item's text rectangle in the tree's client area
 #include <windows.h>
 
 #include <cstdio>
@@ -41,7 +43,9 @@ UINT_PTR Number(const std::string& s) { return static_cast<UINT_PTR>(std::strtou
 HWND Handle(const std::string& s) { return reinterpret_cast<HWND>(Number(s)); }
 
 // A window's text through WM_GETTEXT, which the system carries across
-// processes (GetWindowText only gives other processes' captions).
+// processes (GetWindowText only gives other processes' captions). Its line
+// breaks travel as the unit separator (0x1F), so each window stays on one
+// output line; winsession turns them back into "\n".
 std::string Caption(HWND hwnd) {
   char text[4096] = {};
   DWORD_PTR copied = 0;
@@ -49,7 +53,14 @@ std::string Caption(HWND hwnd) {
                            &copied)) {
     GetWindowTextA(hwnd, text, sizeof text);
   }
-  return text;
+  std::string caption;
+  for (const char* c = text; *c; ++c) {
+    if (*c == '\n')
+      caption += '\x1f';
+    else if (*c != '\r')
+      caption += *c;
+  }
+  return caption;
 }
 
 std::string ClassOf(HWND hwnd) {
@@ -84,7 +95,8 @@ int Memory(DWORD pid) {
   CloseHandle(process);
   if (!ok) return 1;
   std::printf("WorkingSet=%lu\nPeakWorkingSet=%lu\nPagefile=%lu\n", static_cast<unsigned long>(counters.WorkingSetSize),
-              static_cast<unsigned long>(counters.PeakWorkingSetSize), static_cast<unsigned long>(counters.PagefileUsage));
+              static_cast<unsigned long>(counters.PeakWorkingSetSize),
+              static_cast<unsigned long>(counters.PagefileUsage));
   return 0;
 }
 
@@ -143,6 +155,32 @@ int Icon(const std::string& file, int id, int size) {
   return 0;
 }
 
+// A tree view item's text rectangle in the tree's client area, through
+// memory lent in the tree's process.
+int TreeItemRect(HWND tree, HTREEITEM item) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(tree, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return 1;
+  void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  int rc = 1;
+  if (remote) {
+    RECT r{};
+    *reinterpret_cast<HTREEITEM*>(&r) = item;  // the message reads the item from the rectangle
+    DWORD_PTR ok = 0;
+    if (WriteProcessMemory(process, remote, &r, sizeof r, nullptr) &&
+        SendMessageTimeoutA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
+                            &ok) &&
+        ok && ReadProcessMemory(process, remote, &r, sizeof r, nullptr)) {
+      std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+      rc = 0;
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return rc;
+}
+
 // A tree view item's text, read through memory lent in the tree's process,
 // since a pointer of ours means nothing there.
 int TreeText(HWND tree, HTREEITEM item) {
@@ -151,7 +189,8 @@ int TreeText(HWND tree, HTREEITEM item) {
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
   if (!process) return 1;
   constexpr SIZE_T kText = 512;
-  char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(TVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
+  char* remote =
+      static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(TVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
   int rc = 1;
   if (remote) {
     TVITEMA tvi{};
@@ -203,8 +242,9 @@ int main(int argc, char** argv) {
     }
   } else if (cmd == "settext" && a.size() == 3) {
     DWORD_PTR result = 0;
-    rc = SendMessageTimeoutA(Handle(a[1]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str()), SMTO_ABORTIFHUNG, 5000,
-                             &result) && result
+    rc = SendMessageTimeoutA(Handle(a[1]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str()), SMTO_ABORTIFHUNG,
+                             5000, &result) &&
+                 result
              ? 0
              : 1;
   } else if (cmd == "rect" && a.size() == 2) {
@@ -214,10 +254,18 @@ int main(int argc, char** argv) {
   } else if (cmd == "enabled" && a.size() == 2) {
     rc = IsWindow(Handle(a[1])) ? 0 : 1;
     if (rc == 0) std::printf("%d\n", IsWindowEnabled(Handle(a[1])) ? 1 : 0);
+  } else if (cmd == "itemrect" && a.size() == 3) {
+    rc = TreeItemRect(Handle(a[1]), reinterpret_cast<HTREEITEM>(Number(a[2])));
   } else if (cmd == "treetext" && a.size() == 3) {
     rc = TreeText(Handle(a[1]), reinterpret_cast<HTREEITEM>(Number(a[2])));
   } else if (cmd == "foreground") {
     rc = PrintHandle(GetForegroundWindow());
+  } else if (cmd == "focus" && a.size() == 2) {
+    // The keyboard focus of the thread that owns the window (0 for none).
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    rc = GetGUIThreadInfo(GetWindowThreadProcessId(Handle(a[1]), nullptr), &info) ? 0 : 1;
+    if (rc == 0) std::printf("%lx\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(info.hwndFocus)));
   } else if ((cmd == "post" || cmd == "send") && a.size() >= 3 && a.size() <= 5) {
     const HWND hwnd = Handle(a[1]);
     const UINT msg = static_cast<UINT>(Number(a[2]));
