@@ -66,11 +66,11 @@ void TMainForm::CreateMenus() {
   file.AddItem("E&xit", [this] { ExitMIClick(); });
 
   ui::Menu& reply = MainMenuBar.AddSubmenu("&Reply");
-  reply.AddItem("&Add", [this] { AddMIClick(); });
+  AddMI = reply.AddItem("&Add", [this] { AddMIClick(); });
   EditMI = reply.AddItem("&Edit", [this] { EditMIClick(); });
   DeleteMI = reply.AddItem("&Delete", [this] { DeleteMIClick(); });
   reply.AddSeparator();
-  reply.AddItem("&Refresh List", [this] { RefreshMIClick(); });
+  RefreshMI = reply.AddItem("&Refresh List", [this] { RefreshMIClick(); });
   reply.AddSeparator();
   InsertMI = reply.AddItem("&Insert", [this] { InsertMIClick(); });
   InsertAsTextMI = reply.AddItem("Insert As &Text", [this] { InsertAsTextMIClick(); });
@@ -179,7 +179,14 @@ void TMainForm::CreateMainPanel() {
       InsertAsTextMIClick();
     }
   };
-  ReplyTree.onDoubleClick = insertChosen;
+  // A double click on a reply with nowhere to put it says so: Insert does.
+  ReplyTree.onDoubleClick = [this, insertChosen] {
+    if (!TargetWindow && SelectedReplyIndex() >= 0) {
+      InsertMIClick();
+      return;
+    }
+    insertChosen();
+  };
   ReplyTree.onKeyUp = [this, insertChosen](UINT key) {
     if (key == VK_RETURN) {
       insertChosen();
@@ -294,7 +301,8 @@ bool TMainForm::OpenLibrary(const std::string& path) {
 }
 
 void TMainForm::NewLibrary() {
-  const std::string path = ui::SaveFileDialog(Handle(), {.filter = kLibraryFilter, .defaultExt = "qdk", .fileName = ""});
+  const std::string path =
+      ui::SaveFileDialog(Handle(), {.filter = kLibraryFilter, .defaultExt = "qdk", .fileName = ""});
   if (path.empty()) return;
   try {
     CreateReplyTable(table_, path);
@@ -374,6 +382,10 @@ void TMainForm::UpdateCommandStates() {
   MainPanel.SetVisible(states.main_panel_visible);
   // The first-use panel shows through only where the main panel is hidden.
   FirstUsePanel.SetVisible(!states.main_panel_visible);
+  AddBtn.SetEnabled(states.add_enabled);
+  MainMenuBar.SetEnabled(AddMI, states.add_enabled);
+  RefreshBtn.SetEnabled(states.add_enabled);
+  MainMenuBar.SetEnabled(RefreshMI, states.add_enabled);
   EditBtn.SetEnabled(states.edit_enabled);
   DeleteBtn.SetEnabled(states.edit_enabled);
   MainMenuBar.SetEnabled(EditMI, states.edit_enabled);

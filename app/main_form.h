@@ -147,7 +147,7 @@ class TMainForm : public ui::Form {
   ui::Menu* ReOpenMenu = nullptr;  // the "&ReOpen" submenu, owned by the menu bar
   std::unique_ptr<ReopenMenu> reopenItems_;
   std::unique_ptr<THistoryList> HistoryList;
-  int HomePageMI = 0, EditMI = 0, DeleteMI = 0, InsertMI = 0, InsertAsTextMI = 0, CopyMI = 0;
+  int HomePageMI = 0, AddMI = 0, RefreshMI = 0, EditMI = 0, DeleteMI = 0, InsertMI = 0, InsertAsTextMI = 0, CopyMI = 0;
 
   ui::Panel FirstUsePanel;
   ui::Label FirstUseLabel, Step1Label, Step2Label;

@@ -174,7 +174,15 @@ void TMainForm::EditMIClick() {
 void TMainForm::DeleteMIClick() {
   const int n = SelectedReplyIndex();
   if (n < 0 || !LibraryOpen() || DialogBusy) return;
-  if (!ui::ConfirmBox(Handle(), "Delete selected reply?")) return;
+  // The question names the reply, so that a slip of the selection shows.
+  std::string question = "Delete selected reply?";
+  try {
+    const std::string description = GoToReply(table_, n).Description;
+    if (!description.empty()) question += "\n\n" + description;
+  } catch (const std::exception&) {
+    // The question goes without the name; the delete below reports the failure.
+  }
+  if (!ui::ConfirmBox(Handle(), question)) return;
   try {
     GoToReply(table_, n);
     table_.Delete();

@@ -7,6 +7,8 @@ namespace tq::app {
 CommandStates ComputeCommandStates(const CommandFacts& facts) {
   CommandStates s;
   s.main_panel_visible = facts.library_open;
+  // Without a library file there is nothing to add to or refresh.
+  s.add_enabled = facts.library_open;
   s.edit_enabled = facts.reply_selected;
   s.current_is_formatted = IsFormattedResponse(facts.current_response);
   s.insert_enabled = facts.has_target && !facts.preview_empty;

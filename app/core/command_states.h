@@ -17,6 +17,7 @@ struct CommandFacts {
 
 struct CommandStates {
   bool main_panel_visible = false;      // MainPanel; otherwise the first-use panel shows
+  bool add_enabled = false;             // AddBtn, AddMI, RefreshBtn, RefreshMI: a library is open
   bool edit_enabled = false;            // EditBtn, EditMI, DeleteBtn, DeleteMI
   bool current_is_formatted = false;    // becomes CurrentIsFormatted
   bool insert_enabled = false;          // InsertBtn, InsertMI

@@ -26,6 +26,7 @@ TEST(CommandStatesTest, FromTheWindowsFacts) {
   for (const Case& c : cases) {
     CommandStates s = ComputeCommandStates(c.facts);
     EXPECT_EQ(s.main_panel_visible, c.panel) << c.what;
+    EXPECT_EQ(s.add_enabled, c.panel) << c.what << ": Add and Refresh go with an open library";
     EXPECT_EQ(s.edit_enabled, c.edit) << c.what;
     EXPECT_EQ(s.current_is_formatted, c.formatted) << c.what;
     EXPECT_EQ(s.insert_enabled, c.insert) << c.what;

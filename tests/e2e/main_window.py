@@ -121,6 +121,12 @@ def end_program(session, program, main):
     check_equal(program.wait(timeout=15), 0, "exit code")
 
 
+def focus_of(session, hwnd):
+    """The window with the keyboard focus in the thread of `hwnd`, 0 for none."""
+    _, lines = session.wintool("focus", hex(hwnd))
+    return int(lines[0], 16)
+
+
 def tree_of(session, main):
     return session.child(main, "SysTreeView32").hwnd
 
@@ -140,6 +146,20 @@ def find_node(session, main, *path):
 def node_text(session, main, *path):
     _, lines = session.wintool("treetext", hex(tree_of(session, main)), hex(find_node(session, main, *path)))
     return lines[0] if lines else ""
+
+
+def click_node(session, main, *path, double=False):
+    """A real click (or double click) on the text of the node at `path`,
+    which is selected first so that it is in view."""
+    select_node(session, main, *path)
+    tree = tree_of(session, main)
+    _, lines = session.wintool("itemrect", hex(tree), hex(find_node(session, main, *path)))
+    left, top, right, bottom = (int(v) for v in lines[0].split())
+    client_left, client_top = session.rect(tree)[:2]
+    x, y = client_left + (left + right) // 2 + 2, client_top + (top + bottom) // 2 + 2  # + the tree's border
+    result = session._x("xdotool", "mousemove", "--sync", str(x), str(y), "click", "--repeat", "2" if double else "1",
+                        "--delay", "80", "1")
+    check(result.returncode == 0, f"xdotool click failed: {result.stderr!r}")
 
 
 def select_node(session, main, *path):

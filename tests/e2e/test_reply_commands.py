@@ -9,13 +9,17 @@ quillet after each step."""
 import sys
 import time
 
-from main_window import (answer_message_box, end_program, message_boxes, node_count, select_node, show_main,
+from main_window import (answer_message_box, click_node, end_program, message_boxes, node_count, select_node, show_main,
                          start_on_library, wait_gone, wait_window)
 from quillet_library import make_library, quillet_argument, read_library
 from target_program import start_target, wait_for_paste
 from winsession import check, check_equal, run_test
 
 TEXT = "Hello from the dialog"
+
+
+NO_TARGET = ("In order to insert a response you must press the selected\n\nhotkey with the mouse pointer over the window "
+             "you want to insert into.")
 
 
 def type_into(session, hwnd, text):
@@ -113,11 +117,17 @@ def test(session, args):
     # The emptied category stays until the next refresh.
     check_equal(node_count(session, main), 3, "categories in the tree after Edit")
 
-    # Delete the earlier reply: the hotkey moves with its reply.
+    # Shown from the tray there is no target: a double click on a reply says
+    # so, as Insert does, and inserts nothing.
     show_main(session, args, main)
+    click_node(session, main, 0, 0, double=True)
+    check_equal(answer_message_box(session, "OK"), NO_TARGET, "message after a double click without a target")
+
+    # Delete the earlier reply, named in the question: the hotkey moves with
+    # its reply.
     select_node(session, main, 0, 0)
     session.click(session.child(main, "Button", "Delete").hwnd)
-    check_equal(answer_message_box(session, "&Yes"), "Delete selected reply?", "confirmation")
+    check_equal(answer_message_box(session, "&Yes"), "Delete selected reply?\n\nEarly", "confirmation")
     replies = read_library(session, args.quillet, library)
     check_equal([r["description"] for r in replies], ["Greeting"], "replies after Delete")
     check_equal(paste_with_hotkey(session, args, out).rstrip("\r\n"), TEXT, "pasted by the hotkey after Delete")
