@@ -9,6 +9,7 @@
 #include "app/core/command_states.h"
 #include "app/core/hand_over.h"
 #include "app/core/library_open_failure.h"
+#include "app/core/main_layout.h"
 #include "app/core/reply_library.h"
 #include "app/core/reply_menu.h"
 #include "app/shell_open.h"
@@ -21,8 +22,7 @@ namespace {
 
 constexpr int kInitialWidth = 463;
 constexpr int kInitialHeight = 427;
-constexpr int kMinWidth = 200;
-constexpr int kButtonColumn = 78;
+constexpr int kButtonColumn = kMainButtonColumnWidth;
 constexpr char kLibraryFilter[] = "Ostrel Files (*.qdk)|*.qdk";
 
 std::string Title() { return std::string(ApplicationTitle); }
@@ -133,7 +133,9 @@ void TMainForm::CreateMainPanel() {
   DeleteBtn.Create(TopButtons, {4, 60, 70, 24}, "Delete");
   RefreshBtn.Create(TopButtons, {4, 88, 70, 24}, "Refresh");
 
-  Splitter.Create(MainPanel, TopPanel);
+  Splitter.Create(MainPanel, TopPanel, kMainSplitterHeight);
+  Splitter.minSize = Scale(ButtonColumnHeight(kMainTopButtons));
+  Splitter.onMoved = [this](int height) { treePaneWish_ = height; };
 
   BottomPanel.Create(MainPanel, {0, 0, kInitialWidth, 200});
   BottomPanel.SetAlign(ui::Align::Client);
@@ -222,8 +224,9 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   {
     ui::Rect b = TopPanel.Bounds();
     b.height = settings_.Split > 0 ? settings_.Split : kDefaultSplit;
+    treePaneWish_ = b.height;
     TopPanel.SetBounds(b);
-    MainPanel.Relayout();
+    FitTreePane();
   }
   if (TrayReminderDue(settings_) && !ShowTrayReminder(Handle())) {
     settings_.ShowTrayReminder = false;
@@ -471,6 +474,20 @@ void TMainForm::FormDestroy() {
   if (HistoryList) HistoryList->Save();
 }
 
+void TMainForm::OnSize(int, int) { FitTreePane(); }
+
+void TMainForm::FitTreePane() {
+  if (!TopPanel || !MainPanel) return;
+  ui::Rect b = TopPanel.Bounds();
+  const int height = FitTreePaneHeight(treePaneWish_ > 0 ? treePaneWish_ : b.height, MainPanel.ClientRect().height,
+                                       Scale(ButtonColumnHeight(kMainTopButtons)),
+                                       Scale(ButtonColumnHeight(kMainBottomButtons)), Splitter.Bounds().height);
+  if (height == b.height) return;
+  b.height = height;
+  TopPanel.SetBounds(b);
+  MainPanel.Relayout();
+}
+
 void TMainForm::OnDestroy() {
   FormDestroy();
   // Closing the main window ends the program.
@@ -479,9 +496,16 @@ void TMainForm::OnDestroy() {
 
 LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_GETMINMAXINFO:
-      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize.x = Scale(kMinWidth);
+    case WM_GETMINMAXINFO: {
+      // The frame and the menu bar as they are now, around the smallest
+      // client area that keeps every button whole.
+      const MainClientSize min = MainMinimumClient();
+      const ui::Rect outer = Bounds(), client = ClientRect();
+      auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+      info->ptMinTrackSize = {outer.width - client.width + Scale(min.width),
+                              outer.height - client.height + Scale(min.height)};
       return 0;
+    }
     case WM_HOTKEY:
       OnHotKey(static_cast<int>(wp));
       return 0;

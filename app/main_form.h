@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 #include <set>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "app/core/history_list.h"
 #include "app/core/paste_keys.h"
@@ -53,6 +53,7 @@ class TMainForm : public ui::Form {
   bool OnClose() override;
   void OnDestroy() override;
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+  void OnSize(int width, int height) override;
 
  private:
   void CreateMenus();
@@ -94,6 +95,10 @@ class TMainForm : public ui::Form {
   // was still running: showing the window, opening a library.
   void OpenPendingHandOver();
   void UpdateCommandStates();
+  // Keeps both panes' buttons whole: the tree pane takes the height last
+  // asked for by the splitter or the settings, as far as the window allows.
+  void FitTreePane();
+  int treePaneWish_ = 0;
   void LoadReplyText(const std::string& text);
   bool LibraryOpen() const { return !table_.TableName().empty() && table_.Active(); }
 
@@ -130,7 +135,7 @@ class TMainForm : public ui::Form {
   bool CloseAllowed = false;
   bool DialogBusy = false;
   bool fillingTree_ = false;  // selection events of a refill are not the user's
-  bool started_ = false;  // FormCreate has run to its end
+  bool started_ = false;      // FormCreate has run to its end
   std::optional<std::string> pendingHandOver_;
   bool pendingShow_ = false;
   HWND TargetWindow = nullptr;
@@ -167,7 +172,7 @@ class TMainForm : public ui::Form {
   std::unique_ptr<ui::TFormEnhance> FormEnhance;
   PasteKeys paste_;
   HWND pasteTarget_ = nullptr;  // the control the running paste is for
-  LARGE_INTEGER hotKeyAt_{};     // when the hotkey of the running paste arrived
+  LARGE_INTEGER hotKeyAt_{};    // when the hotkey of the running paste arrived
   ui::Timer pasteTimer_;
   ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one
 };

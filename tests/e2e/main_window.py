@@ -162,6 +162,14 @@ def click_node(session, main, *path, double=False):
     check(result.returncode == 0, f"xdotool click failed: {result.stderr!r}")
 
 
+def drag(session, start, end):
+    """Drags with the left button held from one screen point to another."""
+    result = session._x("xdotool", "mousemove", "--sync", *map(str, start), "mousedown", "1", "mousemove", "--sync",
+                        str((start[0] + end[0]) // 2), str((start[1] + end[1]) // 2), "mousemove", "--sync",
+                        *map(str, end), "mouseup", "1")
+    check(result.returncode == 0, f"xdotool drag failed: {result.stderr!r}")
+
+
 def select_node(session, main, *path):
     """Selects a node by its position: () the root, (c,) the c-th category,
     (c, r) the r-th reply of that category, counting from 0 in tree order."""
