@@ -11,9 +11,11 @@
 #include <string>
 
 #include "app/core/history_list.h"
+#include "app/core/insertion_rules.h"
 #include "app/core/paste_keys.h"
 #include "app/core/reply_tree.h"
 #include "app/core/settings.h"
+#include "app/core/tree_selection.h"
 #include "app/reopen_menu.h"
 #include "app/tree_images.h"
 #include "platform/key_store.h"
@@ -62,13 +64,6 @@ class TMainForm : public ui::Form {
 
   // Library and tree.
   class DialogScope;
-  // What to select when the tree view is filled again: the root, a category
-  // by its text or a reply by its index.
-  struct TreeSelection {
-    bool root = false;
-    std::optional<std::string> category;
-    std::optional<int> reply;
-  };
   void NewLibrary();
   void OpenMIClick();
   void RebuildReplyTree();
@@ -100,6 +95,7 @@ class TMainForm : public ui::Form {
   void TPShowMIClick();
   void ExitMIClick();
   void OnCopyData(const COPYDATASTRUCT* data);
+  void ShowForSecondStart();
   void HistoryListClick(const std::string& path);
   void CreateFormEnhance();
 
@@ -115,6 +111,7 @@ class TMainForm : public ui::Form {
   void CopyPlainText();
   void FinishInsertion();
   void InsertReply(int index);
+  void RunInsertCommand(InsertCommand command);
   void ShowReplyMenu();
   void FreeReplyMenu();
 

@@ -93,7 +93,7 @@ void TMainForm::PasteIntoTarget() {
   // With HideAfterInsert the window goes before the paste, not after: a
   // window still shown can take the foreground back (on some systems when
   // its late focus events arrive) and receive the keystrokes itself.
-  if (settings_.HideAfterInsert) Hide();
+  if (MainWindowAfterPaste(settings_.HideAfterInsert, Visible()) == WindowAfterPaste::Hide) Hide();
   // The foreground goes to the target's top-level window (given the control
   // itself, some systems leave no foreground window at all).
   HWND top = GetAncestor(TargetWindow, GA_ROOT);
@@ -123,21 +123,24 @@ void TMainForm::PasteTick() {
   if (restoreAfterPaste_) {
     // Only once the keystrokes are on their way, or they would come to us.
     restoreAfterPaste_ = false;
-    if (Visible()) {
-      SetForegroundWindow(application_.Handle());
-      SetForegroundWindow(Handle());
-    }
+    SetForegroundWindow(application_.Handle());
+    SetForegroundWindow(Handle());
   }
 }
 
 void TMainForm::FinishInsertion() {
-  if (settings_.HideAfterInsert) {
-    Hide();
-    TargetWindow = nullptr;
-    UpdateCommandStates();
-  } else {
-    restoreAfterPaste_ = true;
-    if (!paste_.Pending()) PasteTick();
+  switch (MainWindowAfterPaste(settings_.HideAfterInsert, Visible())) {
+    case WindowAfterPaste::Hide:
+      Hide();
+      TargetWindow = nullptr;
+      UpdateCommandStates();
+      break;
+    case WindowAfterPaste::BringToFront:
+      restoreAfterPaste_ = true;
+      if (!paste_.Pending()) PasteTick();
+      break;
+    case WindowAfterPaste::LeaveHidden:
+      break;
   }
 }
 
@@ -199,12 +202,21 @@ void TMainForm::InsertReply(int index) {
     return;
   }
   UpdateCommandStates();
-  if (settings_.DefaultWithFormat) {
-    InsertMIClick();
-  } else {
-    InsertAsTextMIClick();
-  }
+  RunInsertCommand(DirectInsertCommand(settings_.DefaultWithFormat));
   TargetWindow = nullptr;
+}
+
+void TMainForm::RunInsertCommand(InsertCommand command) {
+  switch (command) {
+    case InsertCommand::Insert:
+      InsertMIClick();
+      break;
+    case InsertCommand::InsertAsText:
+      InsertAsTextMIClick();
+      break;
+    case InsertCommand::None:
+      break;
+  }
 }
 
 void TMainForm::FreeReplyMenu() { ReplyMenu.reset(); }
