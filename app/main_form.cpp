@@ -216,6 +216,11 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     SaveSettings(keys_, settings_, settings_.MRUFileName, TopPanel.Bounds().height);
   }
   pasteTimer_.onTimer = [this] { PasteTick(); };
+  bringBackTimer_.onTimer = [this] {
+    bringBackTimer_.Stop();
+    SetForegroundWindow(application_.Handle());
+    SetForegroundWindow(Handle());
+  };
   trayClickTimer_.onTimer = [this] {
     trayClickTimer_.Stop();
     FormEnhance->PopupAtCursor();
@@ -443,6 +448,7 @@ void TMainForm::FormDestroy() {
   UnregisterHotKey(Handle(), kMenuHotKeyId);
   ReleaseReplyHotKeys();
   pasteTimer_.Stop();
+  bringBackTimer_.Stop();
   trayClickTimer_.Stop();
   if (FormEnhance) FormEnhance->HideIcon();
   if (HistoryList) HistoryList->Save();

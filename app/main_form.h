@@ -110,6 +110,7 @@ class TMainForm : public ui::Form {
   void CopyMIClick();
   void CopyPlainText();
   void FinishInsertion();
+  void BringBackAfterPaste();
   void InsertReply(int index);
   void RunInsertCommand(InsertCommand command);
   void ShowReplyMenu();
@@ -161,6 +162,7 @@ class TMainForm : public ui::Form {
   HWND pasteTarget_ = nullptr;  // the control the running paste is for
   LARGE_INTEGER hotKeyAt_{};     // when the hotkey of the running paste arrived
   ui::Timer pasteTimer_;
+  ui::Timer bringBackTimer_;  // brings a kept main window back after a paste
   ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one
 };
 

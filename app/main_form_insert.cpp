@@ -17,6 +17,8 @@ namespace {
 // ticks of this many milliseconds before releasing them itself.
 constexpr UINT kPasteTickMs = 10;
 constexpr int kPasteMaxWaitTicks = 50;
+// How long after the paste's keystrokes a kept main window comes back.
+constexpr UINT kBringBackDelayMs = 250;
 
 constexpr char kNoTargetMessage[] =
     "In order to insert a response you must press the selected\n\nhotkey with the mouse pointer over the window you "
@@ -120,12 +122,16 @@ void TMainForm::PasteTick() {
     OutputDebugStringA(("Tavrin Quillet: WM_HOTKEY to last key event " + std::to_string(us) + " us").c_str());
     hotKeyAt_.QuadPart = 0;
   }
-  if (restoreAfterPaste_) {
-    // Only once the keystrokes are on their way, or they would come to us.
-    restoreAfterPaste_ = false;
-    SetForegroundWindow(application_.Handle());
-    SetForegroundWindow(Handle());
-  }
+  if (restoreAfterPaste_) BringBackAfterPaste();
+}
+
+void TMainForm::BringBackAfterPaste() {
+  // The keystrokes are on their way, but the target reads them from its own
+  // queue in its own time: a window taking the foreground back at once can
+  // receive them itself. It comes back a moment later, the UI thread never
+  // waiting.
+  restoreAfterPaste_ = false;
+  bringBackTimer_.Start(kBringBackDelayMs);
 }
 
 void TMainForm::FinishInsertion() {
@@ -136,8 +142,13 @@ void TMainForm::FinishInsertion() {
       UpdateCommandStates();
       break;
     case WindowAfterPaste::BringToFront:
-      restoreAfterPaste_ = true;
-      if (!paste_.Pending()) PasteTick();
+      // A paste still waiting for the hotkey's modifiers brings the window
+      // back when its keys have gone; one already sent does it now.
+      if (paste_.Pending()) {
+        restoreAfterPaste_ = true;
+      } else {
+        BringBackAfterPaste();
+      }
       break;
     case WindowAfterPaste::LeaveHidden:
       break;
