@@ -17,6 +17,7 @@
 #include "app/core/settings.h"
 #include "app/core/tree_selection.h"
 #include "app/reopen_menu.h"
+#include "app/search_form.h"
 #include "app/tree_images.h"
 #include "platform/key_store.h"
 #include "storage/binary_data_set.h"
@@ -111,10 +112,12 @@ class TMainForm : public ui::Form {
   void CopyPlainText();
   void FinishInsertion();
   void BringBackAfterPaste();
-  void InsertReply(int index);
+  // withFormat none: as DefaultWithFormat says.
+  void InsertReply(int index, std::optional<bool> withFormat = std::nullopt);
   void RunInsertCommand(InsertCommand command);
   void ShowReplyMenu();
   void FreeReplyMenu();
+  void ShowReplySearch();
 
   ui::Application& application_;
   platform::KeyStore& keys_;
@@ -134,6 +137,8 @@ class TMainForm : public ui::Form {
   std::string currentResponse_;  // Response of the reply in the preview
   bool restoreAfterPaste_ = false;
   std::unique_ptr<ui::Menu> ReplyMenu;
+  std::unique_ptr<TReplySearchForm> replySearchForm_;
+  std::shared_ptr<ReplySearch> replySearch_;  // built at the first search after a change
 
   ui::Menu MainMenuBar{ui::Menu::Kind::Bar};
   ui::Menu TrayPopup{ui::Menu::Kind::Popup};

@@ -69,6 +69,8 @@ void TMainForm::OnHotKey(int id) {
     SetForegroundWindow(Handle());
   } else if (id == kMenuHotKeyId) {
     ShowReplyMenu();
+  } else if (id == kSearchHotKeyId) {
+    ShowReplySearch();
   } else if (auto index = ReplyIndexOfHotKeyId(id); index && TargetWindow) {
     InsertReply(*index);
   }
@@ -204,7 +206,7 @@ void TMainForm::CopyMIClick() {
   }
 }
 
-void TMainForm::InsertReply(int index) {
+void TMainForm::InsertReply(int index, std::optional<bool> withFormat) {
   if (!LibraryOpen() || index < 0 || index >= table_.RecordCount()) return;
   try {
     LoadReplyText(GoToReply(table_, index).Response);
@@ -213,7 +215,7 @@ void TMainForm::InsertReply(int index) {
     return;
   }
   UpdateCommandStates();
-  RunInsertCommand(DirectInsertCommand(settings_.DefaultWithFormat));
+  RunInsertCommand(DirectInsertCommand(withFormat.value_or(settings_.DefaultWithFormat)));
   TargetWindow = nullptr;
 }
 
@@ -230,7 +232,12 @@ void TMainForm::RunInsertCommand(InsertCommand command) {
   }
 }
 
-void TMainForm::FreeReplyMenu() { ReplyMenu.reset(); }
+void TMainForm::FreeReplyMenu() {
+  ReplyMenu.reset();
+  // The search lists the same replies: it is built again when next opened.
+  replySearch_.reset();
+  if (replySearchForm_ && replySearchForm_->Visible()) replySearchForm_->Dismiss();
+}
 
 void TMainForm::ShowReplyMenu() {
   if (!ReplyMenu) {

@@ -206,6 +206,7 @@ void TMainForm::OptionsMIClick() {
   DialogScope busy(*this);
   UnregisterHotKey(Handle(), kMainHotKeyId);
   UnregisterHotKey(Handle(), kMenuHotKeyId);
+  UnregisterHotKey(Handle(), kSearchHotKeyId);
   try {
     TConfigForm dialog(Handle(), ConfigValuesOf(settings_));
     if (dialog.ShowModal() == ui::mrOk) {
@@ -224,6 +225,7 @@ void TMainForm::OptionsMIClick() {
   const HotKeyRegistrar registrar = Registrar();
   RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId);
   RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MenuHotKey), kMenuHotKeyId);
+  RegisterSearchHotKey(registrar, settings_.SearchHotKey, settings_.SearchHotKeyChosen);
 }
 
 }  // namespace tq::app

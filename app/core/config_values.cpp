@@ -12,13 +12,16 @@ ConfigValues ConfigValuesOf(const Settings& settings) {
           .HideAfterInsert = settings.HideAfterInsert,
           .ShowHotkeyInTree = settings.ShowHotkeyInTree,
           .AutoExpandTree = settings.AutoExpandTree,
-          .LiveSpelling = settings.LiveSpelling};
+          .LiveSpelling = settings.LiveSpelling,
+          .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings.SearchHotKey))};
 }
 
 bool ApplyConfigValues(const ConfigValues& values, Settings& settings) {
   const bool treeTextsChange = values.ShowHotkeyInTree != settings.ShowHotkeyInTree;
   settings.MainHotKey = values.MainHotKey;
   settings.MenuHotKey = values.MenuHotKey;
+  settings.SearchHotKey = values.SearchHotKey;
+  settings.SearchHotKeyChosen = true;
   settings.SaveFormat = values.SaveFormat;
   settings.DefaultWithFormat = values.DefaultWithFormat;
   settings.HideAfterInsert = values.HideAfterInsert;
