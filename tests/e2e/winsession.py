@@ -409,8 +409,19 @@ class WinSession:
         return [int(w) for w in result.stdout.split()]
 
     def x_focus(self, xid):
-        result = self._x("xdotool", "windowfocus", "--sync", str(xid))
-        check(result.returncode == 0, f"xdotool windowfocus failed: {result.stderr!r}")
+        """Gives an X window the input focus, once it can take it: a window
+        just found may not be mapped yet (X answers BadMatch)."""
+        failures = []
+
+        def focused():
+            result = self._x("xdotool", "windowfocus", "--sync", str(xid))
+            failures[:] = [result.stderr]
+            return result.returncode == 0
+
+        try:
+            self.wait_for("the X window to take the focus", focused, timeout=10)
+        except SessionError as e:
+            raise SessionError(f"{e}: xdotool windowfocus failed: {failures[0]!r}") from None
 
     def x_type(self, text, delay_ms=30):
         result = self._x("xdotool", "type", "--delay", str(delay_ms), text, timeout=60)
