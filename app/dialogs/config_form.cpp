@@ -35,6 +35,8 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
   MenuHotKeyLabel.Create(hotkeys, {12, 62, 330, 13}, "Hotkey to activate the popup menu interface:");
   MenuHotKey.Create(hotkeys, {12, 78, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
   HotKeyHelpLabel.Create(hotkeys, {12, 116, 330, 54}, kHotKeyHelp);
+  // How the program is reached belongs with its hotkeys: this page has room.
+  StartWithWindowsCheck.Create(hotkeys, {12, 180, 330, 17}, "S&tart Tavrin Quillet when Windows starts");
 
   const int groupWidth = 338;
   const int checkWidth = groupWidth - 20;
@@ -68,6 +70,7 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
   ShowHotkeyInTreeCheck.SetChecked(values.ShowHotkeyInTree);
   AutoExpandTreeCheck.SetChecked(values.AutoExpandTree);
   LiveSpellingCheck.SetChecked(values.LiveSpelling);
+  StartWithWindowsCheck.SetChecked(values.StartWithWindows);
 }
 
 TConfigForm::~TConfigForm() = default;
@@ -82,6 +85,7 @@ ConfigValues TConfigForm::Values() const {
   v.ShowHotkeyInTree = ShowHotkeyInTreeCheck.Checked();
   v.AutoExpandTree = AutoExpandTreeCheck.Checked();
   v.LiveSpelling = LiveSpellingCheck.Checked();
+  v.StartWithWindows = StartWithWindowsCheck.Checked();
   return v;
 }
 

@@ -1,5 +1,5 @@
-// TConfigForm: the "Configuration" dialog with the two global hotkeys and six
-// options. It only shows and edits values; the main window unregisters and
+// TConfigForm: the "Configuration" dialog with the two global hotkeys, six
+// options and whether the program starts with Windows. It only shows and edits values; the main window unregisters and
 // registers the hotkeys and saves the settings around it.
 #pragma once
 
@@ -26,6 +26,8 @@ struct ConfigValues {
   bool ShowHotkeyInTree = false;
   bool AutoExpandTree = false;
   bool LiveSpelling = true;
+  // The current user's Run value names this program (not a setting of ours).
+  bool StartWithWindows = false;
   bool operator==(const ConfigValues&) const = default;
 };
 
@@ -45,6 +47,7 @@ class TConfigForm : public ui::Form {
   ui::TabControl PageControl;
   ui::Label MainHotKeyLabel, MenuHotKeyLabel, HotKeyHelpLabel;
   ui::HotKeyBox MainHotKey, MenuHotKey;
+  ui::CheckBox StartWithWindowsCheck;
   ui::GroupBox FormattingGroup, ViewGroup, SpellingGroup;
   ui::CheckBox SaveFormatCheck, DefaultWithFormatCheck, HideAfterInsertCheck, ShowHotkeyInTreeCheck,
       AutoExpandTreeCheck, LiveSpellingCheck;

@@ -29,7 +29,8 @@ TEST(ConfigForm, ShowsTheValuesItIsGivenAndReadsThemBack) {
                        .HideAfterInsert = true,
                        .ShowHotkeyInTree = false,
                        .AutoExpandTree = true,
-                       .LiveSpelling = false};
+                       .LiveSpelling = false,
+                       .StartWithWindows = true};
   ConfigValues b{.MainHotKey = 0,
                  .MenuHotKey = 0x4000 | VK_F7,
                  .SaveFormat = false,
@@ -37,7 +38,8 @@ TEST(ConfigForm, ShowsTheValuesItIsGivenAndReadsThemBack) {
                  .HideAfterInsert = false,
                  .ShowHotkeyInTree = true,
                  .AutoExpandTree = false,
-                 .LiveSpelling = true};
+                 .LiveSpelling = true,
+                 .StartWithWindows = false};
   for (const ConfigValues& values : {a, b}) {
     TConfigForm form(host.form.Handle(), values);
     EXPECT_EQ(form.Values(), values);
@@ -56,12 +58,14 @@ TEST(ConfigForm, OkReturnsWhatTheUserChangedWithTheFocusStartingInTheMainHotKey)
   TConfigForm form(host.form.Handle(), start);
   PostMessageA(form.HideAfterInsertCheck.Handle(), BM_CLICK, 0, 0);
   PostMessageA(form.LiveSpellingCheck.Handle(), BM_CLICK, 0, 0);
+  PostMessageA(form.StartWithWindowsCheck.Handle(), BM_CLICK, 0, 0);
   PostMessageA(form.MenuHotKey.Handle(), HKM_SETHOTKEY, MAKEWORD('P', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
   PostMessageA(form.OkBtn.Handle(), BM_CLICK, 0, 0);
   ASSERT_EQ(form.ShowModal(), ui::mrOk);
   ConfigValues expected = start;
   expected.HideAfterInsert = !start.HideAfterInsert;
   expected.LiveSpelling = !start.LiveSpelling;
+  expected.StartWithWindows = !start.StartWithWindows;
   expected.MenuHotKey = 0xC000 | 'P';
   EXPECT_EQ(form.Values(), expected);
 
@@ -96,6 +100,7 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
       {&form.ShowHotkeyInTreeCheck, "Sho&w reply hotkey at the end of reply description "},
       {&form.AutoExpandTreeCheck, "&Automatically expand the reply tree when opening"},
       {&form.LiveSpellingCheck, "Automatically &mark mis-spelled words in reply text"},
+      {&form.StartWithWindowsCheck, "S&tart Tavrin Quillet when Windows starts"},
       {&form.OkBtn, "&OK"},
       {&form.CancelBtn, "&Cancel"},
       {&form.HelpBtn, "&Help"},
