@@ -34,13 +34,14 @@ export TZ=UTC LC_ALL=C
 
 # A fresh tree each time: a release never depends on what an earlier build left.
 rm -rf "$BUILD"
+mkdir -p "$BUILD"
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DTQ_RELEASE=ON >"$BUILD.configure.log" 2>&1 ||
-  { tail -n 30 "$BUILD.configure.log"; exit 1; }
+  -DCMAKE_BUILD_TYPE=Release -DTQ_RELEASE=ON >"$BUILD/release-configure.log" 2>&1 ||
+  { tail -n 30 "$BUILD/release-configure.log"; exit 1; }
 targets=(TavrinQuillet quillet american_dictionary)
 [ "$FIGURES" = 1 ] && targets+=(wintool QuilletTarget)
-ninja -C "$BUILD" -j "${JOBS:-2}" "${targets[@]}" >"$BUILD.build.log" 2>&1 ||
-  { grep -E 'error|FAILED' "$BUILD.build.log" | head -n 40; exit 1; }
+ninja -C "$BUILD" -j "${JOBS:-2}" "${targets[@]}" >"$BUILD/release-build.log" 2>&1 ||
+  { grep -E 'error|FAILED' "$BUILD/release-build.log" | head -n 40; exit 1; }
 # shellcheck source=/dev/null
 source "$BUILD/release.env"
 
@@ -59,8 +60,8 @@ mkdir -p "$DIST"
 rm -f "$DIST/$zip_name" "$DIST/$setup_name" "$DIST/SHA256SUMS"
 python3 "$ROOT/release/make_zip.py" "$stage" "$DIST/$zip_name"
 makensis -V2 -DVERSION="$VERSION" -DFILE_VERSION="$FILE_VERSION" -DSTAGE="$stage" -DROOT="$ROOT" \
-  -DOUTFILE="$DIST/$setup_name" "$ROOT/release/tavrin_quillet.nsi" >"$BUILD.makensis.log" 2>&1 ||
-  { cat "$BUILD.makensis.log"; exit 1; }
+  -DOUTFILE="$DIST/$setup_name" "$ROOT/release/tavrin_quillet.nsi" >"$BUILD/release-makensis.log" 2>&1 ||
+  { cat "$BUILD/release-makensis.log"; exit 1; }
 (cd "$DIST" && sha256sum "$zip_name" "$setup_name" >SHA256SUMS)
 
 echo "Tavrin Quillet $VERSION in $DIST:"

@@ -269,7 +269,8 @@ class WinSession:
     # -- programs ----------------------------------------------------------
 
     def start(self, exe, *arguments, log_name=None):
-        log_path = self.artifacts / (log_name or (Path(exe).stem + ".log"))
+        # The program may be named by its Windows path ("C:\\...\\Program.exe").
+        log_path = self.artifacts / (log_name or (Path(str(exe).replace("\\", "/")).stem + ".log"))
         with open(log_path, "wb") as log:
             popen = subprocess.Popen(["wine", str(exe), *map(str, arguments)], env=self.env,
                                      stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
