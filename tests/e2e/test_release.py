@@ -9,7 +9,8 @@ and a reply hotkey pastes into the target; the configuration dialog shows
 the Run value ticked, removes it and writes it again. A silent uninstall
 while the program runs closes it through its window (it saves its settings
 and ends with 0), removes every installed file, the shortcut, the entry and
-the Run value, and leaves the user's library, Spell.adu files and settings.
+the Run value, and leaves the user's library, Spell.adu files and settings; with "Also
+remove my settings" it removes those but the library.
 
 Portable zip: unpacked into a folder, the program runs from there on a
 library beside it and a reply hotkey pastes into the target.
@@ -180,6 +181,17 @@ def test_installer(session, args):
     check(APP not in reg_values(session, RUN_KEY), "the Run value is removed")
     settings = reg_values(session, SETTINGS_KEY)
     check_equal(settings.get("MRUFileName"), session.windows_path(library), "settings kept, saved as the program ended")
+
+    # Installed again and removed with "Also remove my settings": the settings
+    # and the user dictionaries go, the library stays.
+    setup = session.start(dist / f"TavrinQuillet-{args.version}-setup.exe", "/S", log_name="setup-again.log")
+    check_equal(setup.wait(timeout=60), 0, "exit code of the second install")
+    check_equal(session.start(installed / "Uninstall.exe", "/S", "/REMOVESETTINGS", log_name="uninstall-all.log")
+                .wait(timeout=30), 0, "exit code of the uninstaller removing the settings")
+    session.wait_for("the uninstaller to remove the folder", lambda: not installed.exists(), timeout=30)
+    check_equal([path.exists() for path in user_files], [False, False], "user dictionaries removed")
+    check_equal(reg_values(session, SETTINGS_KEY), {}, "settings removed")
+    check_equal(library.read_bytes(), library_bytes, "the library kept when the settings go")
 
 
 def test_portable(session, args):
