@@ -36,7 +36,8 @@ const Command kCommands[] = {
 void PrintUsage(FILE* out) {
   std::fprintf(out, "Usage: quillet <command> [options]\n\nCommands:\n");
   for (const Command& c : kCommands) std::fprintf(out, "  %-12s %s\n", c.name, c.summary);
-  std::fprintf(out, "\n'quillet <command> --help' tells more about a command; 'quillet --version' prints the version.\n");
+  std::fprintf(out,
+               "\n'quillet <command> --help' tells more about a command; 'quillet --version' prints the version.\n");
 }
 
 }  // namespace

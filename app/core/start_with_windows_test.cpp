@@ -22,7 +22,7 @@ TEST(StartWithWindowsTest, RunValueNamingThisProgram) {
   } cases[] = {
       {"\"C:\\Program Files\\Tavrin Quillet\\TavrinQuillet.exe\"", true},
       {"\"c:\\program files\\tavrin quillet\\TAVRINQUILLET.EXE\"", true},  // Windows paths ignore case
-      {"C:\\Program Files\\Tavrin Quillet\\TavrinQuillet.exe", true},       // unquoted, with blanks
+      {"C:\\Program Files\\Tavrin Quillet\\TavrinQuillet.exe", true},      // unquoted, with blanks
       {"\"C:\\Program Files\\Tavrin Quillet\\TavrinQuillet.exe\" C:\\replies.qdk", true},
       {"C:\\Program Files\\Tavrin Quillet\\TavrinQuillet.exe C:\\replies.qdk", true},
       {"  \"C:\\Program Files\\Tavrin Quillet\\TavrinQuillet.exe\"", true},
