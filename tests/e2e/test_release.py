@@ -9,8 +9,8 @@ and a reply hotkey pastes into the target; the configuration dialog shows
 the Run value ticked, removes it and writes it again. A silent uninstall
 while the program runs closes it through its window (it saves its settings
 and ends with 0), removes every installed file, the shortcut, the entry and
-the Run value, and leaves the user's library, Spell.adu files and settings; with "Also
-remove my settings" it removes those but the library.
+the Run value, and leaves the user's library, Spell.adu files and settings;
+with "Also remove my settings" it removes those but not the library.
 
 Portable zip: unpacked into a folder, the program runs from there on a
 library beside it and a reply hotkey pastes into the target.
@@ -23,8 +23,7 @@ import time
 import zipfile
 from pathlib import Path
 
-from main_window import (SETTINGS_KEY, end_program, reg_values, show_main, start_in_tray, wait_gone,
-                         wait_window)
+from main_window import SETTINGS_KEY, end_program, reg_values, show_main, start_in_tray, wait_gone
 from quillet_library import make_library
 from target_program import start_target, wait_for_paste
 from test_configuration import open_configuration
