@@ -7,9 +7,11 @@
 #include "app/core/config_values.h"
 #include "app/core/reply_hotkeys.h"
 #include "app/core/reply_library.h"
+#include "app/core/start_with_windows.h"
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
+#include "platform/system_info.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -208,9 +210,12 @@ void TMainForm::OptionsMIClick() {
   UnregisterHotKey(Handle(), kMenuHotKeyId);
   UnregisterHotKey(Handle(), kSearchHotKeyId);
   try {
-    TConfigForm dialog(Handle(), ConfigValuesOf(settings_));
+    ConfigValues shown = ConfigValuesOf(settings_);
+    shown.StartWithWindows = StartsWithWindows(keys_, platform::ProgramPath());
+    TConfigForm dialog(Handle(), shown);
     if (dialog.ShowModal() == ui::mrOk) {
-      if (ApplyConfigValues(dialog.Values(), settings_)) {
+      const ConfigValues v = dialog.Values();
+      if (ApplyConfigValues(v, settings_)) {
         FreeReplyMenu();
         if (LibraryOpen()) {
           RebuildReplyTree();
@@ -218,6 +223,9 @@ void TMainForm::OptionsMIClick() {
         }
       }
       SaveAllSettings();
+      if (v.StartWithWindows != shown.StartWithWindows) {
+        SetStartWithWindows(keys_, platform::ProgramPath(), v.StartWithWindows);
+      }
     }
   } catch (const std::exception&) {
     // The hotkeys are registered again below whatever happened.

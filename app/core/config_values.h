@@ -19,6 +19,9 @@ struct ConfigValues {
   bool AutoExpandTree = false;
   bool LiveSpelling = true;
   int32_t SearchHotKey = 0;
+  // The current user's Run value names this program: not one of the
+  // settings, so the two functions below leave it alone.
+  bool StartWithWindows = false;
   bool operator==(const ConfigValues&) const = default;
 };
 
