@@ -13,6 +13,8 @@
 
 namespace tq::app {
 
+using ui::core::Size;
+
 class Picture : public ui::Control {
  public:
   ~Picture() override;
