@@ -12,6 +12,7 @@
 #include "app/core/reply_library.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
+#include "platform/system_info.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
 
@@ -211,6 +212,8 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   reopenItems_->onClick = [this](int index) { HistoryList->ItemClicked(index); };
 
   settings_ = LoadSettings(keys_);
+  spellingPlaces_ = ChooseSpellingPlaces(platform::Env::Default(), platform::ProgramFolder(),
+                                         platform::SpecialFolderPath(platform::SpecialFolder::AppData));
   {
     ui::Rect b = TopPanel.Bounds();
     b.height = settings_.Split > 0 ? settings_.Split : kDefaultSplit;

@@ -14,6 +14,7 @@
 #include "app/core/paste_keys.h"
 #include "app/core/reply_tree.h"
 #include "app/core/settings.h"
+#include "app/core/spelling_places.h"
 #include "app/reopen_menu.h"
 #include "app/tree_images.h"
 #include "platform/key_store.h"
@@ -122,6 +123,8 @@ class TMainForm : public ui::Form {
   platform::KeyStore& keys_;
   storage::TBinaryDataSet table_;
   Settings settings_;
+  // Where Spell.cfg and the user's dictionaries are kept; chosen at start.
+  SpellingPlaces spellingPlaces_;
   app::ReplyTree tree_;
 
   bool CloseAllowed = false;
