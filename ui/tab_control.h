@@ -24,6 +24,12 @@ class TabControl : public Control {
   int PageCount() const { return static_cast<int>(pages_.size()); }
   Panel& Page(int index) { return *pages_.at(static_cast<size_t>(index)); }
 
+  // Changes a tab's caption.
+  void SetPageCaption(int index, std::string_view caption);
+  // Removes a tab with its page (and the page's controls); later pages move
+  // down one index.
+  void RemovePage(int index);
+
   int ActivePage() const;
   void SetActivePage(int index);
 
