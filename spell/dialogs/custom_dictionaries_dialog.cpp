@@ -104,7 +104,8 @@ void TCustomDictionariesDialog::DialogControlConfigurationAvailable() {
 
 bool TCustomDictionariesDialog::SelectFile(const std::string& caption) {
   for (int row = 0; row < CustomDictionaries.Count(); ++row)
-    if (CustomDictionaries.Text(row) == caption) {
+    // File names: "spell.ADU" is the file Spell.adu.
+    if (AnsiSameText(CustomDictionaries.Text(row), caption)) {
       CustomDictionaries.Select(row);
       return true;
     }

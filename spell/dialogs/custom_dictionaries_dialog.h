@@ -44,7 +44,8 @@ class TCustomDictionariesDialog : public TSpellingForm {
 
   // Also rebuilds the list after New and Delete.
   void DialogControlConfigurationAvailable();
-  // Selects and focuses the row with this caption; false when there is none.
+  // Selects and focuses the row with this caption (letter case aside, as
+  // file names go); false when there is none.
   bool SelectFile(const std::string& caption);
   void CustomDictionariesSelectItem(int row, bool selected);
   bool CustomDictionariesEditing(int row);
