@@ -24,7 +24,6 @@ std::string DictionaryFileName(const std::string& typed) {
 
 TCustomDictionariesDialog::TCustomDictionariesDialog(HWND owner) {
   CreateSpellingForm(*this, owner, 312, 206);
-  CustomGroup.Create(*this, {8, 8, 297, 161}, "Custom");
   CustomDictionaries.Create(*this, {16, 24, 201, 137},
                             {.checkBoxes = true, .columnHeaders = false, .editLabels = true,
                              .showSelectionAlways = true});
@@ -41,6 +40,7 @@ TCustomDictionariesDialog::TCustomDictionariesDialog(HWND owner) {
   DeleteButton.onClick = [this] { DeleteButtonClick(); };
   NewButton.Create(*this, {222, 78, 75, 23}, "New");
   NewButton.onClick = [this] { NewButtonClick(); };
+  CustomGroup.Create(*this, {8, 8, 297, 161}, "Custom");
   HelpButton.Create(*this, {149, 176, 75, 23}, "Help");
   HelpButton.onClick = [this] { HelpButtonClick(); };
   OK.Create(*this, {230, 176, 75, 23}, "OK", {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});

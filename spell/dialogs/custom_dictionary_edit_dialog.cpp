@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <commctrl.h>
+
 #include "spell/dialogs/dialog_frame.h"
 #include "spell/engine/config_macros.h"
 
@@ -38,6 +40,9 @@ class Hourglass {
 TCustomDictionaryEditDialog::TCustomDictionaryEditDialog(HWND owner) {
   CreateSpellingForm(*this, owner, 314, 333);
   PageControl.Create(*this, {0, 0, 313, 297});
+  // Narrower tab padding, so the three tabs fit side by side in the
+  // dialog's width with wider system fonts too.
+  PageControl.Send(TCM_SETPADDING, 0, MAKELPARAM(PageControl.Scale(3), PageControl.Scale(3)));
   AddedWordsSheet = &PageControl.AddPage("Added");
   AutoCorrectWordsSheet = &PageControl.AddPage("AutoCorrect");
   ExcludedWordsSheet = &PageControl.AddPage("Excluded");

@@ -7,7 +7,8 @@ namespace tq::spell {
 
 TNewCustomDictionary::TNewCustomDictionary(HWND owner) {
   CreateSpellingForm(*this, owner, 231, 102);
-  EditLabel.Create(*this, {8, 16, 217, 13}, "Name", {.wordWrap = false});
+  // Room for a second line when a font makes the text wider than the form.
+  EditLabel.Create(*this, {8, 12, 217, 26}, "Name");
   NameEdit.Create(*this, {8, 40, 217, 21});
   OKButton.Create(*this, {70, 72, 75, 23}, "OK", {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
   CancelButton.Create(*this, {150, 72, 75, 23}, "Cancel", {.id = IDCANCEL, .modalResult = ui::mrCancel});

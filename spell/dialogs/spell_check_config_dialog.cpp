@@ -11,22 +11,24 @@ constexpr int kClientWidth = 320;
 constexpr int kClientHeight = 397;
 constexpr int kOptionStep = 16;  // from one option box to the next
 
+// Whether a control is to be shown (its own flag; the form may be hidden yet).
+bool Shown(const ui::Wnd& control) { return GetWindowLongA(control.Handle(), GWL_STYLE) & WS_VISIBLE; }
+
 }  // namespace
 
 TSpellCheckConfigDialog::TSpellCheckConfigDialog(HWND owner) {
   CreateSpellingForm(*this, owner, kClientWidth, kClientHeight);
-  // Group boxes first, so each caption's access key leads to the controls
-  // inside it.
-  OptionsGroup.Create(*this, {8, 8, 305, 185}, "Options");
   for (size_t i = 0; i < Options.size(); ++i) {
     Options[i].Create(*this, {16, 8 + 16 + kOptionStep * static_cast<int>(i), 289, 17}, "Option");
     Options[i].onClick = [this, i] { OptionsClick(static_cast<int>(i)); };
   }
-  DictionariesGroup.Create(*this, {8, 200, 305, 161}, "Dictionaries");
+  // The frames go below the controls they hold; their access keys lead to
+  // the first control inside.
+  OptionsGroup.Create(*this, {8, 8, 305, 185}, "Options");
   MainDictionaries.Create(*this, {16, 216, 289, 97},
                           {.checkBoxes = true, .columnHeaders = true, .rowSelect = true});
-  MainDictionaries.AddColumn("Name", 120);
-  MainDictionaries.AddColumn("Filename", 165);
+  MainDictionaries.AddColumn("Name", 150);
+  MainDictionaries.AddColumn("Filename", 135);
   MainDictionaries.onClick = [this](int row, bool onLabel) { MainDictionariesClick(row, onLabel); };
   MainDictionaries.onSelectionChanged = [this](int row, bool selected) { MainDictionariesSelectItem(row, selected); };
   MainDictionaries.onCheckChanged = [this](int row) { MainDictionariesChange(row); };
@@ -35,6 +37,7 @@ TSpellCheckConfigDialog::TSpellCheckConfigDialog(HWND owner) {
   CustomCombo.onSelectionChanged = [this] { CustomComboChange(); };
   DictionariesButton.Create(*this, {200, 330, 105, 23}, "Dictionaries");
   DictionariesButton.onClick = [this] { DictionariesButtonClick(); };
+  DictionariesGroup.Create(*this, {8, 200, 305, 161}, "Dictionaries");
   ResetButton.Create(*this, {8, 368, 100, 23}, "Reset");
   ResetButton.onClick = [this] { ResetButtonClick(); };
   HelpButton.Create(*this, {157, 368, 75, 23}, "Help");
@@ -78,13 +81,13 @@ void TSpellCheckConfigDialog::DialogControlConfigurationAvailable() {
   OK.SetEnabled(enabled.Contains(sdcConfigOK));
   HelpButton.SetEnabled(enabled.Contains(sdcHelp));
 
-  if (!DictionariesButton.Visible() && !CustomCombo.Visible()) {
+  if (!Shown(DictionariesButton) && !Shown(CustomCombo)) {
     ui::Rect list = MainDictionaries.Bounds();
     const ui::Rect button = DictionariesButton.Bounds();
     list.height = button.y + button.height - list.y;
     MainDictionaries.SetBounds(list);
   }
-  if (!OK.Visible() && !HelpButton.Visible()) {
+  if (!Shown(OK) && !Shown(HelpButton)) {
     ui::Rect group = DictionariesGroup.Bounds();
     const ui::Rect ok = OK.Bounds();
     group.height = ok.y + ok.height - group.y;

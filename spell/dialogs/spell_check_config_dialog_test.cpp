@@ -56,8 +56,14 @@ TEST(SpellCheckConfigDialog, ShowsTheProgramsOptionsAndDictionaries) {
         {&form.OK, "&OK"},
     };
     for (const auto& [control, caption] : captions) EXPECT_EQ(control->Text(), caption);
-    // No help file: the Help button is hidden.
+    // No help file: the Help button is hidden; everything else is there,
+    // the list at its designed height.
     EXPECT_FALSE(form.HelpButton.Visible());
+    for (ui::Wnd* shown : std::initializer_list<ui::Wnd*>{&form.MainDictionaries, &form.CustomLabel, &form.CustomCombo,
+                                                         &form.DictionariesButton, &form.ResetButton, &form.OK})
+      EXPECT_TRUE(shown->Visible());
+    EXPECT_EQ(form.MainDictionaries.Bounds().height, form.Scale(97));
+    EXPECT_EQ(form.DictionariesGroup.Bounds().height, form.Scale(161));
     ASSERT_EQ(form.MainDictionaries.Count(), 2);
     EXPECT_EQ(form.MainDictionaries.Text(0, 0), "American English");
     EXPECT_EQ(form.MainDictionaries.Text(0, 1), "American.adm");
