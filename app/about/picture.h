@@ -13,6 +13,7 @@
 
 namespace tq::app {
 
+using ui::core::Rect;
 using ui::core::Size;
 
 class Picture : public ui::Control {
