@@ -167,7 +167,10 @@ void Form::NextDialogControl(WPARAM wp, LPARAM lp) {
   HWND next = mnemonicTarget_;
   mnemonicTarget_ = nullptr;
   if (!next) next = GetNextDlgTabItem(Handle(), GetFocus(), wp != 0);
-  if (next) ::SetFocus(next);
+  if (!next) return;
+  ::SetFocus(next);
+  // As in the system's dialogs, a text box reached this way has its text selected.
+  if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
 }
 
 LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -184,5 +184,28 @@ TEST(FormAccessKeys, LabelsAndGroupBoxesLeadToTheirControls) {
   EXPECT_TRUE(first.Checked()) << "a check box's own key also clicks it";
 }
 
+// Alt and a label's access key moves the focus to the box after the label,
+// its text selected, as in the system's dialogs.
+TEST(FormKeys, ALabelsAccessKeyFocusesTheBoxAfterIt) {
+  TestHost host;
+  Form form;
+  form.Create({.caption = "Keys", .width = 300, .height = 200, .owner = host.app.Handle()});
+  Label label;
+  Edit name;
+  Button button;
+  label.Create(form, {8, 8, 80, 16}, "&Name:");
+  name.Create(form, {90, 8, 150, 22});
+  button.Create(form, {8, 60, 75, 25}, "Push");
+  name.SetText("Quillet");
+  form.Show();
+  button.SetFocus();
+  ASSERT_TRUE(button.Focused());
+  // Alt+N as the keyboard delivers it: WM_SYSCHAR with the Alt bit.
+  PostMessageA(button.Handle(), WM_SYSCHAR, 'n', 1 << 29);
+  ProcessPendingMessages();
+  EXPECT_TRUE(name.Focused());
+  EXPECT_EQ(name.Selection(), std::make_pair(0, 7));
+}
+
 }  // namespace
 }  // namespace tq::ui
