@@ -76,6 +76,8 @@ void TMainForm::CreateMenus() {
   InsertAsTextMI = reply.AddItem("Insert As &Text", [this] { InsertAsTextMIClick(); });
   reply.AddSeparator();
   CopyMI = reply.AddItem("&Copy to Clipboard", [this] { CopyMIClick(); });
+  reply.AddSeparator();
+  CheckAllMI = reply.AddItem("Check &Spelling of All Replies", [this] { CheckAllRepliesMIClick(); });
 
   MainMenuBar.AddItem("&Configure...", [this] { OptionsMIClick(); });
 
@@ -386,6 +388,7 @@ void TMainForm::UpdateCommandStates() {
   MainMenuBar.SetEnabled(InsertAsTextMI, states.insert_as_text_enabled);
   CopyBtn.SetEnabled(states.copy_enabled);
   MainMenuBar.SetEnabled(CopyMI, states.copy_enabled);
+  MainMenuBar.SetEnabled(CheckAllMI, LibraryOpen());
 }
 
 void TMainForm::TPShowMIClick() {

@@ -88,6 +88,7 @@ class TMainForm : public ui::Form {
   void DeleteMIClick();
   void RefreshMIClick();
   void OptionsMIClick();
+  void CheckAllRepliesMIClick();
   void MoveShiftedHotKeys(const std::vector<int>& oldIndexes, int delta);
   void SaveAllSettings();
   // What a second start asked for while a dialog was open or the start-up
@@ -145,7 +146,7 @@ class TMainForm : public ui::Form {
   ui::Menu* ReOpenMenu = nullptr;  // the "&ReOpen" submenu, owned by the menu bar
   std::unique_ptr<ReopenMenu> reopenItems_;
   std::unique_ptr<THistoryList> HistoryList;
-  int HomePageMI = 0, EditMI = 0, DeleteMI = 0, InsertMI = 0, InsertAsTextMI = 0, CopyMI = 0;
+  int HomePageMI = 0, EditMI = 0, DeleteMI = 0, InsertMI = 0, InsertAsTextMI = 0, CopyMI = 0, CheckAllMI = 0;
 
   ui::Panel FirstUsePanel;
   ui::Label FirstUseLabel, Step1Label, Step2Label;

@@ -10,29 +10,13 @@
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
+#include "app/main_form_dialog_scope.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
 
 // While a dialog of the main window is open, global hotkeys are ignored and
 // the tray icon is away; both come back however the dialog ends.
-class TMainForm::DialogScope {
- public:
-  explicit DialogScope(TMainForm& form) : form_(form) {
-    form_.DialogBusy = true;
-    form_.FormEnhance->HideIcon();
-  }
-  ~DialogScope() {
-    form_.FormEnhance->ShowIcon();
-    form_.DialogBusy = false;
-    form_.OpenPendingHandOver();
-  }
-  DialogScope(const DialogScope&) = delete;
-  DialogScope& operator=(const DialogScope&) = delete;
-
- private:
-  TMainForm& form_;
-};
 
 std::vector<std::string> TMainForm::CategoryTexts() const {
   std::vector<std::string> texts;
