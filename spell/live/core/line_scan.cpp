@@ -83,6 +83,20 @@ TWordAtColumn FindMisspeltWordAt(const std::string& text, int32_t column, TParsi
   return found;
 }
 
+TWordAndPrevious WordAtOrAfter(const std::string& text, int32_t column, TParsingEngine& cutter) {
+  TWordAndPrevious at;
+  std::string previous;
+  ForEachWord(text, cutter, [&](const std::string& word, int32_t x) {
+    if (x - 1 - static_cast<int32_t>(word.size()) >= column) {
+      at = {true, word, previous};
+      return false;
+    }
+    previous = word;
+    return true;
+  });
+  return at;
+}
+
 TIgnoreOnceList::TIgnoreOnceList() : words_(std::make_unique<TCustomDictionary>()) {}
 
 void TIgnoreOnceList::Add(const std::string& word, const std::string& previous) {

@@ -72,6 +72,15 @@ struct TWordAtColumn {
 TWordAtColumn FindMisspeltWordAt(const std::string& text, int32_t column, TParsingEngine& cutter,
                                  const TLiveWordTest& wordOK, bool trackPrevious);
 
+// The first word of a line that starts at or after column, with the word
+// read before it (empty when none).
+struct TWordAndPrevious {
+  bool found = false;
+  std::string word;
+  std::string previous;
+};
+TWordAndPrevious WordAtOrAfter(const std::string& text, int32_t column, TParsingEngine& cutter);
+
 // Words the user ignored once, each with the words that preceded it where
 // it was ignored. Kept in memory only.
 class TIgnoreOnceList {

@@ -77,6 +77,21 @@ TEST(LiveLineScan, WordUnderAColumn) {
   }
 }
 
+TEST(LiveLineScan, WordAtOrAfterAColumnWithTheOneBefore) {
+  TMainParsingEngine cutter;
+  TWordAndPrevious at = WordAtOrAfter(kLine, 8, cutter);
+  EXPECT_TRUE(at.found);
+  EXPECT_EQ(at.word, "teh");
+  EXPECT_EQ(at.previous, "is");
+  at = WordAtOrAfter(kLine, 0, cutter);
+  EXPECT_EQ(at.word, "This");
+  EXPECT_EQ(at.previous, "");
+  at = WordAtOrAfter(kLine, 9, cutter);  // inside "teh": the next word
+  EXPECT_EQ(at.word, "sample");
+  EXPECT_EQ(at.previous, "teh");
+  EXPECT_FALSE(WordAtOrAfter(kLine, 40, cutter).found);
+}
+
 TEST(LiveIgnoreOnce, OnlyAfterTheSamePrecedingWord) {
   TIgnoreOnceList list;
   EXPECT_FALSE(list.Accepts("teh", "is"));
