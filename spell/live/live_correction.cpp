@@ -6,6 +6,7 @@
 
 #include <chrono>
 
+#include "spell/dialogs/quill_spell.h"
 #include "spell/live/quill_live_rich_edit.h"
 
 namespace tq::spell {
@@ -139,6 +140,27 @@ bool TQuillLiveRichEdit::WMContextMenuInternal(POINT screen) {
   RECT band{client.left, topLeft.y - 1, client.right, bottomRight.y + 1};
   InvalidateRect(WindowHandle, &band, FALSE);
   return true;
+}
+
+void TQuillLiveRichEdit::RunDialogOnSelection() {
+  // The spell-check dialog opens under the word for this word only, with no
+  // message at the end; a component without dialogs has nothing to show.
+  auto* withDialogs = dynamic_cast<TQuillSpell*>(QuillSpell);
+  if (!withDialogs || withDialogs->ReadChecking()) return;
+  const TSpellEndMessage endMessage = withDialogs->EndMessage;
+  const TSpellDialogInitialPos initialPos = withDialogs->DialogInitialPos;
+  withDialogs->EndMessage = emNever;
+  withDialogs->DialogInitialPos = ipUnderSelection;
+  struct Restore {
+    TQuillSpell& spell;
+    TSpellEndMessage endMessage;
+    TSpellDialogInitialPos initialPos;
+    ~Restore() {
+      spell.EndMessage = endMessage;
+      spell.DialogInitialPos = initialPos;
+    }
+  } restore{*withDialogs, endMessage, initialPos};
+  withDialogs->CheckWinControlHWND(WindowHandle, ctSelected);
 }
 
 void TQuillLiveRichEdit::OnPopupResult(void* Sender) {

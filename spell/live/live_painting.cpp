@@ -246,6 +246,7 @@ void TQuillLiveRichEdit::PaintBuffered() {
   const int32_t firstChar = LineIndex(static_cast<int32_t>(Send(EM_GETFIRSTVISIBLELINE)));
   POINT p = PosFromChar(firstChar);
   if (p.y < 0) p.y -= 1;
+  bool renderFailed = !memory || !bitmap;
 
   PAINTSTRUCT ps;
   HDC paint = BeginPaint(WindowHandle, &ps);
@@ -265,13 +266,23 @@ void TQuillLiveRichEdit::PaintBuffered() {
     range.rcPage.right = width * twipsX;
     range.chrg.cpMin = firstChar;
     range.chrg.cpMax = -1;
-    Send(EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+    const LRESULT rendered = Send(EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
     Send(EM_FORMATRANGE, 0, 0);
-    PaintSpellingErrors(memory);
-    BitBlt(paint, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    // A control that renders nothing off-screen (Wine's rich edit answers 0)
+    // paints itself from now on, with the markers drawn over it.
+    renderFailed = rendered <= firstChar && GetWindowTextLengthA(WindowHandle) > firstChar;
+    if (!renderFailed) {
+      PaintSpellingErrors(memory);
+      BitBlt(paint, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    }
   }
   EndPaint(WindowHandle, &ps);
   if (memory) DeleteDC(memory);
+  if (renderFailed) {
+    BufferingAllowed = false;
+    InvalidateRect(WindowHandle, nullptr, TRUE);
+    return;
+  }
   if (p.x > 2 && !MarginDetected && !IsDxMemoClass && !IsRxClass) {
     MarginDetected = true;
     if (IrregularLeftMargin) BufferingAllowed = false;

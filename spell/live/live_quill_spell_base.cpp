@@ -94,8 +94,8 @@ TSpellPopupOption TLiveQuillSpellBase::ShowMenu(TControlParser* cursor, std::str
   cursor->GetSelectionScreenPosition(r);
   const TSpellPopupOption result = ShowPopupMenu(liveControl_, LiveMenuOptions, r.Left, r.Bottom, word);
   if (result == spDialog) {
-    const TEndMessageType endMessage = EndMessage;
-    const TDialogInitialPos initialPos = DialogInitialPos;
+    const TSpellEndMessage endMessage = EndMessage;
+    const TSpellDialogInitialPos initialPos = DialogInitialPos;
     EndMessage = emNever;
     DialogInitialPos = ipUnderSelection;
     CheckSelected();
