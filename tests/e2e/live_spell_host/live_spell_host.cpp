@@ -77,6 +77,9 @@ class HostForm : public tq::ui::Form {
         edit.Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&keep));
         return static_cast<LRESULT>((format.crTextColor & 0xFFFFFF) | ((format.dwEffects & CFE_BOLD) ? 0x1000000 : 0));
       }
+      case WM_CLOSE:
+        tq::ui::Application::Terminate(0);
+        return 0;
       default:
         return Form::WndProc(msg, wp, lp);
     }
