@@ -81,7 +81,7 @@ class Selected {
 
 // --- Scanning and drawing -------------------------------------------------
 
-void TQuillLiveRichEdit::PaintSpellingErrors(HDC dc) {
+void TQuillLiveRichEdit::PaintSpellingErrors(HDC dc, const RECT* only) {
   if (!QuillSpell || !HandleAssigned()) return;
   TrackPreviousWord = LiveMenuOptions.Contains(spIgnore);
   ui::UniquePen pen(CreatePen(PS_SOLID, 1, LiveColor));
@@ -89,37 +89,64 @@ void TQuillLiveRichEdit::PaintSpellingErrors(HDC dc) {
   const int32_t caret = SelStart();
   const RECT client = Client();
   const TLiveWordTest test = WordTest();
-  for (int32_t line = static_cast<int32_t>(Send(EM_GETFIRSTVISIBLELINE));;) {
-    const std::string text = GetLineString(line);
-    bool changed = false;
-    TLineCache& entry = LineCaches.Entry(line);
-    if (entry.Dirty || entry.Text != text) {
-      changed = true;
-      entry.Text = text;
-      entry.Errors.clear();
-      bool keep = false;
-      if (!QuillSpell->RunLineIgnore(text)) {
-        const int32_t start = LineIndex(line);
-        TLineScan scan = ScanLine(text, *ParsingEngine, test, TrackPreviousWord, caret - start);
-        entry.Errors = std::move(scan.errors);
-        keep = scan.keep;
+  {
+    ui::WindowDc windowDc(WindowHandle);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(windowDc.get(), &metrics);
+    WindowLineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+  }
+  int32_t line = static_cast<int32_t>(Send(EM_GETFIRSTVISIBLELINE));
+  int32_t start = LineIndex(line);
+  POINT topLeft = PosFromChar(start);
+  while (start >= 0) {
+    const int32_t top = topLeft.y;
+    const int32_t nextStart = LineIndex(line + 1);
+    const POINT nextTopLeft = nextStart >= 0 ? PosFromChar(nextStart) : POINT{0, client.bottom};
+    const int32_t nextTop = nextTopLeft.y;
+    // Lines the control did not paint over keep the markers they have.
+    const int32_t bandBottom = nextStart >= 0 ? nextTop + 4 : client.bottom;
+    if (!only || (top <= only->bottom && bandBottom >= only->top)) {
+      const std::string text = GetLineString(line);
+      bool changed = false;
+      TLineCache& entry = LineCaches.Entry(line);
+      if (entry.Dirty || entry.Text != text) {
+        changed = true;
+        entry.Text = text;
+        entry.Errors.clear();
+        entry.MarkerX.clear();
+        bool keep = false;
+        if (!QuillSpell->RunLineIgnore(text)) {
+          TLineScan scan = ScanLine(text, *ParsingEngine, test, TrackPreviousWord, caret - start);
+          entry.Errors = std::move(scan.errors);
+          keep = scan.keep;
+        }
+        entry.Dirty = keep;
       }
-      entry.Dirty = keep;
+      if (!entry.Errors.empty()) {
+        const int32_t y = GetDrawingYPos(dc, line, changed, entry.Errors.front(), top, nextStart, nextTop);
+        const int32_t right = PosFromChar(start + entry.Errors.back().EndX).x;
+        if (entry.MarkerX.size() != 2 * entry.Errors.size() || entry.XKeyLeft != topLeft.x ||
+            entry.XKeyRight != right) {
+          entry.MarkerX.clear();
+          for (const TSpellingError& e : entry.Errors) {
+            entry.MarkerX.push_back(PosFromChar(start + e.StartX).x);
+            entry.MarkerX.push_back(&e == &entry.Errors.back() ? right : PosFromChar(start + e.EndX).x);
+          }
+          entry.XKeyLeft = topLeft.x;
+          entry.XKeyRight = right;
+        }
+        for (size_t i = 0; i + 1 < entry.MarkerX.size(); i += 2)
+          DrawMarker(dc, y, entry.MarkerX[i], entry.MarkerX[i + 1]);
+      }
     }
-    if (!entry.Errors.empty()) {
-      const int32_t start = LineIndex(line);
-      const int32_t y = GetDrawingYPos(dc, line, changed, entry.Errors.front());
-      for (const TSpellingError& e : entry.Errors) DrawMarker(dc, y, start + e.StartX, start + e.EndX);
-    }
+    if (nextStart < 0 || nextTop > client.bottom) break;
     ++line;
-    const int32_t next = LineIndex(line);
-    if (next < 0 || PosFromChar(next).y > client.bottom) break;
+    start = nextStart;
+    topLeft = nextTopLeft;
   }
 }
 
-void TQuillLiveRichEdit::DrawMarker(HDC dc, int32_t y, int32_t firstChar, int32_t endChar) {
-  const int32_t xs = PosFromChar(firstChar).x;
-  const int32_t xe = PosFromChar(endChar).x;
+void TQuillLiveRichEdit::DrawMarker(HDC dc, int32_t y, int32_t xs, int32_t xe) {
   const std::vector<TMarkerPoint> points = MarkerPoints(xs, xe, y);
   if (points.empty()) return;
   std::vector<POINT> poly;
@@ -129,21 +156,14 @@ void TQuillLiveRichEdit::DrawMarker(HDC dc, int32_t y, int32_t firstChar, int32_
   PolylineTo(dc, poly.data(), static_cast<DWORD>(poly.size()));
 }
 
-int32_t TQuillLiveRichEdit::GetDrawingYPos(HDC dc, int32_t line, bool changed, const TSpellingError& firstError) {
+int32_t TQuillLiveRichEdit::GetDrawingYPos(HDC dc, int32_t line, bool changed, const TSpellingError& firstError,
+                                           int32_t top, int32_t nextIndex, int32_t next) {
   if (!HandleAssigned()) return 0;
   const int32_t lineStart = LineIndex(line);
-  const int32_t top = PosFromChar(lineStart).y;
-  TEXTMETRICA metrics{};
-  {
-    ui::WindowDc windowDc(WindowHandle);
-    GetTextMetricsA(windowDc.get(), &metrics);
-  }
-  int32_t y = top + metrics.tmHeight + metrics.tmExternalLeading;
+  int32_t y = top + WindowLineHeight;
   const RECT client = Client();
   TLineCache* entry = LineCaches.Find(line);
-  const int32_t nextIndex = LineIndex(line + 1);
   if (nextIndex >= 0) {
-    const int32_t next = PosFromChar(nextIndex).y;
     if (IrregularLineHeights && next > top) {
       const int32_t x = PosFromChar(lineStart + firstError.StartX).x;
       PixelSnapshot shot(dc, RECT{std::max<LONG>(x, 0), std::max<LONG>(top, 0), client.right,
@@ -154,6 +174,8 @@ int32_t TQuillLiveRichEdit::GetDrawingYPos(HDC dc, int32_t line, bool changed, c
     }
     return y;
   }
+  // The last line, measured before and unchanged since: the kept position.
+  if (entry && !changed && entry->HeightKey == 0 && entry->CachedBottom > 0) return top + entry->CachedBottom;
   // The last line: the default font's height may exceed the window font's.
   CHARFORMATA format{};
   format.cbSize = sizeof format;
@@ -229,6 +251,7 @@ bool TQuillLiveRichEdit::WMPaint(bool& secondPass) {
     RECT edge{client.left, client.top, client.left + 1, client.bottom};
     InvalidateRect(WindowHandle, &edge, FALSE);
   }
+  PaintAreaKnown = GetUpdateRect(WindowHandle, &PaintArea, FALSE) != FALSE;
   PaintOk = true;
   secondPass = true;
   return true;
@@ -293,7 +316,7 @@ void TQuillLiveRichEdit::PaintBuffered() {
 void TQuillLiveRichEdit::WMPaintCleanup() {
   if (!HandleAssigned()) return;
   ui::WindowDc dc(WindowHandle);
-  if (dc.get()) PaintSpellingErrors(dc.get());
+  if (dc.get()) PaintSpellingErrors(dc.get(), PaintAreaKnown ? &PaintArea : nullptr);
 }
 
 bool TQuillLiveRichEdit::WMEraseBkgnd(HDC dc) {
@@ -319,22 +342,23 @@ void TQuillLiveRichEdit::NotifySelectionChange() {
   if (!SpellingActive || !HandleAssigned()) return;
   const RECT client = Client();
   const int32_t caretLine = static_cast<int32_t>(Send(EM_LINEFROMCHAR, static_cast<WPARAM>(SelStart()), 0));
-  for (int32_t line = static_cast<int32_t>(Send(EM_GETFIRSTVISIBLELINE));; ++line) {
+  POINTL bottomRight{client.right - 1, client.bottom - 1};
+  const int32_t lastVisible = static_cast<int32_t>(
+      Send(EM_LINEFROMCHAR, static_cast<WPARAM>(Send(EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&bottomRight))), 0));
+  for (int32_t line = static_cast<int32_t>(Send(EM_GETFIRSTVISIBLELINE)); line <= lastVisible; ++line) {
     TLineCache* entry = LineCaches.Find(line);
     if (!entry) break;
-    const int32_t start = LineIndex(line);
-    if (start < 0) break;
     const bool repaint = (entry->Dirty && line != caretLine) ||
                          (!NewRichEdit && line == caretLine && GetLineString(line) != entry->Text);
+    if (!repaint) continue;
+    const int32_t start = LineIndex(line);
+    if (start < 0) break;
+    entry->Dirty = true;
     const int32_t top = PosFromChar(start).y;
-    if (top > client.bottom) break;
-    if (repaint) {
-      entry->Dirty = true;
-      const int32_t nextStart = LineIndex(line + 1);
-      const int32_t bottom = nextStart >= 0 ? PosFromChar(nextStart).y : client.bottom;
-      RECT band{client.left, top, client.right, bottom > top ? bottom : client.bottom};
-      InvalidateRect(WindowHandle, &band, FALSE);
-    }
+    const int32_t nextStart = LineIndex(line + 1);
+    const int32_t bottom = nextStart >= 0 ? PosFromChar(nextStart).y : client.bottom;
+    RECT band{client.left, top, client.right, bottom > top ? bottom : client.bottom};
+    InvalidateRect(WindowHandle, &band, FALSE);
   }
 }
 

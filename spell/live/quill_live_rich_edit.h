@@ -130,9 +130,15 @@ class TQuillLiveRichEdit {
   void NotifySelectionChange();
   void CheckCorrect(char character);
 
-  void PaintSpellingErrors(HDC dc);
-  void DrawMarker(HDC dc, int32_t y, int32_t firstChar, int32_t endChar);
-  int32_t GetDrawingYPos(HDC dc, int32_t line, bool changed, const TSpellingError& firstError);
+  // Scans the visible lines that need it and draws their markers; with
+  // only, just the lines that reach into that client rectangle.
+  void PaintSpellingErrors(HDC dc, const RECT* only = nullptr);
+  // The zigzag from x = xs to xe with its bottom at y − 2.
+  void DrawMarker(HDC dc, int32_t y, int32_t xs, int32_t xe);
+  // The marker's y for a line whose first character is at top; nextIndex and
+  // next: the next line's first character and its y (nextIndex -1: none).
+  int32_t GetDrawingYPos(HDC dc, int32_t line, bool changed, const TSpellingError& firstError, int32_t top,
+                         int32_t nextIndex, int32_t next);
 
   // Window helpers.
   LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageA(WindowHandle, msg, wp, lp); }
@@ -167,6 +173,12 @@ class TQuillLiveRichEdit {
   TLineCaches LineCaches;
   TIgnoreOnceList IgnoreOnce;
   std::unique_ptr<TWinAPIControlParser> CheckRunParser;
+  // The height of a text line in the window's own device context, taken
+  // once per paint.
+  int32_t WindowLineHeight = 0;
+  // What the control repaints in the current paint (client coordinates).
+  RECT PaintArea{};
+  bool PaintAreaKnown = false;
 
  private:
   void InstallHooks();

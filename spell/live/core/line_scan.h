@@ -31,6 +31,12 @@ struct TLineCache {
   bool Dirty = true;  // scan again at the next paint
   int32_t HeightKey = 0;
   int32_t CachedBottom = 0;  // 0: no measured marker position
+  // The markers' x coordinates (start and end of each error) as last drawn,
+  // valid while the line starts at XKeyLeft and its last error ends at
+  // XKeyRight: asking the control for character positions is slow.
+  std::vector<int32_t> MarkerX;
+  int32_t XKeyLeft = 0;
+  int32_t XKeyRight = -1;
 };
 
 // Scan results by line number; a slot may be empty.
