@@ -96,7 +96,8 @@ void TMainForm::AddMIClick() {
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
                                    .saveWithFormatting = settings_.SaveFormat,
-                                   .liveSpelling = settings_.LiveSpelling});
+                                   .liveSpelling = settings_.LiveSpelling,
+                                   .spellingPlaces = spellingPlaces_});
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;
@@ -130,7 +131,8 @@ void TMainForm::EditMIClick() {
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
                                    .saveWithFormatting = CurrentIsFormatted,
-                                   .liveSpelling = settings_.LiveSpelling});
+                                   .liveSpelling = settings_.LiveSpelling,
+                                   .spellingPlaces = spellingPlaces_});
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;

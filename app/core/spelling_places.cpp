@@ -70,9 +70,10 @@ SpellingPlaces ChooseSpellingPlaces(platform::Env& env, const std::string& progr
 }
 
 void ApplySpellingPlaces(spell::TQuillSpellBase& engine, const SpellingPlaces& places) {
-  engine.WriteConfigFilename(places.configFilename);
+  // Without chosen places, everything beside the program.
+  engine.WriteConfigFilename(places.configFilename.empty() ? "%AppDir%\\Spell.cfg" : places.configFilename);
   spell::TStringList folders;
-  folders.Assign(places.dictionaryFolders);
+  folders.Assign(places.dictionaryFolders.empty() ? std::vector<std::string>{"%AppDir%"} : places.dictionaryFolders);
   engine.WriteConfigDictionaryDir(folders);
 }
 

@@ -30,6 +30,7 @@ struct SpellingPlaces {
   // first), then the program's folder when that is another one.
   std::vector<std::string> dictionaryFolders;
   bool inProgramFolder = true;
+  bool operator==(const SpellingPlaces&) const = default;
 };
 
 // True when a file can be created (or Spell.cfg, when present, written) in
@@ -45,7 +46,8 @@ bool FolderWritable(platform::Env& env, const std::string& folder);
 SpellingPlaces ChooseSpellingPlaces(platform::Env& env, const std::string& programFolder,
                                     const std::string& appDataFolder);
 
-// Points the engine's configuration file and dictionary folders there.
+// Points the engine's configuration file and dictionary folders there; empty
+// places stand for the program's folder (%AppDir%).
 void ApplySpellingPlaces(spell::TQuillSpellBase& engine, const SpellingPlaces& places);
 
 }  // namespace tq::app
