@@ -11,10 +11,10 @@ accepts the word and ends. Spell.cfg and the new dictionary are written beside t
 
 import json
 import re
-import shutil
 import sys
 import time
 
+from installed_program import adm_argument, install_program
 from main_window import end_program, start_on_library, wait_gone, wait_window
 from quillet_library import quillet_argument, read_library
 from winsession import check, check_equal, run_test
@@ -37,7 +37,7 @@ CLEAN = ["Kind regards", "We will reply soon.", "Thank you for your message.", "
 
 def add_arguments(parser):
     quillet_argument(parser)
-    parser.add_argument("--adm", required=True, help="American.adm")
+    adm_argument(parser)
 
 
 def replies():
@@ -115,12 +115,7 @@ def next_stop(session, previous):
 
 
 def test(session, args):
-    program = session.artifacts / "program"
-    shutil.rmtree(program, ignore_errors=True)
-    program.mkdir(parents=True)
-    shutil.copy(args.exe, program / "TavrinQuillet.exe")
-    shutil.copy(args.adm, program / "American.adm")
-    args.exe = str(program / "TavrinQuillet.exe")
+    program = install_program(session, args)
     library = session.artifacts / "replies.qdk"
     library.unlink(missing_ok=True)
     source = session.artifacts / "replies.json"
