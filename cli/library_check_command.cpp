@@ -1,6 +1,6 @@
 #include "cli/library_check_command.h"
 
-#include "app/core/rtf_text.h"
+#include "app/core/rtf_plain_text.h"
 #include "cli/command.h"
 #include "cli/json.h"
 #include "cli/library_records.h"

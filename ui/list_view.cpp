@@ -1,222 +1,90 @@
 #include "ui/list_view.h"
 
-#include <stdexcept>
-#include <vector>
+#include <algorithm>
 
 namespace tq::ui {
 
-namespace {
-
-constexpr UINT kCheckedImage = INDEXTOSTATEIMAGEMASK(2);
-constexpr UINT kUncheckedImage = INDEXTOSTATEIMAGEMASK(1);
-
-std::string Narrow(const wchar_t* text) {
-  if (!text) return {};
-  const int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string out(n > 0 ? static_cast<size_t>(n - 1) : 0, '\0');
-  if (n > 1) WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), n, nullptr, nullptr);
-  return out;
-}
-
-}  // namespace
-
 void ListView::Create(Wnd& parent, const Rect& bounds, const ListViewOptions& o) {
-  INITCOMMONCONTROLSEX init{sizeof init, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&init);
-  DWORD style = WS_TABSTOP | LVS_REPORT | LVS_NOSORTHEADER;
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
   if (!o.columnHeaders) style |= LVS_NOCOLUMNHEADER;
-  if (o.editLabels) style |= LVS_EDITLABELS;
-  if (o.showSelectionAlways) style |= LVS_SHOWSELALWAYS;
-  if (o.sorted) style |= LVS_SORTASCENDING;
-  if (o.singleSelection) style |= LVS_SINGLESEL;
-  CreateControl(parent, WC_LISTVIEWA, bounds, {}, style, WS_EX_CLIENTEDGE, o.id);
-  DWORD ex = 0;
-  if (o.checkBoxes) ex |= LVS_EX_CHECKBOXES;
-  if (o.rowSelect) ex |= LVS_EX_FULLROWSELECT;
-  Send(LVM_SETEXTENDEDLISTVIEWSTYLE, ex, ex);
+  CreateControl(parent, WC_LISTVIEWA, bounds, {}, style, o.border ? WS_EX_CLIENTEDGE : 0, o.id);
+  highlightWithoutFocus_ = o.highlightWithoutFocus;
+  Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
 
-void ListView::AddColumn(std::string_view caption, int width) {
-  std::string text(caption);
+void ListView::AddColumn(std::string_view title, int width) {
+  std::string text(title);
   LVCOLUMNA column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
   column.pszText = text.data();
   column.cx = Scale(width);
   const int count = Header_GetItemCount(reinterpret_cast<HWND>(Send(LVM_GETHEADER)));
-  Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&column));
+  Send(LVM_INSERTCOLUMNA, count, reinterpret_cast<LPARAM>(&column));
 }
 
-void ListView::SetColumnCaption(int column, std::string_view caption) {
-  std::string text(caption);
-  LVCOLUMNA c{};
-  c.mask = LVCF_TEXT;
-  c.pszText = text.data();
-  Send(LVM_SETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&c));
+void ListView::SetRowCount(int rows) {
+  Send(LVM_SETITEMCOUNT, rows, 0);
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void ListView::SetColumnWidth(int column, int devicePixels) {
-  Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(devicePixels, 0));
-}
+int ListView::RowCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
 
-int ListView::ColumnWidth(int column) const {
-  return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
-}
-
-int ListView::AddRow(std::string_view caption, LPARAM data) {
-  std::string text(caption);
-  LVITEMA item{};
-  item.mask = LVIF_TEXT | LVIF_PARAM;
-  item.iItem = Count();
-  item.pszText = text.data();
-  item.lParam = data;
-  const int row = static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  if (row < 0) throw std::runtime_error("Cannot add a list row");
-  return row;
-}
-
-void ListView::DeleteRow(int row) { Send(LVM_DELETEITEM, static_cast<WPARAM>(row)); }
-void ListView::Clear() { Send(LVM_DELETEALLITEMS); }
-int ListView::Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
-
-std::string ListView::Text(int row, int column) const {
-  std::vector<char> buffer(1024, '\0');
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = buffer.data();
-  item.cchTextMax = static_cast<int>(buffer.size());
-  Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  return buffer.data();
-}
-
-void ListView::SetText(int row, int column, std::string_view caption) {
-  std::string text(caption);
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = text.data();
-  Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-LPARAM ListView::Data(int row) const {
-  LVITEMA item{};
-  item.mask = LVIF_PARAM;
-  item.iItem = row;
-  if (!Send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return 0;
-  return item.lParam;
-}
-
-int ListView::FindData(LPARAM data) const {
-  LVFINDINFOA find{};
-  find.flags = LVFI_PARAM;
-  find.lParam = data;
-  return static_cast<int>(Send(LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
-}
-
-bool ListView::Checked(int row) const {
-  return (Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) ==
-         kCheckedImage;
-}
-
-void ListView::SetChecked(int row, bool checked) {
-  LVITEMA item{};
-  item.stateMask = LVIS_STATEIMAGEMASK;
-  item.state = checked ? kCheckedImage : kUncheckedImage;
-  Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-int ListView::SelectedRow() const {
-  return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
-
-int ListView::FocusedRow() const {
-  return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-}
-
-bool ListView::RowSelected(int row) const {
-  return Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED;
-}
-
-void ListView::SetRowSelected(int row, bool selected) {
-  LVITEMA item{};
-  item.stateMask = LVIS_SELECTED;
-  item.state = selected ? LVIS_SELECTED : 0;
-  Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
+int ListView::Selected() const { return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
 
 void ListView::Select(int row) {
-  LVITEMA none{};
-  none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-  if (row < 0) return;
   LVITEMA item{};
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  if (row < 0) {
+    item.state = 0;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    return;
+  }
   item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  Send(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+  Send(LVM_ENSUREVISIBLE, row, FALSE);
 }
 
-void ListView::EditCaption(int row) {
-  SetFocus();
-  Send(LVM_EDITLABELA, static_cast<WPARAM>(row));
-}
-
-bool ListView::Editing() const { return Send(LVM_GETEDITCONTROL) != 0; }
-
-void ListView::SetSmallImages(HIMAGELIST images) {
-  Send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
-}
+int ListView::VisibleRows() const { return std::max(1, static_cast<int>(Send(LVM_GETCOUNTPERPAGE))); }
 
 std::optional<LRESULT> ListView::OnNotifyReflected(NMHDR* hdr) {
   switch (hdr->code) {
+    case LVN_GETDISPINFOA: {
+      auto* info = reinterpret_cast<NMLVDISPINFOA*>(hdr);
+      if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0) {
+        cell_ = cellText ? cellText(info->item.iItem, info->item.iSubItem) : std::string();
+        const size_t n = std::min(cell_.size(), static_cast<size_t>(info->item.cchTextMax - 1));
+        cell_.copy(info->item.pszText, n);
+        info->item.pszText[n] = '\0';
+      }
+      return 0;
+    }
     case LVN_ITEMCHANGED: {
-      auto* change = reinterpret_cast<NMLISTVIEW*>(hdr);
-      if (change->iItem < 0 || !(change->uChanged & LVIF_STATE)) break;
-      const UINT differs = change->uOldState ^ change->uNewState;
-      if ((differs & LVIS_STATEIMAGEMASK) && (change->uOldState & LVIS_STATEIMAGEMASK) && onCheckChanged)
-        onCheckChanged(change->iItem);
-      if ((differs & LVIS_SELECTED) && onSelectionChanged)
-        onSelectionChanged(change->iItem, (change->uNewState & LVIS_SELECTED) != 0);
+      const auto* change = reinterpret_cast<NMLISTVIEW*>(hdr);
+      if ((change->uChanged & LVIF_STATE) && ((change->uNewState ^ change->uOldState) & LVIS_SELECTED) &&
+          onSelectionChanged)
+        onSelectionChanged(Selected());
       return 0;
     }
-    case NM_CLICK: {
-      auto* act = reinterpret_cast<NMITEMACTIVATE*>(hdr);
-      if (!onClick) break;
-      LVHITTESTINFO hit{};
-      hit.pt = act->ptAction;
-      const int row = static_cast<int>(Send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-      bool labelOrRight = false;
-      if (row >= 0) {
-        RECT label{};
-        label.left = LVIR_LABEL;
-        Send(LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&label));
-        labelOrRight = hit.pt.x >= label.left;
+    case NM_CUSTOMDRAW: {
+      if (!highlightWithoutFocus_) return std::nullopt;
+      auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(hdr);
+      if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+      if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+        const auto row = static_cast<int>(draw->nmcd.dwItemSpec);
+        if (Send(LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED) {
+          // Drawn as selected in our colours, not as the control's grey.
+          draw->nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
+          draw->clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+          draw->clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+        }
       }
-      onClick(row, labelOrRight);
+      return CDRF_DODEFAULT;
+    }
+    case NM_DBLCLK: {
+      const auto* activate = reinterpret_cast<NMITEMACTIVATE*>(hdr);
+      if (activate->iItem >= 0 && onDoubleClick) onDoubleClick(activate->iItem);
       return 0;
     }
-    case LVN_BEGINLABELEDITA:
-    case LVN_BEGINLABELEDITW: {
-      const int row = reinterpret_cast<NMLVDISPINFOA*>(hdr)->item.iItem;
-      return (!onBeginEdit || onBeginEdit(row)) ? FALSE : TRUE;
-    }
-    case LVN_ENDLABELEDITA:
-    case LVN_ENDLABELEDITW: {
-      std::optional<std::string> text;
-      int row;
-      if (hdr->code == LVN_ENDLABELEDITA) {
-        auto* info = reinterpret_cast<NMLVDISPINFOA*>(hdr);
-        row = info->item.iItem;
-        if (info->item.pszText) text = info->item.pszText;
-      } else {
-        auto* info = reinterpret_cast<NMLVDISPINFOW*>(hdr);
-        row = info->item.iItem;
-        if (info->item.pszText) text = Narrow(info->item.pszText);
-      }
-      const bool keep = onEndEdit ? onEndEdit(row, text) : text.has_value();
-      return keep && text ? TRUE : FALSE;
-    }
-    case LVN_KEYDOWN:
-      if (onKeyDown) onKeyDown(reinterpret_cast<NMLVKEYDOWN*>(hdr)->wVKey);
-      return 0;
   }
   return std::nullopt;
 }

@@ -1,7 +1,7 @@
-// ListView: rows of text in report style, one or more columns, optionally
-// with a check box per row and captions the user may edit in place. Each row
-// carries a number of the owner's (LPARAM) saying what it stands for; the
-// owner fills the rows and hears about checks, selection, clicks and edits.
+// ListView: a list of rows with columns (report view) whose texts the owner
+// supplies on demand, so a list of thousands of rows fills at once. One row
+// can be selected; the owner hears of a change of selection and of a row
+// chosen with a double click.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +9,6 @@
 #include <commctrl.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,13 +17,11 @@
 namespace tq::ui {
 
 struct ListViewOptions {
-  bool checkBoxes = false;
+  bool border = true;
   bool columnHeaders = true;
-  bool rowSelect = false;          // the whole row shows selected
-  bool editLabels = false;         // captions may be edited in place
-  bool showSelectionAlways = false;
-  bool sorted = false;             // rows kept in caption order
-  bool singleSelection = true;
+  // The selected row keeps the highlight colours while another control
+  // (a search box driving the list) has the focus.
+  bool highlightWithoutFocus = false;
   int id = 0;
 };
 
@@ -32,53 +29,29 @@ class ListView : public Control {
  public:
   void Create(Wnd& parent, const Rect& bounds, const ListViewOptions& options = {});
 
-  // A row's check box or selection changed (by the user or by code).
-  std::function<void(int row)> onCheckChanged;
-  std::function<void(int row, bool selected)> onSelectionChanged;
-  // A left click; `row` is -1 off the rows, `onLabelOrRight` tells whether
-  // it fell on the caption or right of it (not on the check box or icon).
-  std::function<void(int row, bool onLabelOrRight)> onClick;
-  // In-place editing: may the row's caption be edited? (absent: yes)
-  std::function<bool(int row)> onBeginEdit;
-  // The edit ended; `text` is empty when it was cancelled. Answer whether
-  // the row keeps the new text.
-  std::function<bool(int row, std::optional<std::string> text)> onEndEdit;
-  // Enter and other keys pressed in the list.
-  std::function<void(UINT key)> onKeyDown;
+  // The text of a cell, asked for whenever it is painted.
+  std::function<std::string(int row, int column)> cellText;
+  std::function<void(int row)> onSelectionChanged;  // -1: none
+  std::function<void(int row)> onDoubleClick;
 
-  // Columns in layout pixels (a list needs at least one).
-  void AddColumn(std::string_view caption, int width);
-  void SetColumnCaption(int column, std::string_view caption);
-  void SetColumnWidth(int column, int devicePixels);
-  int ColumnWidth(int column) const;  // device pixels
+  // Width in layout pixels (96 dpi).
+  void AddColumn(std::string_view title, int width);
+  // Shows `rows` rows, asking cellText again for every one.
+  void SetRowCount(int rows);
+  int RowCount() const;
 
-  // Adds a row (in order, or at its sorted place) and answers its index.
-  int AddRow(std::string_view caption, LPARAM data = 0);
-  void DeleteRow(int row);
-  void Clear();
-  int Count() const;
-
-  std::string Text(int row, int column = 0) const;
-  void SetText(int row, int column, std::string_view text);
-  LPARAM Data(int row) const;
-  int FindData(LPARAM data) const;  // -1 when absent
-
-  bool Checked(int row) const;
-  void SetChecked(int row, bool checked);
-
-  int SelectedRow() const;  // the first selected row, -1 when none
-  int FocusedRow() const;   // -1 when none
-  bool RowSelected(int row) const;
-  // Selects and focuses row (none with -1) and scrolls it into view.
+  int Selected() const;  // -1 when none
+  // Selects and focuses a row and scrolls it into view; -1 clears the selection.
   void Select(int row);
-  void SetRowSelected(int row, bool selected);
-  // Starts editing row's caption in place (the list takes the focus).
-  void EditCaption(int row);
-  bool Editing() const;
-  void SetSmallImages(HIMAGELIST images);
+  // Rows that fit in the view at once.
+  int VisibleRows() const;
 
  protected:
   std::optional<LRESULT> OnNotifyReflected(NMHDR* hdr) override;
+
+ private:
+  std::string cell_;  // holds the text handed to the control until it asks again
+  bool highlightWithoutFocus_ = false;
 };
 
 }  // namespace tq::ui

@@ -16,7 +16,7 @@
 #include "spell/dialogs/spelling_form.h"
 #include "ui/button.h"
 #include "ui/group_box.h"
-#include "ui/list_view.h"
+#include "ui/row_list_view.h"
 #include "ui/shell_opener.h"
 
 namespace tq::spell {
@@ -39,7 +39,7 @@ class TCustomDictionariesDialog : public TSpellingForm {
   TConfigurationDialogCtrl* ConfigurationDialogCtrl() override { return &DialogControl; }
 
   ui::GroupBox CustomGroup;
-  ui::ListView CustomDictionaries;
+  ui::RowListView CustomDictionaries;
   ui::Button EditButton, DeleteButton, NewButton, HelpButton, OK;
 
   // Also rebuilds the list after New and Delete.

@@ -24,7 +24,7 @@ Form& FormOf(HWND hwnd) {
   return *form;
 }
 
-std::vector<std::string> Captions(const ui::ListView& list) {
+std::vector<std::string> Captions(const ui::RowListView& list) {
   std::vector<std::string> captions;
   for (int row = 0; row < list.Count(); ++row) captions.push_back(list.Text(row));
   return captions;
@@ -47,7 +47,7 @@ DictionaryFile ReadDictionaryFile(const std::string& path) {
 }
 
 // The caption of row edited in place to text, as the user types it and presses Enter.
-void RenameInPlace(ui::ListView& list, int row, const std::string& text) {
+void RenameInPlace(ui::RowListView& list, int row, const std::string& text) {
   list.EditCaption(row);
   HWND edit = reinterpret_cast<HWND>(list.Send(LVM_GETEDITCONTROL));
   ASSERT_NE(edit, nullptr);

@@ -17,7 +17,7 @@ int IndexOf(const ui::ListBox& list, const std::string& text) {
   return -1;
 }
 
-int RowOf(const ui::ListView& list, const std::string& caption) {
+int RowOf(const ui::RowListView& list, const std::string& caption) {
   for (int row = 0, n = list.Count(); row < n; ++row)
     if (list.Text(row) == caption) return row;
   return -1;

@@ -13,7 +13,7 @@
 #include "ui/edit.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
-#include "ui/list_view.h"
+#include "ui/row_list_view.h"
 #include "ui/tab_control.h"
 #include "ui/timer.h"
 
@@ -38,7 +38,7 @@ class TCustomDictionaryEditDialog : public TSpellingForm {
   ui::Button AddIgnoreButton, DeleteIgnoreButton;
   ui::Label AutoCorrectWordsExplain, ReplaceEditLabel, WithEditLabel;
   ui::Edit ReplaceEdit, WithEdit;
-  ui::ListView AutoCorrectList;
+  ui::RowListView AutoCorrectList;
   ui::Button AddAutoCorrectButton, DeleteAutoCorrectButton;
   ui::Label ExcludeWordsExplanation, ExcludeEditLabel;
   ui::Edit ExcludeEdit;

@@ -18,7 +18,7 @@
 #include "ui/combo_box.h"
 #include "ui/group_box.h"
 #include "ui/label.h"
-#include "ui/list_view.h"
+#include "ui/row_list_view.h"
 
 namespace tq::spell {
 
@@ -34,7 +34,7 @@ class TSpellCheckConfigDialog : public TSpellingForm {
 
   ui::GroupBox OptionsGroup, DictionariesGroup;
   std::array<ui::CheckBox, 10> Options;  // Option1 ... Option10
-  ui::ListView MainDictionaries;
+  ui::RowListView MainDictionaries;
   ui::Label CustomLabel;
   ui::ComboBox CustomCombo;
   ui::Button DictionariesButton, ResetButton, HelpButton, OK;

@@ -40,8 +40,8 @@ class TSpellDialog : public TSpellingForm {
   TWordEdit NotFoundEdit;
   ui::Edit ReplaceWithEdit;
   ui::ListBox SuggestionsListbox;
-  ui::Button IgnoreButton, IgnoreAllButton, ChangeButton, ChangeAllButton, AddButton, AutoCorrectButton,
-      HelpButton, UndoButton, CancelButton, OptionsButton;
+  ui::Button IgnoreButton, IgnoreAllButton, ChangeButton, ChangeAllButton, AddButton, AutoCorrectButton, HelpButton,
+      UndoButton, CancelButton, OptionsButton;
   TConfigurationDialogCtrl DialogControl;
 
   bool ReadRepeatedMode() const { return repeatedMode_; }

@@ -1,7 +1,6 @@
 #include "spell/dialogs/spell_dialog.h"
 
 #include <gtest/gtest.h>
-
 #include <richedit.h>
 
 #include "spell/dialogs/dialog_placement.h"
@@ -36,6 +35,29 @@ TEST(SpellDialog, ChangeChangeAllIgnoreAndIgnoreAllReachTheText) {
   EXPECT_TRUE(h.stops.empty());
 }
 
+TEST(SpellDialog, EveryWayIntoAControlChecksItsText) {
+  enum Way { kWinControl, kRichEdit, kHandle };
+  for (const Way way : {kWinControl, kRichEdit, kHandle}) {
+    SpellHost h;
+    HWND owner = nullptr;
+    h.Then([&](D& d) {
+      owner = GetWindow(d.Handle(), GW_OWNER);
+      d.ReplaceWithEdit.SetText("dog");
+      PostClick(d.ChangeButton);
+    });
+    ui::Wnd& control = way == kRichEdit ? static_cast<ui::Wnd&>(h.rich) : h.edit;
+    control.SetText("a dgo\r\nran");
+    if (way == kWinControl) h.spell->CheckWinControl(&control, ctAll);
+    if (way == kRichEdit) h.spell->CheckRichEdit(&control, ctAll);
+    if (way == kHandle) h.spell->CheckWinControlHWND(control.Handle(), ctAll);
+    EXPECT_EQ(way == kRichEdit ? h.rich.PlainText() : h.edit.Text(), "a dog\r\nran") << way;
+    EXPECT_EQ(h.endMessages, 1);
+    // The dialog stays in front of the form holding the control; a bare
+    // window handle gives it no owner.
+    EXPECT_EQ(owner, way == kHandle ? nullptr : h.host.form.Handle()) << way;
+  }
+}
+
 TEST(SpellDialog, AddAndAutoCorrectGoToTheActiveCustomDictionary) {
   SpellHost h;
   h.Click(&D::AddButton).Replace("cat", &D::AutoCorrectButton);
@@ -61,8 +83,8 @@ TEST(SpellDialog, UndoGoesBackAcrossTwoStepsAndCancelLeavesTheRest) {
       .Click(&D::UndoButton)  // back at "teh", restored
       .Then([&](D& d) {
         // Undo has nothing left and is disabled: the keyboard focus moved on.
-        focusUsable = !d.UndoButton.Enabled() && GetFocus() && IsChild(d.Handle(), GetFocus()) &&
-                      IsWindowEnabled(GetFocus());
+        focusUsable =
+            !d.UndoButton.Enabled() && GetFocus() && IsChild(d.Handle(), GetFocus()) && IsWindowEnabled(GetFocus());
         PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
       });
   EXPECT_EQ(h.CheckEdit("teh cat zork blorp"), "teh cat zork blorp");
@@ -88,6 +110,30 @@ TEST(SpellDialog, EscapeAndTheCloseBoxCancel) {
   }
 }
 
+// The reply dialog's check: from the caret to the end, then the text before
+// the caret, in one dialog that stays open, with one end message.
+TEST(SpellDialog, ASmartCheckKeepsOneDialogOverBothRunsAndEndsOnce) {
+  SpellHost h;
+  std::vector<TSpellingForm*> dialogs;
+  std::vector<bool> visible;
+  const auto ignore = [&](D& d) {
+    dialogs.push_back(&d);
+    visible.push_back(d.Visible());
+    PostClick(d.IgnoreButton);
+  };
+  h.Then(ignore).Then(ignore);
+  h.edit.SetText("zork the cat blorp");
+  h.edit.SetSelection(8, 8);  // after "the"
+  h.spell->CheckWinControl(&h.edit, ctSmart);
+  EXPECT_EQ(h.stops, (std::vector<std::string>{"blorp", "zork"}));
+  ASSERT_EQ(dialogs.size(), 2u);
+  EXPECT_EQ(dialogs[0], dialogs[1]);
+  EXPECT_EQ(visible, (std::vector<bool>{true, true}));
+  EXPECT_EQ(h.endMessages, 1);
+  EXPECT_EQ(h.spell->ReadDialogForm(), nullptr);
+  EXPECT_EQ(h.edit.Selection(), std::make_pair(8, 8)) << "the caret goes back where it was";
+}
+
 TEST(SpellDialog, ARepeatedWordOffersOnlyKeepingOrRemovingIt) {
   SpellHost h(TSpellOptions{soRepeated});
   struct {
@@ -95,9 +141,9 @@ TEST(SpellDialog, ARepeatedWordOffersOnlyKeepingOrRemovingIt) {
     bool ignore, change, ignoreAll, changeAll, add, replaceBox, list;
   } seen{};
   h.Then([&](D& d) {
-    seen = {d.NotFoundText.Text(),      d.ReplaceWithEdit.Text(),  d.IgnoreButton.Enabled(),
-            d.ChangeButton.Enabled(),   d.IgnoreAllButton.Enabled(), d.ChangeAllButton.Enabled(),
-            d.AddButton.Enabled(),      d.ReplaceWithEdit.Enabled(), d.SuggestionsListbox.Enabled()};
+    seen = {d.NotFoundText.Text(),    d.ReplaceWithEdit.Text(),    d.IgnoreButton.Enabled(),
+            d.ChangeButton.Enabled(), d.IgnoreAllButton.Enabled(), d.ChangeAllButton.Enabled(),
+            d.AddButton.Enabled(),    d.ReplaceWithEdit.Enabled(), d.SuggestionsListbox.Enabled()};
     PostClick(d.ChangeButton);
   });
   EXPECT_EQ(h.CheckEdit("the dog ran ran home"), "the dog ran home");
@@ -114,8 +160,8 @@ TEST(SpellDialog, AWordWithoutSuggestionsWaitsForATypedReplacement) {
   struct {
     std::string label, item;
     int count = 0;
-    bool list = true, change = true, changeAll = true, autoCorrect = true, changeAfterTyping = false,
-         options = true, add = false;
+    bool list = true, change = true, changeAll = true, autoCorrect = true, changeAfterTyping = false, options = true,
+         add = false;
   } seen;
   h.Then([&](D& d) {
     seen.label = d.NotFoundText.Text();
@@ -188,6 +234,36 @@ TEST(SpellDialog, CaptionsComeInTheInterfaceLanguage) {
     ASSERT_EQ(shown.size(), 13u);
     for (const auto& [text, key] : shown) EXPECT_EQ(text, GetString(key, language)) << language << "/" << key;
   }
+}
+
+TEST(SpellDialog, OptionsOpensTheOptionsDialogAndShowsTheWordAgain) {
+  SpellHost h;
+  void* ownerSeen = nullptr;
+  bool enabled = false;
+  // An options dialog that turns on "Suggest from main dictionaries only".
+  h.spell->OnShowConfigDialog = [&](TQuillSpellBase* sender, void* owner) {
+    ownerSeen = owner;
+    TSpellOptions options = sender->Configuration().ReadSpellOptions();
+    options.Include(soPrimaryOnly);
+    sender->Configuration().WriteSpellOptions(options);
+  };
+  std::string wordAfter, replacementAfter;
+  void* mediator = nullptr;
+  h.Then([&](D& d) {
+    mediator = &d.DialogControl;
+    enabled = d.OptionsButton.Enabled();
+    d.OptionsButtonClick();
+    wordAfter = d.NotFoundEdit.Text();
+    replacementAfter = d.ReplaceWithEdit.Text();
+    PostClick(d.CancelButton);
+  });
+  h.CheckEdit("a dgo ran");
+  EXPECT_TRUE(enabled);
+  EXPECT_EQ(ownerSeen, mediator) << "the dialog's mediator owns the options dialog";
+  EXPECT_EQ(wordAfter, "dgo");
+  EXPECT_EQ(replacementAfter, "dog");
+  EXPECT_EQ(h.stops, (std::vector<std::string>{"dgo"})) << "the run did not move on";
+  EXPECT_TRUE(h.spell->Configuration().ReadSpellOptions().Contains(soPrimaryOnly));
 }
 
 TEST(SpellDialog, HiddenOptionsLetUndoTakeItsPlace) {

@@ -25,8 +25,8 @@
 
 namespace tq::spell::testsupport {
 
-inline const std::vector<std::string> kHostWords = {
-    "the", "cat", "sat", "on", "mat", "a", "dog", "ran", "and", "then", "house", "dear", "sir", "word", "here"};
+inline const std::vector<std::string> kHostWords = {"the", "cat",  "sat",   "on",   "mat", "a",    "dog", "ran",
+                                                    "and", "then", "house", "dear", "sir", "word", "here"};
 
 // Presses a button the way a click does, once the current handler returns.
 inline void PostClick(ui::Button& button) { PostMessageA(button.Handle(), BM_CLICK, 0, 0); }
@@ -47,8 +47,8 @@ struct SpellHost {
 
   explicit SpellHost(TSpellOptions options = {}, std::unique_ptr<TQuillSpell> component = nullptr) {
     WriteMainDictionary(dir.File("English.adm"), kHostWords, 1033);
-    spell = component ? std::move(component)
-                      : std::make_unique<TQuillSpell>(TEngineServices{nullptr, keys.get(), &facts});
+    spell =
+        component ? std::move(component) : std::make_unique<TQuillSpell>(TEngineServices{nullptr, keys.get(), &facts});
     TQuillSpell& s = *spell;
     s.BeginLoading();
     s.WriteConfigStorage(csNone);

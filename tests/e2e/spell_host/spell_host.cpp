@@ -32,9 +32,9 @@ namespace {
 
 using namespace tq;
 
-const std::vector<std::string> kWords = {"the",  "cat",  "sat",  "on",    "mat",   "a",   "dog",  "ran",
-                                         "and",  "then", "house", "dear", "sir",   "word", "here", "reply",
-                                         "thanks", "for", "your", "letter", "we",  "will", "send", "it"};
+const std::vector<std::string> kWords = {"the",    "cat",  "sat",   "on",     "mat", "a",    "dog",  "ran",
+                                         "and",    "then", "house", "dear",   "sir", "word", "here", "reply",
+                                         "thanks", "for",  "your",  "letter", "we",  "will", "send", "it"};
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -47,10 +47,15 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 class HostForm : public ui::Form {
  public:
-  HostForm(ui::Application& app, std::string folder, spell::TSpellLanguageType language)
-      : folder_(std::move(folder)) {
-    Create({.caption = "Quillet Spell Host", .width = 520, .height = 420, .defaultPosition = false, .x = 40,
-            .y = 30, .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, .owner = app.Handle()});
+  HostForm(ui::Application& app, std::string folder, spell::TSpellLanguageType language) : folder_(std::move(folder)) {
+    Create({.caption = "Quillet Spell Host",
+            .width = 520,
+            .height = 420,
+            .defaultPosition = false,
+            .x = 40,
+            .y = 30,
+            .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+            .owner = app.Handle()});
     edit.Create(*this, {8, 8, 490, 150}, {.multiLine = true, .vScroll = true});
     rich.Create(*this, {8, 166, 490, 150});
     checkEdit.Create(*this, {8, 326, 120, 25}, "Check &Edit");
