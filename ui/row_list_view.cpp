@@ -1,5 +1,7 @@
 #include "ui/row_list_view.h"
 
+#include "ui/list_view.h"
+
 #include <stdexcept>
 #include <vector>
 
@@ -36,15 +38,7 @@ void RowListView::Create(Wnd& parent, const Rect& bounds, const RowListViewOptio
   Send(LVM_SETEXTENDEDLISTVIEWSTYLE, ex, ex);
 }
 
-void RowListView::AddColumn(std::string_view caption, int width) {
-  std::string text(caption);
-  LVCOLUMNA column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH;
-  column.pszText = text.data();
-  column.cx = Scale(width);
-  const int count = Header_GetItemCount(reinterpret_cast<HWND>(Send(LVM_GETHEADER)));
-  Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&column));
-}
+void RowListView::AddColumn(std::string_view caption, int width) { AddListViewColumn(*this, caption, width); }
 
 void RowListView::SetColumnCaption(int column, std::string_view caption) {
   std::string text(caption);

@@ -27,6 +27,16 @@ Panel& TabControl::AddPage(std::string_view caption) {
   return *pages_.back();
 }
 
+std::string TabControl::PageCaption(int index) const {
+  char text[256] = {};
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  Send(TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
 void TabControl::SetPageCaption(int index, std::string_view caption) {
   std::string text(caption);
   TCITEMA item{};

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,7 +25,7 @@ class TabControl : public Control {
   int PageCount() const { return static_cast<int>(pages_.size()); }
   Panel& Page(int index) { return *pages_.at(static_cast<size_t>(index)); }
 
-  // Changes a tab's caption.
+  std::string PageCaption(int index) const;
   void SetPageCaption(int index, std::string_view caption);
   // Removes a tab with its page (and the page's controls); later pages move
   // down one index.

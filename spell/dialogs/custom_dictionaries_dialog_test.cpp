@@ -14,15 +14,9 @@ namespace {
 
 using platform::Env;
 using testing::DialogScript;
+using testing::FormOf;
 using testing::PostClick;
 using testing::ProgramFolder;
-
-template <typename Form>
-Form& FormOf(HWND hwnd) {
-  auto* form = dynamic_cast<Form*>(ui::Wnd::FromHandle(hwnd));
-  EXPECT_NE(form, nullptr);
-  return *form;
-}
 
 std::vector<std::string> Captions(const ui::RowListView& list) {
   std::vector<std::string> captions;

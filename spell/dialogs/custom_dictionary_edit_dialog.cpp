@@ -173,121 +173,123 @@ void TCustomDictionaryEditDialog::ShowActiveSheet() {
 
 // --- Added words ---
 
-void TCustomDictionaryEditDialog::AddedWordsSheetShow() {
+// --- Added and excluded words: one set of rules, the two lists' roles swapped ---
+
+struct TCustomDictionaryEditDialog::WordTab {
+  ui::Edit& edit;
+  ui::ListBox& list;
+  ui::Button& add;
+  ui::Button& remove;
+  // This tab's list in the dictionary, and the other word list.
+  int (TCustomDictionary::*count)();
+  void (TCustomDictionary::*get)(int, std::string&);
+  bool (TCustomDictionary::*exists)(std::string_view);
+  bool (TCustomDictionary::*addWord)(std::string_view);
+  bool (TCustomDictionary::*removeWord)(std::string_view);
+  bool (TCustomDictionary::*otherExists)(std::string_view);
+};
+
+TCustomDictionaryEditDialog::WordTab TCustomDictionaryEditDialog::AddedTab() {
+  return {IgnoreEdit,
+          IgnoreList,
+          AddIgnoreButton,
+          DeleteIgnoreButton,
+          &TCustomDictionary::ReadIgnoreCount,
+          &TCustomDictionary::GetIgnoreWord,
+          &TCustomDictionary::IgnoreExists,
+          &TCustomDictionary::AddIgnore,
+          &TCustomDictionary::RemoveIgnore,
+          &TCustomDictionary::ExcludeExists};
+}
+
+TCustomDictionaryEditDialog::WordTab TCustomDictionaryEditDialog::ExcludedTab() {
+  return {ExcludeEdit,
+          ExcludeList,
+          AddExcludeButton,
+          DeleteExcludeButton,
+          &TCustomDictionary::ReadExcludeCount,
+          &TCustomDictionary::GetExcludeWord,
+          &TCustomDictionary::ExcludeExists,
+          &TCustomDictionary::AddExclude,
+          &TCustomDictionary::RemoveExclude,
+          &TCustomDictionary::IgnoreExists};
+}
+
+void TCustomDictionaryEditDialog::FillWords(const WordTab& tab) {
   TCustomDictionary* d = Dictionary();
-  if (!d) {
+  if (!d || tab.list.Count() > 0) return;
+  tab.add.SetEnabled(false);
+  tab.remove.SetEnabled(false);
+  Hourglass wait;
+  std::string word;
+  for (int i = 0, n = (d->*tab.count)(); i < n; ++i) {
+    (d->*tab.get)(i, word);
+    tab.list.Add(word);
+  }
+}
+
+void TCustomDictionaryEditDialog::WordEditChange(const WordTab& tab) {
+  TCustomDictionary* d = Dictionary();
+  if (!d) return;
+  const std::string text = tab.edit.Text();
+  std::string replacement;
+  if ((d->*tab.exists)(text)) {
+    tab.add.SetEnabled(false);
+    tab.list.SetSelectedIndex(IndexOf(tab.list, text));
+    tab.remove.SetEnabled(tab.list.SelectedIndex() >= 0);
+  } else {
+    tab.list.SetSelectedIndex(-1);
+    tab.remove.SetEnabled(false);
+    // A word stands in one list of a dictionary only.
+    tab.add.SetEnabled(!text.empty() && !d->AutoCorrectExists(text, replacement) && !(d->*tab.otherExists)(text));
+  }
+}
+
+void TCustomDictionaryEditDialog::WordListClick(const WordTab& tab) {
+  const int selected = tab.list.SelectedIndex();
+  if (selected >= 0) tab.edit.SetText(tab.list.Item(selected));  // runs the change rule
+  else WordEditChange(tab);
+}
+
+void TCustomDictionaryEditDialog::AddWord(const WordTab& tab) {
+  const std::string text = tab.edit.Text();
+  if (!Dictionary() || !(Dictionary()->*tab.addWord)(text)) return;
+  tab.list.Add(text);
+  WordEditChange(tab);
+}
+
+void TCustomDictionaryEditDialog::DeleteWord(const WordTab& tab) {
+  if (!Dictionary() || !(Dictionary()->*tab.removeWord)(tab.edit.Text())) return;
+  const int at = tab.list.SelectedIndex();
+  if (at >= 0) tab.list.Delete(at);
+  const int count = tab.list.Count();
+  tab.list.SetSelectedIndex(count == 0 ? -1 : (at < count ? at : count - 1));
+  WordListClick(tab);
+}
+
+void TCustomDictionaryEditDialog::AddedWordsSheetShow() {
+  if (!Dictionary()) {
     SetModalResult(ui::mrCancel);
     return;
   }
-  if (IgnoreList.Count() > 0) return;
-  AddIgnoreButton.SetEnabled(false);
-  DeleteIgnoreButton.SetEnabled(false);
-  Hourglass wait;
-  std::string word;
-  for (int i = 0, n = d->ReadIgnoreCount(); i < n; ++i) {
-    d->GetIgnoreWord(i, word);
-    IgnoreList.Add(word);
-  }
+  FillWords(AddedTab());
 }
-
-void TCustomDictionaryEditDialog::IgnoreEditChange() {
-  TCustomDictionary* d = Dictionary();
-  if (!d) return;
-  const std::string text = IgnoreEdit.Text();
-  std::string replacement;
-  if (d->IgnoreExists(text)) {
-    AddIgnoreButton.SetEnabled(false);
-    IgnoreList.SetSelectedIndex(IndexOf(IgnoreList, text));
-    DeleteIgnoreButton.SetEnabled(IgnoreList.SelectedIndex() >= 0);
-  } else {
-    IgnoreList.SetSelectedIndex(-1);
-    DeleteIgnoreButton.SetEnabled(false);
-    AddIgnoreButton.SetEnabled(!text.empty() && !d->AutoCorrectExists(text, replacement) && !d->ExcludeExists(text));
-  }
-}
-
+void TCustomDictionaryEditDialog::IgnoreEditChange() { WordEditChange(AddedTab()); }
 void TCustomDictionaryEditDialog::IgnoreEditKeyDown(UINT key) {
   if (key == VK_RETURN && AddIgnoreButton.Enabled()) AddIgnoreButtonClick();
 }
+void TCustomDictionaryEditDialog::IgnoreListClick() { WordListClick(AddedTab()); }
+void TCustomDictionaryEditDialog::AddIgnoreButtonClick() { AddWord(AddedTab()); }
+void TCustomDictionaryEditDialog::DeleteIgnoreButtonClick() { DeleteWord(AddedTab()); }
 
-void TCustomDictionaryEditDialog::IgnoreListClick() {
-  const int selected = IgnoreList.SelectedIndex();
-  if (selected >= 0) IgnoreEdit.SetText(IgnoreList.Item(selected));  // runs the change rule
-  else IgnoreEditChange();
-}
-
-void TCustomDictionaryEditDialog::AddIgnoreButtonClick() {
-  const std::string text = IgnoreEdit.Text();
-  if (!Dictionary() || !Dictionary()->AddIgnore(text)) return;
-  IgnoreList.Add(text);
-  IgnoreEditChange();
-}
-
-void TCustomDictionaryEditDialog::DeleteIgnoreButtonClick() {
-  if (!Dictionary() || !Dictionary()->RemoveIgnore(IgnoreEdit.Text())) return;
-  const int at = IgnoreList.SelectedIndex();
-  if (at >= 0) IgnoreList.Delete(at);
-  const int count = IgnoreList.Count();
-  IgnoreList.SetSelectedIndex(count == 0 ? -1 : (at < count ? at : count - 1));
-  IgnoreListClick();
-}
-
-// --- Excluded words: the added words' rules with the roles swapped ---
-
-void TCustomDictionaryEditDialog::ExcludedWordsSheetShow() {
-  TCustomDictionary* d = Dictionary();
-  if (!d || ExcludeList.Count() > 0) return;
-  AddExcludeButton.SetEnabled(false);
-  DeleteExcludeButton.SetEnabled(false);
-  Hourglass wait;
-  std::string word;
-  for (int i = 0, n = d->ReadExcludeCount(); i < n; ++i) {
-    d->GetExcludeWord(i, word);
-    ExcludeList.Add(word);
-  }
-}
-
-void TCustomDictionaryEditDialog::ExcludeEditChange() {
-  TCustomDictionary* d = Dictionary();
-  if (!d) return;
-  const std::string text = ExcludeEdit.Text();
-  std::string replacement;
-  if (d->ExcludeExists(text)) {
-    AddExcludeButton.SetEnabled(false);
-    ExcludeList.SetSelectedIndex(IndexOf(ExcludeList, text));
-    DeleteExcludeButton.SetEnabled(ExcludeList.SelectedIndex() >= 0);
-  } else {
-    ExcludeList.SetSelectedIndex(-1);
-    DeleteExcludeButton.SetEnabled(false);
-    AddExcludeButton.SetEnabled(!text.empty() && !d->AutoCorrectExists(text, replacement) && !d->IgnoreExists(text));
-  }
-}
-
+void TCustomDictionaryEditDialog::ExcludedWordsSheetShow() { FillWords(ExcludedTab()); }
+void TCustomDictionaryEditDialog::ExcludeEditChange() { WordEditChange(ExcludedTab()); }
 void TCustomDictionaryEditDialog::ExcludeEditKeyDown(UINT key) {
   if (key == VK_RETURN && AddExcludeButton.Enabled()) AddExcludeButtonClick();
 }
-
-void TCustomDictionaryEditDialog::ExcludeListClick() {
-  const int selected = ExcludeList.SelectedIndex();
-  if (selected >= 0) ExcludeEdit.SetText(ExcludeList.Item(selected));
-  else ExcludeEditChange();
-}
-
-void TCustomDictionaryEditDialog::AddExcludeButtonClick() {
-  const std::string text = ExcludeEdit.Text();
-  if (!Dictionary() || !Dictionary()->AddExclude(text)) return;
-  ExcludeList.Add(text);
-  ExcludeEditChange();
-}
-
-void TCustomDictionaryEditDialog::DeleteExcludeButtonClick() {
-  if (!Dictionary() || !Dictionary()->RemoveExclude(ExcludeEdit.Text())) return;
-  const int at = ExcludeList.SelectedIndex();
-  if (at >= 0) ExcludeList.Delete(at);
-  const int count = ExcludeList.Count();
-  ExcludeList.SetSelectedIndex(count == 0 ? -1 : (at < count ? at : count - 1));
-  ExcludeListClick();
-}
+void TCustomDictionaryEditDialog::ExcludeListClick() { WordListClick(ExcludedTab()); }
+void TCustomDictionaryEditDialog::AddExcludeButtonClick() { AddWord(ExcludedTab()); }
+void TCustomDictionaryEditDialog::DeleteExcludeButtonClick() { DeleteWord(ExcludedTab()); }
 
 // --- Auto-correct pairs ---
 

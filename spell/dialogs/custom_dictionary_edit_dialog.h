@@ -86,6 +86,15 @@ class TCustomDictionaryEditDialog : public TSpellingForm {
   // Enter in an edit box: the box's own rule.
   void EnterPressed();
   void RemoveSheet(ui::Panel*& sheet);
+  // The added and the excluded words follow the same rules.
+  struct WordTab;
+  WordTab AddedTab();
+  WordTab ExcludedTab();
+  void FillWords(const WordTab& tab);
+  void WordEditChange(const WordTab& tab);
+  void WordListClick(const WordTab& tab);
+  void AddWord(const WordTab& tab);
+  void DeleteWord(const WordTab& tab);
 
   bool shown_ = false;
 };

@@ -13,21 +13,7 @@ using testing::DialogScript;
 using testing::PostClick;
 using testing::ProgramFolder;
 
-TCustomDictionaryEditDialog& EditDialog(HWND hwnd) {
-  auto* form = dynamic_cast<TCustomDictionaryEditDialog*>(ui::Wnd::FromHandle(hwnd));
-  EXPECT_NE(form, nullptr);
-  return *form;
-}
-
-std::string TabCaption(ui::TabControl& tabs, int index) {
-  char text[64] = {};
-  TCITEMA item{};
-  item.mask = TCIF_TEXT;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  tabs.Send(TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  return text;
-}
+TCustomDictionaryEditDialog& EditDialog(HWND hwnd) { return testing::FormOf<TCustomDictionaryEditDialog>(hwnd); }
 
 // The user picks a tab.
 void ShowTab(TCustomDictionaryEditDialog& form, int index) {
@@ -62,9 +48,9 @@ TEST(CustomDictionaryEditDialog, CaptionsTabsAndLists) {
   f.script.Then("Work.adu", [&](HWND hwnd) {
     auto& form = EditDialog(hwnd);
     ASSERT_EQ(form.PageControl.PageCount(), 3);
-    EXPECT_EQ(TabCaption(form.PageControl, 0), "Add&ed Words");
-    EXPECT_EQ(TabCaption(form.PageControl, 1), "A&uto-Correct Pairs");
-    EXPECT_EQ(TabCaption(form.PageControl, 2), "&Excluded Words");
+    EXPECT_EQ(form.PageControl.PageCaption(0), "Add&ed Words");
+    EXPECT_EQ(form.PageControl.PageCaption(1), "A&uto-Correct Pairs");
+    EXPECT_EQ(form.PageControl.PageCaption(2), "&Excluded Words");
     EXPECT_EQ(form.AddedWordsExplain.Text(), "These words will be considered correct during a spell check operation.");
     EXPECT_EQ(form.IgnoreEditLabel.Text(), "&Ignore this word:");
     EXPECT_EQ(form.ReplaceEditLabel.Text(), "&Replace:");

@@ -10,7 +10,10 @@
 #include <functional>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "ui/timer.h"
+#include "ui/wnd.h"
 
 namespace tq::spell::testing {
 
@@ -66,6 +69,14 @@ class DialogScript {
   std::deque<Step> steps_;
   ui::Timer timer_;
 };
+
+// The form of the toolkit behind a window the script found.
+template <typename Form>
+Form& FormOf(HWND hwnd) {
+  auto* form = dynamic_cast<Form*>(ui::Wnd::FromHandle(hwnd));
+  EXPECT_NE(form, nullptr);
+  return *form;
+}
 
 // Clicks a button (or check box) as the mouse would, after the current message.
 inline void PostClick(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }

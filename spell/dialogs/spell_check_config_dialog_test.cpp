@@ -13,11 +13,7 @@ using testing::DialogScript;
 using testing::PostClick;
 using testing::ProgramFolder;
 
-TSpellCheckConfigDialog& OptionsDialog(HWND hwnd) {
-  auto* form = dynamic_cast<TSpellCheckConfigDialog*>(ui::Wnd::FromHandle(hwnd));
-  EXPECT_NE(form, nullptr);
-  return *form;
-}
+TSpellCheckConfigDialog& OptionsDialog(HWND hwnd) { return testing::FormOf<TSpellCheckConfigDialog>(hwnd); }
 
 TEST(SpellCheckConfigDialog, ShowsTheProgramsOptionsAndDictionaries) {
   ui::testing::TestHost host;
