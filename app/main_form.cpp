@@ -14,6 +14,7 @@
 #include "app/core/reply_menu.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
+#include "platform/system_info.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
 
@@ -76,6 +77,8 @@ void TMainForm::CreateMenus() {
   InsertAsTextMI = reply.AddItem("Insert As &Text", [this] { InsertAsTextMIClick(); });
   reply.AddSeparator();
   CopyMI = reply.AddItem("&Copy to Clipboard", [this] { CopyMIClick(); });
+  reply.AddSeparator();
+  CheckAllMI = reply.AddItem("Check &Spelling of All Replies", [this] { CheckAllRepliesMIClick(); });
 
   MainMenuBar.AddItem("&Configure...", [this] { OptionsMIClick(); });
 
@@ -171,15 +174,8 @@ void TMainForm::CreateMainPanel() {
   ReplyTree.onSelectionChanged = [this](HTREEITEM) {
     if (!fillingTree_) ShowSelectedReply();
   };
-  // Enter and a double click insert the chosen reply into the target, if
-  // there is one; on a category they do nothing more than the tree does.
   auto insertChosen = [this] {
-    if (!TargetWindow || SelectedReplyIndex() < 0) return;
-    if (settings_.DefaultWithFormat) {
-      InsertMIClick();
-    } else {
-      InsertAsTextMIClick();
-    }
+    RunInsertCommand(TreeInsertCommand(TargetWindow != nullptr, SelectedReplyIndex() >= 0, settings_.DefaultWithFormat));
   };
   // A double click on a reply with nowhere to put it says so: Insert does.
   ReplyTree.onDoubleClick = [this, insertChosen] {
@@ -221,6 +217,8 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   reopenItems_->onClick = [this](int index) { HistoryList->ItemClicked(index); };
 
   settings_ = LoadSettings(keys_);
+  spellingPlaces_ = ChooseSpellingPlaces(platform::Env::Default(), platform::ProgramFolder(),
+                                         platform::SpecialFolderPath(platform::SpecialFolder::AppData));
   {
     ui::Rect b = TopPanel.Bounds();
     b.height = settings_.Split > 0 ? settings_.Split : kDefaultSplit;
@@ -234,6 +232,11 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     SaveSettings(keys_, settings_, settings_.MRUFileName, TopPanel.Bounds().height);
   }
   pasteTimer_.onTimer = [this] { PasteTick(); };
+  bringBackTimer_.onTimer = [this] {
+    bringBackTimer_.Stop();
+    SetForegroundWindow(application_.Handle());
+    SetForegroundWindow(Handle());
+  };
   trayClickTimer_.onTimer = [this] {
     trayClickTimer_.Stop();
     FormEnhance->PopupAtCursor();
@@ -400,6 +403,7 @@ void TMainForm::UpdateCommandStates() {
   MainMenuBar.SetEnabled(InsertAsTextMI, states.insert_as_text_enabled);
   CopyBtn.SetEnabled(states.copy_enabled);
   MainMenuBar.SetEnabled(CopyMI, states.copy_enabled);
+  MainMenuBar.SetEnabled(CheckAllMI, LibraryOpen());
 }
 
 void TMainForm::TPShowMIClick() {
@@ -419,11 +423,11 @@ void TMainForm::ExitMIClick() {
 }
 
 void TMainForm::OpenPendingHandOver() {
-  if (pendingShow_) {
+  if (pendingShow_ && !HandOverWaits(HandOverRequest::Show, started_, DialogBusy)) {
     pendingShow_ = false;
-    TPShowMIClick();
+    ShowForSecondStart();
   }
-  if (!pendingHandOver_) return;
+  if (!pendingHandOver_ || HandOverWaits(HandOverRequest::OpenLibrary, started_, DialogBusy)) return;
   const std::string path = *pendingHandOver_;
   pendingHandOver_.reset();
   OpenLibrary(path);
@@ -432,20 +436,19 @@ void TMainForm::OpenPendingHandOver() {
 void TMainForm::OnCopyData(const COPYDATASTRUCT* data) {
   if (!data) return;
   if (auto path = ReceivedHandOverPath(data->lpData, data->cbData)) {
-    // An open dialog works on the table, and the start-up (waiting in the
-    // splash or the reminder) has yet to open its own library: the file is
-    // opened when they are done.
-    if (DialogBusy || !started_) {
+    if (HandOverWaits(HandOverRequest::OpenLibrary, started_, DialogBusy)) {
       pendingHandOver_ = *path;
     } else {
       OpenLibrary(*path);
     }
-    return;
-  }
-  if (!started_) {
+  } else if (HandOverWaits(HandOverRequest::Show, started_, DialogBusy)) {
     pendingShow_ = true;
-    return;
+  } else {
+    ShowForSecondStart();
   }
+}
+
+void TMainForm::ShowForSecondStart() {
   SetForegroundWindow(application_.Handle());
   TPShowMIClick();
   if (IsIconic(application_.Handle())) ShowWindow(application_.Handle(), SW_RESTORE);
@@ -469,6 +472,7 @@ void TMainForm::FormDestroy() {
   UnregisterHotKey(Handle(), kSearchHotKeyId);
   ReleaseReplyHotKeys();
   pasteTimer_.Stop();
+  bringBackTimer_.Stop();
   trayClickTimer_.Stop();
   if (FormEnhance) FormEnhance->HideIcon();
   if (HistoryList) HistoryList->Save();

@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "app/core/history_list.h"
+#include "app/core/insertion_rules.h"
 #include "app/core/paste_keys.h"
 #include "app/core/reply_tree.h"
 #include "app/core/settings.h"
+#include "app/core/spelling_places.h"
+#include "app/core/tree_selection.h"
 #include "app/reopen_menu.h"
 #include "app/search_form.h"
 #include "app/tree_images.h"
@@ -64,13 +67,6 @@ class TMainForm : public ui::Form {
 
   // Library and tree.
   class DialogScope;
-  // What to select when the tree view is filled again: the root, a category
-  // by its text or a reply by its index.
-  struct TreeSelection {
-    bool root = false;
-    std::optional<std::string> category;
-    std::optional<int> reply;
-  };
   void NewLibrary();
   void OpenMIClick();
   void RebuildReplyTree();
@@ -89,6 +85,7 @@ class TMainForm : public ui::Form {
   void DeleteMIClick();
   void RefreshMIClick();
   void OptionsMIClick();
+  void CheckAllRepliesMIClick();
   void MoveShiftedHotKeys(const std::vector<int>& oldIndexes, int delta);
   void SaveAllSettings();
   // What a second start asked for while a dialog was open or the start-up
@@ -106,6 +103,7 @@ class TMainForm : public ui::Form {
   void TPShowMIClick();
   void ExitMIClick();
   void OnCopyData(const COPYDATASTRUCT* data);
+  void ShowForSecondStart();
   void HistoryListClick(const std::string& path);
   void CreateFormEnhance();
 
@@ -120,8 +118,10 @@ class TMainForm : public ui::Form {
   void CopyMIClick();
   void CopyPlainText();
   void FinishInsertion();
+  void BringBackAfterPaste();
   // withFormat none: as DefaultWithFormat says.
   void InsertReply(int index, std::optional<bool> withFormat = std::nullopt);
+  void RunInsertCommand(InsertCommand command);
   void ShowReplyMenu();
   void FreeReplyMenu();
   void ShowReplySearch();
@@ -130,6 +130,8 @@ class TMainForm : public ui::Form {
   platform::KeyStore& keys_;
   storage::TBinaryDataSet table_;
   Settings settings_;
+  // Where Spell.cfg and the user's dictionaries are kept; chosen at start.
+  SpellingPlaces spellingPlaces_;
   app::ReplyTree tree_;
 
   bool CloseAllowed = false;
@@ -152,7 +154,8 @@ class TMainForm : public ui::Form {
   ui::Menu* ReOpenMenu = nullptr;  // the "&ReOpen" submenu, owned by the menu bar
   std::unique_ptr<ReopenMenu> reopenItems_;
   std::unique_ptr<THistoryList> HistoryList;
-  int HomePageMI = 0, AddMI = 0, RefreshMI = 0, EditMI = 0, DeleteMI = 0, InsertMI = 0, InsertAsTextMI = 0, CopyMI = 0;
+  int HomePageMI = 0, AddMI = 0, RefreshMI = 0, EditMI = 0, DeleteMI = 0, InsertMI = 0, InsertAsTextMI = 0, CopyMI = 0,
+      CheckAllMI = 0;
 
   ui::Panel FirstUsePanel;
   ui::Label FirstUseLabel, Step1Label, Step2Label;
@@ -174,6 +177,7 @@ class TMainForm : public ui::Form {
   HWND pasteTarget_ = nullptr;  // the control the running paste is for
   LARGE_INTEGER hotKeyAt_{};    // when the hotkey of the running paste arrived
   ui::Timer pasteTimer_;
+  ui::Timer bringBackTimer_;  // brings a kept main window back after a paste
   ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one
 };
 

@@ -4,35 +4,21 @@
 #include <set>
 #include <string>
 
-#include "app/core/hotkey_value.h"
+#include "app/core/config_values.h"
 #include "app/core/reply_hotkeys.h"
 #include "app/core/reply_library.h"
+#include "app/core/start_with_windows.h"
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
+#include "app/main_form_dialog_scope.h"
+#include "platform/system_info.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
 
 // While a dialog of the main window is open, global hotkeys are ignored and
 // the tray icon is away; both come back however the dialog ends.
-class TMainForm::DialogScope {
- public:
-  explicit DialogScope(TMainForm& form) : form_(form) {
-    form_.DialogBusy = true;
-    form_.FormEnhance->HideIcon();
-  }
-  ~DialogScope() {
-    form_.FormEnhance->ShowIcon();
-    form_.DialogBusy = false;
-    form_.OpenPendingHandOver();
-  }
-  DialogScope(const DialogScope&) = delete;
-  DialogScope& operator=(const DialogScope&) = delete;
-
- private:
-  TMainForm& form_;
-};
 
 std::vector<std::string> TMainForm::CategoryTexts() const {
   std::vector<std::string> texts;
@@ -112,7 +98,8 @@ void TMainForm::AddMIClick() {
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
                                    .saveWithFormatting = settings_.SaveFormat,
-                                   .liveSpelling = settings_.LiveSpelling});
+                                   .liveSpelling = settings_.LiveSpelling,
+                                   .spellingPlaces = spellingPlaces_});
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;
@@ -146,7 +133,8 @@ void TMainForm::EditMIClick() {
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
                                    .saveWithFormatting = CurrentIsFormatted,
-                                   .liveSpelling = settings_.LiveSpelling});
+                                   .liveSpelling = settings_.LiveSpelling,
+                                   .spellingPlaces = spellingPlaces_});
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;
@@ -191,23 +179,8 @@ void TMainForm::DeleteMIClick() {
     return;
   }
   UnregisterHotKey(Handle(), ReplyHotKeyId(n));
-  // The tree view selects a neighbour of a deleted node: the next reply of
-  // its category, else the one before, else the category.
-  TreeSelection next;
-  if (const auto place = tree_.FindReply(n)) {
-    const CategoryNode& category = tree_.categories()[place->category];
-    const int count = static_cast<int>(category.replies.size());
-    // Replies after the deleted one move down by one.
-    auto after = [n](int index) { return index > n ? index - 1 : index; };
-    if (place->reply + 1 < count) {
-      next.reply = after(category.replies[place->reply + 1].index);
-    } else if (place->reply > 0) {
-      next.reply = after(category.replies[place->reply - 1].index);
-    } else {
-      next.category = category.text;
-    }
-    tree_.DeleteReplyNode(*place);
-  }
+  const TreeSelection next = SelectionAfterDelete(tree_, n);
+  if (const auto place = tree_.FindReply(n)) tree_.DeleteReplyNode(*place);
   try {
     MoveShiftedHotKeys(tree_.ShiftReplyIndexes(n + 1, -1), -1);
   } catch (const std::exception&) {
@@ -231,36 +204,22 @@ void TMainForm::OptionsMIClick() {
   UnregisterHotKey(Handle(), kMenuHotKeyId);
   UnregisterHotKey(Handle(), kSearchHotKeyId);
   try {
-    const ConfigValues shown{.MainHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MainHotKey)),
-                             .MenuHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MenuHotKey)),
-                             .SaveFormat = settings_.SaveFormat,
-                             .DefaultWithFormat = settings_.DefaultWithFormat,
-                             .HideAfterInsert = settings_.HideAfterInsert,
-                             .ShowHotkeyInTree = settings_.ShowHotkeyInTree,
-                             .AutoExpandTree = settings_.AutoExpandTree,
-                             .LiveSpelling = settings_.LiveSpelling,
-                             .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings_.SearchHotKey))};
+    ConfigValues shown = ConfigValuesOf(settings_);
+    shown.StartWithWindows = StartsWithWindows(keys_, platform::ProgramPath());
     TConfigForm dialog(Handle(), shown);
     if (dialog.ShowModal() == ui::mrOk) {
       const ConfigValues v = dialog.Values();
-      settings_.MainHotKey = v.MainHotKey;
-      settings_.MenuHotKey = v.MenuHotKey;
-      settings_.SearchHotKey = v.SearchHotKey;
-      settings_.SearchHotKeyChosen = true;
-      settings_.SaveFormat = v.SaveFormat;
-      settings_.DefaultWithFormat = v.DefaultWithFormat;
-      settings_.HideAfterInsert = v.HideAfterInsert;
-      settings_.AutoExpandTree = v.AutoExpandTree;
-      if (v.ShowHotkeyInTree != settings_.ShowHotkeyInTree) {
-        settings_.ShowHotkeyInTree = v.ShowHotkeyInTree;
+      if (ApplyConfigValues(v, settings_)) {
         FreeReplyMenu();
         if (LibraryOpen()) {
           RebuildReplyTree();
           ShowSelectedReply();
         }
       }
-      settings_.LiveSpelling = v.LiveSpelling;
       SaveAllSettings();
+      if (v.StartWithWindows != shown.StartWithWindows) {
+        SetStartWithWindows(keys_, platform::ProgramPath(), v.StartWithWindows);
+      }
     }
   } catch (const std::exception&) {
     // The hotkeys are registered again below whatever happened.

@@ -1,12 +1,12 @@
-// TConfigForm: the "Configuration" dialog with the three global hotkeys and six
-// options. It only shows and edits values; the main window unregisters and
-// registers the hotkeys and saves the settings around it.
+// TConfigForm: the "Configuration" dialog with the three global hotkeys, six
+// options and whether the program starts with Windows. It only shows and
+// edits values; the main window unregisters and registers the hotkeys and
+// saves the settings around it.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
-
+#include "app/core/config_values.h"
 #include "ui/button.h"
 #include "ui/form.h"
 #include "ui/group_box.h"
@@ -15,20 +15,6 @@
 #include "ui/tab_control.h"
 
 namespace tq::app {
-
-// What the dialog edits. Hotkeys are packed hotkey values (low 16 bits).
-struct ConfigValues {
-  int32_t MainHotKey = 0;
-  int32_t MenuHotKey = 0;
-  bool SaveFormat = true;
-  bool DefaultWithFormat = true;
-  bool HideAfterInsert = true;
-  bool ShowHotkeyInTree = false;
-  bool AutoExpandTree = false;
-  bool LiveSpelling = true;
-  int32_t SearchHotKey = 0;
-  bool operator==(const ConfigValues&) const = default;
-};
 
 class TConfigForm : public ui::Form {
  public:
@@ -46,6 +32,7 @@ class TConfigForm : public ui::Form {
   ui::TabControl PageControl;
   ui::Label MainHotKeyLabel, MenuHotKeyLabel, SearchHotKeyLabel, HotKeyHelpLabel;
   ui::HotKeyBox MainHotKey, MenuHotKey, SearchHotKey;
+  ui::CheckBox StartWithWindowsCheck;
   ui::GroupBox FormattingGroup, ViewGroup, SpellingGroup;
   ui::CheckBox SaveFormatCheck, DefaultWithFormatCheck, HideAfterInsertCheck, ShowHotkeyInTreeCheck,
       AutoExpandTreeCheck, LiveSpellingCheck;

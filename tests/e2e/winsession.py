@@ -92,6 +92,7 @@ def common_arguments(description):
                    help="Wine prefix to copy; made when missing")
     p.add_argument("--artifacts", default=str(REPO / "build" / "e2e-artifacts"),
                    help="folder for screenshots and logs")
+    p.add_argument("--file-version", help="the build's version, four numbers (the version resource's)")
     p.add_argument("--name", help="the test's name, which names its artifacts folder (default: the script's)")
     p.add_argument("--timeout", type=float, default=120, help="seconds for the whole test")
     p.add_argument("--keep", action="store_true", help="keep the prefix (for debugging)")
@@ -268,7 +269,8 @@ class WinSession:
     # -- programs ----------------------------------------------------------
 
     def start(self, exe, *arguments, log_name=None):
-        log_path = self.artifacts / (log_name or (Path(exe).stem + ".log"))
+        # The program may be named by its Windows path ("C:\\...\\Program.exe").
+        log_path = self.artifacts / (log_name or (Path(str(exe).replace("\\", "/")).stem + ".log"))
         with open(log_path, "wb") as log:
             popen = subprocess.Popen(["wine", str(exe), *map(str, arguments)], env=self.env,
                                      stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
@@ -306,6 +308,30 @@ class WinSession:
         """Handle of the top-level window with exactly this caption, or None."""
         rc, lines = self.wintool("find", title, check_rc=False)
         return int(lines[0], 16) if rc == 0 and lines else None
+
+    def foreground(self):
+        """Handle of Wine's foreground window, or None."""
+        rc, lines = self.wintool("foreground", check_rc=False)
+        return int(lines[0], 16) if rc == 0 and lines else None
+
+    def focus(self, hwnd):
+        """Handle of the window with the keyboard focus in the thread of
+        `hwnd`, or None."""
+        rc, lines = self.wintool("focus", hex(hwnd), check_rc=False)
+        return int(lines[0], 16) if rc == 0 and lines else None
+
+    def tree_items(self, tree):
+        """Every item of a tree view, hidden or collapsed ones too, in the
+        order the tree shows them: (depth, text) pairs, the root at depth 0,
+        and the position of the selected item in that list (None)."""
+        _, lines = self.wintool("tree", hex(tree))
+        items, selected = [], None
+        for line in lines:
+            depth, chosen, text = line.split("\t", 2)
+            if chosen == "1":
+                selected = len(items)
+            items.append((int(depth), text))
+        return items, selected
 
     def children(self, hwnd):
         """Descendants of a window in creation order, as Child records."""
@@ -386,8 +412,19 @@ class WinSession:
         return [int(w) for w in result.stdout.split()]
 
     def x_focus(self, xid):
-        result = self._x("xdotool", "windowfocus", "--sync", str(xid))
-        check(result.returncode == 0, f"xdotool windowfocus failed: {result.stderr!r}")
+        """Gives an X window the input focus, once it can take it: a window
+        just found may not be mapped yet (X answers BadMatch)."""
+        failures = []
+
+        def focused():
+            result = self._x("xdotool", "windowfocus", "--sync", str(xid))
+            failures[:] = [result.stderr]
+            return result.returncode == 0
+
+        try:
+            self.wait_for("the X window to take the focus", focused, timeout=10)
+        except SessionError as e:
+            raise SessionError(f"{e}: xdotool windowfocus failed: {failures[0]!r}") from None
 
     def x_type(self, text, delay_ms=30):
         result = self._x("xdotool", "type", "--delay", str(delay_ms), text, timeout=60)
