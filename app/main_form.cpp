@@ -168,15 +168,8 @@ void TMainForm::CreateMainPanel() {
   ReplyTree.onSelectionChanged = [this](HTREEITEM) {
     if (!fillingTree_) ShowSelectedReply();
   };
-  // Enter and a double click insert the chosen reply into the target, if
-  // there is one; on a category they do nothing more than the tree does.
   auto insertChosen = [this] {
-    if (!TargetWindow || SelectedReplyIndex() < 0) return;
-    if (settings_.DefaultWithFormat) {
-      InsertMIClick();
-    } else {
-      InsertAsTextMIClick();
-    }
+    RunInsertCommand(TreeInsertCommand(TargetWindow != nullptr, SelectedReplyIndex() >= 0, settings_.DefaultWithFormat));
   };
   ReplyTree.onDoubleClick = insertChosen;
   ReplyTree.onKeyUp = [this, insertChosen](UINT key) {
@@ -223,6 +216,11 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     SaveSettings(keys_, settings_, settings_.MRUFileName, TopPanel.Bounds().height);
   }
   pasteTimer_.onTimer = [this] { PasteTick(); };
+  bringBackTimer_.onTimer = [this] {
+    bringBackTimer_.Stop();
+    SetForegroundWindow(application_.Handle());
+    SetForegroundWindow(Handle());
+  };
   trayClickTimer_.onTimer = [this] {
     trayClickTimer_.Stop();
     FormEnhance->PopupAtCursor();
@@ -403,11 +401,11 @@ void TMainForm::ExitMIClick() {
 }
 
 void TMainForm::OpenPendingHandOver() {
-  if (pendingShow_) {
+  if (pendingShow_ && !HandOverWaits(HandOverRequest::Show, started_, DialogBusy)) {
     pendingShow_ = false;
-    TPShowMIClick();
+    ShowForSecondStart();
   }
-  if (!pendingHandOver_) return;
+  if (!pendingHandOver_ || HandOverWaits(HandOverRequest::OpenLibrary, started_, DialogBusy)) return;
   const std::string path = *pendingHandOver_;
   pendingHandOver_.reset();
   OpenLibrary(path);
@@ -416,20 +414,19 @@ void TMainForm::OpenPendingHandOver() {
 void TMainForm::OnCopyData(const COPYDATASTRUCT* data) {
   if (!data) return;
   if (auto path = ReceivedHandOverPath(data->lpData, data->cbData)) {
-    // An open dialog works on the table, and the start-up (waiting in the
-    // splash or the reminder) has yet to open its own library: the file is
-    // opened when they are done.
-    if (DialogBusy || !started_) {
+    if (HandOverWaits(HandOverRequest::OpenLibrary, started_, DialogBusy)) {
       pendingHandOver_ = *path;
     } else {
       OpenLibrary(*path);
     }
-    return;
-  }
-  if (!started_) {
+  } else if (HandOverWaits(HandOverRequest::Show, started_, DialogBusy)) {
     pendingShow_ = true;
-    return;
+  } else {
+    ShowForSecondStart();
   }
+}
+
+void TMainForm::ShowForSecondStart() {
   SetForegroundWindow(application_.Handle());
   TPShowMIClick();
   if (IsIconic(application_.Handle())) ShowWindow(application_.Handle(), SW_RESTORE);
@@ -453,6 +450,7 @@ void TMainForm::FormDestroy() {
   UnregisterHotKey(Handle(), kSearchHotKeyId);
   ReleaseReplyHotKeys();
   pasteTimer_.Stop();
+  bringBackTimer_.Stop();
   trayClickTimer_.Stop();
   if (FormEnhance) FormEnhance->HideIcon();
   if (HistoryList) HistoryList->Save();

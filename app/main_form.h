@@ -11,9 +11,11 @@
 #include <string>
 
 #include "app/core/history_list.h"
+#include "app/core/insertion_rules.h"
 #include "app/core/paste_keys.h"
 #include "app/core/reply_tree.h"
 #include "app/core/settings.h"
+#include "app/core/tree_selection.h"
 #include "app/reopen_menu.h"
 #include "app/search_form.h"
 #include "app/tree_images.h"
@@ -63,13 +65,6 @@ class TMainForm : public ui::Form {
 
   // Library and tree.
   class DialogScope;
-  // What to select when the tree view is filled again: the root, a category
-  // by its text or a reply by its index.
-  struct TreeSelection {
-    bool root = false;
-    std::optional<std::string> category;
-    std::optional<int> reply;
-  };
   void NewLibrary();
   void OpenMIClick();
   void RebuildReplyTree();
@@ -101,6 +96,7 @@ class TMainForm : public ui::Form {
   void TPShowMIClick();
   void ExitMIClick();
   void OnCopyData(const COPYDATASTRUCT* data);
+  void ShowForSecondStart();
   void HistoryListClick(const std::string& path);
   void CreateFormEnhance();
 
@@ -115,8 +111,10 @@ class TMainForm : public ui::Form {
   void CopyMIClick();
   void CopyPlainText();
   void FinishInsertion();
+  void BringBackAfterPaste();
   // withFormat none: as DefaultWithFormat says.
   void InsertReply(int index, std::optional<bool> withFormat = std::nullopt);
+  void RunInsertCommand(InsertCommand command);
   void ShowReplyMenu();
   void FreeReplyMenu();
   void ShowReplySearch();
@@ -169,6 +167,7 @@ class TMainForm : public ui::Form {
   HWND pasteTarget_ = nullptr;  // the control the running paste is for
   LARGE_INTEGER hotKeyAt_{};     // when the hotkey of the running paste arrived
   ui::Timer pasteTimer_;
+  ui::Timer bringBackTimer_;  // brings a kept main window back after a paste
   ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one
 };
 

@@ -17,6 +17,8 @@ namespace {
 // ticks of this many milliseconds before releasing them itself.
 constexpr UINT kPasteTickMs = 10;
 constexpr int kPasteMaxWaitTicks = 50;
+// How long after the paste's keystrokes a kept main window comes back.
+constexpr UINT kBringBackDelayMs = 250;
 
 constexpr char kNoTargetMessage[] =
     "In order to insert a response you must press the selected\n\nhotkey with the mouse pointer over the window you "
@@ -95,7 +97,7 @@ void TMainForm::PasteIntoTarget() {
   // With HideAfterInsert the window goes before the paste, not after: a
   // window still shown can take the foreground back (on some systems when
   // its late focus events arrive) and receive the keystrokes itself.
-  if (settings_.HideAfterInsert) Hide();
+  if (MainWindowAfterPaste(settings_.HideAfterInsert, Visible()) == WindowAfterPaste::Hide) Hide();
   // The foreground goes to the target's top-level window (given the control
   // itself, some systems leave no foreground window at all).
   HWND top = GetAncestor(TargetWindow, GA_ROOT);
@@ -122,24 +124,36 @@ void TMainForm::PasteTick() {
     OutputDebugStringA(("Tavrin Quillet: WM_HOTKEY to last key event " + std::to_string(us) + " us").c_str());
     hotKeyAt_.QuadPart = 0;
   }
-  if (restoreAfterPaste_) {
-    // Only once the keystrokes are on their way, or they would come to us.
-    restoreAfterPaste_ = false;
-    if (Visible()) {
-      SetForegroundWindow(application_.Handle());
-      SetForegroundWindow(Handle());
-    }
-  }
+  if (restoreAfterPaste_) BringBackAfterPaste();
+}
+
+void TMainForm::BringBackAfterPaste() {
+  // The keystrokes are on their way, but the target reads them from its own
+  // queue in its own time: a window taking the foreground back at once can
+  // receive them itself. It comes back a moment later, the UI thread never
+  // waiting.
+  restoreAfterPaste_ = false;
+  bringBackTimer_.Start(kBringBackDelayMs);
 }
 
 void TMainForm::FinishInsertion() {
-  if (settings_.HideAfterInsert) {
-    Hide();
-    TargetWindow = nullptr;
-    UpdateCommandStates();
-  } else {
-    restoreAfterPaste_ = true;
-    if (!paste_.Pending()) PasteTick();
+  switch (MainWindowAfterPaste(settings_.HideAfterInsert, Visible())) {
+    case WindowAfterPaste::Hide:
+      Hide();
+      TargetWindow = nullptr;
+      UpdateCommandStates();
+      break;
+    case WindowAfterPaste::BringToFront:
+      // A paste still waiting for the hotkey's modifiers brings the window
+      // back when its keys have gone; one already sent does it now.
+      if (paste_.Pending()) {
+        restoreAfterPaste_ = true;
+      } else {
+        BringBackAfterPaste();
+      }
+      break;
+    case WindowAfterPaste::LeaveHidden:
+      break;
   }
 }
 
@@ -201,12 +215,22 @@ void TMainForm::InsertReply(int index, std::optional<bool> withFormat) {
     return;
   }
   UpdateCommandStates();
-  if (withFormat.value_or(settings_.DefaultWithFormat)) {
-    InsertMIClick();
-  } else {
-    InsertAsTextMIClick();
-  }
+  RunInsertCommand(withFormat ? (*withFormat ? InsertCommand::Insert : InsertCommand::InsertAsText)
+                              : DirectInsertCommand(settings_.DefaultWithFormat));
   TargetWindow = nullptr;
+}
+
+void TMainForm::RunInsertCommand(InsertCommand command) {
+  switch (command) {
+    case InsertCommand::Insert:
+      InsertMIClick();
+      break;
+    case InsertCommand::InsertAsText:
+      InsertAsTextMIClick();
+      break;
+    case InsertCommand::None:
+      break;
+  }
 }
 
 void TMainForm::FreeReplyMenu() {

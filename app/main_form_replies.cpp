@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "app/core/hotkey_value.h"
+#include "app/core/config_values.h"
 #include "app/core/reply_hotkeys.h"
 #include "app/core/reply_library.h"
 #include "app/dialogs/config_form.h"
@@ -183,23 +183,8 @@ void TMainForm::DeleteMIClick() {
     return;
   }
   UnregisterHotKey(Handle(), ReplyHotKeyId(n));
-  // The tree view selects a neighbour of a deleted node: the next reply of
-  // its category, else the one before, else the category.
-  TreeSelection next;
-  if (const auto place = tree_.FindReply(n)) {
-    const CategoryNode& category = tree_.categories()[place->category];
-    const int count = static_cast<int>(category.replies.size());
-    // Replies after the deleted one move down by one.
-    auto after = [n](int index) { return index > n ? index - 1 : index; };
-    if (place->reply + 1 < count) {
-      next.reply = after(category.replies[place->reply + 1].index);
-    } else if (place->reply > 0) {
-      next.reply = after(category.replies[place->reply - 1].index);
-    } else {
-      next.category = category.text;
-    }
-    tree_.DeleteReplyNode(*place);
-  }
+  const TreeSelection next = SelectionAfterDelete(tree_, n);
+  if (const auto place = tree_.FindReply(n)) tree_.DeleteReplyNode(*place);
   try {
     MoveShiftedHotKeys(tree_.ShiftReplyIndexes(n + 1, -1), -1);
   } catch (const std::exception&) {
@@ -223,35 +208,15 @@ void TMainForm::OptionsMIClick() {
   UnregisterHotKey(Handle(), kMenuHotKeyId);
   UnregisterHotKey(Handle(), kSearchHotKeyId);
   try {
-    const ConfigValues shown{.MainHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MainHotKey)),
-                             .MenuHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MenuHotKey)),
-                             .SaveFormat = settings_.SaveFormat,
-                             .DefaultWithFormat = settings_.DefaultWithFormat,
-                             .HideAfterInsert = settings_.HideAfterInsert,
-                             .ShowHotkeyInTree = settings_.ShowHotkeyInTree,
-                             .AutoExpandTree = settings_.AutoExpandTree,
-                             .LiveSpelling = settings_.LiveSpelling,
-                             .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings_.SearchHotKey))};
-    TConfigForm dialog(Handle(), shown);
+    TConfigForm dialog(Handle(), ConfigValuesOf(settings_));
     if (dialog.ShowModal() == ui::mrOk) {
-      const ConfigValues v = dialog.Values();
-      settings_.MainHotKey = v.MainHotKey;
-      settings_.MenuHotKey = v.MenuHotKey;
-      settings_.SearchHotKey = v.SearchHotKey;
-      settings_.SearchHotKeyChosen = true;
-      settings_.SaveFormat = v.SaveFormat;
-      settings_.DefaultWithFormat = v.DefaultWithFormat;
-      settings_.HideAfterInsert = v.HideAfterInsert;
-      settings_.AutoExpandTree = v.AutoExpandTree;
-      if (v.ShowHotkeyInTree != settings_.ShowHotkeyInTree) {
-        settings_.ShowHotkeyInTree = v.ShowHotkeyInTree;
+      if (ApplyConfigValues(dialog.Values(), settings_)) {
         FreeReplyMenu();
         if (LibraryOpen()) {
           RebuildReplyTree();
           ShowSelectedReply();
         }
       }
-      settings_.LiveSpelling = v.LiveSpelling;
       SaveAllSettings();
     }
   } catch (const std::exception&) {

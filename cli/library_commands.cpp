@@ -13,6 +13,7 @@
 #include "platform/binary_stdout.h"
 #include "platform/codepage.h"
 #include "storage/binary_data_set.h"
+#include "storage/one_line.h"
 #include "storage/reply_layout.h"
 #include "storage/table_check.h"
 
@@ -485,7 +486,7 @@ int RunLibraryCommand(platform::Env& env, const std::string& command, const std:
   try {
     return entry->run(c, o);
   } catch (const std::exception& e) {
-    return Failure(c, o.positional[0] + ": " + OneLine(e.what()));
+    return Failure(c, o.positional[0] + ": " + storage::OneLine(e.what()));
   }
 }
 

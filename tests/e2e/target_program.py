@@ -3,8 +3,6 @@ write its text out, reading that text, and waiting for a paste to land."""
 
 from pathlib import Path
 
-import time
-
 WM_DUMP = 0x8000 + 1  # WM_APP + 1: write the control's text to --out
 TARGET_TITLE = "Quillet Target"
 
@@ -16,9 +14,19 @@ def start_target(session, args, out, *extra):
     process = session.start(args.target, "--out", session.windows_path(out), *extra)
     target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
     xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
-    session.x_focus(xid)
-    time.sleep(0.5)
+    focus_target(session, target, xid)
     return process, target, xid
+
+
+def focus_target(session, target, xid):
+    """Gives the target the X focus and makes it Wine's foreground window,
+    where keys and hotkeys go: an X focus that does not change (the X
+    window had it already) tells Wine nothing, so a click on the target's
+    caption, which leaves its text and caret alone, activates it."""
+    session.x_focus(xid)
+    if session.foreground() != target:
+        session.click(target, dy=8)
+    session.wait_for("the target to take the keyboard", lambda: session.foreground() == target, timeout=10)
 
 
 def read_text(path):
@@ -38,3 +46,20 @@ def wait_for_paste(session, target, out, what, timeout=15):
     except Exception:
         session.screenshot("not-pasted.png")
         raise
+
+
+def wait_for_text(session, target, out, expected, what, timeout=15):
+    """Asks the target to write its text until it is exactly `expected`; the
+    assertion names the text last seen when it never is."""
+    seen = []
+
+    def arrived():
+        session.send(target, WM_DUMP)
+        seen[:] = [read_text(out)] if out.exists() else []
+        return seen == [expected]
+
+    try:
+        session.wait_for(what, arrived, timeout=timeout)
+    except AssertionError as e:
+        session.screenshot("not-pasted.png")
+        raise AssertionError(f"{e}: the target holds {seen[0] if seen else None!r}, not {expected!r}") from None
