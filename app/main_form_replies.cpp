@@ -10,29 +10,10 @@
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
+#include "app/main_form_dialog_scope.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
-
-// While a dialog of the main window is open, global hotkeys are ignored and
-// the tray icon is away; both come back however the dialog ends.
-class TMainForm::DialogScope {
- public:
-  explicit DialogScope(TMainForm& form) : form_(form) {
-    form_.DialogBusy = true;
-    form_.FormEnhance->HideIcon();
-  }
-  ~DialogScope() {
-    form_.FormEnhance->ShowIcon();
-    form_.DialogBusy = false;
-    form_.OpenPendingHandOver();
-  }
-  DialogScope(const DialogScope&) = delete;
-  DialogScope& operator=(const DialogScope&) = delete;
-
- private:
-  TMainForm& form_;
-};
 
 std::vector<std::string> TMainForm::CategoryTexts() const {
   std::vector<std::string> texts;
@@ -174,6 +155,9 @@ void TMainForm::EditMIClick() {
 void TMainForm::DeleteMIClick() {
   const int n = SelectedReplyIndex();
   if (n < 0 || !LibraryOpen() || DialogBusy) return;
+  // A hand-over arriving while the question is up opens its library only
+  // after the delete: "Yes" means record n of this library.
+  DialogScope busy(*this, DialogScope::Tray::Keep);
   if (!ui::ConfirmBox(Handle(), "Delete selected reply?")) return;
   try {
     GoToReply(table_, n);
