@@ -243,8 +243,7 @@ void TMainForm::InsertReply(int index, std::optional<bool> withFormat) {
     return;
   }
   UpdateCommandStates();
-  RunInsertCommand(withFormat ? (*withFormat ? InsertCommand::Insert : InsertCommand::InsertAsText)
-                              : DirectInsertCommand(settings_.DefaultWithFormat));
+  RunInsertCommand(DirectInsertCommand(withFormat.value_or(settings_.DefaultWithFormat)));
   TargetWindow = nullptr;
 }
 

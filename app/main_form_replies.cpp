@@ -7,10 +7,12 @@
 #include "app/core/config_values.h"
 #include "app/core/reply_hotkeys.h"
 #include "app/core/reply_library.h"
+#include "app/core/start_with_windows.h"
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
+#include "platform/system_info.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -93,7 +95,8 @@ void TMainForm::AddMIClick() {
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
                                    .saveWithFormatting = settings_.SaveFormat,
-                                   .liveSpelling = settings_.LiveSpelling});
+                                   .liveSpelling = settings_.LiveSpelling,
+                                   .spellingPlaces = spellingPlaces_});
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;
@@ -127,7 +130,8 @@ void TMainForm::EditMIClick() {
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
                                    .saveWithFormatting = CurrentIsFormatted,
-                                   .liveSpelling = settings_.LiveSpelling});
+                                   .liveSpelling = settings_.LiveSpelling,
+                                   .spellingPlaces = spellingPlaces_});
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;
@@ -192,9 +196,12 @@ void TMainForm::OptionsMIClick() {
   UnregisterHotKey(Handle(), kMenuHotKeyId);
   UnregisterHotKey(Handle(), kSearchHotKeyId);
   try {
-    TConfigForm dialog(Handle(), ConfigValuesOf(settings_));
+    ConfigValues shown = ConfigValuesOf(settings_);
+    shown.StartWithWindows = StartsWithWindows(keys_, platform::ProgramPath());
+    TConfigForm dialog(Handle(), shown);
     if (dialog.ShowModal() == ui::mrOk) {
-      if (ApplyConfigValues(dialog.Values(), settings_)) {
+      const ConfigValues v = dialog.Values();
+      if (ApplyConfigValues(v, settings_)) {
         FreeReplyMenu();
         if (LibraryOpen()) {
           RebuildReplyTree();
@@ -202,6 +209,9 @@ void TMainForm::OptionsMIClick() {
         }
       }
       SaveAllSettings();
+      if (v.StartWithWindows != shown.StartWithWindows) {
+        SetStartWithWindows(keys_, platform::ProgramPath(), v.StartWithWindows);
+      }
     }
   } catch (const std::exception&) {
     // The hotkeys are registered again below whatever happened.

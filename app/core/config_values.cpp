@@ -21,7 +21,6 @@ bool ApplyConfigValues(const ConfigValues& values, Settings& settings) {
   settings.MainHotKey = values.MainHotKey;
   settings.MenuHotKey = values.MenuHotKey;
   settings.SearchHotKey = values.SearchHotKey;
-  // Once the dialog has been OKed the search hotkey is the user's choice, even when none.
   settings.SearchHotKeyChosen = true;
   settings.SaveFormat = values.SaveFormat;
   settings.DefaultWithFormat = values.DefaultWithFormat;

@@ -10,6 +10,7 @@ Settings Stored() {
   s.MRUFileName = "C:\\Replies\\Work.qdk";
   s.MainHotKey = 0x7FFFC051;  // only the low 16 bits count: Ctrl+Alt+Q
   s.MenuHotKey = 0x2071;      // Shift+F2
+  s.SearchHotKey = 0x10000 | kDefaultSearchHotKey;
   s.Split = 99;
   s.ShowTrayReminder = false;
   return s;
@@ -38,6 +39,7 @@ TEST(ConfigValues, OkCopiesEveryValueAndAsksForARebuildOnlyForTheTreeTexts) {
       {"nothing", [](ConfigValues&) {}, false},
       {"main hotkey", [](ConfigValues& v) { v.MainHotKey = 0xC057; }, false},
       {"menu hotkey cleared", [](ConfigValues& v) { v.MenuHotKey = 0; }, false},
+      {"search hotkey", [](ConfigValues& v) { v.SearchHotKey = 0x4046; }, false},
       {"SaveFormat", [](ConfigValues& v) { v.SaveFormat = false; }, false},
       {"DefaultWithFormat", [](ConfigValues& v) { v.DefaultWithFormat = false; }, false},
       {"HideAfterInsert", [](ConfigValues& v) { v.HideAfterInsert = false; }, false},
@@ -55,6 +57,7 @@ TEST(ConfigValues, OkCopiesEveryValueAndAsksForARebuildOnlyForTheTreeTexts) {
     // What the dialog does not show is left alone.
     EXPECT_EQ(settings.MRUFileName, "C:\\Replies\\Work.qdk") << c.what;
     EXPECT_EQ(settings.Split, 99) << c.what;
+    EXPECT_TRUE(settings.SearchHotKeyChosen) << c.what << ": the search hotkey was shown and confirmed";
     EXPECT_FALSE(settings.ShowTrayReminder) << c.what;
     // OK makes the search hotkey the user's own, so it is stored from now on.
     EXPECT_TRUE(settings.SearchHotKeyChosen) << c.what;

@@ -24,13 +24,17 @@ def start_target(session, args, out, *extra):
 
 def focus_target(session, target, xid):
     """Gives the target the X focus and makes it Wine's foreground window,
-    where keys and hotkeys go: an X focus that does not change (the X
-    window had it already) tells Wine nothing, so a click on the target's
-    caption, which leaves its text and caret alone, activates it."""
+    where keys and hotkeys go. An X focus that does not change (the X window
+    had it already) tells Wine nothing: then a click below the text in the
+    target's box activates it, leaving the caret at the end of the text."""
     session.x_focus(xid)
-    if session.foreground() != target:
-        session.click(target, dy=8)
-    session.wait_for("the target to take the keyboard", lambda: session.foreground() == target, timeout=10)
+    try:
+        session.wait_for("the target to come to the front", lambda: session.foreground() == target, timeout=2)
+    except AssertionError:
+        box = next(c for c in session.children(target) if c.cls.lower() in ("edit", "richedit20a"))
+        left, top, right, bottom = session.rect(box.hwnd)
+        session.click(box.hwnd, dx=(right - left) // 3, dy=bottom - top - 8)
+        session.wait_for("the target to take the keyboard", lambda: session.foreground() == target, timeout=10)
 
 
 def read_text(path):
