@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 #include <set>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "app/core/history_list.h"
 #include "app/core/insertion_rules.h"
@@ -135,7 +135,7 @@ class TMainForm : public ui::Form {
   bool CloseAllowed = false;
   bool DialogBusy = false;
   bool fillingTree_ = false;  // selection events of a refill are not the user's
-  bool started_ = false;  // FormCreate has run to its end
+  bool started_ = false;      // FormCreate has run to its end
   std::optional<std::string> pendingHandOver_;
   bool pendingShow_ = false;
   HWND TargetWindow = nullptr;
@@ -171,9 +171,9 @@ class TMainForm : public ui::Form {
   // Placement under "WS", the tray icon with its menu; made with the window.
   std::unique_ptr<ui::TFormEnhance> FormEnhance;
   PasteKeys paste_;
-  HWND pasteTarget_ = nullptr;  // the control the running paste is for
+  HWND pasteTarget_ = nullptr;        // the control the running paste is for
   DWORD pasteClipboardSequence_ = 0;  // the clipboard's sequence number once the reply was on it
-  LARGE_INTEGER hotKeyAt_{};     // when the hotkey of the running paste arrived
+  LARGE_INTEGER hotKeyAt_{};          // when the hotkey of the running paste arrived
   ui::Timer pasteTimer_;
   ui::Timer bringBackTimer_;  // brings a kept main window back after a paste
   ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one

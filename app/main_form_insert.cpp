@@ -5,10 +5,10 @@
 
 #include "app/core/hotkey_registration.h"
 #include "app/core/hotkey_value.h"
+#include "app/core/reply_library.h"
 #include "app/core/reply_menu.h"
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
-#include "app/core/reply_library.h"
 #include "ui/message_box.h"
 
 namespace tq::app {

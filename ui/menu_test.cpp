@@ -81,7 +81,8 @@ TEST(Menu, ARebuiltSubmenuKeepsItsIdsSmallAndDistinctFromTheOtherItems) {
   for (int rebuild = 0; rebuild < 30000; ++rebuild) {
     reopen.Clear();
     ids.clear();
-    for (int i = 0; i < 3; ++i) ids.push_back(reopen.AddItem(std::to_string(i + 1), [&ran, i] { ran = std::to_string(i + 1); }));
+    for (int i = 0; i < 3; ++i)
+      ids.push_back(reopen.AddItem(std::to_string(i + 1), [&ran, i] { ran = std::to_string(i + 1); }));
   }
   for (int id : ids) {
     EXPECT_LT(id, 0x10000);

@@ -30,16 +30,16 @@ inline constexpr unsigned kVkV = 0x56;
 inline constexpr unsigned kPasteBlockingKeys[] = {kVkMenu, kVkShift, kVkLWin, kVkRWin};
 
 enum class TargetState {
-  Ready,     // in the foreground with the focus where it was
-  NotYet,    // exists, but not (yet) in front
-  Gone,      // closed: there is nothing to paste into
+  Ready,   // in the foreground with the focus where it was
+  NotYet,  // exists, but not (yet) in front
+  Gone,    // closed: there is nothing to paste into
 };
 
 struct PasteKeyboard {
-  std::function<bool(unsigned vk)> is_down;             // physical or logical state now
-  std::function<void(unsigned vk, bool up)> send_key;   // one synthesised key event
-  std::function<TargetState()> target_state;            // none: always ready
-  std::function<bool()> clipboard_holds_reply;          // nothing copied since the reply; none: always
+  std::function<bool(unsigned vk)> is_down;            // physical or logical state now
+  std::function<void(unsigned vk, bool up)> send_key;  // one synthesised key event
+  std::function<TargetState()> target_state;           // none: always ready
+  std::function<bool()> clipboard_holds_reply;         // nothing copied since the reply; none: always
 };
 
 enum class PasteOutcome {
