@@ -41,14 +41,6 @@ struct TMainDictionary::Node {
   bool wordEnd() const { return (word & adm::kWordEndBit) != 0; }
 };
 
-// The children of a node or of a first-character entry, read one by one.
-struct TMainDictionary::ChildList {
-  bool direct = false;  // one child whose number is single
-  uint32_t single = 0;
-  const uint8_t* p = nullptr;  // child numbers in the linkage area
-  const uint8_t* end = nullptr;
-  uint32_t remaining = 0;
-};
 
 TMainDictionary::TMainDictionary(platform::Env& env) : env_(env) {}
 
@@ -123,6 +115,8 @@ void TMainDictionary::WriteLoaded(bool loaded) {
     mapping_.reset();
     linkage_ = nullptr;
     linkageSize_ = 0;
+    nodeTotal_ = 0;
+    stepCount_ = 0;
     return;
   }
   if (mapping_ || filename_.empty()) return;
@@ -144,6 +138,8 @@ void TMainDictionary::WriteLoaded(bool loaded) {
   std::memcpy(charSet_.data(), trailer + adm::kFirstCharTableSize, adm::kCharSetBlockSize);
   linkage_ = data + e + 4;
   linkageSize_ = linkageSize;
+  for (int k = 0; k < adm::kNodeTableCount; ++k) tableStart_[k] = data + tableOffset_[k];
+  nodeTotal_ = static_cast<uint32_t>(std::min<uint64_t>(tableFirst_[adm::kNodeTableCount], UINT32_MAX));
   wideChildNumbers_ = nodeCount_ >= adm::kWideChildNumbersFrom;
   mapping_ = std::move(mapped);
 }
@@ -153,28 +149,27 @@ bool TMainDictionary::EnsureLoaded() {
   return mapping_ != nullptr;
 }
 
-bool TMainDictionary::NodeAt(uint32_t number, Node* node) const {
-  if (number >= tableFirst_[adm::kNodeTableCount]) return false;
+inline bool TMainDictionary::NodeAt(uint32_t number, Node* node) const {
+  if (number >= nodeTotal_) return false;
   int k = 0;
   while (number >= tableFirst_[k + 1]) ++k;
-  const uint8_t* p =
-      mapping_->data() + tableOffset_[k] + (number - tableFirst_[k]) * static_cast<uint64_t>(adm::kMinNodeSize + k);
+  const uint8_t* p = tableStart_[k] + static_cast<size_t>(number - tableFirst_[k]) * (adm::kMinNodeSize + k);
   node->word = Le32(p);
   node->chain = p + adm::kMinNodeSize;
   node->chainLength = static_cast<uint32_t>(k);
   return true;
 }
 
-bool TMainDictionary::ChildrenOf(const Node& node, ChildList* list) const {
+inline bool TMainDictionary::ChildrenOf(const Node& node, ChildList* list) const {
   const uint32_t count = (node.word >> adm::kCountShift) & adm::kCountMask;
   const uint32_t link = (node.word >> adm::kLinkShift) & adm::kLinkMask;
-  *list = ChildList{};
   if (count == 1) {
     list->direct = true;
     list->single = link;
     list->remaining = 1;
     return true;
   }
+  list->direct = false;
   if (count == 0 && link == adm::kLeafLink) return false;
   if (link >= linkageSize_) return false;
   list->end = linkage_ + linkageSize_;
@@ -188,11 +183,10 @@ bool TMainDictionary::ChildrenOf(const Node& node, ChildList* list) const {
   return list->remaining > 0;
 }
 
-bool TMainDictionary::FirstCharChildren(uint8_t ch, ChildList* list) const {
+inline bool TMainDictionary::FirstCharChildren(uint8_t ch, ChildList* list) const {
   const uint8_t* entry = firstChar_.data() + ch * adm::kFirstCharEntrySize;
   const uint32_t count = entry[1];
   const uint32_t link = Le32(entry + 4);
-  *list = ChildList{};
   if (count == 0) return false;
   if (count == 1) {
     list->direct = true;
@@ -200,6 +194,7 @@ bool TMainDictionary::FirstCharChildren(uint8_t ch, ChildList* list) const {
     list->remaining = 1;
     return true;
   }
+  list->direct = false;
   if (link >= linkageSize_) return false;
   list->p = linkage_ + link;
   list->end = linkage_ + linkageSize_;
@@ -207,7 +202,7 @@ bool TMainDictionary::FirstCharChildren(uint8_t ch, ChildList* list) const {
   return true;
 }
 
-bool TMainDictionary::NextChild(ChildList& list, uint32_t* number) const {
+inline bool TMainDictionary::NextChild(ChildList& list, uint32_t* number) const {
   if (list.remaining == 0) return false;
   if (list.direct) {
     *number = list.single;
@@ -233,9 +228,27 @@ bool TMainDictionary::NextChild(ChildList& list, uint32_t* number) const {
   return true;
 }
 
-bool TMainDictionary::FindChild(ChildList list, uint8_t ch, Node* node) const {
+// The sibling scan of every lookup: child numbers are decoded in place and
+// only the character byte of each sibling is read until one matches.
+inline bool TMainDictionary::FindChild(const ChildList& list, uint8_t ch, Node* node) const {
+  if (list.direct) return NodeAt(list.single, node) && node->ch() == ch;
+  const uint8_t* p = list.p;
+  const uint8_t* const end = list.end;
+  uint32_t remaining = list.remaining;
   uint32_t number = 0;
-  while (NextChild(list, &number)) {
+  while (remaining-- > 0) {
+    if (!wideChildNumbers_) {
+      if (end - p < 2) return false;
+      number = p[0] | (static_cast<uint32_t>(p[1]) << 8);
+      p += 2;
+    } else if (end - p >= 2 && (p[0] & 0x80)) {
+      number = (static_cast<uint32_t>(p[0] & 0x7F) << 8) | p[1];
+      p += 2;
+    } else {
+      if (end - p < 3) return false;
+      number = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
+      p += 3;
+    }
     if (!NodeAt(number, node)) return false;
     if (node->ch() == ch) return true;
   }
@@ -247,10 +260,29 @@ bool TMainDictionary::WordExists(std::string_view word) {
   const auto* w = reinterpret_cast<const uint8_t*>(word.data());
   const size_t n = word.size();
   if (n == 1) return firstChar_[w[0] * adm::kFirstCharEntrySize] != 0;
+  // Resume the last walk where this word parts from the last word: the
+  // state before byte i depends on the bytes before it only.
+  size_t same = 0;
+  const size_t comparable = std::min(n, lastLength_);
+  while (same < comparable && w[same] == lastWord_[same]) ++same;
+  size_t step = stepCount_;
+  while (step > 0 && (steps_[step - 1].at > same || steps_[step - 1].at >= n)) --step;
+  stepCount_ = step;
+  lastLength_ = std::min(n, kWalkMemory);
+  std::memcpy(lastWord_.data(), w, lastLength_);
+
   ChildList list;
-  if (!FirstCharChildren(w[0], &list)) return false;
-  size_t i = 1;
+  size_t i;
+  if (step > 0) {
+    i = steps_[step - 1].at;
+    list = steps_[step - 1].list;
+  } else {
+    if (!FirstCharChildren(w[0], &list)) return false;
+    i = 1;
+  }
   for (;;) {
+    if (i < kWalkMemory && stepCount_ < steps_.size() && (stepCount_ == 0 || steps_[stepCount_ - 1].at < i))
+      steps_[stepCount_++] = {static_cast<uint32_t>(i), list};
     Node node;
     if (!FindChild(list, w[i], &node)) return false;
     ++i;

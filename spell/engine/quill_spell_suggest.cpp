@@ -10,10 +10,12 @@ namespace tq::spell {
 
 void TQuillSpellBase::ExistsEvent(const std::string& word, bool& exists) {
   const std::string modified = GetCaseModification(word);
+  // Most candidates are their own case modification: one lookup answers.
+  const bool same = modified == word;
   if (primaryOnly_)
-    exists = WordExistsInMain(word) || WordExistsInMain(modified);
+    exists = WordExistsInMain(word) || (!same && WordExistsInMain(modified));
   else
-    exists = WordExists(word) || WordExists(modified);
+    exists = WordExists(word) || (!same && WordExists(modified));
   if (!exists && englishLoaded_) exists = WordIsPossessive(word);
 }
 
@@ -29,6 +31,12 @@ void TQuillSpellBase::InternalSuggest(const std::string& word, int max, std::vec
   if (mappingDictionary_ && mappingDictionary_->AutoCorrectExists(word, replacement)) {
     list.push_back(replacement);
     if (distances) distances->assign(list.size(), 0);
+    return;
+  }
+  // Whatever would be found, none of it is kept: listing and counting runs
+  // ask for no suggestions and pay nothing for them.
+  if (max == 0) {
+    list.clear();
     return;
   }
   std::vector<std::string> work;

@@ -1,5 +1,6 @@
 // The word tests of the engine component: which dictionaries know a word,
 // in which letter case, and whether the user excluded it.
+#include <algorithm>
 #include <cstdlib>
 
 #include "spell/engine/quill_spell_base.h"
@@ -71,7 +72,7 @@ std::string TQuillSpellBase::GetCaseModification(const std::string& word) {
       out[0] = AnsiLowerChar(out[0]);
       break;
     case cmInitialCapsOrUpcase:
-      if (word == AnsiUpperCase(word))
+      if (std::all_of(word.begin(), word.end(), [](char c) { return c == AnsiUpperChar(c); }))
         out = AnsiLowerCase(word);
       else
         out[0] = AnsiLowerChar(out[0]);
