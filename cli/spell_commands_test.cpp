@@ -113,6 +113,23 @@ TEST(CheckCommand, ReportsEachStopWithWhereAndWhy) {
   EXPECT_EQ(Check({"--dict", f.adm}).code, kExitUsage);
 }
 
+// Lines and columns are those of the text as corrected so far: a silent
+// correction of another length moves what follows it.
+TEST(CheckCommand, PlacesAfterASilentCorrection) {
+  SpellFixture f;
+  const std::string adu = f.dir.File("fix.adu");
+  spell::TCustomDictionary custom;
+  custom.WriteFilename(adu);
+  custom.AddAutoCorrect("tehx", "the");
+  custom.AddAutoCorrect("kat", "the cat\nthe");
+  custom.Save();
+  const std::string file = f.dir.File("text.txt");
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "tehx mat hosue\nkat mat\nthe hosue").ok());
+  Result r = Check({"--dict", f.adm, "--custom", adu, file});
+  EXPECT_EQ(r.code, kExitFindings) << r.err;
+  EXPECT_EQ(r.out, file + ":1:9: misspelt 'hosue': house, hose\n" + file + ":4:5: misspelt 'hosue': house, hose\n");
+}
+
 TEST(CheckCommand, KnownMisspellingsWithTheAmericanDictionary) {
   if (!Env::Default().FileExists(TQ_AMERICAN_ADM)) GTEST_SKIP() << "American.adm was not built";
   const std::string file = std::string(TQ_SPELL_DATA) + "/misspelt.txt";
