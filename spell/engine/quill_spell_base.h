@@ -398,6 +398,10 @@ class TQuillSpellBase {
   void ForgetAvailableLists();
   bool InMainDictionaries(const std::string& word, bool count);
   bool AddedWordIn(const std::string& word);
+  bool ExcludedAsWritten(const std::string& word);
+  // Whether a word the suggestions found may be offered: neither it nor its
+  // case modification ("Color" of "color") is one the user excluded.
+  bool Offerable(const std::string& word);
   bool CheckRunActive() const { return checking_; }
   bool RunCommandAllowed(bool forRepeated) const { return checking_ && CurrentParser && (forRepeated || !repeated_); }
   void CountWords(TControlParser* parser, TCheckType type, int& words, int& errors, bool& present, bool stopAtFirst,

@@ -17,6 +17,14 @@ void TQuillSpellBase::ExistsEvent(const std::string& word, bool& exists) {
   else
     exists = WordExists(word) || (!same && WordExists(modified));
   if (!exists && englishLoaded_) exists = WordIsPossessive(word);
+  if (exists) exists = Offerable(word);
+}
+
+bool TQuillSpellBase::Offerable(const std::string& word) {
+  if (!UseExcludeWords) return true;
+  if (WordExcluded(word)) return false;
+  const std::string modified = GetCaseModification(word);
+  return modified == word || !WordExcluded(modified);
 }
 
 void TQuillSpellBase::Suggest(const std::string& word, std::vector<std::string>& list) {
@@ -63,9 +71,10 @@ void TQuillSpellBase::InternalSuggest(const std::string& word, int max, std::vec
   std::vector<int> distance(work.size());
   for (size_t i = 0; i < work.size(); ++i) distance[i] = GetEditDistance(word, work[i]);
   // Sound-alikes too far from what was typed are dropped; slips never are.
+  // Excluded words are dropped from both (the slips' test leaves them out).
   size_t kept = editCount;
   for (size_t i = editCount; i < work.size(); ++i)
-    if (phoneticsMap_->AcceptableDistance(word, distance[i])) {
+    if (phoneticsMap_->AcceptableDistance(word, distance[i]) && Offerable(work[i])) {
       if (kept != i) work[kept] = std::move(work[i]);
       distance[kept] = distance[i];
       ++kept;
@@ -74,7 +83,7 @@ void TQuillSpellBase::InternalSuggest(const std::string& word, int max, std::vec
   distance.resize(kept);
 
   if (learningDictionary_) {
-    if (learningDictionary_->AutoCorrectExists(word, replacement)) {
+    if (learningDictionary_->AutoCorrectExists(word, replacement) && Offerable(replacement)) {
       auto found =
           std::find_if(work.begin(), work.end(), [&](const std::string& e) { return AnsiSameText(e, replacement); });
       if (found == work.end() || *found != replacement) {

@@ -106,5 +106,62 @@ TEST(EngineSuggest, PossessivesAndCaseModificationCountAsWords) {
   EXPECT_TRUE(exists);
 }
 
+// An engine over "it's", "John", "color" and "colour" with an active custom
+// dictionary, for the word forms the user writes and the words excluded.
+struct FormsFixture {
+  testing::TempDir dir;
+  std::unique_ptr<DictionaryEngine> engine;
+  FormsFixture() {
+    WriteMainDictionary(dir.File("English.adm"), {"it's", "John", "color", "colour", "house", "hose", "the"}, 1033);
+    engine = std::make_unique<DictionaryEngine>(std::vector<std::string>{dir.path()}, TStringList{"English.adm"},
+                                                "mine.adu");
+    engine->Loaded();
+  }
+  TQuillSpellBase& spell() { return **engine; }
+  std::vector<std::string> Suggest(const std::string& word) {
+    std::vector<std::string> list;
+    spell().Suggest(word, list);
+    return list;
+  }
+};
+
+TEST(EngineWords, TypographicApostropheReadsAsTheAsciiOne) {
+  FormsFixture f;
+  const struct {
+    const char* text;
+    int errors;
+  } rows[] = {
+      {"it\x92s", 0},        {"it's", 0},         {"John\x92s", 0},  {"John's", 0},  // as written, possessive
+      {"It\x92s", 0},        {"cat\x92s", 1},     {"it\x92x", 1},    {"it\x92\x92s", 1},
+      {"the John\x92s", 0},  {"\x92John", 1},
+  };
+  for (const auto& row : rows) EXPECT_EQ(f.spell().GetErrorCountString(row.text), row.errors) << row.text;
+  // Excluding "it's" excludes both spellings.
+  ASSERT_NE(f.spell().ReadActiveCustomDictionary(), nullptr);
+  f.spell().ReadActiveCustomDictionary()->AddExclude("it's");
+  EXPECT_TRUE(f.spell().WordExcluded("it\x92s"));
+  EXPECT_EQ(f.spell().GetErrorCountString("it\x92s it's"), 2);
+}
+
+TEST(EngineSuggest, ExcludedWordIsNeverOffered) {
+  FormsFixture f;
+  using List = std::vector<std::string>;
+  EXPECT_EQ(f.Suggest("colr"), (List{"color", "colour"}));
+  EXPECT_EQ(f.Suggest("coller"), (List{"color", "colour"}));  // sound-alikes
+  f.spell().ReadActiveCustomDictionary()->AddExclude("color");
+  // Neither as the word itself, as a slip, as a sound-alike nor as a learned
+  // correction.
+  EXPECT_EQ(f.Suggest("color"), (List{"colour"}));
+  EXPECT_EQ(f.Suggest("colr"), (List{"colour"}));
+  EXPECT_EQ(f.Suggest("coller"), (List{"colour"}));
+  ASSERT_NE(f.spell().ReadLearningDictionary(), nullptr);
+  f.spell().LearnSuggestion("qqq", "color");
+  EXPECT_EQ(f.Suggest("qqq"), (List{}));
+  // With exclusion off the word is an ordinary one again.
+  f.spell().UseExcludeWords = false;
+  EXPECT_EQ(f.Suggest("color").front(), "color");
+  EXPECT_EQ(f.Suggest("qqq"), (List{"color"}));
+}
+
 }  // namespace
 }  // namespace tq::spell
