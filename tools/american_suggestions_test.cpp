@@ -1,7 +1,5 @@
 // The suggestions the engine gives with the shipped dictionary, word for word
-// and in order, for a fixed set of misspellings: one or two slips (a missing,
-// extra, wrong or swapped letter) made with a fixed seed from every 31st word
-// of the word list, some of them capitalised or in capitals. The recorded
+// and in order, for a fixed set of misspellings (tools/misspellings.h). The recorded
 // answers are tests/data/spell/american_suggestions.txt; any change to the
 // engine that alters a suggestion list, or its order, shows here.
 //
@@ -12,12 +10,12 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <random>
 
 #include "platform/codepage.h"
 #include "platform/env.h"
 #include "spell/engine/ansi_text.h"
 #include "spell/engine/quill_spell_base.h"
+#include "tools/misspellings.h"
 #include "tools/word_list.h"
 
 namespace tq::tools {
@@ -37,42 +35,6 @@ std::unique_ptr<spell::TQuillSpellBase> OpenAmerican() {
   engine->EndLoading();
   engine->Configuration().EnsureLoaded();
   return engine;
-}
-
-// One or two slips in word; rng() is used directly so that the sequence is
-// the same with every standard library.
-std::string Misspell(std::string word, std::mt19937& rng) {
-  const int slips = rng() % 10 < 7 ? 1 : 2;
-  for (int s = 0; s < slips && word.size() >= 2; ++s) {
-    const size_t at = rng() % word.size();
-    const char letter = static_cast<char>('a' + rng() % 26);
-    switch (rng() % 4) {
-      case 0:
-        word.erase(at, 1);
-        break;
-      case 1:
-        word.insert(at, 1, letter);
-        break;
-      case 2:
-        word[at] = letter;
-        break;
-      default:
-        if (at + 1 < word.size()) std::swap(word[at], word[at + 1]);
-        break;
-    }
-  }
-  switch (rng() % 20) {
-    case 0:
-    case 1:
-      word[0] = spell::AnsiUpperChar(word[0]);
-      break;
-    case 2:
-      word = spell::AnsiUpperCase(word);
-      break;
-    default:
-      break;
-  }
-  return word;
 }
 
 std::string Join(const std::vector<std::string>& list) {
@@ -95,15 +57,11 @@ TEST(AmericanSuggestions, DISABLED_Record) {
   ASSERT_TRUE(platform::ReadWholeFile(platform::Env::Default(), TQ_WORD_LIST, &text).ok());
   const TWordList list = ReadUtf8WordList(text);
   auto engine = OpenAmerican();
-  std::mt19937 rng(15);
   std::string out;
-  size_t count = 0;
-  for (size_t i = 0; i < list.words.size(); i += 31) {
-    const std::string word = Misspell(list.words[i], rng);
-    if (word == list.words[i] || word.size() < 2 || engine->WordAcceptable(word)) continue;
-    out += Answer(*engine, word) + "\n";
-    ++count;
-  }
+  const auto misspellings =
+      MakeMisspellings(list.words, [&](const std::string& w) { return engine->WordAcceptable(w); });
+  for (const TMisspelling& m : misspellings) out += Answer(*engine, m.typed) + "\n";
+  const size_t count = misspellings.size();
   ASSERT_TRUE(platform::WriteWholeFile(platform::Env::Default(), kGoldenPath, out).ok());
   std::printf("%zu misspellings recorded in %s\n", count, kGoldenPath.c_str());
 }

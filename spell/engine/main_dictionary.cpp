@@ -387,3 +387,75 @@ void TMainDictionary::Suggest(std::string_view word, const TPhoneticsMap& map, s
 }
 
 }  // namespace tq::spell
+
+namespace tq::spell {
+
+// The state of NearWords: the target in lower case, the candidate so far and
+// one row of edit distances per candidate byte.
+struct TMainDictionary::NearWalk {
+  std::string target;
+  int maxDistance = 0;
+  std::array<uint8_t, kNearWordLimit + 8> candidate{};
+  std::vector<uint8_t> rows;  // row d: distances of the first d candidate bytes to each target prefix
+  uint64_t budget = 0;
+  const std::function<void(std::string_view)>* visitor = nullptr;
+
+  uint8_t* Row(size_t d) { return rows.data() + d * (target.size() + 1); }
+  // Appends c as candidate byte number d + 1; false when no word below can
+  // come within reach.
+  bool Append(size_t d, uint8_t c) {
+    const size_t n = target.size();
+    if (d + 1 > n + static_cast<size_t>(maxDistance) || d + 1 >= candidate.size()) return false;
+    candidate[d] = c;
+    const auto lower = static_cast<uint8_t>(AnsiLowerChar(static_cast<char>(c)));
+    const uint8_t* prev = Row(d);
+    uint8_t* cur = Row(d + 1);
+    cur[0] = static_cast<uint8_t>(d + 1);
+    uint8_t best = cur[0];
+    for (size_t j = 1; j <= n; ++j) {
+      const auto t = static_cast<uint8_t>(target[j - 1]);
+      int v = std::min({prev[j] + 1, cur[j - 1] + 1, prev[j - 1] + (t == lower ? 0 : 1)});
+      if (d >= 1 && j >= 2 && static_cast<uint8_t>(target[j - 2]) == lower &&
+          t == static_cast<uint8_t>(AnsiLowerChar(static_cast<char>(candidate[d - 1]))))
+        v = std::min(v, Row(d - 1)[j - 2] + 1);
+      cur[j] = static_cast<uint8_t>(std::min(v, 255));
+      best = std::min(best, cur[j]);
+    }
+    return best <= maxDistance;
+  }
+};
+
+void TMainDictionary::NearWords(std::string_view word, int maxDistance,
+                                const std::function<void(std::string_view)>& visitor) {
+  if (word.empty() || word.size() >= kNearWordLimit || maxDistance < 0 || maxDistance > 3 || !EnsureLoaded()) return;
+  NearWalk walk;
+  walk.target = AnsiLowerCase(word);
+  walk.maxDistance = maxDistance;
+  walk.rows.assign((word.size() + maxDistance + 2) * (word.size() + 1), 0);
+  for (size_t j = 0; j <= word.size(); ++j) walk.Row(0)[j] = static_cast<uint8_t>(j);
+  walk.budget = nodeTotal_;
+  walk.visitor = &visitor;
+  Node root;
+  ChildList list;
+  if (!NodeAt(0, &root) || !ChildrenOf(root, &list)) return;
+  uint32_t child = 0;
+  while (NextChild(list, &child)) Near(child, 0, walk);
+}
+
+void TMainDictionary::Near(uint32_t number, size_t depth, NearWalk& walk) {
+  if (walk.budget == 0) return;
+  --walk.budget;
+  Node node;
+  if (!NodeAt(number, &node) || !walk.Append(depth, node.ch())) return;
+  size_t d = depth + 1;
+  if (node.wordEnd() && d >= 2 && walk.Row(d)[walk.target.size()] <= walk.maxDistance)
+    (*walk.visitor)(std::string_view(reinterpret_cast<const char*>(walk.candidate.data()), d));
+  for (uint32_t j = 0; j < node.chainLength; ++j, ++d)
+    if (!walk.Append(d, node.chain[j])) return;
+  ChildList list;
+  if (!ChildrenOf(node, &list)) return;
+  uint32_t child = 0;
+  while (NextChild(list, &child)) Near(child, d, walk);
+}
+
+}  // namespace tq::spell

@@ -55,6 +55,13 @@ class TMainDictionary {
   // skip what lies below the word it was given.
   void EnumeratePrefixWords(std::string_view prefix, const std::function<bool(std::string_view)>& visitor);
 
+  // Reports every word of two bytes or more within maxDistance edits of
+  // word (a missing, extra or wrong byte or a swap of neighbours, letter
+  // case ignored), walking only the branches that can still come that close.
+  // word must be shorter than kNearWordLimit bytes.
+  static constexpr size_t kNearWordLimit = 48;
+  void NearWords(std::string_view word, int maxDistance, const std::function<void(std::string_view)>& visitor);
+
   const std::string& ReadTitle() const { return title_; }
   uint32_t ReadLanguage() const { return language_; }
   uint32_t ReadWordCount() const { return wordCount_; }
@@ -89,6 +96,8 @@ class TMainDictionary {
   template <class Visit>
   bool Enumerate(uint32_t number, size_t pos, Visit& visit, uint64_t& budget);
   bool CandidateTest(std::string_view candidate);
+  struct NearWalk;
+  void Near(uint32_t number, size_t depth, NearWalk& walk);
 
   platform::Env& env_;
   std::string filename_;

@@ -97,12 +97,16 @@ void TQuillSpellBase::InternalSuggest(const std::string& word, int max, std::vec
       distance[i] = learningDictionary_->IgnoreExists(work[i]) ? 2 * distance[i] - 1 : 2 * distance[i];
   }
 
-  for (size_t j = 0; j + 1 < work.size(); ++j)
-    for (size_t b = j + 1; b < work.size(); ++b)
-      if (distance[j] > distance[b]) {
-        std::swap(work[j], work[b]);
-        std::swap(distance[j], distance[b]);
-      }
+  if (thorough_) {
+    ThoroughRank(word, work, distance);
+  } else {
+    for (size_t j = 0; j + 1 < work.size(); ++j)
+      for (size_t b = j + 1; b < work.size(); ++b)
+        if (distance[j] > distance[b]) {
+          std::swap(work[j], work[b]);
+          std::swap(distance[j], distance[b]);
+        }
+  }
   if (max >= 0 && work.size() > static_cast<size_t>(max)) {
     work.resize(static_cast<size_t>(max));
     distance.resize(static_cast<size_t>(max));

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, the spell checkers the spelling benchmarks
+# compare with (hunspell and aspell with their American English dictionaries).
+# They are for comparison only: nothing of the product uses them, so they are
+# not in scripts/install-deps.sh. Safe to run again.
+set -euo pipefail
+
+need=(hunspell hunspell-en-us aspell aspell-en)
+
+missing=()
+for p in "${need[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
