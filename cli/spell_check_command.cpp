@@ -24,7 +24,8 @@ const char kCheckUsage[] =
     "  --dir FOLDER           a dictionary folder (repeatable)\n"
     "  --config FILE          spelling configuration file to use\n"
     "  --upcase --numbers --html --internet --quoted --abbreviations --repeated --dual-caps\n"
-    "                         spelling options (without any: internet, abbreviations, repeated, dual-caps)\n";
+    "                         spelling options (without any: internet, abbreviations, repeated, dual-caps)\n"
+    "  --thorough             thorough suggestions: further afield, better ranked, in the word's case\n";
 
 struct Finding {
   std::string word;  // Windows-1252

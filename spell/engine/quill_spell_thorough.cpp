@@ -110,7 +110,8 @@ void TQuillSpellBase::ThoroughRank(const std::string& word, std::vector<std::str
       if (lower && !IsLower(candidate) && WordExists(AnsiLowerCase(candidate))) continue;
       if (!Offerable(candidate)) continue;
       work.push_back(candidate);
-      distance.push_back(weigh(candidate, GetEditDistance(word, candidate)));
+      // Measured as it will be shown, in the typed word's case.
+      distance.push_back(weigh(candidate, GetEditDistance(word, InCaseOf(word, candidate))));
     }
   }
 
