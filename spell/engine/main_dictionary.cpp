@@ -393,34 +393,43 @@ namespace tq::spell {
 // The state of NearWords: the target in lower case, the candidate so far and
 // one row of edit distances per candidate byte.
 struct TMainDictionary::NearWalk {
-  std::string target;
+  std::string target;  // lower case
   int maxDistance = 0;
-  std::array<uint8_t, kNearWordLimit + 8> candidate{};
+  std::array<uint8_t, kNearWordLimit + 8> candidate{};  // as stored
+  std::array<uint8_t, kNearWordLimit + 8> folded{};     // in lower case
   std::vector<uint8_t> rows;  // row d: distances of the first d candidate bytes to each target prefix
   uint64_t budget = 0;
   const std::function<void(std::string_view)>* visitor = nullptr;
 
   uint8_t* Row(size_t d) { return rows.data() + d * (target.size() + 1); }
   // Appends c as candidate byte number d + 1; false when no word below can
-  // come within reach.
+  // come within reach. Only the band of target prefixes within reach of d + 1
+  // bytes is worked out; the cells beside it hold "out of reach".
   bool Append(size_t d, uint8_t c) {
     const size_t n = target.size();
-    if (d + 1 > n + static_cast<size_t>(maxDistance) || d + 1 >= candidate.size()) return false;
+    const auto reach = static_cast<size_t>(maxDistance);
+    if (d + 1 > n + reach || d + 1 >= candidate.size()) return false;
+    const auto far = static_cast<uint8_t>(maxDistance + 1);
     candidate[d] = c;
     const auto lower = static_cast<uint8_t>(AnsiLowerChar(static_cast<char>(c)));
+    folded[d] = lower;
     const uint8_t* prev = Row(d);
+    const uint8_t* prev2 = d >= 1 ? Row(d - 1) : nullptr;
     uint8_t* cur = Row(d + 1);
-    cur[0] = static_cast<uint8_t>(d + 1);
+    cur[0] = static_cast<uint8_t>(std::min<size_t>(d + 1, far));
+    const size_t lo = d + 1 > reach ? d + 1 - reach : 1;
+    const size_t hi = std::min(n, d + 1 + reach);
+    if (lo >= 2) cur[lo - 1] = far;
     uint8_t best = cur[0];
-    for (size_t j = 1; j <= n; ++j) {
+    for (size_t j = std::max<size_t>(lo, 1); j <= hi; ++j) {
       const auto t = static_cast<uint8_t>(target[j - 1]);
       int v = std::min({prev[j] + 1, cur[j - 1] + 1, prev[j - 1] + (t == lower ? 0 : 1)});
-      if (d >= 1 && j >= 2 && static_cast<uint8_t>(target[j - 2]) == lower &&
-          t == static_cast<uint8_t>(AnsiLowerChar(static_cast<char>(candidate[d - 1]))))
-        v = std::min(v, Row(d - 1)[j - 2] + 1);
-      cur[j] = static_cast<uint8_t>(std::min(v, 255));
+      if (prev2 && j >= 2 && static_cast<uint8_t>(target[j - 2]) == lower && t == folded[d - 1])
+        v = std::min(v, prev2[j - 2] + 1);
+      cur[j] = static_cast<uint8_t>(std::min<int>(v, far));
       best = std::min(best, cur[j]);
     }
+    if (hi + 1 <= n) cur[hi + 1] = far;
     return best <= maxDistance;
   }
 };
@@ -432,7 +441,7 @@ void TMainDictionary::NearWords(std::string_view word, int maxDistance,
   walk.target = AnsiLowerCase(word);
   walk.maxDistance = maxDistance;
   walk.rows.assign((word.size() + maxDistance + 2) * (word.size() + 1), 0);
-  for (size_t j = 0; j <= word.size(); ++j) walk.Row(0)[j] = static_cast<uint8_t>(j);
+  for (size_t j = 0; j <= word.size(); ++j) walk.Row(0)[j] = static_cast<uint8_t>(std::min<size_t>(j, maxDistance + 1));
   walk.budget = nodeTotal_;
   walk.visitor = &visitor;
   Node root;
@@ -448,7 +457,9 @@ void TMainDictionary::Near(uint32_t number, size_t depth, NearWalk& walk) {
   Node node;
   if (!NodeAt(number, &node) || !walk.Append(depth, node.ch())) return;
   size_t d = depth + 1;
-  if (node.wordEnd() && d >= 2 && walk.Row(d)[walk.target.size()] <= walk.maxDistance)
+  const size_t n = walk.target.size(), reach = static_cast<size_t>(walk.maxDistance);
+  // The last target prefix lies in the band only within reach of d bytes.
+  if (node.wordEnd() && d >= 2 && d <= n + reach && n <= d + reach && walk.Row(d)[n] <= walk.maxDistance)
     (*walk.visitor)(std::string_view(reinterpret_cast<const char*>(walk.candidate.data()), d));
   for (uint32_t j = 0; j < node.chainLength; ++j, ++d)
     if (!walk.Append(d, node.chain[j])) return;
