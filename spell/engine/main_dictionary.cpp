@@ -117,6 +117,7 @@ void TMainDictionary::WriteLoaded(bool loaded) {
     linkageSize_ = 0;
     nodeTotal_ = 0;
     stepCount_ = 0;
+    remembered_.reset();
     return;
   }
   if (mapping_ || filename_.empty()) return;
@@ -257,9 +258,25 @@ inline bool TMainDictionary::FindChild(const ChildList& list, uint8_t ch, Node* 
 
 bool TMainDictionary::WordExists(std::string_view word) {
   if (word.empty() || !EnsureLoaded()) return false;
+  if (word.size() == 1) return firstChar_[static_cast<uint8_t>(word[0]) * adm::kFirstCharEntrySize] != 0;
+  if (word.size() > sizeof(Remembered::word)) return Lookup(word);
+  uint32_t hash = 2166136261u;
+  for (char c : word) hash = (hash ^ static_cast<uint8_t>(c)) * 16777619u;
+  if (!remembered_) remembered_ = std::make_unique<std::array<Remembered, kRememberedSlots>>();
+  Remembered& slot = (*remembered_)[hash % kRememberedSlots];
+  if (slot.length == word.size() && slot.hash == hash && std::memcmp(slot.word, word.data(), word.size()) == 0)
+    return slot.found;
+  const bool found = Lookup(word);
+  slot.hash = hash;
+  slot.length = static_cast<uint8_t>(word.size());
+  slot.found = found;
+  std::memcpy(slot.word, word.data(), word.size());
+  return found;
+}
+
+bool TMainDictionary::Lookup(std::string_view word) {
   const auto* w = reinterpret_cast<const uint8_t*>(word.data());
   const size_t n = word.size();
-  if (n == 1) return firstChar_[w[0] * adm::kFirstCharEntrySize] != 0;
   // Resume the last walk where this word parts from the last word: the
   // state before byte i depends on the bytes before it only.
   size_t same = 0;

@@ -129,6 +129,18 @@ class TMainDictionary {
   size_t lastLength_ = 0;
   std::array<Step, kWalkMemory> steps_{};
   size_t stepCount_ = 0;
+
+  // Answers already given, for the words a text repeats: one slot per hash,
+  // made with the first lookup and emptied when the file is released.
+  struct Remembered {
+    uint32_t hash = 0;
+    uint8_t length = 0;  // 0: empty
+    bool found = false;
+    char word[26] = {};
+  };
+  static constexpr size_t kRememberedSlots = 8192;
+  std::unique_ptr<std::array<Remembered, kRememberedSlots>> remembered_;
+  bool Lookup(std::string_view word);
   const uint8_t* linkage_ = nullptr;
   uint32_t linkageSize_ = 0;
   bool wideChildNumbers_ = false;

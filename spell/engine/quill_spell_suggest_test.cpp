@@ -205,6 +205,32 @@ TEST(MainDictionaryNearWords, EveryWordWithinReachAndNoOther) {
     }
 }
 
+// Lookups remember answers and where the last walk went; both belong to the
+// file they came from.
+TEST(MainDictionaryLookups, AnswersFollowTheFile) {
+  testing::TempDir dir;
+  WriteMainDictionary(dir.File("a.adm"), {"house", "hose", "houses", "horse"}, 1033);
+  WriteMainDictionary(dir.File("b.adm"), {"mouse", "hous", "housed"}, 1033);
+  TMainDictionary dict;
+  const char* probes[] = {"house", "hous", "houses", "housed", "hose", "horse", "mouse", "house", "hou"};
+  const auto answers = [&] {
+    std::string out;
+    for (int round = 0; round < 2; ++round)
+      for (const char* w : probes) out += dict.WordExists(w) ? '1' : '0';
+    return out;
+  };
+  dict.WriteFilename(dir.File("a.adm"));
+  EXPECT_EQ(answers(), "101011010"
+                       "101011010");
+  dict.WriteFilename(dir.File("b.adm"));
+  EXPECT_EQ(answers(), "010100100"
+                       "010100100");
+  dict.WriteLoaded(false);
+  dict.WriteFilename(dir.File("a.adm"));
+  EXPECT_EQ(answers(), "101011010"
+                       "101011010");
+}
+
 // An engine with thorough suggestions over a few words.
 struct ThoroughFixture {
   testing::TempDir dir;
