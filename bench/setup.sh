@@ -7,15 +7,11 @@ set -euo pipefail
 
 need=(hunspell hunspell-en-us aspell aspell-en)
 
-missing=()
-for p in "${need[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+dpkg -s "${need[@]}" >/dev/null 2>&1 && exit 0
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO=sudo
-echo "Installing: ${missing[*]}"
+echo "Installing: ${need[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+$SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null

@@ -111,23 +111,27 @@ TEST(EngineSuggest, PossessivesAndCaseModificationCountAsWords) {
   EXPECT_TRUE(exists);
 }
 
-// An engine over "it's", "John", "color" and "colour" with an active custom
-// dictionary, for the word forms the user writes and the words excluded.
-struct FormsFixture {
+// An engine over a few words with an active custom dictionary and options.
+struct SmallEngine {
   testing::TempDir dir;
   std::unique_ptr<DictionaryEngine> engine;
-  FormsFixture() {
-    WriteMainDictionary(dir.File("English.adm"), {"it's", "John", "color", "colour", "house", "hose", "the"}, 1033);
+  explicit SmallEngine(const std::vector<std::string>& words, TSpellOptions options = {}) {
+    WriteMainDictionary(dir.File("English.adm"), words, 1033);
     engine = std::make_unique<DictionaryEngine>(std::vector<std::string>{dir.path()}, TStringList{"English.adm"},
-                                                "mine.adu");
+                                                "mine.adu", options);
     engine->Loaded();
   }
   TQuillSpellBase& spell() { return **engine; }
-  std::vector<std::string> Suggest(const std::string& word) {
+  std::vector<std::string> Suggest(const std::string& word, int max = -1) {
     std::vector<std::string> list;
-    spell().Suggest(word, list);
+    spell().InternalSuggest(word, max, list);
     return list;
   }
+};
+
+// The word forms the user writes and the words excluded.
+struct FormsFixture : SmallEngine {
+  FormsFixture() : SmallEngine({"it's", "John", "color", "colour", "house", "hose", "the"}) {}
 };
 
 TEST(EngineWords, TypographicApostropheReadsAsTheAsciiOne) {
@@ -232,22 +236,8 @@ TEST(MainDictionaryLookups, AnswersFollowTheFile) {
 }
 
 // An engine with thorough suggestions over a few words.
-struct ThoroughFixture {
-  testing::TempDir dir;
-  std::unique_ptr<DictionaryEngine> engine;
-  ThoroughFixture() {
-    WriteMainDictionary(dir.File("English.adm"), {"the", "cat", "hat", "weird", "tea", "to", "ten"}, 1033);
-    engine = std::make_unique<DictionaryEngine>(std::vector<std::string>{dir.path()}, TStringList{"English.adm"},
-                                                "mine.adu", TSpellOptions{soThoroughSuggestions});
-    engine->Loaded();
-    spell().WriteLearnSuggestions(false);
-  }
-  TQuillSpellBase& spell() { return **engine; }
-  std::vector<std::string> Suggest(const std::string& word, int max = -1) {
-    std::vector<std::string> list;
-    spell().InternalSuggest(word, max, list);
-    return list;
-  }
+struct ThoroughFixture : SmallEngine {
+  ThoroughFixture() : SmallEngine({"the", "cat", "hat", "weird", "tea", "to", "ten"}, {soThoroughSuggestions}) {}
   void Thorough(bool on) {
     TSpellOptions options = spell().Configuration().ReadSpellOptions();
     options.Set(soThoroughSuggestions, on);
