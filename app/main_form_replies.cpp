@@ -7,9 +7,11 @@
 #include "app/core/hotkey_value.h"
 #include "app/core/reply_hotkeys.h"
 #include "app/core/reply_library.h"
+#include "app/core/start_with_windows.h"
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
+#include "platform/system_info.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -231,7 +233,8 @@ void TMainForm::OptionsMIClick() {
                              .ShowHotkeyInTree = settings_.ShowHotkeyInTree,
                              .AutoExpandTree = settings_.AutoExpandTree,
                              .LiveSpelling = settings_.LiveSpelling,
-                             .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings_.SearchHotKey))};
+                             .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings_.SearchHotKey)),
+                             .StartWithWindows = StartsWithWindows(keys_, platform::ProgramPath())};
     TConfigForm dialog(Handle(), shown);
     if (dialog.ShowModal() == ui::mrOk) {
       const ConfigValues v = dialog.Values();
@@ -253,6 +256,9 @@ void TMainForm::OptionsMIClick() {
       }
       settings_.LiveSpelling = v.LiveSpelling;
       SaveAllSettings();
+      if (v.StartWithWindows != shown.StartWithWindows) {
+        SetStartWithWindows(keys_, platform::ProgramPath(), v.StartWithWindows);
+      }
     }
   } catch (const std::exception&) {
     // The hotkeys are registered again below whatever happened.
