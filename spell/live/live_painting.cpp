@@ -303,7 +303,7 @@ void TQuillLiveRichEdit::PaintBuffered() {
   if (memory) DeleteDC(memory);
   if (renderFailed) {
     BufferingAllowed = false;
-    InvalidateRect(WindowHandle, nullptr, TRUE);
+    RedrawWindow(WindowHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return;
   }
   if (p.x > 2 && !MarginDetected && !IsDxMemoClass && !IsRxClass) {
