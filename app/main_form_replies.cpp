@@ -221,6 +221,7 @@ void TMainForm::OptionsMIClick() {
   DialogScope busy(*this);
   UnregisterHotKey(Handle(), kMainHotKeyId);
   UnregisterHotKey(Handle(), kMenuHotKeyId);
+  UnregisterHotKey(Handle(), kSearchHotKeyId);
   try {
     const ConfigValues shown{.MainHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MainHotKey)),
                              .MenuHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MenuHotKey)),
@@ -229,12 +230,15 @@ void TMainForm::OptionsMIClick() {
                              .HideAfterInsert = settings_.HideAfterInsert,
                              .ShowHotkeyInTree = settings_.ShowHotkeyInTree,
                              .AutoExpandTree = settings_.AutoExpandTree,
-                             .LiveSpelling = settings_.LiveSpelling};
+                             .LiveSpelling = settings_.LiveSpelling,
+                             .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings_.SearchHotKey))};
     TConfigForm dialog(Handle(), shown);
     if (dialog.ShowModal() == ui::mrOk) {
       const ConfigValues v = dialog.Values();
       settings_.MainHotKey = v.MainHotKey;
       settings_.MenuHotKey = v.MenuHotKey;
+      settings_.SearchHotKey = v.SearchHotKey;
+      settings_.SearchHotKeyChosen = true;
       settings_.SaveFormat = v.SaveFormat;
       settings_.DefaultWithFormat = v.DefaultWithFormat;
       settings_.HideAfterInsert = v.HideAfterInsert;
@@ -256,6 +260,7 @@ void TMainForm::OptionsMIClick() {
   const HotKeyRegistrar registrar = Registrar();
   RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId);
   RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MenuHotKey), kMenuHotKeyId);
+  RegisterSearchHotKey(registrar, settings_.SearchHotKey, settings_.SearchHotKeyChosen);
 }
 
 }  // namespace tq::app

@@ -34,7 +34,9 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
   MainHotKey.Create(hotkeys, {12, 28, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
   MenuHotKeyLabel.Create(hotkeys, {12, 62, 330, 13}, "Hotkey to activate the popup menu interface:");
   MenuHotKey.Create(hotkeys, {12, 78, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
-  HotKeyHelpLabel.Create(hotkeys, {12, 116, 330, 54}, kHotKeyHelp);
+  SearchHotKeyLabel.Create(hotkeys, {12, 112, 330, 13}, "Hotkey to find a reply by typing:");
+  SearchHotKey.Create(hotkeys, {12, 128, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
+  HotKeyHelpLabel.Create(hotkeys, {12, 162, 330, 54}, kHotKeyHelp);
 
   const int groupWidth = 338;
   const int checkWidth = groupWidth - 20;
@@ -62,6 +64,7 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
 
   MainHotKey.SetValue(static_cast<uint32_t>(values.MainHotKey) & 0xFFFF);
   MenuHotKey.SetValue(static_cast<uint32_t>(values.MenuHotKey) & 0xFFFF);
+  SearchHotKey.SetValue(static_cast<uint32_t>(values.SearchHotKey) & 0xFFFF);
   SaveFormatCheck.SetChecked(values.SaveFormat);
   DefaultWithFormatCheck.SetChecked(values.DefaultWithFormat);
   HideAfterInsertCheck.SetChecked(values.HideAfterInsert);
@@ -76,6 +79,7 @@ ConfigValues TConfigForm::Values() const {
   ConfigValues v;
   v.MainHotKey = MainHotKey.Value();
   v.MenuHotKey = MenuHotKey.Value();
+  v.SearchHotKey = SearchHotKey.Value();
   v.SaveFormat = SaveFormatCheck.Checked();
   v.DefaultWithFormat = DefaultWithFormatCheck.Checked();
   v.HideAfterInsert = HideAfterInsertCheck.Checked();

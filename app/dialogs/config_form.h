@@ -1,4 +1,4 @@
-// TConfigForm: the "Configuration" dialog with the two global hotkeys and six
+// TConfigForm: the "Configuration" dialog with the three global hotkeys and six
 // options. It only shows and edits values; the main window unregisters and
 // registers the hotkeys and saves the settings around it.
 #pragma once
@@ -26,6 +26,7 @@ struct ConfigValues {
   bool ShowHotkeyInTree = false;
   bool AutoExpandTree = false;
   bool LiveSpelling = true;
+  int32_t SearchHotKey = 0;
   bool operator==(const ConfigValues&) const = default;
 };
 
@@ -43,8 +44,8 @@ class TConfigForm : public ui::Form {
 
   // The controls, for tests that drive the dialog.
   ui::TabControl PageControl;
-  ui::Label MainHotKeyLabel, MenuHotKeyLabel, HotKeyHelpLabel;
-  ui::HotKeyBox MainHotKey, MenuHotKey;
+  ui::Label MainHotKeyLabel, MenuHotKeyLabel, SearchHotKeyLabel, HotKeyHelpLabel;
+  ui::HotKeyBox MainHotKey, MenuHotKey, SearchHotKey;
   ui::GroupBox FormattingGroup, ViewGroup, SpellingGroup;
   ui::CheckBox SaveFormatCheck, DefaultWithFormatCheck, HideAfterInsertCheck, ShowHotkeyInTreeCheck,
       AutoExpandTreeCheck, LiveSpellingCheck;

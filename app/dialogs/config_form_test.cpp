@@ -37,7 +37,8 @@ TEST(ConfigForm, ShowsTheValuesItIsGivenAndReadsThemBack) {
                  .HideAfterInsert = false,
                  .ShowHotkeyInTree = true,
                  .AutoExpandTree = false,
-                 .LiveSpelling = true};
+                 .LiveSpelling = true,
+                 .SearchHotKey = 0xC020};  // Ctrl+Alt+Space
   for (const ConfigValues& values : {a, b}) {
     TConfigForm form(host.form.Handle(), values);
     EXPECT_EQ(form.Values(), values);
@@ -57,12 +58,14 @@ TEST(ConfigForm, OkReturnsWhatTheUserChangedWithTheFocusStartingInTheMainHotKey)
   PostMessageA(form.HideAfterInsertCheck.Handle(), BM_CLICK, 0, 0);
   PostMessageA(form.LiveSpellingCheck.Handle(), BM_CLICK, 0, 0);
   PostMessageA(form.MenuHotKey.Handle(), HKM_SETHOTKEY, MAKEWORD('P', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+  PostMessageA(form.SearchHotKey.Handle(), HKM_SETHOTKEY, MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
   PostMessageA(form.OkBtn.Handle(), BM_CLICK, 0, 0);
   ASSERT_EQ(form.ShowModal(), ui::mrOk);
   ConfigValues expected = start;
   expected.HideAfterInsert = !start.HideAfterInsert;
   expected.LiveSpelling = !start.LiveSpelling;
   expected.MenuHotKey = 0xC000 | 'P';
+  expected.SearchHotKey = 0x6000 | 'F';
   EXPECT_EQ(form.Values(), expected);
 
   TConfigForm again(host.form.Handle(), start);
@@ -83,6 +86,7 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
   EXPECT_EQ(TabText(form.PageControl, 1), "&Other Options");
   EXPECT_EQ(form.MainHotKeyLabel.Text(), "Hotkey to activate the main screen:");
   EXPECT_EQ(form.MenuHotKeyLabel.Text(), "Hotkey to activate the popup menu interface:");
+  EXPECT_EQ(form.SearchHotKeyLabel.Text(), "Hotkey to find a reply by typing:");
   EXPECT_EQ(form.HotKeyHelpLabel.Text(),
             "To define the hotkey click in a hotkey box above and press a key combination on the keyboard.  A hotkey "
             "can be one or more of the CTRL, ALT and SHIFT keys combined with another key.");

@@ -27,9 +27,7 @@ const TStringList* TConfigurationDialogCtrl::ReadAvailableCustom() const {
 const TStringList* TConfigurationDialogCtrl::ReadAvailableMSWordCustom() const {
   return quillSpell_ ? &quillSpell_->ReadAvailableMSWordCustom() : nullptr;
 }
-bool TConfigurationDialogCtrl::ReadUseExcludeWords() const {
-  return quillSpell_ ? quillSpell_->UseExcludeWords : true;
-}
+bool TConfigurationDialogCtrl::ReadUseExcludeWords() const { return quillSpell_ ? quillSpell_->UseExcludeWords : true; }
 bool TConfigurationDialogCtrl::ReadCanUndo() const { return quillSpell_ && quillSpell_->ReadCanUndo(); }
 TCustomDictionary* TConfigurationDialogCtrl::ReadInternalCustom() const {
   return quillSpell_ ? &quillSpell_->ReadIgnoreAllDictionary() : nullptr;

@@ -12,8 +12,7 @@ POINT DialogPositionInside(const RECT& monitor, int width, int height, int x, in
   return {x, y};
 }
 
-POINT DialogPositionForRect(const RECT& monitor, const RECT& dialog, const RECT& word, bool horizontal,
-                            bool vertical) {
+POINT DialogPositionForRect(const RECT& monitor, const RECT& dialog, const RECT& word, bool horizontal, bool vertical) {
   const int width = dialog.right - dialog.left, height = dialog.bottom - dialog.top;
   POINT at{dialog.left, dialog.top};
   if (horizontal) {

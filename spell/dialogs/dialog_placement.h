@@ -22,8 +22,7 @@ POINT DialogPositionInside(const RECT& monitor, int width, int height, int x, in
 
 // The dialog at `dialog` moved below `word` (above it when there is no room
 // below) and to the word's left edge, as asked; not yet pulled inside.
-POINT DialogPositionForRect(const RECT& monitor, const RECT& dialog, const RECT& word, bool horizontal,
-                            bool vertical);
+POINT DialogPositionForRect(const RECT& monitor, const RECT& dialog, const RECT& word, bool horizontal, bool vertical);
 
 // The first place beside the control where a dialog of this size fits on the
 // monitor: below, right, above, left; none when no place fits.

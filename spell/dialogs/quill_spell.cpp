@@ -40,34 +40,31 @@ TQuillSpell::~TQuillSpell() {
 
 // --- Checking windows ---
 
-TWinAPIControlParser& TQuillSpell::NewControlParser() {
-  controlParser_ = std::make_unique<TWinAPIControlParser>();
-  return *controlParser_;
-}
-
 void TQuillSpell::CheckWinControl(ui::Wnd* control, TCheckType type) {
-  // A run in progress keeps its cursor; a second run is refused anyway.
-  if (ReadChecking() || !control) return;
-  TWinAPIControlParser& parser = NewControlParser();
-  parser.Initialize(control);
-  CheckParser(&parser, type);
-  if (!ReadChecking()) releasedDialogs_.clear();
+  if (!control) return;
+  CheckControl(type, [control](TWinAPIControlParser& parser) { parser.Initialize(control); });
 }
 
 void TQuillSpell::CheckRichEdit(ui::Wnd* control, TCheckType type) {
-  if (ReadChecking() || !control) return;
-  TWinAPIControlParser& parser = NewControlParser();
-  parser.Initialize(control);
-  parser.WriteControlType(actRichEdit);
-  CheckParser(&parser, type);
-  if (!ReadChecking()) releasedDialogs_.clear();
+  if (!control) return;
+  CheckControl(type, [control](TWinAPIControlParser& parser) {
+    parser.Initialize(control);
+    parser.WriteControlType(actRichEdit);
+  });
 }
 
 void TQuillSpell::CheckWinControlHWND(HWND window, TCheckType type) {
-  if (ReadChecking() || !window) return;
-  TWinAPIControlParser& parser = NewControlParser();
-  parser.InitializeFromHWND(window);
-  CheckParser(&parser, type);
+  if (!window) return;
+  CheckControl(type, [window](TWinAPIControlParser& parser) { parser.InitializeFromHWND(window); });
+}
+
+void TQuillSpell::CheckControl(TCheckType type, const std::function<void(TWinAPIControlParser&)>& attach) {
+  // A run in progress keeps its cursor; a second run is refused anyway.
+  if (ReadChecking()) return;
+  controlParser_ = std::make_unique<TWinAPIControlParser>();
+  attach(*controlParser_);
+  CheckParser(controlParser_.get(), type);
+  // Dialogs of ended runs go once none of their handlers is running.
   if (!ReadChecking()) releasedDialogs_.clear();
 }
 

@@ -124,8 +124,9 @@ class TQuillSpell : public TQuillSpellBase {
   HWND MessageOwner() const;
 
  private:
-  // A cursor for a control, kept until the next check replaces it.
-  TWinAPIControlParser& NewControlParser();
+  // Runs a check over a new cursor for a control, attached by attach; the
+  // cursor is kept until the next check replaces it.
+  void CheckControl(TCheckType type, const std::function<void(TWinAPIControlParser&)>& attach);
   HFONT FontFor(const TUIFont& font, ui::UniqueFont& cache, std::string& cachedKey);
 
   std::unique_ptr<TWinAPIControlParser> controlParser_;

@@ -14,9 +14,8 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 HFONT CreateDialogFont() {
   const int dpi = ui::ScreenDpi();
-  return CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                     "MS Sans Serif");
+  return CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
 }
 
 }  // namespace
@@ -119,7 +118,7 @@ void TSpellDialog::DialogControlConfigurationAvailable() {
   CancelButton.SetEnabled(Enabled(sdcCancel));
   // Options stays visible but unusable while no options dialog can open.
   OptionsButton.SetEnabled(Enabled(sdcOptions));
-  if (!OptionsButton.Visible()) {
+  if (!visible.Contains(sdcOptions)) {
     ui::Rect undo = UndoButton.Bounds();
     undo.y = OptionsButton.Bounds().y;
     UndoButton.SetBounds(undo);
@@ -137,6 +136,7 @@ void TSpellDialog::DialogControlPromptWord(const std::string& Word, bool Repeate
   UndoButton.SetEnabled(DialogControl.ReadCanUndo() && Enabled(sdcUndo));
   if (Repeated) {
     ReplaceWithEdit.SetText(Word.substr(0, Word.size() / 2));
+    KeepFocusUsable();
     return;
   }
   AddButton.SetEnabled(HasActiveCustom() && Enabled(sdcAdd));
@@ -153,6 +153,7 @@ void TSpellDialog::DialogControlPromptWord(const std::string& Word, bool Repeate
     ReplaceWithEditChange();
     SuggestionsListbox.Add(DialogControl.GetString(lsMnNoSuggestions));
   }
+  KeepFocusUsable();
 }
 
 void TSpellDialog::EnableForMode() {
@@ -163,6 +164,15 @@ void TSpellDialog::EnableForMode() {
     IgnoreButton.SetEnabled(true);
     ChangeButton.SetEnabled(true);
   }
+}
+
+void TSpellDialog::KeepFocusUsable() {
+  // A control that is disabled while it has the focus takes the keyboard
+  // with it: Escape and the access keys would reach nothing.
+  HWND focus = GetFocus();
+  if (focus && IsChild(Handle(), focus) && IsWindowEnabled(focus)) return;
+  if (focus && !IsChild(Handle(), focus) && focus != Handle()) return;  // the user works elsewhere
+  if (HWND next = GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(next);
 }
 
 void TSpellDialog::ReplaceWithEditChange() {
@@ -237,6 +247,7 @@ void TSpellDialog::FormActivate() {
   deactivated_ = false;
   // Back to what the shown word allows (a repeated word keeps its few commands).
   EnableForMode();
+  KeepFocusUsable();
 }
 
 bool TSpellDialog::OnClose() {

@@ -40,8 +40,8 @@ class TSpellDialog : public TSpellingForm {
   TWordEdit NotFoundEdit;
   ui::Edit ReplaceWithEdit;
   ui::ListBox SuggestionsListbox;
-  ui::Button IgnoreButton, IgnoreAllButton, ChangeButton, ChangeAllButton, AddButton, AutoCorrectButton,
-      HelpButton, UndoButton, CancelButton, OptionsButton;
+  ui::Button IgnoreButton, IgnoreAllButton, ChangeButton, ChangeAllButton, AddButton, AutoCorrectButton, HelpButton,
+      UndoButton, CancelButton, OptionsButton;
   TConfigurationDialogCtrl DialogControl;
 
   bool ReadRepeatedMode() const { return repeatedMode_; }
@@ -75,6 +75,8 @@ class TSpellDialog : public TSpellingForm {
   void CreateControls();
   // The commands the current kind of word (misspelt or repeated) allows.
   void EnableForMode();
+  // Moves the focus off a control that has just been disabled.
+  void KeepFocusUsable();
 
   ui::UniqueFont font_;
   bool repeatedMode_ = false;

@@ -14,8 +14,7 @@ LRESULT TSpellingForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       // Only a window of this program counts (the text being checked, its
       // dialog); switching to another program leaves the run alone.
       HWND next = reinterpret_cast<HWND>(lp);
-      if (next && GetWindowThreadProcessId(next, nullptr) == GetCurrentThreadId() && OnDeactivate)
-        OnDeactivate(this);
+      if (next && GetWindowThreadProcessId(next, nullptr) == GetCurrentThreadId() && OnDeactivate) OnDeactivate(this);
     } else if (OnActivate) {
       OnActivate(this);
     }

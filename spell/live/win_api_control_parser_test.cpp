@@ -1,7 +1,6 @@
 #include "spell/live/win_api_control_parser.h"
 
 #include <gtest/gtest.h>
-
 #include <richedit.h>
 
 #include <memory>
@@ -60,9 +59,15 @@ TEST(WinAPIControlParser, ControlKindComesFromTheClassName) {
   const struct {
     const char* className;
     TWinAPIControlType type;
-  } cases[] = {{"RichEdit20A", actRichEdit2}, {"RICHEDIT20W", actRichEdit2}, {"RICHEDIT", actRichEdit},
-               {"RichEdit50W", actRichEdit},  {"TSyntaxMemo", actRichEdit},  {"TLMDMemo", actRichEdit},
-               {"Edit", actEdit},             {"TMemo", actEdit},            {"", actEdit}};
+  } cases[] = {{"RichEdit20A", actRichEdit2},
+               {"RICHEDIT20W", actRichEdit2},
+               {"RICHEDIT", actRichEdit},
+               {"RichEdit50W", actRichEdit},
+               {"TSyntaxMemo", actRichEdit},
+               {"TLMDMemo", actRichEdit},
+               {"Edit", actEdit},
+               {"TMemo", actEdit},
+               {"", actEdit}};
   for (const auto& c : cases) EXPECT_EQ(ControlTypeOfClass(c.className), c.type) << c.className;
 
   TextControl rich(true), edit(false);
@@ -187,6 +192,16 @@ TEST_P(BothControls, TheSelectionIsFoundOnTheScreenInsideTheControl) {
     EXPECT_GT(word.Top, box.Top + (y - 1) * 10);
     EXPECT_GE(word.Bottom - word.Top, 10);
     EXPECT_LT(word.Bottom, box.Bottom);
+    if (GetParam()) {
+      // Read with the first rich edit generation's message form, as
+      // CheckRichEdit does, the same place comes out.
+      parser.WriteControlType(actRichEdit);
+      TSpellRect again;
+      parser.GetSelectionScreenPosition(again);
+      parser.WriteControlType(actRichEdit2);
+      EXPECT_EQ(std::tie(again.Left, again.Top, again.Right, again.Bottom),
+                std::tie(word.Left, word.Top, word.Right, word.Bottom));
+    }
   }
 }
 
