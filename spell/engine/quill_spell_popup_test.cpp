@@ -52,15 +52,7 @@ struct Fixture {
   explicit Fixture(const std::string& activeCustom = "%ConfigID%.adu") {
     WriteMainDictionary(dir.File("English.adm"), {"house", "hose", "horse", "mouse", "the", "cat"});
     spell = std::make_unique<ClickingSpell>(TEngineServices{nullptr, keys.get(), &facts});
-    spell->BeginLoading();
-    spell->WriteConfigStorage(csNone);
-    TStringList dirs;
-    dirs.Assign(std::vector<std::string>{dir.path()});
-    spell->WriteConfigDictionaryDir(dirs);
-    spell->ConfigDefaultMain = TStringList{"English.adm"};
-    spell->ConfigDefaultActiveCustom = activeCustom;
-    spell->ConfigDefaultOptions = {};
-    spell->EndLoading();
+    testsupport::ConfigureTestEngine(*spell, {dir.path()}, TStringList{"English.adm"}, activeCustom, {});
     spell->WriteLearnSuggestions(false);
     spell->Configuration().EnsureLoaded();
   }

@@ -35,16 +35,9 @@ struct Live {
     box.Create(host.form, {8, 8, 360, 200});
     box.SetPlainText(text);
     spell = std::make_unique<TQuillAutoLiveSpell>(&host.form, TEngineServices{nullptr, keys.get(), &facts});
-    spell->BeginLoading();
-    spell->WriteConfigStorage(csNone);
-    TStringList dirs;
-    dirs.Assign(std::vector<std::string>{dir.path()});
-    spell->WriteConfigDictionaryDir(dirs);
-    spell->ConfigDefaultMain = TStringList{"English.adm"};
-    spell->ConfigDefaultActiveCustom = "Spell.adu";
-    spell->ConfigDefaultOptions = {soLiveSpelling, soLiveCorrect};
+    testsupport::ConfigureTestEngine(*spell, {dir.path()}, TStringList{"English.adm"}, "Spell.adu",
+                                     {soLiveSpelling, soLiveCorrect});
     spell->WriteLearnSuggestions(false);
-    spell->EndLoading();
     spell->WriteSingeLiveControl(&box);
     spell->WriteAggressiveContextMenu(true);
     host.form.Show();
