@@ -21,7 +21,8 @@ std::string LowerCaseClassName(HWND window) {
 TQuillLiveRichEdit::TQuillLiveRichEdit() : ParsingEngine(std::make_unique<TMainParsingEngine>()) {}
 
 TQuillLiveRichEdit::~TQuillLiveRichEdit() {
-  if (QuillSpell && CheckRunParser && QuillSpell->ReadCurrentParser() == CheckRunParser.get()) QuillSpell->StopCheck(true);
+  if (QuillSpell && CheckRunParser && QuillSpell->ReadCurrentParser() == CheckRunParser.get())
+    QuillSpell->StopCheck(true);
   WriteQuillSpell(nullptr);
 }
 

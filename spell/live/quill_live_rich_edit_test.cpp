@@ -2,7 +2,6 @@
 // switches, typing correction, the spelling menu's actions (the menu answered
 // through OnPopupDoMenu), replace-all, ignore-once, and the manager's watchers.
 #include <gtest/gtest.h>
-
 #include <richedit.h>
 
 #include <memory>
@@ -30,8 +29,8 @@ struct Live {
   std::unique_ptr<TQuillAutoLiveSpell> spell;
 
   explicit Live(const std::string& text = kSample) {
-    WriteMainDictionary(dir.File("English.adm"), {"this", "is", "a", "sample", "with", "misspelled", "word", "the",
-                                                  "was", "and", "x", "tea"});
+    WriteMainDictionary(dir.File("English.adm"),
+                        {"this", "is", "a", "sample", "with", "misspelled", "word", "the", "was", "and", "x", "tea"});
     box.Create(host.form, {8, 8, 360, 200});
     box.SetPlainText(text);
     spell = std::make_unique<TQuillAutoLiveSpell>(&host.form, TEngineServices{nullptr, keys.get(), &facts});

@@ -4,8 +4,8 @@
 // control does. Detaching (or the window's end) takes the procedure out.
 #pragma once
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "spell/live/quill_live_rich_edit.h"
 
