@@ -4,8 +4,9 @@
 // control does. Detaching (or the window's end) takes the procedure out.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include "spell/live/quill_live_rich_edit.h"
 
