@@ -7,32 +7,18 @@
 #include "app/core/hotkey_value.h"
 #include "app/core/reply_hotkeys.h"
 #include "app/core/reply_library.h"
+#include "app/core/start_with_windows.h"
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
+#include "app/main_form_dialog_scope.h"
+#include "platform/system_info.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
 
 // While a dialog of the main window is open, global hotkeys are ignored and
 // the tray icon is away; both come back however the dialog ends.
-class TMainForm::DialogScope {
- public:
-  explicit DialogScope(TMainForm& form) : form_(form) {
-    form_.DialogBusy = true;
-    form_.FormEnhance->HideIcon();
-  }
-  ~DialogScope() {
-    form_.FormEnhance->ShowIcon();
-    form_.DialogBusy = false;
-    form_.OpenPendingHandOver();
-  }
-  DialogScope(const DialogScope&) = delete;
-  DialogScope& operator=(const DialogScope&) = delete;
-
- private:
-  TMainForm& form_;
-};
 
 std::vector<std::string> TMainForm::CategoryTexts() const {
   std::vector<std::string> texts;
@@ -112,7 +98,8 @@ void TMainForm::AddMIClick() {
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
                                    .saveWithFormatting = settings_.SaveFormat,
-                                   .liveSpelling = settings_.LiveSpelling});
+                                   .liveSpelling = settings_.LiveSpelling,
+                                   .spellingPlaces = spellingPlaces_});
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;
@@ -146,7 +133,8 @@ void TMainForm::EditMIClick() {
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
                                    .saveWithFormatting = CurrentIsFormatted,
-                                   .liveSpelling = settings_.LiveSpelling});
+                                   .liveSpelling = settings_.LiveSpelling,
+                                   .spellingPlaces = spellingPlaces_});
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;
@@ -231,7 +219,8 @@ void TMainForm::OptionsMIClick() {
                              .ShowHotkeyInTree = settings_.ShowHotkeyInTree,
                              .AutoExpandTree = settings_.AutoExpandTree,
                              .LiveSpelling = settings_.LiveSpelling,
-                             .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings_.SearchHotKey))};
+                             .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings_.SearchHotKey)),
+                             .StartWithWindows = StartsWithWindows(keys_, platform::ProgramPath())};
     TConfigForm dialog(Handle(), shown);
     if (dialog.ShowModal() == ui::mrOk) {
       const ConfigValues v = dialog.Values();
@@ -253,6 +242,9 @@ void TMainForm::OptionsMIClick() {
       }
       settings_.LiveSpelling = v.LiveSpelling;
       SaveAllSettings();
+      if (v.StartWithWindows != shown.StartWithWindows) {
+        SetStartWithWindows(keys_, platform::ProgramPath(), v.StartWithWindows);
+      }
     }
   } catch (const std::exception&) {
     // The hotkeys are registered again below whatever happened.

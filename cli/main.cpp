@@ -7,8 +7,10 @@
 
 #include "cli/command.h"
 #include "cli/dict_commands.h"
+#include "cli/library_check_command.h"
 #include "cli/library_commands.h"
 #include "cli/spell_commands.h"
+#include "tq_version.h"
 
 namespace tq::cli {
 namespace {
@@ -27,7 +29,7 @@ const Command kCommands[] = {
     {"import", "add replies from JSON or CSV to a library", RunLibraryImport},
     {"verify", "check a library file and report what is wrong", RunLibraryVerify},
     {"suggest", "ranked spelling suggestions for words", RunSuggest},
-    {"check", "spell-check a text file (report, or --interactive)", RunCheck},
+    {"check", "spell-check a text file (report, or --interactive) or a library (--library)", RunCheckFileOrLibrary},
     {"pipe", "spell-check lines from standard input, speaking ispell's -a protocol", RunPipe},
     {"-a", "the same as pipe", RunPipe},
 };
@@ -35,7 +37,8 @@ const Command kCommands[] = {
 void PrintUsage(FILE* out) {
   std::fprintf(out, "Usage: quillet <command> [options]\n\nCommands:\n");
   for (const Command& c : kCommands) std::fprintf(out, "  %-12s %s\n", c.name, c.summary);
-  std::fprintf(out, "\n'quillet <command> --help' tells more about a command.\n");
+  std::fprintf(out,
+               "\n'quillet <command> --help' tells more about a command; 'quillet --version' prints the version.\n");
 }
 
 }  // namespace
@@ -46,6 +49,10 @@ int main(int argc, char** argv) {
   if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") || !std::strcmp(argv[1], "help")) {
     PrintUsage(argc < 2 ? stderr : stdout);
     return argc < 2 ? kExitUsage : kExitOk;
+  }
+  if (!std::strcmp(argv[1], "--version")) {
+    std::printf("quillet %s\n", TQ_VERSION_TEXT);
+    return kExitOk;
   }
   std::vector<std::string> args(argv + 2, argv + argc);
   for (const Command& c : kCommands)

@@ -7,7 +7,9 @@ namespace tq::app {
 namespace {
 
 constexpr int kClientWidth = 372;
-constexpr int kClientHeight = 278;
+// 28 pixels taller than the two-hotkey dialog once was: room for the third
+// hotkey and the start-with-Windows box under the hotkeys' help.
+constexpr int kClientHeight = 306;
 constexpr int kBorder = 5;  // the dialog's frame around its contents
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
@@ -37,6 +39,8 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
   SearchHotKeyLabel.Create(hotkeys, {12, 112, 330, 13}, "Hotkey to find a reply by typing:");
   SearchHotKey.Create(hotkeys, {12, 128, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
   HotKeyHelpLabel.Create(hotkeys, {12, 162, 330, 54}, kHotKeyHelp);
+  // How the program is reached belongs with its hotkeys.
+  StartWithWindowsCheck.Create(hotkeys, {12, 222, 330, 17}, "S&tart Tavrin Quillet when Windows starts");
 
   const int groupWidth = 338;
   const int checkWidth = groupWidth - 20;
@@ -71,6 +75,7 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
   ShowHotkeyInTreeCheck.SetChecked(values.ShowHotkeyInTree);
   AutoExpandTreeCheck.SetChecked(values.AutoExpandTree);
   LiveSpellingCheck.SetChecked(values.LiveSpelling);
+  StartWithWindowsCheck.SetChecked(values.StartWithWindows);
 }
 
 TConfigForm::~TConfigForm() = default;
@@ -86,6 +91,7 @@ ConfigValues TConfigForm::Values() const {
   v.ShowHotkeyInTree = ShowHotkeyInTreeCheck.Checked();
   v.AutoExpandTree = AutoExpandTreeCheck.Checked();
   v.LiveSpelling = LiveSpellingCheck.Checked();
+  v.StartWithWindows = StartWithWindowsCheck.Checked();
   return v;
 }
 

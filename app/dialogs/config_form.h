@@ -1,6 +1,7 @@
-// TConfigForm: the "Configuration" dialog with the three global hotkeys and six
-// options. It only shows and edits values; the main window unregisters and
-// registers the hotkeys and saves the settings around it.
+// TConfigForm: the "Configuration" dialog with the three global hotkeys, six
+// options and whether the program starts with Windows. It only shows and
+// edits values; the main window unregisters and registers the hotkeys and
+// saves the settings around it.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +28,8 @@ struct ConfigValues {
   bool AutoExpandTree = false;
   bool LiveSpelling = true;
   int32_t SearchHotKey = 0;
+  // The current user's Run value names this program (not a setting of ours).
+  bool StartWithWindows = false;
   bool operator==(const ConfigValues&) const = default;
 };
 
@@ -46,6 +49,7 @@ class TConfigForm : public ui::Form {
   ui::TabControl PageControl;
   ui::Label MainHotKeyLabel, MenuHotKeyLabel, SearchHotKeyLabel, HotKeyHelpLabel;
   ui::HotKeyBox MainHotKey, MenuHotKey, SearchHotKey;
+  ui::CheckBox StartWithWindowsCheck;
   ui::GroupBox FormattingGroup, ViewGroup, SpellingGroup;
   ui::CheckBox SaveFormatCheck, DefaultWithFormatCheck, HideAfterInsertCheck, ShowHotkeyInTreeCheck,
       AutoExpandTreeCheck, LiveSpellingCheck;
