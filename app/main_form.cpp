@@ -520,6 +520,18 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       SaveAllSettings();
       CloseAllowed = true;
       return 1;
+    case WM_ENDSESSION:
+      if (wp) {
+        // The process ends after this answer without WM_DESTROY: everything
+        // that is otherwise kept as the window goes is kept now (the
+        // placement by FormEnhance).
+        SaveAllSettings();
+        if (HistoryList) HistoryList->Save();
+      } else {
+        // The session goes on: closing the window hides it again.
+        CloseAllowed = false;
+      }
+      return 0;
     case WM_HELP:
       ShowHelpFile(Handle(), kMainHelpContext);
       return TRUE;

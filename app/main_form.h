@@ -116,7 +116,10 @@ class TMainForm : public ui::Form {
   void InsertMIClick();
   void InsertAsTextMIClick();
   void CopyMIClick();
-  void CopyPlainText();
+  bool CopyPlainText();
+  // Puts the preview's reply on the clipboard; false when it did not get there.
+  bool CopyReply(bool formatted);
+  void ShowNotPasted(std::string_view message);
   void FinishInsertion();
   void BringBackAfterPaste();
   // withFormat none: as DefaultWithFormat says.
@@ -174,8 +177,9 @@ class TMainForm : public ui::Form {
   // Placement under "WS", the tray icon with its menu; made with the window.
   std::unique_ptr<ui::TFormEnhance> FormEnhance;
   PasteKeys paste_;
-  HWND pasteTarget_ = nullptr;  // the control the running paste is for
-  LARGE_INTEGER hotKeyAt_{};    // when the hotkey of the running paste arrived
+  HWND pasteTarget_ = nullptr;        // the control the running paste is for
+  DWORD pasteClipboardSequence_ = 0;  // the clipboard's sequence number once the reply was on it
+  LARGE_INTEGER hotKeyAt_{};          // when the hotkey of the running paste arrived
   ui::Timer pasteTimer_;
   ui::Timer bringBackTimer_;  // brings a kept main window back after a paste
   ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one

@@ -17,9 +17,6 @@
 
 namespace tq::app {
 
-// While a dialog of the main window is open, global hotkeys are ignored and
-// the tray icon is away; both come back however the dialog ends.
-
 std::vector<std::string> TMainForm::CategoryTexts() const {
   std::vector<std::string> texts;
   for (const CategoryNode& category : tree_.categories()) texts.push_back(category.text);
@@ -162,11 +159,16 @@ void TMainForm::EditMIClick() {
 void TMainForm::DeleteMIClick() {
   const int n = SelectedReplyIndex();
   if (n < 0 || !LibraryOpen() || DialogBusy) return;
+  // A hand-over arriving while the question is up opens its library only
+  // after the delete: "Yes" means record n of this library.
+  DialogScope busy(*this, DialogScope::Tray::Keep);
   // The question names the reply, so that a slip of the selection shows.
   std::string question = "Delete selected reply?";
   try {
     const std::string description = GoToReply(table_, n).Description;
-    if (!description.empty()) question += "\n\n" + description;
+    if (!description.empty()) question += "
+
+" + description;
   } catch (const std::exception&) {
     // The question goes without the name; the delete below reports the failure.
   }

@@ -24,7 +24,8 @@ const char kCheckUsage[] =
     "  --dir FOLDER           a dictionary folder (repeatable)\n"
     "  --config FILE          spelling configuration file to use\n"
     "  --upcase --numbers --html --internet --quoted --abbreviations --repeated --dual-caps\n"
-    "                         spelling options (without any: internet, abbreviations, repeated, dual-caps)\n";
+    "                         spelling options (without any: internet, abbreviations, repeated, dual-caps)\n"
+    "  --thorough             thorough suggestions: further afield, better ranked, in the word's case\n";
 
 struct Finding {
   std::string word;  // Windows-1252
@@ -45,13 +46,29 @@ const char* VerdictName(spell::TWordCheckType verdict) {
   }
 }
 
-// Line and column (both from 1) of the 1-based byte index x.
-void LineAndColumn(const std::string& text, int32_t x, int* line, int* column) {
-  const size_t at = std::min(static_cast<size_t>(std::max(x, 1) - 1), text.size());
-  *line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
-  const size_t lineStart = at == 0 ? 0 : text.rfind('\n', at - 1);
-  *column = static_cast<int>(lineStart == std::string::npos || at == 0 ? at + 1 : at - lineStart);
-}
+// Line and column (both from 1) of 1-based byte indexes in a text; the line
+// starts are found once, and again only after the text changed (a silent
+// correction), so a report of many words stays linear.
+class LineIndex {
+ public:
+  explicit LineIndex(const std::string& text) : text_(text) {}
+  void Changed() { starts_.clear(); }
+  void Locate(int32_t x, int* line, int* column) {
+    if (starts_.empty()) {
+      starts_.push_back(0);
+      for (size_t i = 0; i < text_.size(); ++i)
+        if (text_[i] == '\n') starts_.push_back(i + 1);
+    }
+    const size_t at = std::min(static_cast<size_t>(std::max(x, 1) - 1), text_.size());
+    const auto next = std::upper_bound(starts_.begin(), starts_.end(), at);
+    *line = static_cast<int>(next - starts_.begin());
+    *column = static_cast<int>(at - *(next - 1) + 1);
+  }
+
+ private:
+  const std::string& text_;
+  std::vector<size_t> starts_;
+};
 
 // The file as Windows-1252: UTF-8 files are converted, others taken as they are.
 std::string ReadText(const std::string& bytes, bool* wasUtf8) {
@@ -65,7 +82,11 @@ std::string ReadText(const std::string& bytes, bool* wasUtf8) {
 std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, std::string text) {
   std::vector<Finding> findings;
   spell::TStringParser parser(text);
+  LineIndex lines(text);
   spell::TWordCheckType lastVerdict = spell::wcAccepted;
+  engine.OnParserReplaceWord = [&](spell::TQuillSpellBase*, bool before, const std::string&, int32_t) {
+    if (!before) lines.Changed();
+  };
   engine.OnWordCheck = [&](spell::TQuillSpellBase*, const std::string&, spell::TWordCheckType& verdict,
                            std::string&) { lastVerdict = verdict; };
   engine.OnPromptWord = [&](spell::TQuillSpellBase* s, const std::string& word, bool repeated) {
@@ -74,7 +95,7 @@ std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, std::string text
     f.verdict = repeated ? spell::wcRepeated : lastVerdict;
     int32_t x = 0, y = 0;
     parser.GetPosition(x, y);
-    LineAndColumn(text, x, &f.line, &f.column);
+    lines.Locate(x, &f.line, &f.column);
     if (repeated) {
       f.suggestions.push_back(word.substr(0, word.find(' ')));
     } else {
@@ -90,6 +111,7 @@ std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, std::string text
   };
   engine.CheckParser(&parser, spell::ctAll);
   engine.OnWordCheck = nullptr;
+  engine.OnParserReplaceWord = nullptr;
   engine.OnPromptWord = nullptr;
   engine.PumpMessage = nullptr;
   return findings;

@@ -45,6 +45,7 @@ TEST(ConfigValues, OkCopiesEveryValueAndAsksForARebuildOnlyForTheTreeTexts) {
       {"HideAfterInsert", [](ConfigValues& v) { v.HideAfterInsert = false; }, false},
       {"AutoExpandTree", [](ConfigValues& v) { v.AutoExpandTree = true; }, false},
       {"LiveSpelling", [](ConfigValues& v) { v.LiveSpelling = false; }, false},
+      {"search hotkey cleared", [](ConfigValues& v) { v.SearchHotKey = 0; }, false},
       {"ShowHotkeyInTree", [](ConfigValues& v) { v.ShowHotkeyInTree = true; }, true},
   };
   for (const Case& c : cases) {
@@ -58,6 +59,8 @@ TEST(ConfigValues, OkCopiesEveryValueAndAsksForARebuildOnlyForTheTreeTexts) {
     EXPECT_EQ(settings.Split, 99) << c.what;
     EXPECT_TRUE(settings.SearchHotKeyChosen) << c.what << ": the search hotkey was shown and confirmed";
     EXPECT_FALSE(settings.ShowTrayReminder) << c.what;
+    // OK makes the search hotkey the user's own, so it is stored from now on.
+    EXPECT_TRUE(settings.SearchHotKeyChosen) << c.what;
   }
   // Turned off again, the texts change back: another rebuild.
   Settings settings = Stored();

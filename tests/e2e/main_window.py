@@ -245,11 +245,18 @@ def message_boxes(session):
     return [w for w in session.windows() if w.visible and w.cls == DIALOG_CLASS]
 
 
+def full_text(session, hwnd):
+    """A window's text with all its lines."""
+    _, lines = session.wintool("text", hex(hwnd))
+    return "\n".join(lines)
+
+
 def answer_message_box(session, button_text, timeout=20):
     """Waits for a message box, presses its button with a real click and
     returns its text."""
     box = session.wait_for("a message box", lambda: next(iter(message_boxes(session)), None), timeout=timeout)
-    texts = [c.text for c in session.children(box.hwnd) if c.cls == "Static" and c.text]
+    # Read whole: the children listing keeps only the first line of a text.
+    texts = [full_text(session, c.hwnd) for c in session.children(box.hwnd) if c.cls == "Static" and c.text]
     session.click(session.child(box.hwnd, "Button", button_text).hwnd)
     wait_gone(session, box.hwnd, "the message box to close")
     return "\n".join(texts)

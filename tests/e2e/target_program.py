@@ -4,6 +4,10 @@ write its text out, reading that text, and waiting for a paste to land."""
 from pathlib import Path
 
 WM_DUMP = 0x8000 + 1  # WM_APP + 1: write the control's text to --out
+WM_HOLD_CLIPBOARD = 0x8000 + 2  # put HELD_TEXT on the clipboard and keep it open
+WM_RELEASE_CLIPBOARD = 0x8000 + 3
+WM_DUMP_CLIPBOARD = 0x8000 + 4  # write the clipboard's text to --out + ".clipboard"
+HELD_TEXT = "held by the target"
 TARGET_TITLE = "Quillet Target"
 
 
@@ -67,3 +71,12 @@ def wait_for_text(session, target, out, expected, what, timeout=15):
     except AssertionError as e:
         session.screenshot("not-pasted.png")
         raise AssertionError(f"{e}: the target holds {seen[0] if seen else None!r}, not {expected!r}") from None
+
+
+def clipboard_text(session, target, out):
+    """The clipboard's text as the target reads it."""
+    path = out.with_name(out.name + ".clipboard")
+    path.unlink(missing_ok=True)
+    if session.send(target, WM_DUMP_CLIPBOARD) != 1:
+        raise AssertionError("the target could not read the clipboard")
+    return read_text(path)

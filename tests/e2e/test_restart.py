@@ -1,16 +1,20 @@
 #!/usr/bin/env python3
 """What the program keeps survives a restart: after opening two libraries
-(the second handed over by a second start) and ending, the registry holds
+(the second handed over by a second start) and the end of the session (which
+ends the process without closing its windows), the registry holds
 the settings ("MRUFileName" the open file), the recent files under "MRU"
 (most recent first) and the window placement under "WS"; the next start
 without an argument opens the last file again, in the tray."""
 
 import sys
 
-from main_window import (SETTINGS_KEY, TITLE, end_program, reg_values, start_in_tray, start_program, visible,
+from main_window import (SETTINGS_KEY, TITLE, WM_QUERYENDSESSION, end_program, reg_values, start_in_tray, start_program, visible,
                          wait_library_open)
 from quillet_library import make_library, quillet_argument
 from winsession import check, check_equal, run_test
+
+WM_ENDSESSION = 0x0016
+ENDSESSION_LOGOFF = 0x80000000
 
 
 def end(session, program, main):
@@ -29,7 +33,11 @@ def test(session, args):
     helper = session.start(args.exe, session.windows_path(second), log_name="second-start.log")
     check_equal(helper.wait(timeout=20), 0, "exit code of the second start")
     wait_library_open(session, main, second)
-    end(session, program, main)
+    # A tray program runs until logoff: the session's end is all it gets.
+    check_equal(session.send(main, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
+    check_equal(session.send(main, WM_ENDSESSION, 1, ENDSESSION_LOGOFF), 0, "answer to the end of the session")
+    program.kill()
+    session.wait_for("the program's windows to go", lambda: session.find_window(TITLE) is None)
 
     settings = reg_values(session, SETTINGS_KEY)
     check_equal(settings.get("MRUFileName"), session.windows_path(second), "MRUFileName")
