@@ -166,9 +166,7 @@ void TMainForm::DeleteMIClick() {
   std::string question = "Delete selected reply?";
   try {
     const std::string description = GoToReply(table_, n).Description;
-    if (!description.empty()) question += "
-
-" + description;
+    if (!description.empty()) question += "\n\n" + description;
   } catch (const std::exception&) {
     // The question goes without the name; the delete below reports the failure.
   }
