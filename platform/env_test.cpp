@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <thread>
+#include <vector>
+
 #include "platform/fault_env.h"
 #include "tests/support/temp_dir.h"
 
@@ -83,6 +87,35 @@ TEST(Env, ShareModesFollowWindowsRules) {
   }
   // Once everyone has closed, exclusive access is possible again.
   EXPECT_TRUE(Open(path, FileAccess::ReadWrite, FileShare::Exclusive, FileCreate::OpenExisting));
+}
+
+// Many writers at once, each reading a counter and writing it back plus one
+// while it holds the file: when taking the share is not one step, two get in
+// together and increments are lost.
+TEST(Env, ConcurrentWritersAreAdmittedOneAtATime) {
+  TempDir dir;
+  const std::string path = dir.File("counter.bin");
+  ASSERT_TRUE(WriteWholeFile(Env::Default(), path, std::string(8, '\0')));
+  constexpr int kThreads = 16, kRounds = 500;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t)
+    threads.emplace_back([&] {
+      for (int round = 0; round < kRounds; ++round) {
+        std::unique_ptr<File> f;
+        while (!(f = Open(path, FileAccess::ReadWrite, FileShare::Read, FileCreate::OpenExisting))) {
+        }
+        uint64_t n = 0;
+        ASSERT_TRUE(f->ReadExact(0, &n, sizeof n));
+        ++n;
+        ASSERT_TRUE(f->WriteAt(0, &n, sizeof n));
+      }
+    });
+  for (std::thread& t : threads) t.join();
+  std::string contents;
+  ASSERT_TRUE(ReadWholeFile(Env::Default(), path, &contents));
+  uint64_t n = 0;
+  std::memcpy(&n, contents.data(), sizeof n);
+  EXPECT_EQ(n, uint64_t{kThreads} * kRounds);
 }
 
 TEST(Env, CreateAlwaysRefusedWhileSharedLeavesContents) {
