@@ -88,6 +88,10 @@ class Env {
                            std::vector<std::string>* names) = 0;
 };
 
+// Whether s is an open refused because another opener's share mode (or its
+// access) excludes this one: the file is in use, and may be free again soon.
+bool IsSharingViolation(const Status& s);
+
 // Reads a whole file into *contents (others may read and write meanwhile).
 Status ReadWholeFile(Env& env, const std::string& path, std::string* contents);
 // Creates or replaces path with contents.

@@ -221,6 +221,10 @@ class WinEnv final : public Env {
 
 }  // namespace
 
+bool IsSharingViolation(const Status& s) {
+  return s.code() == ERROR_SHARING_VIOLATION || s.code() == ERROR_LOCK_VIOLATION;
+}
+
 Env& Env::Default() {
   static WinEnv env;
   return env;

@@ -150,7 +150,7 @@ void TBinaryDataSet::OpenFile() {
                                                  platform::FileCreate::OpenExisting, &file)
                                  : env_.OpenFile(tableName_, platform::FileAccess::ReadWrite, platform::FileShare::Read,
                                                  platform::FileCreate::OpenExisting, &file);
-  if (!s) throw EStreamError("Cannot open file " + tableName_);
+  if (!s) throw EStreamError("Cannot open file " + tableName_, s);
   TableLayout layout;
   try {
     ReadTableLayout(*file, &layout);

@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/env.h"
+
 namespace tq::storage {
 
 // The engine's own failures ("Invalid file type.", "GetRecord: Invalid Password", ...).
@@ -28,6 +30,26 @@ class EDatabaseError : public std::runtime_error {
 class EStreamError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+  // The message, with the operating system's account of the failure kept
+  // apart from it ("the file is in use by another process").
+  EStreamError(const std::string& message, const platform::Status& cause)
+      : std::runtime_error(message), reason_(ReasonOf(cause)), inUse_(platform::IsSharingViolation(cause)) {}
+  // Why, when known; "" otherwise.
+  const std::string& reason() const { return reason_; }
+  // The file is in use by another opener whose sharing excludes this one.
+  bool inUse() const { return inUse_; }
+
+ private:
+  // A platform message reads "what path: reason".
+  static std::string ReasonOf(const platform::Status& s) {
+    const std::string& m = s.message();
+    const size_t colon = m.rfind(": ");
+    std::string r = colon == std::string::npos ? "" : m.substr(colon + 2);
+    while (!r.empty() && (r.back() == '\n' || r.back() == '\r' || r.back() == '.' || r.back() == ' ')) r.pop_back();
+    return r;
+  }
+  std::string reason_;
+  bool inUse_ = false;
 };
 
 // A text that does not convert to the value a field holds ("'x' is not a
