@@ -174,7 +174,7 @@ class PosixEnv final : public Env {
     if (fd < 0) return ErrnoStatus("Cannot open", path);
     if (!ClaimShare(fd, access, share)) {
       close(fd);
-      return Status::Error("Cannot open " + path + ": the file is in use by another process", EBUSY);
+      return Status::Error("Cannot open " + path + ": the file is in use by another process", SharingViolationCode());
     }
     // Truncate only once the share check has passed, as Windows does.
     if (create == FileCreate::CreateAlways && ftruncate(fd, 0) != 0) {
@@ -265,6 +265,7 @@ class PosixEnv final : public Env {
 
 }  // namespace
 
+int SharingViolationCode() { return EBUSY; }
 bool IsSharingViolation(const Status& s) { return s.code() == EBUSY; }
 
 Env& Env::Default() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/fault_env.h"
+#include "platform/memory_env.h"
 #include "tests/support/temp_dir.h"
 
 namespace tq::platform {
@@ -74,19 +75,25 @@ TEST(Env, ShareModesFollowWindowsRules) {
       {FileAccess::ReadWrite, FileShare::Exclusive, FileAccess::Read, FileShare::ReadWrite, false},
       {FileAccess::Read, FileShare::ReadWrite, FileAccess::Read, FileShare::Exclusive, false},
   };
+  // The in-memory file system keeps the same rules.
   TempDir dir;
-  std::string path = dir.File("shared.bin");
-  ASSERT_TRUE(WriteWholeFile(Env::Default(), path, "x"));
-  int row = 0;
-  for (const ShareCase& c : cases) {
-    auto first = Open(path, c.firstAccess, c.firstShare, FileCreate::OpenExisting);
-    ASSERT_TRUE(first) << "row " << row;
-    auto second = Open(path, c.secondAccess, c.secondShare, FileCreate::OpenExisting);
-    EXPECT_EQ(second != nullptr, c.allowed) << "row " << row;
-    ++row;
+  MemoryEnv memory;
+  for (auto [env, path] : {std::pair<Env*, std::string>{&Env::Default(), dir.File("shared.bin")},
+                           std::pair<Env*, std::string>{&memory, "shared.bin"}}) {
+    ASSERT_TRUE(WriteWholeFile(*env, path, "x"));
+    int row = 0;
+    for (const ShareCase& c : cases) {
+      std::unique_ptr<File> first, second;
+      ASSERT_TRUE(env->OpenFile(path, c.firstAccess, c.firstShare, FileCreate::OpenExisting, &first)) << "row " << row;
+      Status s = env->OpenFile(path, c.secondAccess, c.secondShare, FileCreate::OpenExisting, &second);
+      EXPECT_EQ(s.ok(), c.allowed) << "row " << row;
+      if (!s) EXPECT_TRUE(IsSharingViolation(s)) << s.message();
+      ++row;
+    }
+    // Once everyone has closed, exclusive access is possible again.
+    std::unique_ptr<File> alone;
+    EXPECT_TRUE(env->OpenFile(path, FileAccess::ReadWrite, FileShare::Exclusive, FileCreate::OpenExisting, &alone));
   }
-  // Once everyone has closed, exclusive access is possible again.
-  EXPECT_TRUE(Open(path, FileAccess::ReadWrite, FileShare::Exclusive, FileCreate::OpenExisting));
 }
 
 // Many writers at once, each reading a counter and writing it back plus one

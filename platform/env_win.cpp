@@ -221,6 +221,8 @@ class WinEnv final : public Env {
 
 }  // namespace
 
+int SharingViolationCode() { return ERROR_SHARING_VIOLATION; }
+
 bool IsSharingViolation(const Status& s) {
   return s.code() == ERROR_SHARING_VIOLATION || s.code() == ERROR_LOCK_VIOLATION;
 }
