@@ -4,10 +4,9 @@
 
 #include "cli/command.h"
 #include "cli/json.h"
+#include "cli/line_parser.h"
 #include "cli/spell_commands.h"
 #include "cli/spell_session.h"
-#include "platform/codepage.h"
-#include "spell/engine/string_parser.h"
 
 namespace tq::cli {
 
@@ -45,26 +44,39 @@ const char* VerdictName(spell::TWordCheckType verdict) {
   }
 }
 
-// Line and column (both from 1) of the 1-based byte index x.
-void LineAndColumn(const std::string& text, int32_t x, int* line, int* column) {
-  const size_t at = std::min(static_cast<size_t>(std::max(x, 1) - 1), text.size());
-  *line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
-  const size_t lineStart = at == 0 ? 0 : text.rfind('\n', at - 1);
-  *column = static_cast<int>(lineStart == std::string::npos || at == 0 ? at + 1 : at - lineStart);
+// Line and column (both from 1, the column in characters) of the 1-based
+// byte index x of the engine's text.
+void LineAndColumn(const EngineText& text, int32_t x, int* line, int* column) {
+  const std::string& ansi = text.ansi;
+  const size_t at = std::min(static_cast<size_t>(std::max(x, 1) - 1), ansi.size());
+  *line = 1 + static_cast<int>(std::count(ansi.begin(), ansi.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+  const size_t newline = at == 0 ? std::string::npos : ansi.rfind('\n', at - 1);
+  const size_t lineStart = newline == std::string::npos ? 0 : text.characters[newline] + 1;
+  *column = static_cast<int>(text.characters[at] - lineStart) + 1;
 }
 
-// The file as Windows-1252: UTF-8 files are converted, others taken as they are.
-std::string ReadText(const std::string& bytes, bool* wasUtf8) {
-  std::string ansi;
-  std::string_view body = bytes;
-  if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
-  *wasUtf8 = platform::Utf8ToCp1252(body, &ansi);
-  return *wasUtf8 ? ansi : bytes;
+}  // namespace
+
+CheckedText ReadCheckedText(const std::string& bytes) {
+  CheckedText t;
+  std::string body = bytes;
+  t.bom = body.compare(0, 3, "\xEF\xBB\xBF") == 0;
+  if (t.bom) body.erase(0, 3);
+  t.utf8 = ToEngineText(body, &t.text);
+  if (!t.utf8) {
+    // Not UTF-8: Windows-1252, byte for byte.
+    t.text = AnsiEngineText(bytes);
+    t.bom = false;
+  }
+  return t;
 }
 
-std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, std::string text) {
+namespace {
+
+std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, const EngineText& checked) {
   std::vector<Finding> findings;
-  spell::TStringParser parser(text);
+  std::string text = checked.ansi;
+  TLineParser parser(text);
   spell::TWordCheckType lastVerdict = spell::wcAccepted;
   engine.OnWordCheck = [&](spell::TQuillSpellBase*, const std::string&, spell::TWordCheckType& verdict,
                            std::string&) { lastVerdict = verdict; };
@@ -74,7 +86,7 @@ std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, std::string text
     f.verdict = repeated ? spell::wcRepeated : lastVerdict;
     int32_t x = 0, y = 0;
     parser.GetPosition(x, y);
-    LineAndColumn(text, x, &f.line, &f.column);
+    LineAndColumn(checked, x, &f.line, &f.column);
     if (repeated) {
       f.suggestions.push_back(word.substr(0, word.find(' ')));
     } else {
@@ -116,11 +128,10 @@ int RunCheckCommand(platform::Env& env, const std::vector<std::string>& args, FI
   }
   auto engine = OpenSpellEngine(env, settings, err);
   if (!engine) return kExitFailure;
-  bool utf8 = false;
-  const std::string text = ReadText(bytes, &utf8);
-  if (settings.interactive) return RunInteractiveCheck(*engine, path, text, utf8, stdin, out, err);
+  CheckedText checked = ReadCheckedText(bytes);
+  if (settings.interactive) return RunInteractiveCheck(env, *engine, path, std::move(checked), stdin, out, err);
 
-  const std::vector<Finding> findings = FindErrors(*engine, text);
+  const std::vector<Finding> findings = FindErrors(*engine, checked.text);
   if (settings.json) {
     std::fprintf(out, "{\"file\": %s, \"words\": %d, \"errors\": [", json::Quote(path).c_str(),
                  engine->ReadWordCount());

@@ -155,7 +155,7 @@ TEST(CheckCommand, InteractiveRunWritesTheFileOnlyWhenComplete) {
       SpellSettings settings;
       settings.mainDictionaries = {f.adm};
       auto engine = OpenSpellEngine(Env::Default(), settings, err);
-      return RunInteractiveCheck(*engine, file, original, true, in, out, err);
+      return RunInteractiveCheck(Env::Default(), *engine, file, ReadCheckedText(original), in, out, err);
     });
     std::fclose(in);
     return r;
@@ -175,6 +175,50 @@ TEST(CheckCommand, InteractiveRunWritesTheFileOnlyWhenComplete) {
   r = interactive("1\n");
   ASSERT_TRUE(platform::ReadWholeFile(Env::Default(), file, &now).ok());
   EXPECT_EQ(now, original);
+}
+
+// A UTF-8 file keeps being UTF-8, its byte-order mark included; a word of
+// characters the engine cannot hold is left as it is; marks and columns
+// count characters.
+TEST(CheckCommand, Utf8FilesStayUtf8) {
+  SpellFixture f;
+  const std::string file = f.dir.File("text.txt");
+  const std::string line = "caf\xC3\xA9 \xE2\x86\x92 teh \xC5\x81\xC3\xB3" "d\xC5\xBA";
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "\xEF\xBB\xBF" + line + "\n").ok());
+  FILE* in = std::tmpfile();
+  std::fputs("1\n", in);
+  std::rewind(in);
+  Result r = tq::testing::CapturedRun([&](FILE* out, FILE* err) {
+    std::string bytes;
+    platform::ReadWholeFile(Env::Default(), file, &bytes);
+    SpellSettings settings;
+    settings.mainDictionaries = {f.adm};
+    auto engine = OpenSpellEngine(Env::Default(), settings, err);
+    return RunInteractiveCheck(Env::Default(), *engine, file, ReadCheckedText(bytes), in, out, err);
+  });
+  std::fclose(in);
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_NE(r.out.find("\n" + line + "\n       ^^^\n'teh':  1) the"), std::string::npos) << r.out;
+  std::string now;
+  ASSERT_TRUE(platform::ReadWholeFile(Env::Default(), file, &now).ok());
+  EXPECT_EQ(now, "\xEF\xBB\xBF" "caf\xC3\xA9 \xE2\x86\x92 the \xC5\x81\xC3\xB3" "d\xC5\xBA\n");
+
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "teh\n" + line + "\n").ok());
+  r = tq::testing::CapturedRun(
+      [&](FILE* out, FILE* err) { return RunCheckCommand(Env::Default(), {"--dict", f.adm, file}, out, err); });
+  EXPECT_EQ(r.out, file + ":1:1: misspelt 'teh': the\n" + file + ":2:8: misspelt 'teh': the\n");
+}
+
+// Quoted lines are judged each on its own first character.
+TEST(CheckCommand, QuotedIsJudgedPerLine) {
+  SpellFixture f;
+  const std::string file = f.dir.File("mail.txt");
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "> teh quoted\nthe cat sat on teh mat\n> zzq\n").ok());
+  Result r = tq::testing::CapturedRun([&](FILE* out, FILE* err) {
+    return RunCheckCommand(Env::Default(), {"--dict", f.adm, "--quoted", file}, out, err);
+  });
+  EXPECT_EQ(r.code, kExitFindings);
+  EXPECT_EQ(r.out, file + ":2:16: misspelt 'teh': the\n");
 }
 
 }  // namespace
@@ -218,6 +262,21 @@ TEST(PipeCommand, SpeaksTheIspellProtocol) {
   saved.WriteFilename(adu);
   EXPECT_TRUE(saved.IgnoreExists("blorp"));
   EXPECT_EQ(Pipe({"--dict", f.adm, "stray"}, "").code, kExitUsage);
+}
+
+// Offsets count characters, and the '^' that escapes a line; a word with a
+// character the engine cannot hold is skipped, the rest of the line checked.
+TEST(PipeCommand, OffsetsCountCharacters) {
+  SpellFixture f;
+  Result r = Pipe({"--dict", f.adm},
+                  "na\xC3\xAFve caf\xC3\xA9 \xE2\x86\x92 teh\n"
+                  "^teh cat\n"
+                  "\xC5\x81\xC3\xB3" "d\xC5\xBA teh\n");
+  EXPECT_EQ(r.out,
+            "@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n"
+            "# na\xC3\xAFve 0\n*\n& teh 1 13: the\n\n"
+            "& teh 1 1: the\n*\n\n"
+            "& teh 1 5: the\n\n");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // quillet pipe (also quillet -a): the line protocol of ispell, so editors
 // and scripts written for it use this engine unchanged. Lines in, one
 // answer per word, a blank line after each input line.
+#include <algorithm>
 #include <cstring>
 
 #include "cli/read_line.h"
 #include "cli/command.h"
+#include "cli/engine_text.h"
 #include "cli/spell_commands.h"
 #include "cli/spell_session.h"
 #include "spell/engine/ansi_text.h"
@@ -23,7 +25,10 @@ const char kPipeUsage[] =
     "  for the session, '#' saves the custom dictionary, '!' and '%' turn terse mode on and off.\n";
 
 
-void CheckLine(spell::TQuillSpellBase& engine, std::string line, bool terse, FILE* out) {
+// Checks one line; offsets count the characters of the line as it came in,
+// plus shift (1 for the '^' that introduced it).
+void CheckLine(spell::TQuillSpellBase& engine, const EngineText& text, int shift, bool terse, FILE* out) {
+  std::string line = text.ansi;
   spell::TStringParser parser(line);
   spell::TParsingEngine& cutter = *engine.ReadParsingEngine();
   cutter.Initialize(&parser, spell::ctAll);
@@ -37,7 +42,8 @@ void CheckLine(spell::TQuillSpellBase& engine, std::string line, bool terse, FIL
     }
     int32_t x = 0, y = 0;
     parser.GetPosition(x, y);
-    const int offset = x - 1 - static_cast<int>(word.size());
+    const size_t at = static_cast<size_t>(std::max<int64_t>(0, int64_t{x} - 1 - static_cast<int64_t>(word.size())));
+    const int offset = static_cast<int>(text.characters[std::min(at, text.characters.size() - 1)]) + shift;
     engine.InternalSuggest(word, engine.MaxSuggestions, list);
     if (list.empty()) {
       std::fprintf(out, "# %s %d\n", ToUtf8(word).c_str(), offset);
@@ -72,17 +78,24 @@ int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FIL
   std::string utf8;
   while (ReadLine(in, &utf8)) {
     std::string line;
-    if (!ToAnsi(utf8, &line)) {
-      // Characters Windows-1252 cannot hold are no words of ours.
-      line.clear();
-      for (const char c : utf8) line += (static_cast<unsigned char>(c) < 0x80) ? c : ' ';
-    }
+    // A word to add must be one the dictionaries can hold.
+    const bool holds = ToAnsi(utf8, &line);
+    if (!holds) line = utf8;
     const char first = line.empty() ? '\0' : line[0];
     const std::string rest = line.empty() ? "" : line.substr(1);
+    // A checked line: the words Windows-1252 cannot hold are skipped, and
+    // offsets count characters. A line that is not UTF-8 is taken as
+    // Windows-1252.
+    auto checked = [&](size_t skip) {
+      EngineText text;
+      const std::string body = utf8.substr(std::min(skip, utf8.size()));
+      if (!ToEngineText(body, &text)) text = AnsiEngineText(body);
+      return text;
+    };
     spell::TCustomDictionary* custom = engine->ReadActiveCustomDictionary();
     switch (first) {
       case '^':
-        CheckLine(*engine, rest, terse, out);
+        CheckLine(*engine, checked(1), 1, terse, out);
         std::fputs("\n", out);
         break;
       case '!':
@@ -93,6 +106,7 @@ int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FIL
         break;
       case '*':
       case '&': {
+        if (!holds) break;
         const std::string word = first == '&' ? spell::AnsiLowerCase(rest) : rest;
         if (custom)
           custom->AddIgnore(word);
@@ -101,7 +115,7 @@ int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FIL
         break;
       }
       case '@':
-        engine->ReadIgnoreAllDictionary().AddIgnore(rest);
+        if (holds) engine->ReadIgnoreAllDictionary().AddIgnore(rest);
         break;
       case '#':
         if (custom) custom->Save();
@@ -112,7 +126,7 @@ int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FIL
       case '`':
         break;  // markup modes and extended mode: nothing to change here
       default:
-        CheckLine(*engine, line, terse, out);
+        CheckLine(*engine, checked(0), 0, terse, out);
         std::fputs("\n", out);
         break;
     }
