@@ -13,6 +13,9 @@
 
 namespace tq::app {
 
+using ui::core::Rect;
+using ui::core::Size;
+
 class Picture : public ui::Control {
  public:
   ~Picture() override;
