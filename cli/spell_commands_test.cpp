@@ -279,5 +279,77 @@ TEST(PipeCommand, OffsetsCountCharacters) {
             "& teh 1 5: the\n\n");
 }
 
+// What an editor driving an ispell program sends (Emacs's ispell and
+// flyspell): the probe, then a session started with ispell's options, in
+// terse mode, with markup switches, '^' lines, a word added and saved to a
+// personal dictionary that is created only then, and list mode.
+TEST(PipeCommand, AnEditorsIspellTranscript) {
+  SpellFixture f;
+  const std::string personal = f.dir.File("personal.adu");
+  Result r = Pipe({"-vv"}, "");
+  EXPECT_EQ(r.code, kExitOk);
+  EXPECT_EQ(r.out, "@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n");
+
+  const std::vector<std::string> start = {"-a", "-m", "-B", "-d", f.adm, "-p", personal, "--encoding=utf-8"};
+  r = Pipe(start,
+           "!\n"
+           "+\n"
+           "-\n"
+           "~tex\n"
+           "^teh cat\n"
+           "^hosue mat\n"
+           "^zzqx caf\xC3\xA9\n"
+           "*zzqx\n"
+           "^zzqx\n");
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_FALSE(Env::Default().FileExists(personal));  // nothing saved, nothing made
+
+  r = Pipe(start,
+           "!\n"
+           "^teh cat\n"
+           "^hosue mat\n"
+           "^zzqx caf\xC3\xA9\n"
+           "*zzqx\n"
+           "#\n"
+           "^zzqx\n"
+           "%\n"
+           "^cat\n"
+           "@blorp\n"
+           "^blorp\n");
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_EQ(r.out,
+            "@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n"
+            "& teh 1 1: the\n\n"
+            "& hosue 2 1: house, hose\n\n"
+            "# zzqx 1\n\n"
+            "\n"
+            "*\n\n"
+            "*\n\n");
+  spell::TCustomDictionary saved;
+  saved.WriteFilename(personal);
+  EXPECT_TRUE(saved.IgnoreExists("zzqx"));
+  EXPECT_FALSE(saved.IgnoreExists("blorp"));
+
+  // The next session starts with the personal dictionary.
+  r = Pipe(start, "zzqx teh\n");
+  EXPECT_EQ(r.out.substr(r.out.find('\n') + 1), "*\n& teh 1 5: the\n\n");
+
+  r = Pipe({"-l", "-d", f.adm}, "teh cat\nhosue caf\xC3\xA9 zzqx\n");
+  EXPECT_EQ(r.code, kExitOk);
+  EXPECT_EQ(r.out, "teh\nhosue\nzzqx\n");
+
+  r = Pipe({"-a", "-i", "windows-1252", "-d", f.adm}, "^caf\xE9 tehs\n");
+  EXPECT_EQ(r.out.substr(r.out.find('\n') + 1), "*\n# tehs 6\n\n");
+
+  r = Pipe({"-a", "-X"}, "");
+  EXPECT_EQ(r.code, kExitUsage);
+  EXPECT_EQ(r.err, "quillet: unknown option -X\nTry 'quillet pipe --help'.\n");
+  r = Pipe({"-a", "-d", "klingon"}, "");
+  EXPECT_EQ(r.code, kExitUsage);
+  EXPECT_EQ(r.err,
+            "quillet: no dictionary for the language 'klingon' (give a language such as en_US, or a path)\n"
+            "Try 'quillet pipe --help'.\n");
+}
+
 }  // namespace
 }  // namespace tq::cli
