@@ -579,7 +579,11 @@ int RunLibraryCommand(platform::Env& env, const std::string& command, const std:
     // "Cannot open file X" alone leaves the user guessing: say why.
     return Failure(c, o.positional[0] + ": " + OneLine(e.what()) + (e.reason().empty() ? "" : ": " + e.reason()));
   } catch (const std::exception& e) {
-    return Failure(c, o.positional[0] + ": " + OneLine(e.what()));
+    std::string message = o.positional[0] + ": " + OneLine(e.what());
+    // What an interrupted add or import leaves behind, and what mends it.
+    if (std::strncmp(e.what(), "Open: Invalid record size.", 26) == 0 && command != "pack")
+      message += "\n  (a change that was interrupted leaves this; 'quillet pack " + o.positional[0] + "' repairs it)";
+    return Failure(c, message);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli/command.h"
 #include "cli/json.h"
 #include "cli/spell_session.h"
@@ -140,6 +142,27 @@ TEST(CheckCommand, KnownMisspellingsWithTheAmericanDictionary) {
     ASSERT_FALSE(errors[i].Find("suggestions")->array.empty());
     EXPECT_EQ(errors[i].Find("suggestions")->array[0].string, expected[i].first);
   }
+}
+
+// A new configuration file without --dict starts with the default
+// dictionary, and later runs with it work; a bare --custom name is a file
+// of the current folder.
+TEST(CheckCommand, ConfigurationAndCustomDefaults) {
+  if (!Env::Default().FileExists(TQ_AMERICAN_ADM)) GTEST_SKIP() << "American.adm was not built";
+  tq::testing::TempDir dir;
+  const std::string file = dir.File("text.txt"), config = dir.File("Spell.cfg");
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "the cat sat on teh mat\n").ok());
+  for (int run = 0; run < 2; ++run) {
+    Result r = Check({"--config", config, file});
+    EXPECT_EQ(r.code, kExitFindings) << "run " << run << " " << r.err;
+    EXPECT_EQ(r.out, file + ":1:16: misspelt 'teh': the, tech, eh, tea, tee\n") << "run " << run;
+  }
+  const std::filesystem::path was = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  Result r = Check({"--dict", TQ_AMERICAN_ADM, "--custom", "bare.adu", "text.txt"});
+  std::filesystem::current_path(was);
+  EXPECT_EQ(r.code, kExitFindings) << r.err;
+  EXPECT_TRUE(Env::Default().FileExists(dir.File("bare.adu")));
 }
 
 TEST(CheckCommand, InteractiveRunWritesTheFileOnlyWhenComplete) {
