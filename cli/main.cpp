@@ -30,6 +30,8 @@ const Command kCommands[] = {
     {"check", "spell-check a text file (report, or --interactive)", RunCheck},
     {"pipe", "spell-check lines from standard input, speaking ispell's -a protocol", RunPipe},
     {"-a", "the same as pipe", RunPipe},
+    {"phonetic", "the sound codes of words, as the suggestions use them", RunPhonetic},
+    {"cut", "the words the engine cuts from a text file, with their positions", RunCut},
 };
 
 void PrintUsage(FILE* out) {

@@ -374,5 +374,31 @@ TEST(PipeCommand, AnEditorsIspellTranscript) {
             "Try 'quillet pipe --help'.\n");
 }
 
+TEST(TextCommands, PhoneticAndCut) {
+  Result r = tq::testing::CapturedRun(
+      [&](FILE* out, FILE* err) { return RunPhoneticCommand({"knight", "night", "nite"}, out, err); });
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  // Words that sound alike share their code after the first two letters.
+  std::vector<std::string> codes;
+  for (size_t at = 0, nl; (nl = r.out.find('\n', at)) != std::string::npos; at = nl + 1)
+    codes.push_back(r.out.substr(r.out.find('\t', at) + 1, nl - r.out.find('\t', at) - 1));
+  ASSERT_EQ(codes.size(), 3u) << r.out;
+  EXPECT_EQ(r.out.substr(0, 7), "knight\t");
+  EXPECT_EQ(codes[1].substr(2), codes[2].substr(2)) << r.out;
+  r = tq::testing::CapturedRun([&](FILE* out, FILE* err) { return RunPhoneticCommand({"--lang", "x"}, out, err); });
+  EXPECT_EQ(r.code, kExitUsage);
+
+  SpellFixture f;
+  const std::string file = f.dir.File("text.txt");
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file,
+                                       "caf\xC3\xA9 \xE2\x86\x92 teh\n> quoted line\nsee www.example.com now\n")
+                  .ok());
+  r = tq::testing::CapturedRun([&](FILE* out, FILE* err) {
+    return RunCutCommand(Env::Default(), {"--dict", f.adm, "--quoted", "--internet", file}, out, err);
+  });
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_EQ(r.out, "1:1\tcaf\xC3\xA9\n1:8\tteh\n3:1\tsee\n3:21\tnow\n");
+}
+
 }  // namespace
 }  // namespace tq::cli
