@@ -41,7 +41,10 @@ void PrintUsage(FILE* out) {
                "\n'quillet <command> --help' or 'quillet help <command>' tells more about a command;\n"
                "'quillet --version' prints the version.\n"
                "\nExit codes: 0 done; 1 findings (problems, misspellings); 2 wrong arguments;\n"
-               "3 the command could not do its work.\n");
+               "3 the command could not do its work.\n"
+               "\nA library that another process has open is waited for up to 10 seconds; after that\n"
+               "the command fails with exit code 3 and says the file is in use. Editors may run\n"
+               "quillet as their ispell program ('quillet pipe --help').\n");
 }
 
 const Command* Find(const std::string& name) {
