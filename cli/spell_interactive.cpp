@@ -44,9 +44,10 @@ int RunInteractiveCheck(platform::Env& env, spell::TQuillSpellBase& engine, cons
     std::string line = text.substr(lineStart, lineEnd - lineStart);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     // Shown as it is in the file; the marks under the word count characters.
-    const char mark = checked.text.placeholder ? checked.text.placeholder : '\n';
-    const auto heldBefore = static_cast<size_t>(
-        std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(lineStart), mark));
+    const char mark = checked.text.placeholder;
+    const auto heldBefore =
+        mark ? static_cast<size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(lineStart), mark))
+             : size_t{0};
     const std::string lead = PartToUtf8(text.substr(lineStart, at - lineStart), checked.text, heldBefore);
     std::fprintf(out, "\n%s\n%*s%s\n", PartToUtf8(line, checked.text, heldBefore).c_str(),
                  static_cast<int>(Width(lead)), "", std::string(Width(ToUtf8(word)), '^').c_str());
