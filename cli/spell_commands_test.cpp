@@ -158,8 +158,10 @@ TEST(CheckCommand, ConfigurationAndCustomDefaults) {
     EXPECT_EQ(r.out, file + ":1:16: misspelt 'teh': the, tech, eh, tea, tee\n") << "run " << run;
   }
   const std::filesystem::path was = std::filesystem::current_path();
+  // Absolute before the folder changes ("/..." names a drive's root on Windows).
+  const std::string dict = std::filesystem::absolute(TQ_AMERICAN_ADM).string();
   std::filesystem::current_path(dir.path());
-  Result r = Check({"--dict", TQ_AMERICAN_ADM, "--custom", "bare.adu", "text.txt"});
+  Result r = Check({"--dict", dict, "--custom", "bare.adu", "text.txt"});
   std::filesystem::current_path(was);
   EXPECT_EQ(r.code, kExitFindings) << r.err;
   EXPECT_TRUE(Env::Default().FileExists(dir.File("bare.adu")));

@@ -42,6 +42,8 @@ class EStreamError : public std::runtime_error {
  private:
   // A platform message reads "what path: reason".
   static std::string ReasonOf(const platform::Status& s) {
+    // Said the same way on every system.
+    if (platform::IsSharingViolation(s)) return "the file is in use by another process";
     const std::string& m = s.message();
     const size_t colon = m.rfind(": ");
     std::string r = colon == std::string::npos ? "" : m.substr(colon + 2);
