@@ -231,6 +231,7 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   const HotKeyRegistrar registrar = Registrar();
   RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId);
   RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MenuHotKey), kMenuHotKeyId);
+  RegisterSearchHotKey(registrar, settings_.SearchHotKey, settings_.SearchHotKeyChosen);
 
   if (argument) settings_.MRUFileName = *argument;
   if (!settings_.MRUFileName.empty()) OpenLibrary(settings_.MRUFileName);
@@ -449,6 +450,7 @@ void TMainForm::FormDestroy() {
   FreeReplyMenu();
   UnregisterHotKey(Handle(), kMainHotKeyId);
   UnregisterHotKey(Handle(), kMenuHotKeyId);
+  UnregisterHotKey(Handle(), kSearchHotKeyId);
   ReleaseReplyHotKeys();
   pasteTimer_.Stop();
   trayClickTimer_.Stop();

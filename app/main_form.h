@@ -15,6 +15,7 @@
 #include "app/core/reply_tree.h"
 #include "app/core/settings.h"
 #include "app/reopen_menu.h"
+#include "app/search_form.h"
 #include "app/tree_images.h"
 #include "platform/key_store.h"
 #include "storage/binary_data_set.h"
@@ -114,9 +115,11 @@ class TMainForm : public ui::Form {
   void CopyMIClick();
   void CopyPlainText();
   void FinishInsertion();
-  void InsertReply(int index);
+  // withFormat none: as DefaultWithFormat says.
+  void InsertReply(int index, std::optional<bool> withFormat = std::nullopt);
   void ShowReplyMenu();
   void FreeReplyMenu();
+  void ShowReplySearch();
 
   ui::Application& application_;
   platform::KeyStore& keys_;
@@ -136,6 +139,8 @@ class TMainForm : public ui::Form {
   std::string currentResponse_;  // Response of the reply in the preview
   bool restoreAfterPaste_ = false;
   std::unique_ptr<ui::Menu> ReplyMenu;
+  std::unique_ptr<TReplySearchForm> replySearchForm_;
+  std::shared_ptr<ReplySearch> replySearch_;  // built at the first search after a change
 
   ui::Menu MainMenuBar{ui::Menu::Kind::Bar};
   ui::Menu TrayPopup{ui::Menu::Kind::Popup};

@@ -67,6 +67,8 @@ void TMainForm::OnHotKey(int id) {
     SetForegroundWindow(Handle());
   } else if (id == kMenuHotKeyId) {
     ShowReplyMenu();
+  } else if (id == kSearchHotKeyId) {
+    ShowReplySearch();
   } else if (auto index = ReplyIndexOfHotKeyId(id); index && TargetWindow) {
     InsertReply(*index);
   }
@@ -190,7 +192,7 @@ void TMainForm::CopyMIClick() {
   }
 }
 
-void TMainForm::InsertReply(int index) {
+void TMainForm::InsertReply(int index, std::optional<bool> withFormat) {
   if (!LibraryOpen() || index < 0 || index >= table_.RecordCount()) return;
   try {
     LoadReplyText(GoToReply(table_, index).Response);
@@ -199,7 +201,7 @@ void TMainForm::InsertReply(int index) {
     return;
   }
   UpdateCommandStates();
-  if (settings_.DefaultWithFormat) {
+  if (withFormat.value_or(settings_.DefaultWithFormat)) {
     InsertMIClick();
   } else {
     InsertAsTextMIClick();
@@ -207,7 +209,12 @@ void TMainForm::InsertReply(int index) {
   TargetWindow = nullptr;
 }
 
-void TMainForm::FreeReplyMenu() { ReplyMenu.reset(); }
+void TMainForm::FreeReplyMenu() {
+  ReplyMenu.reset();
+  // The search lists the same replies: it is built again when next opened.
+  replySearch_.reset();
+  if (replySearchForm_ && replySearchForm_->Visible()) replySearchForm_->Dismiss();
+}
 
 void TMainForm::ShowReplyMenu() {
   if (!ReplyMenu) {

@@ -7,9 +7,11 @@
 #include "app/core/hotkey_value.h"
 #include "app/core/reply_hotkeys.h"
 #include "app/core/reply_library.h"
+#include "app/core/start_with_windows.h"
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
+#include "platform/system_info.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -221,6 +223,7 @@ void TMainForm::OptionsMIClick() {
   DialogScope busy(*this);
   UnregisterHotKey(Handle(), kMainHotKeyId);
   UnregisterHotKey(Handle(), kMenuHotKeyId);
+  UnregisterHotKey(Handle(), kSearchHotKeyId);
   try {
     const ConfigValues shown{.MainHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MainHotKey)),
                              .MenuHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MenuHotKey)),
@@ -229,12 +232,16 @@ void TMainForm::OptionsMIClick() {
                              .HideAfterInsert = settings_.HideAfterInsert,
                              .ShowHotkeyInTree = settings_.ShowHotkeyInTree,
                              .AutoExpandTree = settings_.AutoExpandTree,
-                             .LiveSpelling = settings_.LiveSpelling};
+                             .LiveSpelling = settings_.LiveSpelling,
+                             .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings_.SearchHotKey)),
+                             .StartWithWindows = StartsWithWindows(keys_, platform::ProgramPath())};
     TConfigForm dialog(Handle(), shown);
     if (dialog.ShowModal() == ui::mrOk) {
       const ConfigValues v = dialog.Values();
       settings_.MainHotKey = v.MainHotKey;
       settings_.MenuHotKey = v.MenuHotKey;
+      settings_.SearchHotKey = v.SearchHotKey;
+      settings_.SearchHotKeyChosen = true;
       settings_.SaveFormat = v.SaveFormat;
       settings_.DefaultWithFormat = v.DefaultWithFormat;
       settings_.HideAfterInsert = v.HideAfterInsert;
@@ -249,6 +256,9 @@ void TMainForm::OptionsMIClick() {
       }
       settings_.LiveSpelling = v.LiveSpelling;
       SaveAllSettings();
+      if (v.StartWithWindows != shown.StartWithWindows) {
+        SetStartWithWindows(keys_, platform::ProgramPath(), v.StartWithWindows);
+      }
     }
   } catch (const std::exception&) {
     // The hotkeys are registered again below whatever happened.
@@ -256,6 +266,7 @@ void TMainForm::OptionsMIClick() {
   const HotKeyRegistrar registrar = Registrar();
   RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId);
   RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MenuHotKey), kMenuHotKeyId);
+  RegisterSearchHotKey(registrar, settings_.SearchHotKey, settings_.SearchHotKeyChosen);
 }
 
 }  // namespace tq::app

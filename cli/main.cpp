@@ -9,6 +9,7 @@
 #include "cli/dict_commands.h"
 #include "cli/library_commands.h"
 #include "cli/spell_commands.h"
+#include "tq_version.h"
 
 namespace tq::cli {
 namespace {
@@ -66,7 +67,7 @@ int RunQuillet(const std::vector<std::string>& argv) {
     return kExitOk;
   }
   if (first == "--version") {
-    std::printf("quillet (Tavrin Quillet) %s\n", TQ_VERSION);
+    std::printf("quillet %s\n", TQ_VERSION_TEXT);
     return kExitOk;
   }
   if (first == "help") {

@@ -16,7 +16,7 @@ function(expect code expected)
 endfunction()
 
 file(WRITE ${WORK}/input.txt "")
-expect(0 "quillet (Tavrin Quillet) ${VERSION}\n" --version)
+expect(0 "quillet ${VERSION}\n" --version)
 set(banner "@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n")
 expect(0 "${banner}" -vv)
 expect(0 "Usage: quillet delete FILE.qdk INDEX\nDeletes a reply. Its slot is reused by the next reply added; 'pack' removes it.\n"

@@ -8,7 +8,7 @@ need=(
   googletest libgtest-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick
-  wamerican python3
+  wamerican python3 nsis
 )
 
 missing=()

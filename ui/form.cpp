@@ -143,6 +143,18 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case WM_NEXTDLGCTL: {
+      // The dialog keys send this for a label's access key (focus the label,
+      // then the control after it) and for Tab-like moves; forms are not of
+      // the system's dialog class, so they answer it themselves.
+      HWND target =
+          LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(Handle(), GetFocus(), wp != 0 ? TRUE : FALSE);
+      if (target) {
+        ::SetFocus(target);
+        if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(target, EM_SETSEL, 0, -1);
+      }
+      return 0;
+    }
     case WM_DESTROY:
       if (menu_) ::SetMenu(Handle(), nullptr);
       break;

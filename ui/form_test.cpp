@@ -6,6 +6,8 @@
 
 #include "ui/button.h"
 #include "ui/edit.h"
+#include "ui/label.h"
+#include "ui/message_loop.h"
 #include "ui/test_host.h"
 
 namespace tq::ui {
@@ -148,6 +150,29 @@ TEST(FormCreate, AnErrorInTheCreationHandlerComesOutOfCreateAndLeavesNoWindow) {
   }
   EXPECT_FALSE(form);
   EXPECT_EQ(FindWindowA(nullptr, "Failing"), nullptr);
+}
+
+// Alt and a label's access key moves the focus to the box after the label,
+// its text selected, as in the system's dialogs.
+TEST(FormKeys, ALabelsAccessKeyFocusesTheBoxAfterIt) {
+  TestHost host;
+  Form form;
+  form.Create({.caption = "Keys", .width = 300, .height = 200, .owner = host.app.Handle()});
+  Label label;
+  Edit name;
+  Button button;
+  label.Create(form, {8, 8, 80, 16}, "&Name:");
+  name.Create(form, {90, 8, 150, 22});
+  button.Create(form, {8, 60, 75, 25}, "Push");
+  name.SetText("Quillet");
+  form.Show();
+  button.SetFocus();
+  ASSERT_TRUE(button.Focused());
+  // Alt+N as the keyboard delivers it: WM_SYSCHAR with the Alt bit.
+  PostMessageA(button.Handle(), WM_SYSCHAR, 'n', 1 << 29);
+  ProcessPendingMessages();
+  EXPECT_TRUE(name.Focused());
+  EXPECT_EQ(name.Selection(), std::make_pair(0, 7));
 }
 
 }  // namespace

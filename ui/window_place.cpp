@@ -1,5 +1,6 @@
 #include "ui/window_place.h"
 
+#include "ui/core/popup_place.h"
 #include "ui/core/window_centring.h"
 
 namespace tq::ui {
@@ -39,6 +40,28 @@ void SetClientSizeCentred(Form& form, int width, int height, HWND centreOn) {
 void Centre(Form& form, HWND centreOn) {
   const Rect b = form.Bounds();
   PlaceOuter(form, b.width, b.height, centreOn);
+}
+
+void PlaceNearCaret(Form& form, DWORD thread) {
+  std::optional<core::Rect> caret;
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  if (thread != 0 && GetGUIThreadInfo(thread, &gui) && gui.hwndCaret &&
+      gui.rcCaret.bottom > gui.rcCaret.top) {
+    POINT corners[2] = {{gui.rcCaret.left, gui.rcCaret.top}, {gui.rcCaret.right, gui.rcCaret.bottom}};
+    MapWindowPoints(gui.hwndCaret, nullptr, corners, 2);
+    caret = core::Rect{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+  }
+  POINT mouse{};
+  GetCursorPos(&mouse);
+  const POINT anchor = caret ? POINT{caret->left, caret->bottom} : mouse;
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoA(MonitorFromPoint(anchor, MONITOR_DEFAULTTONEAREST), &info);
+  const Rect b = form.Bounds();
+  const core::Rect placed =
+      core::PopupNear({b.width, b.height}, caret, {mouse.x, mouse.y}, ToRect(info.rcWork));
+  SetWindowPos(form.Handle(), nullptr, placed.left, placed.top, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 }  // namespace tq::ui

@@ -23,4 +23,9 @@ void SetClientSizeCentred(Form& form, int width, int height, HWND centreOn);
 // Centres `form` at its present size, in the same way.
 void Centre(Form& form, HWND centreOn);
 
+// Puts `form`, at its present size, just below the text caret of the given
+// thread (another program's, typically), or at the mouse pointer when that
+// thread shows no caret; whole on the work area of that screen.
+void PlaceNearCaret(Form& form, DWORD thread);
+
 }  // namespace tq::ui

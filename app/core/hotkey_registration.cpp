@@ -18,4 +18,12 @@ bool RegisterGlobalHotKey(const HotKeyRegistrar& registrar, uint32_t value, int 
   return false;
 }
 
+bool RegisterSearchHotKey(const HotKeyRegistrar& registrar, int32_t& value, bool chosen) {
+  if (chosen) return RegisterGlobalHotKey(registrar, static_cast<uint32_t>(value), kSearchHotKeyId);
+  const HotKeyRegistrar quiet{registrar.register_hot_key, {}};
+  if (RegisterGlobalHotKey(quiet, static_cast<uint32_t>(value), kSearchHotKeyId)) return true;
+  value = 0;
+  return false;
+}
+
 }  // namespace tq::app

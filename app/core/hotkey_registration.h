@@ -13,10 +13,11 @@ namespace tq::app {
 
 inline constexpr int kMainHotKeyId = 6423;        // MainHotKey: show the main window
 inline constexpr int kMenuHotKeyId = 6424;        // MenuHotKey: pop up the reply menu
-inline constexpr int kFirstReplyHotKeyId = 6426;  // + reply index (6425 is not used)
+inline constexpr int kSearchHotKeyId = 6425;      // SearchHotKey: open the reply search
+inline constexpr int kFirstReplyHotKeyId = 6426;  // + reply index
 
 constexpr int ReplyHotKeyId(int reply_index) { return kFirstReplyHotKeyId + reply_index; }
-// The reply index a WM_HOTKEY id stands for; none for the two fixed ids.
+// The reply index a WM_HOTKEY id stands for; none for the fixed ids.
 constexpr std::optional<int> ReplyIndexOfHotKeyId(int id) {
   if (id < kFirstReplyHotKeyId) return std::nullopt;
   return id - kFirstReplyHotKeyId;
@@ -36,5 +37,10 @@ std::string HotKeyRegistrationFailure(uint32_t value);
 // True when the value was registered, or is 0 and nothing was done. A refusal
 // is shown with HotKeyRegistrationFailure and gives false; callers go on.
 bool RegisterGlobalHotKey(const HotKeyRegistrar& registrar, uint32_t value, int id);
+
+// The search hotkey under kSearchHotKeyId. A value the user chose is
+// registered as any other; the default nobody chose is only taken when it is
+// free: a refusal says nothing and sets value to 0 (none).
+bool RegisterSearchHotKey(const HotKeyRegistrar& registrar, int32_t& value, bool chosen);
 
 }  // namespace tq::app

@@ -69,5 +69,30 @@ TEST(HotKeyRegistrationTest, FixedIdsAndReplyIndexes) {
   EXPECT_EQ(ReplyIndexOfHotKeyId(6425), std::nullopt);
 }
 
+TEST(HotKeyRegistrationTest, TheSearchDefaultIsTakenOnlyWhenFreeAChosenKeyIsReported) {
+  struct Case {
+    bool chosen;
+    bool taken;  // by another program
+    bool registered;
+    int32_t valueAfter;
+    size_t errors;
+  };
+  const Case cases[] = {
+      {false, false, true, 0xC020, 0},  // the default, free
+      {false, true, false, 0, 0},       // the default, taken: quietly none
+      {true, false, true, 0xC020, 0},
+      {true, true, false, 0xC020, 1},   // chosen and taken: said, and kept for the next try
+  };
+  for (const Case& c : cases) {
+    testing::FakeHotKeys keys;
+    if (c.taken) keys.TakeByOtherProgram(kModControl | kModAlt, 0x20);
+    int32_t value = 0xC020;
+    EXPECT_EQ(RegisterSearchHotKey(keys.registrar(), value, c.chosen), c.registered);
+    EXPECT_EQ(value, c.valueAfter);
+    EXPECT_EQ(keys.errors.size(), c.errors);
+    if (c.registered) EXPECT_EQ(keys.Owner(kModControl | kModAlt, 0x20), kSearchHotKeyId);
+  }
+}
+
 }  // namespace
 }  // namespace tq::app

@@ -37,6 +37,10 @@ Settings LoadSettings(platform::KeyStore& store) {
   ReadFlag(*key, "AutoExpandTree", &s.AutoExpandTree);
   ReadFlag(*key, "LiveSpelling", &s.LiveSpelling);
   ReadFlag(*key, "ShowTrayReminder", &s.ShowTrayReminder);
+  if (auto v = key->ReadInteger("SearchHotKey")) {
+    s.SearchHotKey = *v;
+    s.SearchHotKeyChosen = true;
+  }
   return s;
 }
 
@@ -48,7 +52,8 @@ bool SaveSettings(platform::KeyStore& store, const Settings& s, const std::strin
          key->WriteBool("SaveFormat", s.SaveFormat) && key->WriteBool("DefaultWithFormat", s.DefaultWithFormat) &&
          key->WriteBool("HideAfterInsert", s.HideAfterInsert) &&
          key->WriteBool("ShowHotkeyInTree", s.ShowHotkeyInTree) && key->WriteBool("AutoExpandTree", s.AutoExpandTree) &&
-         key->WriteBool("LiveSpelling", s.LiveSpelling) && key->WriteBool("ShowTrayReminder", s.ShowTrayReminder);
+         key->WriteBool("LiveSpelling", s.LiveSpelling) && key->WriteBool("ShowTrayReminder", s.ShowTrayReminder) &&
+         (!s.SearchHotKeyChosen || key->WriteInteger("SearchHotKey", s.SearchHotKey));
 }
 
 bool TrayReminderDue(const Settings& settings) {

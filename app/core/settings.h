@@ -1,4 +1,4 @@
-// The main window's settings: its options, its two global hotkeys, the height
+// The main window's settings: its options, its three global hotkeys, the height
 // of the tree pane and the last library file, kept as values directly in the
 // settings key (SettingsKeyPath) of the per-user key store. Unreadable values
 // fall back to their defaults; nothing here ever reports an error.
@@ -13,6 +13,8 @@ namespace tq::app {
 
 // Height in pixels of the tree pane (TopPanel) when "Split" is not stored.
 inline constexpr int32_t kDefaultSplit = 152;
+// The reply search hotkey of a first start: Ctrl+Alt+Space.
+inline constexpr int32_t kDefaultSearchHotKey = 0x4000 | 0x8000 | 0x20;
 
 // Defaults are those of a first start.
 struct Settings {
@@ -27,6 +29,11 @@ struct Settings {
   bool AutoExpandTree = false;
   bool LiveSpelling = true;
   bool ShowTrayReminder = true;
+  // Opens the reply search; 0 for none. Until the user chooses one the
+  // default is offered quietly: SearchHotKeyChosen is off, and a refusal of
+  // the default (another program has it) is not reported but leaves none.
+  int32_t SearchHotKey = kDefaultSearchHotKey;
+  bool SearchHotKeyChosen = false;  // "SearchHotKey" was stored
 };
 
 // The defaults, overridden by each value that is stored with the right type
@@ -39,7 +46,7 @@ Settings LoadSettings(platform::KeyStore& store);
 // program is about to vanish into the tray).
 bool TrayReminderDue(const Settings& settings);
 
-// Writes all eleven values in their fixed order. "MRUFileName" records the
+// Writes all twelve values in their fixed order ("SearchHotKey" last). "MRUFileName" records the
 // library file open now (empty when none) and "Split" the tree pane's current
 // height, both given here rather than taken from settings. The first failing
 // write ends the saving; the result says whether everything was written.

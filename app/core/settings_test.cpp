@@ -153,5 +153,22 @@ TEST(SettingsTest, TheTrayReminderNeedsTheWishAHotKeyAndALibrary) {
   }
 }
 
+TEST(SettingsTest, TheSearchHotKeyIsStoredOnceChosen) {
+  tq::testing::TestKeyStore store;
+  Settings first = LoadSettings(store);
+  EXPECT_EQ(first.SearchHotKey, kDefaultSearchHotKey);
+  EXPECT_FALSE(first.SearchHotKeyChosen);
+  // Not chosen: nothing stored, so a later start offers the default again.
+  ASSERT_TRUE(SaveSettings(store, first, "", 152));
+  EXPECT_EQ(store.log.size(), 11u);
+  first.SearchHotKey = 0;  // chosen as none
+  first.SearchHotKeyChosen = true;
+  ASSERT_TRUE(SaveSettings(store, first, "", 152));
+  EXPECT_EQ(store.log.back(), "SearchHotKey");
+  const Settings back = LoadSettings(store);
+  EXPECT_EQ(back.SearchHotKey, 0);
+  EXPECT_TRUE(back.SearchHotKeyChosen);
+}
+
 }  // namespace
 }  // namespace tq::app

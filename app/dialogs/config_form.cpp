@@ -7,7 +7,9 @@ namespace tq::app {
 namespace {
 
 constexpr int kClientWidth = 372;
-constexpr int kClientHeight = 278;
+// 28 pixels taller than the two-hotkey dialog once was: room for the third
+// hotkey and the start-with-Windows box under the hotkeys' help.
+constexpr int kClientHeight = 306;
 constexpr int kBorder = 5;  // the dialog's frame around its contents
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
@@ -34,7 +36,11 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
   MainHotKey.Create(hotkeys, {12, 28, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
   MenuHotKeyLabel.Create(hotkeys, {12, 62, 330, 13}, "Hotkey to activate the popup menu interface:");
   MenuHotKey.Create(hotkeys, {12, 78, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
-  HotKeyHelpLabel.Create(hotkeys, {12, 116, 330, 54}, kHotKeyHelp);
+  SearchHotKeyLabel.Create(hotkeys, {12, 112, 330, 13}, "Hotkey to find a reply by typing:");
+  SearchHotKey.Create(hotkeys, {12, 128, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
+  HotKeyHelpLabel.Create(hotkeys, {12, 162, 330, 54}, kHotKeyHelp);
+  // How the program is reached belongs with its hotkeys.
+  StartWithWindowsCheck.Create(hotkeys, {12, 222, 330, 17}, "S&tart Tavrin Quillet when Windows starts");
 
   const int groupWidth = 338;
   const int checkWidth = groupWidth - 20;
@@ -62,12 +68,14 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
 
   MainHotKey.SetValue(static_cast<uint32_t>(values.MainHotKey) & 0xFFFF);
   MenuHotKey.SetValue(static_cast<uint32_t>(values.MenuHotKey) & 0xFFFF);
+  SearchHotKey.SetValue(static_cast<uint32_t>(values.SearchHotKey) & 0xFFFF);
   SaveFormatCheck.SetChecked(values.SaveFormat);
   DefaultWithFormatCheck.SetChecked(values.DefaultWithFormat);
   HideAfterInsertCheck.SetChecked(values.HideAfterInsert);
   ShowHotkeyInTreeCheck.SetChecked(values.ShowHotkeyInTree);
   AutoExpandTreeCheck.SetChecked(values.AutoExpandTree);
   LiveSpellingCheck.SetChecked(values.LiveSpelling);
+  StartWithWindowsCheck.SetChecked(values.StartWithWindows);
 }
 
 TConfigForm::~TConfigForm() = default;
@@ -76,12 +84,14 @@ ConfigValues TConfigForm::Values() const {
   ConfigValues v;
   v.MainHotKey = MainHotKey.Value();
   v.MenuHotKey = MenuHotKey.Value();
+  v.SearchHotKey = SearchHotKey.Value();
   v.SaveFormat = SaveFormatCheck.Checked();
   v.DefaultWithFormat = DefaultWithFormatCheck.Checked();
   v.HideAfterInsert = HideAfterInsertCheck.Checked();
   v.ShowHotkeyInTree = ShowHotkeyInTreeCheck.Checked();
   v.AutoExpandTree = AutoExpandTreeCheck.Checked();
   v.LiveSpelling = LiveSpellingCheck.Checked();
+  v.StartWithWindows = StartWithWindowsCheck.Checked();
   return v;
 }
 

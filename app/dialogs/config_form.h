@@ -1,6 +1,7 @@
-// TConfigForm: the "Configuration" dialog with the two global hotkeys and six
-// options. It only shows and edits values; the main window unregisters and
-// registers the hotkeys and saves the settings around it.
+// TConfigForm: the "Configuration" dialog with the three global hotkeys, six
+// options and whether the program starts with Windows. It only shows and
+// edits values; the main window unregisters and registers the hotkeys and
+// saves the settings around it.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +27,9 @@ struct ConfigValues {
   bool ShowHotkeyInTree = false;
   bool AutoExpandTree = false;
   bool LiveSpelling = true;
+  int32_t SearchHotKey = 0;
+  // The current user's Run value names this program (not a setting of ours).
+  bool StartWithWindows = false;
   bool operator==(const ConfigValues&) const = default;
 };
 
@@ -43,8 +47,9 @@ class TConfigForm : public ui::Form {
 
   // The controls, for tests that drive the dialog.
   ui::TabControl PageControl;
-  ui::Label MainHotKeyLabel, MenuHotKeyLabel, HotKeyHelpLabel;
-  ui::HotKeyBox MainHotKey, MenuHotKey;
+  ui::Label MainHotKeyLabel, MenuHotKeyLabel, SearchHotKeyLabel, HotKeyHelpLabel;
+  ui::HotKeyBox MainHotKey, MenuHotKey, SearchHotKey;
+  ui::CheckBox StartWithWindowsCheck;
   ui::GroupBox FormattingGroup, ViewGroup, SpellingGroup;
   ui::CheckBox SaveFormatCheck, DefaultWithFormatCheck, HideAfterInsertCheck, ShowHotkeyInTreeCheck,
       AutoExpandTreeCheck, LiveSpellingCheck;

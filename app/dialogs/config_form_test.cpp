@@ -29,7 +29,8 @@ TEST(ConfigForm, ShowsTheValuesItIsGivenAndReadsThemBack) {
                        .HideAfterInsert = true,
                        .ShowHotkeyInTree = false,
                        .AutoExpandTree = true,
-                       .LiveSpelling = false};
+                       .LiveSpelling = false,
+                       .StartWithWindows = true};
   ConfigValues b{.MainHotKey = 0,
                  .MenuHotKey = 0x4000 | VK_F7,
                  .SaveFormat = false,
@@ -37,7 +38,9 @@ TEST(ConfigForm, ShowsTheValuesItIsGivenAndReadsThemBack) {
                  .HideAfterInsert = false,
                  .ShowHotkeyInTree = true,
                  .AutoExpandTree = false,
-                 .LiveSpelling = true};
+                 .LiveSpelling = true,
+                 .SearchHotKey = 0xC020,  // Ctrl+Alt+Space
+                 .StartWithWindows = false};
   for (const ConfigValues& values : {a, b}) {
     TConfigForm form(host.form.Handle(), values);
     EXPECT_EQ(form.Values(), values);
@@ -56,13 +59,17 @@ TEST(ConfigForm, OkReturnsWhatTheUserChangedWithTheFocusStartingInTheMainHotKey)
   TConfigForm form(host.form.Handle(), start);
   PostMessageA(form.HideAfterInsertCheck.Handle(), BM_CLICK, 0, 0);
   PostMessageA(form.LiveSpellingCheck.Handle(), BM_CLICK, 0, 0);
+  PostMessageA(form.StartWithWindowsCheck.Handle(), BM_CLICK, 0, 0);
   PostMessageA(form.MenuHotKey.Handle(), HKM_SETHOTKEY, MAKEWORD('P', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+  PostMessageA(form.SearchHotKey.Handle(), HKM_SETHOTKEY, MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
   PostMessageA(form.OkBtn.Handle(), BM_CLICK, 0, 0);
   ASSERT_EQ(form.ShowModal(), ui::mrOk);
   ConfigValues expected = start;
   expected.HideAfterInsert = !start.HideAfterInsert;
   expected.LiveSpelling = !start.LiveSpelling;
+  expected.StartWithWindows = !start.StartWithWindows;
   expected.MenuHotKey = 0xC000 | 'P';
+  expected.SearchHotKey = 0x6000 | 'F';
   EXPECT_EQ(form.Values(), expected);
 
   TConfigForm again(host.form.Handle(), start);
@@ -77,12 +84,13 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
   TConfigForm form(host.form.Handle(), {});
   EXPECT_EQ(form.Text(), "Configuration");
   EXPECT_EQ(form.ClientRect().width, form.Scale(372));
-  EXPECT_EQ(form.ClientRect().height, form.Scale(278));
+  EXPECT_EQ(form.ClientRect().height, form.Scale(306));
   ASSERT_EQ(form.PageControl.PageCount(), 2);
   EXPECT_EQ(TabText(form.PageControl, 0), "&Hotkeys");
   EXPECT_EQ(TabText(form.PageControl, 1), "&Other Options");
   EXPECT_EQ(form.MainHotKeyLabel.Text(), "Hotkey to activate the main screen:");
   EXPECT_EQ(form.MenuHotKeyLabel.Text(), "Hotkey to activate the popup menu interface:");
+  EXPECT_EQ(form.SearchHotKeyLabel.Text(), "Hotkey to find a reply by typing:");
   EXPECT_EQ(form.HotKeyHelpLabel.Text(),
             "To define the hotkey click in a hotkey box above and press a key combination on the keyboard.  A hotkey "
             "can be one or more of the CTRL, ALT and SHIFT keys combined with another key.");
@@ -96,6 +104,7 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
       {&form.ShowHotkeyInTreeCheck, "Sho&w reply hotkey at the end of reply description "},
       {&form.AutoExpandTreeCheck, "&Automatically expand the reply tree when opening"},
       {&form.LiveSpellingCheck, "Automatically &mark mis-spelled words in reply text"},
+      {&form.StartWithWindowsCheck, "S&tart Tavrin Quillet when Windows starts"},
       {&form.OkBtn, "&OK"},
       {&form.CancelBtn, "&Cancel"},
       {&form.HelpBtn, "&Help"},

@@ -315,6 +315,8 @@ class TQuillSpellBase {
   TSpellEndPosition EndCursorPosition = epOriginal;
   int MaxUndo = -1;
   bool SynchronousCheck = true;
+  // A run busy for more than a second without a stop shows the hourglass.
+  bool UseHourglassCursor = true;
   bool DialogShowImmediate = false;
   bool DialogShowModal = false;
   // Processes one application message while a synchronous run waits; none
@@ -385,6 +387,11 @@ class TQuillSpellBase {
   // The run's user interface. The base versions only fire the events, so a
   // run can be driven through the commands alone.
   virtual void EnsureUI() {}
+  // Shows (on) or takes back (off) the busy cursor of a long run; the
+  // window side supplies one.
+  virtual void ShowHourglass(bool /*on*/) {}
+  // Milliseconds on a steady clock, for the hourglass's delay.
+  virtual int64_t TickCountMs() const;
   virtual void ShutdownUI() {}
   virtual void DoWordPrompt();
   virtual void ShowEndMessage();

@@ -1,6 +1,7 @@
 // The check run of the engine component: walking a text word by word,
 // deciding on each word, stopping where the user must decide, and the
 // sequences that make several runs behave as one.
+#include <chrono>
 #include <climits>
 
 #include "spell/engine/quill_spell_base.h"
@@ -101,11 +102,17 @@ void TQuillSpellBase::StopCheck(bool cancel) {
 
 void TQuillSpellBase::ContinueCheck() {
   if (!checking_ || !CurrentParser) return;
+  const int64_t started = TickCountMs();
+  bool hourglass = false;
+  const auto endHourglass = [&] {
+    if (hourglass) ShowHourglass(false);
+  };
   for (;;) {
     std::string word;
     parsingEngine_->NextWord(word);
     currentWord_ = word;
     if (word.empty()) {
+      endHourglass();
       CompleteCheck();
       return;
     }
@@ -128,6 +135,10 @@ void TQuillSpellBase::ContinueCheck() {
       verdict = WordHasCorrection(word, replacement) ? wcCorrected : wcDenied;
     }
     if (OnWordCheck) OnWordCheck(this, word, verdict, replacement);
+    if (UseHourglassCursor && !hourglass && TickCountMs() - started > 1000) {
+      hourglass = true;
+      ShowHourglass(true);
+    }
 
     if (verdict == wcCorrected) {
       CurrentParser->SelectWord(static_cast<int32_t>(word.size()));
@@ -136,6 +147,7 @@ void TQuillSpellBase::ContinueCheck() {
       continue;
     }
     if (verdict == wcAccepted) continue;
+    endHourglass();
     repeated_ = verdict == wcRepeated;
     if (repeated_) currentWord_ = word + " " + word;
     CurrentParser->SelectWord(static_cast<int32_t>(currentWord_.size()));
@@ -161,6 +173,11 @@ void TQuillSpellBase::CompleteCheck() {
   undo_.clear();
   checking_ = false;
   UnloadDictionaries();
+}
+
+int64_t TQuillSpellBase::TickCountMs() const {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 void TQuillSpellBase::DoWordPrompt() {

@@ -2,6 +2,7 @@
 starting it on a library, selecting tree nodes, pressing buttons with real
 clicks, and answering message boxes."""
 
+import re
 import subprocess
 import time
 
@@ -31,9 +32,10 @@ def reg_values(session, key):
     result = subprocess.run(["wine", "reg", "query", key], env=session.env, capture_output=True, timeout=60)
     values = {}
     for line in result.stdout.decode("cp1252", "replace").splitlines():
-        parts = line.strip().split(None, 2)
-        if len(parts) == 3 and parts[1].startswith("REG_"):
-            values[parts[0]] = parts[2]
+        # Name, type and data, which may all hold blanks: "    Tavrin Quillet    REG_SZ    "C:\..."".
+        match = re.match(r"^ +(.+?) +(REG_[A-Z_]+) *(.*)$", line.rstrip("\r"))
+        if match:
+            values[match.group(1)] = match.group(3)
     return values
 
 

@@ -48,8 +48,8 @@ def test(session, args):
     version = dict(line.split("=", 1) for line in lines if "=" in line)
     check_equal(version.get("ProductName"), "Tavrin Quillet", "ProductName")
     check_equal(version.get("CompanyName"), "Morvane", "CompanyName")
-    check_equal(version.get("FileVersion"), "1.0.0.0", "FileVersion")
-    check_equal(version.get("Fixed"), "1.0.0.0", "fixed file version")
+    check_equal(version.get("FileVersion"), args.file_version, "FileVersion")
+    check_equal(version.get("Fixed"), args.file_version, "fixed file version")
     for size in (16, 32):
         _, lines = session.wintool("icon", session.windows_path(args.exe), 1, size)
         check_equal(lines, [str(size)], f"icon 1 at {size}x{size}")

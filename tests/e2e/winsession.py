@@ -92,6 +92,7 @@ def common_arguments(description):
                    help="Wine prefix to copy; made when missing")
     p.add_argument("--artifacts", default=str(REPO / "build" / "e2e-artifacts"),
                    help="folder for screenshots and logs")
+    p.add_argument("--file-version", help="the build's version, four numbers (the version resource's)")
     p.add_argument("--name", help="the test's name, which names its artifacts folder (default: the script's)")
     p.add_argument("--timeout", type=float, default=120, help="seconds for the whole test")
     p.add_argument("--keep", action="store_true", help="keep the prefix (for debugging)")
@@ -268,7 +269,8 @@ class WinSession:
     # -- programs ----------------------------------------------------------
 
     def start(self, exe, *arguments, log_name=None):
-        log_path = self.artifacts / (log_name or (Path(exe).stem + ".log"))
+        # The program may be named by its Windows path ("C:\\...\\Program.exe").
+        log_path = self.artifacts / (log_name or (Path(str(exe).replace("\\", "/")).stem + ".log"))
         with open(log_path, "wb") as log:
             popen = subprocess.Popen(["wine", str(exe), *map(str, arguments)], env=self.env,
                                      stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,

@@ -17,6 +17,7 @@
 //   post|send HWND MSG [WPARAM [LPARAM]]   numbers in decimal or 0x hex
 //   version FILE              version resource: fixed file version and string values
 //   icon FILE ID SIZE         whether FILE has icon resource ID at SIZE pixels
+//   shortcut FILE.lnk         a shell link's target path, arguments and icon (path,index), one per line
 #include <windows.h>
 
 #include <cstdio>
@@ -26,6 +27,7 @@
 
 #include <commctrl.h>
 #include <psapi.h>
+#include <shlobj.h>
 
 #include "ui/handles.h"
 
@@ -173,6 +175,33 @@ int TreeText(HWND tree, HTREEITEM item) {
   return rc;
 }
 
+// What a shell link (.lnk) starts, as the shell reads it.
+int Shortcut(const std::string& file) {
+  if (FAILED(CoInitialize(nullptr))) return 1;
+  int rc = 1;
+  IShellLinkA* link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&link)))) {
+    IPersistFile* persist = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
+      wchar_t wide[MAX_PATH] = {};
+      MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
+      char path[MAX_PATH] = {}, arguments[MAX_PATH] = {}, icon[MAX_PATH] = {};
+      int iconIndex = 0;
+      if (SUCCEEDED(persist->Load(wide, STGM_READ)) && SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, 0)) &&
+          SUCCEEDED(link->GetArguments(arguments, MAX_PATH)) &&
+          SUCCEEDED(link->GetIconLocation(icon, MAX_PATH, &iconIndex))) {
+        std::printf("%s\n%s\n%s,%d\n", path, arguments, icon, iconIndex);
+        rc = 0;
+      }
+      persist->Release();
+    }
+    link->Release();
+  }
+  CoUninitialize();
+  return rc;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -234,6 +263,8 @@ int main(int argc, char** argv) {
     rc = Version(a[1]);
   } else if (cmd == "icon" && a.size() == 4) {
     rc = Icon(a[1], static_cast<int>(Number(a[2])), static_cast<int>(Number(a[3])));
+  } else if (cmd == "shortcut" && a.size() == 2) {
+    rc = Shortcut(a[1]);
   }
   std::fflush(stdout);
   return rc;

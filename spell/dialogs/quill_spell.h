@@ -1,0 +1,147 @@
+// TQuillSpell: the spell-check engine component with its standard dialogs.
+// It checks the text of edit and rich edit windows through the
+// window-message cursor, shows the spell-check dialog at each stop of a run
+// (placed away from the word and the checked control), the end message and
+// the selection question, and can give the spelling dialogs fonts of the
+// user's choice. The options and dictionary dialogs are its InternalSetup*
+// entry points.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "spell/dialogs/spell_dialog_types.h"
+#include "spell/engine/quill_spell_base.h"
+#include "ui/handles.h"
+
+namespace tq::ui {
+class Form;
+class Wnd;
+}  // namespace tq::ui
+
+namespace tq::spell {
+
+class TConfigurationDialogCtrl;
+class TSpellingForm;
+class TWinAPIControlParser;
+
+// A font the spelling dialogs may be given: a face name and a point size.
+struct TUIFont {
+  std::string Name = "MS Sans Serif";
+  int Size = 8;
+};
+
+class TQuillSpell : public TQuillSpellBase {
+ public:
+  using TNotifyEvent = std::function<void(TQuillSpell* Sender)>;
+  // With Create true the handler may supply the dialog form (it stays the
+  // handler's); with Create false it takes the form back.
+  using TCreateSpellDialogEvent = std::function<void(TQuillSpell* Sender, TSpellingForm*& SpellForm, bool Create)>;
+  using THelpEvent = std::function<void(TQuillSpell* Sender, const std::string& HelpFile, int32_t Context)>;
+
+  explicit TQuillSpell(const TEngineServices& services = {});
+  ~TQuillSpell() override;
+
+  // --- Checking windows ---
+  // The host control's text (a tq::ui::Wnd holding an edit or rich edit).
+  virtual void CheckWinControl(ui::Wnd* control, TCheckType type);
+  // The same, reading the control with the first rich edit generation's messages.
+  virtual void CheckRichEdit(ui::Wnd* control, TCheckType type);
+  // A window without a host control.
+  virtual void CheckWinControlHWND(HWND window, TCheckType type);
+  virtual int GetWordCountWinControl(ui::Wnd* control, TCheckType type);
+  virtual int GetErrorCountWinControl(ui::Wnd* control, TCheckType type);
+  virtual bool ErrorsPresentInWinControl(ui::Wnd* control, TCheckType type);
+
+  // --- The spell-check dialog ---
+  TSpellUI UIType = suiDialog;
+  TSpellDialogInitialPos DialogInitialPos = ipLastUserPos;
+  TSpellDialogAvoidPos DialogSelectionAvoid = saAvoid;
+  TSpellEndMessage EndMessage = emExceptCancel;
+  bool EndMessageWordCount = false;
+  TSpellDialogCommands CommandsVisible = TSpellDialogCommands::All();
+  TSpellDialogCommands CommandsEnabled = TSpellDialogCommands::All();
+  std::string HelpFile;
+  int32_t HelpCtxSpellDialog = 0;
+  int32_t HelpCtxConfigDialog = 0;
+  int32_t HelpCtxDictionariesDialog = 0;
+  int32_t HelpCtxDictionaryEditDialog = 0;
+
+  TCreateSpellDialogEvent OnCreateSpellDialog;
+  TNotifyEvent OnSpellDialogShow;
+  TNotifyEvent OnSpellDialogHide;
+  TNotifyEvent OnPositionDialog;
+  TNotifyEvent OnDialogDeactivate;
+  TNotifyEvent OnDialogActivate;
+  // Shows a help context of HelpFile; without a handler Help does nothing.
+  THelpEvent OnHelp;
+
+  // The dialog of the run in progress, its mediator; none between runs.
+  TSpellingForm* ReadDialogForm() const { return dialogForm_; }
+  TConfigurationDialogCtrl* ReadDialogControl() const { return dialogControl_; }
+  // Connects a spelling dialog form to this engine (and to the dictionary
+  // it edits, if any); answers the form's mediator, or none.
+  TConfigurationDialogCtrl* SetupDialogControl(TSpellingForm* form, TCustomDictionary* dictionary);
+
+  // --- Placement of the dialog ---
+  virtual void SetInitialPosition();
+  virtual void AdjustDialogToSelection(bool horizontal, bool vertical);
+  virtual void AdjustDialogToControl();
+  virtual void AvoidSelection();
+
+  // --- Fonts of the dialogs ---
+  TUIFont UILanguageFontControls;
+  TUIFont UILanguageFontText;
+  bool UILanguageUseFonts = false;
+  // Gives the form's controls the chosen fonts (text fonts: edits, lists and
+  // combo boxes take the text font, else the controls' font).
+  virtual void SetupFormFonts(ui::Form* form, bool textFonts);
+
+  // Whether Options can open an options dialog (a handler of
+  // OnShowConfigDialog or a dialog of the component's own).
+  virtual bool ReadSetupAvailable() const { return static_cast<bool>(OnShowConfigDialog); }
+
+  // The help of each dialog, for the mediators.
+  void ShowHelp(int32_t context);
+
+ protected:
+  void EnsureUI() override;
+  void ShutdownUI() override;
+  void DoWordPrompt() override;
+  void ShowEndMessage() override;
+  void ShowHourglass(bool on) override;
+  // Creates the run's dialog form and stores it.
+  virtual void CreateSpellDialog();
+  virtual void Form_OnShow(TSpellingForm* Sender);
+  virtual void Form_OnDeactivate(TSpellingForm* Sender);
+  virtual void Form_OnActivate(TSpellingForm* Sender);
+
+  // The window the run's messages and question belong to.
+  HWND MessageOwner() const;
+
+ private:
+  // Runs a check over a new cursor for a control, attached by attach; the
+  // cursor is kept until the next check replaces it.
+  void CheckControl(TCheckType type, const std::function<void(TWinAPIControlParser&)>& attach);
+  HFONT FontFor(const TUIFont& font, ui::UniqueFont& cache, std::string& cachedKey);
+
+  std::unique_ptr<TWinAPIControlParser> controlParser_;
+  std::unique_ptr<TSpellingForm> ownedDialog_;
+  // Dialogs of ended runs, destroyed once no handler of theirs is running.
+  std::vector<std::unique_ptr<TSpellingForm>> releasedDialogs_;
+  TSpellingForm* dialogForm_ = nullptr;
+  TConfigurationDialogCtrl* dialogControl_ = nullptr;
+  bool dialogShown_ = false;
+  bool dialogDeactivated_ = false;
+  bool showModal_ = false;
+  std::function<void(TSpellingForm*)> savedOnShow_, savedOnDeactivate_, savedOnActivate_;
+  HCURSOR cursorBeforeHourglass_ = nullptr;
+  ui::UniqueFont controlsFont_, textFont_;
+  std::string controlsFontKey_, textFontKey_;
+};
+
+}  // namespace tq::spell

@@ -1,0 +1,129 @@
+// QuilletSpellHost: a window with an edit and a rich edit whose text the
+// end-to-end tests check with the spell-check dialog, as the reply dialog
+// does. "Check &Edit" and "Check &Rich" start a check run; after each run the
+// host writes what the user got into the folder it was given: edit.txt (the
+// edit's text), rich.rtf (the rich edit as RTF) and runs.txt (how many runs
+// have ended).
+//
+//   QuilletSpellHost FOLDER [--language N] [--rtf FILE]
+//
+// FOLDER holds the main dictionary English.adm (compiled from a small word
+// list when missing) and the custom dictionary mine.adu.
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/env.h"
+#include "spell/dialogs/quill_spell.h"
+#include "tools/dictionary_compiler.h"
+#include "ui/application.h"
+#include "ui/button.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/rich_edit.h"
+
+namespace {
+
+using namespace tq;
+
+const std::vector<std::string> kWords = {"the",    "cat",  "sat",   "on",     "mat", "a",    "dog",  "ran",
+                                         "and",    "then", "house", "dear",   "sir", "word", "here", "reply",
+                                         "thanks", "for",  "your",  "letter", "we",  "will", "send", "it"};
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+class HostForm : public ui::Form {
+ public:
+  HostForm(ui::Application& app, std::string folder, spell::TSpellLanguageType language) : folder_(std::move(folder)) {
+    Create({.caption = "Quillet Spell Host",
+            .width = 520,
+            .height = 420,
+            .defaultPosition = false,
+            .x = 40,
+            .y = 30,
+            .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+            .owner = app.Handle()});
+    edit.Create(*this, {8, 8, 490, 150}, {.multiLine = true, .vScroll = true});
+    rich.Create(*this, {8, 166, 490, 150});
+    checkEdit.Create(*this, {8, 326, 120, 25}, "Check &Edit");
+    checkRich.Create(*this, {136, 326, 120, 25}, "Check &Rich");
+    checkEdit.onClick = [this] { Check(edit); };
+    checkRich.onClick = [this] { Check(rich); };
+
+    spell.BeginLoading();
+    spell.WriteConfigStorage(spell::csNone);
+    spell::TStringList dirs;
+    dirs.Assign({folder_});
+    spell.WriteConfigDictionaryDir(dirs);
+    spell.ConfigDefaultMain = spell::TStringList{"English.adm"};
+    spell.ConfigDefaultActiveCustom = "mine.adu";
+    spell.ConfigDefaultOptions = spell::TSpellOptions{spell::soRepeated};
+    spell.AllowedCases = spell::cmInitialCaps;
+    spell.UILanguage = language;
+    spell.EndLoading();
+  }
+
+  ui::Edit edit;
+  ui::RichEdit rich;
+  ui::Button checkEdit, checkRich;
+  spell::TQuillSpell spell;
+
+ protected:
+  bool OnClose() override {
+    ui::Application::Terminate(0);
+    return true;
+  }
+
+ private:
+  void Check(ui::Wnd& control) {
+    spell.CheckWinControl(&control, spell::ctAll);
+    WriteFile(folder_ + "\\edit.txt", edit.Text());
+    WriteFile(folder_ + "\\rich.rtf", rich.Rtf());
+    WriteFile(folder_ + "\\runs.txt", std::to_string(++runs_));
+  }
+
+  std::string folder_;
+  int runs_ = 0;
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  if (__argc < 2) return 2;
+  const std::string folder = __argv[1];
+  spell::TSpellLanguageType language = spell::ltEnglish;
+  std::string rtfFile;
+  for (int i = 2; i + 1 < __argc; i += 2) {
+    const std::string option = __argv[i];
+    if (option == "--language") language = static_cast<spell::TSpellLanguageType>(std::atoi(__argv[i + 1]));
+    if (option == "--rtf") rtfFile = __argv[i + 1];
+  }
+  const std::string adm = folder + "\\English.adm";
+  if (GetFileAttributesA(adm.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    tools::TCompileOptions options;
+    options.title = "English";
+    options.language = 1033;
+    std::string image, error;
+    if (!tools::CompileMainDictionary(kWords, options, &image, nullptr, &error)) return 3;
+    WriteFile(adm, image);
+  }
+
+  ui::Application app("Quillet Spell Host Application");
+  HostForm form(app, folder, language);
+  if (!rtfFile.empty()) form.rich.SetRtf(ReadFile(rtfFile));
+  form.Show();
+  return app.Run();
+}

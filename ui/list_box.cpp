@@ -1,0 +1,49 @@
+#include "ui/list_box.h"
+
+#include <vector>
+
+namespace tq::ui {
+
+void ListBox::Create(Wnd& parent, const Rect& bounds, const ListBoxOptions& o) {
+  CreateControl(parent, "LISTBOX", bounds, {}, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                WS_EX_CLIENTEDGE, o.id);
+  if (o.itemHeight > 0) Send(LB_SETITEMHEIGHT, 0, Scale(o.itemHeight));
+}
+
+void ListBox::Clear() { Send(LB_RESETCONTENT); }
+
+void ListBox::Add(std::string_view text) {
+  const std::string s(text);
+  Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+}
+
+int ListBox::Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
+
+std::string ListBox::Item(int index) const {
+  const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+  if (length == LB_ERR) return {};
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  return std::string(buffer.data());
+}
+
+int ListBox::SelectedIndex() const {
+  const LRESULT index = Send(LB_GETCURSEL);
+  return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+void ListBox::SetSelectedIndex(int index) { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
+
+bool ListBox::OnCommandReflected(int code) {
+  if (code == LBN_SELCHANGE) {
+    if (onSelect) onSelect();
+    return true;
+  }
+  if (code == LBN_DBLCLK) {
+    if (onDoubleClick) onDoubleClick();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace tq::ui
