@@ -12,6 +12,7 @@
 #include "app/core/reply_library.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
+#include "platform/system_info.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
 
@@ -75,6 +76,8 @@ void TMainForm::CreateMenus() {
   InsertAsTextMI = reply.AddItem("Insert As &Text", [this] { InsertAsTextMIClick(); });
   reply.AddSeparator();
   CopyMI = reply.AddItem("&Copy to Clipboard", [this] { CopyMIClick(); });
+  reply.AddSeparator();
+  CheckAllMI = reply.AddItem("Check &Spelling of All Replies", [this] { CheckAllRepliesMIClick(); });
 
   MainMenuBar.AddItem("&Configure...", [this] { OptionsMIClick(); });
 
@@ -211,6 +214,8 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   reopenItems_->onClick = [this](int index) { HistoryList->ItemClicked(index); };
 
   settings_ = LoadSettings(keys_);
+  spellingPlaces_ = ChooseSpellingPlaces(platform::Env::Default(), platform::ProgramFolder(),
+                                         platform::SpecialFolderPath(platform::SpecialFolder::AppData));
   {
     ui::Rect b = TopPanel.Bounds();
     b.height = settings_.Split > 0 ? settings_.Split : kDefaultSplit;
@@ -384,6 +389,7 @@ void TMainForm::UpdateCommandStates() {
   MainMenuBar.SetEnabled(InsertAsTextMI, states.insert_as_text_enabled);
   CopyBtn.SetEnabled(states.copy_enabled);
   MainMenuBar.SetEnabled(CopyMI, states.copy_enabled);
+  MainMenuBar.SetEnabled(CheckAllMI, LibraryOpen());
 }
 
 void TMainForm::TPShowMIClick() {

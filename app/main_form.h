@@ -14,6 +14,7 @@
 #include "app/core/paste_keys.h"
 #include "app/core/reply_tree.h"
 #include "app/core/settings.h"
+#include "app/core/spelling_places.h"
 #include "app/reopen_menu.h"
 #include "app/search_form.h"
 #include "app/tree_images.h"
@@ -88,6 +89,7 @@ class TMainForm : public ui::Form {
   void DeleteMIClick();
   void RefreshMIClick();
   void OptionsMIClick();
+  void CheckAllRepliesMIClick();
   void MoveShiftedHotKeys(const std::vector<int>& oldIndexes, int delta);
   void SaveAllSettings();
   // What a second start asked for while a dialog was open or the start-up
@@ -125,6 +127,8 @@ class TMainForm : public ui::Form {
   platform::KeyStore& keys_;
   storage::TBinaryDataSet table_;
   Settings settings_;
+  // Where Spell.cfg and the user's dictionaries are kept; chosen at start.
+  SpellingPlaces spellingPlaces_;
   app::ReplyTree tree_;
 
   bool CloseAllowed = false;
@@ -147,7 +151,7 @@ class TMainForm : public ui::Form {
   ui::Menu* ReOpenMenu = nullptr;  // the "&ReOpen" submenu, owned by the menu bar
   std::unique_ptr<ReopenMenu> reopenItems_;
   std::unique_ptr<THistoryList> HistoryList;
-  int HomePageMI = 0, EditMI = 0, DeleteMI = 0, InsertMI = 0, InsertAsTextMI = 0, CopyMI = 0;
+  int HomePageMI = 0, EditMI = 0, DeleteMI = 0, InsertMI = 0, InsertAsTextMI = 0, CopyMI = 0, CheckAllMI = 0;
 
   ui::Panel FirstUsePanel;
   ui::Label FirstUseLabel, Step1Label, Step2Label;

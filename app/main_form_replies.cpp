@@ -11,6 +11,7 @@
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
+#include "app/main_form_dialog_scope.h"
 #include "platform/system_info.h"
 #include "ui/message_box.h"
 
@@ -18,23 +19,6 @@ namespace tq::app {
 
 // While a dialog of the main window is open, global hotkeys are ignored and
 // the tray icon is away; both come back however the dialog ends.
-class TMainForm::DialogScope {
- public:
-  explicit DialogScope(TMainForm& form) : form_(form) {
-    form_.DialogBusy = true;
-    form_.FormEnhance->HideIcon();
-  }
-  ~DialogScope() {
-    form_.FormEnhance->ShowIcon();
-    form_.DialogBusy = false;
-    form_.OpenPendingHandOver();
-  }
-  DialogScope(const DialogScope&) = delete;
-  DialogScope& operator=(const DialogScope&) = delete;
-
- private:
-  TMainForm& form_;
-};
 
 std::vector<std::string> TMainForm::CategoryTexts() const {
   std::vector<std::string> texts;
@@ -114,7 +98,8 @@ void TMainForm::AddMIClick() {
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
                                    .saveWithFormatting = settings_.SaveFormat,
-                                   .liveSpelling = settings_.LiveSpelling});
+                                   .liveSpelling = settings_.LiveSpelling,
+                                   .spellingPlaces = spellingPlaces_});
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;
@@ -148,7 +133,8 @@ void TMainForm::EditMIClick() {
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
                                    .saveWithFormatting = CurrentIsFormatted,
-                                   .liveSpelling = settings_.LiveSpelling});
+                                   .liveSpelling = settings_.LiveSpelling,
+                                   .spellingPlaces = spellingPlaces_});
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;

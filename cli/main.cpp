@@ -7,6 +7,7 @@
 
 #include "cli/command.h"
 #include "cli/dict_commands.h"
+#include "cli/library_check_command.h"
 #include "cli/library_commands.h"
 #include "cli/spell_commands.h"
 #include "tq_version.h"
@@ -28,7 +29,7 @@ const Command kCommands[] = {
     {"import", "add replies from JSON or CSV to a library", RunLibraryImport},
     {"verify", "check a library file and report what is wrong", RunLibraryVerify},
     {"suggest", "ranked spelling suggestions for words", RunSuggest},
-    {"check", "spell-check a text file (report, or --interactive)", RunCheck},
+    {"check", "spell-check a text file (report, or --interactive) or a library (--library)", RunCheckFileOrLibrary},
     {"pipe", "spell-check lines from standard input, speaking ispell's -a protocol", RunPipe},
     {"-a", "the same as pipe", RunPipe},
     {"phonetic", "the sound codes of words, as the suggestions use them", RunPhonetic},

@@ -115,6 +115,64 @@ bool Form::PreTranslateMessage(MSG& msg) {
   return IsDialogMessageA(Handle(), &msg) != FALSE;
 }
 
+namespace {
+
+bool IsGroupBox(HWND hwnd) {
+  char cls[16] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  return lstrcmpiA(cls, "Button") == 0 && (GetWindowLongA(hwnd, GWL_STYLE) & 0x0F) == BS_GROUPBOX;
+}
+
+bool CanTakeFocus(HWND hwnd) {
+  const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+  return (style & WS_TABSTOP) && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd);
+}
+
+// The first control (in tab order) that can take the focus and lies inside
+// the group box's frame.
+HWND FirstControlInside(HWND form, HWND group) {
+  RECT frame{};
+  GetWindowRect(group, &frame);
+  HWND first = GetNextDlgTabItem(form, nullptr, FALSE);
+  for (HWND h = first; h;) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    if (h != group && CanTakeFocus(h) && r.left >= frame.left && r.top >= frame.top && r.right <= frame.right &&
+        r.bottom <= frame.bottom)
+      return h;
+    h = GetNextDlgTabItem(form, h, FALSE);
+    if (h == first) break;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void Form::NextDialogControl(WPARAM wp, LPARAM lp) {
+  if (lp != 0) {
+    // "Go to this control": a label or a group box only marks where the
+    // following "move on" goes.
+    HWND target = reinterpret_cast<HWND>(wp);
+    mnemonicTarget_ = nullptr;
+    if (!target || !IsChild(Handle(), target)) return;
+    if (IsGroupBox(target)) {
+      mnemonicTarget_ = FirstControlInside(Handle(), target);
+    } else if (!(GetWindowLongA(target, GWL_STYLE) & WS_TABSTOP)) {
+      mnemonicTarget_ = GetNextDlgTabItem(Handle(), target, FALSE);
+    } else {
+      ::SetFocus(target);
+    }
+    return;
+  }
+  HWND next = mnemonicTarget_;
+  mnemonicTarget_ = nullptr;
+  if (!next) next = GetNextDlgTabItem(Handle(), GetFocus(), wp != 0);
+  if (!next) return;
+  ::SetFocus(next);
+  // As in the system's dialogs, a text box reached this way has its text selected.
+  if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
+}
+
 LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_NCCREATE:
@@ -143,18 +201,9 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
-    case WM_NEXTDLGCTL: {
-      // The dialog keys send this for a label's access key (focus the label,
-      // then the control after it) and for Tab-like moves; forms are not of
-      // the system's dialog class, so they answer it themselves.
-      HWND target =
-          LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(Handle(), GetFocus(), wp != 0 ? TRUE : FALSE);
-      if (target) {
-        ::SetFocus(target);
-        if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(target, EM_SETSEL, 0, -1);
-      }
+    case WM_NEXTDLGCTL:
+      NextDialogControl(wp, lp);
       return 0;
-    }
     case WM_DESTROY:
       if (menu_) ::SetMenu(Handle(), nullptr);
       break;

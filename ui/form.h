@@ -74,12 +74,18 @@ class Form : public Wnd {
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  // WM_NEXTDLGCTL, which the dialog keys send for a label's or a group
+  // box's access key: the focus goes to the control the label names, or
+  // to the first control inside the group box.
+  void NextDialogControl(WPARAM wp, LPARAM lp);
+
   UniqueFont font_;
   Menu* menu_ = nullptr;
   UniqueAccel accel_;
   int modalResult_ = mrNone;
   bool modal_ = false;
   HWND lastFocus_ = nullptr;
+  HWND mnemonicTarget_ = nullptr;  // where the next "move on" of an access key goes
 };
 
 }  // namespace tq::ui

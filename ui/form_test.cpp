@@ -6,6 +6,7 @@
 
 #include "ui/button.h"
 #include "ui/edit.h"
+#include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/message_loop.h"
 #include "ui/test_host.h"
@@ -150,6 +151,37 @@ TEST(FormCreate, AnErrorInTheCreationHandlerComesOutOfCreateAndLeavesNoWindow) {
   }
   EXPECT_FALSE(form);
   EXPECT_EQ(FindWindowA(nullptr, "Failing"), nullptr);
+}
+
+// Alt with a label's access key focuses the control after the label; with
+// a group box's, the first control inside its frame (the frame lies below
+// its controls, so its place in the tab order says nothing).
+TEST(FormAccessKeys, LabelsAndGroupBoxesLeadToTheirControls) {
+  TestHost host;
+  Form form;
+  form.Create({.caption = "Keys", .width = 320, .height = 260, .owner = host.form.Handle()});
+  Label nameLabel;
+  Edit name, inside, after;
+  CheckBox first;
+  GroupBox group;
+  nameLabel.Create(form, {8, 8, 100, 13}, "&Name:");
+  name.Create(form, {8, 24, 200, 21});
+  first.Create(form, {16, 80, 150, 17}, "&Check");
+  inside.Create(form, {16, 100, 150, 21});
+  group.Create(form, {8, 60, 250, 80}, "G&roup");
+  after.Create(form, {8, 160, 200, 21});
+  form.Show();
+  const struct {
+    char key;
+    HWND expected;
+  } cases[] = {{'n', name.Handle()}, {'r', first.Handle()}, {'n', name.Handle()}, {'c', first.Handle()}};
+  after.SetFocus();
+  for (const auto& c : cases) {
+    PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(c.key), 1 << 29);
+    ProcessPendingMessages();
+    EXPECT_EQ(GetFocus(), c.expected) << c.key;
+  }
+  EXPECT_TRUE(first.Checked()) << "a check box's own key also clicks it";
 }
 
 // Alt and a label's access key moves the focus to the box after the label,

@@ -5,7 +5,8 @@
 namespace tq::ui {
 
 void ListBox::Create(Wnd& parent, const Rect& bounds, const ListBoxOptions& o) {
-  CreateControl(parent, "LISTBOX", bounds, {}, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+  CreateControl(parent, "LISTBOX", bounds, {},
+                WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | (o.sorted ? LBS_SORT : 0),
                 WS_EX_CLIENTEDGE, o.id);
   if (o.itemHeight > 0) Send(LB_SETITEMHEIGHT, 0, Scale(o.itemHeight));
 }
@@ -16,6 +17,8 @@ void ListBox::Add(std::string_view text) {
   const std::string s(text);
   Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
 }
+
+void ListBox::Delete(int index) { Send(LB_DELETESTRING, static_cast<WPARAM>(index)); }
 
 int ListBox::Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
 

@@ -12,6 +12,7 @@
 namespace tq::ui {
 
 struct ListBoxOptions {
+  bool sorted = false;  // lines kept in order, without regard to letter case
   int itemHeight = 0;  // layout pixels; 0 keeps the font's
   int id = 0;
 };
@@ -24,6 +25,7 @@ class ListBox : public Control {
 
   void Clear();
   void Add(std::string_view text);
+  void Delete(int index);
   int Count() const;
   std::string Item(int index) const;
   // -1: no line selected.

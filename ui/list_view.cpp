@@ -12,15 +12,17 @@ void ListView::Create(Wnd& parent, const Rect& bounds, const ListViewOptions& o)
   Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
 
-void ListView::AddColumn(std::string_view title, int width) {
+void AddListViewColumn(Control& list, std::string_view title, int width) {
   std::string text(title);
   LVCOLUMNA column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
   column.pszText = text.data();
-  column.cx = Scale(width);
-  const int count = Header_GetItemCount(reinterpret_cast<HWND>(Send(LVM_GETHEADER)));
-  Send(LVM_INSERTCOLUMNA, count, reinterpret_cast<LPARAM>(&column));
+  column.cx = list.Scale(width);
+  const int count = Header_GetItemCount(reinterpret_cast<HWND>(list.Send(LVM_GETHEADER)));
+  list.Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&column));
 }
+
+void ListView::AddColumn(std::string_view title, int width) { AddListViewColumn(*this, title, width); }
 
 void ListView::SetRowCount(int rows) {
   Send(LVM_SETITEMCOUNT, rows, 0);

@@ -25,6 +25,9 @@ struct ListViewOptions {
   int id = 0;
 };
 
+// Appends a column to a list view of either kind; width in layout pixels.
+void AddListViewColumn(Control& list, std::string_view title, int width);
+
 class ListView : public Control {
  public:
   void Create(Wnd& parent, const Rect& bounds, const ListViewOptions& options = {});

@@ -27,6 +27,32 @@ Panel& TabControl::AddPage(std::string_view caption) {
   return *pages_.back();
 }
 
+std::string TabControl::PageCaption(int index) const {
+  char text[256] = {};
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  Send(TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+void TabControl::SetPageCaption(int index, std::string_view caption) {
+  std::string text(caption);
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text.data();
+  Send(TCM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+void TabControl::RemovePage(int index) {
+  if (index < 0 || index >= PageCount()) return;
+  const int active = ActivePage();
+  Send(TCM_DELETEITEM, static_cast<WPARAM>(index));
+  pages_.erase(pages_.begin() + index);
+  if (PageCount() > 0) SetActivePage(active > index ? active - 1 : (active == index ? 0 : active));
+}
+
 int TabControl::ActivePage() const { return static_cast<int>(Send(TCM_GETCURSEL)); }
 
 void TabControl::SetActivePage(int index) {

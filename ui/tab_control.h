@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,12 @@ class TabControl : public Control {
   Panel& AddPage(std::string_view caption);
   int PageCount() const { return static_cast<int>(pages_.size()); }
   Panel& Page(int index) { return *pages_.at(static_cast<size_t>(index)); }
+
+  std::string PageCaption(int index) const;
+  void SetPageCaption(int index, std::string_view caption);
+  // Removes a tab with its page (and the page's controls); later pages move
+  // down one index.
+  void RemovePage(int index);
 
   int ActivePage() const;
   void SetActivePage(int index);

@@ -10,16 +10,6 @@ namespace {
 
 using ui::testing::TestHost;
 
-std::string TabText(ui::TabControl& tabs, int index) {
-  char text[64] = {};
-  TCITEMA item{};
-  item.mask = TCIF_TEXT;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  tabs.Send(TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  return text;
-}
-
 TEST(ConfigForm, ShowsTheValuesItIsGivenAndReadsThemBack) {
   TestHost host;
   const ConfigValues a{.MainHotKey = 0x6051,  // Shift+Ctrl+Q
@@ -86,8 +76,8 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
   EXPECT_EQ(form.ClientRect().width, form.Scale(372));
   EXPECT_EQ(form.ClientRect().height, form.Scale(306));
   ASSERT_EQ(form.PageControl.PageCount(), 2);
-  EXPECT_EQ(TabText(form.PageControl, 0), "&Hotkeys");
-  EXPECT_EQ(TabText(form.PageControl, 1), "&Other Options");
+  EXPECT_EQ(form.PageControl.PageCaption(0), "&Hotkeys");
+  EXPECT_EQ(form.PageControl.PageCaption(1), "&Other Options");
   EXPECT_EQ(form.MainHotKeyLabel.Text(), "Hotkey to activate the main screen:");
   EXPECT_EQ(form.MenuHotKeyLabel.Text(), "Hotkey to activate the popup menu interface:");
   EXPECT_EQ(form.SearchHotKeyLabel.Text(), "Hotkey to find a reply by typing:");

@@ -1,5 +1,7 @@
 #include "app/dialogs/reply_prop_form.h"
 
+#include "app/core/spell_settings.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -48,7 +50,7 @@ TReplyPropForm::~TReplyPropForm() {
 }
 
 void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
-  const ReplyPropLayout l = LayOutReplyProp(kReplyPropClientWidth, kReplyPropClientHeight, false);
+  const ReplyPropLayout l = LayOutReplyProp(kReplyPropClientWidth, kReplyPropClientHeight, true);
   CategoryLabel.Create(*this, l.categoryLabel, "Category:");
   CategoryCombo.CreateEditable(*this, l.categoryCombo);
   DescriptionLabel.Create(*this, l.descriptionLabel, "Description:");
@@ -67,9 +69,6 @@ void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
   OkBtn.Create(*this, l.okBtn, "&OK");
   CancelBtn.Create(*this, l.cancelBtn, "&Cancel", {.modalResult = ui::mrCancel});
   HelpBtn.Create(*this, l.helpBtn, "&Help");
-
-  // The spelling functions are not there yet: their button stays hidden.
-  SpellCheckBtn.SetVisible(false);
 
   textFont_.reset(CreateFontA(-Scale(13), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
@@ -107,6 +106,8 @@ void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
   LoadBtn.onClick = [this] { LoadBtnClick(); };
   RemoveFormatBtn.onClick = [this] { RemoveFormatBtnClick(); };
   HelpBtn.onClick = [this] { HelpBtnClick(); };
+  SpellCheckBtn.onClick = [this] { SpellCheckBtnClick(); };
+  CreateSpelling(options);
   created_ = true;
 }
 
@@ -199,6 +200,30 @@ void TReplyPropForm::RemoveFormatBtnClick() {
   RemoveFormatBtn.SetEnabled(false);
 }
 
+void TReplyPropForm::CreateSpelling(const ReplyPropOptions& options) {
+  using namespace spell;
+  QuillSpell = std::make_unique<TQuillAutoLiveSpell>(this);
+  TQuillAutoLiveSpell& s = *QuillSpell;
+  s.BeginLoading();
+  ApplySpellSettings(s, options.spellingPlaces);
+  s.WriteLiveCorrect(true);
+  s.WriteLiveSpellingColor(RGB(255, 0, 0));
+  s.LiveMenuOptions = TSpellPopupOptions::All();
+  s.DialogInitialPos = ipLastUserPos;
+  s.DialogSelectionAvoid = saAvoid;
+  s.EndMessage = emExceptCancel;
+  s.WriteAggressiveContextMenu(true);
+  s.EndLoading();
+  s.WriteSingeLiveControl(&ResponseRichEdit);
+  s.WriteLiveSpelling(options.liveSpelling);
+}
+
+void TReplyPropForm::SpellCheckBtnClick() {
+  // One check at a time; corrections stay in the text box until OK.
+  if (!QuillSpell || QuillSpell->ReadChecking()) return;
+  QuillSpell->CheckWinControl(&ResponseRichEdit, spell::ctSmart);
+}
+
 void TReplyPropForm::HelpBtnClick() { ShowHelpFile(Handle(), kReplyHelpContext); }
 
 void TReplyPropForm::LayOut() {
@@ -206,7 +231,7 @@ void TReplyPropForm::LayOut() {
   const int dpi = Dpi();
   const ui::Rect client = ClientRect();
   const ReplyPropLayout l = LayOutReplyProp(MulDiv(client.width, ui::kDesignDpi, dpi),
-                                            MulDiv(client.height, ui::kDesignDpi, dpi), SpellCheckBtn.Visible());
+                                            MulDiv(client.height, ui::kDesignDpi, dpi), true);
   auto place = [dpi](ui::Wnd& w, const ui::Rect& r) { w.SetBounds(ui::ScaleForDpi(r, dpi)); };
   place(CategoryLabel, l.categoryLabel);
   place(CategoryCombo, l.categoryCombo);
@@ -230,7 +255,7 @@ void TReplyPropForm::OnSize(int, int) { LayOut(); }
 
 LRESULT TReplyPropForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_GETMINMAXINFO && Handle()) {
-    const ui::Rect min = ReplyPropMinimumClient(SpellCheckBtn.Visible());
+    const ui::Rect min = ReplyPropMinimumClient(true);
     const SIZE outer = ui::OuterSizeFor(Handle(), Scale(min.width), Scale(min.height));
     auto* info = reinterpret_cast<MINMAXINFO*>(lp);
     info->ptMinTrackSize = {outer.cx, outer.cy};

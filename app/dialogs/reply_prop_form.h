@@ -17,9 +17,11 @@
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/hints.h"
+#include "app/core/spelling_places.h"
 #include "ui/hotkey_box.h"
 #include "ui/label.h"
 #include "ui/rich_edit.h"
+#include "spell/live/quill_auto_live_spell.h"
 
 namespace tq::app {
 
@@ -28,6 +30,8 @@ struct ReplyPropOptions {
   std::vector<std::string> categories;  // category node texts, in tree order
   bool saveWithFormatting = true;       // "&Save with Formatting" starts ticked
   bool liveSpelling = true;             // mark misspelt words while typing
+  // Where Spell.cfg and the user's dictionaries are; none: beside the program.
+  SpellingPlaces spellingPlaces;
 };
 
 class TReplyPropForm : public ui::Form {
@@ -53,7 +57,12 @@ class TReplyPropForm : public ui::Form {
   ui::CheckBox SaveFormatCheck;
   ui::Button OkBtn, CancelBtn, HelpBtn;
 
+  // The reply text's spelling: marked while typed (with the LiveSpelling
+  // setting), checked from SpellCheckBtn; created and destroyed with the dialog.
+  std::unique_ptr<spell::TQuillAutoLiveSpell> QuillSpell;
+
   void OkBtnClick();
+  void SpellCheckBtnClick();
   void PasteBtnClick();
   void LoadBtnClick();
   void RemoveFormatBtnClick();
@@ -75,6 +84,7 @@ class TReplyPropForm : public ui::Form {
   // does not fit and the dialog stays open.
   bool StoreResponse();
   void ShowError(const std::string& text, ui::Wnd& focus);
+  void CreateSpelling(const ReplyPropOptions& options);
 
   storage::TBinaryDataSet& table_;
   bool liveSpelling_ = true;

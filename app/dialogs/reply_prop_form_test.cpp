@@ -18,6 +18,10 @@
 #include "ui/test_host.h"
 #include "ui/test_message_boxes.h"
 #include "ui/timer.h"
+#include "spell/dialogs/dialog_script.h"
+#include "spell/dialogs/spell_dialog.h"
+#include "tests/support/temp_dir.h"
+#include "tools/dictionary_compiler.h"
 
 namespace tq::app {
 namespace {
@@ -117,9 +121,23 @@ std::map<HWND, std::string> Hints(ui::Form& form) {
 
 struct ReplyDialogTest : ::testing::Test {
   TestHost host;
+  // The program's folder: a small American.adm, and Spell.cfg once written.
+  tq::testing::TempDir programFolder;
+  ReplyDialogTest() {
+    tools::TCompileOptions compile;
+    compile.title = "American English";
+    compile.language = 1033;
+    std::string image, error;
+    tools::CompileMainDictionary({"the", "cat", "sat", "on", "mat", "dear", "sir", "thanks", "hello"}, compile, &image,
+                                 nullptr, &error);
+    platform::WriteWholeFile(platform::Env::Default(), programFolder.File("American.adm"), image);
+  }
   ReplyPropOptions Options(bool saveWithFormatting = true) {
-    return {
-        .owner = host.form.Handle(), .categories = {"Billing", "Support"}, .saveWithFormatting = saveWithFormatting};
+    return {.owner = host.form.Handle(),
+            .categories = {"Billing", "Support"},
+            .saveWithFormatting = saveWithFormatting,
+            .liveSpelling = true,
+            .spellingPlaces = ChooseSpellingPlaces(platform::Env::Default(), programFolder.path(), "")};
   }
 };
 
@@ -417,7 +435,7 @@ TEST_F(ReplyDialogTest, EnterAndEscapeNeitherConfirmNorCancel) {
   EXPECT_EQ(form.ShowModal(), ui::mrCancel);
 }
 
-TEST_F(ReplyDialogTest, CaptionSizeHintsAndTheHiddenSpellingButton) {
+TEST_F(ReplyDialogTest, CaptionSizeHintsAndTheSpellingButton) {
   ReplyRecord existing{"Support", "Hi", "Hello", 0};
   ReplyTable t(&existing);
   ReplyPropOptions options = Options();
@@ -427,7 +445,9 @@ TEST_F(ReplyDialogTest, CaptionSizeHintsAndTheHiddenSpellingButton) {
   const ui::Rect client = form.ClientRect();
   EXPECT_EQ(client.width, form.Scale(321));
   EXPECT_EQ(client.height, form.Scale(366));
-  EXPECT_FALSE(form.SpellCheckBtn.Visible());
+  form.Show();
+  EXPECT_TRUE(form.SpellCheckBtn.Visible());
+  EXPECT_EQ(form.SpellCheckBtn.Text(), "Spell Chec&k");
   EXPECT_FALSE(form.LiveSpelling());
   EXPECT_EQ(form.SaveFormatCheck.Text(), "&Save with Formatting");
   const std::map<HWND, std::string> expectedHints = {
@@ -456,6 +476,59 @@ TEST_F(ReplyDialogTest, CaptionSizeHintsAndTheHiddenSpellingButton) {
   EXPECT_LT(small.width, form.Scale(321));
   EXPECT_LT(small.height, form.Scale(366));
   EXPECT_LE(form.RemoveFormatBtn.Bounds().bottom(), form.SaveFormatCheck.Bounds().y);
+}
+
+// The spell-check dialog through the Spell Check button: Change All on the
+// two misspellings, the end message, and the reply text corrected in the
+// box, reaching the record only with OK.
+void CheckWithChangeAll(TReplyPropForm& form, std::vector<std::string>* ended) {
+  spell::testing::DialogScript script;
+  script.Then("Spelling", [](HWND hwnd) {
+    auto* dialog = dynamic_cast<spell::TSpellDialog*>(ui::Wnd::FromHandle(hwnd));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->NotFoundEdit.Text(), "teh");
+    spell::testing::PostClick(dialog->ChangeAllButton.Handle());
+  });
+  MessageBoxAnswerer answerer(IDOK);
+  form.SpellCheckBtn.Send(BM_CLICK);
+  EXPECT_TRUE(script.Done()) << "waiting for " << script.Waiting();
+  for (const auto& seen : answerer.seen) ended->push_back(seen.caption + ": " + seen.text);
+}
+
+TEST_F(ReplyDialogTest, SpellCheckCorrectsTheTextAndOkStoresIt) {
+  ReplyRecord existing{"Support", "Hi", "teh cat sat on teh mat", 0};
+  ReplyTable t(&existing);
+  TReplyPropForm form(t.table, Options(/*saveWithFormatting=*/false));
+  form.Show();
+  ASSERT_NE(form.QuillSpell, nullptr);
+  EXPECT_TRUE(form.QuillSpell->ReadLiveSpelling());
+  std::vector<std::string> ended;
+  CheckWithChangeAll(form, &ended);
+  EXPECT_EQ(ended, std::vector<std::string>{"Spelling: The spelling check is complete."});
+  EXPECT_EQ(form.ResponseRichEdit.PlainText(), "the cat sat on the mat");
+  EXPECT_EQ(t.Field(storage::kResponseField), "teh cat sat on teh mat") << "not before OK";
+  PostMessageA(form.OkBtn.Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(form.ShowModal(), ui::mrOk);
+  EXPECT_EQ(t.Field(storage::kResponseField), "the cat sat on the mat");
+}
+
+TEST_F(ReplyDialogTest, CancelAfterASpellCheckDiscardsItsCorrections) {
+  ReplyRecord existing{"Support", "Hi", "teh cat sat on teh mat", 0};
+  ReplyTable t(&existing);
+  ReplyPropOptions options = Options();
+  // Without live spelling the button still checks the whole text.
+  options.liveSpelling = false;
+  TReplyPropForm form(t.table, options);
+  form.Show();
+  EXPECT_FALSE(form.QuillSpell->ReadLiveSpelling());
+  std::vector<std::string> ended;
+  CheckWithChangeAll(form, &ended);
+  EXPECT_EQ(form.ResponseRichEdit.PlainText(), "the cat sat on the mat");
+  PostMessageA(form.CancelBtn.Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(form.ShowModal(), ui::mrCancel);
+  t.table.Cancel();
+  t.table.First();
+  EXPECT_EQ(t.Field(storage::kResponseField), "teh cat sat on teh mat");
 }
 
 }  // namespace

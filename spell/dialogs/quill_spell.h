@@ -103,12 +103,17 @@ class TQuillSpell : public TQuillSpellBase {
 
   // Whether Options can open an options dialog (a handler of
   // OnShowConfigDialog or a dialog of the component's own).
-  virtual bool ReadSetupAvailable() const { return static_cast<bool>(OnShowConfigDialog); }
+  virtual bool ReadSetupAvailable() const { return true; }
 
   // The help of each dialog, for the mediators.
   void ShowHelp(int32_t context);
 
  protected:
+  // The options and dictionary dialogs (quill_spell_setup.cpp).
+  void InternalSetup(void* Owner) override;
+  void InternalSetupCustomDictionaries(void* Owner) override;
+  void InternalEditCustomDictionary(void* Owner, TCustomDictionary* Dictionary) override;
+  std::string InternalSetupAddDictionaryDir(void* Owner) override;
   void EnsureUI() override;
   void ShutdownUI() override;
   void DoWordPrompt() override;

@@ -21,6 +21,7 @@
 #include "spell/engine/parsing_engine.h"
 #include "spell/engine/phonetic_map.h"
 #include "spell/engine/spell_options.h"
+#include "spell/engine/spell_popup_menu.h"
 #include "spell/engine/string_list.h"
 #include "spell/engine/suggestions_generator.h"
 #include "spell/engine/system_facts.h"
@@ -334,6 +335,38 @@ class TQuillSpellBase {
   TWordPromptEvent OnPromptWord;
   TNotifyEvent OnShowEndMessage;
 
+  // --- Spelling menu ---
+  // Builds, shows and evaluates the menu of word, offering options. On
+  // return word holds the chosen replacement (spReplace, spChangeAll,
+  // spAutoCorrect); the dictionaries already reflect the choice.
+  virtual TSpellPopupOption ShowPopupMenu(void* Owner, TSpellPopupOptions Options, int X, int Y,
+                                          std::string& Word);
+  virtual std::unique_ptr<TSpellPopupMenu> CreatePopupMenu(void* Owner);
+  // Appends an item to SubMenu, or to the menu's top level without one.
+  virtual TSpellMenuItem* AddMenuItem(TSpellPopupMenu& Menu, TSpellMenuItem* SubMenu, const std::string& Caption,
+                                      bool Enable, bool HasChildren, int Tag);
+  // Shows the menu at the screen point; the clicked item's tag and caption
+  // are known on return (tag 0: dismissed). The base shows nothing without
+  // OnPopupDoMenu; a component with windows shows a real menu.
+  virtual void DoPopup(TSpellPopupMenu& Menu, int X, int Y, int& Tag, std::string& Caption);
+  // The click of an item: remembers its tag and caption.
+  void PopupMenuHook(const TSpellMenuItem& Item);
+  bool ReadMenuBusy() const { return menuBusy_; }
+  std::function<void(TQuillSpellBase* Sender, void* Owner, std::unique_ptr<TSpellPopupMenu>& PopupMenu)>
+      OnPopupCreateMenu;
+  std::function<void(TQuillSpellBase* Sender, TSpellPopupMenu& Menu, TSpellMenuItem* SubMenu,
+                     const std::string& Caption, bool Enable, bool HasChildren, int Tag, TSpellMenuItem*& MenuItem)>
+      OnPopupAddMenuItem;
+  std::function<void(TQuillSpellBase* Sender, TSpellPopupMenu& Menu, int XPos, int YPos, int& PopupAction,
+                     std::string& PopupWord)>
+      OnPopupDoMenu;
+  std::function<void(TQuillSpellBase* Sender, const std::string& Word, std::string& ResultWord,
+                     TSpellPopupOption& PopupResult)>
+      OnPopupResult;
+  // Told after every menu, with its result readable while they are told.
+  TEventList& PopupResultListeners() { return popupResult_; }
+  TSpellPopupOption ReadPopupResult() const { return popupResultValue_; }
+
   // --- Interface texts ---
   // The table's text in UILanguage, as OnGetString may change it.
   virtual std::string GetString(TSpellLanguageString key);
@@ -398,6 +431,10 @@ class TQuillSpellBase {
   void Fire_ReplaceWord(const std::string& text, int32_t state);
   void Fire_IgnoreWord(int32_t state);
   void Fire_UndoLast(int32_t state, TSpellAction action, int32_t& data);
+  // Shows the menu at the screen point and returns once it closed, its
+  // clicked item having gone through PopupMenuHook. Nothing here: a window
+  // system's component shows it.
+  virtual void PresentPopupMenu(TSpellPopupMenu& /*Menu*/, int /*X*/, int /*Y*/) {}
 
  private:
   void InstallHooks();
@@ -475,6 +512,11 @@ class TQuillSpellBase {
   TEventList configurationChanged_;
   TEventList ignoreWord_;
   int32_t ignoreWordState_ = 0;
+  TEventList popupResult_;
+  TSpellPopupOption popupResultValue_ = spCancel;
+  bool menuBusy_ = false;
+  int popupTag_ = 0;
+  std::string popupCaption_;
   bool ignoreWordBefore_ = false;
   std::unique_ptr<TQuillConfig> config_;
 };

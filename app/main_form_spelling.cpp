@@ -1,0 +1,73 @@
+// TMainForm's "Check Spelling of All Replies": every reply in turn through
+// the spell-check dialog, each corrected reply written back as one change.
+#include <exception>
+
+#include "app/core/library_spell_check.h"
+#include "app/core/reply_library.h"
+#include "app/core/reply_record.h"
+#include "app/core/spell_settings.h"
+#include "app/library_check_form.h"
+#include "app/main_form.h"
+#include "app/main_form_dialog_scope.h"
+#include "spell/dialogs/quill_spell.h"
+#include "spell/dialogs/spelling_form.h"
+#include "storage/reply_layout.h"
+#include "ui/message_box.h"
+
+namespace tq::app {
+
+void TMainForm::CheckAllRepliesMIClick() {
+  if (!LibraryOpen() || DialogBusy) return;
+  DialogScope busy(*this);
+  spell::TQuillSpell speller;
+  ApplySpellSettings(speller, spellingPlaces_);
+  // One message at the end, with the count of changed replies.
+  speller.EndMessage = spell::emNever;
+  TLibraryCheckForm host(Handle());
+  std::string dialogCaption;
+  speller.OnSpellDialogShow = [&](spell::TQuillSpell* s) {
+    if (s->ReadDialogForm()) s->ReadDialogForm()->SetText(dialogCaption);
+  };
+  // The main window waits, as for a modal dialog, while the check runs.
+  EnableWindow(Handle(), FALSE);
+  host.Show();
+  int changed = 0, notStored = 0;
+  bool cancelled = false;
+  try {
+    const int count = table_.RecordCount();
+    speller.StartSequenceCheck();
+    for (int i = 0; i < count && !cancelled; ++i) {
+      const ReplyRecord reply = GoToReply(table_, i);
+      dialogCaption = LibraryCheckCaption(reply.Description, i, count);
+      host.ShowReply(reply.Response, "Check Spelling of All Replies - " + reply.Description);
+      if (spell::TSpellingForm* dialog = speller.ReadDialogForm()) dialog->SetText(dialogCaption);
+      const std::string before = host.ReplyText.PlainText();
+      speller.CheckWinControl(&host.ReplyText, spell::ctAll);
+      cancelled = speller.ReadCancelled();
+      const std::string after = host.ReplyText.PlainText();
+      if (after == before) continue;
+      const auto corrected = CorrectedResponse(IsFormattedResponse(reply.Response), host.ReplyText.Rtf(), after);
+      if (!corrected) {
+        ++notStored;
+        continue;
+      }
+      GoToReply(table_, i);
+      table_.Edit();
+      table_.FieldByName(storage::kResponseField).SetAsString(*corrected);
+      table_.Post();
+      ++changed;
+    }
+  } catch (const std::exception& e) {
+    if (table_.State() == storage::dsEdit) table_.Cancel();
+    if (speller.ReadChecking()) speller.StopCheck(true);
+    ui::ShowErrorBox(Handle(), e.what());
+  }
+  speller.StopSequenceCheck();
+  host.Hide();
+  EnableWindow(Handle(), TRUE);
+  MessageBoxA(Handle(), LibraryCheckSummary(cancelled, changed, notStored).c_str(), "Spelling",
+              MB_OK | MB_ICONINFORMATION);
+  ShowSelectedReply();
+}
+
+}  // namespace tq::app
