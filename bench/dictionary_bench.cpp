@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/cpu_clock.h"
 #include "bench/english_text.h"
 #include "platform/env.h"
 #include "spell/engine/ansi_text.h"
@@ -23,7 +24,7 @@
 namespace {
 
 using namespace tq;
-using Clock = std::chrono::steady_clock;
+using Clock = tq::bench::CpuClock;
 
 double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 

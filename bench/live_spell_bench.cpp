@@ -7,7 +7,6 @@
 // LiveSpellHost --bench.
 //   build/<tree>/bench/live_spell_bench [American.adm]
 #include <algorithm>
-#include <cstdlib>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -55,7 +54,7 @@ int main(int argc, char** argv) {
   engine.WriteConfigStorage(spell::csNone);
   engine.WriteConfigDictionaryDir(spell::TStringList{std::filesystem::path(adm).parent_path().string()});
   engine.ConfigDefaultMain = spell::TStringList{adm};
-  engine.ConfigDefaultActiveCustom = getenv("TQ_ACTIVE_CUSTOM") ? getenv("TQ_ACTIVE_CUSTOM") : "";
+  engine.ConfigDefaultActiveCustom = "";
   engine.EndLoading();
   engine.Configuration().EnsureLoaded();
   spell::TMainParsingEngine cutter;
@@ -78,8 +77,7 @@ int main(int argc, char** argv) {
   for (char c : reply) {
     line += c;
     const auto start = Clock::now();
-    const spell::TLineScan scan =
-        spell::ScanLine(line, cutter, verdict, true, static_cast<int32_t>(line.size()));
+    const spell::TLineScan scan = spell::ScanLine(line, cutter, verdict, true, static_cast<int32_t>(line.size()));
     keystrokes.push_back(Ms(Clock::now() - start));
     if (scan.errors.size() > 1000) std::puts("");  // keeps the scan from being optimised away
     if (line.size() >= 80 && c == ' ') line.clear();

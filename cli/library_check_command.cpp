@@ -1,6 +1,7 @@
 #include "cli/library_check_command.h"
 
 #include "app/core/rtf_plain_text.h"
+#include "app/core/spell_settings.h"
 #include "cli/command.h"
 #include "cli/json.h"
 #include "cli/library_records.h"
@@ -98,6 +99,9 @@ int RunLibraryCheckCommand(platform::Env& env, const std::vector<std::string>& a
     OpenLibrary(table, library, true);
     auto engine = OpenSpellEngine(env, settings, err);
     if (!engine) return kExitFailure;
+    // The findings must be the program's own: its letter-case rule, not the
+    // command line's more lenient one.
+    engine->AllowedCases = app::kProgramAllowedCases;
     for (table.First(); !table.Eof(); table.Next(), ++replies) {
       const std::string response = table.FieldByName(storage::kResponseField).AsString();
       std::vector<WordFinding> words = CheckText(*engine, app::ReplyPlainText(response));

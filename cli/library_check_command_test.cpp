@@ -75,6 +75,21 @@ TEST(LibraryCheckCommand, Json) {
                        "]}\n");
 }
 
+TEST(LibraryCheckCommand, JudgesCapitalsAsTheProgramDoes) {
+  // The command line accepts words in capitals elsewhere; the program does
+  // not, and this report must be the program's.
+  LibraryFixture f;
+  const std::string caps = f.dir.File("caps.qdk");
+  storage::TBinaryDataSet table;
+  app::CreateReplyTable(table, caps);
+  app::OpenReplyTable(table, caps);
+  LibraryFixture::Add(table, "Orders", "Shout", "THANK you");
+  table.Close();
+  Result r = f.Check({"--library", caps, "--dict", f.adm});
+  EXPECT_EQ(r.code, kExitFindings) << r.err;
+  EXPECT_EQ(r.out, caps + "#0 (Shout): misspelt 'THANK'\n");
+}
+
 TEST(LibraryCheckCommand, CleanLibraryAndErrors) {
   LibraryFixture f;
   const std::string clean = f.dir.File("clean.qdk");

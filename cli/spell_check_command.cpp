@@ -23,7 +23,8 @@ const char kCheckUsage[] =
     "  --dir FOLDER           a dictionary folder (repeatable)\n"
     "  --config FILE          spelling configuration file to use\n"
     "  --upcase --numbers --html --internet --quoted --abbreviations --repeated --dual-caps\n"
-    "                         spelling options (without any: internet, abbreviations, repeated, dual-caps)\n";
+    "                         spelling options (without any: internet, abbreviations, repeated, dual-caps)\n"
+    "  --thorough             thorough suggestions: further afield, better ranked, in the word's case\n";
 
 struct Finding {
   std::string word;  // Windows-1252
@@ -44,16 +45,37 @@ const char* VerdictName(spell::TWordCheckType verdict) {
   }
 }
 
-// Line and column (both from 1, the column in characters) of the 1-based
-// byte index x of the engine's text.
-void LineAndColumn(const EngineText& text, int32_t x, int* line, int* column) {
-  const std::string& ansi = text.ansi;
-  const size_t at = std::min(static_cast<size_t>(std::max(x, 1) - 1), ansi.size());
-  *line = 1 + static_cast<int>(std::count(ansi.begin(), ansi.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
-  const size_t newline = at == 0 ? std::string::npos : ansi.rfind('\n', at - 1);
-  const size_t lineStart = newline == std::string::npos ? 0 : text.characters[newline] + 1;
-  *column = static_cast<int>(text.characters[at] - lineStart) + 1;
+// Line and column (both from 1) of 1-based byte indexes in a text; the line
+// starts are found once, and again only after the text changed (a silent
+// correction), so a report of many words stays linear.
+// Characters of UTF-8 text.
+size_t Width(const std::string& utf8) {
+  size_t n = 0;
+  for (char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
 }
+
+class LineIndex {
+ public:
+  explicit LineIndex(const std::string& text) : text_(text) {}
+  void Changed() { starts_.clear(); }
+  // The column counts bytes of the engine's text.
+  void Locate(int32_t x, int* line, int* column) {
+    if (starts_.empty()) {
+      starts_.push_back(0);
+      for (size_t i = 0; i < text_.size(); ++i)
+        if (text_[i] == '\n') starts_.push_back(i + 1);
+    }
+    const size_t at = std::min(static_cast<size_t>(std::max(x, 1) - 1), text_.size());
+    const auto next = std::upper_bound(starts_.begin(), starts_.end(), at);
+    *line = static_cast<int>(next - starts_.begin());
+    *column = static_cast<int>(at - *(next - 1) + 1);
+  }
+
+ private:
+  const std::string& text_;
+  std::vector<size_t> starts_;
+};
 
 }  // namespace
 
@@ -77,7 +99,11 @@ std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, const EngineText
   std::vector<Finding> findings;
   std::string text = checked.ansi;
   TLineParser parser(text);
+  LineIndex lines(text);
   spell::TWordCheckType lastVerdict = spell::wcAccepted;
+  engine.OnParserReplaceWord = [&](spell::TQuillSpellBase*, bool before, const std::string&, int32_t) {
+    if (!before) lines.Changed();
+  };
   engine.OnWordCheck = [&](spell::TQuillSpellBase*, const std::string&, spell::TWordCheckType& verdict,
                            std::string&) { lastVerdict = verdict; };
   engine.OnPromptWord = [&](spell::TQuillSpellBase* s, const std::string& word, bool repeated) {
@@ -86,7 +112,16 @@ std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, const EngineText
     f.verdict = repeated ? spell::wcRepeated : lastVerdict;
     int32_t x = 0, y = 0;
     parser.GetPosition(x, y);
-    LineAndColumn(checked, x, &f.line, &f.column);
+    lines.Locate(x, &f.line, &f.column);
+    // In characters: a stand-in for a run the engine cannot hold counts as
+    // the characters it stands for.
+    if (checked.placeholder) {
+      const size_t at = static_cast<size_t>(std::max(x, 1) - 1);
+      const size_t lineStart = at + 1 - static_cast<size_t>(f.column);
+      const auto heldBefore = static_cast<size_t>(
+          std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(lineStart), checked.placeholder));
+      f.column = 1 + static_cast<int>(Width(PartToUtf8(text.substr(lineStart, at - lineStart), checked, heldBefore)));
+    }
     if (repeated) {
       f.suggestions.push_back(word.substr(0, word.find(' ')));
     } else {
@@ -102,6 +137,7 @@ std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, const EngineText
   };
   engine.CheckParser(&parser, spell::ctAll);
   engine.OnWordCheck = nullptr;
+  engine.OnParserReplaceWord = nullptr;
   engine.OnPromptWord = nullptr;
   engine.PumpMessage = nullptr;
   return findings;

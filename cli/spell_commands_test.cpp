@@ -58,6 +58,19 @@ TEST(SuggestCommand, CustomDictionaryWordsCount) {
   EXPECT_NE(r.out.find("housy:\n  housey\t1\n  house\t1\n"), std::string::npos) << r.out;
 }
 
+TEST(SuggestCommand, CapitalsAreWordsAndThoroughLooksFurther) {
+  SpellFixture f;
+  Result r = Suggest({"--dict", f.adm, "HOUSE", "CAT", "kouse", "hpuze"});
+  EXPECT_EQ(r.out, "HOUSE: correct\nCAT: correct\nkouse:\n  house\t1\n  mouse\t1\nhpuze:\n");
+  // m is next to k on the keyboard; two edits away when one finds nothing;
+  // the typed word's case.
+  r = Suggest({"--dict", f.adm, "--thorough", "kouse", "hpuze", "KOUSE"});
+  EXPECT_EQ(r.out,
+            "kouse:\n  mouse\t1\n  house\t1\n"
+            "hpuze:\n  house\t2\n"
+            "KOUSE:\n  MOUSE\t1\n  HOUSE\t1\n");
+}
+
 TEST(SuggestCommand, Errors) {
   SpellFixture f;
   EXPECT_EQ(Suggest({"--dict", f.adm}).code, kExitUsage);
@@ -113,6 +126,23 @@ TEST(CheckCommand, ReportsEachStopWithWhereAndWhy) {
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(Check({"--dict", f.adm, f.dir.File("absent.txt")}).code, kExitFailure);
   EXPECT_EQ(Check({"--dict", f.adm}).code, kExitUsage);
+}
+
+// Lines and columns are those of the text as corrected so far: a silent
+// correction of another length moves what follows it.
+TEST(CheckCommand, PlacesAfterASilentCorrection) {
+  SpellFixture f;
+  const std::string adu = f.dir.File("fix.adu");
+  spell::TCustomDictionary custom;
+  custom.WriteFilename(adu);
+  custom.AddAutoCorrect("tehx", "the");
+  custom.AddAutoCorrect("kat", "the cat\nthe");
+  custom.Save();
+  const std::string file = f.dir.File("text.txt");
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "tehx mat hosue\nkat mat\nthe hosue").ok());
+  Result r = Check({"--dict", f.adm, "--custom", adu, file});
+  EXPECT_EQ(r.code, kExitFindings) << r.err;
+  EXPECT_EQ(r.out, file + ":1:9: misspelt 'hosue': house, hose\n" + file + ":4:5: misspelt 'hosue': house, hose\n");
 }
 
 TEST(CheckCommand, KnownMisspellingsWithTheAmericanDictionary) {

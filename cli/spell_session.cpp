@@ -64,6 +64,8 @@ bool ParseSpellSettings(const std::vector<std::string>& args, SpellSettings* s, 
         return false;
       }
       s->max = static_cast<int>(n);
+    } else if (a == "--thorough") {
+      s->thorough = true;
     } else if (a == "--json") {
       s->json = true;
     } else if (a == "--interactive") {
@@ -121,7 +123,9 @@ std::unique_ptr<spell::TQuillSpellBase> OpenSpellEngine(platform::Env& env, cons
   engine->ConfigDefaultActiveCustom = custom;
   // Without option flags the program's own defaults apply.
   if (settings.optionsGiven) engine->ConfigDefaultOptions = settings.options;
-  engine->AllowedCases = spell::cmInitialCaps;
+  // Words in capitals are accepted, as every spell checker's command line
+  // does; the program keeps its own setting.
+  engine->AllowedCases = spell::cmInitialCapsOrUpcase;
   if (!settings.configFile.empty()) {
     engine->WriteConfigFilename(settings.configFile);
     engine->WriteConfigStorage(spell::csFile);
@@ -131,6 +135,11 @@ std::unique_ptr<spell::TQuillSpellBase> OpenSpellEngine(platform::Env& env, cons
   engine->EndLoading();
   engine->Configuration().EnsureLoaded();
   if (settings.optionsGiven) engine->Configuration().WriteSpellOptions(settings.options);
+  if (settings.thorough) {
+    spell::TSpellOptions options = engine->Configuration().ReadSpellOptions();
+    options.Include(spell::soThoroughSuggestions);
+    engine->Configuration().WriteSpellOptions(options);
+  }
   if (!custom.empty()) engine->Configuration().WriteActiveCustom(custom);
   if (!settings.configFile.empty() && !settings.mainDictionaries.empty())
     engine->Configuration().ReadMainDictionaries().Assign(mainNames.Items());

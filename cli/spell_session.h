@@ -21,6 +21,7 @@ struct SpellSettings {
   std::vector<std::string> folders;           // extra dictionary folders
   spell::TSpellOptions options;
   bool optionsGiven = false;
+  bool thorough = false;  // --thorough: thorough suggestions, added to the options in force
   int max = -1;
   bool json = false;
   bool interactive = false;

@@ -31,7 +31,7 @@ void ApplySpellSettings(TQuillSpellBase& engine, const SpellingPlaces& places) {
   engine.WritePhoneticDivisor(2);
   engine.WritePhoneticDepth(2);
   engine.UILanguage = ltEnglish;
-  engine.AllowedCases = cmInitialCaps;
+  engine.AllowedCases = kProgramAllowedCases;
   engine.EndLoading();
 }
 

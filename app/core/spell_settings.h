@@ -11,6 +11,11 @@
 
 namespace tq::app {
 
+// Which letter cases of a dictionary word the program accepts: a word in
+// capitals is not accepted by itself. Scripts that must agree with the
+// program (quillet check --library) use the same.
+inline constexpr spell::TCaseModification kProgramAllowedCases = spell::cmInitialCaps;
+
 // Sets the engine-level properties; the live-spelling and dialog classes add
 // their own on top.
 void ApplySpellSettings(spell::TQuillSpellBase& engine, const SpellingPlaces& places);

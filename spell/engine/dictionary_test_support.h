@@ -27,6 +27,23 @@ inline void WriteMainDictionary(const std::string& path, const std::vector<std::
   ASSERT_TRUE(platform::WriteWholeFile(platform::Env::Default(), path, image).ok());
 }
 
+// Sets up a component (of any class) whose configuration lives nowhere, with
+// the given folders, main dictionaries, active custom dictionary and
+// options; the dictionaries open when the configuration first loads.
+inline void ConfigureTestEngine(TQuillSpellBase& spell, const std::vector<std::string>& folders,
+                                const TStringList& mainNames, const std::string& activeCustom,
+                                TSpellOptions options) {
+  spell.BeginLoading();
+  spell.WriteConfigStorage(csNone);
+  TStringList dirs;
+  dirs.Assign(folders);
+  spell.WriteConfigDictionaryDir(dirs);
+  spell.ConfigDefaultMain = mainNames;
+  spell.ConfigDefaultActiveCustom = activeCustom;
+  spell.ConfigDefaultOptions = options;
+  spell.EndLoading();
+}
+
 // A component with the given folders and configured main dictionaries; the
 // dictionaries open when the configuration first loads.
 struct DictionaryEngine {
@@ -37,15 +54,7 @@ struct DictionaryEngine {
   DictionaryEngine(const std::vector<std::string>& folders, const TStringList& mainNames,
                    const std::string& activeCustom = "%ConfigID%.adu", TSpellOptions options = {}) {
     spell = std::make_unique<TQuillSpellBase>(TEngineServices{nullptr, keys.get(), &facts});
-    spell->BeginLoading();
-    spell->WriteConfigStorage(csNone);
-    TStringList dirs;
-    dirs.Assign(folders);
-    spell->WriteConfigDictionaryDir(dirs);
-    spell->ConfigDefaultMain = mainNames;
-    spell->ConfigDefaultActiveCustom = activeCustom;
-    spell->ConfigDefaultOptions = options;
-    spell->EndLoading();
+    ConfigureTestEngine(*spell, folders, mainNames, activeCustom, options);
   }
   TQuillSpellBase& operator*() { return *spell; }
   TQuillSpellBase* operator->() { return spell.get(); }

@@ -41,14 +41,6 @@ struct TMainDictionary::Node {
   bool wordEnd() const { return (word & adm::kWordEndBit) != 0; }
 };
 
-// The children of a node or of a first-character entry, read one by one.
-struct TMainDictionary::ChildList {
-  bool direct = false;  // one child whose number is single
-  uint32_t single = 0;
-  const uint8_t* p = nullptr;  // child numbers in the linkage area
-  const uint8_t* end = nullptr;
-  uint32_t remaining = 0;
-};
 
 TMainDictionary::TMainDictionary(platform::Env& env) : env_(env) {}
 
@@ -123,6 +115,9 @@ void TMainDictionary::WriteLoaded(bool loaded) {
     mapping_.reset();
     linkage_ = nullptr;
     linkageSize_ = 0;
+    nodeTotal_ = 0;
+    stepCount_ = 0;
+    remembered_.reset();
     return;
   }
   if (mapping_ || filename_.empty()) return;
@@ -144,6 +139,8 @@ void TMainDictionary::WriteLoaded(bool loaded) {
   std::memcpy(charSet_.data(), trailer + adm::kFirstCharTableSize, adm::kCharSetBlockSize);
   linkage_ = data + e + 4;
   linkageSize_ = linkageSize;
+  for (int k = 0; k < adm::kNodeTableCount; ++k) tableStart_[k] = data + tableOffset_[k];
+  nodeTotal_ = static_cast<uint32_t>(std::min<uint64_t>(tableFirst_[adm::kNodeTableCount], UINT32_MAX));
   wideChildNumbers_ = nodeCount_ >= adm::kWideChildNumbersFrom;
   mapping_ = std::move(mapped);
 }
@@ -153,28 +150,27 @@ bool TMainDictionary::EnsureLoaded() {
   return mapping_ != nullptr;
 }
 
-bool TMainDictionary::NodeAt(uint32_t number, Node* node) const {
-  if (number >= tableFirst_[adm::kNodeTableCount]) return false;
+inline bool TMainDictionary::NodeAt(uint32_t number, Node* node) const {
+  if (number >= nodeTotal_) return false;
   int k = 0;
   while (number >= tableFirst_[k + 1]) ++k;
-  const uint8_t* p =
-      mapping_->data() + tableOffset_[k] + (number - tableFirst_[k]) * static_cast<uint64_t>(adm::kMinNodeSize + k);
+  const uint8_t* p = tableStart_[k] + static_cast<size_t>(number - tableFirst_[k]) * (adm::kMinNodeSize + k);
   node->word = Le32(p);
   node->chain = p + adm::kMinNodeSize;
   node->chainLength = static_cast<uint32_t>(k);
   return true;
 }
 
-bool TMainDictionary::ChildrenOf(const Node& node, ChildList* list) const {
+inline bool TMainDictionary::ChildrenOf(const Node& node, ChildList* list) const {
   const uint32_t count = (node.word >> adm::kCountShift) & adm::kCountMask;
   const uint32_t link = (node.word >> adm::kLinkShift) & adm::kLinkMask;
-  *list = ChildList{};
   if (count == 1) {
     list->direct = true;
     list->single = link;
     list->remaining = 1;
     return true;
   }
+  list->direct = false;
   if (count == 0 && link == adm::kLeafLink) return false;
   if (link >= linkageSize_) return false;
   list->end = linkage_ + linkageSize_;
@@ -188,11 +184,10 @@ bool TMainDictionary::ChildrenOf(const Node& node, ChildList* list) const {
   return list->remaining > 0;
 }
 
-bool TMainDictionary::FirstCharChildren(uint8_t ch, ChildList* list) const {
+inline bool TMainDictionary::FirstCharChildren(uint8_t ch, ChildList* list) const {
   const uint8_t* entry = firstChar_.data() + ch * adm::kFirstCharEntrySize;
   const uint32_t count = entry[1];
   const uint32_t link = Le32(entry + 4);
-  *list = ChildList{};
   if (count == 0) return false;
   if (count == 1) {
     list->direct = true;
@@ -200,6 +195,7 @@ bool TMainDictionary::FirstCharChildren(uint8_t ch, ChildList* list) const {
     list->remaining = 1;
     return true;
   }
+  list->direct = false;
   if (link >= linkageSize_) return false;
   list->p = linkage_ + link;
   list->end = linkage_ + linkageSize_;
@@ -207,7 +203,7 @@ bool TMainDictionary::FirstCharChildren(uint8_t ch, ChildList* list) const {
   return true;
 }
 
-bool TMainDictionary::NextChild(ChildList& list, uint32_t* number) const {
+inline bool TMainDictionary::NextChild(ChildList& list, uint32_t* number) const {
   if (list.remaining == 0) return false;
   if (list.direct) {
     *number = list.single;
@@ -233,9 +229,27 @@ bool TMainDictionary::NextChild(ChildList& list, uint32_t* number) const {
   return true;
 }
 
-bool TMainDictionary::FindChild(ChildList list, uint8_t ch, Node* node) const {
+// The sibling scan of every lookup: child numbers are decoded in place and
+// only the character byte of each sibling is read until one matches.
+inline bool TMainDictionary::FindChild(const ChildList& list, uint8_t ch, Node* node) const {
+  if (list.direct) return NodeAt(list.single, node) && node->ch() == ch;
+  const uint8_t* p = list.p;
+  const uint8_t* const end = list.end;
+  uint32_t remaining = list.remaining;
   uint32_t number = 0;
-  while (NextChild(list, &number)) {
+  while (remaining-- > 0) {
+    if (!wideChildNumbers_) {
+      if (end - p < 2) return false;
+      number = p[0] | (static_cast<uint32_t>(p[1]) << 8);
+      p += 2;
+    } else if (end - p >= 2 && (p[0] & 0x80)) {
+      number = (static_cast<uint32_t>(p[0] & 0x7F) << 8) | p[1];
+      p += 2;
+    } else {
+      if (end - p < 3) return false;
+      number = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
+      p += 3;
+    }
     if (!NodeAt(number, node)) return false;
     if (node->ch() == ch) return true;
   }
@@ -244,13 +258,48 @@ bool TMainDictionary::FindChild(ChildList list, uint8_t ch, Node* node) const {
 
 bool TMainDictionary::WordExists(std::string_view word) {
   if (word.empty() || !EnsureLoaded()) return false;
+  if (word.size() == 1) return firstChar_[static_cast<uint8_t>(word[0]) * adm::kFirstCharEntrySize] != 0;
+  if (word.size() > sizeof(Remembered::word)) return Lookup(word);
+  uint32_t hash = 2166136261u;
+  for (char c : word) hash = (hash ^ static_cast<uint8_t>(c)) * 16777619u;
+  if (!remembered_) remembered_ = std::make_unique<std::array<Remembered, kRememberedSlots>>();
+  Remembered& slot = (*remembered_)[hash % kRememberedSlots];
+  if (slot.length == word.size() && slot.hash == hash && std::memcmp(slot.word, word.data(), word.size()) == 0)
+    return slot.found;
+  const bool found = Lookup(word);
+  slot.hash = hash;
+  slot.length = static_cast<uint8_t>(word.size());
+  slot.found = found;
+  std::memcpy(slot.word, word.data(), word.size());
+  return found;
+}
+
+bool TMainDictionary::Lookup(std::string_view word) {
   const auto* w = reinterpret_cast<const uint8_t*>(word.data());
   const size_t n = word.size();
-  if (n == 1) return firstChar_[w[0] * adm::kFirstCharEntrySize] != 0;
+  // Resume the last walk where this word parts from the last word: the
+  // state before byte i depends on the bytes before it only.
+  size_t same = 0;
+  const size_t comparable = std::min(n, lastLength_);
+  while (same < comparable && w[same] == lastWord_[same]) ++same;
+  size_t step = stepCount_;
+  while (step > 0 && (steps_[step - 1].at > same || steps_[step - 1].at >= n)) --step;
+  stepCount_ = step;
+  lastLength_ = std::min(n, kWalkMemory);
+  std::memcpy(lastWord_.data(), w, lastLength_);
+
   ChildList list;
-  if (!FirstCharChildren(w[0], &list)) return false;
-  size_t i = 1;
+  size_t i;
+  if (step > 0) {
+    i = steps_[step - 1].at;
+    list = steps_[step - 1].list;
+  } else {
+    if (!FirstCharChildren(w[0], &list)) return false;
+    i = 1;
+  }
   for (;;) {
+    if (i < kWalkMemory && stepCount_ < steps_.size() && (stepCount_ == 0 || steps_[stepCount_ - 1].at < i))
+      steps_[stepCount_++] = {static_cast<uint32_t>(i), list};
     Node node;
     if (!FindChild(list, w[i], &node)) return false;
     ++i;
@@ -352,6 +401,89 @@ void TMainDictionary::Suggest(std::string_view word, const TPhoneticsMap& map, s
   PerformPrefixWords(word.substr(0, std::min(depth, word.size())));
   suggestList_ = nullptr;
   suggestMap_ = nullptr;
+}
+
+}  // namespace tq::spell
+
+namespace tq::spell {
+
+// The state of NearWords: the target in lower case, the candidate so far and
+// one row of edit distances per candidate byte.
+struct TMainDictionary::NearWalk {
+  std::string target;  // lower case
+  int maxDistance = 0;
+  std::array<uint8_t, kNearWordLimit + 8> candidate{};  // as stored
+  std::array<uint8_t, kNearWordLimit + 8> folded{};     // in lower case
+  std::vector<uint8_t> rows;  // row d: distances of the first d candidate bytes to each target prefix
+  uint64_t budget = 0;
+  const std::function<void(std::string_view)>* visitor = nullptr;
+
+  uint8_t* Row(size_t d) { return rows.data() + d * (target.size() + 1); }
+  // Appends c as candidate byte number d + 1; false when no word below can
+  // come within reach. Only the band of target prefixes within reach of d + 1
+  // bytes is worked out; the cells beside it hold "out of reach".
+  bool Append(size_t d, uint8_t c) {
+    const size_t n = target.size();
+    const auto reach = static_cast<size_t>(maxDistance);
+    if (d + 1 > n + reach || d + 1 >= candidate.size()) return false;
+    const auto far = static_cast<uint8_t>(maxDistance + 1);
+    candidate[d] = c;
+    const auto lower = static_cast<uint8_t>(AnsiLowerChar(static_cast<char>(c)));
+    folded[d] = lower;
+    const uint8_t* prev = Row(d);
+    const uint8_t* prev2 = d >= 1 ? Row(d - 1) : nullptr;
+    uint8_t* cur = Row(d + 1);
+    cur[0] = static_cast<uint8_t>(std::min<size_t>(d + 1, far));
+    const size_t lo = d + 1 > reach ? d + 1 - reach : 1;
+    const size_t hi = std::min(n, d + 1 + reach);
+    if (lo >= 2) cur[lo - 1] = far;
+    uint8_t best = cur[0];
+    for (size_t j = std::max<size_t>(lo, 1); j <= hi; ++j) {
+      const auto t = static_cast<uint8_t>(target[j - 1]);
+      int v = std::min({prev[j] + 1, cur[j - 1] + 1, prev[j - 1] + (t == lower ? 0 : 1)});
+      if (prev2 && j >= 2 && static_cast<uint8_t>(target[j - 2]) == lower && t == folded[d - 1])
+        v = std::min(v, prev2[j - 2] + 1);
+      cur[j] = static_cast<uint8_t>(std::min<int>(v, far));
+      best = std::min(best, cur[j]);
+    }
+    if (hi + 1 <= n) cur[hi + 1] = far;
+    return best <= maxDistance;
+  }
+};
+
+void TMainDictionary::NearWords(std::string_view word, int maxDistance,
+                                const std::function<void(std::string_view)>& visitor) {
+  if (word.empty() || word.size() >= kNearWordLimit || maxDistance < 0 || maxDistance > 3 || !EnsureLoaded()) return;
+  NearWalk walk;
+  walk.target = AnsiLowerCase(word);
+  walk.maxDistance = maxDistance;
+  walk.rows.assign((word.size() + maxDistance + 2) * (word.size() + 1), 0);
+  for (size_t j = 0; j <= word.size(); ++j) walk.Row(0)[j] = static_cast<uint8_t>(std::min<size_t>(j, maxDistance + 1));
+  walk.budget = nodeTotal_;
+  walk.visitor = &visitor;
+  Node root;
+  ChildList list;
+  if (!NodeAt(0, &root) || !ChildrenOf(root, &list)) return;
+  uint32_t child = 0;
+  while (NextChild(list, &child)) Near(child, 0, walk);
+}
+
+void TMainDictionary::Near(uint32_t number, size_t depth, NearWalk& walk) {
+  if (walk.budget == 0) return;
+  --walk.budget;
+  Node node;
+  if (!NodeAt(number, &node) || !walk.Append(depth, node.ch())) return;
+  size_t d = depth + 1;
+  const size_t n = walk.target.size(), reach = static_cast<size_t>(walk.maxDistance);
+  // The last target prefix lies in the band only within reach of d bytes.
+  if (node.wordEnd() && d >= 2 && d <= n + reach && n <= d + reach && walk.Row(d)[n] <= walk.maxDistance)
+    (*walk.visitor)(std::string_view(reinterpret_cast<const char*>(walk.candidate.data()), d));
+  for (uint32_t j = 0; j < node.chainLength; ++j, ++d)
+    if (!walk.Append(d, node.chain[j])) return;
+  ChildList list;
+  if (!ChildrenOf(node, &list)) return;
+  uint32_t child = 0;
+  while (NextChild(list, &child)) Near(child, d, walk);
 }
 
 }  // namespace tq::spell

@@ -55,6 +55,13 @@ class TMainDictionary {
   // skip what lies below the word it was given.
   void EnumeratePrefixWords(std::string_view prefix, const std::function<bool(std::string_view)>& visitor);
 
+  // Reports every word of two bytes or more within maxDistance edits of
+  // word (a missing, extra or wrong byte or a swap of neighbours, letter
+  // case ignored), walking only the branches that can still come that close.
+  // word must be shorter than kNearWordLimit bytes.
+  static constexpr size_t kNearWordLimit = 48;
+  void NearWords(std::string_view word, int maxDistance, const std::function<void(std::string_view)>& visitor);
+
   const std::string& ReadTitle() const { return title_; }
   uint32_t ReadLanguage() const { return language_; }
   uint32_t ReadWordCount() const { return wordCount_; }
@@ -67,21 +74,30 @@ class TMainDictionary {
  private:
   struct Header;
   struct Node;
-  struct ChildList;
+  // The children of a node or of a first-character entry, read one by one.
+  struct ChildList {
+    bool direct = false;  // one child whose number is single
+    uint32_t single = 0;
+    const uint8_t* p = nullptr;  // child numbers in the linkage area
+    const uint8_t* end = nullptr;
+    uint32_t remaining = 0;
+  };
 
   bool ParseHeader(const uint8_t* data, size_t available, uint64_t fileSize, Header* header) const;
   void TakeHeader(const Header& header);
   bool EnsureLoaded();
-  bool NodeAt(uint32_t number, Node* node) const;
-  bool ChildrenOf(const Node& node, ChildList* list) const;
-  bool FirstCharChildren(uint8_t ch, ChildList* list) const;
-  bool NextChild(ChildList& list, uint32_t* number) const;
-  bool FindChild(ChildList list, uint8_t ch, Node* node) const;
+  inline bool NodeAt(uint32_t number, Node* node) const;
+  inline bool ChildrenOf(const Node& node, ChildList* list) const;
+  inline bool FirstCharChildren(uint8_t ch, ChildList* list) const;
+  inline bool NextChild(ChildList& list, uint32_t* number) const;
+  inline bool FindChild(const ChildList& list, uint8_t ch, Node* node) const;
   template <class Visit>
   void Walk(std::string_view prefix, Visit& visit);
   template <class Visit>
   bool Enumerate(uint32_t number, size_t pos, Visit& visit, uint64_t& budget);
   bool CandidateTest(std::string_view candidate);
+  struct NearWalk;
+  void Near(uint32_t number, size_t depth, NearWalk& walk);
 
   platform::Env& env_;
   std::string filename_;
@@ -96,6 +112,35 @@ class TMainDictionary {
   int wordsFound_ = 0;
 
   std::unique_ptr<platform::MappedFile> mapping_;
+  // Where each node table begins in the mapping, and the node count of all
+  // of them; set at load so that locating a node is a few compares.
+  std::array<const uint8_t*, adm::kNodeTableCount> tableStart_{};
+  uint32_t nodeTotal_ = 0;
+
+  // The walk of the last word looked up: where each node's children were
+  // searched, so that the next word, which in a suggestion run differs from
+  // the last in one place, starts where the two part.
+  static constexpr size_t kWalkMemory = 64;
+  struct Step {
+    uint32_t at = 0;  // bytes of the word before this search
+    ChildList list;
+  };
+  std::array<uint8_t, kWalkMemory> lastWord_{};
+  size_t lastLength_ = 0;
+  std::array<Step, kWalkMemory> steps_{};
+  size_t stepCount_ = 0;
+
+  // Answers already given, for the words a text repeats: one slot per hash,
+  // made with the first lookup and emptied when the file is released.
+  struct Remembered {
+    uint32_t hash = 0;
+    uint8_t length = 0;  // 0: empty
+    bool found = false;
+    char word[26] = {};
+  };
+  static constexpr size_t kRememberedSlots = 8192;
+  std::unique_ptr<std::array<Remembered, kRememberedSlots>> remembered_;
+  bool Lookup(std::string_view word);
   const uint8_t* linkage_ = nullptr;
   uint32_t linkageSize_ = 0;
   bool wideChildNumbers_ = false;

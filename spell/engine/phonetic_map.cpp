@@ -28,6 +28,13 @@ void TReplaceNode::ClearMap() {
   consumed_ = 0;
 }
 
+void TReplaceNode::SwapRules(TReplaceNode& other) noexcept {
+  children_.swap(other.children_);
+  std::swap(isRule_, other.isRule_);
+  output_.swap(other.output_);
+  std::swap(consumed_, other.consumed_);
+}
+
 void TReplaceNode::AddMap(std::string_view source, std::string_view output, int consumed) {
   TReplaceNode* node = this;
   for (char ch : source) {
@@ -41,24 +48,61 @@ void TReplaceNode::AddMap(std::string_view source, std::string_view output, int 
   node->consumed_ = consumed;
 }
 
-void TPhoneticsMap::WriteLanguage(int language) {
-  if (language == language_) return;
-  language_ = language;
-  ClearMap();
+int TPhoneticsMap::RuleSet(int language) {
   switch (language & 0xFF) {
     case 9:
+      return 1;
+    case 12:
+      return 2;
+    case 25:
+      return 3;
+    default:
+      return 0;
+  }
+}
+
+void TPhoneticsMap::WriteLanguage(int language) {
+  if (language == language_) return;
+  if (installed_) {
+    keptRules_[RuleSet(language_)] = std::make_unique<TReplaceNode>();
+    keptRules_[RuleSet(language_)]->SwapRules(*this);
+  }
+  language_ = language;
+  const int set = RuleSet(language);
+  if (keptRules_[set]) {
+    SwapRules(*keptRules_[set]);
+    keptRules_[set].reset();
+    installed_ = true;
+    return;
+  }
+  installing_ = true;
+  TReplaceNode::ClearMap();
+  switch (set) {
+    case 1:
       InstallEnglish();
       break;
-    case 12:
+    case 2:
       InstallFrench();
       break;
-    case 25:
+    case 3:
       InstallRussian();
       break;
     default:
       InstallDefault();
       break;
   }
+  installing_ = false;
+  installed_ = true;
+}
+
+void TPhoneticsMap::AddMap(std::string_view source, std::string_view output, int consumed) {
+  if (!installing_) installed_ = false;
+  TReplaceNode::AddMap(source, output, consumed);
+}
+
+void TPhoneticsMap::ClearMap() {
+  if (!installing_) installed_ = false;
+  TReplaceNode::ClearMap();
 }
 
 void TPhoneticsMap::WriteStartDepth(int depth) {

@@ -30,6 +30,8 @@ class TReplaceNode {
   virtual void AddMap(std::string_view source, std::string_view output, int consumed);
 
   bool ReadHasChildren() const { return children_ != nullptr; }
+  // Exchanges every rule of this node and below with other's.
+  void SwapRules(TReplaceNode& other) noexcept;
   bool ReadIsRule() const { return isRule_; }
 
  private:
@@ -59,6 +61,9 @@ class TPhoneticsMap : public TReplaceNode {
   // Whether two words distance edits apart are still alike, for a word of
   // this length.
   virtual bool AcceptableDistance(std::string_view word, int distance) const;
+  // Changing the rules by hand: they are no longer the installed set.
+  void AddMap(std::string_view source, std::string_view output, int consumed) override;
+  void ClearMap() override;
 
   int ReadLanguage() const { return language_; }
   int ReadStartDepth() const { return startDepth_; }
@@ -76,6 +81,14 @@ class TPhoneticsMap : public TReplaceNode {
   void InstallFrench();
   void InstallRussian();
   void InstallDefault();
+  // The rule set a language uses: 0 default, 1 English, 2 French, 3 Russian.
+  static int RuleSet(int language);
+
+  // The suggestions switch between the English and the default rules for
+  // every word; a rule set put aside unchanged is taken back, not rebuilt.
+  std::array<std::unique_ptr<TReplaceNode>, 4> keptRules_;
+  bool installed_ = false;  // the rules are exactly those of language_'s set
+  bool installing_ = false;
 
   int startDepth_ = 2;
   bool removeDuplicates_ = true;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include <memory>
 
 namespace tq::spell {
@@ -106,6 +109,32 @@ TEST(PhoneticMap, SameLanguageKeepsHandlerRulesOtherLanguageDiscardsThem) {
   map.ClearMap();
   EXPECT_FALSE(map.ReadHasChildren());
   EXPECT_EQ(map.GetMapping("aab"), "aa");
+}
+
+// The suggestions switch between the English and the default rules for each
+// word; a rule set taken back must be the installed one, never one a handler
+// changed before the switch.
+TEST(PhoneticMap, SwitchingBackGivesTheInstalledRules) {
+  auto english = English();
+  TPhoneticsMap& map = *english;
+  const std::string words[] = {"aaphone", "aaknight", "aaqueue", "aabvx"};
+  std::vector<std::string> englishCodes, defaultCodes;
+  for (const std::string& w : words) englishCodes.push_back(map.GetMapping(w));
+  map.WriteLanguage(0);
+  for (const std::string& w : words) defaultCodes.push_back(map.GetMapping(w));
+  EXPECT_NE(englishCodes, defaultCodes);
+  for (int round = 0; round < 2; ++round) {
+    map.WriteLanguage(1033);
+    for (size_t i = 0; i < std::size(words); ++i) EXPECT_EQ(map.GetMapping(words[i]), englishCodes[i]) << words[i];
+    map.AddMap("qu", "kw", 2);  // a handler's change lasts until the next switch
+    EXPECT_EQ(map.GetMapping("aaqu"), "aakw");
+    map.WriteLanguage(0);
+    for (size_t i = 0; i < std::size(words); ++i) EXPECT_EQ(map.GetMapping(words[i]), defaultCodes[i]) << words[i];
+    map.ClearMap();
+    EXPECT_EQ(map.GetMapping("aab"), "aa");
+  }
+  map.WriteLanguage(1033);
+  EXPECT_EQ(map.GetMapping("aaqu"), "aak");
 }
 
 TEST(PhoneticMap, StartDepth) {

@@ -34,6 +34,7 @@ constexpr OptionKey kOptionKeys[] = {
     {soUser2, "_soUser2"},
     {soUser3, "_soUser3"},
     {soUser4, "_soUser4"},
+    {soThoroughSuggestions, "_soThoroughSuggestions"},
 };
 
 // A decimal number; anything else reads as 0.

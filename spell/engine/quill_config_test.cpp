@@ -105,8 +105,8 @@ TEST(Configuration, FirstRunTakesTheDefaultsAndSavesEveryKey) {
                                       "_soAbbreviations", "_soPrimaryOnly",  "_soRepeated",
                                       "_soDUalCaps",      "_soLiveSpelling", "_soLiveCorrect",
                                       "_soUser1",         "_soUser2",        "_soUser3",
-                                      "_soUser4",         "_DialogX",        "_DialogY",
-                                      "_NewPaths_count",  "_UserData_count"}));
+                                      "_soUser4",         "_soThoroughSuggestions",                "_DialogX",
+                                      "_DialogY",         "_NewPaths_count", "_UserData_count"}));
   EXPECT_EQ(ini.ReadString("alice", "_FirstRun", ""), "+");
   EXPECT_EQ(ini.ReadString("alice", "_Main_0", ""), "American.adm");
   EXPECT_EQ(ini.ReadString("alice", "_soInternet", ""), "+");

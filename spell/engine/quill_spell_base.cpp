@@ -102,6 +102,7 @@ void TQuillSpellBase::ResynchOptions(bool force) {
   primaryOnly_ = options.Contains(soPrimaryOnly);
   repeatedWords_ = options.Contains(soRepeated);
   dualCaps_ = options.Contains(soDUalCaps);
+  thorough_ = options.Contains(soThoroughSuggestions);
   WriteLiveSpelling(options.Contains(soLiveSpelling));
   WriteLiveCorrect(options.Contains(soLiveCorrect));
   if (OnAddCustomIgnore) OnAddCustomIgnore(this);

@@ -17,6 +17,7 @@
 #include "spell/engine/event_list.h"
 #include "spell/engine/ignore_rules.h"
 #include "spell/engine/language_strings.h"
+#include "spell/engine/letter_pairs.h"
 #include "spell/engine/main_dictionary.h"
 #include "spell/engine/parsing_engine.h"
 #include "spell/engine/phonetic_map.h"
@@ -81,6 +82,7 @@ class TQuillSpellBase {
   bool ReadPrimaryOnly() const { return primaryOnly_; }
   bool ReadRepeatedWords() const { return repeatedWords_; }
   bool ReadDualCaps() const { return dualCaps_; }
+  bool ReadThoroughSuggestions() const { return thorough_; }
   virtual void WriteLiveSpelling(bool on) { liveSpelling_ = on; }
   bool ReadLiveSpelling() const { return liveSpelling_; }
   virtual void WriteLiveCorrect(bool on) { liveCorrect_ = on; }
@@ -442,6 +444,12 @@ class TQuillSpellBase {
   void ForgetAvailableLists();
   bool InMainDictionaries(const std::string& word, bool count);
   bool AddedWordIn(const std::string& word);
+  bool ExcludedAsWritten(const std::string& word);
+  // The thorough suggestions' additions and order, over the ranked list.
+  void ThoroughRank(const std::string& word, std::vector<std::string>& work, std::vector<int>& distance);
+  // Whether a word the suggestions found may be offered: neither it nor its
+  // case modification ("Color" of "color") is one the user excluded.
+  bool Offerable(const std::string& word);
   bool CheckRunActive() const { return checking_; }
   bool RunCommandAllowed(bool forRepeated) const { return checking_ && CurrentParser && (forRepeated || !repeated_); }
   void CountWords(TControlParser* parser, TCheckType type, int& words, int& errors, bool& present, bool stopAtFirst,
@@ -464,6 +472,7 @@ class TQuillSpellBase {
   bool primaryOnly_ = false;
   bool repeatedWords_ = false;
   bool dualCaps_ = false;
+  bool thorough_ = false;
   bool liveSpelling_ = false;
   bool liveCorrect_ = false;
 
@@ -490,6 +499,8 @@ class TQuillSpellBase {
   TStringList availableMain_, availableCustom_;
   bool availableMainRead_ = false, availableCustomRead_ = false;
   std::unique_ptr<TSuggestionsGenerator> suggestions_ = std::make_unique<TSuggestionsGenerator>();
+  std::unique_ptr<TLetterPairs> letterPairs_;  // of the first main dictionary, for thorough suggestions
+  std::string letterPairsFor_;
 
   bool checking_ = false;
   bool cancelled_ = false;

@@ -29,8 +29,8 @@ std::unique_ptr<TSpellPopupMenu> TQuillSpellBase::CreatePopupMenu(void* Owner) {
   return menu;
 }
 
-TSpellMenuItem* TQuillSpellBase::AddMenuItem(TSpellPopupMenu& Menu, TSpellMenuItem* SubMenu,
-                                             const std::string& Caption, bool Enable, bool HasChildren, int Tag) {
+TSpellMenuItem* TQuillSpellBase::AddMenuItem(TSpellPopupMenu& Menu, TSpellMenuItem* SubMenu, const std::string& Caption,
+                                             bool Enable, bool HasChildren, int Tag) {
   TSpellMenuItem* item = nullptr;
   if (OnPopupAddMenuItem) {
     OnPopupAddMenuItem(this, Menu, SubMenu, Caption, Enable, HasChildren, Tag, item);
@@ -86,8 +86,7 @@ TSpellPopupOption TQuillSpellBase::ShowPopupMenu(void* Owner, TSpellPopupOptions
       AddMenuItem(target, nullptr, "-", true, false, 0);
     }
     if (Options.Contains(spIgnore)) AddMenuItem(target, nullptr, GetString(lsMnIgnore), true, false, spIgnore);
-    if (Options.Contains(spIgnoreAll))
-      AddMenuItem(target, nullptr, GetString(lsMnIgnoreAll), true, false, spIgnoreAll);
+    if (Options.Contains(spIgnoreAll)) AddMenuItem(target, nullptr, GetString(lsMnIgnoreAll), true, false, spIgnoreAll);
     if (Options.Contains(spAdd)) AddMenuItem(target, nullptr, GetString(lsMnAdd), active != nullptr, false, spAdd);
     AddMenuItem(target, nullptr, "-", true, false, 0);
     if (Options.Contains(spChangeAll) && !suggestions.empty()) {

@@ -52,15 +52,7 @@ struct Fixture {
   explicit Fixture(const std::string& activeCustom = "%ConfigID%.adu") {
     WriteMainDictionary(dir.File("English.adm"), {"house", "hose", "horse", "mouse", "the", "cat"});
     spell = std::make_unique<ClickingSpell>(TEngineServices{nullptr, keys.get(), &facts});
-    spell->BeginLoading();
-    spell->WriteConfigStorage(csNone);
-    TStringList dirs;
-    dirs.Assign(std::vector<std::string>{dir.path()});
-    spell->WriteConfigDictionaryDir(dirs);
-    spell->ConfigDefaultMain = TStringList{"English.adm"};
-    spell->ConfigDefaultActiveCustom = activeCustom;
-    spell->ConfigDefaultOptions = {};
-    spell->EndLoading();
+    testsupport::ConfigureTestEngine(*spell, {dir.path()}, TStringList{"English.adm"}, activeCustom, {});
     spell->WriteLearnSuggestions(false);
     spell->Configuration().EnsureLoaded();
   }
@@ -71,10 +63,10 @@ TEST(SpellPopupMenu, EntriesWithSuggestionsAndAnActiveDictionary) {
   std::string word = "hosue";
   EXPECT_EQ(f.spell->ShowPopupMenu(nullptr, TSpellPopupOptions::All(), 10, 20, word), spCancel);
   EXPECT_EQ(word, "hosue");
-  EXPECT_EQ(f.spell->shown, (std::vector<std::string>{
-                                "house|1|7", "hose|1|7", "-|1|0", "I&gnore|1|6", "&Ignore All|1|5", "&Add|1|4",
-                                "-|1|0", "&Change All|1|0", "  house|1|3", "  hose|1|3", "A&uto Correct|1|0",
-                                "  house|1|2", "  hose|1|2", "&Spelling ...|1|1"}));
+  EXPECT_EQ(f.spell->shown,
+            (std::vector<std::string>{"house|1|7", "hose|1|7", "-|1|0", "I&gnore|1|6", "&Ignore All|1|5", "&Add|1|4",
+                                      "-|1|0", "&Change All|1|0", "  house|1|3", "  hose|1|3", "A&uto Correct|1|0",
+                                      "  house|1|2", "  hose|1|2", "&Spelling ...|1|1"}));
 }
 
 TEST(SpellPopupMenu, NoSuggestionsNoActiveDictionaryAndFewerOptions) {
@@ -82,9 +74,8 @@ TEST(SpellPopupMenu, NoSuggestionsNoActiveDictionaryAndFewerOptions) {
   ASSERT_EQ(f.spell->ReadActiveCustomDictionary(), nullptr);
   std::string word = "qqqqzz";
   f.spell->ShowPopupMenu(nullptr, TSpellPopupOptions::All(), 0, 0, word);
-  EXPECT_EQ(f.spell->shown, (std::vector<std::string>{"(no suggestions)|0|0", "-|1|0", "I&gnore|1|6",
-                                                      "&Ignore All|1|5", "&Add|0|4", "-|1|0",
-                                                      "&Spelling ...|1|1"}));
+  EXPECT_EQ(f.spell->shown, (std::vector<std::string>{"(no suggestions)|0|0", "-|1|0", "I&gnore|1|6", "&Ignore All|1|5",
+                                                      "&Add|0|4", "-|1|0", "&Spelling ...|1|1"}));
   word = "hosue";
   f.spell->ShowPopupMenu(nullptr, {spIgnore, spAutoCorrect, spChangeAll}, 0, 0, word);
   // Without spReplace no suggestions are asked for, so no submenus either.

@@ -10,11 +10,21 @@ namespace tq::spell {
 
 void TQuillSpellBase::ExistsEvent(const std::string& word, bool& exists) {
   const std::string modified = GetCaseModification(word);
+  // Most candidates are their own case modification: one lookup answers.
+  const bool same = modified == word;
   if (primaryOnly_)
-    exists = WordExistsInMain(word) || WordExistsInMain(modified);
+    exists = WordExistsInMain(word) || (!same && WordExistsInMain(modified));
   else
-    exists = WordExists(word) || WordExists(modified);
+    exists = WordExists(word) || (!same && WordExists(modified));
   if (!exists && englishLoaded_) exists = WordIsPossessive(word);
+  if (exists) exists = Offerable(word);
+}
+
+bool TQuillSpellBase::Offerable(const std::string& word) {
+  if (!UseExcludeWords) return true;
+  if (WordExcluded(word)) return false;
+  const std::string modified = GetCaseModification(word);
+  return modified == word || !WordExcluded(modified);
 }
 
 void TQuillSpellBase::Suggest(const std::string& word, std::vector<std::string>& list) {
@@ -29,6 +39,12 @@ void TQuillSpellBase::InternalSuggest(const std::string& word, int max, std::vec
   if (mappingDictionary_ && mappingDictionary_->AutoCorrectExists(word, replacement)) {
     list.push_back(replacement);
     if (distances) distances->assign(list.size(), 0);
+    return;
+  }
+  // Whatever would be found, none of it is kept: listing and counting runs
+  // ask for no suggestions and pay nothing for them.
+  if (max == 0) {
+    list.clear();
     return;
   }
   std::vector<std::string> work;
@@ -55,9 +71,10 @@ void TQuillSpellBase::InternalSuggest(const std::string& word, int max, std::vec
   std::vector<int> distance(work.size());
   for (size_t i = 0; i < work.size(); ++i) distance[i] = GetEditDistance(word, work[i]);
   // Sound-alikes too far from what was typed are dropped; slips never are.
+  // Excluded words are dropped from both (the slips' test leaves them out).
   size_t kept = editCount;
   for (size_t i = editCount; i < work.size(); ++i)
-    if (phoneticsMap_->AcceptableDistance(word, distance[i])) {
+    if (phoneticsMap_->AcceptableDistance(word, distance[i]) && Offerable(work[i])) {
       if (kept != i) work[kept] = std::move(work[i]);
       distance[kept] = distance[i];
       ++kept;
@@ -66,7 +83,7 @@ void TQuillSpellBase::InternalSuggest(const std::string& word, int max, std::vec
   distance.resize(kept);
 
   if (learningDictionary_) {
-    if (learningDictionary_->AutoCorrectExists(word, replacement)) {
+    if (learningDictionary_->AutoCorrectExists(word, replacement) && Offerable(replacement)) {
       auto found =
           std::find_if(work.begin(), work.end(), [&](const std::string& e) { return AnsiSameText(e, replacement); });
       if (found == work.end() || *found != replacement) {
@@ -80,12 +97,16 @@ void TQuillSpellBase::InternalSuggest(const std::string& word, int max, std::vec
       distance[i] = learningDictionary_->IgnoreExists(work[i]) ? 2 * distance[i] - 1 : 2 * distance[i];
   }
 
-  for (size_t j = 0; j + 1 < work.size(); ++j)
-    for (size_t b = j + 1; b < work.size(); ++b)
-      if (distance[j] > distance[b]) {
-        std::swap(work[j], work[b]);
-        std::swap(distance[j], distance[b]);
-      }
+  if (thorough_) {
+    ThoroughRank(word, work, distance);
+  } else {
+    for (size_t j = 0; j + 1 < work.size(); ++j)
+      for (size_t b = j + 1; b < work.size(); ++b)
+        if (distance[j] > distance[b]) {
+          std::swap(work[j], work[b]);
+          std::swap(distance[j], distance[b]);
+        }
+  }
   if (max >= 0 && work.size() > static_cast<size_t>(max)) {
     work.resize(static_cast<size_t>(max));
     distance.resize(static_cast<size_t>(max));

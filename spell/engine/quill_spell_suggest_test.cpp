@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <set>
+
 #include "spell/engine/quill_spell_base.h"
+#include "spell/engine/ansi_text.h"
 #include "spell/engine/dictionary_test_support.h"
 #include "tests/support/temp_dir.h"
 
@@ -104,6 +109,161 @@ TEST(EngineSuggest, PossessivesAndCaseModificationCountAsWords) {
   f.spell().AllowedCases = cmInitialCapsOrUpcase;
   f.spell().ExistsEvent("HOUSE", exists);
   EXPECT_TRUE(exists);
+}
+
+// An engine over a few words with an active custom dictionary and options.
+struct SmallEngine {
+  testing::TempDir dir;
+  std::unique_ptr<DictionaryEngine> engine;
+  explicit SmallEngine(const std::vector<std::string>& words, TSpellOptions options = {}) {
+    WriteMainDictionary(dir.File("English.adm"), words, 1033);
+    engine = std::make_unique<DictionaryEngine>(std::vector<std::string>{dir.path()}, TStringList{"English.adm"},
+                                                "mine.adu", options);
+    engine->Loaded();
+  }
+  TQuillSpellBase& spell() { return **engine; }
+  std::vector<std::string> Suggest(const std::string& word, int max = -1) {
+    std::vector<std::string> list;
+    spell().InternalSuggest(word, max, list);
+    return list;
+  }
+};
+
+// The word forms the user writes and the words excluded.
+struct FormsFixture : SmallEngine {
+  FormsFixture() : SmallEngine({"it's", "John", "color", "colour", "house", "hose", "the"}) {}
+};
+
+TEST(EngineWords, TypographicApostropheReadsAsTheAsciiOne) {
+  FormsFixture f;
+  const struct {
+    const char* text;
+    int errors;
+  } rows[] = {
+      {"it\x92s", 0},        {"it's", 0},         {"John\x92s", 0},  {"John's", 0},  // as written, possessive
+      {"It\x92s", 0},        {"cat\x92s", 1},     {"it\x92x", 1},    {"it\x92\x92s", 1},
+      {"the John\x92s", 0},  {"\x92John", 1},
+  };
+  for (const auto& row : rows) EXPECT_EQ(f.spell().GetErrorCountString(row.text), row.errors) << row.text;
+  // Excluding "it's" excludes both spellings.
+  ASSERT_NE(f.spell().ReadActiveCustomDictionary(), nullptr);
+  f.spell().ReadActiveCustomDictionary()->AddExclude("it's");
+  EXPECT_TRUE(f.spell().WordExcluded("it\x92s"));
+  EXPECT_EQ(f.spell().GetErrorCountString("it\x92s it's"), 2);
+}
+
+TEST(EngineSuggest, ExcludedWordIsNeverOffered) {
+  FormsFixture f;
+  using List = std::vector<std::string>;
+  EXPECT_EQ(f.Suggest("colr"), (List{"color", "colour"}));
+  EXPECT_EQ(f.Suggest("coller"), (List{"color", "colour"}));  // sound-alikes
+  f.spell().ReadActiveCustomDictionary()->AddExclude("color");
+  // Neither as the word itself, as a slip, as a sound-alike nor as a learned
+  // correction.
+  EXPECT_EQ(f.Suggest("color"), (List{"colour"}));
+  EXPECT_EQ(f.Suggest("colr"), (List{"colour"}));
+  EXPECT_EQ(f.Suggest("coller"), (List{"colour"}));
+  ASSERT_NE(f.spell().ReadLearningDictionary(), nullptr);
+  f.spell().LearnSuggestion("qqq", "color");
+  EXPECT_EQ(f.Suggest("qqq"), (List{}));
+  // With exclusion off the word is an ordinary one again.
+  f.spell().UseExcludeWords = false;
+  EXPECT_EQ(f.Suggest("color").front(), "color");
+  EXPECT_EQ(f.Suggest("qqq"), (List{"color"}));
+}
+
+// Optimal string alignment distance, letter case aside: what NearWords
+// promises to stay within.
+int Aligned(const std::string& a0, const std::string& b0) {
+  const std::string a = AnsiLowerCase(a0), b = AnsiLowerCase(b0);
+  std::vector<std::vector<int>> d(a.size() + 1, std::vector<int>(b.size() + 1));
+  for (size_t i = 0; i <= a.size(); ++i) d[i][0] = static_cast<int>(i);
+  for (size_t j = 0; j <= b.size(); ++j) d[0][j] = static_cast<int>(j);
+  for (size_t i = 1; i <= a.size(); ++i)
+    for (size_t j = 1; j <= b.size(); ++j) {
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+    }
+  return d[a.size()][b.size()];
+}
+
+TEST(MainDictionaryNearWords, EveryWordWithinReachAndNoOther) {
+  testing::TempDir dir;
+  std::mt19937 rng(3);
+  std::vector<std::string> words;
+  for (int i = 0; i < 600; ++i) {
+    std::string w;
+    for (size_t n = 1 + rng() % 7; w.size() < n;) w += static_cast<char>("abcdeABC'"[rng() % 9]);
+    words.push_back(w);
+  }
+  WriteMainDictionary(dir.File("Random.adm"), words, 1033);
+  TMainDictionary dict;
+  dict.WriteFilename(dir.File("Random.adm"));
+  for (const char* target : {"abcab", "b", "ccc", "Abe'd", "eeeeeee", "ba"})
+    for (int reach = 0; reach <= 2; ++reach) {
+      std::set<std::string> expected, found;
+      for (const std::string& w : words)
+        if (w.size() >= 2 && Aligned(w, target) <= reach) expected.insert(w);
+      dict.NearWords(target, reach, [&](std::string_view w) { EXPECT_TRUE(found.emplace(w).second) << w; });
+      EXPECT_EQ(found, expected) << target << " within " << reach;
+    }
+}
+
+// Lookups remember answers and where the last walk went; both belong to the
+// file they came from.
+TEST(MainDictionaryLookups, AnswersFollowTheFile) {
+  testing::TempDir dir;
+  WriteMainDictionary(dir.File("a.adm"), {"house", "hose", "houses", "horse"}, 1033);
+  WriteMainDictionary(dir.File("b.adm"), {"mouse", "hous", "housed"}, 1033);
+  TMainDictionary dict;
+  const char* probes[] = {"house", "hous", "houses", "housed", "hose", "horse", "mouse", "house", "hou"};
+  const auto answers = [&] {
+    std::string out;
+    for (int round = 0; round < 2; ++round)
+      for (const char* w : probes) out += dict.WordExists(w) ? '1' : '0';
+    return out;
+  };
+  dict.WriteFilename(dir.File("a.adm"));
+  EXPECT_EQ(answers(), "101011010"
+                       "101011010");
+  dict.WriteFilename(dir.File("b.adm"));
+  EXPECT_EQ(answers(), "010100100"
+                       "010100100");
+  dict.WriteLoaded(false);
+  dict.WriteFilename(dir.File("a.adm"));
+  EXPECT_EQ(answers(), "101011010"
+                       "101011010");
+}
+
+// An engine with thorough suggestions over a few words.
+struct ThoroughFixture : SmallEngine {
+  ThoroughFixture() : SmallEngine({"the", "cat", "hat", "weird", "tea", "to", "ten"}, {soThoroughSuggestions}) {}
+  void Thorough(bool on) {
+    TSpellOptions options = spell().Configuration().ReadSpellOptions();
+    options.Set(soThoroughSuggestions, on);
+    spell().Configuration().WriteSpellOptions(options);
+  }
+};
+
+TEST(EngineSuggest, ThoroughLooksFurtherRanksTiesAndKeepsTheCase) {
+  ThoroughFixture f;
+  using List = std::vector<std::string>;
+  ASSERT_TRUE(f.spell().ReadThoroughSuggestions());
+  // Two edits away (a swap and an extra letter), which no slip reaches.
+  EXPECT_EQ(f.Suggest("wierdd"), (List{"weird"}));
+  // A neighbouring key first (g is next to h, not to c), and a swap of
+  // neighbours before a wrong letter.
+  EXPECT_EQ(f.Suggest("gat"), (List{"hat", "cat"}));
+  // The typed word's case.
+  EXPECT_EQ(f.Suggest("Teh").front(), "The");
+  EXPECT_EQ(f.Suggest("TEH").front(), "THE");
+  EXPECT_EQ(f.Suggest("teh", 1), (List{"the"}));
+
+  // Off, the order is the specified one and nothing further is looked for.
+  f.Thorough(false);
+  EXPECT_FALSE(f.spell().ReadThoroughSuggestions());
+  EXPECT_EQ(f.Suggest("wierdd"), (List{}));
+  EXPECT_EQ(f.Suggest("gat"), (List{"cat", "hat"}));
 }
 
 }  // namespace

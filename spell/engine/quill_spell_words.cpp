@@ -1,5 +1,6 @@
 // The word tests of the engine component: which dictionaries know a word,
 // in which letter case, and whether the user excluded it.
+#include <algorithm>
 #include <cstdlib>
 
 #include "spell/engine/quill_spell_base.h"
@@ -71,7 +72,7 @@ std::string TQuillSpellBase::GetCaseModification(const std::string& word) {
       out[0] = AnsiLowerChar(out[0]);
       break;
     case cmInitialCapsOrUpcase:
-      if (word == AnsiUpperCase(word))
+      if (std::all_of(word.begin(), word.end(), [](char c) { return c == AnsiUpperChar(c); }))
         out = AnsiLowerCase(word);
       else
         out[0] = AnsiLowerChar(out[0]);
@@ -98,12 +99,37 @@ bool TQuillSpellBase::WordIsPossessive(const std::string& word) {
   return false;
 }
 
+namespace {
+
+constexpr char kTypographicApostrophe = '\x92';
+
+// The word with its typographic apostrophes written as the dictionaries
+// write them; empty when it has none.
+std::string WithAsciiApostrophes(const std::string& word) {
+  if (word.find(kTypographicApostrophe) == std::string::npos) return {};
+  std::string ascii = word;
+  std::replace(ascii.begin(), ascii.end(), kTypographicApostrophe, '\'');
+  return ascii;
+}
+
+}  // namespace
+
 bool TQuillSpellBase::WordAcceptable(const std::string& word) {
-  return WordExists(word) || WordExists(GetCaseModification(word)) || (englishLoaded_ && WordIsPossessive(word)) ||
-         IsFloat(word) || word.size() == 1 || RunPostCheckIgnore(word, CurrentParser);
+  if (WordExists(word) || WordExists(GetCaseModification(word)) || (englishLoaded_ && WordIsPossessive(word)) ||
+      IsFloat(word) || word.size() == 1 || RunPostCheckIgnore(word, CurrentParser))
+    return true;
+  // "it\x92s" is the word "it's" as a word processor types it.
+  const std::string ascii = WithAsciiApostrophes(word);
+  return !ascii.empty() && (WordExists(ascii) || WordExists(GetCaseModification(ascii)) ||
+                            (englishLoaded_ && WordIsPossessive(ascii)));
 }
 
 bool TQuillSpellBase::WordExcluded(const std::string& word) {
+  const std::string ascii = WithAsciiApostrophes(word);
+  return ExcludedAsWritten(word) || (!ascii.empty() && ExcludedAsWritten(ascii));
+}
+
+bool TQuillSpellBase::ExcludedAsWritten(const std::string& word) {
   config_->EnsureLoaded();
   if (activeCustom_ && activeCustom_->ExcludeExists(word)) return true;
   for (const auto& dict : customDictionaries_)

@@ -23,9 +23,13 @@ enum TSpellOption : int {
   soUser2,
   soUser3,
   soUser4,
+  // Suggestions that look further (two edits away), break ties by sound,
+  // keyboard and letter pairs, and take the misspelt word's case. Off by
+  // default; the spelling options dialog offers it as a check box.
+  soThoroughSuggestions,
 };
 
-inline constexpr int kSpellOptionCount = 15;
+inline constexpr int kSpellOptionCount = 16;
 
 // A set of options; bit n stands for the option of value n.
 class TSpellOptions {
@@ -36,7 +40,7 @@ class TSpellOptions {
   }
   static constexpr TSpellOptions FromBits(uint16_t bits) {
     TSpellOptions s;
-    s.bits_ = bits & 0x7FFF;
+    s.bits_ = bits;
     return s;
   }
 

@@ -27,7 +27,9 @@ const char* LanguageLetters(int language) {
   return "";
 }
 
-bool IsAllLower(const std::string& word) { return AnsiLowerCase(word) == word; }
+bool IsAllLower(const std::string& word) {
+  return std::all_of(word.begin(), word.end(), [](char c) { return c == AnsiLowerChar(c); });
+}
 
 }  // namespace
 

@@ -166,8 +166,8 @@ int32_t TQuillLiveRichEdit::GetDrawingYPos(HDC dc, int32_t line, bool changed, c
   if (nextIndex >= 0) {
     if (IrregularLineHeights && next > top) {
       const int32_t x = PosFromChar(lineStart + firstError.StartX).x;
-      PixelSnapshot shot(dc, RECT{std::max<LONG>(x, 0), std::max<LONG>(top, 0), client.right,
-                                  std::min<LONG>(next, client.bottom)});
+      PixelSnapshot shot(
+          dc, RECT{std::max<LONG>(x, 0), std::max<LONG>(top, 0), client.right, std::min<LONG>(next, client.bottom)});
       y = top + IrregularLineMeasure(entry, top, next - top, x, shot.Reader());
     } else if (next > y) {
       y = next + 4;
@@ -184,8 +184,8 @@ int32_t TQuillLiveRichEdit::GetDrawingYPos(HDC dc, int32_t line, bool changed, c
     HDC screen = GetDC(nullptr);
     const int pixelsY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    ui::UniqueFont font(CreateFontA(-MulDiv(format.yHeight / 20, pixelsY, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                                    FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    ui::UniqueFont font(CreateFontA(-MulDiv(format.yHeight / 20, pixelsY, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                     DEFAULT_PITCH, format.szFaceName));
     HDC memory = CreateCompatibleDC(nullptr);
     if (memory && font) {
@@ -199,8 +199,8 @@ int32_t TQuillLiveRichEdit::GetDrawingYPos(HDC dc, int32_t line, bool changed, c
   const int32_t rel = y - top;
   const int32_t xs = PosFromChar(lineStart + firstError.StartX).x;
   const int32_t xe = PosFromChar(lineStart + firstError.EndX).x;
-  PixelSnapshot shot(dc, RECT{std::max<LONG>(xs, 0), std::max<LONG>(top + rel - 10, 0), std::min<LONG>(xe + 1, client.right),
-                              std::min<LONG>(top + rel + 300, client.bottom)});
+  PixelSnapshot shot(dc, RECT{std::max<LONG>(xs, 0), std::max<LONG>(top + rel - 10, 0),
+                              std::min<LONG>(xe + 1, client.right), std::min<LONG>(top + rel + 300, client.bottom)});
   return top + LastLineMeasure(entry, changed, top, rel, xs, xe, shot.Reader());
 }
 
@@ -303,7 +303,7 @@ void TQuillLiveRichEdit::PaintBuffered() {
   if (memory) DeleteDC(memory);
   if (renderFailed) {
     BufferingAllowed = false;
-    InvalidateRect(WindowHandle, nullptr, TRUE);
+    RedrawWindow(WindowHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return;
   }
   if (p.x > 2 && !MarginDetected && !IsDxMemoClass && !IsRxClass) {

@@ -9,8 +9,7 @@ namespace tq::spell {
 TLiveQuillSpellBase::TLiveQuillSpellBase(const TEngineServices& services) : TQuillSpell(services) {
   TQuillSpellBase::WriteLiveSpelling(true);
   TQuillSpellBase::WriteLiveCorrect(true);
-  ConfigAvailableOptions = {soLiveSpelling, soLiveCorrect, soUpcase,   soNumbers,
-                            soPrimaryOnly,  soRepeated,    soDUalCaps};
+  ConfigAvailableOptions = {soLiveSpelling, soLiveCorrect, soUpcase, soNumbers, soPrimaryOnly, soRepeated, soDUalCaps};
 }
 
 TLiveQuillSpellBase::~TLiveQuillSpellBase() = default;

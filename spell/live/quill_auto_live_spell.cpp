@@ -1,7 +1,6 @@
 #include "spell/live/quill_auto_live_spell.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "ui/form.h"
 #include "ui/wnd.h"
@@ -126,11 +125,7 @@ void TQuillAutoLiveSpell::OnTimer() {
   if (active == lastActiveControl_) return;
   lastActiveControl_ = active;
   if (autoSpellWhenFocused_ && active) {
-    char name[1025] = {};
-    GetClassNameA(active->Handle(), name, sizeof name - 1);
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string lower = LowerCaseClassName(active->Handle());
     const auto has = [&](const char* part) { return lower.find(part) != std::string::npos; };
     if ((has("richedit") && !has("quill")) || has("wwdbrichedit") || has("dxedit") || has("dxmemo") ||
         has("dxdbedit") || has("dxdbmemo"))

@@ -19,7 +19,7 @@
 namespace tq::ui {
 class Form;
 class Wnd;
-}
+}  // namespace tq::ui
 
 namespace tq::spell {
 

@@ -5,7 +5,6 @@
 #include <richedit.h>
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 #include "spell/engine/ansi_text.h"
@@ -13,10 +12,17 @@
 
 namespace tq::spell {
 
+std::string LowerCaseClassName(HWND window) {
+  char name[1025] = {};
+  GetClassNameA(window, name, sizeof name - 1);
+  return AnsiLowerCase(name);
+}
+
 TQuillLiveRichEdit::TQuillLiveRichEdit() : ParsingEngine(std::make_unique<TMainParsingEngine>()) {}
 
 TQuillLiveRichEdit::~TQuillLiveRichEdit() {
-  if (QuillSpell && CheckRunParser && QuillSpell->ReadCurrentParser() == CheckRunParser.get()) QuillSpell->StopCheck(true);
+  if (QuillSpell && CheckRunParser && QuillSpell->ReadCurrentParser() == CheckRunParser.get())
+    QuillSpell->StopCheck(true);
   WriteQuillSpell(nullptr);
 }
 
@@ -32,11 +38,7 @@ void TQuillLiveRichEdit::WriteHWND(HWND handle) {
   if (WindowHandle && IsWindow(WindowHandle)) InvalidateRect(WindowHandle, nullptr, FALSE);
   WindowHandle = handle;
   if (WindowHandle) {
-    char name[1025] = {};
-    GetClassNameA(WindowHandle, name, sizeof name - 1);
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string lower = LowerCaseClassName(WindowHandle);
     const auto has = [&](const char* part) { return lower.find(part) != std::string::npos; };
     IsLmdClass = has("lmd");
     IsWwClass = has("ww");

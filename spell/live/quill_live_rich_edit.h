@@ -27,6 +27,9 @@ class Wnd;
 
 namespace tq::spell {
 
+// A window's class name (up to 1024 characters), lower-cased.
+std::string LowerCaseClassName(HWND window);
+
 class TQuillLiveRichEdit {
  public:
   using TNotifyEvent = std::function<void(ui::Wnd* Sender)>;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commctrl.h>
 
 #include "spell/live/quill_live_rich_edit.h"

@@ -10,7 +10,8 @@ rich edit with TQuillAutoLiveSpell as the reply dialog has it), under Wine:
 - typing " teh " with the auto-correct pair teh -> the gives " the ", and one
   Ctrl+Z brings back what was typed;
 - a bold and a coloured misspelt word are marked and keep their formatting,
-  also when the menu replaces them;
+  also when the menu replaces them; Spelling ... opens the spell-check
+  dialog for the word alone, with no message at its end;
 - scrolling a 200-line text keeps the markers under the right words;
 - switching "Check spelling as you type" off removes every marker at once."""
 
@@ -127,6 +128,16 @@ def check_markers(session, host, shot_name, words):
     return shot
 
 
+def spelling_dialog(session, word):
+    """The spell-check dialog when it shows word in its first edit box."""
+    for w in session.windows():
+        if w.cls == "TqForm" and w.title == "Spelling" and w.visible:
+            edits = [c for c in session.children(w.hwnd) if c.cls.lower() == "edit"]
+            if edits and edits[0].text == word:
+                return w.hwnd
+    return None
+
+
 def first_suggestion(session, args, folder, word):
     out = session.artifacts / "suggest.txt"
     process = session.start(args.quillet, "suggest", "--dict", session.windows_path(folder / "American.adm"),
@@ -231,15 +242,29 @@ def test_typing_and_formatting(session, args):
     wait_text(session, host, plain.replace("mispeled", suggestion) + " teh ", "the text after the menu")
     check_equal(host.char_format(bold[0])["bold"], True, "the replacement's weight")
 
+    # Spelling ...: the spell-check dialog for this word only, and no message
+    # at its end.
+    shifted = len(suggestion) - len("mispeled")
+    host.right_click(blue[0] + shifted, blue[1] + shifted)
+    session.x_key("s")
+    dialog = session.wait_for("the spell-check dialog on the word", lambda: spelling_dialog(session, "wrongg"))
+    session.screenshot("8-spelling-dialog.png")
+    session.x_key("alt+h")  # Change, to the first suggestion
+    second = first_suggestion(session, args, folder, "wrongg")
+    now = plain.replace("mispeled", suggestion).replace("wrongg", second) + " teh "
+    wait_text(session, host, now, "the text after the dialog's Change")
+    session.wait_for("the dialog to close", lambda: not any(w.hwnd == dialog and w.visible for w in session.windows()))
+    time.sleep(1)
+    boxes = [w for w in session.windows() if w.cls == "#32770" and w.visible]
+    check(not boxes, f"no message at the end of the check: {boxes}")
+
     # Switching the option off removes every marker at once.
     time.sleep(0.5)
-    shifted = len(suggestion) - len("mispeled")
-    typed = len(plain) + shifted + 1  # the "teh" brought back by Ctrl+Z
-    check_markers(session, host, "8-before-off.png",
-                  [(blue[0] + shifted, blue[1] + shifted), (typed, typed + 3)])
+    typed = now.rindex("teh")  # the "teh" brought back by Ctrl+Z
+    check_markers(session, host, "9-before-off.png", [(typed, typed + 3)])
     check_equal(session.send(host.form, LIVE_OPTION, 0), 1, "the option switch")
     time.sleep(0.5)
-    check_markers(session, host, "9-off.png", [])
+    check_markers(session, host, "10-off.png", [])
     host.close()
 
 
@@ -266,7 +291,7 @@ def test_scrolling(session, args):
         offset = generated_line(line + 1).index("mispeled")
         words.append((start + offset, start + offset + 8))
     check(len(words) >= 10, f"a screen full of lines after the scroll: {len(words)}")
-    check_markers(session, host, "10-scrolled.png", words)
+    check_markers(session, host, "11-scrolled.png", words)
     host.close()
 
 

@@ -91,13 +91,20 @@ Options ParseArguments() {
   Options o;
   for (int i = 1; i + 1 < __argc; i += 2) {
     const std::string name = __argv[i], value = __argv[i + 1];
-    if (name == "--dir") o.dir = value;
-    else if (name == "--text") o.text = value;
-    else if (name == "--rtf") o.rtf = value;
-    else if (name == "--lines") o.lines = std::atoi(value.c_str());
-    else if (name == "--bench") o.benchOut = value;
-    else if (name == "--chars") o.benchChars = std::atoi(value.c_str());
-    else if (name == "--live") o.live = value != "0";
+    if (name == "--dir")
+      o.dir = value;
+    else if (name == "--text")
+      o.text = value;
+    else if (name == "--rtf")
+      o.rtf = value;
+    else if (name == "--lines")
+      o.lines = std::atoi(value.c_str());
+    else if (name == "--bench")
+      o.benchOut = value;
+    else if (name == "--chars")
+      o.benchChars = std::atoi(value.c_str());
+    else if (name == "--live")
+      o.live = value != "0";
   }
   return o;
 }

@@ -1,0 +1,206 @@
+#!/usr/bin/env python3
+"""The spell checker side by side with hunspell and aspell, when they are
+installed (bench/setup.sh installs them): whole-process figures, medians of 3,
+each as a ratio to the others so that they mean something on a busy machine.
+Times are processor time (user + system) of the child process; wall time
+is shown beside it.
+
+  bench/compare_spellers.py BUILD_TREE [--quick]
+
+BUILD_TREE is a native build tree with quillet, American.adm and the benches
+built (ninja quillet american_dictionary suggest_bench dictionary_bench).
+The misspellings are our own (one or two slips in every 31st word of the word
+list, as the suggestion tests use them): public lists of real misspellings
+are not at hand offline."""
+import os
+import resource
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+TREE = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/native")
+QUICK = "--quick" in sys.argv
+QUILLET = os.path.join(TREE, "cli", "quillet")
+ADM = os.path.join(TREE, "American.adm")
+WORDS = "/usr/share/dict/american-english"
+HUNSPELL = shutil.which("hunspell")
+ASPELL = shutil.which("aspell")
+WORK = tempfile.mkdtemp(prefix="tq-compare-")
+
+
+def run(cmd, stdin_path):
+    """Processor and wall seconds of one run of cmd with stdin from a file."""
+    with open(stdin_path, "rb") as f:
+        start = time.perf_counter()
+        p = subprocess.Popen(cmd, stdin=f, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        _, status, usage = os.wait4(p.pid, 0)
+        wall = time.perf_counter() - start
+    if os.waitstatus_to_exitcode(status) not in (0, 1):
+        raise SystemExit(f"{cmd[0]} failed")
+    return usage.ru_utime + usage.ru_stime, wall
+
+
+def median_run(cmd, stdin_path, times=3):
+    runs = [run(cmd, stdin_path) for _ in range(times)]
+    return statistics.median(r[0] for r in runs), statistics.median(r[1] for r in runs)
+
+
+def write(name, text):
+    path = os.path.join(WORK, name)
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
+    return path
+
+
+def english_text(limit):
+    parts, size = [], 0
+    files = sorted(os.path.join("/usr/share/common-licenses", n) for n in os.listdir("/usr/share/common-licenses"))
+    files += sorted(os.path.join("/usr/share/doc", d, "copyright") for d in os.listdir("/usr/share/doc"))
+    for path in files:
+        if not os.path.isfile(path):
+            continue
+        with open(path, "rb") as f:
+            data = f.read().decode("utf-8", "replace")
+        parts.append(data + "\n")
+        size += len(data) + 1
+        if size >= limit:
+            break
+    return "".join(parts)
+
+
+def pipe_lines(text):
+    # Every line as text to check, never as a command of the ispell protocol.
+    return "".join("^" + line + "\n" for line in text.split("\n"))
+
+
+def row(work, ours, others):
+    cells = [f"{work:<52}", f"quillet {ours[0] * 1000:9.1f} ms cpu ({ours[1] * 1000:8.1f} wall)"]
+    for name, fig in others:
+        if fig is None:
+            continue
+        cells.append(f"{name} {fig[0] * 1000:9.1f} ms  x{ours[0] / fig[0]:.2f}")
+    print("  ".join(cells))
+
+
+def listing(name, text_path, pipe_path):
+    ours = median_run([QUILLET, "pipe", "--max", "0", "--dict", ADM], pipe_path)
+    hun = median_run([HUNSPELL, "-l", "-d", "en_US"], text_path) if HUNSPELL else None
+    asp = median_run([ASPELL, "list", "--lang=en_US"], text_path) if ASPELL else None
+    row(name, ours, [("hunspell", hun), ("aspell", asp)])
+
+
+class Pipe:
+    """An ispell -a conversation: one line in, its answers until the blank line."""
+
+    def __init__(self, cmd):
+        self.p = subprocess.Popen(cmd, stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                  text=True, encoding="utf-8", bufsize=1)
+        self.p.stdout.readline()  # the banner
+
+    def cpu(self):
+        """Nanoseconds the checker has spent on a processor so far (Linux)."""
+        with open(f"/proc/{self.p.pid}/schedstat") as f:
+            return int(f.read().split()[0])
+
+    def ask(self, word):
+        self.p.stdin.write("^" + word + "\n")
+        self.p.stdin.flush()
+        answers = []
+        while True:
+            line = self.p.stdout.readline()
+            if line in ("\n", ""):
+                return answers
+            answers.append(line.rstrip("\n"))
+
+    def close(self):
+        self.p.stdin.close()
+        self.p.wait()
+
+
+def suggestions(name, cmd, misspellings):
+    pipe = Pipe(cmd)
+    times, five = [], 0
+    for typed, meant in misspellings:
+        start = pipe.cpu()
+        answers = pipe.ask(typed)
+        times.append((pipe.cpu() - start) / 1e9)
+        for a in answers:
+            if a.startswith("& "):
+                listed = [s.strip().lower() for s in a.split(":", 1)[1].split(",")][:5]
+                five += meant.lower() in listed
+    pipe.close()
+    times.sort()
+    mean = statistics.mean(times) * 1e6
+    p95 = times[len(times) * 95 // 100] * 1e6
+    return name, mean, p95, 100.0 * five / len(misspellings)
+
+
+def main():
+    for path in (QUILLET, ADM):
+        if not os.path.exists(path):
+            raise SystemExit(f"{path} is missing: build quillet and american_dictionary in {TREE}")
+    print("compared with:", ", ".join(n for n, p in (("hunspell", HUNSPELL), ("aspell", ASPELL)) if p) or "nothing "
+          "(run bench/setup.sh)")
+    print("times: processor time of the process, median of 3; xN = quillet's time / the other's")
+
+    empty = write("empty.txt", "")
+    row("load a dictionary, check nothing", median_run([QUILLET, "pipe", "--dict", ADM], empty),
+        [("hunspell", median_run([HUNSPELL, "-a", "-d", "en_US"], empty) if HUNSPELL else None),
+         ("aspell", median_run([ASPELL, "-a", "--lang=en_US"], empty) if ASPELL else None)])
+
+    with open(WORDS, encoding="utf-8") as f:
+        plain = [w for w in f.read().split() if w.isalpha() and w.islower() and w.isascii() and len(w) > 2]
+    count = 200000 if QUICK else 1000000
+    correct = [plain[(i * 7919) % len(plain)] for i in range(count)]
+    text = "\n".join(" ".join(correct[i:i + 10]) for i in range(0, count, 10)) + "\n"
+    listing(f"{count // 1000} k dictionary words, listing unknown words", write("correct.txt", text),
+            write("correct.pipe", pipe_lines(text)))
+
+    size = (2 if QUICK else 8) << 20
+    english = english_text(size)[:size]
+    listing(f"{len(english) / 1e6:.1f} MB of licence and copyright text, listing", write("english.txt", english),
+            write("english.pipe", pipe_lines(english)))
+
+    half = english[:500000]
+    once = median_run([QUILLET, "check", "--dict", ADM, write("half.txt", half)], empty)
+    twice = median_run([QUILLET, "check", "--dict", ADM, write("twice.txt", half + half)], empty)
+    print(f"{'quillet check: 0.5 MB, then the same twice (1 MB)':<52}  {once[0]:.2f} s, {twice[0]:.2f} s cpu:"
+          f" x{twice[0] / once[0]:.2f} for twice the text")
+
+    listed = os.path.join(WORK, "misspellings.txt")
+    subprocess.run([os.path.join(TREE, "bench", "suggest_bench"), "--dict", ADM, "--write-list", listed],
+                   check=True, stdout=subprocess.DEVNULL)
+    with open(listed, encoding="utf-8") as f:
+        pairs = [tuple(line.rstrip("\n").split("\t")) for line in f if "\t" in line]
+    sample = pairs[::8 if QUICK else 4]
+    print(f"suggestions through the ispell pipe, {len(sample)} of our {len(pairs)} misspellings "
+          "(per word, the checker's processor time: mean, p95; the word meant among the first five):")
+    results = [suggestions("quillet", [QUILLET, "pipe", "--dict", ADM], sample),
+               suggestions("quillet --thorough", [QUILLET, "pipe", "--thorough", "--dict", ADM], sample)]
+    if ASPELL:
+        results.append(suggestions("aspell", [ASPELL, "-a", "--lang=en_US"], sample))
+    if HUNSPELL:
+        results.append(suggestions("hunspell", [HUNSPELL, "-a", "-d", "en_US"], sample[::4]))
+    base = {name: (mean, p95) for name, mean, p95, _ in results}
+    for name, mean, p95, top in results:
+        ratio = ""
+        if "aspell" in base and name != "aspell":
+            ratio = f"  x{mean / base['aspell'][0]:.2f} / x{p95 / base['aspell'][1]:.2f} of aspell"
+        print(f"  {name:<20} mean {mean:7.0f} us  p95 {p95:7.0f} us  top-5 {top:5.1f}%{ratio}")
+    if HUNSPELL:
+        print("  (hunspell on every 4th word of the sample: it takes tens of ms a word)")
+
+    print("through the library API (processor time):")
+    for bench in ("suggest_bench", "dictionary_bench"):
+        out = subprocess.run([os.path.join(TREE, "bench", bench)], check=True, capture_output=True, text=True).stdout
+        for line in out.splitlines():
+            if any(k in line for k in ("mean", "lookups over", "load (")):
+                print("  " + line.strip())
+    shutil.rmtree(WORK)
+
+
+if __name__ == "__main__":
+    main()
