@@ -171,15 +171,8 @@ void TMainForm::CreateMainPanel() {
   ReplyTree.onSelectionChanged = [this](HTREEITEM) {
     if (!fillingTree_) ShowSelectedReply();
   };
-  // Enter and a double click insert the chosen reply into the target, if
-  // there is one; on a category they do nothing more than the tree does.
   auto insertChosen = [this] {
-    if (!TargetWindow || SelectedReplyIndex() < 0) return;
-    if (settings_.DefaultWithFormat) {
-      InsertMIClick();
-    } else {
-      InsertAsTextMIClick();
-    }
+    RunInsertCommand(TreeInsertCommand(TargetWindow != nullptr, SelectedReplyIndex() >= 0, settings_.DefaultWithFormat));
   };
   ReplyTree.onDoubleClick = insertChosen;
   ReplyTree.onKeyUp = [this, insertChosen](UINT key) {
@@ -228,6 +221,11 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     SaveSettings(keys_, settings_, settings_.MRUFileName, TopPanel.Bounds().height);
   }
   pasteTimer_.onTimer = [this] { PasteTick(); };
+  bringBackTimer_.onTimer = [this] {
+    bringBackTimer_.Stop();
+    SetForegroundWindow(application_.Handle());
+    SetForegroundWindow(Handle());
+  };
   trayClickTimer_.onTimer = [this] {
     trayClickTimer_.Stop();
     FormEnhance->PopupAtCursor();
@@ -409,11 +407,11 @@ void TMainForm::ExitMIClick() {
 }
 
 void TMainForm::OpenPendingHandOver() {
-  if (pendingShow_) {
+  if (pendingShow_ && !HandOverWaits(HandOverRequest::Show, started_, DialogBusy)) {
     pendingShow_ = false;
-    TPShowMIClick();
+    ShowForSecondStart();
   }
-  if (!pendingHandOver_) return;
+  if (!pendingHandOver_ || HandOverWaits(HandOverRequest::OpenLibrary, started_, DialogBusy)) return;
   const std::string path = *pendingHandOver_;
   pendingHandOver_.reset();
   OpenLibrary(path);
@@ -422,20 +420,19 @@ void TMainForm::OpenPendingHandOver() {
 void TMainForm::OnCopyData(const COPYDATASTRUCT* data) {
   if (!data) return;
   if (auto path = ReceivedHandOverPath(data->lpData, data->cbData)) {
-    // An open dialog works on the table, and the start-up (waiting in the
-    // splash or the reminder) has yet to open its own library: the file is
-    // opened when they are done.
-    if (DialogBusy || !started_) {
+    if (HandOverWaits(HandOverRequest::OpenLibrary, started_, DialogBusy)) {
       pendingHandOver_ = *path;
     } else {
       OpenLibrary(*path);
     }
-    return;
-  }
-  if (!started_) {
+  } else if (HandOverWaits(HandOverRequest::Show, started_, DialogBusy)) {
     pendingShow_ = true;
-    return;
+  } else {
+    ShowForSecondStart();
   }
+}
+
+void TMainForm::ShowForSecondStart() {
   SetForegroundWindow(application_.Handle());
   TPShowMIClick();
   if (IsIconic(application_.Handle())) ShowWindow(application_.Handle(), SW_RESTORE);
@@ -459,6 +456,7 @@ void TMainForm::FormDestroy() {
   UnregisterHotKey(Handle(), kSearchHotKeyId);
   ReleaseReplyHotKeys();
   pasteTimer_.Stop();
+  bringBackTimer_.Stop();
   trayClickTimer_.Stop();
   if (FormEnhance) FormEnhance->HideIcon();
   if (HistoryList) HistoryList->Save();
@@ -485,6 +483,18 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       SaveAllSettings();
       CloseAllowed = true;
       return 1;
+    case WM_ENDSESSION:
+      if (wp) {
+        // The process ends after this answer without WM_DESTROY: everything
+        // that is otherwise kept as the window goes is kept now (the
+        // placement by FormEnhance).
+        SaveAllSettings();
+        if (HistoryList) HistoryList->Save();
+      } else {
+        // The session goes on: closing the window hides it again.
+        CloseAllowed = false;
+      }
+      return 0;
     case WM_HELP:
       ShowHelpFile(Handle(), kMainHelpContext);
       return TRUE;

@@ -7,14 +7,16 @@
 #include <memory>
 #include <optional>
 #include <set>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "app/core/history_list.h"
+#include "app/core/insertion_rules.h"
 #include "app/core/paste_keys.h"
 #include "app/core/reply_tree.h"
 #include "app/core/settings.h"
 #include "app/core/spelling_places.h"
+#include "app/core/tree_selection.h"
 #include "app/reopen_menu.h"
 #include "app/search_form.h"
 #include "app/tree_images.h"
@@ -64,13 +66,6 @@ class TMainForm : public ui::Form {
 
   // Library and tree.
   class DialogScope;
-  // What to select when the tree view is filled again: the root, a category
-  // by its text or a reply by its index.
-  struct TreeSelection {
-    bool root = false;
-    std::optional<std::string> category;
-    std::optional<int> reply;
-  };
   void NewLibrary();
   void OpenMIClick();
   void RebuildReplyTree();
@@ -103,6 +98,7 @@ class TMainForm : public ui::Form {
   void TPShowMIClick();
   void ExitMIClick();
   void OnCopyData(const COPYDATASTRUCT* data);
+  void ShowForSecondStart();
   void HistoryListClick(const std::string& path);
   void CreateFormEnhance();
 
@@ -115,10 +111,15 @@ class TMainForm : public ui::Form {
   void InsertMIClick();
   void InsertAsTextMIClick();
   void CopyMIClick();
-  void CopyPlainText();
+  bool CopyPlainText();
+  // Puts the preview's reply on the clipboard; false when it did not get there.
+  bool CopyReply(bool formatted);
+  void ShowNotPasted(std::string_view message);
   void FinishInsertion();
+  void BringBackAfterPaste();
   // withFormat none: as DefaultWithFormat says.
   void InsertReply(int index, std::optional<bool> withFormat = std::nullopt);
+  void RunInsertCommand(InsertCommand command);
   void ShowReplyMenu();
   void FreeReplyMenu();
   void ShowReplySearch();
@@ -134,7 +135,7 @@ class TMainForm : public ui::Form {
   bool CloseAllowed = false;
   bool DialogBusy = false;
   bool fillingTree_ = false;  // selection events of a refill are not the user's
-  bool started_ = false;  // FormCreate has run to its end
+  bool started_ = false;      // FormCreate has run to its end
   std::optional<std::string> pendingHandOver_;
   bool pendingShow_ = false;
   HWND TargetWindow = nullptr;
@@ -170,9 +171,11 @@ class TMainForm : public ui::Form {
   // Placement under "WS", the tray icon with its menu; made with the window.
   std::unique_ptr<ui::TFormEnhance> FormEnhance;
   PasteKeys paste_;
-  HWND pasteTarget_ = nullptr;  // the control the running paste is for
-  LARGE_INTEGER hotKeyAt_{};     // when the hotkey of the running paste arrived
+  HWND pasteTarget_ = nullptr;        // the control the running paste is for
+  DWORD pasteClipboardSequence_ = 0;  // the clipboard's sequence number once the reply was on it
+  LARGE_INTEGER hotKeyAt_{};          // when the hotkey of the running paste arrived
   ui::Timer pasteTimer_;
+  ui::Timer bringBackTimer_;  // brings a kept main window back after a paste
   ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one
 };
 

@@ -5,9 +5,10 @@
 
 #include "app/core/hotkey_registration.h"
 #include "app/core/hotkey_value.h"
+#include "app/core/reply_library.h"
 #include "app/core/reply_menu.h"
 #include "app/main_form.h"
-#include "app/core/reply_library.h"
+#include "app/main_form_dialog_scope.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -17,34 +18,40 @@ namespace {
 // ticks of this many milliseconds before releasing them itself.
 constexpr UINT kPasteTickMs = 10;
 constexpr int kPasteMaxWaitTicks = 50;
+// How long after the paste's keystrokes a kept main window comes back.
+constexpr UINT kBringBackDelayMs = 250;
 
 constexpr char kNoTargetMessage[] =
     "In order to insert a response you must press the selected\n\nhotkey with the mouse pointer over the window you "
     "want to insert into.";
 
-PasteKeyboard SystemKeyboard(HWND target) {
-  HWND top = GetAncestor(target, GA_ROOT);
+PasteKeyboard SystemKeyboard(HWND target, DWORD clipboardSequence) {
   return {[](unsigned vk) { return (GetAsyncKeyState(static_cast<int>(vk)) & 0x8000) != 0; },
           [](unsigned vk, bool up) {
             DWORD flags = up ? KEYEVENTF_KEYUP : 0;
             if (vk == kVkLWin || vk == kVkRWin) flags |= KEYEVENTF_EXTENDEDKEY;
             keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyA(vk, 0)), flags, 0);
           },
-          [target, top] {
-            if (top != nullptr && GetForegroundWindow() != top) return false;
+          [target] {
+            // A closed target has no root window and no thread: the keys
+            // would go to whatever window Windows activated next.
+            HWND top = IsWindow(target) ? GetAncestor(target, GA_ROOT) : nullptr;
+            const DWORD thread = top ? GetWindowThreadProcessId(target, nullptr) : 0;
+            if (thread == 0) return TargetState::Gone;
+            if (GetForegroundWindow() != top) return TargetState::NotYet;
             // A window brought back to the front does not always give the
             // focus back to the control that had it: give it back.
-            const DWORD thread = GetWindowThreadProcessId(target, nullptr);
             GUITHREADINFO info{};
             info.cbSize = sizeof info;
-            if (thread == 0 || !GetGUIThreadInfo(thread, &info) || info.hwndFocus == target) return true;
+            if (!GetGUIThreadInfo(thread, &info) || info.hwndFocus == target) return TargetState::Ready;
             const DWORD self = GetCurrentThreadId();
             if (thread != self && AttachThreadInput(self, thread, TRUE)) {
               ::SetFocus(target);
               AttachThreadInput(self, thread, FALSE);
             }
-            return false;
-          }};
+            return TargetState::NotYet;
+          },
+          [clipboardSequence] { return GetClipboardSequenceNumber() == clipboardSequence; }};
 }
 
 }  // namespace
@@ -95,7 +102,7 @@ void TMainForm::PasteIntoTarget() {
   // With HideAfterInsert the window goes before the paste, not after: a
   // window still shown can take the foreground back (on some systems when
   // its late focus events arrive) and receive the keystrokes itself.
-  if (settings_.HideAfterInsert) Hide();
+  if (MainWindowAfterPaste(settings_.HideAfterInsert, Visible()) == WindowAfterPaste::Hide) Hide();
   // The foreground goes to the target's top-level window (given the control
   // itself, some systems leave no foreground window at all).
   HWND top = GetAncestor(TargetWindow, GA_ROOT);
@@ -110,9 +117,10 @@ void TMainForm::PasteIntoTarget() {
 }
 
 void TMainForm::PasteTick() {
-  if (!paste_.Tick(SystemKeyboard(pasteTarget_))) return;
+  const PasteOutcome outcome = paste_.Tick(SystemKeyboard(pasteTarget_, pasteClipboardSequence_));
+  if (outcome == PasteOutcome::Waiting) return;
   pasteTimer_.Stop();
-  if (hotKeyAt_.QuadPart != 0) {
+  if (outcome == PasteOutcome::Sent && hotKeyAt_.QuadPart != 0) {
     // For a debugger or the benchmark: how long the way from the hotkey to
     // the last synthesised key took.
     LARGE_INTEGER now, frequency;
@@ -120,26 +128,59 @@ void TMainForm::PasteTick() {
     QueryPerformanceFrequency(&frequency);
     const long long us = (now.QuadPart - hotKeyAt_.QuadPart) * 1000000 / frequency.QuadPart;
     OutputDebugStringA(("Tavrin Quillet: WM_HOTKEY to last key event " + std::to_string(us) + " us").c_str());
-    hotKeyAt_.QuadPart = 0;
   }
-  if (restoreAfterPaste_) {
-    // Only once the keystrokes are on their way, or they would come to us.
-    restoreAfterPaste_ = false;
-    if (Visible()) {
-      SetForegroundWindow(application_.Handle());
-      SetForegroundWindow(Handle());
-    }
+  hotKeyAt_.QuadPart = 0;
+  if (restoreAfterPaste_) BringBackAfterPaste();
+  const std::string_view message = NotPastedMessage(outcome);
+  if (!message.empty()) ShowNotPasted(message);
+}
+
+void TMainForm::ShowNotPasted(std::string_view message) {
+  // Hand-overs and hotkeys wait while the message is up, as for any dialog.
+  DialogScope busy(*this, DialogScope::Tray::Keep);
+  ui::ShowErrorBox(Handle(), message, "Nothing pasted");
+}
+
+bool TMainForm::CopyReply(bool formatted) {
+  bool copied;
+  if (formatted) {
+    InsertRichEdit.SelectAll();
+    copied = InsertRichEdit.CopyToClipboard();
+    InsertRichEdit.CollapseSelection();
+  } else {
+    copied = CopyPlainText();
   }
+  pasteClipboardSequence_ = GetClipboardSequenceNumber();
+  return copied;
+}
+
+void TMainForm::BringBackAfterPaste() {
+  // The keystrokes are on their way, but the target reads them from its own
+  // queue in its own time: a window taking the foreground back at once can
+  // receive them itself. It comes back a moment later, the UI thread never
+  // waiting.
+  restoreAfterPaste_ = false;
+  bringBackTimer_.Start(kBringBackDelayMs);
 }
 
 void TMainForm::FinishInsertion() {
-  if (settings_.HideAfterInsert) {
-    Hide();
-    TargetWindow = nullptr;
-    UpdateCommandStates();
-  } else {
-    restoreAfterPaste_ = true;
-    if (!paste_.Pending()) PasteTick();
+  switch (MainWindowAfterPaste(settings_.HideAfterInsert, Visible())) {
+    case WindowAfterPaste::Hide:
+      Hide();
+      TargetWindow = nullptr;
+      UpdateCommandStates();
+      break;
+    case WindowAfterPaste::BringToFront:
+      // A paste still waiting for the hotkey's modifiers brings the window
+      // back when its keys have gone; one already sent does it now.
+      if (paste_.Pending()) {
+        restoreAfterPaste_ = true;
+      } else {
+        BringBackAfterPaste();
+      }
+      break;
+    case WindowAfterPaste::LeaveHidden:
+      break;
   }
 }
 
@@ -152,22 +193,24 @@ void TMainForm::InsertMIClick() {
     InsertAsTextMIClick();
     return;
   }
-  InsertRichEdit.SelectAll();
-  InsertRichEdit.CopyToClipboard();
-  InsertRichEdit.CollapseSelection();
+  if (!CopyReply(true)) {
+    ShowNotPasted(kClipboardBusyMessage);
+    return;
+  }
   PasteIntoTarget();
   FinishInsertion();
 }
 
-void TMainForm::CopyPlainText() {
+bool TMainForm::CopyPlainText() {
   // Without word wrap the preview's lines are its paragraphs.
   InsertRichEdit.SetWordWrap(false);
   std::string text;
   for (int i = 0, n = InsertRichEdit.LineCount(); i < n; ++i) text += InsertRichEdit.Line(i) + "\r\n";
   ExportMemo.SetText(text);
   ExportMemo.SelectAll();
-  ExportMemo.CopyToClipboard();
+  const bool copied = ExportMemo.CopyToClipboard();
   ExportMemo.SetSelection(0, 0);
+  return copied;
 }
 
 void TMainForm::InsertAsTextMIClick() {
@@ -175,21 +218,20 @@ void TMainForm::InsertAsTextMIClick() {
     ui::ShowErrorBox(Handle(), kNoTargetMessage);
     return;
   }
-  CopyPlainText();
+  const bool copied = CopyReply(false);
+  InsertRichEdit.SetWordWrap(true);
+  if (!copied) {
+    ShowNotPasted(kClipboardBusyMessage);
+    return;
+  }
   PasteIntoTarget();
   FinishInsertion();
-  InsertRichEdit.SetWordWrap(true);
 }
 
 void TMainForm::CopyMIClick() {
-  if (CurrentIsFormatted) {
-    InsertRichEdit.SelectAll();
-    InsertRichEdit.CopyToClipboard();
-    InsertRichEdit.CollapseSelection();
-  } else {
-    CopyPlainText();
-    InsertRichEdit.SetWordWrap(true);
-  }
+  const bool copied = CopyReply(CurrentIsFormatted);
+  InsertRichEdit.SetWordWrap(true);
+  if (!copied) ui::ShowErrorBox(Handle(), kClipboardBusyMessage);
 }
 
 void TMainForm::InsertReply(int index, std::optional<bool> withFormat) {
@@ -201,12 +243,21 @@ void TMainForm::InsertReply(int index, std::optional<bool> withFormat) {
     return;
   }
   UpdateCommandStates();
-  if (withFormat.value_or(settings_.DefaultWithFormat)) {
-    InsertMIClick();
-  } else {
-    InsertAsTextMIClick();
-  }
+  RunInsertCommand(DirectInsertCommand(withFormat.value_or(settings_.DefaultWithFormat)));
   TargetWindow = nullptr;
+}
+
+void TMainForm::RunInsertCommand(InsertCommand command) {
+  switch (command) {
+    case InsertCommand::Insert:
+      InsertMIClick();
+      break;
+    case InsertCommand::InsertAsText:
+      InsertAsTextMIClick();
+      break;
+    case InsertCommand::None:
+      break;
+  }
 }
 
 void TMainForm::FreeReplyMenu() {
@@ -245,6 +296,8 @@ void TMainForm::ShowReplyMenu() {
   }
   POINT pt;
   GetCursorPos(&pt);
+  // A hand-over while the menu is open would free it under its own Popup.
+  DialogScope busy(*this, DialogScope::Tray::Keep);
   ReplyMenu->Popup(Handle(), pt);
 }
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "app/core/hotkey_value.h"
+#include "app/core/config_values.h"
 #include "app/core/reply_hotkeys.h"
 #include "app/core/reply_library.h"
 #include "app/core/start_with_windows.h"
@@ -16,9 +16,6 @@
 #include "ui/message_box.h"
 
 namespace tq::app {
-
-// While a dialog of the main window is open, global hotkeys are ignored and
-// the tray icon is away; both come back however the dialog ends.
 
 std::vector<std::string> TMainForm::CategoryTexts() const {
   std::vector<std::string> texts;
@@ -162,6 +159,9 @@ void TMainForm::EditMIClick() {
 void TMainForm::DeleteMIClick() {
   const int n = SelectedReplyIndex();
   if (n < 0 || !LibraryOpen() || DialogBusy) return;
+  // A hand-over arriving while the question is up opens its library only
+  // after the delete: "Yes" means record n of this library.
+  DialogScope busy(*this, DialogScope::Tray::Keep);
   if (!ui::ConfirmBox(Handle(), "Delete selected reply?")) return;
   try {
     GoToReply(table_, n);
@@ -171,23 +171,8 @@ void TMainForm::DeleteMIClick() {
     return;
   }
   UnregisterHotKey(Handle(), ReplyHotKeyId(n));
-  // The tree view selects a neighbour of a deleted node: the next reply of
-  // its category, else the one before, else the category.
-  TreeSelection next;
-  if (const auto place = tree_.FindReply(n)) {
-    const CategoryNode& category = tree_.categories()[place->category];
-    const int count = static_cast<int>(category.replies.size());
-    // Replies after the deleted one move down by one.
-    auto after = [n](int index) { return index > n ? index - 1 : index; };
-    if (place->reply + 1 < count) {
-      next.reply = after(category.replies[place->reply + 1].index);
-    } else if (place->reply > 0) {
-      next.reply = after(category.replies[place->reply - 1].index);
-    } else {
-      next.category = category.text;
-    }
-    tree_.DeleteReplyNode(*place);
-  }
+  const TreeSelection next = SelectionAfterDelete(tree_, n);
+  if (const auto place = tree_.FindReply(n)) tree_.DeleteReplyNode(*place);
   try {
     MoveShiftedHotKeys(tree_.ShiftReplyIndexes(n + 1, -1), -1);
   } catch (const std::exception&) {
@@ -211,36 +196,18 @@ void TMainForm::OptionsMIClick() {
   UnregisterHotKey(Handle(), kMenuHotKeyId);
   UnregisterHotKey(Handle(), kSearchHotKeyId);
   try {
-    const ConfigValues shown{.MainHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MainHotKey)),
-                             .MenuHotKey = HotKeyBits(static_cast<uint32_t>(settings_.MenuHotKey)),
-                             .SaveFormat = settings_.SaveFormat,
-                             .DefaultWithFormat = settings_.DefaultWithFormat,
-                             .HideAfterInsert = settings_.HideAfterInsert,
-                             .ShowHotkeyInTree = settings_.ShowHotkeyInTree,
-                             .AutoExpandTree = settings_.AutoExpandTree,
-                             .LiveSpelling = settings_.LiveSpelling,
-                             .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings_.SearchHotKey)),
-                             .StartWithWindows = StartsWithWindows(keys_, platform::ProgramPath())};
+    ConfigValues shown = ConfigValuesOf(settings_);
+    shown.StartWithWindows = StartsWithWindows(keys_, platform::ProgramPath());
     TConfigForm dialog(Handle(), shown);
     if (dialog.ShowModal() == ui::mrOk) {
       const ConfigValues v = dialog.Values();
-      settings_.MainHotKey = v.MainHotKey;
-      settings_.MenuHotKey = v.MenuHotKey;
-      settings_.SearchHotKey = v.SearchHotKey;
-      settings_.SearchHotKeyChosen = true;
-      settings_.SaveFormat = v.SaveFormat;
-      settings_.DefaultWithFormat = v.DefaultWithFormat;
-      settings_.HideAfterInsert = v.HideAfterInsert;
-      settings_.AutoExpandTree = v.AutoExpandTree;
-      if (v.ShowHotkeyInTree != settings_.ShowHotkeyInTree) {
-        settings_.ShowHotkeyInTree = v.ShowHotkeyInTree;
+      if (ApplyConfigValues(v, settings_)) {
         FreeReplyMenu();
         if (LibraryOpen()) {
           RebuildReplyTree();
           ShowSelectedReply();
         }
       }
-      settings_.LiveSpelling = v.LiveSpelling;
       SaveAllSettings();
       if (v.StartWithWindows != shown.StartWithWindows) {
         SetStartWithWindows(keys_, platform::ProgramPath(), v.StartWithWindows);

@@ -9,6 +9,7 @@
 #include "cli/spell_session.h"
 #include "spell/engine/string_parser.h"
 #include "storage/binary_data_set.h"
+#include "storage/one_line.h"
 #include "storage/reply_layout.h"
 
 namespace tq::cli {
@@ -108,7 +109,7 @@ int RunLibraryCheckCommand(platform::Env& env, const std::vector<std::string>& a
       if (!words.empty()) findings.push_back({replies, ReadReply(table), std::move(words)});
     }
   } catch (const std::exception& e) {
-    std::fprintf(err, "quillet check: %s: %s\n", library.c_str(), OneLine(e.what()).c_str());
+    std::fprintf(err, "quillet check: %s: %s\n", library.c_str(), storage::OneLine(e.what()).c_str());
     return kExitFailure;
   }
 

@@ -15,6 +15,7 @@
 #include "platform/codepage.h"
 #include "storage/binary_data_set.h"
 #include "storage/errors.h"
+#include "storage/one_line.h"
 #include "storage/reply_layout.h"
 #include "storage/table_check.h"
 #include "storage/table_layout.h"
@@ -577,9 +578,9 @@ int RunLibraryCommand(platform::Env& env, const std::string& command, const std:
     return entry->run(c, o);
   } catch (const storage::EStreamError& e) {
     // "Cannot open file X" alone leaves the user guessing: say why.
-    return Failure(c, o.positional[0] + ": " + OneLine(e.what()) + (e.reason().empty() ? "" : ": " + e.reason()));
+    return Failure(c, o.positional[0] + ": " + storage::OneLine(e.what()) + (e.reason().empty() ? "" : ": " + e.reason()));
   } catch (const std::exception& e) {
-    std::string message = o.positional[0] + ": " + OneLine(e.what());
+    std::string message = o.positional[0] + ": " + storage::OneLine(e.what());
     // What an interrupted add or import leaves behind, and what mends it.
     if (std::strncmp(e.what(), "Open: Invalid record size.", 26) == 0 && command != "pack")
       message += "\n  (a change that was interrupted leaves this; 'quillet pack " + o.positional[0] + "' repairs it)";

@@ -176,9 +176,4 @@ bool ReadTextFile(platform::Env& env, const std::string& path, std::string* text
   return s.ok();
 }
 
-std::string OneLine(std::string message) {
-  for (size_t p; (p = message.find('\r')) != std::string::npos;) message.replace(p, 1, "; ");
-  return message;
-}
-
 }  // namespace tq::cli

@@ -81,7 +81,4 @@ bool ParseHotKeyArgument(const std::string& text, int32_t* value, std::string* e
 // A path's contents; false with *error when it cannot be read.
 bool ReadTextFile(platform::Env& env, const std::string& path, std::string* text, std::string* error);
 
-// An engine message on one line: its carriage returns become "; ".
-std::string OneLine(std::string message);
-
 }  // namespace tq::cli

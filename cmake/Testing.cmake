@@ -27,7 +27,17 @@ function(tq_add_test name)
   target_compile_definitions(${name} PRIVATE TQ_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
   set(props "")
   if(T_LABELS)
-    set(props PROPERTIES LABELS "${T_LABELS}")
+    list(APPEND props LABELS "${T_LABELS}")
+  endif()
+  # Under Wine the tests of the Win32 shell share one display, its focus and
+  # its foreground window: they run one at a time, while the portable
+  # layers' tests may run beside them and beside each other.
+  file(RELATIVE_PATH dir ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  if(WIN32 AND dir MATCHES "^(ui|app|spell/live|spell/dialogs|tests)(/|$)" AND NOT dir MATCHES "^(ui|app)/core(/|$)")
+    list(APPEND props RESOURCE_LOCK tq_wine_display)
+  endif()
+  if(props)
+    set(props PROPERTIES ${props})
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 ${props})
 endfunction()

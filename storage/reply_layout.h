@@ -20,11 +20,20 @@ constexpr int32_t kResponseSize = 4096;
 constexpr int32_t kReplyRecordSize = 4184;
 constexpr int32_t kReplyStartData = 212;
 
+// The layout itself, in field order; the one description that declaring a
+// library and checking a file both read.
+struct ReplyField {
+  const char* name;
+  TFieldType type;
+  int32_t size;  // characters of a string field, else 0
+};
+inline constexpr ReplyField kReplyFields[] = {{kCategoryField, ftString, kCategorySize},
+                                              {kDescriptionField, ftString, kDescriptionSize},
+                                              {kResponseField, ftString, kResponseSize},
+                                              {kHotKeyField, ftInteger, 0}};
+
 // Declares the four fields on a closed table.
 void DeclareReplyFields(TBinaryDataSet& table);
-
-// True when the table's field definitions are exactly the reply layout.
-bool HasReplyLayout(const TBinaryDataSet& table);
 
 // A reply is formatted when its text, folded to lower case, contains
 // "{\rtf1" anywhere.

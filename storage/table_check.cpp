@@ -6,6 +6,7 @@
 
 #include "storage/errors.h"
 #include "storage/field_types.h"
+#include "storage/one_line.h"
 #include "storage/reply_layout.h"
 #include "storage/table_layout.h"
 
@@ -17,12 +18,6 @@ constexpr size_t kMaxSlotProblems = 20;
 
 std::string Slot(int64_t slot) {
   return "slot " + std::to_string(slot) + " (record number " + std::to_string(slot + 1) + ")";
-}
-
-// Turns the carriage returns of multi-line engine messages into "; ".
-std::string OneLine(std::string message) {
-  for (size_t p; (p = message.find('\r')) != std::string::npos;) message.replace(p, 1, "; ");
-  return message;
 }
 
 void CheckDescriptors(const TableLayout& layout, TableCheckReport* report) {
@@ -51,19 +46,11 @@ void CheckDescriptors(const TableLayout& layout, TableCheckReport* report) {
 }
 
 bool IsReplyLayout(const TableLayout& layout) {
-  static const struct {
-    const char* name;
-    uint8_t type;
-    int32_t storage, size;
-  } kReply[] = {{kCategoryField, ftString, 36, 32},
-                {kDescriptionField, ftString, 36, 32},
-                {kResponseField, ftString, 4100, 4096},
-                {kHotKeyField, ftInteger, 4, 0}};
-  if (layout.descriptors.size() != std::size(kReply)) return false;
-  for (size_t i = 0; i < std::size(kReply); ++i) {
+  if (layout.descriptors.size() != std::size(kReplyFields)) return false;
+  for (size_t i = 0; i < std::size(kReplyFields); ++i) {
     const TFieldDescriptor& d = layout.descriptors[i];
-    if (d.Name != kReply[i].name || d.DataType != kReply[i].type || d.StorageSize != kReply[i].storage ||
-        d.Size != kReply[i].size)
+    const ReplyField& f = kReplyFields[i];
+    if (d.Name != f.name || d.DataType != f.type || d.StorageSize != StorageSizeOf(f.type, f.size) || d.Size != f.size)
       return false;
   }
   return true;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/clipboard_copy.h"
+
 namespace tq::ui {
 
 void Edit::Create(Wnd& parent, const Rect& bounds, const EditOptions& o) {
@@ -34,7 +36,7 @@ void Edit::ReplaceSelection(std::string_view text) {
   Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(s.c_str()));
 }
 
-void Edit::CopyToClipboard() { Send(WM_COPY); }
+bool Edit::CopyToClipboard() { return CopySelectionChecked(Handle()); }
 int Edit::LineCount() const { return static_cast<int>(Send(EM_GETLINECOUNT)); }
 
 bool Edit::OnCommandReflected(int code) {

@@ -32,7 +32,9 @@ class Edit : public Control {
   // Start and end of the selection, in characters.
   std::pair<int, int> Selection() const;
   void ReplaceSelection(std::string_view text);
-  void CopyToClipboard();
+  // False when the copy did not reach the clipboard (another program kept it
+  // open): the clipboard still holds what it held before.
+  bool CopyToClipboard();
   int LineCount() const;
 
  protected:

@@ -125,6 +125,10 @@ LRESULT TFormEnhance::FormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT result
     case WM_QUERYENDSESSION:
       if (SavePlacement) StorePlacement();
       break;
+    case WM_ENDSESSION:
+      // No WM_DESTROY follows when the session really ends.
+      if (wp && SavePlacement) StorePlacement();
+      break;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
       const core::TrackSizes limited = core::ApplySizeLimits(

@@ -2,13 +2,15 @@
 
 #include <commctrl.h>
 
+#include "ui/core/packed_hotkey.h"
+
 namespace tq::ui {
 namespace {
 
-// The packed value's modifier bits (the same as the program's hotkey values).
-constexpr uint16_t kPackedShift = 0x2000;
-constexpr uint16_t kPackedCtrl = 0x4000;
-constexpr uint16_t kPackedAlt = 0x8000;
+using core::HotKeyVirtualKey;
+using core::kHotKeyAlt;
+using core::kHotKeyCtrl;
+using core::kHotKeyShift;
 
 // Keys that sit on the extended part of the keyboard; without HOTKEYF_EXT the
 // box would name them after the numeric keypad keys sharing their scan codes.
@@ -38,20 +40,20 @@ uint16_t PackedFromHotKeyBox(WORD boxValue) {
   const BYTE vk = LOBYTE(boxValue);
   const BYTE mods = HIBYTE(boxValue);
   if (vk == 0) return 0;  // modifiers alone are no hotkey
-  uint16_t packed = vk;
-  if (mods & HOTKEYF_SHIFT) packed |= kPackedShift;
-  if (mods & HOTKEYF_CONTROL) packed |= kPackedCtrl;
-  if (mods & HOTKEYF_ALT) packed |= kPackedAlt;
-  return packed;
+  uint32_t packed = vk;
+  if (mods & HOTKEYF_SHIFT) packed |= kHotKeyShift;
+  if (mods & HOTKEYF_CONTROL) packed |= kHotKeyCtrl;
+  if (mods & HOTKEYF_ALT) packed |= kHotKeyAlt;
+  return core::HotKeyBits(packed);
 }
 
 WORD HotKeyBoxFromPacked(uint32_t packed) {
-  const BYTE vk = static_cast<BYTE>(packed & 0xFF);
+  const BYTE vk = HotKeyVirtualKey(packed);
   if (vk == 0) return 0;
   BYTE mods = 0;
-  if (packed & kPackedShift) mods |= HOTKEYF_SHIFT;
-  if (packed & kPackedCtrl) mods |= HOTKEYF_CONTROL;
-  if (packed & kPackedAlt) mods |= HOTKEYF_ALT;
+  if (packed & kHotKeyShift) mods |= HOTKEYF_SHIFT;
+  if (packed & kHotKeyCtrl) mods |= HOTKEYF_CONTROL;
+  if (packed & kHotKeyAlt) mods |= HOTKEYF_ALT;
   if (IsExtendedKey(vk)) mods |= HOTKEYF_EXT;
   return MAKEWORD(vk, mods);
 }

@@ -1,6 +1,5 @@
-// HotKeyBox: the system hotkey input box ("msctls_hotkey32") speaking the
-// program's packed hotkey values: the virtual-key code in bits 0-7 and Shift
-// 0x2000, Ctrl 0x4000, Alt 0x8000; 0 shows no key. The box can take any key,
+// HotKeyBox: the system hotkey input box ("msctls_hotkey32") speaking packed
+// hotkey values (ui/core/packed_hotkey.h); 0 shows no key. The box can take any key,
 // or refuse combinations a global hotkey should not use.
 #pragma once
 

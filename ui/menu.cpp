@@ -84,7 +84,18 @@ Menu::Menu(SubmenuTag, Menu* root, HMENU handle) : handle_(handle), root_(root) 
 
 Menu::~Menu() = default;
 
-int Menu::NextId() { return root_->nextId_++; }
+int Menu::NextId() {
+  std::set<int>& free = root_->freeIds_;
+  if (free.empty()) return root_->nextId_++;
+  const int id = *free.begin();
+  free.erase(free.begin());
+  return id;
+}
+
+void Menu::ReleaseIds() {
+  for (const Item& item : items_) root_->freeIds_.insert(item.id);
+  for (const auto& sub : submenus_) sub->ReleaseIds();
+}
 
 int Menu::AddItem(std::string_view text, std::function<void()> onClick, Shortcut shortcut) {
   const int id = NextId();
@@ -111,6 +122,7 @@ Menu& Menu::AddSubmenu(std::string_view text) {
 }
 
 void Menu::Clear() {
+  ReleaseIds();
   // DeleteMenu destroys the submenus' handles with their items.
   while (GetMenuItemCount(handle_) > 0) DeleteMenu(handle_, 0, MF_BYPOSITION);
   items_.clear();

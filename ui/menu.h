@@ -1,12 +1,15 @@
 // Menu: a form's menu bar or a popup menu, whose items run callbacks when
 // chosen. It owns its HMENU (a submenu belongs to its parent menu). Command
-// ids are given out by the menu itself, from 100 up, unique in one menu tree.
+// ids are given out by the menu itself, from 100 up, unique in one menu tree;
+// the ids of cleared items are given out again, so a menu rebuilt all day
+// long keeps them within the 16 bits a WM_COMMAND carries.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,7 +45,7 @@ class Menu {
   // Appends a submenu; the returned menu lives as long as this one (or until
   // Clear).
   Menu& AddSubmenu(std::string_view text);
-  // Removes every item and submenu.
+  // Removes every item and submenu; their ids become free for new items.
   void Clear();
   int ItemCount() const;
 
@@ -84,12 +87,14 @@ class Menu {
  private:
   const Menu* FindOwner(int id) const;
   int NextId();
+  void ReleaseIds();
   void CollectAccelerators(std::vector<ACCEL>& out) const;
 
   UniqueMenu owned_;  // empty for a submenu: the parent menu destroys it
   HMENU handle_ = nullptr;
   Menu* root_;
   int nextId_ = 100;
+  std::set<int> freeIds_;  // in the root: ids of cleared items, given out lowest first
   std::vector<Item> items_;
   std::vector<std::unique_ptr<Menu>> submenus_;
 };

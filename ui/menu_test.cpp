@@ -60,9 +60,41 @@ TEST(Menu, ItemStateWorksThroughSubmenusAndClearStartsAfresh) {
   EXPECT_EQ(reopen.ItemCount(), 0);
   EXPECT_FALSE(popup.Dispatch(first));
   const int again = reopen.AddItem("1 c.qdk", [&] { calls += 10; });
-  EXPECT_NE(again, first) << "ids are never reused within a menu tree";
+  EXPECT_EQ(again, first) << "a cleared item's id is given out again";
   EXPECT_TRUE(popup.Dispatch(again));
   EXPECT_EQ(calls, 11);
+}
+
+// The recent-files submenu is rebuilt after every open: thousands of rebuilds
+// in one session must leave its ids within a WM_COMMAND's 16 bits, each
+// command reaching its own item and no other command's.
+TEST(Menu, ARebuiltSubmenuKeepsItsIdsSmallAndDistinctFromTheOtherItems) {
+  TestHost host;
+  Menu bar(Menu::Kind::Bar);
+  Menu& file = bar.AddSubmenu("&File");
+  std::string ran;
+  const int exit = file.AddItem("E&xit", [&] { ran = "exit"; });
+  Menu& reopen = file.AddSubmenu("&ReOpen");
+  const int configure = bar.AddItem("&Configure...", [&] { ran = "configure"; });
+  host.form.SetMenu(&bar);
+  std::vector<int> ids;
+  for (int rebuild = 0; rebuild < 30000; ++rebuild) {
+    reopen.Clear();
+    ids.clear();
+    for (int i = 0; i < 3; ++i)
+      ids.push_back(reopen.AddItem(std::to_string(i + 1), [&ran, i] { ran = std::to_string(i + 1); }));
+  }
+  for (int id : ids) {
+    EXPECT_LT(id, 0x10000);
+    EXPECT_NE(id, exit);
+    EXPECT_NE(id, configure);
+  }
+  host.form.Send(WM_COMMAND, MAKEWPARAM(ids[1], 0), 0);
+  EXPECT_EQ(ran, "2");
+  host.form.Send(WM_COMMAND, MAKEWPARAM(exit, 0), 0);
+  EXPECT_EQ(ran, "exit");
+  host.form.Send(WM_COMMAND, MAKEWPARAM(configure, 0), 0);
+  EXPECT_EQ(ran, "configure");
 }
 
 TEST(Menu, ACallbackMayClearItsOwnMenu) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ui/clipboard_copy.h"
 #include "ui/rich_edit_stream.h"
 
 namespace tq::ui {
@@ -75,7 +76,7 @@ std::pair<int, int> RichEdit::Selection() const {
   return {sel.cpMin, sel.cpMax};
 }
 
-void RichEdit::CopyToClipboard() { Send(WM_COPY); }
+bool RichEdit::CopyToClipboard() { return CopySelectionChecked(Handle()); }
 void RichEdit::Paste() { Send(WM_PASTE); }
 int RichEdit::LineCount() const { return static_cast<int>(Send(EM_GETLINECOUNT)); }
 

@@ -50,7 +50,9 @@ class RichEdit : public Control {
   void CollapseSelection();  // to the start of the selection
   // Start and end of the selection, in characters.
   std::pair<int, int> Selection() const;
-  void CopyToClipboard();
+  // False when the copy did not reach the clipboard (another program kept it
+  // open): the clipboard still holds what it held before.
+  bool CopyToClipboard();
   void Paste();
   int LineCount() const;
   // One line as the control shows it (a paragraph when word wrap is off).

@@ -18,4 +18,9 @@ std::optional<std::string> ReceivedHandOverPath(const void* data, size_t size) {
   return std::string(bytes, end);
 }
 
+bool HandOverWaits(HandOverRequest request, bool started, bool dialog_open) {
+  if (!started) return true;
+  return request == HandOverRequest::OpenLibrary && dialog_open;
+}
+
 }  // namespace tq::app

@@ -42,5 +42,24 @@ TEST(HandOver, UnterminatedDataIsReadOnlyUpToItsSize) {
   EXPECT_EQ(ReceivedHandOverPath(exact.data(), exact.size()), "def");
 }
 
+TEST(HandOver, RequestsWaitForTheStartUpAndLibrariesForTheDialog) {
+  struct Case {
+    HandOverRequest request;
+    bool started, dialog_open, waits;
+  };
+  const Case cases[] = {
+      {HandOverRequest::Show, false, false, true},
+      {HandOverRequest::Show, true, false, false},
+      {HandOverRequest::Show, true, true, false},
+      {HandOverRequest::OpenLibrary, false, false, true},
+      {HandOverRequest::OpenLibrary, true, false, false},
+      {HandOverRequest::OpenLibrary, true, true, true},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(HandOverWaits(c.request, c.started, c.dialog_open), c.waits)
+        << (c.request == HandOverRequest::Show ? "show" : "library") << ", started " << c.started << ", dialog "
+        << c.dialog_open;
+}
+
 }  // namespace
 }  // namespace tq::app

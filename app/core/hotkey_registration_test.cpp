@@ -90,7 +90,9 @@ TEST(HotKeyRegistrationTest, TheSearchDefaultIsTakenOnlyWhenFreeAChosenKeyIsRepo
     EXPECT_EQ(RegisterSearchHotKey(keys.registrar(), value, c.chosen), c.registered);
     EXPECT_EQ(value, c.valueAfter);
     EXPECT_EQ(keys.errors.size(), c.errors);
-    if (c.registered) EXPECT_EQ(keys.Owner(kModControl | kModAlt, 0x20), kSearchHotKeyId);
+    if (c.registered) {
+      EXPECT_EQ(keys.Owner(kModControl | kModAlt, 0x20), kSearchHotKeyId);
+    }
   }
 }
 

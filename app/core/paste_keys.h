@@ -6,10 +6,13 @@
 // own), exactly Ctrl down, V down, V up, Ctrl up is sent. The ticks also
 // wait (within the same bound) for the target to become the foreground
 // window, since another process's activation may complete after the call
-// that asked for it returned.
+// that asked for it returned. Keys go only to the captured target: when it
+// has closed, or is still not in front when the wait ends, or the clipboard
+// no longer holds the reply, nothing is sent and the outcome says why.
 #pragma once
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 namespace tq::app {
@@ -26,11 +29,35 @@ inline constexpr unsigned kVkV = 0x56;
 // released.
 inline constexpr unsigned kPasteBlockingKeys[] = {kVkMenu, kVkShift, kVkLWin, kVkRWin};
 
-struct PasteKeyboard {
-  std::function<bool(unsigned vk)> is_down;             // physical or logical state now
-  std::function<void(unsigned vk, bool up)> send_key;   // one synthesised key event
-  std::function<bool()> target_ready;                   // the target is in the foreground; none: always
+enum class TargetState {
+  Ready,   // in the foreground with the focus where it was
+  NotYet,  // exists, but not (yet) in front
+  Gone,    // closed: there is nothing to paste into
 };
+
+struct PasteKeyboard {
+  std::function<bool(unsigned vk)> is_down;            // physical or logical state now
+  std::function<void(unsigned vk, bool up)> send_key;  // one synthesised key event
+  std::function<TargetState()> target_state;           // none: always ready
+  std::function<bool()> clipboard_holds_reply;         // nothing copied since the reply; none: always
+};
+
+enum class PasteOutcome {
+  Waiting,           // still pending: tick again
+  Sent,              // Ctrl+V went to the target
+  TargetGone,        // nothing sent: the target window has closed
+  TargetNotInFront,  // nothing sent: the target never came to the front
+  ClipboardChanged,  // nothing sent: something else was copied after the reply
+  Idle,              // no paste was started
+};
+
+// What the user is told when a paste sent nothing; empty for the other
+// outcomes.
+std::string_view NotPastedMessage(PasteOutcome outcome);
+
+// The reply could not be put on the clipboard.
+inline constexpr char kClipboardBusyMessage[] =
+    "Another program is using the clipboard, so the reply could not be put on it.";
 
 class PasteKeys {
  public:
@@ -38,8 +65,8 @@ class PasteKeys {
   // ticks after the first.
   void Start(int max_wait_ticks);
   bool Pending() const { return pending_; }
-  // One tick; true when the keystrokes were sent by it.
-  bool Tick(const PasteKeyboard& keyboard);
+  // One tick. Any outcome but Waiting ends the paste.
+  PasteOutcome Tick(const PasteKeyboard& keyboard);
   // The modifiers this paste released itself (for tests and diagnostics).
   const std::vector<unsigned>& Released() const { return released_; }
 

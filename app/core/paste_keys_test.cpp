@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ struct FakeKeyboard {
                 down.insert(vk);
               }
             },
+            {},
             {}};
   }
 };
@@ -34,10 +36,10 @@ TEST(PasteKeys, SendsCtrlVAtOnceWhenNoModifierIsHeld) {
   FakeKeyboard kb;
   PasteKeys paste;
   paste.Start(30);
-  EXPECT_TRUE(paste.Tick(kb.Keyboard()));
+  EXPECT_EQ(paste.Tick(kb.Keyboard()), PasteOutcome::Sent);
   EXPECT_EQ(kb.events, kCtrlV);
   EXPECT_FALSE(paste.Pending());
-  EXPECT_FALSE(paste.Tick(kb.Keyboard()));  // nothing more once done
+  EXPECT_EQ(paste.Tick(kb.Keyboard()), PasteOutcome::Idle);  // nothing more once done
   EXPECT_EQ(kb.events.size(), 4u);
 }
 
@@ -46,10 +48,10 @@ TEST(PasteKeys, WaitsWhileAltIsHeldAndSendsOnceItIsUp) {
   kb.down = {kVkMenu, kVkControl};  // Ctrl does not block: the paste uses it
   PasteKeys paste;
   paste.Start(30);
-  for (int i = 0; i < 5; ++i) EXPECT_FALSE(paste.Tick(kb.Keyboard()));
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(paste.Tick(kb.Keyboard()), PasteOutcome::Waiting);
   EXPECT_TRUE(kb.events.empty());
   kb.down.erase(kVkMenu);  // the user lets go
-  EXPECT_TRUE(paste.Tick(kb.Keyboard()));
+  EXPECT_EQ(paste.Tick(kb.Keyboard()), PasteOutcome::Sent);
   EXPECT_EQ(kb.events, kCtrlV);
   EXPECT_TRUE(paste.Released().empty());
 }
@@ -69,10 +71,10 @@ TEST(PasteKeys, ReleasesHeldModifiersWhenTheWaitRunsOut) {
     kb.down = c.held;
     PasteKeys paste;
     paste.Start(3);
-    EXPECT_FALSE(paste.Tick(kb.Keyboard()));
-    EXPECT_FALSE(paste.Tick(kb.Keyboard()));
-    EXPECT_FALSE(paste.Tick(kb.Keyboard()));
-    EXPECT_TRUE(paste.Tick(kb.Keyboard()));
+    EXPECT_EQ(paste.Tick(kb.Keyboard()), PasteOutcome::Waiting);
+    EXPECT_EQ(paste.Tick(kb.Keyboard()), PasteOutcome::Waiting);
+    EXPECT_EQ(paste.Tick(kb.Keyboard()), PasteOutcome::Waiting);
+    EXPECT_EQ(paste.Tick(kb.Keyboard()), PasteOutcome::Sent);
     EXPECT_EQ(kb.events, c.expected);
     EXPECT_EQ(paste.Released().size(), c.held.size());
   }
@@ -80,32 +82,87 @@ TEST(PasteKeys, ReleasesHeldModifiersWhenTheWaitRunsOut) {
 
 TEST(PasteKeys, WaitsForTheTargetToComeToTheFrontWithinTheBound) {
   FakeKeyboard kb;
-  bool ready = false;
+  TargetState target = TargetState::NotYet;
   PasteKeyboard keyboard = kb.Keyboard();
-  keyboard.target_ready = [&ready] { return ready; };
+  keyboard.target_state = [&target] { return target; };
   PasteKeys paste;
   paste.Start(5);
-  EXPECT_FALSE(paste.Tick(keyboard));
-  EXPECT_FALSE(paste.Tick(keyboard));
-  ready = true;
-  EXPECT_TRUE(paste.Tick(keyboard));
+  EXPECT_EQ(paste.Tick(keyboard), PasteOutcome::Waiting);
+  EXPECT_EQ(paste.Tick(keyboard), PasteOutcome::Waiting);
+  target = TargetState::Ready;
+  EXPECT_EQ(paste.Tick(keyboard), PasteOutcome::Sent);
   EXPECT_EQ(kb.events, kCtrlV);
+}
 
-  // A target that never comes to the front still gets the keys in the end.
-  FakeKeyboard kb2;
-  PasteKeyboard never = kb2.Keyboard();
-  never.target_ready = [] { return false; };
-  paste.Start(2);
-  EXPECT_FALSE(paste.Tick(never));
-  EXPECT_FALSE(paste.Tick(never));
-  EXPECT_TRUE(paste.Tick(never));
-  EXPECT_EQ(kb2.events, kCtrlV);
+// The keys go to the captured target or nowhere: whatever window is in front
+// instead would receive them.
+TEST(PasteKeys, SendsNothingWhenTheTargetIsGoneOrNeverInFrontOrTheClipboardChanged) {
+  struct Case {
+    const char* what;
+    std::vector<TargetState> states;  // per tick, the last repeated
+    std::set<unsigned> held;
+    bool clipboard_holds_reply;
+    int ticks;  // ticks until the outcome
+    PasteOutcome outcome;
+  };
+  const Case cases[] = {
+      {"closed before the paste", {TargetState::Gone}, {}, true, 1, PasteOutcome::TargetGone},
+      {"closed while waiting to come to the front",
+       {TargetState::NotYet, TargetState::NotYet, TargetState::Gone},
+       {},
+       true,
+       3,
+       PasteOutcome::TargetGone},
+      {"closed while Alt is held",
+       {TargetState::Ready, TargetState::Gone},
+       {kVkMenu},
+       true,
+       2,
+       PasteOutcome::TargetGone},
+      {"never in front", {TargetState::NotYet}, {}, true, 4, PasteOutcome::TargetNotInFront},
+      {"never in front, Shift held throughout",
+       {TargetState::NotYet},
+       {kVkShift},
+       true,
+       4,
+       PasteOutcome::TargetNotInFront},
+      {"in front only after the wait",
+       {TargetState::NotYet, TargetState::NotYet, TargetState::NotYet, TargetState::NotYet, TargetState::Ready},
+       {},
+       true,
+       4,
+       PasteOutcome::TargetNotInFront},
+      {"clipboard taken by another copy", {TargetState::Ready}, {}, false, 1, PasteOutcome::ClipboardChanged},
+      {"clipboard taken while Alt is held", {TargetState::Ready}, {kVkMenu}, false, 4, PasteOutcome::ClipboardChanged},
+  };
+  for (const Case& c : cases) {
+    FakeKeyboard kb;
+    kb.down = c.held;
+    size_t tick = 0;
+    PasteKeyboard keyboard = kb.Keyboard();
+    keyboard.target_state = [&] { return c.states[std::min(tick, c.states.size() - 1)]; };
+    keyboard.clipboard_holds_reply = [&] { return c.clipboard_holds_reply; };
+    PasteKeys paste;
+    paste.Start(3);
+    PasteOutcome outcome = PasteOutcome::Waiting;
+    int ticks = 0;
+    while (outcome == PasteOutcome::Waiting && ticks < 10) {
+      outcome = paste.Tick(keyboard);
+      ++ticks;
+      ++tick;
+    }
+    EXPECT_EQ(outcome, c.outcome) << c.what;
+    EXPECT_EQ(ticks, c.ticks) << c.what;
+    EXPECT_TRUE(kb.events.empty()) << c.what;
+    EXPECT_FALSE(paste.Pending()) << c.what;
+    EXPECT_EQ(paste.Tick(keyboard), PasteOutcome::Idle) << c.what;
+  }
 }
 
 TEST(PasteKeys, NothingHappensBeforeStart) {
   FakeKeyboard kb;
   PasteKeys paste;
-  EXPECT_FALSE(paste.Tick(kb.Keyboard()));
+  EXPECT_EQ(paste.Tick(kb.Keyboard()), PasteOutcome::Idle);
   EXPECT_TRUE(kb.events.empty());
 }
 

@@ -6,8 +6,7 @@
 
 #include <windows.h>
 
-#include <cstdint>
-
+#include "app/core/config_values.h"
 #include "ui/button.h"
 #include "ui/form.h"
 #include "ui/group_box.h"
@@ -16,22 +15,6 @@
 #include "ui/tab_control.h"
 
 namespace tq::app {
-
-// What the dialog edits. Hotkeys are packed hotkey values (low 16 bits).
-struct ConfigValues {
-  int32_t MainHotKey = 0;
-  int32_t MenuHotKey = 0;
-  bool SaveFormat = true;
-  bool DefaultWithFormat = true;
-  bool HideAfterInsert = true;
-  bool ShowHotkeyInTree = false;
-  bool AutoExpandTree = false;
-  bool LiveSpelling = true;
-  int32_t SearchHotKey = 0;
-  // The current user's Run value names this program (not a setting of ours).
-  bool StartWithWindows = false;
-  bool operator==(const ConfigValues&) const = default;
-};
 
 class TConfigForm : public ui::Form {
  public:

@@ -148,19 +148,7 @@ bool TCustomDictionary::ParseFile(const std::string& bytes) {
     if (v <= 0) continue;
     recordStarts_.push_back(v);
     ++wordCount_;
-    switch (buffer_[v - 1]) {
-      case kIgnore:
-        ++ignoreCount_;
-        break;
-      case kExclude:
-        ++excludeCount_;
-        break;
-      case kAutoCorrect:
-        ++autoCorrectCount_;
-        break;
-      default:
-        break;
-    }
+    if (const auto lists = ListsOf(buffer_[v - 1])) ++*lists->count;
   }
   std::sort(recordStarts_.begin(), recordStarts_.end());
   recordStarts_.erase(std::unique(recordStarts_.begin(), recordStarts_.end()), recordStarts_.end());
@@ -359,20 +347,21 @@ bool TCustomDictionary::RemoveWord(char kind, std::string_view word) {
   return true;
 }
 
-void TCustomDictionary::AddToIndexList(char kind, int32_t entry) {
+std::optional<TCustomDictionary::KindLists> TCustomDictionary::ListsOf(char kind) {
   switch (kind) {
     case kIgnore:
-      ignoreIndex_.push_back(entry);
-      break;
+      return KindLists{&ignoreCount_, &ignoreIndex_, &log_.added, &log_.removedAdded};
     case kExclude:
-      excludeIndex_.push_back(entry);
-      break;
+      return KindLists{&excludeCount_, &excludeIndex_, &log_.excluded, &log_.removedExcluded};
     case kAutoCorrect:
-      autoCorrectIndex_.push_back(entry);
-      break;
+      return KindLists{&autoCorrectCount_, &autoCorrectIndex_, &log_.autoCorrect, &log_.removedAutoCorrect};
     default:
-      break;
+      return std::nullopt;
   }
+}
+
+void TCustomDictionary::AddToIndexList(char kind, int32_t entry) {
+  if (const auto lists = ListsOf(kind)) lists->index->push_back(entry);
 }
 
 void TCustomDictionary::SetupIndexLists() {
@@ -390,43 +379,23 @@ void TCustomDictionary::SetupIndexLists() {
 }
 
 bool TCustomDictionary::AddKind(char kind, std::string_view word, std::string_view replacement) {
-  if (!AddWord(kind, word, replacement)) return false;
+  const auto lists = ListsOf(kind);
+  if (!lists || !AddWord(kind, word, replacement)) return false;
   if (tracking_) {
-    switch (kind) {
-      case kIgnore:
-        log_.added.emplace_back(word);
-        break;
-      case kExclude:
-        log_.excluded.emplace_back(word);
-        break;
-      default:
-        log_.autoCorrect.emplace_back(word);
-        log_.autoCorrectReplacement.emplace_back(replacement);
-        break;
-    }
+    lists->entered->emplace_back(word);
+    if (kind == kAutoCorrect) log_.autoCorrectReplacement.emplace_back(replacement);
   }
   modified_ = true;
-  (kind == kIgnore ? ignoreCount_ : kind == kExclude ? excludeCount_ : autoCorrectCount_)++;
+  ++*lists->count;
   return true;
 }
 
 bool TCustomDictionary::RemoveKind(char kind, std::string_view word) {
-  if (!RemoveWord(kind, word)) return false;
-  if (tracking_) {
-    switch (kind) {
-      case kIgnore:
-        log_.removedAdded.emplace_back(word);
-        break;
-      case kExclude:
-        log_.removedExcluded.emplace_back(word);
-        break;
-      default:
-        log_.removedAutoCorrect.emplace_back(word);
-        break;
-    }
-  }
+  const auto lists = ListsOf(kind);
+  if (!lists || !RemoveWord(kind, word)) return false;
+  if (tracking_) lists->removed->emplace_back(word);
   modified_ = true;
-  (kind == kIgnore ? ignoreCount_ : kind == kExclude ? excludeCount_ : autoCorrectCount_)--;
+  --*lists->count;
   return true;
 }
 

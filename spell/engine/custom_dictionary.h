@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -110,6 +111,17 @@ class TCustomDictionary {
     std::vector<std::string> removedAdded, removedExcluded, removedAutoCorrect;
     void Clear() { *this = ChangeLog{}; }
   };
+
+  // What the dictionary keeps for one entry kind: its count, its index list
+  // and its change logs of words entered and removed.
+  struct KindLists {
+    int32_t* count;
+    std::vector<int32_t>* index;
+    std::vector<std::string>* entered;
+    std::vector<std::string>* removed;
+  };
+  // None for a type byte that names no kind (a damaged record).
+  std::optional<KindLists> ListsOf(char kind);
 
   void EnsureLoaded();
   void Empty();

@@ -454,6 +454,13 @@ class TQuillSpellBase {
   bool RunCommandAllowed(bool forRepeated) const { return checking_ && CurrentParser && (forRepeated || !repeated_); }
   void CountWords(TControlParser* parser, TCheckType type, int& words, int& errors, bool& present, bool stopAtFirst,
                   bool countErrors);
+  // The verdict on one word of a check run, and of a count when `replacement`
+  // is null: a count applies no corrections, so there an unacceptable word
+  // is wcDenied and an excluded one wcExcluded even when a correction exists.
+  // `previous` is the word a repeat is compared with; it is updated as the
+  // run updates it.
+  TWordCheckType JudgeWord(const std::string& word, std::string& previous, TControlParser* parser,
+                           std::string* replacement);
 
   platform::Env* env_;
   platform::KeyStore* keyStore_;

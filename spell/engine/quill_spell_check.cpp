@@ -119,21 +119,8 @@ void TQuillSpellBase::ContinueCheck() {
     ++wordCount_;
     if (reorderCountdown_ > 0 && --reorderCountdown_ == 0) OptimizeMainDictionaryOrder();
 
-    TWordCheckType verdict;
     std::string replacement;
-    if (WordAcceptable(word)) {
-      verdict = wcAccepted;
-      if (UseExcludeWords && WordExcluded(word)) {
-        verdict = WordHasCorrection(word, replacement) ? wcCorrected : wcExcluded;
-      } else if (UseAutoCorrectFirst && WordHasCorrection(word, replacement)) {
-        verdict = wcCorrected;
-      } else if (repeatedWords_) {
-        if (word == previousWord_ && ValidRepeatedWord(word, CurrentParser)) verdict = wcRepeated;
-        previousWord_ = word;
-      }
-    } else {
-      verdict = WordHasCorrection(word, replacement) ? wcCorrected : wcDenied;
-    }
+    TWordCheckType verdict = JudgeWord(word, previousWord_, CurrentParser, &replacement);
     if (OnWordCheck) OnWordCheck(this, word, verdict, replacement);
     if (UseHourglassCursor && !hourglass && TickCountMs() - started > 1000) {
       hourglass = true;
@@ -156,6 +143,19 @@ void TQuillSpellBase::ContinueCheck() {
     if (checking_) DoWordPrompt();
     return;
   }
+}
+
+TWordCheckType TQuillSpellBase::JudgeWord(const std::string& word, std::string& previous, TControlParser* parser,
+                                          std::string* replacement) {
+  const bool corrects = replacement != nullptr;
+  if (!WordAcceptable(word)) return corrects && WordHasCorrection(word, *replacement) ? wcCorrected : wcDenied;
+  if (UseExcludeWords && WordExcluded(word))
+    return corrects && WordHasCorrection(word, *replacement) ? wcCorrected : wcExcluded;
+  if (corrects && UseAutoCorrectFirst && WordHasCorrection(word, *replacement)) return wcCorrected;
+  if (!repeatedWords_) return wcAccepted;
+  const bool repeated = word == previous && ValidRepeatedWord(word, parser);
+  previous = word;
+  return repeated ? wcRepeated : wcAccepted;
 }
 
 void TQuillSpellBase::CompleteCheck() {

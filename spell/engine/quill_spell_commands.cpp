@@ -172,16 +172,7 @@ void TQuillSpellBase::CountWords(TControlParser* parser, TCheckType type, int& w
   for (cutter.NextWord(word); !word.empty(); cutter.NextWord(word)) {
     ++words;
     if (!countErrors) continue;
-    bool error = false;
-    if (!WordAcceptable(word)) {
-      error = true;
-    } else if (UseExcludeWords && WordExcluded(word)) {
-      error = true;
-    } else if (repeatedWords_) {
-      error = word == previous && ValidRepeatedWord(word, parser);
-      previous = word;
-    }
-    if (error) {
+    if (JudgeWord(word, previous, parser, nullptr) != wcAccepted) {
       ++errors;
       if (stopAtFirst) break;
     }

@@ -4,7 +4,6 @@ clicks, and answering message boxes."""
 
 import re
 import subprocess
-import time
 
 from winsession import check, check_equal
 
@@ -16,6 +15,8 @@ TVM_GETNEXTITEM = 0x110A
 TVM_SELECTITEM = 0x110B
 TVGN_ROOT, TVGN_NEXT, TVGN_CHILD, TVGN_CARET = 0, 1, 4, 9
 DIALOG_CLASS = "#32770"
+MENU_CLASS = "#32768"
+HKM_GETHOTKEY = 0x0402
 
 
 def set_setting(session, name, value):
@@ -76,7 +77,7 @@ def start_first_use(session, args):
     panel."""
     program, main = start_program(session, args)
     session.wait_for("the first-use panel", lambda: visible(session, main))
-    time.sleep(0.5)
+    session.wait_for("the main window on the X screen", lambda: session.x_windows(TITLE + " "))
     return program, main
 
 
@@ -84,7 +85,7 @@ def new_library(session, main, path):
     """New from the first-use link, through the real save dialog."""
     session.click(session.child(main, "Static", "Click here to create a new file").hwnd, dx=20)
     dialog = wait_window(session, "Save As")
-    time.sleep(0.5)
+    wait_foreground(session, dialog, "the save dialog to take the keyboard")
     session.x_type(session.windows_path(path.with_suffix("")))
     session.screenshot("save-dialog.png")
     session.x_key("Return")
@@ -110,7 +111,30 @@ def show_main(session, args, main):
         session.screenshot("main-not-shown.png")
         print("\n".join(str(w) for w in session.windows()))
         raise
-    time.sleep(0.3)
+    wait_foreground(session, main, "the main window to come to the front")
+
+
+def focus_box(session, hwnd):
+    """Clicks into a box and waits until it has the keyboard."""
+    session.click(hwnd)
+    session.wait_for("the keyboard focus in the box", lambda: session.focus(hwnd) == hwnd, timeout=10)
+
+
+def type_into(session, hwnd, text):
+    focus_box(session, hwnd)
+    session.x_type(text)
+
+
+def press_hotkey(session, box, keys):
+    """Presses `keys` in a hotkey input box and returns the value it then
+    holds (in the box's own form: the key in the low byte)."""
+    focus_box(session, box)
+    session.x_key(keys)
+    return session.wait_for(f"the hotkey box to take {keys}", lambda: session.send(box, HKM_GETHOTKEY), timeout=10)
+
+
+def wait_foreground(session, hwnd, what, timeout=10):
+    session.wait_for(what, lambda: session.foreground() == hwnd, timeout=timeout)
 
 
 def visible(session, hwnd):
@@ -139,6 +163,12 @@ def find_node(session, main, *path):
     return node
 
 
+def tree_items(session, main):
+    """The reply tree as (depth, text) pairs in tree order, and the position
+    of the selected item (see WinSession.tree_items)."""
+    return session.tree_items(tree_of(session, main))
+
+
 def node_text(session, main, *path):
     _, lines = session.wintool("treetext", hex(tree_of(session, main)), hex(find_node(session, main, *path)))
     return lines[0] if lines else ""
@@ -147,8 +177,8 @@ def node_text(session, main, *path):
 def select_node(session, main, *path):
     """Selects a node by its position: () the root, (c,) the c-th category,
     (c, r) the r-th reply of that category, counting from 0 in tree order."""
+    # Sent, so the window has shown the reply by the time it returns.
     session.send(tree_of(session, main), TVM_SELECTITEM, TVGN_CARET, find_node(session, main, *path))
-    time.sleep(0.2)
 
 
 def node_count(session, main, *path):
@@ -173,15 +203,32 @@ def wait_gone(session, hwnd, what, timeout=20):
     session.wait_for(what, lambda: not visible(session, hwnd), timeout=timeout)
 
 
+def open_menus(session):
+    """The popup menus on the screen (a menu bar's menu, a submenu, the tray
+    menu), each a top-level window of its own."""
+    return [w for w in session.windows() if w.visible and w.cls == MENU_CLASS]
+
+
+def wait_menus(session, count, what):
+    return session.wait_for(what, lambda: len(open_menus(session)) == count and open_menus(session), timeout=10)
+
+
 def message_boxes(session):
     return [w for w in session.windows() if w.visible and w.cls == DIALOG_CLASS]
+
+
+def full_text(session, hwnd):
+    """A window's text with all its lines."""
+    _, lines = session.wintool("text", hex(hwnd))
+    return "\n".join(lines)
 
 
 def answer_message_box(session, button_text, timeout=20):
     """Waits for a message box, presses its button with a real click and
     returns its text."""
     box = session.wait_for("a message box", lambda: next(iter(message_boxes(session)), None), timeout=timeout)
-    texts = [c.text for c in session.children(box.hwnd) if c.cls == "Static" and c.text]
+    # Read whole: the children listing keeps only the first line of a text.
+    texts = [full_text(session, c.hwnd) for c in session.children(box.hwnd) if c.cls == "Static" and c.text]
     session.click(session.child(box.hwnd, "Button", button_text).hwnd)
     wait_gone(session, box.hwnd, "the message box to close")
     return "\n".join(texts)

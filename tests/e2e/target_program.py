@@ -3,9 +3,11 @@ write its text out, reading that text, and waiting for a paste to land."""
 
 from pathlib import Path
 
-import time
-
 WM_DUMP = 0x8000 + 1  # WM_APP + 1: write the control's text to --out
+WM_HOLD_CLIPBOARD = 0x8000 + 2  # put HELD_TEXT on the clipboard and keep it open
+WM_RELEASE_CLIPBOARD = 0x8000 + 3
+WM_DUMP_CLIPBOARD = 0x8000 + 4  # write the clipboard's text to --out + ".clipboard"
+HELD_TEXT = "held by the target"
 TARGET_TITLE = "Quillet Target"
 
 
@@ -16,9 +18,23 @@ def start_target(session, args, out, *extra):
     process = session.start(args.target, "--out", session.windows_path(out), *extra)
     target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
     xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
-    session.x_focus(xid)
-    time.sleep(0.5)
+    focus_target(session, target, xid)
     return process, target, xid
+
+
+def focus_target(session, target, xid):
+    """Gives the target the X focus and makes it Wine's foreground window,
+    where keys and hotkeys go. An X focus that does not change (the X window
+    had it already) tells Wine nothing: then a click below the text in the
+    target's box activates it, leaving the caret at the end of the text."""
+    session.x_focus(xid)
+    try:
+        session.wait_for("the target to come to the front", lambda: session.foreground() == target, timeout=2)
+    except AssertionError:
+        box = next(c for c in session.children(target) if c.cls.lower() in ("edit", "richedit20a"))
+        left, top, right, bottom = session.rect(box.hwnd)
+        session.click(box.hwnd, dx=(right - left) // 3, dy=bottom - top - 8)
+        session.wait_for("the target to take the keyboard", lambda: session.foreground() == target, timeout=10)
 
 
 def read_text(path):
@@ -38,3 +54,29 @@ def wait_for_paste(session, target, out, what, timeout=15):
     except Exception:
         session.screenshot("not-pasted.png")
         raise
+
+
+def wait_for_text(session, target, out, expected, what, timeout=15):
+    """Asks the target to write its text until it is exactly `expected`; the
+    assertion names the text last seen when it never is."""
+    seen = []
+
+    def arrived():
+        session.send(target, WM_DUMP)
+        seen[:] = [read_text(out)] if out.exists() else []
+        return seen == [expected]
+
+    try:
+        session.wait_for(what, arrived, timeout=timeout)
+    except AssertionError as e:
+        session.screenshot("not-pasted.png")
+        raise AssertionError(f"{e}: the target holds {seen[0] if seen else None!r}, not {expected!r}") from None
+
+
+def clipboard_text(session, target, out):
+    """The clipboard's text as the target reads it."""
+    path = out.with_name(out.name + ".clipboard")
+    path.unlink(missing_ok=True)
+    if session.send(target, WM_DUMP_CLIPBOARD) != 1:
+        raise AssertionError("the target could not read the clipboard")
+    return read_text(path)

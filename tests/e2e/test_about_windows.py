@@ -9,7 +9,7 @@ import sys
 import time
 
 from main_window import (CTRL_ALT_Q, TITLE, end_program, set_setting, show_main, start_program, stored_setting,
-                         wait_gone, wait_window)
+                         wait_foreground, wait_gone, wait_menus, wait_window)
 from quillet_library import make_library, quillet_argument
 from winsession import check, run_test
 
@@ -42,9 +42,9 @@ def test(session, args):
     show_main(session, args, main)
     xid = session.wait_for("the main window on the X screen", lambda: session.x_windows(session.text(main)))[0]
     session.x_focus(xid)
-    time.sleep(0.3)
+    wait_foreground(session, main, "the main window to take the keyboard")
     session.x_key("alt+h")
-    time.sleep(0.3)
+    wait_menus(session, 1, "the Help menu")
     session.x_key("a")
     about = wait_window(session, "About " + TITLE)
     texts = [c.text for c in session.children(about)]
@@ -61,8 +61,11 @@ def test(session, args):
     end_program(session, program, main)
 
     # Cleared once, the reminder stays away.
+    # The reminder would come before the library opens and hold it back.
     program, main = start_program(session, args)
-    time.sleep(4)
+    session.wait_for("the reminder or the library", lambda: any(w.visible and w.title == "Reminder"
+                                                               for w in session.windows()) or
+                     session.text(main) == TITLE + " - " + session.windows_path(library))
     check(not any(w.visible and w.title == "Reminder" for w in session.windows()), "no reminder on the next start")
     end_program(session, program, main)
 

@@ -5,31 +5,28 @@ the main window, and turning on "show reply hotkey" puts the hotkey text
 after the reply at once."""
 
 import sys
-import time
 
-from main_window import (CTRL_ALT_Q, end_program, node_text, set_setting, show_main, start_on_library, visible,
-                         wait_gone, wait_window)
+from main_window import (CTRL_ALT_Q, end_program, node_text, press_hotkey, set_setting, show_main, start_on_library,
+                         visible, wait_foreground, wait_gone, wait_window)
 from main_window import stored_setting as stored
 from quillet_library import make_library, quillet_argument
-from target_program import TARGET_TITLE
+from target_program import TARGET_TITLE, focus_target
 from winsession import WM_CLOSE, check_equal, run_test
 
 CTRL_ALT_W = 0x4000 | 0x8000 | ord("W")
+BM_GETCHECK = 0x00F0
 
 
 def open_configuration(session, main):
     xid = session.wait_for("the main window on the X screen", lambda: session.x_windows(session.text(main)))[0]
     session.x_focus(xid)
-    time.sleep(0.3)
+    wait_foreground(session, main, "the main window to take the keyboard")
     session.x_key("alt+c")
     return wait_window(session, "Configuration")
 
 
 def type_hotkey(session, dialog, keys):
-    session.click(session.child(dialog, "msctls_hotkey32", nth=0).hwnd)
-    time.sleep(0.2)
-    session.x_key(keys)
-    time.sleep(0.2)
+    press_hotkey(session, session.child(dialog, "msctls_hotkey32", nth=0).hwnd, keys)
 
 
 def hotkey_shows_window(session, main, keys):
@@ -37,9 +34,9 @@ def hotkey_shows_window(session, main, keys):
     the window came back."""
     session.post(main, WM_CLOSE)
     wait_gone(session, main, "the close box to hide the window")
+    target = session.find_window(TARGET_TITLE)
     xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
-    session.x_focus(xid)
-    time.sleep(0.4)
+    focus_target(session, target, xid)
     session.x_key(keys)
     try:
         session.wait_for("the hotkey to show the window", lambda: visible(session, main), timeout=8)
@@ -74,10 +71,11 @@ def test(session, args):
     dialog = open_configuration(session, main)
     type_hotkey(session, dialog, "ctrl+alt+w")
     session.click(session.child(dialog, "SysTabControl32").hwnd, dx=120, dy=10)
-    time.sleep(0.3)
-    session.click(session.child(dialog, "Button", "Sho&w reply hotkey at the end of reply description ").hwnd,
-                  dx=8)
-    time.sleep(0.2)
+    show_hotkey = session.wait_for(
+        "the options page", lambda: next((c.hwnd for c in session.children(dialog) if c.visible and
+                                          c.text == "Sho&w reply hotkey at the end of reply description "), None))
+    session.click(show_hotkey, dx=8)
+    session.wait_for("the box to be ticked", lambda: session.send(show_hotkey, BM_GETCHECK) == 1, timeout=10)
     session.screenshot("configuration-options.png")
     session.click(session.child(dialog, "Button", "&OK").hwnd)
     wait_gone(session, dialog, "the dialog to close")

@@ -7,23 +7,18 @@ its own reply into another program, and the main hotkey brings the window
 back."""
 
 import sys
-import time
 
-from main_window import message_boxes, new_library, start_first_use, visible, wait_gone, wait_window
+from main_window import (message_boxes, new_library, press_hotkey, start_first_use, type_into, visible, wait_gone,
+                         wait_window)
 from quillet_library import quillet_argument, read_library
-from target_program import start_target, wait_for_paste
+from target_program import focus_target, start_target, wait_for_paste
 from winsession import WM_CLOSE, check, check_equal, run_test
+
 REPLIES = [
     ("Sales", "Thanks", "Thank you for your order.", "ctrl+alt+1", "Ctrl+Alt+1"),
     ("Sales", "Delay", "Sorry for the delay.", "ctrl+alt+2", "Ctrl+Alt+2"),
     ("Support", "Restart", "Please restart the program.", "ctrl+alt+3", "Ctrl+Alt+3"),
 ]
-
-
-def type_into(session, hwnd, text):
-    session.click(hwnd)
-    time.sleep(0.2)
-    session.x_type(text)
 
 
 def add_reply(session, main, category, description, text, keys):
@@ -34,9 +29,7 @@ def add_reply(session, main, category, description, text, keys):
     type_into(session, combo_edit, category)
     description_edit = next(c for c in session.children(dialog) if c.cls == "Edit" and c.hwnd != combo_edit)
     type_into(session, description_edit.hwnd, description)
-    session.click(session.child(dialog, "msctls_hotkey32").hwnd)
-    time.sleep(0.2)
-    session.x_key(keys)
+    press_hotkey(session, session.child(dialog, "msctls_hotkey32").hwnd, keys)
     type_into(session, session.child(dialog, "RichEdit20A").hwnd, text)
     session.click(session.child(dialog, "Button", "&OK").hwnd)
     wait_gone(session, dialog, f"the dialog for {description} to close")
@@ -52,9 +45,7 @@ def test(session, args):
     # Step 1: the main hotkey.
     session.click(session.child(main, "Static", "Click here to set hotkeys and configuration options").hwnd, dx=20)
     dialog = wait_window(session, "Configuration")
-    session.click(session.child(dialog, "msctls_hotkey32", nth=0).hwnd)
-    time.sleep(0.2)
-    session.x_key("ctrl+alt+q")
+    press_hotkey(session, session.child(dialog, "msctls_hotkey32", nth=0).hwnd, "ctrl+alt+q")
     session.click(session.child(dialog, "Button", "&OK").hwnd)
     wait_gone(session, dialog, "the configuration dialog to close")
 
@@ -72,16 +63,14 @@ def test(session, args):
     target_program, target, xid = start_target(session, args, out)
     for _, description, text, keys, _ in REPLIES:
         out.unlink(missing_ok=True)
-        session.x_focus(xid)
-        time.sleep(0.4)
+        focus_target(session, target, xid)
         session.x_key(keys)
         pasted = wait_for_paste(session, target, out, f"{description} to arrive in the target")
         check(pasted.rstrip("\r\n").endswith(text), f"{description}: the target holds {pasted!r}")
 
     # The main hotkey brings the window back from the tray.
     check(not visible(session, main), "hidden after inserting")
-    session.x_focus(xid)
-    time.sleep(0.4)
+    focus_target(session, target, xid)
     session.x_key("ctrl+alt+q")
     session.wait_for("the main hotkey to show the window", lambda: visible(session, main))
 

@@ -6,9 +6,9 @@ second start with a library opens it in the first; the "&ReOpen" submenu
 opens the earlier file again."""
 
 import sys
-import time
 
-from main_window import TITLE, answer_message_box, end_program, new_library, start_first_use
+from main_window import (TITLE, answer_message_box, end_program, new_library, start_first_use, wait_foreground,
+                         wait_menus)
 from quillet_library import make_library, quillet_argument
 from winsession import check, check_equal, run_test
 
@@ -48,11 +48,11 @@ def test(session, args):
     # ReOpen: the newest file is first, the earlier one second.
     xid = session.wait_for("the main window on the X screen", lambda: session.x_windows(caption_of(session, main)))[0]
     session.x_focus(xid)
-    time.sleep(0.3)
+    wait_foreground(session, main, "the main window to take the keyboard")
     session.x_key("alt+f")
-    time.sleep(0.3)
+    wait_menus(session, 1, "the File menu")
     session.x_key("r")
-    time.sleep(0.3)
+    wait_menus(session, 2, "the ReOpen submenu")
     session.screenshot("reopen-menu.png")
     session.x_key("Down", "Return")
     session.wait_for("the earlier library to open again",

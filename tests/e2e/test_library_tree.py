@@ -1,19 +1,17 @@
 #!/usr/bin/env python3
 """A library made with quillet, given on the command line, opens at start-up
-and the program starts hidden in the tray; a second start without an argument
-shows the first instance's window with the sorted tree; a second start with
-another library hands it over (the caption names it) and ends without a
-window of its own."""
+and the program starts hidden in the tray with the sorted tree: categories
+whose names differ only in letter case merged under the first record's
+spelling, categories and replies in the order of their texts regardless of
+case. A second start without an argument shows the first instance's window
+with that tree; a second start with another library hands it over: it ends,
+and the first instance shows the other library's tree."""
 
 import sys
-import time
 
+from main_window import TITLE, end_program, show_main, start_in_tray, tree_items, visible
 from quillet_library import make_library, quillet_argument
-from main_window import wait_library_open
-from winsession import WM_CLOSE, check, check_equal, run_test
-
-TITLE = "Tavrin Quillet"
-WM_QUERYENDSESSION = 0x0011
+from winsession import check, check_equal, run_test
 
 REPLIES = [
     {"category": "support", "description": "Zebra reply", "text": "zebra"},
@@ -21,11 +19,21 @@ REPLIES = [
     {"category": "Support", "description": "Apology", "text": "We are sorry."},
     {"category": "Billing", "description": "Invoice", "text": "{\\rtf1\\ansi {\\b Invoice} attached.}",
      "hotkey": "Ctrl+Alt+I"},
+    {"category": "BILLING", "description": "late fee", "text": "A late fee applies."},
 ]
 
-
-def main_window(session, app):
-    return next((w for w in session.windows() if w.owner == app), None)
+# Without AutoExpandTree nothing is selected; a byte order would put "late
+# fee" after "Refund" and "support" before "Billing".
+SORTED_TREE = [
+    (0, "Categories"),
+    (1, "Billing"),
+    (2, "Invoice"),
+    (2, "late fee"),
+    (2, "Refund"),
+    (1, "support"),
+    (2, "Apology"),
+    (2, "Zebra reply"),
+]
 
 
 def test(session, args):
@@ -36,35 +44,28 @@ def test(session, args):
     make_library(session, args.quillet, first, REPLIES)
     make_library(session, args.quillet, second, [{"category": "Other", "description": "Only", "text": "x"}])
 
-    program = session.start(args.exe, session.windows_path(first))
-    app = session.wait_for("the application window", lambda: session.find_window(TITLE))
-    main = session.wait_for("the main window", lambda: main_window(session, app))
-    wait_library_open(session, main.hwnd, first)
-    time.sleep(0.5)
-    main = main_window(session, app)
-    check(not main.visible, "started with a library, the main window stays hidden in the tray")
+    program, main = start_in_tray(session, args, first)
+    check_equal(tree_items(session, main), (SORTED_TREE, None), "the tree of the library opened at start-up")
+    check(not visible(session, main), "started with a library, the main window stays hidden in the tray")
 
     # A second start without an argument: the first instance shows itself.
-    helper = session.start(args.exe, log_name="second-start.log")
-    check_equal(helper.wait(timeout=20), 0, "exit code of the second start")
-    session.wait_for("the main window to show", lambda: main_window(session, app).visible)
-    xid = session.wait_for("the main window on the X screen",
-                           lambda: session.x_windows(main_window(session, app).title))[0]
-    time.sleep(1)
+    show_main(session, args, main)
+    check_equal(tree_items(session, main)[0], SORTED_TREE, "the tree once shown")
+    xid = session.wait_for("the main window on the X screen", lambda: session.x_windows(session.text(main)))[0]
     shot = session.screenshot("library-tree.png")
     print(f"screenshot {shot}; X geometry {session.x_geometry(xid)}")
 
-    # A second start with another file hands it over and ends.
+    # A second start with another file hands it over and ends; the first
+    # instance opens it in the same window.
     helper = session.start(args.exe, session.windows_path(second), log_name="third-start.log")
     check_equal(helper.wait(timeout=20), 0, "exit code of the start with a file")
-    session.wait_for("the handed-over file to open", lambda: main_window(session, app).title ==
-                     f"{TITLE} - {session.windows_path(second)}")
-    ours = [w for w in session.windows() if w.title.startswith(TITLE)]
-    check_equal(len({w.pid for w in ours}), 1, "processes with windows of the program")
+    session.wait_for("the handed-over file to open",
+                     lambda: session.text(main) == f"{TITLE} - {session.windows_path(second)}")
+    check(program.running(), "the first instance goes on")
+    check_equal(tree_items(session, main)[0], [(0, "Categories"), (1, "Other"), (2, "Only")],
+                "the tree of the handed-over library")
 
-    check_equal(session.send(main.hwnd, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
-    session.post(main.hwnd, WM_CLOSE)
-    check_equal(program.wait(timeout=10), 0, "exit code")
+    end_program(session, program, main)
 
 
 if __name__ == "__main__":

@@ -9,19 +9,13 @@ quillet after each step."""
 import sys
 import time
 
-from main_window import (answer_message_box, end_program, message_boxes, node_count, select_node, show_main,
-                         start_on_library, wait_gone, wait_window)
+from main_window import (answer_message_box, end_program, message_boxes, node_count, press_hotkey, select_node,
+                         show_main, start_on_library, type_into, wait_gone, wait_window)
 from quillet_library import make_library, quillet_argument, read_library
 from target_program import start_target, wait_for_paste
 from winsession import check, check_equal, run_test
 
 TEXT = "Hello from the dialog"
-
-
-def type_into(session, hwnd, text):
-    session.click(hwnd)
-    time.sleep(0.2)
-    session.x_type(text)
 
 
 def paste_with_hotkey(session, args, out):
@@ -70,10 +64,7 @@ def test(session, args):
     descriptions = [c for c in session.children(dialog) if c.cls == "Edit" and c.hwnd not in
                     {e.hwnd for e in session.children(combo)}]
     type_into(session, descriptions[0].hwnd, "Greeting")
-    session.click(session.child(dialog, "msctls_hotkey32").hwnd)
-    time.sleep(0.2)
-    session.x_key("ctrl+alt+g")
-    time.sleep(0.3)
+    press_hotkey(session, session.child(dialog, "msctls_hotkey32").hwnd, "ctrl+alt+g")
     session.screenshot("reply-dialog-filled.png")
     session.click(ok)
     wait_gone(session, dialog, "the reply dialog to close")

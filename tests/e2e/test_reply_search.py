@@ -70,11 +70,13 @@ def test(session, args):
     type_query(session, search, "refu")
     session.x_key("Escape")
     wait_hidden(session, search)
-    _, foreground = session.wintool("foreground")
-    check_equal(int(foreground[0], 16), target, "the foreground window after Escape")
+    session.wait_for("the target in front again after Escape",
+                     lambda: int(session.wintool("foreground")[1][0], 16) == target)
     # Without a window manager the X focus does not follow Windows' own: give
-    # it back by hand, then type on.
-    session.x_focus(xid)
+    # it back by hand (X refuses while the search window is still being
+    # unmapped), then type on.
+    session.wait_for("the X focus on the target", lambda: session._x(
+        "xdotool", "windowfocus", "--sync", str(xid)).returncode == 0, timeout=10)
     session.x_type("ok")
     typed = session.wait_for("the typing to reach the target",
                              lambda: (lambda t: t if t != before else None)(target_text(session, target, out)))

@@ -6,41 +6,17 @@ disabled and Copy enabled; the close box hides it again; the main hotkey
 the window with that target remembered, so Insert is enabled once a reply
 is selected."""
 
-import subprocess
 import sys
-import time
 
+from main_window import (CTRL_ALT_Q, end_program, select_node, set_setting, show_main, start_in_tray, visible,
+                         wait_gone)
 from quillet_library import make_library, quillet_argument
-from winsession import WM_CLOSE, check, check_equal, run_test
-
-TITLE = "Tavrin Quillet"
-TARGET_TITLE = "Quillet Target"
-WM_QUERYENDSESSION = 0x0011
-TVM_SELECTITEM = 0x110B
-TVM_GETNEXTITEM = 0x110A
-TVGN_ROOT, TVGN_NEXT, TVGN_CHILD, TVGN_CARET = 0, 1, 4, 9
-KEY = r"HKCU\Software\Morvane\Tavrin Quillet"
-CTRL_ALT_Q = 0x4000 | 0x8000 | ord("Q")
+from target_program import start_target
+from winsession import WM_CLOSE, check, run_test
 
 
-def children(session, hwnd):
-    _, lines = session.wintool("children", hex(hwnd))
-    found = {}
-    for line in lines:
-        parts = line.split("\t", 4)
-        if len(parts) == 5:
-            found.setdefault(parts[4] or parts[3], []).append(
-                {"hwnd": int(parts[0], 16), "visible": parts[1] == "1", "enabled": parts[2] == "1",
-                 "cls": parts[3]})
-    return found
-
-
-def button(session, main, caption):
-    return children(session, main)[caption][0]
-
-
-def visible(session, hwnd):
-    return next(w for w in session.windows() if w.hwnd == hwnd).visible
+def button_enabled(session, main, caption):
+    return session.child(main, "Button", caption).enabled
 
 
 def test(session, args):
@@ -48,55 +24,29 @@ def test(session, args):
     library.unlink(missing_ok=True)
     make_library(session, args.quillet, library,
                  [{"category": "General", "description": "Hello", "text": "Hello from the main window."}])
-    result = subprocess.run(["wine", "reg", "add", KEY, "/v", "MainHotKey", "/t", "REG_DWORD", "/d",
-                             str(CTRL_ALT_Q), "/f"], env=session.env, capture_output=True, timeout=60)
-    check_equal(result.returncode, 0, "exit code of reg add")
+    set_setting(session, "MainHotKey", CTRL_ALT_Q)
 
-    program = session.start(args.exe, session.windows_path(library))
-    app = session.wait_for("the application window", lambda: session.find_window(TITLE))
-    main = session.wait_for("the main window",
-                            lambda: next((w for w in session.windows()
-                                          if w.owner == app and w.title.startswith(TITLE)), None)).hwnd
-    time.sleep(0.5)
+    program, main = start_in_tray(session, args, library)
     check(not visible(session, main), "started in the tray")
 
-    check_equal(session.start(args.exe, log_name="show.log").wait(timeout=20), 0, "exit code of the second start")
-    try:
-        session.wait_for("the window to show", lambda: visible(session, main))
-    except Exception:
-        session.screenshot("not-shown.png")
-        raise
-    check(not button(session, main, "Insert")["enabled"], "Insert disabled after Show")
-    check(button(session, main, "Copy")["enabled"], "Copy enabled after Show")
+    show_main(session, args, main)
+    check(not button_enabled(session, main, "Insert"), "Insert disabled after Show")
+    check(button_enabled(session, main, "Copy"), "Copy enabled after Show")
 
     session.post(main, WM_CLOSE)
-    session.wait_for("the close box to hide the window", lambda: not visible(session, main))
+    wait_gone(session, main, "the close box to hide the window")
     check(program.running(), "still running in the tray")
 
-    out = session.artifacts / "typed.txt"
-    session.start(args.target, "--out", session.windows_path(out))
-    session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
-    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
-    session.x_focus(xid)
-    time.sleep(0.5)
+    start_target(session, args, session.artifacts / "typed.txt")
     session.x_key("ctrl+alt+q")
     session.wait_for("the main hotkey to show the window", lambda: visible(session, main))
 
-    # Select the reply (root, its category, the reply) as a click would.
-    tree = children(session, main)["SysTreeView32"][0]["hwnd"]
-    root = session.send(tree, TVM_GETNEXTITEM, TVGN_ROOT)
-    category = session.send(tree, TVM_GETNEXTITEM, TVGN_CHILD, root)
-    reply = session.send(tree, TVM_GETNEXTITEM, TVGN_CHILD, category)
-    check(reply, "the reply node exists")
-    session.send(tree, TVM_SELECTITEM, TVGN_CARET, reply)
-    session.wait_for("Insert to be enabled with the captured target",
-                     lambda: button(session, main, "Insert")["enabled"], timeout=5)
-    time.sleep(0.5)
+    # Select the reply as a click would.
+    select_node(session, main, 0, 0)
+    check(button_enabled(session, main, "Insert"), "Insert enabled with the captured target")
     session.screenshot("main-hotkey.png")
     # Insert itself is covered by test_insert_button.py.
-    check_equal(session.send(main, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
-    session.post(main, WM_CLOSE)
-    check_equal(program.wait(timeout=10), 0, "exit code")
+    end_program(session, program, main)
 
 
 if __name__ == "__main__":

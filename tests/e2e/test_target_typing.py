@@ -5,21 +5,13 @@ Windows program and read back what arrived."""
 
 import sys
 
-from target_program import WM_DUMP, read_text
+from target_program import WM_DUMP, read_text, start_target
 from winsession import WM_CLOSE, check_equal, run_test
-
-TITLE = "Quillet Target"
 
 
 def test(session, args):
     out = session.artifacts / ("typed-rich.txt" if args.rich else "typed.txt")
-    out.unlink(missing_ok=True)
-    extra = ["--rich"] if args.rich else []
-    target = session.start(args.target, "--out", session.windows_path(out), *extra)
-    hwnd = session.wait_for("the target window", lambda: session.find_window(TITLE))
-    xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TITLE))[0]
-
-    session.x_focus(xid)
+    target, hwnd, _ = start_target(session, args, out, *(["--rich"] if args.rich else []))
     session.x_type("Hello, Quillet 123")
     session.x_key("Return")
     session.x_type("second line!")

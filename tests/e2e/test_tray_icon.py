@@ -10,7 +10,7 @@ import subprocess
 import sys
 import time
 
-from main_window import TITLE, end_program, reg_values, visible
+from main_window import TITLE, end_program, open_menus, reg_values, visible
 from quillet_library import make_library, quillet_argument
 from winsession import WM_CLOSE, check, check_equal, run_test
 
@@ -18,7 +18,6 @@ TRAY_CLASS = "TQFormEnhanceTray"
 CALLBACK = 0x800
 WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP = 0x201, 0x202, 0x203, 0x204, 0x205
 WM_SYSCOMMAND, SC_MAXIMIZE = 0x0112, 0xF030
-MENU_CLASS = "#32768"
 KEY = r"HKCU\Software\Morvane\Tavrin Quillet\WS"
 
 
@@ -52,10 +51,6 @@ def click_icon(session, tray, *actions):
         session.post(tray, CALLBACK, 1, action)
 
 
-def menus(session):
-    return [w for w in session.windows() if w.visible and w.cls == MENU_CLASS]
-
-
 def maximized(session, hwnd):
     """Whether the window covers the whole work area (the screen less the
     virtual desktop's taskbar), as a maximized window does."""
@@ -79,21 +74,21 @@ def test(session, args):
     # A left click opens the tray menu once the double-click time is over;
     # a click elsewhere closes it.
     click_icon(session, tray, WM_LBUTTONDOWN, WM_LBUTTONUP)
-    session.wait_for("the tray menu from the left button", lambda: menus(session))
+    session.wait_for("the tray menu from the left button", lambda: open_menus(session))
     session.mouse_move(100, 100, click=True)
-    session.wait_for("the menu to close", lambda: not menus(session))
+    session.wait_for("the menu to close", lambda: not open_menus(session))
     check(not visible(session, main), "closing the menu shows nothing")
 
     # The right button opens it at the pointer; its Show shows the window.
     session.mouse_move(600, 420)
     click_icon(session, tray, WM_RBUTTONDOWN)
-    menu = session.wait_for("the tray menu", lambda: next(iter(menus(session)), None))
+    menu = session.wait_for("the tray menu", lambda: next(iter(open_menus(session)), None))
     time.sleep(0.3)
     session.screenshot("tray-menu.png")
     left, top, _, _ = session.rect(menu.hwnd)
     check(abs(left - 600) <= 2 or abs(top - 420) <= 2, f"the menu opens at the pointer: {session.rect(menu.hwnd)}")
     session.click(menu.hwnd, 30, 10)  # "&Show", the first item
-    session.wait_for("the menu to close", lambda: not menus(session))
+    session.wait_for("the menu to close", lambda: not open_menus(session))
     session.wait_for("Show from the tray menu", lambda: visible(session, main))
     check_equal(session.rect(main), saved, "the window where the stored placement puts it")
 
@@ -103,7 +98,7 @@ def test(session, args):
     click_icon(session, tray, WM_LBUTTONDBLCLK, WM_LBUTTONUP)
     session.wait_for("a double click to show the window", lambda: visible(session, main))
     time.sleep(1)  # past the double-click time: no menu follows a double click
-    check(not menus(session), "a double click opens no menu")
+    check(not open_menus(session), "a double click opens no menu")
 
     # Closed while maximized, it comes back maximized over its normal place.
     session.post(main, WM_SYSCOMMAND, SC_MAXIMIZE)

@@ -308,6 +308,30 @@ class WinSession:
         rc, lines = self.wintool("find", title, check_rc=False)
         return int(lines[0], 16) if rc == 0 and lines else None
 
+    def foreground(self):
+        """Handle of Wine's foreground window, or None."""
+        rc, lines = self.wintool("foreground", check_rc=False)
+        return int(lines[0], 16) if rc == 0 and lines else None
+
+    def focus(self, hwnd):
+        """Handle of the window with the keyboard focus in the thread of
+        `hwnd`, or None."""
+        rc, lines = self.wintool("focus", hex(hwnd), check_rc=False)
+        return int(lines[0], 16) if rc == 0 and lines else None
+
+    def tree_items(self, tree):
+        """Every item of a tree view, hidden or collapsed ones too, in the
+        order the tree shows them: (depth, text) pairs, the root at depth 0,
+        and the position of the selected item in that list (None)."""
+        _, lines = self.wintool("tree", hex(tree))
+        items, selected = [], None
+        for line in lines:
+            depth, chosen, text = line.split("\t", 2)
+            if chosen == "1":
+                selected = len(items)
+            items.append((int(depth), text))
+        return items, selected
+
     def children(self, hwnd):
         """Descendants of a window in creation order, as Child records."""
         _, lines = self.wintool("children", hex(hwnd))
@@ -387,8 +411,19 @@ class WinSession:
         return [int(w) for w in result.stdout.split()]
 
     def x_focus(self, xid):
-        result = self._x("xdotool", "windowfocus", "--sync", str(xid))
-        check(result.returncode == 0, f"xdotool windowfocus failed: {result.stderr!r}")
+        """Gives an X window the input focus, once it can take it: a window
+        just found may not be mapped yet (X answers BadMatch)."""
+        failures = []
+
+        def focused():
+            result = self._x("xdotool", "windowfocus", "--sync", str(xid))
+            failures[:] = [result.stderr]
+            return result.returncode == 0
+
+        try:
+            self.wait_for("the X window to take the focus", focused, timeout=10)
+        except SessionError as e:
+            raise SessionError(f"{e}: xdotool windowfocus failed: {failures[0]!r}") from None
 
     def x_type(self, text, delay_ms=30):
         result = self._x("xdotool", "type", "--delay", str(delay_ms), text, timeout=60)

@@ -1,7 +1,10 @@
 // Quillet Target: a window with one text box for the end-to-end tests to
 // paste into. It writes the box's text to the file named by --out when it is
 // closed (WM_CLOSE) or when it receives kDumpMessage, so a test can read what
-// arrived. --rich uses a RichEdit20A box instead of a plain EDIT; --rtf-out
+// arrived, and the clipboard's text to PATH.clipboard on kDumpClipboardMessage.
+// kHoldClipboardMessage puts "held by the target" on the clipboard and keeps
+// the clipboard open, as a busy clipboard tool would, until
+// kReleaseClipboardMessage. --rich uses a RichEdit20A box instead of a plain EDIT; --rtf-out
 // PATH also writes the rich box's RTF there.
 //
 //   QuilletTarget.exe --out C:\path\text.txt [--rich] [--rtf-out C:\path\text.rtf]
@@ -11,6 +14,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,6 +26,10 @@ namespace {
 // Private message: write the text out now and keep running (the answer is 1
 // when the file was written).
 constexpr UINT kDumpMessage = WM_APP + 1;
+constexpr UINT kHoldClipboardMessage = WM_APP + 2;
+constexpr UINT kReleaseClipboardMessage = WM_APP + 3;
+constexpr UINT kDumpClipboardMessage = WM_APP + 4;
+constexpr char kHeldText[] = "held by the target";
 constexpr char kTitle[] = "Quillet Target";
 constexpr char kClass[] = "QuilletTarget";
 
@@ -110,6 +118,32 @@ bool Dump(const Target& t) {
   return ok;
 }
 
+bool HoldClipboard(HWND hwnd) {
+  if (!OpenClipboard(hwnd)) return false;
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof kHeldText);
+  if (memory) {
+    std::memcpy(GlobalLock(memory), kHeldText, sizeof kHeldText);
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+  }
+  // Open until kReleaseClipboardMessage; the text shows on release.
+  return true;
+}
+
+bool DumpClipboard(const Target& t, HWND hwnd) {
+  std::string text;
+  if (!OpenClipboard(hwnd)) return false;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* p = static_cast<const char*>(GlobalLock(data))) {
+      text = p;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return WriteFileBytes(t.options.out + ".clipboard", text);
+}
+
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* t = reinterpret_cast<Target*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   switch (msg) {
@@ -139,6 +173,12 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case kDumpMessage:
       return Dump(*t) ? 1 : 0;
+    case kHoldClipboardMessage:
+      return HoldClipboard(hwnd) ? 1 : 0;
+    case kReleaseClipboardMessage:
+      return CloseClipboard() ? 1 : 0;
+    case kDumpClipboardMessage:
+      return DumpClipboard(*t, hwnd) ? 1 : 0;
     case WM_CLOSE:
       Dump(*t);
       DestroyWindow(hwnd);

@@ -13,7 +13,9 @@
 //   rect HWND                 screen rectangle: left top right bottom
 //   enabled HWND              1 when the window takes input, else 0
 //   foreground                the foreground window
+//   focus HWND                the window with the keyboard focus in HWND's thread
 //   treetext HWND ITEM        text of a tree view item of another process
+//   tree HWND                 every item in tree order: depth, selected (1/0), text (tab-separated)
 //   post|send HWND MSG [WPARAM [LPARAM]]   numbers in decimal or 0x hex
 //   version FILE              version resource: fixed file version and string values
 //   icon FILE ID SIZE         whether FILE has icon resource ID at SIZE pixels
@@ -145,34 +147,81 @@ int Icon(const std::string& file, int id, int size) {
   return 0;
 }
 
-// A tree view item's text, read through memory lent in the tree's process,
+// Tree view items' texts, read through memory lent in the tree's process,
 // since a pointer of ours means nothing there.
-int TreeText(HWND tree, HTREEITEM item) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(tree, &pid);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-  if (!process) return 1;
-  constexpr SIZE_T kText = 512;
-  char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(TVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
-  int rc = 1;
-  if (remote) {
+class TreeReader {
+ public:
+  explicit TreeReader(HWND tree) : tree_(tree) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(tree, &pid);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process_)
+      remote_ = static_cast<char*>(
+          VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
+  }
+  ~TreeReader() {
+    if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  TreeReader(const TreeReader&) = delete;
+  TreeReader& operator=(const TreeReader&) = delete;
+
+  bool Text(HTREEITEM item, std::string* text) const {
+    if (!remote_) return false;
     TVITEMA tvi{};
     tvi.mask = TVIF_TEXT | TVIF_HANDLE;
     tvi.hItem = item;
-    tvi.pszText = remote + sizeof(TVITEMA);
+    tvi.pszText = remote_ + sizeof(TVITEMA);
     tvi.cchTextMax = kText;
-    char text[kText] = {};
+    char buffer[kText] = {};
     DWORD_PTR ok = 0;
-    if (WriteProcessMemory(process, remote, &tvi, sizeof tvi, nullptr) &&
-        SendMessageTimeoutA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000, &ok) &&
-        ok && ReadProcessMemory(process, remote + sizeof(TVITEMA), text, kText - 1, nullptr)) {
-      std::printf("%s\n", text);
-      rc = 0;
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (!WriteProcessMemory(process_, remote_, &tvi, sizeof tvi, nullptr) ||
+        !SendMessageTimeoutA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote_), SMTO_ABORTIFHUNG, 5000, &ok) ||
+        !ok || !ReadProcessMemory(process_, remote_ + sizeof(TVITEMA), buffer, kText - 1, nullptr))
+      return false;
+    *text = buffer;
+    return true;
   }
-  CloseHandle(process);
-  return rc;
+
+  HTREEITEM Next(HTREEITEM item, WPARAM how) const {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(tree_, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG, 5000, &result);
+    return reinterpret_cast<HTREEITEM>(result);
+  }
+
+ private:
+  static constexpr SIZE_T kText = 512;
+  HWND tree_;
+  HANDLE process_ = nullptr;
+  char* remote_ = nullptr;
+};
+
+int TreeText(HWND tree, HTREEITEM item) {
+  std::string text;
+  if (!TreeReader(tree).Text(item, &text)) return 1;
+  std::printf("%s\n", text.c_str());
+  return 0;
+}
+
+// The whole tree, depth first in the order the tree shows it (collapsed
+// branches included).
+int Tree(HWND tree) {
+  const TreeReader reader(tree);
+  const HTREEITEM selected = reader.Next(nullptr, TVGN_CARET);
+  struct Walk {
+    const TreeReader& reader;
+    HTREEITEM selected;
+    bool Items(HTREEITEM first, int depth) const {
+      for (HTREEITEM item = first; item; item = reader.Next(item, TVGN_NEXT)) {
+        std::string text;
+        if (!reader.Text(item, &text)) return false;
+        std::printf("%d\t%d\t%s\n", depth, item == selected ? 1 : 0, text.c_str());
+        if (!Items(reader.Next(item, TVGN_CHILD), depth + 1)) return false;
+      }
+      return true;
+    }
+  };
+  return Walk{reader, selected}.Items(reader.Next(nullptr, TVGN_ROOT), 0) ? 0 : 1;
 }
 
 // What a shell link (.lnk) starts, as the shell reads it.
@@ -245,6 +294,13 @@ int main(int argc, char** argv) {
     if (rc == 0) std::printf("%d\n", IsWindowEnabled(Handle(a[1])) ? 1 : 0);
   } else if (cmd == "treetext" && a.size() == 3) {
     rc = TreeText(Handle(a[1]), reinterpret_cast<HTREEITEM>(Number(a[2])));
+  } else if (cmd == "tree" && a.size() == 2) {
+    rc = Tree(Handle(a[1]));
+  } else if (cmd == "focus" && a.size() == 2) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const DWORD thread = GetWindowThreadProcessId(Handle(a[1]), nullptr);
+    rc = thread && GetGUIThreadInfo(thread, &info) ? PrintHandle(info.hwndFocus) : 1;
   } else if (cmd == "foreground") {
     rc = PrintHandle(GetForegroundWindow());
   } else if ((cmd == "post" || cmd == "send") && a.size() >= 3 && a.size() <= 5) {

@@ -1,0 +1,34 @@
+#include "app/core/config_values.h"
+
+#include "app/core/hotkey_value.h"
+
+namespace tq::app {
+
+ConfigValues ConfigValuesOf(const Settings& settings) {
+  return {.MainHotKey = HotKeyBits(static_cast<uint32_t>(settings.MainHotKey)),
+          .MenuHotKey = HotKeyBits(static_cast<uint32_t>(settings.MenuHotKey)),
+          .SaveFormat = settings.SaveFormat,
+          .DefaultWithFormat = settings.DefaultWithFormat,
+          .HideAfterInsert = settings.HideAfterInsert,
+          .ShowHotkeyInTree = settings.ShowHotkeyInTree,
+          .AutoExpandTree = settings.AutoExpandTree,
+          .LiveSpelling = settings.LiveSpelling,
+          .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings.SearchHotKey))};
+}
+
+bool ApplyConfigValues(const ConfigValues& values, Settings& settings) {
+  const bool treeTextsChange = values.ShowHotkeyInTree != settings.ShowHotkeyInTree;
+  settings.MainHotKey = values.MainHotKey;
+  settings.MenuHotKey = values.MenuHotKey;
+  settings.SearchHotKey = values.SearchHotKey;
+  settings.SearchHotKeyChosen = true;
+  settings.SaveFormat = values.SaveFormat;
+  settings.DefaultWithFormat = values.DefaultWithFormat;
+  settings.HideAfterInsert = values.HideAfterInsert;
+  settings.ShowHotkeyInTree = values.ShowHotkeyInTree;
+  settings.AutoExpandTree = values.AutoExpandTree;
+  settings.LiveSpelling = values.LiveSpelling;
+  return treeTextsChange;
+}
+
+}  // namespace tq::app
