@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <filesystem>
 #include <set>
 
 #include "cli/command.h"
@@ -13,9 +14,11 @@
 #include "platform/binary_stdout.h"
 #include "platform/codepage.h"
 #include "storage/binary_data_set.h"
+#include "storage/errors.h"
 #include "storage/one_line.h"
 #include "storage/reply_layout.h"
 #include "storage/table_check.h"
+#include "storage/table_layout.h"
 
 namespace tq::cli {
 
@@ -28,6 +31,8 @@ struct Context {
   FILE* out;
   FILE* err;
   std::string command;
+  std::chrono::milliseconds busyWait;
+  FILE* in;
 };
 
 int Failure(Context& c, const std::string& message) {
@@ -39,6 +44,44 @@ int UsageError(Context& c, const std::string& message) {
   std::fprintf(c.err, "quillet %s: %s\nTry 'quillet %s --help'.\n", c.command.c_str(), message.c_str(),
                c.command.c_str());
   return kExitUsage;
+}
+
+// "1 reply", "3 replies".
+std::string Replies(size_t n) { return std::to_string(n) + (n == 1 ? " reply" : " replies"); }
+
+// The end of a command that wrote to standard output: a write that failed
+// (a full disk, a closed pipe) is a failure, not a success.
+int OutputWritten(Context& c) {
+  if (std::fflush(c.out) != 0 || std::ferror(c.out)) return Failure(c, "cannot write the output");
+  return kExitOk;
+}
+
+// A library text for the terminal: control characters (an escape sequence
+// included, and the C1 controls) are shown as \xNN or \u00NN, a backslash as
+// \\, so that nothing in a library can move the cursor or change the
+// terminal. keepLines: line breaks and tabs stay as they are.
+std::string Printable(const std::string& utf8, bool keepLines = false) {
+  std::string s;
+  char buf[8];
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+    if (keepLines && (b == '\r' || b == '\n' || b == '\t')) {
+      s += utf8[i];
+    } else if (b < 0x20 || b == 0x7F) {
+      std::snprintf(buf, sizeof buf, "\\x%02X", b);
+      s += buf;
+    } else if (b == 0xC2 && next >= 0x80 && next <= 0x9F) {
+      std::snprintf(buf, sizeof buf, "\\u%04X", next);
+      s += buf;
+      ++i;
+    } else if (b == '\\') {
+      s += "\\\\";
+    } else {
+      s += utf8[i];
+    }
+  }
+  return s;
 }
 
 bool ParseIndex(const std::string& text, int64_t* index) {
@@ -107,14 +150,18 @@ std::string ListedJson(const Listed& l, bool withResponse) {
 
 int List(Context& c, const LibraryOptions& o) {
   TBinaryDataSet t(c.env);
-  OpenLibrary(t, o.positional[0], true);
-  const std::vector<Listed> all = ReadAll(t);
+  OpenLibrary(t, o.positional[0], true, c.busyWait);
+  std::vector<Listed> all = ReadAll(t);
   if (o.Has("--json")) {
     std::string s = "{\"replies\": [";
     for (size_t i = 0; i < all.size(); ++i) s += (i ? ",\n  " : "\n  ") + ListedJson(all[i], false);
     s += all.empty() ? "]}\n" : "\n]}\n";
     std::fputs(s.c_str(), c.out);
-    return kExitOk;
+    return OutputWritten(c);
+  }
+  for (Listed& l : all) {
+    l.reply.category = Printable(l.reply.category);
+    l.reply.description = Printable(l.reply.description);
   }
   size_t wCategory = 8, wDescription = 11, wHotKey = 6;
   for (const Listed& l : all) {
@@ -129,15 +176,16 @@ int List(Context& c, const LibraryOptions& o) {
     std::fprintf(c.out, "%s  %s  %s  %s  %s, %zu characters\n", Pad(std::to_string(l.index), wIndex).c_str(),
                  Pad(l.reply.category, wCategory).c_str(), Pad(l.reply.description, wDescription).c_str(),
                  Pad(HotKeyOutText(l.reply.hotkey), wHotKey).c_str(), l.formatted ? "rich" : "plain", l.length);
-  std::fprintf(c.out, "%zu replies\n", all.size());
-  return kExitOk;
+  std::fprintf(c.out, "%s\n", Replies(all.size()).c_str());
+  return OutputWritten(c);
 }
 
 int Show(Context& c, const LibraryOptions& o) {
   int64_t index;
   if (!ParseIndex(o.positional[1], &index)) return UsageError(c, "'" + o.positional[1] + "' is not a reply index");
+  if (o.Has("--json") && o.Has("--text")) return UsageError(c, "give --json or --text, not both");
   TBinaryDataSet t(c.env);
-  OpenLibrary(t, o.positional[0], true);
+  OpenLibrary(t, o.positional[0], true, c.busyWait);
   if (!GotoReplyIndex(t, index)) return NoSuchReply(c, o.positional[0], index, t);
   const std::string response = t.FieldByName(storage::kResponseField).AsString();
   const Listed l{index, t.RecNo(), ReadReply(t), storage::IsFormattedReply(response), response.size()};
@@ -150,11 +198,12 @@ int Show(Context& c, const LibraryOptions& o) {
         c.out,
         "index: %lld\nrecord: %d\ncategory: %s\ndescription: %s\nhotkey: %s\nformatted: %s\n"
         "response (%zu characters):\n%s\n",
-        static_cast<long long>(l.index), l.record, l.reply.category.c_str(), l.reply.description.c_str(),
+        static_cast<long long>(l.index), l.record, Printable(l.reply.category).c_str(),
+        Printable(l.reply.description).c_str(),
         l.reply.hotkey ? (HotKeyOutText(l.reply.hotkey) + " (" + std::to_string(l.reply.hotkey) + ")").c_str() : "none",
-        l.formatted ? "yes" : "no", l.length, l.reply.response.c_str());
+        l.formatted ? "yes" : "no", l.length, Printable(l.reply.response, true).c_str());
   }
-  return kExitOk;
+  return OutputWritten(c);
 }
 
 // --- add, edit, delete ---
@@ -170,7 +219,10 @@ bool ReplyFromOptions(Context& c, const LibraryOptions& o, ReplyData* r, ReplyFi
   if (const std::string* v = o.Value("--text")) r->response = *v, fields->response = true;
   if (const std::string* path = o.Value("--text-file")) {
     std::string error;
-    if (!ReadTextFile(c.env, *path, &r->response, &error)) {
+    if (*path == "-") {
+      char buf[4096];
+      for (size_t n; (n = std::fread(buf, 1, sizeof buf, c.in)) > 0;) r->response.append(buf, n);
+    } else if (!ReadTextFile(c.env, *path, &r->response, &error)) {
       *code = Failure(c, error);
       return false;
     }
@@ -185,13 +237,14 @@ bool ReplyFromOptions(Context& c, const LibraryOptions& o, ReplyData* r, ReplyFi
     }
     fields->hotkey = true;
   }
-  std::vector<std::string> problems = CheckReply(*r, *fields);
-  for (const std::string& p : problems) Failure(c, p);
-  if (!problems.empty()) {
-    *code = kExitFailure;
-    return false;
-  }
   return true;
+}
+
+// Whether the reply fits the open library's own fields; reports each problem.
+bool FitsLibrary(Context& c, TBinaryDataSet& t, const ReplyData& r, ReplyFields fields) {
+  const std::vector<std::string> problems = CheckReply(r, fields, ReplySizes::Of(t));
+  for (const std::string& p : problems) Failure(c, p);
+  return problems.empty();
 }
 
 int Add(Context& c, const LibraryOptions& o) {
@@ -200,7 +253,8 @@ int Add(Context& c, const LibraryOptions& o) {
   int code;
   if (!ReplyFromOptions(c, o, &r, &given, &code)) return code;
   TBinaryDataSet t(c.env);
-  OpenLibrary(t, o.positional[0], false);
+  OpenLibrary(t, o.positional[0], false, c.busyWait);
+  if (!FitsLibrary(c, t, r, ReplyFields::All())) return kExitFailure;
   t.Insert();
   WriteReply(t, r, ReplyFields::All());
   t.Post();
@@ -218,7 +272,8 @@ int Edit(Context& c, const LibraryOptions& o) {
   if (!given.category && !given.description && !given.response && !given.hotkey)
     return UsageError(c, "nothing to change: give --category, --description, --text, --text-file or --hotkey");
   TBinaryDataSet t(c.env);
-  OpenLibrary(t, o.positional[0], false);
+  OpenLibrary(t, o.positional[0], false, c.busyWait);
+  if (!FitsLibrary(c, t, r, given)) return kExitFailure;
   if (!GotoReplyIndex(t, index)) return NoSuchReply(c, o.positional[0], index, t);
   t.Edit();
   WriteReply(t, r, given);
@@ -231,7 +286,7 @@ int Delete(Context& c, const LibraryOptions& o) {
   int64_t index;
   if (!ParseIndex(o.positional[1], &index)) return UsageError(c, "'" + o.positional[1] + "' is not a reply index");
   TBinaryDataSet t(c.env);
-  OpenLibrary(t, o.positional[0], false);
+  OpenLibrary(t, o.positional[0], false, c.busyWait);
   if (!GotoReplyIndex(t, index)) return NoSuchReply(c, o.positional[0], index, t);
   t.Delete();
   std::fprintf(c.out, "deleted reply %lld\n", static_cast<long long>(index));
@@ -240,28 +295,42 @@ int Delete(Context& c, const LibraryOptions& o) {
 
 // --- pack ---
 
-int64_t FileSize(platform::Env& env, const std::string& path) {
+// The slots a table file holds (whole ones, live or deleted) and its size,
+// read as the pack reads them; false when it is not a table file.
+bool SlotsOf(platform::Env& env, const std::string& path, int64_t* slots, int64_t* size) {
   std::unique_ptr<platform::File> f;
-  int64_t size = -1;
-  if (env.OpenFile(path, platform::FileAccess::Read, platform::FileShare::ReadWrite, platform::FileCreate::OpenExisting,
-                   &f))
-    f->Size(&size);
-  return size;
+  if (!env.OpenFile(path, platform::FileAccess::Read, platform::FileShare::ReadWrite,
+                    platform::FileCreate::OpenExisting, &f) ||
+      !f->Size(size))
+    return false;
+  try {
+    storage::TableLayout layout;
+    storage::ReadTableLayout(*f, &layout);
+    if (layout.recordSize <= 0 || layout.header.StartData > *size) return false;
+    *slots = (*size - layout.header.StartData) / layout.recordSize;
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
 }
 
 int Pack(Context& c, const LibraryOptions& o) {
   // A library that no longer opens (a slot cut short by a failed write) can
-  // still be packed: the counts are taken from the packed file.
+  // still be packed: the counts are taken from the packed file. Any table
+  // file is packed, not only a reply library.
   const std::string& path = o.positional[0];
-  const int64_t before = FileSize(c.env, path);
+  int64_t slotsBefore = 0, before = 0, after = 0, slotsAfter = 0;
+  const bool known = SlotsOf(c.env, path, &slotsBefore, &before);
   TBinaryDataSet t(c.env);
   t.SetTableName(path);
-  t.PackTable();
-  OpenLibrary(t, path, true);
-  const int64_t after = FileSize(c.env, path);
-  std::fprintf(c.out, "packed %s: %d replies kept, %lld deleted slots removed, %lld -> %lld bytes\n", path.c_str(),
-               t.RecordCount(), static_cast<long long>((before - after) / t.RecordSize()),
-               static_cast<long long>(before), static_cast<long long>(after));
+  RetryWhileInUse([&] { t.PackTable(); }, c.busyWait);
+  SlotsOf(c.env, path, &slotsAfter, &after);
+  std::fprintf(c.out, "packed %s: %s kept", path.c_str(), Replies(static_cast<size_t>(slotsAfter)).c_str());
+  if (known)
+    std::fprintf(c.out, ", %lld deleted %s removed, %lld -> %lld bytes", static_cast<long long>(slotsBefore - slotsAfter),
+                 slotsBefore - slotsAfter == 1 ? "slot" : "slots", static_cast<long long>(before),
+                 static_cast<long long>(after));
+  std::fputc('\n', c.out);
   return kExitOk;
 }
 
@@ -286,8 +355,15 @@ int Export(Context& c, const LibraryOptions& o) {
   std::string format;
   int code;
   if (!FormatOf(c, o, output, &format, &code)) return code;
+  if (output) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(std::filesystem::u8path(*output), std::filesystem::u8path(o.positional[0]), ec))
+      return Failure(c, *output + " is the library itself; give another --output");
+    if (!o.Has("--force") && std::filesystem::exists(std::filesystem::u8path(*output), ec))
+      return Failure(c, *output + " exists; give --force to replace it");
+  }
   TBinaryDataSet t(c.env);
-  OpenLibrary(t, o.positional[0], true);
+  OpenLibrary(t, o.positional[0], true, c.busyWait);
   std::vector<ReplyData> replies;
   for (t.First(); !t.Eof(); t.Next()) replies.push_back(ReadReply(t));
   const std::string text = format == "csv" ? RepliesToCsv(replies) : RepliesToJson(replies);
@@ -298,7 +374,7 @@ int Export(Context& c, const LibraryOptions& o) {
   }
   platform::Status s = platform::WriteWholeFile(c.env, *output, text);
   if (!s) return Failure(c, s.message());
-  std::fprintf(c.out, "exported %zu replies to %s\n", replies.size(), output->c_str());
+  std::fprintf(c.out, "exported %s to %s\n", Replies(replies.size()).c_str(), output->c_str());
   return kExitOk;
 }
 
@@ -310,34 +386,43 @@ int Import(Context& c, const LibraryOptions& o) {
   if (!FormatOf(c, o, &input, &format, &code)) return code;
   std::string text, error;
   if (!ReadTextFile(c.env, input, &text, &error)) return Failure(c, error);
+  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
   std::vector<ReplyData> replies;
   std::vector<std::string> problems;
   if (format == "csv")
     RepliesFromCsv(text, &replies, &problems);
   else
     RepliesFromJson(text, &replies, &problems);
-  // Everything is checked before the library is touched: an import happens
-  // whole or not at all.
-  for (size_t i = 0; i < replies.size() && problems.empty(); ++i)
-    for (const std::string& p : CheckReply(replies[i], ReplyFields::All()))
-      problems.push_back("reply " + std::to_string(i + 1) + ": " + p);
-  if (!problems.empty()) {
+  auto report = [&] {
     for (const std::string& p : problems) Failure(c, input + ": " + p);
     return kExitFailure;
-  }
+  };
+  if (!problems.empty()) return report();
+  // Everything is checked against the library's own fields before a reply is
+  // added: an import happens whole or not at all.
   TBinaryDataSet t(c.env);
-  if (!c.env.FileExists(path)) {
+  const bool created = !c.env.FileExists(path);
+  if (created) {
     t.SetTableName(path);
     storage::DeclareReplyFields(t);
     t.CreateTable();
   }
-  OpenLibrary(t, path, false);
+  OpenLibrary(t, path, false, c.busyWait);
+  const ReplySizes sizes = ReplySizes::Of(t);
+  for (size_t i = 0; i < replies.size(); ++i)
+    for (const std::string& p : CheckReply(replies[i], ReplyFields::All(), sizes))
+      problems.push_back("reply " + std::to_string(i + 1) + ": " + p);
+  if (!problems.empty()) {
+    t.Close();
+    if (created) c.env.RemoveFile(path);
+    return report();
+  }
   for (const ReplyData& r : replies) {
     t.Insert();
     WriteReply(t, r, ReplyFields::All());
     t.Post();
   }
-  std::fprintf(c.out, "imported %zu replies into %s\n", replies.size(), path.c_str());
+  std::fprintf(c.out, "imported %s into %s\n", Replies(replies.size()).c_str(), path.c_str());
   return kExitOk;
 }
 
@@ -381,7 +466,7 @@ const CommandEntry kEntries[] = {
      List,
      "Usage: quillet list FILE.qdk [--json]\n"
      "Lists the replies in the library's order: index, category, description, hotkey and\n"
-     "whether the text is rich (RTF) or plain. --json writes {\"replies\": [...]} with the\n"
+     "whether the text is rich (RTF) or plain. Control characters are shown as \\xNN. --json writes {\"replies\": [...]} with the\n"
      "fields index, record, category, description, hotkey, hotkey_text, formatted, length.\n"},
     {"show",
      2,
@@ -400,10 +485,12 @@ const CommandEntry kEntries[] = {
      Add,
      "Usage: quillet add FILE.qdk [--category TEXT] [--description TEXT]\n"
      "                  [--text TEXT | --text-file PATH] [--hotkey HOTKEY]\n"
-     "Adds a reply and prints its index. Texts are UTF-8 and must fit the library: at most\n"
-     "32 characters for category and description, 4096 for the text, Windows-1252\n"
-     "characters only. A hotkey is written as text (Ctrl+Alt+R, Shift+F5) or as the packed\n"
-     "number (decimal or 0x...); 0 or \"\" for none.\n"},
+     "Adds a reply and prints its index. Texts are UTF-8 and must fit the library's fields\n"
+     "(in a library the program made: at most 32 characters for category and description,\n"
+     "4096 for the text), Windows-1252 characters only. --text-file - reads standard\n"
+     "input. A hotkey is written as text (Ctrl+Alt+R, Shift+F5) or as the packed number\n"
+     "(decimal or 0x...); 0 or \"\" for none. A library in use by another process is\n"
+     "waited for up to 10 seconds.\n"},
     {"edit",
      2,
      2,
@@ -428,16 +515,20 @@ const CommandEntry kEntries[] = {
      {},
      Pack,
      "Usage: quillet pack FILE.qdk\n"
-     "Rewrites the library without its deleted slots. The file is replaced only once the\n"
-     "packed copy is complete.\n"},
+     "Rewrites the library without its deleted slots, and repairs a reply that an\n"
+     "interrupted 'add' left half-written. The packed copy is written beside the library\n"
+     "and then copied over it in place, so links, owner and mode stay; should that copy\n"
+     "fail, the library is put back as it was. Packing needs the library to itself: it\n"
+     "waits up to 10 seconds for other users of the file, then fails.\n"},
     {"export",
      1,
      1,
      {"--format", "--output"},
-     {},
+     {"--force"},
      Export,
-     "Usage: quillet export FILE.qdk [--format json|csv] [--output PATH]\n"
-     "Writes every reply as UTF-8 JSON or CSV, to PATH or to standard output. The format\n"
+     "Usage: quillet export FILE.qdk [--format json|csv] [--output PATH [--force]]\n"
+     "Writes every reply as UTF-8 JSON or CSV, to PATH or to standard output. An existing\n"
+     "PATH is replaced only with --force, and never when it is the library. The format\n"
      "follows --format, else PATH's extension (.csv), else JSON.\n"
      "JSON: {\"replies\": [{\"category\", \"description\", \"response\", \"hotkey\" (number),\n"
      "\"hotkey_text\"}]}. CSV: header category,description,response,hotkey; the hotkey as\n"
@@ -468,8 +559,8 @@ const CommandEntry kEntries[] = {
 }  // namespace
 
 int RunLibraryCommand(platform::Env& env, const std::string& command, const std::vector<std::string>& args, FILE* out,
-                      FILE* err) {
-  Context c{env, out, err, command};
+                      FILE* err, std::chrono::milliseconds busyWait, FILE* in) {
+  Context c{env, out, err, command, busyWait, in};
   const CommandEntry* entry = nullptr;
   for (const CommandEntry& s : kEntries)
     if (command == s.name) entry = &s;
@@ -485,14 +576,21 @@ int RunLibraryCommand(platform::Env& env, const std::string& command, const std:
     return UsageError(c, o.positional.size() < entry->minWords ? "missing arguments" : "too many arguments");
   try {
     return entry->run(c, o);
+  } catch (const storage::EStreamError& e) {
+    // "Cannot open file X" alone leaves the user guessing: say why.
+    return Failure(c, o.positional[0] + ": " + storage::OneLine(e.what()) + (e.reason().empty() ? "" : ": " + e.reason()));
   } catch (const std::exception& e) {
-    return Failure(c, o.positional[0] + ": " + storage::OneLine(e.what()));
+    std::string message = o.positional[0] + ": " + storage::OneLine(e.what());
+    // What an interrupted add or import leaves behind, and what mends it.
+    if (std::strncmp(e.what(), "Open: Invalid record size.", 26) == 0 && command != "pack")
+      message += "\n  (a change that was interrupted leaves this; 'quillet pack " + o.positional[0] + "' repairs it)";
+    return Failure(c, message);
   }
 }
 
 #define TQ_LIBRARY_ENTRY(Function, name)                                            \
   int Function(const std::vector<std::string>& args) {                              \
-    return RunLibraryCommand(platform::Env::Default(), name, args, stdout, stderr); \
+    return RunLibraryCommand(platform::Env::Default(), name, args, stdout, stderr, kLibraryBusyWait, stdin); \
   }
 TQ_LIBRARY_ENTRY(RunLibraryCreate, "create")
 TQ_LIBRARY_ENTRY(RunLibraryList, "list")

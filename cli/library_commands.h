@@ -5,17 +5,21 @@
 // index: their 0-based position in the library's order, as in the program.
 #pragma once
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "cli/library_records.h"
 #include "platform/env.h"
 
 namespace tq::cli {
 
-// command: one of the names above; args: the words after it.
+// command: one of the names above; args: the words after it. A library in
+// use by another process is waited for up to busyWait; in is what
+// "--text-file -" reads.
 int RunLibraryCommand(platform::Env& env, const std::string& command, const std::vector<std::string>& args, FILE* out,
-                      FILE* err);
+                      FILE* err, std::chrono::milliseconds busyWait = kLibraryBusyWait, FILE* in = stdin);
 
 // Entries of quillet's command table.
 int RunLibraryCreate(const std::vector<std::string>& args);

@@ -1,20 +1,42 @@
 #include "cli/library_records.h"
 
+#include <algorithm>
 #include <charconv>
+#include <thread>
 #include <cstdio>
 
 #include "app/core/hotkey_text.h"
 #include "platform/codepage.h"
+#include "storage/errors.h"
 #include "storage/reply_layout.h"
 
 namespace tq::cli {
 
-void OpenLibrary(storage::TBinaryDataSet& table, const std::string& path, bool readOnly) {
+void RetryWhileInUse(const std::function<void()>& operation, std::chrono::milliseconds busyWait) {
+  const auto giveUp = std::chrono::steady_clock::now() + busyWait;
+  for (auto pause = std::chrono::milliseconds(2);; pause = std::min(pause * 2, std::chrono::milliseconds(50))) {
+    try {
+      operation();
+      return;
+    } catch (const storage::EStreamError& e) {
+      if (!e.inUse() || std::chrono::steady_clock::now() + pause > giveUp) throw;
+    }
+    std::this_thread::sleep_for(pause);
+  }
+}
+
+void OpenLibrary(storage::TBinaryDataSet& table, const std::string& path, bool readOnly,
+                 std::chrono::milliseconds busyWait) {
   table.SetTableName(path);
   table.SetReadOnly(readOnly);
   if (table.FieldCount() == 0 || table.FindField(storage::kCategoryField) == nullptr)
     storage::DeclareReplyFields(table);
-  table.Open();
+  RetryWhileInUse([&] { table.Open(); }, busyWait);
+  if (storage::ClassifyCheckBlock(table.Header().PasswordCheck) == storage::CheckBlockState::Protected) {
+    table.Close();
+    throw storage::EBinaryDataSetError(
+        "the library is protected by a password; quillet cannot read or change its encoded replies");
+  }
 }
 
 bool GotoReplyIndex(storage::TBinaryDataSet& table, int64_t n) {
@@ -82,11 +104,18 @@ std::string ToAnsi(const std::string& utf8) {
 
 }  // namespace
 
-std::vector<std::string> CheckReply(const ReplyData& reply, ReplyFields fields) {
+ReplySizes ReplySizes::Of(storage::TBinaryDataSet& table) {
+  return {table.FieldByName(storage::kCategoryField).TextCapacity(),
+          table.FieldByName(storage::kDescriptionField).TextCapacity(),
+          table.FieldByName(storage::kResponseField).TextCapacity()};
+}
+
+std::vector<std::string> CheckReply(const ReplyData& reply, ReplyFields fields, const ReplySizes& sizes) {
   std::vector<std::string> problems;
-  if (fields.category) CheckText("category", reply.category, storage::kCategorySize, &problems);
-  if (fields.description) CheckText("description", reply.description, storage::kDescriptionSize, &problems);
-  if (fields.response) CheckText("response", reply.response, storage::kResponseSize, &problems);
+  auto limit = [](int32_t size) { return static_cast<size_t>(std::max(size, 0)); };
+  if (fields.category) CheckText("category", reply.category, limit(sizes.category), &problems);
+  if (fields.description) CheckText("description", reply.description, limit(sizes.description), &problems);
+  if (fields.response) CheckText("response", reply.response, limit(sizes.response), &problems);
   return problems;
 }
 

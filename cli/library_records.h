@@ -4,7 +4,9 @@
 // every character or length that the library cannot hold reported.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,8 +23,20 @@ struct ReplyData {
   bool operator==(const ReplyData&) const = default;
 };
 
-// Declares the reply fields and opens path (engine errors propagate).
-void OpenLibrary(storage::TBinaryDataSet& table, const std::string& path, bool readOnly);
+// How long a command waits for a library that another process holds before
+// it gives up with "the file is in use by another process".
+constexpr std::chrono::milliseconds kLibraryBusyWait{10000};
+
+// Declares the reply fields and opens path (engine errors propagate). While
+// another process holds the file, tries again for up to busyWait. A table
+// protected by a password is refused: its records cannot be read or written
+// without the program's encoding.
+void OpenLibrary(storage::TBinaryDataSet& table, const std::string& path, bool readOnly,
+                 std::chrono::milliseconds busyWait = kLibraryBusyWait);
+
+// Runs an engine operation that opens a file, again for up to busyWait while
+// the file is in use by another process.
+void RetryWhileInUse(const std::function<void()>& operation, std::chrono::milliseconds busyWait);
 
 // Goes to the reply of 0-based index n in navigation order, as the program
 // does (first record, then n forward). False when there is no such reply.
@@ -39,10 +53,18 @@ struct ReplyFields {
   static ReplyFields All() { return {true, true, true, true}; }
 };
 
+// The characters each text field holds.
+struct ReplySizes {
+  int32_t category = 32, description = 32, response = 4096;
+  // The sizes of the open table's own fields.
+  static ReplySizes Of(storage::TBinaryDataSet& table);
+};
+
 // Checks that the chosen fields of reply fit the library: Windows-1252
-// characters only, no zero character, at most 32, 32 and 4096 characters.
-// Returns one message per problem ("description: ..."); empty when it fits.
-std::vector<std::string> CheckReply(const ReplyData& reply, ReplyFields fields);
+// characters only, no zero character, at most the field's size (32, 32 and
+// 4096 in a library the program created). Returns one message per problem
+// ("description: ..."); empty when it fits.
+std::vector<std::string> CheckReply(const ReplyData& reply, ReplyFields fields, const ReplySizes& sizes = {});
 
 // Writes the chosen fields into the table's record buffer (Insert or Edit
 // state). The reply must have passed CheckReply.

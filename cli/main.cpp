@@ -32,32 +32,62 @@ const Command kCommands[] = {
     {"check", "spell-check a text file (report, or --interactive) or a library (--library)", RunCheckFileOrLibrary},
     {"pipe", "spell-check lines from standard input, speaking ispell's -a protocol", RunPipe},
     {"-a", "the same as pipe", RunPipe},
+    {"phonetic", "the sound codes of words, as the suggestions use them", RunPhonetic},
+    {"cut", "the words the engine cuts from a text file, with their positions", RunCut},
 };
 
 void PrintUsage(FILE* out) {
   std::fprintf(out, "Usage: quillet <command> [options]\n\nCommands:\n");
   for (const Command& c : kCommands) std::fprintf(out, "  %-12s %s\n", c.name, c.summary);
   std::fprintf(out,
-               "\n'quillet <command> --help' tells more about a command; 'quillet --version' prints the version.\n");
+               "\n'quillet <command> --help' or 'quillet help <command>' tells more about a command;\n"
+               "'quillet --version' prints the version.\n"
+               "\nExit codes: 0 done; 1 findings (problems, misspellings); 2 wrong arguments;\n"
+               "3 the command could not do its work.\n"
+               "\nA library that another process has open is waited for up to 10 seconds; after that\n"
+               "the command fails with exit code 3 and says the file is in use. Editors may run\n"
+               "quillet as their ispell program ('quillet pipe --help').\n");
+}
+
+const Command* Find(const std::string& name) {
+  for (const Command& c : kCommands)
+    if (name == c.name) return &c;
+  return nullptr;
 }
 
 }  // namespace
-}  // namespace tq::cli
 
-int main(int argc, char** argv) {
-  using namespace tq::cli;
-  if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") || !std::strcmp(argv[1], "help")) {
-    PrintUsage(argc < 2 ? stderr : stdout);
-    return argc < 2 ? kExitUsage : kExitOk;
+int RunQuillet(const std::vector<std::string>& argv) {
+  if (argv.empty()) {
+    PrintUsage(stderr);
+    return kExitUsage;
   }
-  if (!std::strcmp(argv[1], "--version")) {
+  const std::string& first = argv[0];
+  if (first == "--help" || first == "-h" || (first == "help" && argv.size() == 1)) {
+    PrintUsage(stdout);
+    return kExitOk;
+  }
+  if (first == "--version") {
     std::printf("quillet %s\n", TQ_VERSION_TEXT);
     return kExitOk;
   }
-  std::vector<std::string> args(argv + 2, argv + argc);
-  for (const Command& c : kCommands)
-    if (argv[1] == std::string(c.name)) return c.run(args);
-  std::fprintf(stderr, "quillet: unknown command '%s'\n", argv[1]);
-  PrintUsage(stderr);
+  if (first == "help") {
+    const Command* c = Find(argv[1]);
+    if (!c || argv.size() > 2) {
+      std::fprintf(stderr, "quillet help: no command '%s'\nTry 'quillet --help'.\n", argv[1].c_str());
+      return kExitUsage;
+    }
+    return c->run({"--help"});
+  }
+  std::vector<std::string> args(argv.begin() + 1, argv.end());
+  if (const Command* c = Find(first)) return c->run(args);
+  // An editor runs an ispell program with ispell's options in any order
+  // (-vv to probe it, -l for list mode, -d or -p before -a).
+  if (first.size() >= 2 && first[0] == '-' && first[1] != '-') return RunPipe(argv);
+  std::fprintf(stderr, "quillet: unknown command '%s'\nTry 'quillet --help'.\n", first.c_str());
   return kExitUsage;
 }
+
+}  // namespace tq::cli
+
+int main(int argc, char** argv) { return tq::cli::RunQuillet(std::vector<std::string>(argv + 1, argv + argc)); }

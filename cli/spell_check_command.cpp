@@ -4,10 +4,9 @@
 
 #include "cli/command.h"
 #include "cli/json.h"
+#include "cli/line_parser.h"
 #include "cli/spell_commands.h"
 #include "cli/spell_session.h"
-#include "platform/codepage.h"
-#include "spell/engine/string_parser.h"
 
 namespace tq::cli {
 
@@ -49,10 +48,18 @@ const char* VerdictName(spell::TWordCheckType verdict) {
 // Line and column (both from 1) of 1-based byte indexes in a text; the line
 // starts are found once, and again only after the text changed (a silent
 // correction), so a report of many words stays linear.
+// Characters of UTF-8 text.
+size_t Width(const std::string& utf8) {
+  size_t n = 0;
+  for (char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
+}
+
 class LineIndex {
  public:
   explicit LineIndex(const std::string& text) : text_(text) {}
   void Changed() { starts_.clear(); }
+  // The column counts bytes of the engine's text.
   void Locate(int32_t x, int* line, int* column) {
     if (starts_.empty()) {
       starts_.push_back(0);
@@ -70,18 +77,28 @@ class LineIndex {
   std::vector<size_t> starts_;
 };
 
-// The file as Windows-1252: UTF-8 files are converted, others taken as they are.
-std::string ReadText(const std::string& bytes, bool* wasUtf8) {
-  std::string ansi;
-  std::string_view body = bytes;
-  if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
-  *wasUtf8 = platform::Utf8ToCp1252(body, &ansi);
-  return *wasUtf8 ? ansi : bytes;
+}  // namespace
+
+CheckedText ReadCheckedText(const std::string& bytes) {
+  CheckedText t;
+  std::string body = bytes;
+  t.bom = body.compare(0, 3, "\xEF\xBB\xBF") == 0;
+  if (t.bom) body.erase(0, 3);
+  t.utf8 = ToEngineText(body, &t.text);
+  if (!t.utf8) {
+    // Not UTF-8: Windows-1252, byte for byte.
+    t.text = AnsiEngineText(bytes);
+    t.bom = false;
+  }
+  return t;
 }
 
-std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, std::string text) {
+namespace {
+
+std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, const EngineText& checked) {
   std::vector<Finding> findings;
-  spell::TStringParser parser(text);
+  std::string text = checked.ansi;
+  TLineParser parser(text);
   LineIndex lines(text);
   spell::TWordCheckType lastVerdict = spell::wcAccepted;
   engine.OnParserReplaceWord = [&](spell::TQuillSpellBase*, bool before, const std::string&, int32_t) {
@@ -96,6 +113,15 @@ std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, std::string text
     int32_t x = 0, y = 0;
     parser.GetPosition(x, y);
     lines.Locate(x, &f.line, &f.column);
+    // In characters: a stand-in for a run the engine cannot hold counts as
+    // the characters it stands for.
+    if (checked.placeholder) {
+      const size_t at = static_cast<size_t>(std::max(x, 1) - 1);
+      const size_t lineStart = at + 1 - static_cast<size_t>(f.column);
+      const auto heldBefore = static_cast<size_t>(
+          std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(lineStart), checked.placeholder));
+      f.column = 1 + static_cast<int>(Width(PartToUtf8(text.substr(lineStart, at - lineStart), checked, heldBefore)));
+    }
     if (repeated) {
       f.suggestions.push_back(word.substr(0, word.find(' ')));
     } else {
@@ -138,11 +164,10 @@ int RunCheckCommand(platform::Env& env, const std::vector<std::string>& args, FI
   }
   auto engine = OpenSpellEngine(env, settings, err);
   if (!engine) return kExitFailure;
-  bool utf8 = false;
-  const std::string text = ReadText(bytes, &utf8);
-  if (settings.interactive) return RunInteractiveCheck(*engine, path, text, utf8, stdin, out, err);
+  CheckedText checked = ReadCheckedText(bytes);
+  if (settings.interactive) return RunInteractiveCheck(env, *engine, path, std::move(checked), stdin, out, err);
 
-  const std::vector<Finding> findings = FindErrors(*engine, text);
+  const std::vector<Finding> findings = FindErrors(*engine, checked.text);
   if (settings.json) {
     std::fprintf(out, "{\"file\": %s, \"words\": %d, \"errors\": [", json::Quote(path).c_str(),
                  engine->ReadWordCount());

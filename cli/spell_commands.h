@@ -1,4 +1,5 @@
-// "quillet suggest" and "quillet check": the spelling engine from scripts.
+// "quillet suggest", "check", "pipe", "phonetic" and "cut": the spelling
+// engine from scripts.
 #pragma once
 
 #include <cstdio>
@@ -16,5 +17,9 @@ int RunCheckCommand(platform::Env& env, const std::vector<std::string>& args, FI
 int RunCheck(const std::vector<std::string>& args);
 int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FILE* in, FILE* out, FILE* err);
 int RunPipe(const std::vector<std::string>& args);
+int RunPhoneticCommand(const std::vector<std::string>& args, FILE* out, FILE* err);
+int RunPhonetic(const std::vector<std::string>& args);
+int RunCutCommand(platform::Env& env, const std::vector<std::string>& args, FILE* out, FILE* err);
+int RunCut(const std::vector<std::string>& args);
 
 }  // namespace tq::cli

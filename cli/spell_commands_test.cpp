@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli/command.h"
 #include "cli/json.h"
 #include "cli/spell_session.h"
@@ -172,6 +174,29 @@ TEST(CheckCommand, KnownMisspellingsWithTheAmericanDictionary) {
   }
 }
 
+// A new configuration file without --dict starts with the default
+// dictionary, and later runs with it work; a bare --custom name is a file
+// of the current folder.
+TEST(CheckCommand, ConfigurationAndCustomDefaults) {
+  if (!Env::Default().FileExists(TQ_AMERICAN_ADM)) GTEST_SKIP() << "American.adm was not built";
+  tq::testing::TempDir dir;
+  const std::string file = dir.File("text.txt"), config = dir.File("Spell.cfg");
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "the cat sat on teh mat\n").ok());
+  for (int run = 0; run < 2; ++run) {
+    Result r = Check({"--config", config, file});
+    EXPECT_EQ(r.code, kExitFindings) << "run " << run << " " << r.err;
+    EXPECT_EQ(r.out, file + ":1:16: misspelt 'teh': the, tech, eh, tea, tee\n") << "run " << run;
+  }
+  const std::filesystem::path was = std::filesystem::current_path();
+  // Absolute before the folder changes ("/..." names a drive's root on Windows).
+  const std::string dict = std::filesystem::absolute(TQ_AMERICAN_ADM).string();
+  std::filesystem::current_path(dir.path());
+  Result r = Check({"--dict", dict, "--custom", "bare.adu", "text.txt"});
+  std::filesystem::current_path(was);
+  EXPECT_EQ(r.code, kExitFindings) << r.err;
+  EXPECT_TRUE(Env::Default().FileExists(dir.File("bare.adu")));
+}
+
 TEST(CheckCommand, InteractiveRunWritesTheFileOnlyWhenComplete) {
   SpellFixture f;
   const std::string file = f.dir.File("text.txt");
@@ -185,7 +210,7 @@ TEST(CheckCommand, InteractiveRunWritesTheFileOnlyWhenComplete) {
       SpellSettings settings;
       settings.mainDictionaries = {f.adm};
       auto engine = OpenSpellEngine(Env::Default(), settings, err);
-      return RunInteractiveCheck(*engine, file, original, true, in, out, err);
+      return RunInteractiveCheck(Env::Default(), *engine, file, ReadCheckedText(original), in, out, err);
     });
     std::fclose(in);
     return r;
@@ -205,6 +230,50 @@ TEST(CheckCommand, InteractiveRunWritesTheFileOnlyWhenComplete) {
   r = interactive("1\n");
   ASSERT_TRUE(platform::ReadWholeFile(Env::Default(), file, &now).ok());
   EXPECT_EQ(now, original);
+}
+
+// A UTF-8 file keeps being UTF-8, its byte-order mark included; a word of
+// characters the engine cannot hold is left as it is; marks and columns
+// count characters.
+TEST(CheckCommand, Utf8FilesStayUtf8) {
+  SpellFixture f;
+  const std::string file = f.dir.File("text.txt");
+  const std::string line = "caf\xC3\xA9 \xE2\x86\x92 teh \xC5\x81\xC3\xB3" "d\xC5\xBA";
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "\xEF\xBB\xBF" + line + "\n").ok());
+  FILE* in = std::tmpfile();
+  std::fputs("1\n", in);
+  std::rewind(in);
+  Result r = tq::testing::CapturedRun([&](FILE* out, FILE* err) {
+    std::string bytes;
+    platform::ReadWholeFile(Env::Default(), file, &bytes);
+    SpellSettings settings;
+    settings.mainDictionaries = {f.adm};
+    auto engine = OpenSpellEngine(Env::Default(), settings, err);
+    return RunInteractiveCheck(Env::Default(), *engine, file, ReadCheckedText(bytes), in, out, err);
+  });
+  std::fclose(in);
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_NE(r.out.find("\n" + line + "\n       ^^^\n'teh':  1) the"), std::string::npos) << r.out;
+  std::string now;
+  ASSERT_TRUE(platform::ReadWholeFile(Env::Default(), file, &now).ok());
+  EXPECT_EQ(now, "\xEF\xBB\xBF" "caf\xC3\xA9 \xE2\x86\x92 the \xC5\x81\xC3\xB3" "d\xC5\xBA\n");
+
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "teh\n" + line + "\n").ok());
+  r = tq::testing::CapturedRun(
+      [&](FILE* out, FILE* err) { return RunCheckCommand(Env::Default(), {"--dict", f.adm, file}, out, err); });
+  EXPECT_EQ(r.out, file + ":1:1: misspelt 'teh': the\n" + file + ":2:8: misspelt 'teh': the\n");
+}
+
+// Quoted lines are judged each on its own first character.
+TEST(CheckCommand, QuotedIsJudgedPerLine) {
+  SpellFixture f;
+  const std::string file = f.dir.File("mail.txt");
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "> teh quoted\nthe cat sat on teh mat\n> zzq\n").ok());
+  Result r = tq::testing::CapturedRun([&](FILE* out, FILE* err) {
+    return RunCheckCommand(Env::Default(), {"--dict", f.adm, "--quoted", file}, out, err);
+  });
+  EXPECT_EQ(r.code, kExitFindings);
+  EXPECT_EQ(r.out, file + ":2:16: misspelt 'teh': the\n");
 }
 
 }  // namespace
@@ -248,6 +317,119 @@ TEST(PipeCommand, SpeaksTheIspellProtocol) {
   saved.WriteFilename(adu);
   EXPECT_TRUE(saved.IgnoreExists("blorp"));
   EXPECT_EQ(Pipe({"--dict", f.adm, "stray"}, "").code, kExitUsage);
+}
+
+// Offsets count characters, and the '^' that escapes a line; a word with a
+// character the engine cannot hold is skipped, the rest of the line checked.
+TEST(PipeCommand, OffsetsCountCharacters) {
+  SpellFixture f;
+  Result r = Pipe({"--dict", f.adm},
+                  "na\xC3\xAFve caf\xC3\xA9 \xE2\x86\x92 teh\n"
+                  "^teh cat\n"
+                  "\xC5\x81\xC3\xB3" "d\xC5\xBA teh\n");
+  EXPECT_EQ(r.out,
+            "@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n"
+            "# na\xC3\xAFve 0\n*\n& teh 1 13: the\n\n"
+            "& teh 1 1: the\n*\n\n"
+            "& teh 1 5: the\n\n");
+}
+
+// What an editor driving an ispell program sends (Emacs's ispell and
+// flyspell): the probe, then a session started with ispell's options, in
+// terse mode, with markup switches, '^' lines, a word added and saved to a
+// personal dictionary that is created only then, and list mode.
+TEST(PipeCommand, AnEditorsIspellTranscript) {
+  SpellFixture f;
+  const std::string personal = f.dir.File("personal.adu");
+  Result r = Pipe({"-vv"}, "");
+  EXPECT_EQ(r.code, kExitOk);
+  EXPECT_EQ(r.out, "@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n");
+
+  const std::vector<std::string> start = {"-a", "-m", "-B", "-d", f.adm, "-p", personal, "--encoding=utf-8"};
+  r = Pipe(start,
+           "!\n"
+           "+\n"
+           "-\n"
+           "~tex\n"
+           "^teh cat\n"
+           "^hosue mat\n"
+           "^zzqx caf\xC3\xA9\n"
+           "*zzqx\n"
+           "^zzqx\n");
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_FALSE(Env::Default().FileExists(personal));  // nothing saved, nothing made
+
+  r = Pipe(start,
+           "!\n"
+           "^teh cat\n"
+           "^hosue mat\n"
+           "^zzqx caf\xC3\xA9\n"
+           "*zzqx\n"
+           "#\n"
+           "^zzqx\n"
+           "%\n"
+           "^cat\n"
+           "@blorp\n"
+           "^blorp\n");
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_EQ(r.out,
+            "@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n"
+            "& teh 1 1: the\n\n"
+            "& hosue 2 1: house, hose\n\n"
+            "# zzqx 1\n\n"
+            "\n"
+            "*\n\n"
+            "*\n\n");
+  spell::TCustomDictionary saved;
+  saved.WriteFilename(personal);
+  EXPECT_TRUE(saved.IgnoreExists("zzqx"));
+  EXPECT_FALSE(saved.IgnoreExists("blorp"));
+
+  // The next session starts with the personal dictionary.
+  r = Pipe(start, "zzqx teh\n");
+  EXPECT_EQ(r.out.substr(r.out.find('\n') + 1), "*\n& teh 1 5: the\n\n");
+
+  r = Pipe({"-l", "-d", f.adm}, "teh cat\nhosue caf\xC3\xA9 zzqx\n");
+  EXPECT_EQ(r.code, kExitOk);
+  EXPECT_EQ(r.out, "teh\nhosue\nzzqx\n");
+
+  r = Pipe({"-a", "-i", "windows-1252", "-d", f.adm}, "^caf\xE9 tehs\n");
+  EXPECT_EQ(r.out.substr(r.out.find('\n') + 1), "*\n# tehs 6\n\n");
+
+  r = Pipe({"-a", "-X"}, "");
+  EXPECT_EQ(r.code, kExitUsage);
+  EXPECT_EQ(r.err, "quillet: unknown option -X\nTry 'quillet pipe --help'.\n");
+  r = Pipe({"-a", "-d", "klingon"}, "");
+  EXPECT_EQ(r.code, kExitUsage);
+  EXPECT_EQ(r.err,
+            "quillet: no dictionary for the language 'klingon' (give a language such as en_US, or a path)\n"
+            "Try 'quillet pipe --help'.\n");
+}
+
+TEST(TextCommands, PhoneticAndCut) {
+  Result r = tq::testing::CapturedRun(
+      [&](FILE* out, FILE* err) { return RunPhoneticCommand({"knight", "night", "nite"}, out, err); });
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  // Words that sound alike share their code after the first two letters.
+  std::vector<std::string> codes;
+  for (size_t at = 0, nl; (nl = r.out.find('\n', at)) != std::string::npos; at = nl + 1)
+    codes.push_back(r.out.substr(r.out.find('\t', at) + 1, nl - r.out.find('\t', at) - 1));
+  ASSERT_EQ(codes.size(), 3u) << r.out;
+  EXPECT_EQ(r.out.substr(0, 7), "knight\t");
+  EXPECT_EQ(codes[1].substr(2), codes[2].substr(2)) << r.out;
+  r = tq::testing::CapturedRun([&](FILE* out, FILE* err) { return RunPhoneticCommand({"--lang", "x"}, out, err); });
+  EXPECT_EQ(r.code, kExitUsage);
+
+  SpellFixture f;
+  const std::string file = f.dir.File("text.txt");
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file,
+                                       "caf\xC3\xA9 \xE2\x86\x92 teh\n> quoted line\nsee www.example.com now\n")
+                  .ok());
+  r = tq::testing::CapturedRun([&](FILE* out, FILE* err) {
+    return RunCutCommand(Env::Default(), {"--dict", f.adm, "--quoted", "--internet", file}, out, err);
+  });
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_EQ(r.out, "1:1\tcaf\xC3\xA9\n1:8\tteh\n3:1\tsee\n3:21\tnow\n");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // quillet check --interactive: a check run in the terminal. Each stop shows
 // the line with the word and numbered suggestions and waits for a key; the
 // corrected text is written back only when the run completes.
+#include <algorithm>
 #include <cstring>
 
 #include "cli/read_line.h"
 #include "cli/command.h"
+#include "cli/line_parser.h"
 #include "cli/spell_session.h"
 #include "platform/codepage.h"
 #include "spell/engine/string_parser.h"
@@ -17,11 +19,19 @@ const char kKeys[] =
     "  [i]gnore  ignore [a]ll  [c]hange  change a[l]l  a[d]d  [u]ndo  [q]uit  or a suggestion's number\n";
 
 
+// Characters of UTF-8 text.
+size_t Width(const std::string& utf8) {
+  size_t n = 0;
+  for (char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
+}
+
 }  // namespace
 
-int RunInteractiveCheck(spell::TQuillSpellBase& engine, const std::string& path, std::string text, bool utf8,
-                        FILE* in, FILE* out, FILE* err) {
-  spell::TStringParser parser(text);
+int RunInteractiveCheck(platform::Env& env, spell::TQuillSpellBase& engine, const std::string& path,
+                        CheckedText checked, FILE* in, FILE* out, FILE* err) {
+  std::string text = checked.text.ansi;
+  TLineParser parser(text);
   std::vector<std::string> suggestions;
   engine.OnPromptWord = [&](spell::TQuillSpellBase* s, const std::string& word, bool repeated) {
     int32_t x = 0, y = 0;
@@ -33,8 +43,14 @@ int RunInteractiveCheck(spell::TQuillSpellBase& engine, const std::string& path,
     if (lineEnd == std::string::npos) lineEnd = text.size();
     std::string line = text.substr(lineStart, lineEnd - lineStart);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::fprintf(out, "\n%s\n%*s%s\n", ToUtf8(line).c_str(), static_cast<int>(at - lineStart), "",
-                 std::string(word.size(), '^').c_str());
+    // Shown as it is in the file; the marks under the word count characters.
+    const char mark = checked.text.placeholder;
+    const auto heldBefore =
+        mark ? static_cast<size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(lineStart), mark))
+             : size_t{0};
+    const std::string lead = PartToUtf8(text.substr(lineStart, at - lineStart), checked.text, heldBefore);
+    std::fprintf(out, "\n%s\n%*s%s\n", PartToUtf8(line, checked.text, heldBefore).c_str(),
+                 static_cast<int>(Width(lead)), "", std::string(Width(ToUtf8(word)), '^').c_str());
     suggestions.clear();
     if (repeated) {
       std::fprintf(out, "repeated word '%s'  [d]elete one  [i]gnore  [u]ndo  [q]uit\n", ToUtf8(word).c_str());
@@ -102,8 +118,16 @@ int RunInteractiveCheck(spell::TQuillSpellBase& engine, const std::string& path,
     std::fprintf(out, "\ncancelled; %s is unchanged\n", path.c_str());
     return kExitFindings;
   }
-  const std::string bytes = utf8 ? platform::Cp1252ToUtf8(text) : text;
-  if (!platform::WriteWholeFile(platform::Env::Default(), path, bytes).ok()) {
+  std::string bytes = text;
+  if (checked.utf8) {
+    if (!FromEngineText(text, checked.text, &bytes)) {
+      std::fprintf(err, "quillet check: the corrected text lost a word it could not check; %s is unchanged\n",
+                   path.c_str());
+      return kExitFailure;
+    }
+    if (checked.bom) bytes.insert(0, "\xEF\xBB\xBF");
+  }
+  if (!platform::WriteWholeFile(env, path, bytes).ok()) {
     std::fprintf(err, "quillet check: cannot write %s\n", path.c_str());
     return kExitFailure;
   }

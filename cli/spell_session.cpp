@@ -92,13 +92,15 @@ std::string DefaultMainDictionary(platform::Env& env) {
 std::unique_ptr<spell::TQuillSpellBase> OpenSpellEngine(platform::Env& env, const SpellSettings& settings,
                                                           FILE* err) {
   std::vector<std::string> mains = settings.mainDictionaries;
-  if (mains.empty() && settings.configFile.empty()) {
+  // The default for a configuration file too: a new one then starts with it
+  // rather than with an empty list that no later run could use.
+  if (mains.empty()) {
     const std::string def = DefaultMainDictionary(env);
-    if (def.empty()) {
+    if (def.empty() && settings.configFile.empty()) {
       std::fprintf(err, "quillet: American.adm was not found; name a dictionary with --dict\n");
       return nullptr;
     }
-    mains.push_back(def);
+    if (!def.empty()) mains.push_back(def);
   }
   auto engine = std::make_unique<spell::TQuillSpellBase>(spell::TEngineServices{&env, nullptr, nullptr});
   engine->BeginLoading();
@@ -114,7 +116,11 @@ std::unique_ptr<spell::TQuillSpellBase> OpenSpellEngine(platform::Env& env, cons
   spell::TStringList mainNames;
   for (const std::string& m : mains) mainNames.Add(m.find_first_of("\\/") == std::string::npos ? "./" + m : m);
   engine->ConfigDefaultMain = mainNames;
-  engine->ConfigDefaultActiveCustom = settings.custom;
+  // A bare name is a file in the current folder, as with --dict.
+  const std::string custom =
+      settings.custom.empty() || settings.custom.find_first_of("\\/") != std::string::npos ? settings.custom
+                                                                                             : "./" + settings.custom;
+  engine->ConfigDefaultActiveCustom = custom;
   // Without option flags the program's own defaults apply.
   if (settings.optionsGiven) engine->ConfigDefaultOptions = settings.options;
   // Words in capitals are accepted, as every spell checker's command line
@@ -134,7 +140,7 @@ std::unique_ptr<spell::TQuillSpellBase> OpenSpellEngine(platform::Env& env, cons
     options.Include(spell::soThoroughSuggestions);
     engine->Configuration().WriteSpellOptions(options);
   }
-  if (!settings.custom.empty()) engine->Configuration().WriteActiveCustom(settings.custom);
+  if (!custom.empty()) engine->Configuration().WriteActiveCustom(custom);
   if (!settings.configFile.empty() && !settings.mainDictionaries.empty())
     engine->Configuration().ReadMainDictionaries().Assign(mainNames.Items());
   engine->ResynchOptions(true);

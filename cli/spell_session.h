@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/engine_text.h"
 #include "platform/env.h"
 #include "spell/engine/quill_spell_base.h"
 
@@ -36,10 +37,19 @@ std::string DefaultMainDictionary(platform::Env& env);
 // An engine for the settings, its dictionaries open. none with a message
 // when no main dictionary could be opened.
 std::unique_ptr<spell::TQuillSpellBase> OpenSpellEngine(platform::Env& env, const SpellSettings& settings, FILE* err);
+// A file to check: its text for the engine, and how it was written.
+struct CheckedText {
+  EngineText text;
+  bool utf8 = false;  // UTF-8 (else Windows-1252, byte for byte)
+  bool bom = false;   // began with a UTF-8 byte-order mark
+};
+CheckedText ReadCheckedText(const std::string& bytes);
+
 // The terminal check run of "quillet check --interactive": keys from in,
-// text (Windows-1252) written back to path, as UTF-8 when utf8, on completion.
-int RunInteractiveCheck(spell::TQuillSpellBase& engine, const std::string& path, std::string text, bool utf8,
-                        FILE* in, FILE* out, FILE* err);
+// the text written back to path on completion, as it was written (UTF-8
+// with its byte-order mark, or Windows-1252).
+int RunInteractiveCheck(platform::Env& env, spell::TQuillSpellBase& engine, const std::string& path,
+                        CheckedText checked, FILE* in, FILE* out, FILE* err);
 // Command-line texts are UTF-8, the engine's Windows-1252.
 bool ToAnsi(const std::string& utf8, std::string* ansi);
 std::string ToUtf8(const std::string& ansi);

@@ -4,15 +4,13 @@
 // the input. Inputs starting with an even byte get a header that fits them,
 // so that nearly every one loads and the links are what is tested. Lookups,
 // prefix walks and suggestions must stay inside the file whatever the links
-// say.
+// say. The file lives in a file system held in memory: nothing touches disk.
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "platform/env.h"
+#include "platform/memory_env.h"
 #include "spell/engine/main_dictionary.h"
 #include "spell/engine/main_dictionary_format.h"
 #include "spell/engine/phonetic_map.h"
@@ -21,16 +19,7 @@ namespace {
 
 using namespace tq;
 
-std::string TempPath() {
-  // Written once per input: a memory file system when there is one.
-  std::filesystem::path dir = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-  return (dir / ("tq_adm_fuzz_" + std::to_string(std::random_device{}()) + ".adm")).string();
-}
-
-struct Cleanup {
-  std::string path = TempPath();
-  ~Cleanup() { std::filesystem::remove(path); }
-};
+constexpr const char* kPath = "main.adm";
 
 void Put32(std::string& s, uint32_t v) {
   for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
@@ -63,17 +52,9 @@ std::string Shaped(const uint8_t* data, size_t size) {
   return f;
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-  std::unique_ptr<platform::File> file;
-  if (platform::Env::Default().OpenFile(path, platform::FileAccess::ReadWrite, platform::FileShare::Read,
-                                        platform::FileCreate::CreateAlways, &file))
-    file->WriteAt(0, bytes.data(), bytes.size());
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static Cleanup temp;
   static spell::TPhoneticsMap* map = [] {
     auto* m = new spell::TPhoneticsMap();  // lives for the whole run
     m->WriteLanguage(1033);
@@ -89,10 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } else {
     bytes = Shaped(data + 1, size - 1);
   }
-  WriteFile(temp.path, bytes);
+  platform::MemoryEnv env;
+  if (!platform::WriteWholeFile(env, kPath, bytes)) return 0;
 
-  spell::TMainDictionary dict;
-  dict.WriteFilename(temp.path);
+  spell::TMainDictionary dict(env);
+  dict.WriteFilename(kPath);
   std::vector<std::string> words = {"a", "an", "and", "apple", "be", "bee", "zz", "xylophone", "Zebra", "\xE9t\xE9"};
   // Words made of the input's own bytes reach the links it sets up.
   for (size_t at = 0; at + 1 < size && words.size() < 40; at += 7)

@@ -3,48 +3,30 @@
 // lookups, additions (which may grow or rehash the table), removals, index
 // lists and saving must neither fail nor loop.
 #include <cstdint>
-#include <filesystem>
-#include <random>
 #include <string>
 
-#include "platform/env.h"
+#include "platform/memory_env.h"
 #include "spell/engine/custom_dictionary.h"
 
 namespace {
 
 using namespace tq;
 
-std::string TempPath(const char* tag) {
-  std::filesystem::path dir = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-  return (dir / ("tq_adu_fuzz_" + std::to_string(std::random_device{}()) + tag)).string();
-}
-
-struct Cleanup {
-  std::string path = TempPath(".adu");
-  std::string copy = TempPath("-copy.adu");
-  ~Cleanup() {
-    std::filesystem::remove(path);
-    std::filesystem::remove(copy);
-  }
-};
+// In a file system held in memory: nothing touches disk.
+constexpr const char* kPath = "custom.adu";
+constexpr const char* kCopy = "custom-copy.adu";
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static Cleanup temp;
+  platform::MemoryEnv env;
   std::string bytes(spell::kUserDictionarySignature);
   bytes += '\0';
   bytes.append(reinterpret_cast<const char*>(data), size);
+  if (!platform::WriteWholeFile(env, kPath, bytes)) return 0;
   {
-    std::unique_ptr<platform::File> file;
-    if (!platform::Env::Default().OpenFile(temp.path, platform::FileAccess::ReadWrite, platform::FileShare::Read,
-                                           platform::FileCreate::CreateAlways, &file))
-      return 0;
-    file->WriteAt(0, bytes.data(), bytes.size());
-  }
-  {
-    spell::TCustomDictionary dict;
-    dict.WriteFilename(temp.path);
+    spell::TCustomDictionary dict(env);
+    dict.WriteFilename(kPath);
     std::string word, replacement;
     const int count = dict.ReadIgnoreCount() + dict.ReadExcludeCount() + dict.ReadAutoCorrectCount();
     for (int i = 0; i < dict.ReadIgnoreCount(); ++i) {
@@ -69,12 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       dict.ExcludeExists(w);
     }
     if (count < 0) __builtin_trap();
-    dict.SaveAs(temp.copy);
+    dict.SaveAs(kCopy);
     dict.RemoveAll();
     dict.WriteModified(false);  // nothing goes back to the input file
   }
-  spell::TCustomDictionary copy;
-  copy.WriteFilename(temp.copy);
+  spell::TCustomDictionary copy(env);
+  copy.WriteFilename(kCopy);
   copy.IgnoreExists("x");
   copy.ReadIgnoreCount();
   return 0;

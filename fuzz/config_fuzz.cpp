@@ -1,13 +1,13 @@
 // The spelling configuration read from an arbitrary "Spell.cfg": sections,
 // counts, list entries, option flags and numbers all come from the input.
 // Loading, reading every setting, changing some and saving must not fail.
+// The input names folders and files (the dictionary set creates what it
+// names): they are made in a file system held in memory, never on disk.
 #include <cstdint>
-#include <filesystem>
-#include <random>
 #include <string>
 
-#include "platform/env.h"
 #include "platform/key_store.h"
+#include "platform/memory_env.h"
 #include "spell/engine/quill_spell_base.h"
 
 namespace {
@@ -26,32 +26,17 @@ class FuzzFacts : public spell::TSystemFacts {
   std::string dir_;
 };
 
-struct Workspace {
-  std::filesystem::path dir;
-  Workspace() {
-    std::filesystem::path base =
-        std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-    dir = base / ("tq_config_fuzz_" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
-  }
-  ~Workspace() { std::filesystem::remove_all(dir); }
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static Workspace work;
-  static FuzzFacts facts(work.dir.string());
-  const std::string path = (work.dir / "Spell.cfg").string();
-  {
-    std::unique_ptr<platform::File> file;
-    if (!platform::Env::Default().OpenFile(path, platform::FileAccess::ReadWrite, platform::FileShare::Read,
-                                           platform::FileCreate::CreateAlways, &file))
-      return 0;
-    file->WriteAt(0, data, size);
-  }
+  static const FuzzFacts facts("C:/Users/fuzz");
+  platform::MemoryEnv env;
+  if (!env.CreateDirectories("C:/Users/fuzz") ||
+      !platform::WriteWholeFile(env, "C:/Users/fuzz/Spell.cfg",
+                                std::string(reinterpret_cast<const char*>(data), size)))
+    return 0;
   std::unique_ptr<platform::KeyStore> keys = platform::NewMemoryKeyStore();
-  spell::TQuillSpellBase engine(spell::TEngineServices{nullptr, keys.get(), &facts});
+  spell::TQuillSpellBase engine(spell::TEngineServices{&env, keys.get(), &facts});
   engine.BeginLoading();
   engine.WriteConfigStorage(spell::csFile);
   engine.EndLoading();

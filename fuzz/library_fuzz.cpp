@@ -2,34 +2,24 @@
 // chooses how the rest becomes a file: as it is, behind a well-formed header
 // of a few fields described by the input, or behind the reply library's
 // header; the last two reach the cursor, edits, deletions, the sort and the
-// pack with damaged counts, free lists, descriptors and records. Nothing may
-// crash, read out of bounds or loop.
+// pack with damaged counts, free lists, descriptors and records, and the
+// file checker reads it too. Nothing may crash, read out of bounds or loop.
+// Everything happens in a file system held in memory: nothing touches disk.
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <random>
 #include <string>
 
-#include "platform/env.h"
+#include "platform/memory_env.h"
 #include "storage/binary_data_set.h"
 #include "storage/reply_layout.h"
+#include "storage/table_check.h"
 
 namespace {
 
 using namespace tq;
 using storage::TBinaryDataSet;
 
-std::string TempPath(const char* tag) {
-  std::filesystem::path dir = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-  return (dir / ("tq_library_fuzz_" + std::to_string(std::random_device{}()) + tag)).string();
-}
-
-struct Cleanup {
-  std::string path = TempPath(".qdk");
-  ~Cleanup() {
-    for (const char* suffix : {"", ",old", ",new", ".bak"}) std::filesystem::remove(path + suffix);
-  }
-};
+constexpr const char* kPath = "replies.qdk";
 
 class Input {
  public:
@@ -177,18 +167,13 @@ void Exercise(TBinaryDataSet& t, uint8_t choices) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static Cleanup temp;
+  platform::MemoryEnv env;
   const std::string bytes = Build(data, size);
-  {
-    std::unique_ptr<platform::File> file;
-    if (!platform::Env::Default().OpenFile(temp.path, platform::FileAccess::ReadWrite, platform::FileShare::Read,
-                                           platform::FileCreate::CreateAlways, &file))
-      return 0;
-    file->WriteAt(0, bytes.data(), bytes.size());
-  }
+  if (!platform::WriteWholeFile(env, kPath, bytes)) return 0;
+  storage::CheckTableFile(env, kPath);
   const uint8_t choices = size > 1 ? data[size - 1] : 0;
-  TBinaryDataSet t;
-  t.SetTableName(temp.path);
+  TBinaryDataSet t(env);
+  t.SetTableName(kPath);
   if (choices & 0x10) {
     // Password protection: a position-wise code, and a dialogue that gives
     // one answer and then declines (so it always ends).

@@ -88,6 +88,12 @@ class Env {
                            std::vector<std::string>* names) = 0;
 };
 
+// Whether s is an open refused because another opener's share mode (or its
+// access) excludes this one: the file is in use, and may be free again soon.
+bool IsSharingViolation(const Status& s);
+// The code such a refusal carries on this system, for Envs of our own.
+int SharingViolationCode();
+
 // Reads a whole file into *contents (others may read and write meanwhile).
 Status ReadWholeFile(Env& env, const std::string& path, std::string* contents);
 // Creates or replaces path with contents.

@@ -3,6 +3,7 @@
 // another process is refused exactly as Windows would refuse it.
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -53,19 +54,37 @@ bool TakeLock(int fd, LockByte b) {
   return fcntl(fd, F_OFD_SETLK, &fl) == 0;
 }
 
-// Applies the share rules to a freshly opened descriptor. False on a sharing
-// violation.
+// Holds a whole-file flock() for as long as it lives. flock() and the
+// open-file-description locks above do not see each other, so it serves as a
+// mutex around the check-and-take of the share locks: without it two openers
+// can both find the file free and both take it. flock() works on read-only
+// descriptors too, which a write lock on a guard byte would not.
+class ShareGuard {
+ public:
+  explicit ShareGuard(int fd) : fd_(fd) {
+    while (flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+  }
+  ~ShareGuard() { flock(fd_, LOCK_UN); }
+  ShareGuard(const ShareGuard&) = delete;
+  ShareGuard& operator=(const ShareGuard&) = delete;
+
+ private:
+  int fd_;
+};
+
+// Applies the share rules to a freshly opened descriptor, as one step with
+// respect to every other opener. False on a sharing violation.
 bool ClaimShare(int fd, FileAccess access, FileShare share) {
   const bool writes = access == FileAccess::ReadWrite;
   const bool deniesRead = share == FileShare::Exclusive;
   const bool deniesWrite = share != FileShare::ReadWrite;
+  ShareGuard guard(fd);
   bool ok = !LockHeldByOther(fd, kDeniesRead) && !(writes && LockHeldByOther(fd, kDeniesWrite)) &&
             !(deniesRead && LockHeldByOther(fd, kReads)) && !(deniesWrite && LockHeldByOther(fd, kWrites));
   if (ok) {
-    TakeLock(fd, kReads);
-    if (writes) TakeLock(fd, kWrites);
-    if (deniesRead) TakeLock(fd, kDeniesRead);
-    if (deniesWrite) TakeLock(fd, kDeniesWrite);
+    ok = TakeLock(fd, kReads) && (!writes || TakeLock(fd, kWrites)) && (!deniesRead || TakeLock(fd, kDeniesRead)) &&
+         (!deniesWrite || TakeLock(fd, kDeniesWrite));
   }
   return ok;
 }
@@ -156,7 +175,8 @@ class PosixEnv final : public Env {
     if (fd < 0) return ErrnoStatus("Cannot open", path);
     if (!ClaimShare(fd, access, share)) {
       close(fd);
-      return Status::Error("Cannot open " + path + ": the file is in use by another process", EBUSY, FileError::InUse);
+      return Status::Error("Cannot open " + path + ": the file is in use by another process", SharingViolationCode(),
+                           FileError::InUse);
     }
     // Truncate only once the share check has passed, as Windows does.
     if (create == FileCreate::CreateAlways && ftruncate(fd, 0) != 0) {
@@ -246,6 +266,9 @@ class PosixEnv final : public Env {
 };
 
 }  // namespace
+
+int SharingViolationCode() { return EBUSY; }
+bool IsSharingViolation(const Status& s) { return s.code() == EBUSY; }
 
 Env& Env::Default() {
   static PosixEnv env;

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <thread>
+#include <vector>
+
 #include "platform/fault_env.h"
+#include "platform/memory_env.h"
 #include "tests/support/temp_dir.h"
 
 namespace tq::platform {
@@ -70,19 +75,54 @@ TEST(Env, ShareModesFollowWindowsRules) {
       {FileAccess::ReadWrite, FileShare::Exclusive, FileAccess::Read, FileShare::ReadWrite, false},
       {FileAccess::Read, FileShare::ReadWrite, FileAccess::Read, FileShare::Exclusive, false},
   };
+  // The in-memory file system keeps the same rules.
   TempDir dir;
-  std::string path = dir.File("shared.bin");
-  ASSERT_TRUE(WriteWholeFile(Env::Default(), path, "x"));
-  int row = 0;
-  for (const ShareCase& c : cases) {
-    auto first = Open(path, c.firstAccess, c.firstShare, FileCreate::OpenExisting);
-    ASSERT_TRUE(first) << "row " << row;
-    auto second = Open(path, c.secondAccess, c.secondShare, FileCreate::OpenExisting);
-    EXPECT_EQ(second != nullptr, c.allowed) << "row " << row;
-    ++row;
+  MemoryEnv memory;
+  for (auto [env, path] : {std::pair<Env*, std::string>{&Env::Default(), dir.File("shared.bin")},
+                           std::pair<Env*, std::string>{&memory, "shared.bin"}}) {
+    ASSERT_TRUE(WriteWholeFile(*env, path, "x"));
+    int row = 0;
+    for (const ShareCase& c : cases) {
+      std::unique_ptr<File> first, second;
+      ASSERT_TRUE(env->OpenFile(path, c.firstAccess, c.firstShare, FileCreate::OpenExisting, &first)) << "row " << row;
+      Status s = env->OpenFile(path, c.secondAccess, c.secondShare, FileCreate::OpenExisting, &second);
+      EXPECT_EQ(s.ok(), c.allowed) << "row " << row;
+      if (!s) EXPECT_TRUE(IsSharingViolation(s)) << s.message();
+      ++row;
+    }
+    // Once everyone has closed, exclusive access is possible again.
+    std::unique_ptr<File> alone;
+    EXPECT_TRUE(env->OpenFile(path, FileAccess::ReadWrite, FileShare::Exclusive, FileCreate::OpenExisting, &alone));
   }
-  // Once everyone has closed, exclusive access is possible again.
-  EXPECT_TRUE(Open(path, FileAccess::ReadWrite, FileShare::Exclusive, FileCreate::OpenExisting));
+}
+
+// Many writers at once, each reading a counter and writing it back plus one
+// while it holds the file: when taking the share is not one step, two get in
+// together and increments are lost.
+TEST(Env, ConcurrentWritersAreAdmittedOneAtATime) {
+  TempDir dir;
+  const std::string path = dir.File("counter.bin");
+  ASSERT_TRUE(WriteWholeFile(Env::Default(), path, std::string(8, '\0')));
+  constexpr int kThreads = 16, kRounds = 500;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t)
+    threads.emplace_back([&] {
+      for (int round = 0; round < kRounds; ++round) {
+        std::unique_ptr<File> f;
+        while (!(f = Open(path, FileAccess::ReadWrite, FileShare::Read, FileCreate::OpenExisting))) {
+        }
+        uint64_t n = 0;
+        ASSERT_TRUE(f->ReadExact(0, &n, sizeof n));
+        ++n;
+        ASSERT_TRUE(f->WriteAt(0, &n, sizeof n));
+      }
+    });
+  for (std::thread& t : threads) t.join();
+  std::string contents;
+  ASSERT_TRUE(ReadWholeFile(Env::Default(), path, &contents));
+  uint64_t n = 0;
+  std::memcpy(&n, contents.data(), sizeof n);
+  EXPECT_EQ(n, uint64_t{kThreads} * kRounds);
 }
 
 TEST(Env, CreateAlwaysRefusedWhileSharedLeavesContents) {

@@ -230,6 +230,12 @@ class WinEnv final : public Env {
 
 }  // namespace
 
+int SharingViolationCode() { return ERROR_SHARING_VIOLATION; }
+
+bool IsSharingViolation(const Status& s) {
+  return s.code() == ERROR_SHARING_VIOLATION || s.code() == ERROR_LOCK_VIOLATION;
+}
+
 Env& Env::Default() {
   static WinEnv env;
   return env;

@@ -14,13 +14,6 @@ std::string Trim(const std::string& s) {
   return s.substr(b, e - b);
 }
 
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  return true;
-}
-
 // "[name]" → name; nullopt-like empty flag through the bool.
 bool SectionName(const std::string& line, std::string* name) {
   std::string t = Trim(line);
@@ -42,76 +35,118 @@ bool KeyValue(const std::string& line, std::string* key, std::string* value) {
   return true;
 }
 
-// Lines [begin, end) of a section's body; begin is npos when the section is
-// missing. end stops after the section's last non-blank line.
-struct Span {
-  size_t header = std::string::npos;
-  size_t begin = std::string::npos;
-  size_t end = std::string::npos;
-};
-
-Span FindSection(const std::vector<std::string>& lines, const std::string& section) {
-  Span span;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    std::string name;
-    if (!SectionName(lines[i], &name) || !SameName(name, section)) continue;
-    span.header = i;
-    span.begin = span.end = i + 1;
-    for (size_t j = i + 1; j < lines.size(); ++j) {
-      std::string other;
-      if (SectionName(lines[j], &other)) break;
-      if (!Trim(lines[j]).empty()) span.end = j + 1;
-    }
-    break;
-  }
-  return span;
-}
-
-size_t FindKey(const std::vector<std::string>& lines, const Span& span, const std::string& key, std::string* value) {
-  if (span.begin == std::string::npos) return std::string::npos;
-  for (size_t i = span.begin; i < span.end; ++i) {
-    std::string k, v;
-    if (KeyValue(lines[i], &k, &v) && SameName(k, key)) {
-      if (value) *value = v;
-      return i;
-    }
-  }
-  return std::string::npos;
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
 }
 
 }  // namespace
 
 IniFile::IniFile(Env& env, std::string path) : env_(env), path_(std::move(path)) {}
 
-std::vector<std::string> IniFile::Load() {
-  std::string contents;
-  std::vector<std::string> lines;
-  if (!ReadWholeFile(env_, path_, &contents)) return lines;
-  size_t start = 0;
-  while (start < contents.size()) {
-    size_t nl = contents.find('\n', start);
-    if (nl == std::string::npos) nl = contents.size();
-    std::string line = contents.substr(start, nl - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-    start = nl + 1;
-  }
-  return lines;
+// When the file was last written; 0 and -1 when it does not exist. (The
+// time alone: one call, cheap enough to make before every read.)
+static void Stamp(Env& env, const std::string& path, FileTime* time, int64_t* exists) {
+  *exists = env.LastWriteTime(path, time) ? 1 : -1;
+  if (*exists < 0) *time = 0;
 }
 
-Status IniFile::Save(const std::vector<std::string>& lines) {
+void IniFile::Forget() {
+  cached_ = indexed_ = dirty_ = false;
+  lines_.clear();
+  sections_.clear();
+}
+
+const std::vector<std::string>& IniFile::Load() {
+  if (updating_ && cached_) return lines_;  // ahead of the file until EndUpdate
+  FileTime time = 0;
+  int64_t exists = -1;
+  Stamp(env_, path_, &time, &exists);
+  if (cached_ && time == stampTime_ && exists == stampExists_) return lines_;
+  Forget();
+  std::string contents;
+  if (exists > 0 && ReadWholeFile(env_, path_, &contents)) {
+    size_t start = 0;
+    while (start < contents.size()) {
+      size_t nl = contents.find('\n', start);
+      if (nl == std::string::npos) nl = contents.size();
+      std::string line = contents.substr(start, nl - start);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      lines_.push_back(line);
+      start = nl + 1;
+    }
+  }
+  cached_ = true;
+  stampTime_ = time;
+  stampExists_ = exists;
+  return lines_;
+}
+
+void IniFile::BuildIndex() {
+  if (indexed_) return;
+  sections_.clear();
+  SectionIndex* current = nullptr;
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    std::string name, key, value;
+    if (SectionName(lines_[i], &name)) {
+      auto [it, added] = sections_.try_emplace(Lower(name));
+      // Only the first section of a name counts, as for Windows.
+      current = added ? &it->second : nullptr;
+      if (current) current->header = i, current->begin = current->end = i + 1;
+      continue;
+    }
+    if (!current) continue;
+    if (!Trim(lines_[i]).empty()) current->end = i + 1;
+    if (KeyValue(lines_[i], &key, &value)) current->keys.try_emplace(Lower(key), i);
+  }
+  indexed_ = true;
+}
+
+const IniFile::SectionIndex* IniFile::Find(const std::string& section) {
+  Load();
+  BuildIndex();
+  auto it = sections_.find(Lower(section));
+  return it == sections_.end() ? nullptr : &it->second;
+}
+
+size_t IniFile::FindKey(const std::string& section, const std::string& key, std::string* value) {
+  const SectionIndex* s = Find(section);
+  if (!s) return std::string::npos;
+  auto it = s->keys.find(Lower(key));
+  if (it == s->keys.end()) return std::string::npos;
+  if (value) {
+    std::string k;
+    KeyValue(lines_[it->second], &k, value);
+  }
+  return it->second;
+}
+
+Status IniFile::Save() {
+  if (updating_) {
+    dirty_ = true;
+    return Status::Ok();
+  }
   std::string out;
-  for (const std::string& l : lines) out += l + "\r\n";
-  return WriteWholeFile(env_, path_, out);
+  for (const std::string& l : lines_) out += l + "\r\n";
+  Status s = WriteWholeFile(env_, path_, out);
+  if (!s) {
+    Forget();  // what the file holds is read again
+    return s;
+  }
+  dirty_ = false;
+  Stamp(env_, path_, &stampTime_, &stampExists_);
+  return s;
+}
+
+Status IniFile::EndUpdate() {
+  if (updating_ > 0 && --updating_ > 0) return Status::Ok();
+  return dirty_ ? Save() : Status::Ok();
 }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key, const std::string& def) {
-  auto lines = Load();
   std::string value;
-  if (FindKey(lines, FindSection(lines, section), key, &value) == std::string::npos) return def;
-  return value;
+  return FindKey(section, key, &value) == std::string::npos ? def : value;
 }
-
 int IniFile::ReadInteger(const std::string& section, const std::string& key, int def) {
   std::string s = Trim(ReadString(section, key, ""));
   if (s.empty()) return def;
@@ -142,22 +177,37 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key, bool 
 }
 
 Status IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-  auto lines = Load();
-  Span span = FindSection(lines, section);
+  Load();
+  BuildIndex();
   std::string line = key + "=" + value;
-  if (span.header == std::string::npos) {
-    if (!lines.empty() && !Trim(lines.back()).empty()) lines.push_back("");
-    lines.push_back("[" + section + "]");
-    lines.push_back(line);
-  } else if (size_t at = FindKey(lines, span, key, nullptr); at != std::string::npos) {
+  auto it = sections_.find(Lower(section));
+  if (it == sections_.end()) {
+    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.push_back("");
+    lines_.push_back("[" + section + "]");
+    lines_.push_back(line);
+    SectionIndex& added = sections_[Lower(section)];
+    added.header = lines_.size() - 2;
+    added.begin = lines_.size() - 1;
+    added.end = lines_.size();
+    added.keys.emplace(Lower(key), lines_.size() - 1);
+  } else if (auto k = it->second.keys.find(Lower(key)); k != it->second.keys.end()) {
     // The key keeps the spelling it has in the file, as Windows keeps it.
     std::string existing, old;
-    KeyValue(lines[at], &existing, &old);
-    lines[at] = existing + "=" + value;
+    KeyValue(lines_[k->second], &existing, &old);
+    lines_[k->second] = existing + "=" + value;
   } else {
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(span.end), line);
+    // After the section's last line: everything below moves down one.
+    const size_t at = it->second.end;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
+    for (auto& [name, s] : sections_) {
+      if (s.header >= at) s.header++, s.begin++, s.end++;
+      for (auto& [k2, l] : s.keys)
+        if (l >= at) ++l;
+    }
+    it->second.end = at + 1;
+    it->second.keys.emplace(Lower(key), at);
   }
-  return Save(lines);
+  return Save();
 }
 
 Status IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
@@ -169,43 +219,39 @@ Status IniFile::WriteBool(const std::string& section, const std::string& key, bo
 }
 
 Status IniFile::DeleteKey(const std::string& section, const std::string& key) {
-  auto lines = Load();
-  size_t at = FindKey(lines, FindSection(lines, section), key, nullptr);
+  size_t at = FindKey(section, key, nullptr);
   if (at == std::string::npos) return Status::Ok();
-  lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
-  return Save(lines);
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(at));
+  indexed_ = false;
+  return Save();
 }
 
 Status IniFile::EraseSection(const std::string& section) {
-  auto lines = Load();
-  Span span = FindSection(lines, section);
-  if (span.header == std::string::npos) return Status::Ok();
+  const SectionIndex* span = Find(section);
+  if (!span) return Status::Ok();
   // The section runs to the next header; trailing blank lines go with it.
-  size_t end = span.begin;
+  size_t end = span->begin;
   std::string name;
-  while (end < lines.size() && !SectionName(lines[end], &name)) ++end;
-  lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(span.header), lines.begin() + static_cast<std::ptrdiff_t>(end));
-  return Save(lines);
+  while (end < lines_.size() && !SectionName(lines_[end], &name)) ++end;
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(span->header),
+               lines_.begin() + static_cast<std::ptrdiff_t>(end));
+  indexed_ = false;
+  return Save();
 }
 
-bool IniFile::SectionExists(const std::string& section) {
-  auto lines = Load();
-  return FindSection(lines, section).header != std::string::npos;
-}
+bool IniFile::SectionExists(const std::string& section) { return Find(section) != nullptr; }
 
 bool IniFile::ValueExists(const std::string& section, const std::string& key) {
-  auto lines = Load();
-  return FindKey(lines, FindSection(lines, section), key, nullptr) != std::string::npos;
+  return FindKey(section, key, nullptr) != std::string::npos;
 }
 
 std::vector<std::string> IniFile::ReadSection(const std::string& section) {
-  auto lines = Load();
-  Span span = FindSection(lines, section);
   std::vector<std::string> keys;
-  if (span.begin == std::string::npos) return keys;
-  for (size_t i = span.begin; i < span.end; ++i) {
+  const SectionIndex* span = Find(section);
+  if (!span) return keys;
+  for (size_t i = span->begin; i < span->end; ++i) {
     std::string k, v;
-    if (KeyValue(lines[i], &k, &v)) keys.push_back(k);
+    if (KeyValue(lines_[i], &k, &v)) keys.push_back(k);
   }
   return keys;
 }

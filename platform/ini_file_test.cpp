@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/memory_env.h"
 #include "tests/support/temp_dir.h"
 
 #ifdef _WIN32
@@ -63,6 +64,32 @@ TEST(IniFile, MissingFolderIsAReportedWriteFailure) {
   IniFile ini(Env::Default(), dir.File("no/such/folder/x.ini"));
   EXPECT_FALSE(ini.WriteString("a", "b", "c"));
   EXPECT_EQ(ini.ReadString("a", "b", "d"), "d");
+}
+
+// The file is kept parsed, but a change made by another writer is seen; an
+// update writes the file once, at its end.
+TEST(IniFile, SeesOtherWritersAndWritesUpdatesOnce) {
+  MemoryEnv env;
+  IniFile ini(env, "Spell.cfg");
+  ASSERT_TRUE(ini.WriteString("Joe", "A", "1"));
+  ASSERT_TRUE(WriteWholeFile(env, "Spell.cfg", "[Joe]\r\nA=changed elsewhere\r\n"));
+  EXPECT_EQ(ini.ReadString("Joe", "A", ""), "changed elsewhere");
+
+  ini.BeginUpdate();
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(ini.WriteString("Joe", "K" + std::to_string(i), std::to_string(i)));
+  ASSERT_TRUE(ini.WriteString("Ann", "B", "x"));
+  EXPECT_EQ(ini.ReadString("Joe", "K2", ""), "2");  // the update is read back before it is written
+  std::string contents;
+  ASSERT_TRUE(ReadWholeFile(env, "Spell.cfg", &contents));
+  EXPECT_EQ(contents, "[Joe]\r\nA=changed elsewhere\r\n");
+  ASSERT_TRUE(ini.EndUpdate());
+  ASSERT_TRUE(ReadWholeFile(env, "Spell.cfg", &contents));
+  EXPECT_EQ(contents, "[Joe]\r\nA=changed elsewhere\r\nK0=0\r\nK1=1\r\nK2=2\r\n\r\n[Ann]\r\nB=x\r\n");
+  // Keys added to a section that others follow land in it, and are found.
+  ASSERT_TRUE(ini.WriteString("Joe", "K3", "3"));
+  EXPECT_EQ(ini.ReadString("Ann", "B", ""), "x");
+  EXPECT_EQ(ini.ReadString("Joe", "K3", ""), "3");
+  EXPECT_EQ(ini.ReadSection("Joe"), (std::vector<std::string>{"A", "K0", "K1", "K2", "K3"}));
 }
 
 #ifdef _WIN32

@@ -150,7 +150,7 @@ void TBinaryDataSet::OpenFile() {
                                                  platform::FileCreate::OpenExisting, &file)
                                  : env_.OpenFile(tableName_, platform::FileAccess::ReadWrite, platform::FileShare::Read,
                                                  platform::FileCreate::OpenExisting, &file);
-  if (!s) throw EStreamError("Cannot open file " + tableName_, s.kind());
+  if (!s) throw EStreamError("Cannot open file " + tableName_, s);
   TableLayout layout;
   try {
     ReadTableLayout(*file, &layout);
@@ -166,6 +166,9 @@ void TBinaryDataSet::OpenFile() {
     fieldDefs_.push_back({d.Name, static_cast<TFieldType>(d.DataType), d.Size, false, 0});
   layout_ = layout;
   try {
+    // The sanity of the storage sizes is settled before any field is bound
+    // to them: binding does arithmetic on them.
+    CheckStorageSanity(layout_);
     BindFields();
     CheckRecordSize(layout_);
     int64_t size = 0;

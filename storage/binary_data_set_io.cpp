@@ -13,6 +13,10 @@ void TBinaryDataSet::Crypt(uint8_t* buffer, size_t size, const std::string& pass
 
 void TBinaryDataSet::WriteHeader() {
   if (!file_) throw EAssertionFailed("fStream=Nil");
+  // The size the fields make: a table opened without records was not held
+  // to its stored size, and a wrong one written back would stop the next
+  // open once a record is there.
+  layout_.header.RecordSize = static_cast<int32_t>(layout_.recordSize);
   uint8_t raw[kHeaderSize];
   EncodeHeader(layout_.header, raw);
   if (!file_->WriteAt(0, raw, kHeaderSize)) throw EStreamError("Stream write error");

@@ -1,4 +1,12 @@
 // TBinaryDataSet: rewriting a closed table's file without its deleted slots.
+//
+// The table is held exclusively from the first read to the last write, so no
+// writer can add a record that the pack would then drop, and nobody reads a
+// file half rewritten. The packed copy is written beside the table and then
+// copied over it in place, which keeps what the file is (a symbolic link
+// still points at it, hard links still share it, its owner and mode stay);
+// the table as it was is kept in ",old" until the copy is complete, so a
+// failed copy is undone from it.
 #include <vector>
 
 #include "storage/binary_data_set.h"
@@ -8,21 +16,35 @@ namespace tq::storage {
 
 namespace {
 
-// Removes the work files of a pack when it ends, however it ends.
+// The work files of a pack, removed when it ends however it ends; ",old" is
+// kept when it is the only whole copy of the table.
 class PackFiles {
  public:
   PackFiles(platform::Env& env, const std::string& name) : env_(env), old_(name + ",old"), new_(name + ",new") {}
   ~PackFiles() {
     env_.RemoveFile(new_);
-    env_.RemoveFile(old_);
+    if (!keepOld_) env_.RemoveFile(old_);
   }
   const std::string& oldName() const { return old_; }
   const std::string& newName() const { return new_; }
+  void KeepOld() { keepOld_ = true; }
 
  private:
   platform::Env& env_;
   std::string old_, new_;
+  bool keepOld_ = false;
 };
+
+// Copies the first size bytes of from over to, and cuts to there.
+bool CopyContents(platform::File& from, platform::File& to, int64_t size) {
+  std::vector<uint8_t> chunk(1 << 16);
+  for (int64_t pos = 0; pos < size;) {
+    const size_t n = static_cast<size_t>(std::min<int64_t>(size - pos, static_cast<int64_t>(chunk.size())));
+    if (!from.ReadExact(pos, chunk.data(), n) || !to.WriteAt(pos, chunk.data(), n)) return false;
+    pos += static_cast<int64_t>(n);
+  }
+  return to.Truncate(size).ok() && to.Flush().ok();
+}
 
 }  // namespace
 
@@ -30,16 +52,14 @@ void TBinaryDataSet::PackTable() {
   CheckInactive();
   const std::string& name = tableName_;
   if (!env_.FileExists(name)) throw EBinaryDataSetError("Table " + name + " does not exist.");
-  PackFiles work(env_, name);
-  if (!env_.CopyFileTo(name, work.oldName(), true)) throw EStreamError("Cannot create file " + work.oldName());
-  std::unique_ptr<platform::File> in, out;
-  if (!env_.OpenFile(work.oldName(), platform::FileAccess::Read, platform::FileShare::Exclusive,
-                     platform::FileCreate::OpenExisting, &in))
-    throw EStreamError("Cannot open file " + work.oldName());
+  std::unique_ptr<platform::File> table;
+  platform::Status opened = env_.OpenFile(name, platform::FileAccess::ReadWrite, platform::FileShare::Exclusive,
+                                          platform::FileCreate::OpenExisting, &table);
+  if (!opened) throw EStreamError("Cannot open file " + name, opened);
 
   // Only a table file is packed; its slots start where its header says.
   TableLayout layout;
-  ReadTableLayout(*in, &layout);
+  ReadTableLayout(*table, &layout);
   CheckRecordSize(layout);
   CheckTableSanity(layout);
   const TDataFileHeader& h = layout.header;
@@ -57,13 +77,19 @@ void TBinaryDataSet::PackTable() {
     }
     password = password_;
   }
+  int64_t size = 0;
+  if (!table->Size(&size)) throw EStreamError("Stream read error");
+  if (h.StartData > size) throw EBinaryDataSetError("PackTable: The file ends before its records start.");
 
+  PackFiles work(env_, name);
+  std::unique_ptr<platform::File> old, out;
+  if (!env_.OpenFile(work.oldName(), platform::FileAccess::ReadWrite, platform::FileShare::Exclusive,
+                     platform::FileCreate::CreateAlways, &old) ||
+      !CopyContents(*table, *old, size))
+    throw EStreamError("Cannot create file " + work.oldName());
   if (!env_.OpenFile(work.newName(), platform::FileAccess::ReadWrite, platform::FileShare::Exclusive,
                      platform::FileCreate::CreateAlways, &out))
     throw EStreamError("Cannot create file " + work.newName());
-  int64_t size = 0;
-  if (!in->Size(&size)) throw EStreamError("Stream read error");
-  if (h.StartData > size) throw EBinaryDataSetError("PackTable: The file ends before its records start.");
 
   // Slots are copied as stored; the first incomplete one ends the copy.
   const auto recordSize = static_cast<size_t>(layout.recordSize);
@@ -71,9 +97,7 @@ void TBinaryDataSet::PackTable() {
   int64_t writePos = h.StartData;
   int32_t kept = 0;
   for (int64_t readPos = h.StartData; readPos + layout.recordSize <= size; readPos += layout.recordSize) {
-    size_t got = 0;
-    if (!in->ReadAt(readPos, slot.data(), recordSize, &got) || got != recordSize)
-      throw EStreamError("Stream read error");
+    if (!table->ReadExact(readPos, slot.data(), recordSize)) throw EStreamError("Stream read error");
     uint8_t rh[kRecordHeaderSize];
     std::copy(slot.begin(), slot.begin() + kRecordHeaderSize, rh);
     if (!password.empty()) OnCryptData(rh, kRecordHeaderSize, password, true);
@@ -91,15 +115,19 @@ void TBinaryDataSet::PackTable() {
   packed.FirstFree = -1;
   packed.RecordCount = kept;
   std::vector<uint8_t> prefix(static_cast<size_t>(h.StartData));
-  if (!in->ReadExact(0, prefix.data(), prefix.size())) throw EStreamError("Stream read error");
+  if (!table->ReadExact(0, prefix.data(), prefix.size())) throw EStreamError("Stream read error");
   EncodeHeader(packed, prefix.data());
   if (!out->WriteAt(0, prefix.data(), prefix.size()) || !out->Flush()) throw EStreamError("Stream write error");
-  in.reset();
-  out.reset();
-  // The packed file takes the table's place in one step; until then the
-  // table is untouched.
-  platform::Status s = env_.RenameFile(work.newName(), name);
-  if (!s) throw EStreamError("Cannot create file " + name);
+
+  // Until here the table is untouched. A copy that fails is undone from
+  // ",old"; should that fail too, ",old" stays as the one whole copy.
+  if (!CopyContents(*out, *table, writePos)) {
+    if (!CopyContents(*old, *table, size)) {
+      work.KeepOld();
+      throw EStreamError("Stream write error; the table as it was before the pack is kept in " + work.oldName());
+    }
+    throw EStreamError("Stream write error");
+  }
 }
 
 }  // namespace tq::storage

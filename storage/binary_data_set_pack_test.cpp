@@ -3,6 +3,11 @@
 // and encoded tables judged on decoded record headers.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "platform/fault_env.h"
 #include "storage/errors.h"
 #include "storage/test_support.h"
@@ -97,6 +102,105 @@ TEST(PackTest, AFailedPackLeavesTheTableUntouched) {
   EXPECT_FALSE(env.FileExists(f.path + ",new"));
   EXPECT_FALSE(env.FileExists(f.path + ",old"));
 }
+
+// Whichever single write fails, the table is either as it was or packed,
+// never in between, and no work file is left behind.
+TEST(PackTest, AnyFailedWriteLeavesTheTableWholeOrPacked) {
+  FailOneWriteEnv env;
+  ReplyTableFixture f(env);
+  ThreeLiveTwoDeleted(f);
+  const std::string before = f.Bytes();
+  env.FailWriteNumber(0);  // counts from here
+  f.table.PackTable();
+  const std::string packed = f.Bytes();
+  const int writes = env.writes();
+  ASSERT_GT(writes, 2);
+  for (int n = 1; n <= writes; ++n) {
+    WriteBytes(f.path, before);
+    env.FailWriteNumber(n);
+    EXPECT_THROW(f.table.PackTable(), EStreamError) << "write " << n;
+    EXPECT_TRUE(f.Bytes() == before) << "write " << n;
+    EXPECT_FALSE(env.FileExists(f.path + ",new"));
+    EXPECT_FALSE(env.FileExists(f.path + ",old"));
+  }
+  env.FailWriteNumber(0);
+  f.table.PackTable();
+  EXPECT_TRUE(f.Bytes() == packed);
+}
+
+// When the table cannot be put back either (the disk stays full), the copy
+// of it as it was stays beside it and the message names it.
+TEST(PackTest, AFailureThatCannotBeUndoneKeepsTheOldCopy) {
+  platform::FaultEnv env(platform::Env::Default());
+  ReplyTableFixture f(env);
+  ThreeLiveTwoDeleted(f);
+  const std::string before = f.Bytes();
+  const int64_t packedSize = 212 + 3 * 4184;
+  // ",old" and ",new" complete, the copy over the table cut short.
+  env.FailWritesAfter(static_cast<int64_t>(before.size()) + packedSize + 1000);
+  try {
+    f.table.PackTable();
+    ADD_FAILURE();
+  } catch (const EStreamError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "Stream write error; the table as it was before the pack is kept in " + f.path + ",old");
+  }
+  env.FailWritesAfter(-1);
+  EXPECT_TRUE(ReadBytes(f.path + ",old") == before);
+  EXPECT_FALSE(env.FileExists(f.path + ",new"));
+}
+
+// A pack holds the table alone: it waits for no one and takes nothing from
+// a writer or a reader that has the file open.
+TEST(PackTest, RefusedWhileAnotherOpenerHoldsTheTable) {
+  ReplyTableFixture f;
+  ThreeLiveTwoDeleted(f);
+  const std::string before = f.Bytes();
+  for (bool readOnly : {false, true}) {
+    TBinaryDataSet other;
+    other.SetTableName(f.path);
+    other.SetReadOnly(readOnly);
+    DeclareReplyFields(other);
+    other.Open();
+    try {
+      f.table.PackTable();
+      ADD_FAILURE();
+    } catch (const EStreamError& e) {
+      EXPECT_EQ(std::string(e.what()), "Cannot open file " + f.path);
+      EXPECT_NE(e.reason(), "");
+    }
+    EXPECT_TRUE(f.Bytes() == before);
+  }
+  f.table.PackTable();
+  EXPECT_EQ(f.Bytes().size(), 212u + 3 * 4184);
+}
+
+#ifndef _WIN32
+// The packed file is the same file: a symbolic link still leads to it, a
+// hard link still shares it, and its mode is kept.
+TEST(PackTest, KeepsTheFilesIdentity) {
+  ReplyTableFixture f;
+  ThreeLiveTwoDeleted(f);
+  const std::string link = f.dir.File("link.qdk"), hard = f.dir.File("hard.qdk");
+  ASSERT_EQ(symlink(f.path.c_str(), link.c_str()), 0);
+  ASSERT_EQ(::link(f.path.c_str(), hard.c_str()), 0);
+  ASSERT_EQ(chmod(f.path.c_str(), 0640), 0);
+  struct stat was {};
+  ASSERT_EQ(stat(f.path.c_str(), &was), 0);
+
+  TBinaryDataSet viaLink;
+  viaLink.SetTableName(link);
+  viaLink.PackTable();
+  struct stat linkStat {}, now {};
+  ASSERT_EQ(lstat(link.c_str(), &linkStat), 0);
+  EXPECT_TRUE(S_ISLNK(linkStat.st_mode));
+  ASSERT_EQ(stat(f.path.c_str(), &now), 0);
+  EXPECT_EQ(now.st_ino, was.st_ino);
+  EXPECT_EQ(now.st_mode & 07777, 0640u);
+  EXPECT_EQ(now.st_size, 212 + 3 * 4184);
+  EXPECT_TRUE(ReadBytes(hard) == f.Bytes());
+}
+#endif
 
 void XorCrypt(uint8_t* buffer, int size, const std::string& password, bool) {
   for (int i = 0; i < size; ++i)

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/status.h"
+#include "platform/env.h"
 
 namespace tq::storage {
 
@@ -31,12 +31,33 @@ class EDatabaseError : public std::runtime_error {
 // on it.
 class EStreamError : public std::runtime_error {
  public:
-  explicit EStreamError(const std::string& message, platform::FileError reason = platform::FileError::Other)
-      : std::runtime_error(message), reason_(reason) {}
-  platform::FileError reason() const { return reason_; }
+  using std::runtime_error::runtime_error;
+  // The message, with the operating system's account of the failure kept
+  // apart from it ("the file is in use by another process").
+  EStreamError(const std::string& message, const platform::Status& cause)
+      : std::runtime_error(message),
+        reason_(ReasonOf(cause)),
+        kind_(platform::IsSharingViolation(cause) ? platform::FileError::InUse : cause.kind()) {}
+  // Why, when known; "" otherwise.
+  const std::string& reason() const { return reason_; }
+  // What the user can act on: denied, in use, or anything else.
+  platform::FileError kind() const { return kind_; }
+  // The file is in use by another opener whose sharing excludes this one.
+  bool inUse() const { return kind_ == platform::FileError::InUse; }
 
  private:
-  platform::FileError reason_;
+  // A platform message reads "what path: reason".
+  static std::string ReasonOf(const platform::Status& s) {
+    // Said the same way on every system.
+    if (platform::IsSharingViolation(s)) return "the file is in use by another process";
+    const std::string& m = s.message();
+    const size_t colon = m.rfind(": ");
+    std::string r = colon == std::string::npos ? "" : m.substr(colon + 2);
+    while (!r.empty() && (r.back() == '\n' || r.back() == '\r' || r.back() == '.' || r.back() == ' ')) r.pop_back();
+    return r;
+  }
+  std::string reason_;
+  platform::FileError kind_ = platform::FileError::Other;
 };
 
 // A text that does not convert to the value a field holds ("'x' is not a

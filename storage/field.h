@@ -24,6 +24,9 @@ class TField {
   const std::string& FieldName() const { return name_; }
   TFieldType DataType() const { return type_; }
   int32_t Size() const { return size_; }  // declared characters of a text field
+  // Characters a text keeps in the open table: the least of the declared
+  // size, the size in the file's own descriptor and its storage.
+  int32_t TextCapacity() const { return Layout().textCapacity; }
   bool Required() const { return required_; }
   void SetRequired(bool required) { required_ = required; }
 

@@ -1,5 +1,7 @@
 #include "storage/field_types.h"
 
+#include <cstdint>
+
 namespace tq::storage {
 
 bool IsSupportedFieldType(TFieldType type) { return StorageSizeOf(type, 0) >= 0; }
@@ -7,7 +9,8 @@ bool IsSupportedFieldType(TFieldType type) { return StorageSizeOf(type, 0) >= 0;
 int32_t StorageSizeOf(TFieldType type, int32_t size) {
   switch (type) {
     case ftString:
-      return size + 4;
+      // A size no record could hold stays the largest storage, never wraps.
+      return size > INT32_MAX - 4 ? INT32_MAX : size + 4;
     case ftSmallint:
     case ftWord:
     case ftBoolean:

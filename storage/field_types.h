@@ -29,7 +29,7 @@ enum TFieldType : uint8_t {
 bool IsSupportedFieldType(TFieldType type);
 
 // Bytes a field of this type and declared size occupies in every record
-// (text: size + 4), or -1 for an unsupported type.
+// (text: size + 4, at most INT32_MAX), or -1 for an unsupported type.
 int32_t StorageSizeOf(TFieldType type, int32_t size);
 
 // Bytes a value of this type needs at least (text: its terminating zero).

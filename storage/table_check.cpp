@@ -79,7 +79,7 @@ void CheckSlots(platform::File& file, const TableLayout& layout, int64_t fileSiz
     for (size_t i = 0; i < layout.descriptors.size(); ++i) {
       const TFieldDescriptor& d = layout.descriptors[i];
       if (d.DataType != ftString || d.Size < 0 || d.StorageSize < 1) continue;
-      const auto span = static_cast<size_t>(std::min(d.Size + 1, d.StorageSize));
+      const auto span = static_cast<size_t>(std::min<int64_t>(int64_t{d.Size} + 1, d.StorageSize));
       if (!std::memchr(slot.data() + layout.offsets[i], 0, span))
         slotProblem("The text of field '" + d.Name + "' in " + Slot(s) + " has no terminating zero.");
     }
@@ -167,6 +167,12 @@ TableCheckReport CheckTableFile(platform::Env& env, const std::string& path) {
   }
   report.opens = slotsReadable;
   const TDataFileHeader& h = layout.header;
+  // Without live records opening does not hold the header to its record
+  // size, but a wrong one is still wrong (the engine puts it right on its
+  // first write).
+  if (h.RecordCount <= 0 && h.RecordSize != layout.recordSize)
+    report.problems.push_back("The header gives a record size of " + std::to_string(h.RecordSize) +
+                              "; the fields make " + std::to_string(layout.recordSize) + ".");
   if (h.StartData > StartDataFor(h.FieldCount))
     report.notes.push_back("The records start " + std::to_string(h.StartData - StartDataFor(h.FieldCount)) +
                            " bytes after the field descriptors.");

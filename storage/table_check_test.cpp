@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "storage/errors.h"
 #include "storage/test_support.h"
 
 namespace tq::storage {
@@ -74,6 +75,51 @@ TEST(TableCheckTest, EngineWrittenFilesAreSound) {
   EXPECT_TRUE(r.replyLayout);
   EXPECT_TRUE(r.problems.empty()) << r.problems[0];
   EXPECT_TRUE(r.notes.empty());
+}
+
+// Descriptors built to overflow the arithmetic on sizes: the open refuses
+// them before binding a field, the checker reports them, and neither
+// computes past the limits of its integers.
+TEST(TableCheckTest, CraftedSizesAreRefusedNotOverflowed) {
+  tq::testing::TempDir dir;
+  const std::string path = dir.File("crafted.qdk");
+  const std::vector<std::string> descriptors = {
+      DescriptorBytes("Category", 1, INT32_MIN, 32),
+      DescriptorBytes("Category", 1, INT32_MAX, INT32_MAX),
+      DescriptorBytes("Category", 1, 36, INT32_MAX - 1),
+  };
+  for (const std::string& d : descriptors) {
+    WriteBytes(path, HeaderBytes(1, 44, 0, 0, -1, 89) + d);
+    TableCheckReport r = CheckTableFile(platform::Env::Default(), path);
+    EXPECT_FALSE(r.problems.empty());
+    TBinaryDataSet t;
+    t.SetTableName(path);
+    t.AddField("Category", ftString, 32);
+    try {
+      t.Open();
+      // Only the last is openable: its storage is sane, its size absurd.
+      EXPECT_EQ(t.FieldByName("Category").TextCapacity(), 32);
+    } catch (const EBinaryDataSetError& e) {
+      EXPECT_STREQ(e.what(), "Open: Invalid field storage size.");
+    }
+  }
+}
+
+// A table without records is not held to its stored record size when it
+// opens; the checker reports a wrong one and the first write corrects it, so
+// the table still opens once it holds a record.
+TEST(TableCheckTest, AWrongRecordSizeWithoutRecordsIsReportedAndCorrected) {
+  ReplyTableFixture f;
+  WriteBytes(f.path, HeaderBytes(4, 999, 0, 0, -1, 212) + ReplyDescriptorBytes());
+  TableCheckReport r = CheckTableFile(platform::Env::Default(), f.path);
+  EXPECT_EQ(r.problems, std::vector<std::string>{"The header gives a record size of 999; the fields make 4184."});
+  f.table.Open();
+  f.Add("C", "d");
+  f.table.Close();
+  EXPECT_EQ(I32At(f.Bytes(), 28), 4184);
+  f.table.Open();
+  EXPECT_EQ(f.Description(), "d");
+  EXPECT_TRUE(CheckTableFile(platform::Env::Default(), f.path).problems.empty());
 }
 
 }  // namespace

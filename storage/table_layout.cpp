@@ -52,11 +52,15 @@ void CheckFileSize(const TableLayout& layout, int64_t fileSize) {
                               std::to_string(layout.recordSize) + "\rfStream.SIze: " + std::to_string(fileSize));
 }
 
-void CheckTableSanity(const TableLayout& layout) {
-  const TDataFileHeader& h = layout.header;
+void CheckStorageSanity(const TableLayout& layout) {
   for (const TFieldDescriptor& d : layout.descriptors)
     if (d.StorageSize < 0) throw EBinaryDataSetError("Open: Invalid field storage size.");
   if (layout.recordSize > kMaxRecordSize) throw EBinaryDataSetError("Open: Invalid field storage size.");
+}
+
+void CheckTableSanity(const TableLayout& layout) {
+  const TDataFileHeader& h = layout.header;
+  CheckStorageSanity(layout);
   if (h.RecordCount < 0 || h.DeletedCount < 0) throw EBinaryDataSetError("Open: Invalid record count.");
   if (h.StartData < StartDataFor(h.FieldCount)) throw EBinaryDataSetError("Open: Invalid start of data.");
 }

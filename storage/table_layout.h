@@ -38,6 +38,10 @@ void ReadTableLayout(platform::File& file, TableLayout* layout);
 void CheckRecordSize(const TableLayout& layout);
 void CheckFileSize(const TableLayout& layout, int64_t fileSize);
 
+// Storage sizes that are not negative and a record of sane size: checked
+// before anything computes with them.
+void CheckStorageSanity(const TableLayout& layout);
+
 // What a sound engine needs besides, checked after the above: storage sizes
 // that are not negative and a record of sane size, counts that are not
 // negative, slots that start after the descriptors.

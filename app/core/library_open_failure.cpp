@@ -6,7 +6,7 @@ namespace tq::app {
 
 std::string LibraryOpenFailureReason(const std::exception& failure) {
   if (const auto* stream = dynamic_cast<const storage::EStreamError*>(&failure)) {
-    switch (stream->reason()) {
+    switch (stream->kind()) {
       case platform::FileError::InUse:
         return "The file is in use by another program.";
       case platform::FileError::AccessDenied:

@@ -110,6 +110,7 @@ void TCustomDictionary::EnsureLoaded() {
 void TCustomDictionary::Empty() {
   ignoreCount_ = excludeCount_ = autoCorrectCount_ = wordCount_ = removedSlots_ = 0;
   buffer_ = {};
+  recordStarts_ = {};
   table_ = {};
   ignoreIndex_ = excludeIndex_ = autoCorrectIndex_ = {};
   indexUpToDate_ = false;
@@ -145,9 +146,12 @@ bool TCustomDictionary::ParseFile(const std::string& bytes) {
     table_[i] = v;
     if (v == -1) ++removedSlots_;
     if (v <= 0) continue;
+    recordStarts_.push_back(v);
     ++wordCount_;
     if (const auto lists = ListsOf(buffer_[v - 1])) ++*lists->count;
   }
+  std::sort(recordStarts_.begin(), recordStarts_.end());
+  recordStarts_.erase(std::unique(recordStarts_.begin(), recordStarts_.end()), recordStarts_.end());
   return true;
 }
 
@@ -225,12 +229,27 @@ std::unique_ptr<TCustomDictionary> TCustomDictionary::CreateInstance() {
   return std::make_unique<TCustomDictionary>(env_);
 }
 
+size_t TCustomDictionary::RecordEnd(int32_t entry) const {
+  // Up to the type byte of the next record at most.
+  const auto next = std::upper_bound(recordStarts_.begin(), recordStarts_.end(), entry);
+  return next == recordStarts_.end() ? buffer_.size() : static_cast<size_t>(*next - 1);
+}
+
+std::string_view TCustomDictionary::TextWithin(size_t at, size_t end) const {
+  if (at >= end || end > buffer_.size()) return {};
+  const char* start = buffer_.data() + at;
+  const void* zero = std::memchr(start, '\0', end - at);
+  return std::string_view(start, zero ? static_cast<size_t>(static_cast<const char*>(zero) - start) : end - at);
+}
+
 std::string_view TCustomDictionary::StringFromStreamPos(int32_t entry) const {
   if (entry < 0 || static_cast<size_t>(entry) >= buffer_.size()) return {};
-  const char* start = buffer_.data() + entry;
-  const size_t left = buffer_.size() - static_cast<size_t>(entry);
-  const void* zero = std::memchr(start, '\0', left);
-  return std::string_view(start, zero ? static_cast<size_t>(static_cast<const char*>(zero) - start) : left);
+  return TextWithin(static_cast<size_t>(entry), RecordEnd(entry));
+}
+
+std::string_view TCustomDictionary::ReplacementOf(int32_t entry, size_t wordSize) const {
+  if (entry < 0) return {};
+  return TextWithin(static_cast<size_t>(entry) + wordSize + 1, RecordEnd(entry));
 }
 
 bool TCustomDictionary::FindWord(char kind, std::string_view word, int32_t* entry, int32_t* slot) {
@@ -311,6 +330,7 @@ bool TCustomDictionary::AddWord(char kind, std::string_view word, std::string_vi
   if (buffer_.size() + record.size() >= static_cast<size_t>(std::numeric_limits<int32_t>::max())) return false;
   const auto entry = static_cast<int32_t>(buffer_.size() + 1);
   AppendBuffer(record.data(), record.size());
+  recordStarts_.push_back(entry);  // the buffer only grows: still ascending
   ++wordCount_;
   AddHash(word, entry);
   if (indexUpToDate_) AddToIndexList(kind, entry);
@@ -394,7 +414,7 @@ bool TCustomDictionary::ExcludeExists(std::string_view word) { return FindWord(k
 bool TCustomDictionary::AutoCorrectExists(std::string_view word, std::string& replacement) {
   int32_t entry = 0;
   if (!FindWord(kAutoCorrect, word, &entry, nullptr)) return false;
-  replacement.assign(StringFromStreamPos(entry + static_cast<int32_t>(word.size()) + 1));
+  replacement.assign(ReplacementOf(entry, word.size()));
   return true;
 }
 
@@ -425,7 +445,7 @@ void TCustomDictionary::GetKindWord(const std::vector<int32_t>& list, int index,
   if (index < 0 || static_cast<size_t>(index) >= list.size()) return;
   const int32_t entry = list[static_cast<size_t>(index)];
   word.assign(StringFromStreamPos(entry));
-  if (replacement) replacement->assign(StringFromStreamPos(entry + static_cast<int32_t>(word.size()) + 1));
+  if (replacement) replacement->assign(ReplacementOf(entry, word.size()));
 }
 
 void TCustomDictionary::GetIgnoreWord(int index, std::string& word) {

@@ -92,6 +92,8 @@ class TCustomDictionary {
   virtual void SetupIndexLists();
   // The zero-terminated text at a buffer offset (empty outside the buffer).
   virtual std::string_view StringFromStreamPos(int32_t entry) const;
+  // The replacement of the auto-correct record at entry, within the record.
+  std::string_view ReplacementOf(int32_t entry, size_t wordSize) const;
   virtual bool FindWord(char kind, std::string_view word, int32_t* entry, int32_t* slot);
   virtual void AppendBuffer(const char* bytes, size_t length);
   virtual bool InternalHash(std::vector<int32_t>& table, std::string_view word, int32_t entry);
@@ -144,6 +146,12 @@ class TCustomDictionary {
   int32_t wordCount_ = 0;
   int32_t removedSlots_ = 0;  // slots holding -1; they count toward growth
   std::vector<char> buffer_;  // the records; size() is U
+  // Entry values of the records known to start in the buffer, ascending: a
+  // text read from a record never runs on into the next one, even when its
+  // zero byte is missing.
+  std::vector<int32_t> recordStarts_;
+  size_t RecordEnd(int32_t entry) const;
+  std::string_view TextWithin(size_t at, size_t end) const;
   std::vector<int32_t> table_;
   std::vector<int32_t> ignoreIndex_, excludeIndex_, autoCorrectIndex_;
   bool indexUpToDate_ = false;

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "platform/fault_env.h"
+#include "platform/memory_env.h"
 #include "spell/engine/dictionary_hash.h"
 #include "spell/engine/file_checks.h"
 #include "tests/support/temp_dir.h"
@@ -14,6 +15,7 @@ namespace tq::spell {
 namespace {
 
 using platform::Env;
+using platform::MemoryEnv;
 
 std::string ReadBytes(const std::string& path) {
   std::string bytes;
@@ -233,6 +235,33 @@ TEST(CustomDictionary, ReadsAHandWrittenFile) {
   EXPECT_TRUE(dict.ExcludeExists("gonna"));
   EXPECT_EQ(dict.ReadWordCount(), 3);
   EXPECT_FALSE(dict.ReadModified());
+}
+
+// An auto-correct record whose replacement lost its zero byte ends where the
+// next record begins; it does not take that record's bytes.
+TEST(CustomDictionary, ARecordWithoutItsZeroEndsAtTheNextRecord) {
+  MemoryEnv env;
+  std::string f(kUserDictionarySignature);
+  f += '\0';
+  f += '\x1A';
+  const std::string records("AadnandIhello\0", 14);  // "adn" and "and" lack their zeros
+  for (int32_t v : {1, 0, 1, 2, 251}) Put32(f, v);
+  std::vector<int32_t> slots(251, 0);
+  slots[HashString("adn", 251)] = 1;
+  slots[HashString("hello", 251)] = 8;
+  for (int32_t v : slots) Put32(f, v);
+  Put32(f, static_cast<int32_t>(records.size()));
+  f += records;
+  ASSERT_TRUE(platform::WriteWholeFile(env, "hand.adu", f));
+  TCustomDictionary dict(env);
+  dict.WriteFilename("hand.adu");
+  EXPECT_TRUE(dict.IgnoreExists("hello"));
+  std::string word, replacement;
+  dict.GetAutoCorrectWord(0, word, replacement);
+  EXPECT_EQ(word, "adnand");
+  EXPECT_EQ(replacement, "");
+  dict.GetIgnoreWord(0, word);
+  EXPECT_EQ(word, "hello");
 }
 
 TEST(CustomDictionary, RoundTripThroughAFile) {

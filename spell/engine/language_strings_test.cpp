@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/memory_env.h"
+
 #include "spell/engine/quill_spell_base.h"
 #include "spell/engine/engine_test_support.h"
 
@@ -52,8 +54,9 @@ TEST(LanguageStrings, EnglishTextsAndCodePages) {
 
 TEST(LanguageStrings, EngineLanguageAndOverride) {
   fakes::FakeFacts facts;
+  platform::MemoryEnv env;  // nothing made on the real disk
   auto keys = platform::NewMemoryKeyStore();
-  TQuillSpellBase spell(TEngineServices{nullptr, keys.get(), &facts});
+  TQuillSpellBase spell(TEngineServices{&env, keys.get(), &facts});
   EXPECT_EQ(spell.GetString(lsDlgCancel), "Cancel");
   spell.UILanguage = ltFrench;
   EXPECT_EQ(spell.GetString(lsSpelling), "Orthographe");

@@ -255,6 +255,9 @@ void TQuillConfig::LoadConfiguration() {
   filename_ = storage_ == csFile ? owner_->ExpandVars(owner_->ReadConfigFilename()) : std::string();
   registryKey_ = storage_ == csRegistry ? owner_->ExpandVars(owner_->ReadConfigRegistryKey()) : std::string();
   OpenStore(false);
+  // A configuration file is read once for the whole load.
+  platform::IniFile* ini = ini_.get();
+  if (ini) ini->BeginUpdate();
 
   // Everything is read afresh; left-overs of an earlier load would make
   // WriteActiveCustom think the name is already in place.
@@ -297,6 +300,7 @@ void TQuillConfig::LoadConfiguration() {
       userDataValues_.push_back(ReadString("User_" + name, ""));
     }
   }
+  if (ini && ini == ini_.get() && !ini->EndUpdate()) ini_.reset();
   inLoad_ = false;
   loaded_ = true;
   modified_ = false;
@@ -347,6 +351,8 @@ void TQuillConfig::ReloadConfiguration() {
 void TQuillConfig::SaveConfiguration() {
   if (!modified_ || !loaded_ || !owner_) return;
   OpenStore(true);
+  // A configuration file is written once, with every value in place.
+  if (ini_) ini_->BeginUpdate();
   if (storage_ != csNone) {
     WriteString("_FirstRun", "+");
     ReadWriteStringList("_Main", main_, false);
@@ -362,6 +368,7 @@ void TQuillConfig::SaveConfiguration() {
     ReadWriteStringList("_UserData", names, false);
     for (size_t i = 0; i < userDataNames_.size(); ++i) WriteString("User_" + userDataNames_[i], userDataValues_[i]);
   }
+  if (ini_ && !ini_->EndUpdate()) ini_.reset();
   modified_ = false;
   CloseStore();
   owner_->FireConfigSaved();

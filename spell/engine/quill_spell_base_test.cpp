@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/memory_env.h"
+
 #include "spell/engine/engine_test_support.h"
 #include "spell/engine/string_parser.h"
 #include "tests/support/temp_dir.h"
@@ -12,13 +14,16 @@ namespace {
 using platform::Env;
 
 // A component whose configuration lives nowhere, with the given options.
+// Its files (the default custom dictionary) are made in memory, never in the
+// made-up program folder on the real disk.
 struct Engine {
   fakes::FakeFacts facts;
+  platform::MemoryEnv env;
   std::unique_ptr<platform::KeyStore> keys = platform::NewMemoryKeyStore();
   std::unique_ptr<TQuillSpellBase> spell;
 
   explicit Engine(TSpellOptions options = {}) {
-    spell = std::make_unique<TQuillSpellBase>(TEngineServices{nullptr, keys.get(), &facts});
+    spell = std::make_unique<TQuillSpellBase>(TEngineServices{&env, keys.get(), &facts});
     spell->BeginLoading();
     spell->WriteConfigStorage(csNone);
     spell->ConfigDefaultOptions = options;
@@ -153,6 +158,7 @@ TEST(EngineComponent, ExpandsConfigID) {
 TEST(EngineComponent, ReadsWordProcessorDictionaries) {
   tq::testing::TempDir dir;
   Engine e;
+  e.env.CreateDirectories(dir.path());
   struct Row {
     const char* name;
     std::string bytes;
@@ -170,7 +176,7 @@ TEST(EngineComponent, ReadsWordProcessorDictionaries) {
        {"na\xEFve", "ok"}},
   };
   for (const Row& r : rows) {
-    ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), dir.File(r.name), r.bytes));
+    ASSERT_TRUE(platform::WriteWholeFile(e.env, dir.File(r.name), r.bytes));
     std::unique_ptr<TCustomDictionary> dict = e.spell->GetMSWordCustomDictionary(dir.File(r.name));
     ASSERT_NE(dict, nullptr);
     EXPECT_EQ(dict->ReadFilename(), "");
@@ -183,10 +189,11 @@ TEST(EngineComponent, ReadsWordProcessorDictionaries) {
 TEST(EngineComponent, FindsWordProcessorDictionariesInTheRegistry) {
   tq::testing::TempDir dir;
   Engine e;
+  e.env.CreateDirectories(dir.path());
   e.facts.appData = dir.path();
-  Env::Default().CreateDirectories(dir.File("Microsoft/Proof"));
-  platform::WriteWholeFile(Env::Default(), dir.File("Microsoft/Proof/CUSTOM.DIC"), "x\n");
-  platform::WriteWholeFile(Env::Default(), dir.File("other.dic"), "y\n");
+  e.env.CreateDirectories(dir.File("Microsoft/Proof"));
+  platform::WriteWholeFile(e.env, dir.File("Microsoft/Proof/CUSTOM.DIC"), "x\n");
+  platform::WriteWholeFile(e.env, dir.File("other.dic"), "y\n");
   const char* key = "Software\\Microsoft\\Shared Tools\\Proofing Tools\\Custom Dictionaries";
   auto user = e.keys->Open(platform::KeyRoot::CurrentUser, key, true);
   user->WriteString("1", "CUSTOM.DIC");
