@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_engine.h"
 #include "spell/engine/quill_spell_base.h"
 #include "spell/live/core/line_scan.h"
 
@@ -49,14 +50,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   spell::TQuillSpellBase engine;
-  engine.BeginLoading();
-  engine.WriteLearnSuggestions(false);
-  engine.WriteConfigStorage(spell::csNone);
-  engine.WriteConfigDictionaryDir(spell::TStringList{std::filesystem::path(adm).parent_path().string()});
-  engine.ConfigDefaultMain = spell::TStringList{adm};
-  engine.ConfigDefaultActiveCustom = "";
-  engine.EndLoading();
-  engine.Configuration().EnsureLoaded();
+  bench::SetUpBenchEngine(engine, adm);
   spell::TMainParsingEngine cutter;
   cutter.InlineIgnore = [&](char c, spell::TControlParser* p, bool& ignore) { engine.RunInlineIgnore(c, p, ignore); };
   cutter.WordIgnore = [&](const std::string& w, spell::TControlParser* p, bool& ignore) {

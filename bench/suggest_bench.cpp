@@ -15,6 +15,7 @@
 #include "bench/cpu_clock.h"
 #include "bench/english_text.h"
 #include "platform/env.h"
+#include "bench/bench_engine.h"
 #include "spell/engine/quill_spell_base.h"
 #include "platform/codepage.h"
 #include "spell/engine/ansi_text.h"
@@ -87,14 +88,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   spell::TQuillSpellBase engine;
-  engine.BeginLoading();
-  engine.WriteLearnSuggestions(false);
-  engine.WriteConfigStorage(spell::csNone);
-  engine.WriteConfigDictionaryDir(spell::TStringList{std::filesystem::path(adm).parent_path().string()});
-  engine.ConfigDefaultMain = spell::TStringList{adm};
-  engine.ConfigDefaultActiveCustom = "";
-  engine.EndLoading();
-  engine.Configuration().EnsureLoaded();
+  bench::SetUpBenchEngine(engine, adm);
   if (engine.ReadMainDictionaryCount() == 0) {
     std::fprintf(stderr, "suggest_bench: %s did not open\n", adm.c_str());
     return 1;
