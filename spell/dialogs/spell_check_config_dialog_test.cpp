@@ -173,6 +173,7 @@ TEST(SpellCheckConfigDialog, ChangesTakeEffectAtOnceAndSurviveARestart) {
             "_soUser2=-\r\n"
             "_soUser3=-\r\n"
             "_soUser4=-\r\n"
+            "_soThoroughSuggestions=-\r\n"
             "_DialogX=-1\r\n"
             "_DialogY=-1\r\n"
             "_NewPaths_count=0\r\n"

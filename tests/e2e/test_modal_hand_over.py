@@ -41,7 +41,7 @@ def test(session, args):
     session.wait_for("the confirmation", lambda: message_boxes(session))
     hand_over(session, args, second, "during-delete")
     check_equal(session.text(main), f"{TITLE} - {session.windows_path(first)}", "caption while the question is up")
-    check_equal(answer_message_box(session, "&Yes"), "Delete selected reply?", "confirmation")
+    check_equal(answer_message_box(session, "&Yes"), "Delete selected reply?\n\nOne", "confirmation")
     wait_library_open(session, main, second)
     check_equal(descriptions(session, args, first), ["Two"], "the asked-about library after Delete")
     check_equal(descriptions(session, args, second), ["Three", "Four"], "the handed-over library untouched")
