@@ -13,7 +13,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Correct spelling errors as you type",
         "Ignore words in &UPPERCASE",
         "Ignore words containing numbers",
-        "Ignore markup languages (&HTML, XML, etc)",
+        "Ignore &markup languages (HTML, XML, etc)",
         "Ignore Internet addresses",
         "Ignore quoted lines",
         "Ignore abbreviations",
@@ -37,7 +37,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Ignore All",
         "I&gnore",
         "&Change All",
-        "C&hange",
+        "Cha&nge",
         "&Add",
         "Au&to-Correct",
         "&Help",
@@ -59,12 +59,12 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Enter the new custom dictionary name:",
         "Add&ed Words",
         "These words will be considered correct during a spell check operation.",
-        "&Ignore this word:",
+        "Ignore &this word:",
         "A&uto-Correct Pairs",
         "These words will automatically be corrected when encountered during a spelling check.",
         "&Replace:",
         "&With:",
-        "&Excluded Words",
+        "Ex&cluded Words",
         "These words will always be considered incorrect during a spell check operation.",
         "E&xclude this word:",
         "The spelling check is complete.",
@@ -84,7 +84,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "R\344tta stavfel medan du skriver",  // Rätta stavfel medan du skriver
         "Ignorera ord med &VERSALER",
         "Ignorera ord som inneh\345ller siffror",      // Ignorera ord som innehåller siffror
-        "Ignorera m\344rkspr\345k (&HTML, XML osv.)",  // Ignorera märkspråk (&HTML, XML osv.)
+        "&Ignorera m\344rkspr\345k (HTML, XML osv.)",  // &Ignorera märkspråk (HTML, XML osv.)
         "Ignorera Internetadresser",
         "Ignorera citerade rader",
         "Ignorera f\366rkortningar",                       // Ignorera förkortningar
@@ -115,11 +115,11 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Avbryt",
         "\305terst\344ll standard",  // Återställ standard
         " Al&ternativ: ",
-        " &Ordlistor: ",
+        " Or&dlistor: ",
         "Namn",
         "Filnamn",
         "&Egen ordlista:",
-        "&Ordlistor ...",
+        "O&rdlistor ...",
         "Hitta ordlistor...",
         "V\344lj mappen som inneh\345ller ordlistor",  // Välj mappen som innehåller ordlistor
         " Egna ordlistor: ",
@@ -128,11 +128,11 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Ny",
         "&OK",
         "&Ange namnet p\345 den nya egna ordlistan:",  // &Ange namnet på den nya egna ordlistan:
-        "&Tillagda ord",
+        "T&illagda ord",
         "De h\344r orden r\344knas som korrekta vid stavningskontroll.",  // De här orden räknas som korrekta vid
                                                                           // stavningskontroll.
-        "&Ignorera det h\344r ordet:",                                    // &Ignorera det här ordet:
-        "A&utokorrigeringspar",
+        "Ignorera &det h\344r ordet:",                                    // Ignorera &det här ordet:
+        "&Autokorrigeringspar",
         "De h\344r orden r\344ttas automatiskt n\344r de p\345tr\344ffas vid stavningskontroll.",  // De här orden
                                                                                                    // rättas automatiskt
                                                                                                    // när de påträffas
@@ -143,7 +143,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Uteslutna ord",
         "De h\344r orden r\344knas alltid som felaktiga vid stavningskontroll.",  // De här orden räknas alltid som
                                                                                   // felaktiga vid stavningskontroll.
-        "&Uteslut det h\344r ordet:",                                             // &Uteslut det här ordet:
+        "Uteslut &det h\344r ordet:",                                             // Uteslut &det här ordet:
         "Stavningskontrollen \344r klar.",                                        // Stavningskontrollen är klar.
         "Kontrollerade ord:",
         "Markeringen har kontrollerats.  Vill du kontrollera resten av dokumentet?",
@@ -180,7 +180,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Palavra repetida:",
         "&Substituir por:",
         "Su&gest\365es:",  // Su&gestões:
-        "&Desfazer",
+        "D&esfazer",
         "&Op\347\365es...",  // &Opções...
         "Ignorar &todas",
         "&Ignorar",
@@ -191,7 +191,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Aj&uda",
         "Cancelar",
         "Restaurar padr\365es",  // Restaurar padrões
-        " O&p\347\365es: ",      //  O&pções:
+        " Op&\347\365es: ",      //  Op&ções:
         " D&icion\341rios: ",    //  D&icionários:
         "Nome",
         "Nome do arquivo",
@@ -214,7 +214,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
                                                                                                       // verificação
                                                                                                       // ortográfica.
         "&Ignorar esta palavra:",
-        "Pares de a&utocorre\347\343o",  // Pares de a&utocorreção
+        "Pares de &autocorre\347\343o",  // Pares de &autocorreção
         "Estas palavras ser\343o corrigidas automaticamente quando encontradas durante a verifica\347\343o "
         "ortogr\341fica.",  // Estas palavras serão corrigidas automaticamente quando encontradas durante a verificação
                             // ortográfica.
@@ -231,7 +231,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
                                                                                                                // a
                                                                                                                // verificação
                                                                                                                // ortográfica.
-        "E&xcluir esta palavra:",
+        "Excluir esta &palavra:",
         "A verifica\347\343o ortogr\341fica est\341 conclu\355da.",  // A verificação ortográfica está concluída.
         "Palavras verificadas:",
         "A sele\347\343o foi verificada.  Deseja verificar o restante do documento?",  // A seleção foi verificada.
@@ -249,9 +249,9 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
     {
         "Kontroleer spelling terwyl u tik",
         "Korrigeer spelfoute terwyl u tik",
-        "Ignoreer woorde in &HOOFLETTERS",
+        "&Ignoreer woorde in HOOFLETTERS",
         "Ignoreer woorde met syfers",
-        "Ignoreer opmaaktale (&HTML, XML, ens.)",
+        "Ignoreer opmaaktale (HTML, &XML, ens.)",
         "Ignoreer Internetadresse",
         "Ignoreer aangehaalde re\353ls",  // Ignoreer aangehaalde reëls
         "Ignoreer afkortings",
@@ -268,13 +268,13 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Nuwe eie woordeboek",
         "Nie gevind nie:",
         "Herhaalde woord:",
-        "&Vervang met:",
-        "&Voorstelle:",
-        "&Ontdoen",
+        "Vervang &met:",
+        "Voor&stelle:",
+        "O&ntdoen",
         "&Opsies...",
         "&Ignoreer almal",
         "I&gnoreer",
-        "&Verander almal",
+        "Verander &almal",
         "Ve&rander",
         "&Voeg by",
         "Ou&tokorrigeer",
@@ -282,7 +282,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Kanselleer",
         "Herstel verstekwaardes",
         " O&psies: ",
-        " &Woordeboeke: ",
+        " Woo&rdeboeke: ",
         "Naam",
         "L\352ernaam",  // Lêernaam
         "&Eie woordeboek:",
@@ -295,10 +295,10 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Nuut",
         "&OK",
         "&Tik die naam van die nuwe eie woordeboek:",
-        "Bygevoegd&e woorde",
+        "&Bygevoegde woorde",
         "Hierdie woorde sal tydens 'n speltoets as korrek beskou word.",
-        "&Ignoreer hierdie woord:",
-        "O&utokorreksiepare",
+        "Ignoreer hierdie &woord:",
+        "Ou&tokorreksiepare",
         "Hierdie woorde sal outomaties gekorrigeer word wanneer dit tydens 'n speltoets te\353gekom word.",  // Hierdie
                                                                                                              // woorde
                                                                                                              // sal
@@ -312,11 +312,11 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
                                                                                                              // speltoets
                                                                                                              // teëgekom
                                                                                                              // word.
-        "&Vervang:",
+        "V&ervang:",
         "&Met:",
         "&Uitgeslote woorde",
         "Hierdie woorde sal tydens 'n speltoets altyd as verkeerd beskou word.",
-        "Sluit hierdie woord &uit:",
+        "Sluit hierdie &woord uit:",
         "Die speltoets is voltooi.",
         "Woorde getoets:",
         "Die keuse is getoets.  Wil u die res van die dokument toets?",
@@ -324,7 +324,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "I&gnoreer",
         "&Ignoreer almal",
         "&Voeg by",
-        "&Verander almal",
+        "Verander &almal",
         "O&utokorrigeer",
         "&Spelling ...",
     },
@@ -334,7 +334,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Rechtschreibfehler w\344hrend der Eingabe korrigieren",  // Rechtschreibfehler während der Eingabe korrigieren
         "W\366rter in &GROSSBUCHSTABEN ignorieren",               // Wörter in &GROSSBUCHSTABEN ignorieren
         "W\366rter mit Zahlen ignorieren",                        // Wörter mit Zahlen ignorieren
-        "Auszeichnungssprachen ignorieren (&HTML, XML usw.)",
+        "&Auszeichnungssprachen ignorieren (HTML, XML usw.)",
         "Internetadressen ignorieren",
         "Zitierte Zeilen ignorieren",
         "Abk\374rzungen ignorieren",                     // Abkürzungen ignorieren
@@ -353,21 +353,21 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Neues Benutzerw\366rterbuch",                                     // Neues Benutzerwörterbuch
         "Nicht gefunden:",
         "Wiederholtes Wort:",
-        "&Ersetzen durch:",
+        "Ersetzen &durch:",
         "&Vorschl\344ge:",    // &Vorschläge:
         "&R\374ckg\344ngig",  // &Rückgängig
         "&Optionen...",
-        "&Alle ignorieren",
-        "&Ignorieren",
-        "A&lle \344ndern",  // A&lle ändern
+        "All&e ignorieren",
+        "I&gnorieren",
+        "&Alle \344ndern",  // &Alle ändern
         "\304&ndern",       // Ä&ndern
-        "&Hinzuf\374gen",   // &Hinzufügen
+        "H&inzuf\374gen",   // H&inzufügen
         "Au&toKorrektur",
         "&Hilfe",
         "Abbrechen",
         "Standardwerte",
         " O&ptionen: ",
-        " &W\366rterb\374cher: ",  //  &Wörterbücher:
+        " W&\366rterb\374cher: ",  //  W&örterbücher:
         "Name",
         "Dateiname",
         "&Benutzerw\366rterbuch:",                      // &Benutzerwörterbuch:
@@ -380,7 +380,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Neu",
         "&OK",
         "&Name des neuen Benutzerw\366rterbuchs eingeben:",  // &Name des neuen Benutzerwörterbuchs eingeben:
-        "&Hinzugef\374gte W\366rter",                        // &Hinzugefügte Wörter
+        "Hinzugef\374gte &W\366rter",                        // Hinzugefügte &Wörter
         "Diese W\366rter gelten bei der Rechtschreibpr\374fung als richtig.",  // Diese Wörter gelten bei der
                                                                                // Rechtschreibprüfung als richtig.
         "&Dieses Wort ignorieren:",
@@ -388,7 +388,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Diese W\366rter werden bei der Rechtschreibpr\374fung automatisch korrigiert.",  // Diese Wörter werden bei der
                                                                                           // Rechtschreibprüfung
                                                                                           // automatisch korrigiert.
-        "&Ersetzen:",
+        "E&rsetzen:",
         "&Durch:",
         "&Ausgeschlossene W\366rter",                                               // &Ausgeschlossene Wörter
         "Diese W\366rter gelten bei der Rechtschreibpr\374fung immer als falsch.",  // Diese Wörter gelten bei der
@@ -435,17 +435,17 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Reemplazar con:",
         "&Sugerencias:",
         "&Deshacer",
-        "&Opciones...",
+        "O&pciones...",
         "O&mitir todas",
         "&Omitir",
         "Cambiar &todas",
         "&Cambiar",
-        "&Agregar",
-        "Auto&correcci\363n",  // Auto&corrección
+        "A&gregar",
+        "&Autocorrecci\363n",  // &Autocorrección
         "Ay&uda",
         "Cancelar",
         "Restablecer valores",
-        " O&pciones: ",
+        " &Opciones: ",
         " D&iccionarios: ",
         "Nombre",
         "Nombre de archivo",
@@ -455,7 +455,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Elija la carpeta que contiene los diccionarios",
         " Diccionarios personalizados: ",
         "&Editar",
-        "&Eliminar",
+        "E&liminar",
         "&Nuevo",
         "&Aceptar",
         "&Escriba el nombre del nuevo diccionario personalizado:",
@@ -465,11 +465,11 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
                                                                                                // durante la revisión
                                                                                                // ortográfica.
         "&Omitir esta palabra:",
-        "Pares de a&utocorrecci\363n",  // Pares de a&utocorrección
+        "Pares &de autocorrecci\363n",  // Pares &de autocorrección
         "Estas palabras se corregir\341n autom\341ticamente cuando aparezcan durante la revisi\363n ortogr\341fica.",  // Estas palabras se corregirán automáticamente cuando aparezcan durante la revisión ortográfica.
         "&Reemplazar:",
         "&Con:",
-        "Palabras &excluidas",
+        "&Palabras excluidas",
         "Estas palabras se considerar\341n siempre incorrectas durante la revisi\363n ortogr\341fica.",  // Estas
                                                                                                          // palabras se
                                                                                                          // considerarán
@@ -490,7 +490,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Agregar",
         "Cambiar &todas",
         "A&utocorrecci\363n",  // A&utocorrección
-        "&Ortograf\355a ...",  // &Ortografía ...
+        "O&rtograf\355a ...",  // O&rtografía ...
     },
     // ltRussian (Windows-1251)
     {
@@ -500,8 +500,8 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
                                                                                                                 // ошибки
                                                                                                                 // при
                                                                                                                 // вводе
-        "\317\360\356\357\363\361\352\340\362\374 \361\353\356\342\340 \350\347 &\317\320\316\317\310\321\315\333\325 "
-        "\341\363\352\342",  // Пропускать слова из &ПРОПИСНЫХ букв
+        "\317\360\356\357\363\361\352\340\362\374 \361\353\356\342\340 &\350\347 \317\320\316\317\310\321\315\333\325 "
+        "\341\363\352\342",  // Пропускать слова &из ПРОПИСНЫХ букв
         "\317\360\356\357\363\361\352\340\362\374 \361\353\356\342\340 \361 \366\350\364\360\340\354\350",  // Пропускать
                                                                                                             // слова с
                                                                                                             // цифрами
@@ -541,24 +541,24 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "\361\353\356\342\340\360\374",  // Новый пользовательский словарь
         "\315\345\362 \342 \361\353\356\342\340\360\345:",                             // Нет в словаре:
         "\317\356\342\362\356\360\377\376\371\345\345\361\377 \361\353\356\342\356:",  // Повторяющееся слово:
-        "&\307\340\354\345\355\350\362\374 \355\340:",                                 // &Заменить на:
+        "\307\340\354\345\355\350\362\374 &\355\340:",                                 // Заменить &на:
         "&\302\340\360\350\340\355\362\373:",                                          // &Варианты:
         "&\316\362\354\345\355\350\362\374",                                           // &Отменить
-        "&\317\340\360\340\354\345\362\360\373...",                                    // &Параметры...
-        "\317\360\356\357\363\361\362\350\362\374 &\342\361\345",                      // Пропустить &все
+        "\317&\340\360\340\354\345\362\360\373...",                                    // П&араметры...
+        "\317\360\356\357\363&\361\362\350\362\374 \342\361\345",                      // Пропу&стить все
         "\317&\360\356\357\363\361\362\350\362\374",                                   // П&ропустить
         "\307\340&\354\345\355\350\362\374 \342\361\345",                              // За&менить все
         "&\307\340\354\345\355\350\362\374",                                           // &Заменить
         "&\304\356\341\340\342\350\362\374",                                           // &Добавить
         "\300\342&\362\356\347\340\354\345\355\340",                                   // Ав&тозамена
-        "&\321\357\360\340\342\352\340",                                               // &Справка
+        "\321&\357\360\340\342\352\340",                                               // С&правка
         "\316\362\354\345\355\340",                                                    // Отмена
         "\317\356 \363\354\356\353\367\340\355\350\376",                               // По умолчанию
         " \317&\340\360\340\354\345\362\360\373: ",                                    //  П&араметры:
         " \321&\353\356\342\340\360\350: ",                                            //  С&ловари:
         "\310\354\377",                                                                // Имя
         "\310\354\377 \364\340\351\353\340",                                           // Имя файла
-        "&\317\356\353\374\347\356\342\340\362\345\353\374\361\352\350\351 \361\353\356\342\340\360\374:",  // &Пользовательский
+        "\317\356\353\374&\347\356\342\340\362\345\353\374\361\352\350\351 \361\353\356\342\340\360\374:",  // Поль&зовательский
                                                                                                             // словарь:
         "&\321\353\356\342\340\360\350 ...",                     // &Словари ...
         "\315\340\351\362\350 \361\353\356\342\340\360\350...",  // Найти словари...
@@ -578,11 +578,11 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
                                                                                                                // нового
                                                                                                                // пользовательского
                                                                                                                // словаря:
-        "&\304\356\341\340\342\353\345\355\355\373\345 \361\353\356\342\340",  // &Добавленные слова
+        "\304\356\341\340\342\353\345\355\355\373&\345 \361\353\356\342\340",  // Добавленны&е слова
         "\335\362\350 \361\353\356\342\340 \341\363\344\363\362 \361\367\350\362\340\362\374\361\377 "
         "\357\360\340\342\350\353\374\355\373\354\350 \357\360\350 \357\360\356\342\345\360\352\345 "
         "\356\360\364\356\343\360\340\364\350\350.",  // Эти слова будут считаться правильными при проверке орфографии.
-        "&\317\360\356\357\363\361\352\340\362\374 \375\362\356 \361\353\356\342\356:",  // &Пропускать это слово:
+        "\317\360\356\357\363\361\352\340\362\374 &\375\362\356 \361\353\356\342\356:",  // Пропускать &это слово:
         "\317\340\360\373 &\340\342\362\356\347\340\354\345\355\373",  // Пары &автозамены
         "\335\362\350 \361\353\356\342\340 \341\363\344\363\362 \340\342\362\356\354\340\362\350\367\345\361\352\350 "
         "\350\361\357\360\340\342\353\377\362\374\361\377 \357\360\350 \357\360\356\342\345\360\352\345 "
@@ -596,7 +596,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "\357\360\356\342\345\360\352\345 \356\360\364\356\343\360\340\364\350\350.",  // Эти слова всегда будут
                                                                                        // считаться ошибочными при
                                                                                        // проверке орфографии.
-        "&\310\361\352\353\376\367\350\362\374 \375\362\356 \361\353\356\342\356:",  // &Исключить это слово:
+        "\310\361\352\353\376\367\350\362\374 &\375\362\356 \361\353\356\342\356:",  // Исключить &это слово:
         "\317\360\356\342\345\360\352\340 \356\360\364\356\343\360\340\364\350\350 "
         "\347\340\342\345\360\370\345\355\340.",  // Проверка орфографии завершена.
         "\317\360\356\342\345\360\345\355\356 \361\353\356\342:",  // Проверено слов:
@@ -615,7 +615,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
     {
         "Kontrolovat pravopis b\354hem psan\355",                    // Kontrolovat pravopis během psaní
         "Opravovat pravopisn\351 chyby b\354hem psan\355",           // Opravovat pravopisné chyby během psaní
-        "P\370eskakovat slova &VELK\335MI P\315SMENY",               // Přeskakovat slova &VELKÝMI PÍSMENY
+        "&P\370eskakovat slova VELK\335MI P\315SMENY",               // &Přeskakovat slova VELKÝMI PÍSMENY
         "P\370eskakovat slova obsahuj\355c\355 \350\355slice",       // Přeskakovat slova obsahující číslice
         "P\370eskakovat zna\350kovac\355 jazyky (&HTML, XML atd.)",  // Přeskakovat značkovací jazyky (&HTML, XML atd.)
         "P\370eskakovat internetov\351 adresy",                      // Přeskakovat internetové adresy
@@ -635,20 +635,20 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Nov\375 vlastn\355 slovn\355k",  // Nový vlastní slovník
         "Nenalezeno:",
         "Opakovan\351 slovo:",  // Opakované slovo:
-        "&Nahradit slovem:",
+        "Nahradit &slovem:",
         "&N\341vrhy:",              // &Návrhy:
         "&Zp\354t",                 // &Zpět
-        "&Mo\236nosti...",          // &Možnosti...
+        "M&o\236nosti...",          // M&ožnosti...
         "P\370esko\350it &v\232e",  // Přeskočit &vše
         "&P\370esko\350it",         // &Přeskočit
         "Zam\354nit v&\232e",       // Zaměnit v&še
         "Za&m\354nit",              // Za&měnit
         "P\370id&at",               // Přid&at
         "Au&tomatick\351 opravy",   // Au&tomatické opravy
-        "&N\341pov\354da",          // &Nápověda
+        "N&\341pov\354da",          // N&ápověda
         "Storno",
         "Obnovit v\375choz\355",             // Obnovit výchozí
-        " M&o\236nosti: ",                   //  M&ožnosti:
+        " &Mo\236nosti: ",                   //  &Možnosti:
         " S&lovn\355ky: ",                   //  S&lovníky:
         "N\341zev",                          // Název
         "N\341zev souboru",                  // Název souboru
@@ -658,15 +658,15 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Vyberte slo\236ku se slovn\355ky",  // Vyberte složku se slovníky
         " Vlastn\355 slovn\355ky: ",         //  Vlastní slovníky:
         "&Upravit",
-        "&Odstranit",
+        "O&dstranit",
         "&Nov\375",  // &Nový
         "&OK",
         "&Zadejte n\341zev nov\351ho vlastn\355ho slovn\355ku:",  // &Zadejte název nového vlastního slovníku:
-        "P\370idan&\341 slova",                                   // Přidan&á slova
+        "&P\370idan\341 slova",                                   // &Přidaná slova
         "Tato slova budou p\370i kontrole pravopisu pova\236ov\341na za spr\341vn\341.",  // Tato slova budou při
                                                                                           // kontrole pravopisu
                                                                                           // považována za správná.
-        "&P\370eskakovat toto slovo:",                                                    // &Přeskakovat toto slovo:
+        "P\370eskakovat &toto slovo:",                                                    // Přeskakovat &toto slovo:
         "Dvojice a&utomatick\375ch oprav",                                   // Dvojice a&utomatických oprav
         "Tato slova budou p\370i kontrole pravopisu automaticky opravena.",  // Tato slova budou při kontrole pravopisu
                                                                              // automaticky opravena.
@@ -682,7 +682,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "V\375b\354r byl zkontrolov\341n.  Chcete zkontrolovat zbytek dokumentu?",  // Výběr byl zkontrolován.  Chcete
                                                                                     // zkontrolovat zbytek dokumentu?
         "(\236\341dn\351 n\341vrhy)",  // (žádné návrhy)
-        "&P\370esko\350it",            // &Přeskočit
+        "P&\370esko\350it",            // P&řeskočit
         "P\370esko\350it &v\232e",     // Přeskočit &vše
         "P\370id&at",                  // Přid&at
         "Zam\354nit v&\232e",          // Zaměnit v&še
@@ -693,9 +693,9 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
     {
         "Spelling controleren tijdens typen",
         "Spelfouten verbeteren tijdens typen",
-        "Woorden in &HOOFDLETTERS negeren",
+        "Woorden &in HOOFDLETTERS negeren",
         "Woorden met cijfers negeren",
-        "Opmaaktalen negeren (&HTML, XML, enz.)",
+        "Opmaaktalen &negeren (HTML, XML, enz.)",
         "Internetadressen negeren",
         "Geciteerde regels negeren",
         "Afkortingen negeren",
@@ -718,15 +718,15 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "O&pties...",
         "&Alles negeren",
         "&Negeren",
-        "Alles &wijzigen",
+        "A&lles wijzigen",
         "&Wijzigen",
         "&Toevoegen",
-        "Au&toCorrectie",
+        "A&utoCorrectie",
         "&Help",
         "Annuleren",
         "Standaardwaarden",
         " O&pties: ",
-        " &Woordenlijsten: ",
+        " Woo&rdenlijsten: ",
         "Naam",
         "Bestandsnaam",
         "&Aangepaste woordenlijst:",
@@ -739,16 +739,16 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Nieuw",
         "&OK",
         "&Geef de naam van de nieuwe aangepaste woordenlijst:",
-        "&Toegevoegde woorden",
+        "Toegevoegde &woorden",
         "Deze woorden worden bij een spellingcontrole als juist beschouwd.",
         "&Dit woord negeren:",
-        "A&utoCorrectie-paren",
+        "&AutoCorrectie-paren",
         "Deze woorden worden automatisch verbeterd wanneer ze bij een spellingcontrole worden gevonden.",
-        "&Vervangen:",
+        "V&ervangen:",
         "&Door:",
         "&Uitgesloten woorden",
         "Deze woorden worden bij een spellingcontrole altijd als onjuist beschouwd.",
-        "Dit woord &uitsluiten:",
+        "&Dit woord uitsluiten:",
         "De spellingcontrole is voltooid.",
         "Gecontroleerde woorden:",
         "De selectie is gecontroleerd.  Wilt u de rest van het document controleren?",
@@ -766,7 +766,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Ret stavefejl under indtastning",
         "Ignorer ord med &STORE BOGSTAVER",
         "Ignorer ord med tal",
-        "Ignorer opm\346rkningssprog (&HTML, XML osv.)",  // Ignorer opmærkningssprog (&HTML, XML osv.)
+        "&Ignorer opm\346rkningssprog (HTML, XML osv.)",  // &Ignorer opmærkningssprog (HTML, XML osv.)
         "Ignorer internetadresser",
         "Ignorer citerede linjer",
         "Ignorer forkortelser",
@@ -785,23 +785,23 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Gentaget ord:",
         "&Erstat med:",
         "&Forslag:",
-        "&Fortryd",
-        "&Indstillinger...",
+        "F&ortryd",
+        "I&ndstillinger...",
         "I&gnorer alle",
         "&Ignorer",
         "Ret a&lle",
         "&Ret",
         "&Tilf\370j",  // &Tilføj
-        "Au&tokorrektur",
+        "&Autokorrektur",
         "&Hj\346lp",  // &Hjælp
         "Annuller",
         "Gendan standard",
         " I&ndstillinger: ",
-        " &Ordb\370ger: ",  //  &Ordbøger:
+        " Or&db\370ger: ",  //  Or&dbøger:
         "Navn",
         "Filnavn",
         "&Brugerordbog:",
-        "&Ordb\370ger ...",                  // &Ordbøger ...
+        "O&rdb\370ger ...",                  // O&rdbøger ...
         "Find ordb\370ger...",               // Find ordbøger...
         "V\346lg mappen med ordb\370gerne",  // Vælg mappen med ordbøgerne
         " Brugerordb\370ger: ",              //  Brugerordbøger:
@@ -810,17 +810,17 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Ny",
         "&OK",
         "&Angiv navnet p\345 den nye brugerordbog:",  // &Angiv navnet på den nye brugerordbog:
-        "Tilf\370j&ede ord",                          // Tilføj&ede ord
+        "Ti&lf\370jede ord",                          // Ti&lføjede ord
         "Disse ord betragtes som korrekte under stavekontrollen.",
         "&Ignorer dette ord:",
-        "A&utokorrekturpar",
+        "&Autokorrekturpar",
         "Disse ord rettes automatisk, n\345r de findes under stavekontrollen.",  // Disse ord rettes automatisk, når de
                                                                                  // findes under stavekontrollen.
         "&Erstat:",
         "&Med:",
         "&Udeladte ord",
         "Disse ord betragtes altid som forkerte under stavekontrollen.",
-        "&Udelad dette ord:",
+        "Udelad &dette ord:",
         "Stavekontrollen er f\346rdig.",  // Stavekontrollen er færdig.
         "Kontrollerede ord:",
         "Markeringen er kontrolleret.  Vil du kontrollere resten af dokumentet?",
@@ -856,16 +856,16 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Nowy s\263ownik niestandardowy",                               // Nowy słownik niestandardowy
         "Nie znaleziono:",
         "Powt\363rzone s\263owo:",  // Powtórzone słowo:
-        "&Zamie\361 na:",           // &Zamień na:
+        "Zamie\361 &na:",           // Zamień &na:
         "&Sugestie:",
-        "&Cofnij",
+        "Co&fnij",
         "&Opcje...",
         "Ignoruj &wszystko",
         "&Ignoruj",
         "Zmie\361 wszys&tkie",  // Zmień wszys&tkie
         "&Zmie\361",            // &Zmień
         "&Dodaj",
-        "Au&toKorekta",
+        "&AutoKorekta",
         "Pomo&c",
         "Anuluj",
         "Przywr\363\346 domy\234lne",  // Przywróć domyślne
@@ -888,7 +888,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
                                                                                      // poprawne podczas sprawdzania
                                                                                      // pisowni.
         "&Ignoruj to s\263owo:",                                                     // &Ignoruj to słowo:
-        "Pary a&utokorekty",
+        "&Pary autokorekty",
         "Te s\263owa b\352d\271 automatycznie poprawiane, gdy wyst\271pi\271 podczas sprawdzania pisowni.",  // Te słowa
                                                                                                              // będą
                                                                                                              // automatycznie
@@ -900,7 +900,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
                                                                                                              // pisowni.
         "&Zamie\361:",  // &Zamień:
         "&Na:",
-        "S\263owa wyklucz&one",                                                                 // Słowa wyklucz&one
+        "&S\263owa wykluczone",                                                                 // &Słowa wykluczone
         "Te s\263owa zawsze b\352d\271 uznawane za b\263\352dne podczas sprawdzania pisowni.",  // Te słowa zawsze będą
                                                                                                 // uznawane za błędne
                                                                                                 // podczas sprawdzania
@@ -930,7 +930,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Rett stavefeil mens du skriver",
         "Ignorer ord med &STORE BOKSTAVER",
         "Ignorer ord som inneholder tall",
-        "Ignorer kodespr\345k (&HTML, XML osv.)",  // Ignorer kodespråk (&HTML, XML osv.)
+        "&Ignorer kodespr\345k (HTML, XML osv.)",  // &Ignorer kodespråk (HTML, XML osv.)
         "Ignorer Internett-adresser",
         "Ignorer siterte linjer",
         "Ignorer forkortelser",
@@ -950,22 +950,22 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Erstatt med:",
         "&Forslag:",
         "&Angre",
-        "A&lternativer...",
+        "Alte&rnativer...",
         "I&gnorer alle",
         "&Ignorer",
         "Endre a&lle",
         "En&dre",
-        "&Legg til",
-        "Au&toKorrektur",
+        "Legg &til",
+        "A&utoKorrektur",
         "&Hjelp",
         "Avbryt",
         "Tilbakestill standard",
         " Alterna&tiver: ",
-        " &Ordlister: ",
+        " Or&dlister: ",
         "Navn",
         "Filnavn",
         "&Egendefinert ordliste:",
-        "&Ordlister ...",
+        "O&rdlister ...",
         "Finn ordlister...",
         "Velg mappen som inneholder ordlistene",
         " Egendefinerte ordlister: ",
@@ -975,10 +975,10 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&OK",
         "&Skriv inn navnet p\345 den nye egendefinerte ordlisten:",  // &Skriv inn navnet på den nye egendefinerte
                                                                      // ordlisten:
-        "Lagt til &ord",
+        "&Lagt til ord",
         "Disse ordene regnes som riktige under stavekontrollen.",
         "&Ignorer dette ordet:",
-        "A&utoKorrektur-par",
+        "&AutoKorrektur-par",
         "Disse ordene rettes automatisk n\345r de oppdages under stavekontrollen.",  // Disse ordene rettes automatisk
                                                                                      // når de oppdages under
                                                                                      // stavekontrollen.
@@ -986,7 +986,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Med:",
         "&Utelatte ord",
         "Disse ordene regnes alltid som feil under stavekontrollen.",
-        "&Utelat dette ordet:",
+        "Utelat &dette ordet:",
         "Stavekontrollen er fullf\370rt.",  // Stavekontrollen er fullført.
         "Kontrollerte ord:",
         "Merket tekst er kontrollert.  Vil du kontrollere resten av dokumentet?",
@@ -994,7 +994,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Ignorer",
         "I&gnorer alle",
         "&Legg til",
-        "Endre a&lle",
+        "&Endre alle",
         "A&utoKorrektur",
         "&Stavekontroll ...",
     },
@@ -1025,7 +1025,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Mot r\351p\351t\351 :",  // Mot répété :
         "&Remplacer par :",
         "&Suggestions :",
-        "&Annuler",
+        "A&nnuler",
         "&Options...",
         "&Ignorer tout",
         "I&gnorer",
@@ -1036,7 +1036,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Aide",
         "Annuler",
         "Valeurs par d\351faut",  // Valeurs par défaut
-        " O&ptions : ",
+        " Op&tions : ",
         " D&ictionnaires : ",
         "Nom",
         "Nom de fichier",
@@ -1058,7 +1058,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
                                                                                                        // lors de la
                                                                                                        // vérification
                                                                                                        // orthographique.
-        "&Ignorer ce mot :",
+        "Ignorer &ce mot :",
         "Paires de correction a&utomatique",
         "Ces mots seront corrig\351s automatiquement lorsqu'ils seront rencontr\351s lors de la v\351rification "
         "orthographique.",  // Ces mots seront corrigés automatiquement lorsqu'ils seront rencontrés lors de la
