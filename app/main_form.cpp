@@ -7,6 +7,7 @@
 #include "app/about/about_windows.h"
 #include "app/core/app_identity.h"
 #include "app/core/command_states.h"
+#include "app/core/dialog_captions.h"
 #include "app/core/hand_over.h"
 #include "app/core/library_open_failure.h"
 #include "app/core/main_layout.h"
@@ -58,45 +59,46 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::CreateMenus() {
-  ui::Menu& file = MainMenuBar.AddSubmenu("&File");
-  file.AddItem("&New...", [this] { NewLibrary(); });
-  file.AddItem("&Open...", [this] { OpenMIClick(); }, {'O', true});
+  ui::Menu& file = MainMenuBar.AddSubmenu(MainCaptions::FileMenu);
+  file.AddItem(MainCaptions::New, [this] { NewLibrary(); });
+  file.AddItem(MainCaptions::Open, [this] { OpenMIClick(); }, {'O', true});
   file.AddSeparator();
-  ReOpenMenu = &file.AddSubmenu("&ReOpen");
+  ReOpenMenu = &file.AddSubmenu(MainCaptions::ReOpen);
   file.AddSeparator();
-  file.AddItem("E&xit", [this] { ExitMIClick(); });
+  file.AddItem(MainCaptions::Exit, [this] { ExitMIClick(); });
 
-  ui::Menu& reply = MainMenuBar.AddSubmenu("&Reply");
-  AddMI = reply.AddItem("&Add", [this] { AddMIClick(); });
-  EditMI = reply.AddItem("&Edit", [this] { EditMIClick(); });
-  DeleteMI = reply.AddItem("&Delete", [this] { DeleteMIClick(); });
+  ui::Menu& reply = MainMenuBar.AddSubmenu(MainCaptions::ReplyMenu);
+  AddMI = reply.AddItem(MainCaptions::Add, [this] { AddMIClick(); });
+  EditMI = reply.AddItem(MainCaptions::Edit, [this] { EditMIClick(); });
+  DeleteMI = reply.AddItem(MainCaptions::Delete, [this] { DeleteMIClick(); });
   reply.AddSeparator();
-  RefreshMI = reply.AddItem("&Refresh List", [this] { RefreshMIClick(); });
+  RefreshMI = reply.AddItem(MainCaptions::Refresh, [this] { RefreshMIClick(); });
   reply.AddSeparator();
-  InsertMI = reply.AddItem("&Insert", [this] { InsertMIClick(); });
-  InsertAsTextMI = reply.AddItem("Insert As &Text", [this] { InsertAsTextMIClick(); });
+  InsertMI = reply.AddItem(MainCaptions::Insert, [this] { InsertMIClick(); });
+  InsertAsTextMI = reply.AddItem(MainCaptions::InsertAsText, [this] { InsertAsTextMIClick(); });
   reply.AddSeparator();
-  CopyMI = reply.AddItem("&Copy to Clipboard", [this] { CopyMIClick(); });
+  CopyMI = reply.AddItem(MainCaptions::Copy, [this] { CopyMIClick(); });
   reply.AddSeparator();
-  CheckAllMI = reply.AddItem("Check &Spelling of All Replies", [this] { CheckAllRepliesMIClick(); });
+  CheckAllMI = reply.AddItem(MainCaptions::CheckAll, [this] { CheckAllRepliesMIClick(); });
 
-  MainMenuBar.AddItem("&Configure...", [this] { OptionsMIClick(); });
+  MainMenuBar.AddItem(MainCaptions::Configure, [this] { OptionsMIClick(); });
 
-  ui::Menu& help = MainMenuBar.AddSubmenu("&Help");
-  help.AddItem("&Help Topics", [this] { ShowHelpFile(Handle()); });
+  ui::Menu& help = MainMenuBar.AddSubmenu(MainCaptions::HelpMenu);
+  help.AddItem(MainCaptions::HelpTopics, [this] { ShowHelpFile(Handle()); });
   help.AddSeparator();
-  HomePageMI = help.AddItem(Title() + " Home Page", [this] { OpenWebPage(Handle(), std::string(HomePage)); });
+  HomePageMI = help.AddItem(Title() + std::string(MainCaptions::HomePageAfterTitle),
+                            [this] { OpenWebPage(Handle(), std::string(HomePage)); });
   help.AddSeparator();
-  help.AddItem("&Support...", [this] { OpenWebPage(Handle(), std::string(SupportPage)); });
+  help.AddItem(MainCaptions::Support, [this] { OpenWebPage(Handle(), std::string(SupportPage)); });
   help.AddSeparator();
-  help.AddItem("&About", [this] { ShowAbout(Handle()); });
+  help.AddItem(MainCaptions::About, [this] { ShowAbout(Handle()); });
 
   // The default item: a double click on the tray icon runs it.
-  TrayPopup.SetDefaultItem(TrayPopup.AddItem("&Show", [this] { TPShowMIClick(); }));
+  TrayPopup.SetDefaultItem(TrayPopup.AddItem(MainCaptions::TrayShow, [this] { TPShowMIClick(); }));
   TrayPopup.AddSeparator();
-  TrayPopup.AddItem("&Configure...", [this] { OptionsMIClick(); });
+  TrayPopup.AddItem(MainCaptions::Configure, [this] { OptionsMIClick(); });
   TrayPopup.AddSeparator();
-  TrayPopup.AddItem("E&xit", [this] { ExitMIClick(); });
+  TrayPopup.AddItem(MainCaptions::Exit, [this] { ExitMIClick(); });
 }
 
 bool TMainForm::OnCreate() {
@@ -131,10 +133,10 @@ void TMainForm::CreateMainPanel() {
   ReplyTree.Create(TopPanel, {0, 0, 200, kDefaultSplit}, {.linesAtRoot = false});
   ReplyTree.SetAlign(ui::Align::Client);
   ReplyTree.SetImageList(TreeImages.Handle());
-  AddBtn.Create(TopButtons, {4, 4, 70, 24}, "Add");
-  EditBtn.Create(TopButtons, {4, 32, 70, 24}, "Edit");
-  DeleteBtn.Create(TopButtons, {4, 60, 70, 24}, "Delete");
-  RefreshBtn.Create(TopButtons, {4, 88, 70, 24}, "Refresh");
+  AddBtn.Create(TopButtons, {4, 4, 70, 24}, MainCaptions::AddBtn);
+  EditBtn.Create(TopButtons, {4, 32, 70, 24}, MainCaptions::EditBtn);
+  DeleteBtn.Create(TopButtons, {4, 60, 70, 24}, MainCaptions::DeleteBtn);
+  RefreshBtn.Create(TopButtons, {4, 88, 70, 24}, MainCaptions::RefreshBtn);
 
   Splitter.Create(MainPanel, TopPanel, kMainSplitterHeight);
   Splitter.minSize = Scale(ButtonColumnHeight(kMainTopButtons));
@@ -152,9 +154,9 @@ void TMainForm::CreateMainPanel() {
   InsertRichEdit.SetFont(previewFont_.get());
   ExportMemo.Create(BottomPanel, {0, 0, 10, 10}, {.multiLine = true, .wordWrap = false});
   ExportMemo.SetVisible(false);
-  InsertBtn.Create(BottomButtons, {4, 4, 70, 24}, "Insert");
-  InsertAsTextBtn.Create(BottomButtons, {4, 32, 70, 24}, "As Text");
-  CopyBtn.Create(BottomButtons, {4, 60, 70, 24}, "Copy");
+  InsertBtn.Create(BottomButtons, {4, 4, 70, 24}, MainCaptions::InsertBtn);
+  InsertAsTextBtn.Create(BottomButtons, {4, 32, 70, 24}, MainCaptions::InsertAsTextBtn);
+  CopyBtn.Create(BottomButtons, {4, 60, 70, 24}, MainCaptions::CopyBtn);
 
   hints_.Add(*this, AddBtn, "Add Reply");
   hints_.Add(*this, EditBtn, "Reply Properties");
@@ -175,7 +177,8 @@ void TMainForm::CreateMainPanel() {
     if (!fillingTree_) ShowSelectedReply();
   };
   auto insertChosen = [this] {
-    RunInsertCommand(TreeInsertCommand(TargetWindow != nullptr, SelectedReplyIndex() >= 0, settings_.DefaultWithFormat));
+    RunInsertCommand(
+        TreeInsertCommand(TargetWindow != nullptr, SelectedReplyIndex() >= 0, settings_.DefaultWithFormat));
   };
   // A double click on a reply with nowhere to put it says so: Insert does.
   ReplyTree.onDoubleClick = [this, insertChosen] {
@@ -200,7 +203,7 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   // One space after the title: a search for the title finds the application
   // window, never this one.
   SetText(title + " ");
-  MainMenuBar.SetItemText(HomePageMI, title + " Home Page");
+  MainMenuBar.SetItemText(HomePageMI, title + std::string(MainCaptions::HomePageAfterTitle));
   FirstUseLabel.SetText(FirstUseText(title));
   ShowSplash(Handle());
 

@@ -6,6 +6,7 @@
 #include "ui/dpi.h"
 #include "ui/menu.h"
 #include "ui/message_loop.h"
+#include "ui/tab_control.h"
 
 namespace tq::ui {
 namespace {
@@ -121,6 +122,8 @@ bool Form::PreTranslateMessage(MSG& msg) {
       if (msg.hwnd == focus) msg.hwnd = GetFocus();
     }
   }
+  // The dialog keys know nothing of page tabs: their access keys come first.
+  if (msg.message == WM_SYSCHAR && TabControl::ChooseByAccessKey(Handle(), static_cast<char>(msg.wParam))) return true;
   return IsDialogMessageA(Handle(), &msg) != FALSE;
 }
 

@@ -14,6 +14,7 @@
 #include "ui/label.h"
 #include "ui/message_loop.h"
 #include "ui/panel.h"
+#include "ui/tab_control.h"
 #include "ui/test_host.h"
 
 namespace tq::ui {
@@ -210,6 +211,51 @@ TEST(FormKeys, ALabelsAccessKeyFocusesTheBoxAfterIt) {
   ProcessPendingMessages();
   EXPECT_TRUE(name.Focused());
   EXPECT_EQ(name.Selection(), std::make_pair(0, 7));
+}
+
+// A page tab's access key shows its page, as a click on the tab does, and
+// the shown page's controls then answer theirs; a hidden page's do not.
+TEST(FormAccessKeys, ATabsKeyShowsItsPage) {
+  TestHost host;
+  Form form;
+  form.Create({.caption = "Tabs", .width = 320, .height = 260, .owner = host.form.Handle()});
+  TabControl tabs;
+  tabs.Create(form, {8, 8, 300, 180});
+  Panel& first = tabs.AddPage("&First");
+  Panel& second = tabs.AddPage("Se&cond");
+  CheckBox onFirst, onSecond;
+  onFirst.Create(first, {8, 8, 150, 17}, "&Kept");
+  onSecond.Create(second, {8, 8, 150, 17}, "&Ticked");
+  Button close;
+  close.Create(form, {8, 200, 75, 25}, "&Done");
+  int changes = 0;
+  tabs.onPageChanged = [&] { ++changes; };
+  form.Show();
+  close.SetFocus();
+  auto alt = [](char key) {
+    PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(key), 1 << 29);
+    ProcessPendingMessages();
+  };
+
+  alt('t');
+  EXPECT_FALSE(onSecond.Checked()) << "a hidden page's control has no key";
+  alt('C');
+  EXPECT_EQ(tabs.ActivePage(), 1);
+  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(second.Visible());
+  EXPECT_FALSE(first.Visible());
+  EXPECT_TRUE(tabs.Focused());
+  alt('t');
+  EXPECT_TRUE(onSecond.Checked()) << "the shown page's controls answer their keys";
+  alt('k');
+  EXPECT_FALSE(onFirst.Checked());
+  alt('f');
+  EXPECT_EQ(tabs.ActivePage(), 0);
+  EXPECT_EQ(changes, 2);
+  EXPECT_TRUE(first.Visible());
+  EXPECT_FALSE(second.Visible());
+  alt('x');
+  EXPECT_EQ(tabs.ActivePage(), 0) << "a key no tab has changes no page";
 }
 
 // Ends the process with a message when the scope is not left in time: a

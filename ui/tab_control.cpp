@@ -4,7 +4,22 @@
 
 #include <string>
 
+#include "ui/core/access_keys.h"
+
 namespace tq::ui {
+namespace {
+
+std::string TabCaption(HWND tabs, int index) {
+  char text[256] = {};
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+}  // namespace
 
 void TabControl::Create(Wnd& parent, const Rect& bounds, int id) {
   INITCOMMONCONTROLSEX init{sizeof init, ICC_TAB_CLASSES};
@@ -27,15 +42,7 @@ Panel& TabControl::AddPage(std::string_view caption) {
   return *pages_.back();
 }
 
-std::string TabControl::PageCaption(int index) const {
-  char text[256] = {};
-  TCITEMA item{};
-  item.mask = TCIF_TEXT;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  Send(TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  return text;
-}
+std::string TabControl::PageCaption(int index) const { return TabCaption(Handle(), index); }
 
 void TabControl::SetPageCaption(int index, std::string_view caption) {
   std::string text(caption);
@@ -77,6 +84,48 @@ std::optional<LRESULT> TabControl::OnNotifyReflected(NMHDR* hdr) {
   ShowActivePage();
   if (onPageChanged) onPageChanged();
   return 0;
+}
+
+namespace {
+
+struct AccessKeySearch {
+  HWND form;
+  char typed;
+  HWND tabs = nullptr;
+  int index = -1;
+};
+
+bool ShownAndEnabled(HWND form, HWND control) {
+  for (HWND w = control; w && w != form; w = GetParent(w))
+    if (!IsWindowVisible(w) || !IsWindowEnabled(w)) return false;
+  return true;
+}
+
+BOOL CALLBACK FindTabOfKey(HWND child, LPARAM lp) {
+  auto& s = *reinterpret_cast<AccessKeySearch*>(lp);
+  char cls[32] = {};
+  GetClassNameA(child, cls, sizeof cls);
+  if (lstrcmpiA(cls, WC_TABCONTROLA) != 0 || !ShownAndEnabled(s.form, child)) return TRUE;
+  const int count = static_cast<int>(SendMessageA(child, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i)
+    if (core::MatchesAccessKey(TabCaption(child, i), s.typed, static_cast<int>(GetACP()))) {
+      s.tabs = child;
+      s.index = i;
+      return FALSE;
+    }
+  return TRUE;
+}
+
+}  // namespace
+
+bool TabControl::ChooseByAccessKey(HWND form, char typed) {
+  AccessKeySearch search{form, typed};
+  EnumChildWindows(form, FindTabOfKey, reinterpret_cast<LPARAM>(&search));
+  if (!search.tabs) return false;
+  ::SetFocus(search.tabs);
+  // Moving the tabs' focus selects the tab and tells the owner, as a click does.
+  SendMessageA(search.tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(search.index), 0);
+  return true;
 }
 
 void TabControl::OnSize(int, int) {

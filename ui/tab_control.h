@@ -36,6 +36,12 @@ class TabControl : public Control {
 
   std::function<void()> onPageChanged;  // by the user
 
+  // An access key typed in `form`: the first shown, enabled tab control in it
+  // with a tab of that key (`typed` as WM_SYSCHAR brings it) shows that page,
+  // as a click on the tab would, and takes the focus. False when no tab has
+  // the key, so the form's own controls get it.
+  static bool ChooseByAccessKey(HWND form, char typed);
+
  protected:
   std::optional<LRESULT> OnNotifyReflected(NMHDR* hdr) override;
   void OnSize(int width, int height) override;

@@ -7,6 +7,7 @@
 #include "app/about/readme_form.h"
 #include "app/core/about_layout.h"
 #include "app/core/app_identity.h"
+#include "app/core/dialog_captions.h"
 #include "app/core/version_text.h"
 #include "app/resources/picture_ids.h"
 #include "platform/system_info.h"
@@ -47,10 +48,10 @@ TAboutForm::TAboutForm(HWND owner) : documentFolder(platform::ProgramFolder()), 
   ProductURLLabel.Create(TitlePanel, {8, 68, w, kLineHeight}, "");
 
   // Close first: it has the focus when the dialog opens, so Enter closes it.
-  CloseBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, "&Close",
+  CloseBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, AboutCaptions::Close,
                   {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
-  LicenseBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, "&License");
-  ReadmeBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, "&Readme");
+  LicenseBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, AboutCaptions::License);
+  ReadmeBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, AboutCaptions::Readme);
   LicenseBtn.onClick = [this] { LicenseBtnClick(); };
   ReadmeBtn.onClick = [this] { ReadmeBtnClick(); };
 }

@@ -1,5 +1,6 @@
 #include "app/about/tray_reminder_form.h"
 
+#include "app/core/dialog_captions.h"
 #include "app/resources/picture_ids.h"
 #include "ui/window_place.h"
 
@@ -18,11 +19,12 @@ TTrayReminderForm::TTrayReminderForm(HWND owner) {
           .exStyle = WS_EX_DLGMODALFRAME,
           .owner = owner});
   // OK first: it has the focus when the window opens, so Enter closes it.
-  OKBtn.Create(*this, {338, 98, 75, 25}, "&OK", {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
+  OKBtn.Create(*this, {338, 98, 75, 25}, TrayReminderCaptions::Ok,
+               {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
   ReminderImage.Create(*this, 8, 8);
   ReminderImage.Load(TQ_REMINDER_PICTURE);
   TextLabel.Create(*this, {133, 8, 280, 84}, kReminderText, {.noPrefix = true});
-  ShowCheck.Create(*this, {133, 101, 190, 19}, "&Show the reminder again");
+  ShowCheck.Create(*this, {133, 101, 190, 19}, TrayReminderCaptions::ShowAgain);
   ShowCheck.SetChecked(true);
   ui::SetClientSizeCentred(*this, Scale(421), Scale(131), nullptr);
 }

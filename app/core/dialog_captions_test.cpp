@@ -32,9 +32,7 @@ struct Scope {
   std::vector<std::string> others;
 };
 
-std::vector<std::string> Texts(std::initializer_list<std::string_view> texts) {
-  return {texts.begin(), texts.end()};
-}
+std::vector<std::string> Texts(std::initializer_list<std::string_view> texts) { return {texts.begin(), texts.end()}; }
 
 std::string Describe(const std::vector<ui::core::AccessKeyClash>& clashes) {
   std::string out;
@@ -82,8 +80,8 @@ std::vector<Scope> ProgramScopes() {
                                C::AutoExpandTree, C::LiveSpelling})),
        Texts({C::Ok, C::FormattingGroup, C::ViewGroup, C::SpellingGroup})},
       {"reply properties",
-       Texts({R::CategoryLabel, R::DescriptionLabel, R::HotKeyLabel, R::ResponseLabel, R::Paste, R::Load,
-              R::SpellCheck, R::RemoveFormat, R::SaveFormat, R::Ok, R::Cancel, R::Help}),
+       Texts({R::CategoryLabel, R::DescriptionLabel, R::HotKeyLabel, R::ResponseLabel, R::Paste, R::Load, R::SpellCheck,
+              R::RemoveFormat, R::SaveFormat, R::Ok, R::Cancel, R::Help}),
        {}},
       {"about", Texts({AboutCaptions::License, AboutCaptions::Readme, AboutCaptions::Close}), {}},
       {"tray reminder", Texts({TrayReminderCaptions::ShowAgain, TrayReminderCaptions::Ok}), {}},
@@ -125,20 +123,25 @@ std::vector<KeyScope> SpellingScopes() {
       {"dictionary editor, Added Words page", page(editTabs, {lsDlgIgnoreThisWord, lsDlgAdd, lsDlgDelete}), {}},
       {"dictionary editor, Auto-Correct page", page(editTabs, {lsDlgReplace, lsDlgWith, lsDlgAdd, lsDlgDelete}), {}},
       {"dictionary editor, Excluded Words page", page(editTabs, {lsDlgExcludeThisWord, lsDlgAdd, lsDlgDelete}), {}},
-      {"Ignore All / Change All editor, first page", page(ignoreAllTabs, {lsDlgIgnoreThisWord, lsDlgAdd, lsDlgDelete}),
+      {"Ignore All / Change All editor, first page",
+       page(ignoreAllTabs, {lsDlgIgnoreThisWord, lsDlgAdd, lsDlgDelete}),
        {}},
       {"Ignore All / Change All editor, second page",
-       page(ignoreAllTabs, {lsDlgReplace, lsDlgWith, lsDlgAdd, lsDlgDelete}), {}},
+       page(ignoreAllTabs, {lsDlgReplace, lsDlgWith, lsDlgAdd, lsDlgDelete}),
+       {}},
       {"spelling menu", {lsMnIgnore, lsMnIgnoreAll, lsMnAdd, lsMnChangeAll, lsMnAutoCorrect, lsMnSpelling}, {}},
   };
 }
 
 int CodePage(TSpellLanguageType language) {
   switch (language) {
-    case spell::ltRussian: return 1251;
+    case spell::ltRussian:
+      return 1251;
     case spell::ltCzech:
-    case spell::ltPolish: return 1250;
-    default: return 1252;
+    case spell::ltPolish:
+      return 1250;
+    default:
+      return 1252;
   }
 }
 

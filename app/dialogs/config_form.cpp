@@ -1,5 +1,6 @@
 #include "app/dialogs/config_form.h"
 
+#include "app/core/dialog_captions.h"
 #include "app/shell_open.h"
 #include "ui/window_place.h"
 
@@ -29,41 +30,40 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
 
   const int buttonsY = kClientHeight - kBorder - kButtonHeight;
   PageControl.Create(*this, {kBorder, kBorder, kClientWidth - 2 * kBorder, buttonsY - 8 - kBorder});
-  ui::Panel& hotkeys = PageControl.AddPage("&Hotkeys");
-  ui::Panel& other = PageControl.AddPage("&Other Options");
+  ui::Panel& hotkeys = PageControl.AddPage(ConfigCaptions::HotkeysPage);
+  ui::Panel& other = PageControl.AddPage(ConfigCaptions::OtherPage);
 
-  MainHotKeyLabel.Create(hotkeys, {12, 12, 330, 13}, "Hotkey to activate the main screen:");
+  MainHotKeyLabel.Create(hotkeys, {12, 12, 330, 13}, ConfigCaptions::MainHotKeyLabel);
   MainHotKey.Create(hotkeys, {12, 28, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
-  MenuHotKeyLabel.Create(hotkeys, {12, 62, 330, 13}, "Hotkey to activate the popup menu interface:");
+  MenuHotKeyLabel.Create(hotkeys, {12, 62, 330, 13}, ConfigCaptions::MenuHotKeyLabel);
   MenuHotKey.Create(hotkeys, {12, 78, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
-  SearchHotKeyLabel.Create(hotkeys, {12, 112, 330, 13}, "Hotkey to find a reply by typing:");
+  SearchHotKeyLabel.Create(hotkeys, {12, 112, 330, 13}, ConfigCaptions::SearchHotKeyLabel);
   SearchHotKey.Create(hotkeys, {12, 128, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
   HotKeyHelpLabel.Create(hotkeys, {12, 162, 330, 54}, kHotKeyHelp);
   // How the program is reached belongs with its hotkeys.
-  StartWithWindowsCheck.Create(hotkeys, {12, 222, 330, 17}, "S&tart Tavrin Quillet when Windows starts");
+  StartWithWindowsCheck.Create(hotkeys, {12, 222, 330, 17}, ConfigCaptions::StartWithWindows);
 
   const int groupWidth = 338;
   const int checkWidth = groupWidth - 20;
-  SaveFormatCheck.Create(other, {18, 20, checkWidth, 17}, "&Save formatting by default");
+  SaveFormatCheck.Create(other, {18, 20, checkWidth, 17}, ConfigCaptions::SaveFormat);
   // The longest caption may take two lines.
-  DefaultWithFormatCheck.Create(other, {18, 38, checkWidth, 28},
-                                "&Insert with formatting (if available) when selecting reply directly");
+  DefaultWithFormatCheck.Create(other, {18, 38, checkWidth, 28}, ConfigCaptions::DefaultWithFormat);
   SetWindowLongA(DefaultWithFormatCheck.Handle(), GWL_STYLE,
                  GetWindowLongA(DefaultWithFormatCheck.Handle(), GWL_STYLE) | BS_MULTILINE | BS_TOP);
-  FormattingGroup.Create(other, {8, 4, groupWidth, 68}, "Formatting");
-  HideAfterInsertCheck.Create(other, {18, 93, checkWidth, 17}, "&Hide main window after inserting");
-  ShowHotkeyInTreeCheck.Create(other, {18, 113, checkWidth, 17}, "Sho&w reply hotkey at the end of reply description ");
-  AutoExpandTreeCheck.Create(other, {18, 133, checkWidth, 17}, "&Automatically expand the reply tree when opening");
-  ViewGroup.Create(other, {8, 76, groupWidth, 80}, "View");
-  LiveSpellingCheck.Create(other, {18, 178, checkWidth, 17}, "Automatically &mark mis-spelled words in reply text");
-  SpellingGroup.Create(other, {8, 160, groupWidth, 42}, "Spelling");
+  FormattingGroup.Create(other, {8, 4, groupWidth, 68}, ConfigCaptions::FormattingGroup);
+  HideAfterInsertCheck.Create(other, {18, 93, checkWidth, 17}, ConfigCaptions::HideAfterInsert);
+  ShowHotkeyInTreeCheck.Create(other, {18, 113, checkWidth, 17}, ConfigCaptions::ShowHotkeyInTree);
+  AutoExpandTreeCheck.Create(other, {18, 133, checkWidth, 17}, ConfigCaptions::AutoExpandTree);
+  ViewGroup.Create(other, {8, 76, groupWidth, 80}, ConfigCaptions::ViewGroup);
+  LiveSpellingCheck.Create(other, {18, 178, checkWidth, 17}, ConfigCaptions::LiveSpelling);
+  SpellingGroup.Create(other, {8, 160, groupWidth, 42}, ConfigCaptions::SpellingGroup);
 
   const int helpX = kClientWidth - kBorder - kButtonWidth;
-  OkBtn.Create(*this, {helpX - 2 * (kButtonWidth + 6), buttonsY, kButtonWidth, kButtonHeight}, "&OK",
+  OkBtn.Create(*this, {helpX - 2 * (kButtonWidth + 6), buttonsY, kButtonWidth, kButtonHeight}, ConfigCaptions::Ok,
                {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
-  CancelBtn.Create(*this, {helpX - (kButtonWidth + 6), buttonsY, kButtonWidth, kButtonHeight}, "&Cancel",
+  CancelBtn.Create(*this, {helpX - (kButtonWidth + 6), buttonsY, kButtonWidth, kButtonHeight}, ConfigCaptions::Cancel,
                    {.id = IDCANCEL, .modalResult = ui::mrCancel});
-  HelpBtn.Create(*this, {helpX, buttonsY, kButtonWidth, kButtonHeight}, "&Help");
+  HelpBtn.Create(*this, {helpX, buttonsY, kButtonWidth, kButtonHeight}, ConfigCaptions::Help);
   HelpBtn.onClick = [this] { ShowHelpFile(Handle(), kConfigHelpContext); };
 
   MainHotKey.SetValue(static_cast<uint32_t>(values.MainHotKey) & 0xFFFF);

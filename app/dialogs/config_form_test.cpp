@@ -76,11 +76,11 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
   EXPECT_EQ(form.ClientRect().width, form.Scale(372));
   EXPECT_EQ(form.ClientRect().height, form.Scale(306));
   ASSERT_EQ(form.PageControl.PageCount(), 2);
-  EXPECT_EQ(form.PageControl.PageCaption(0), "&Hotkeys");
+  EXPECT_EQ(form.PageControl.PageCaption(0), "Hot&keys");
   EXPECT_EQ(form.PageControl.PageCaption(1), "&Other Options");
-  EXPECT_EQ(form.MainHotKeyLabel.Text(), "Hotkey to activate the main screen:");
-  EXPECT_EQ(form.MenuHotKeyLabel.Text(), "Hotkey to activate the popup menu interface:");
-  EXPECT_EQ(form.SearchHotKeyLabel.Text(), "Hotkey to find a reply by typing:");
+  EXPECT_EQ(form.MainHotKeyLabel.Text(), "Hotkey to activate the &main screen:");
+  EXPECT_EQ(form.MenuHotKeyLabel.Text(), "Hotkey to activate the &popup menu interface:");
+  EXPECT_EQ(form.SearchHotKeyLabel.Text(), "Hotkey to &find a reply by typing:");
   EXPECT_EQ(form.HotKeyHelpLabel.Text(),
             "To define the hotkey click in a hotkey box above and press a key combination on the keyboard.  A hotkey "
             "can be one or more of the CTRL, ALT and SHIFT keys combined with another key.");
@@ -90,12 +90,12 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
       {&form.SpellingGroup, "Spelling"},
       {&form.SaveFormatCheck, "&Save formatting by default"},
       {&form.DefaultWithFormatCheck, "&Insert with formatting (if available) when selecting reply directly"},
-      {&form.HideAfterInsertCheck, "&Hide main window after inserting"},
+      {&form.HideAfterInsertCheck, "Hi&de main window after inserting"},
       {&form.ShowHotkeyInTreeCheck, "Sho&w reply hotkey at the end of reply description "},
       {&form.AutoExpandTreeCheck, "&Automatically expand the reply tree when opening"},
       {&form.LiveSpellingCheck, "Automatically &mark mis-spelled words in reply text"},
       {&form.StartWithWindowsCheck, "S&tart Tavrin Quillet when Windows starts"},
-      {&form.OkBtn, "&OK"},
+      {&form.OkBtn, "OK"},
       {&form.CancelBtn, "&Cancel"},
       {&form.HelpBtn, "&Help"},
   };

@@ -1,11 +1,11 @@
 #include "app/dialogs/reply_prop_form.h"
 
-#include "app/core/spell_settings.h"
-
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/core/dialog_captions.h"
 #include "app/core/reply_text_fit.h"
+#include "app/core/spell_settings.h"
 #include "app/dialogs/reply_prop_layout.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
@@ -51,24 +51,24 @@ TReplyPropForm::~TReplyPropForm() {
 
 void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
   const ReplyPropLayout l = LayOutReplyProp(kReplyPropClientWidth, kReplyPropClientHeight, true);
-  CategoryLabel.Create(*this, l.categoryLabel, "Category:");
+  CategoryLabel.Create(*this, l.categoryLabel, ReplyPropCaptions::CategoryLabel);
   CategoryCombo.CreateEditable(*this, l.categoryCombo);
-  DescriptionLabel.Create(*this, l.descriptionLabel, "Description:");
+  DescriptionLabel.Create(*this, l.descriptionLabel, ReplyPropCaptions::DescriptionLabel);
   DescriptionEdit.Create(*this, l.descriptionEdit);
-  HotKeyLabel.Create(*this, l.hotKeyLabel, "Hotkey:  (Optional)");
+  HotKeyLabel.Create(*this, l.hotKeyLabel, ReplyPropCaptions::HotKeyLabel);
   HotKey.Create(*this, l.hotKey, ui::HotKeyRules::AnyKey);
-  ResponseLabel.Create(*this, l.responseLabel, "Reply Text:");
+  ResponseLabel.Create(*this, l.responseLabel, ReplyPropCaptions::ResponseLabel);
   ResponseRichEdit.Create(*this, l.responseRichEdit);
-  PasteBtn.Create(*this, l.pasteBtn, "&Paste");
-  LoadBtn.Create(*this, l.loadBtn, "&Load File...");
-  SpellCheckBtn.Create(*this, l.spellCheckBtn, "Spell Chec&k");
-  RemoveFormatBtn.Create(*this, l.removeFormatBtn, "Plain &Text");
-  SaveFormatCheck.Create(*this, l.saveFormatCheck, "&Save with Formatting");
+  PasteBtn.Create(*this, l.pasteBtn, ReplyPropCaptions::Paste);
+  LoadBtn.Create(*this, l.loadBtn, ReplyPropCaptions::Load);
+  SpellCheckBtn.Create(*this, l.spellCheckBtn, ReplyPropCaptions::SpellCheck);
+  RemoveFormatBtn.Create(*this, l.removeFormatBtn, ReplyPropCaptions::RemoveFormat);
+  SaveFormatCheck.Create(*this, l.saveFormatCheck, ReplyPropCaptions::SaveFormat);
   // Plain ids and no default button: Enter and Escape neither confirm nor
   // cancel the dialog.
-  OkBtn.Create(*this, l.okBtn, "&OK");
-  CancelBtn.Create(*this, l.cancelBtn, "&Cancel", {.modalResult = ui::mrCancel});
-  HelpBtn.Create(*this, l.helpBtn, "&Help");
+  OkBtn.Create(*this, l.okBtn, ReplyPropCaptions::Ok);
+  CancelBtn.Create(*this, l.cancelBtn, ReplyPropCaptions::Cancel, {.modalResult = ui::mrCancel});
+  HelpBtn.Create(*this, l.helpBtn, ReplyPropCaptions::Help);
 
   textFont_.reset(CreateFontA(-Scale(13), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
@@ -230,8 +230,8 @@ void TReplyPropForm::LayOut() {
   if (!created_) return;
   const int dpi = Dpi();
   const ui::Rect client = ClientRect();
-  const ReplyPropLayout l = LayOutReplyProp(MulDiv(client.width, ui::kDesignDpi, dpi),
-                                            MulDiv(client.height, ui::kDesignDpi, dpi), true);
+  const ReplyPropLayout l =
+      LayOutReplyProp(MulDiv(client.width, ui::kDesignDpi, dpi), MulDiv(client.height, ui::kDesignDpi, dpi), true);
   auto place = [dpi](ui::Wnd& w, const ui::Rect& r) { w.SetBounds(ui::ScaleForDpi(r, dpi)); };
   place(CategoryLabel, l.categoryLabel);
   place(CategoryCombo, l.categoryCombo);

@@ -13,15 +13,15 @@
 #include <vector>
 
 #include "app/core/reply_library.h"
+#include "spell/dialogs/dialog_script.h"
+#include "spell/dialogs/spell_dialog.h"
 #include "storage/reply_layout.h"
+#include "tests/support/temp_dir.h"
+#include "tools/dictionary_compiler.h"
 #include "ui/test_hints.h"
 #include "ui/test_host.h"
 #include "ui/test_message_boxes.h"
 #include "ui/timer.h"
-#include "spell/dialogs/dialog_script.h"
-#include "spell/dialogs/spell_dialog.h"
-#include "tests/support/temp_dir.h"
-#include "tools/dictionary_compiler.h"
 
 namespace tq::app {
 namespace {
@@ -457,7 +457,11 @@ TEST_F(ReplyDialogTest, CaptionSizeHintsAndTheSpellingButton) {
       {form.RemoveFormatBtn.Handle(), "Remove Formatting"},
   };
   EXPECT_EQ(Hints(form), expectedHints);
-  EXPECT_EQ(form.HotKeyLabel.Text(), "Hotkey:  (Optional)");
+  const std::pair<ui::Wnd*, const char*> labels[] = {{&form.CategoryLabel, "Cate&gory:"},
+                                                     {&form.DescriptionLabel, "&Description:"},
+                                                     {&form.HotKeyLabel, "Hotke&y:  (Optional)"},
+                                                     {&form.ResponseLabel, "&Reply Text:"}};
+  for (const auto& [label, text] : labels) EXPECT_EQ(label->Text(), text);
 
   // The reply text grows with the window; its buttons stay at its right edge.
   const ui::Rect textBefore = form.ResponseRichEdit.Bounds();

@@ -50,9 +50,9 @@ TEST(CustomDictionaryEditDialog, CaptionsTabsAndLists) {
     ASSERT_EQ(form.PageControl.PageCount(), 3);
     EXPECT_EQ(form.PageControl.PageCaption(0), "Add&ed Words");
     EXPECT_EQ(form.PageControl.PageCaption(1), "A&uto-Correct Pairs");
-    EXPECT_EQ(form.PageControl.PageCaption(2), "&Excluded Words");
+    EXPECT_EQ(form.PageControl.PageCaption(2), "Ex&cluded Words");
     EXPECT_EQ(form.AddedWordsExplain.Text(), "These words will be considered correct during a spell check operation.");
-    EXPECT_EQ(form.IgnoreEditLabel.Text(), "&Ignore this word:");
+    EXPECT_EQ(form.IgnoreEditLabel.Text(), "Ignore &this word:");
     EXPECT_EQ(form.ReplaceEditLabel.Text(), "&Replace:");
     EXPECT_EQ(form.WithEditLabel.Text(), "&With:");
     EXPECT_EQ(form.ExcludeEditLabel.Text(), "E&xclude this word:");

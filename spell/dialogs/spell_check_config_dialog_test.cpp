@@ -27,7 +27,7 @@ TEST(SpellCheckConfigDialog, ShowsTheProgramsOptionsAndDictionaries) {
                                     "Correct spelling errors as you type",
                                     "Ignore words in &UPPERCASE",
                                     "Ignore words containing numbers",
-                                    "Ignore markup languages (&HTML, XML, etc)",
+                                    "Ignore &markup languages (HTML, XML, etc)",
                                     "Ignore Internet addresses",
                                     "Ignore quoted lines",
                                     "Ignore abbreviations",

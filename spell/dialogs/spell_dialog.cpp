@@ -58,7 +58,7 @@ void TSpellDialog::CreateControls() {
   SuggestionsListbox.Create(*this, {104, 62, 140, 99}, {.itemHeight = 13});
   IgnoreButton.Create(*this, {252, 8, 85, 23}, "I&gnore");
   IgnoreAllButton.Create(*this, {340, 8, 85, 23}, "&Ignore All");
-  ChangeButton.Create(*this, {252, 35, 85, 23}, "C&hange");
+  ChangeButton.Create(*this, {252, 35, 85, 23}, "Cha&nge");
   ChangeAllButton.Create(*this, {340, 35, 85, 23}, "&Change All");
   AddButton.Create(*this, {252, 62, 85, 23}, "&Add");
   AutoCorrectButton.Create(*this, {340, 62, 85, 23}, "Au&to-Correct");

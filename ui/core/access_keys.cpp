@@ -70,7 +70,7 @@ std::optional<char> AccessKey(std::string_view caption) {
 }
 
 char FoldAccessKey(char key, int codePage) {
-  const FoldTable& t = codePage == 1250 ? kFold1250
+  const FoldTable& t = codePage == 1250   ? kFold1250
                        : codePage == 1251 ? kFold1251
                        : codePage == 1252 ? kFold1252
                                           : kFoldAscii;

@@ -19,12 +19,12 @@ TEST(AccessKeys, KeyIsTheCharacterAfterTheFirstLoneAmpersand) {
       {"Cancel", std::nullopt},
       {"", std::nullopt},
       {"Trailing&", std::nullopt},
-      {"R&&D", std::nullopt},             // a literal ampersand only
-      {"R&&D &notes", 'n'},               // the key after a literal ampersand
-      {"&&&Save", 'S'},                   // "&&" then "&S"
-      {"&Open && &Close", 'O'},           // the first one counts
-      {"\xC4&ndra alla", 'n'},            // after a non-ASCII letter
-      {"&\xC5ngra", '\xC5'},              // a non-ASCII key
+      {"R&&D", std::nullopt},    // a literal ampersand only
+      {"R&&D &notes", 'n'},      // the key after a literal ampersand
+      {"&&&Save", 'S'},          // "&&" then "&S"
+      {"&Open && &Close", 'O'},  // the first one counts
+      {"\xC4&ndra alla", 'n'},   // after a non-ASCII letter
+      {"&\xC5ngra", '\xC5'},     // a non-ASCII key
   };
   for (const auto& c : cases) EXPECT_EQ(AccessKey(c.caption), c.key) << c.caption;
 }
@@ -53,9 +53,8 @@ TEST(AccessKeys, KeysFoldToCapitalsInTheirCodePage) {
 }
 
 TEST(AccessKeys, ClashesNameEveryCaptionSharingAKey) {
-  const std::vector<std::string> config = {"&Hotkeys", "&Other Options", "&Hide main window after inserting",
-                                           "&OK",      "&Cancel",        "&Help",
-                                           "Spelling"};
+  const std::vector<std::string> config = {
+      "&Hotkeys", "&Other Options", "&Hide main window after inserting", "&OK", "&Cancel", "&Help", "Spelling"};
   EXPECT_EQ(AccessKeyClashes(config),
             (std::vector<AccessKeyClash>{{'H', {"&Hotkeys", "&Hide main window after inserting", "&Help"}},
                                          {'O', {"&Other Options", "&OK"}}}));
