@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""The configuration dialog: Cancel after typing a new main hotkey keeps the
+"""The configuration dialog: Alt+O shows the Other Options page and leaves
+the dialog open (OK has no key of its own), and the page's boxes answer
+their keys; Cancel after typing a new main hotkey keeps the
 old one registered and stored; OK stores the new hotkey, which then shows
 the main window, and turning on "show reply hotkey" puts the hotkey text
 after the reply at once."""
@@ -11,10 +13,11 @@ from main_window import (CTRL_ALT_Q, end_program, node_text, press_hotkey, set_s
 from main_window import stored_setting as stored
 from quillet_library import make_library, quillet_argument
 from target_program import TARGET_TITLE, focus_target
-from winsession import WM_CLOSE, check_equal, run_test
+from winsession import WM_CLOSE, check, check_equal, run_test
 
 CTRL_ALT_W = 0x4000 | 0x8000 | ord("W")
 BM_GETCHECK = 0x00F0
+TCM_GETCURSEL = 0x130B
 
 
 def open_configuration(session, main):
@@ -56,6 +59,32 @@ def test(session, args):
     session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
     check_equal(node_text(session, main, 0, 0), "Hello", "reply text before")
 
+    # Alt+O shows the Other Options page; the dialog stays open.
+    hide_before = stored(session, "HideAfterInsert")
+    show_main(session, args, main)
+    dialog = open_configuration(session, main)
+    tabs = session.child(dialog, "SysTabControl32").hwnd
+    # The focus leaves the main hotkey box, which would take Alt+O as a hotkey, for the tabs.
+    session.click(tabs, dx=30, dy=10)
+    session.wait_for("the focus on the tabs", lambda: session.focus(dialog) == tabs)
+    session.x_key("alt+o")
+    hide_box = session.wait_for("the Other Options page", lambda: next(
+        (c.hwnd for c in session.children(dialog) if c.visible and c.text == "Hi&de main window after inserting"), None))
+    check_equal(session.send(tabs, TCM_GETCURSEL), 1, "the chosen tab")
+    check(visible(session, dialog), "the dialog is still open after Alt+O")
+    check_equal(session.focus(dialog), tabs, "the focus after Alt+O")
+    ticked = session.send(hide_box, BM_GETCHECK)
+    session.x_key("alt+d")
+    session.wait_for("Alt+D to click the box", lambda: session.send(hide_box, BM_GETCHECK) == 1 - ticked, timeout=10)
+    check_equal(session.focus(dialog), hide_box, "the focus after Alt+D")
+    session.screenshot("configuration-alt-o.png")
+    session.x_key("alt+k")
+    session.wait_for("the Hotkeys page again", lambda: session.send(tabs, TCM_GETCURSEL) == 0)
+    check(not next(c for c in session.children(dialog) if c.hwnd == hide_box).visible, "the Other Options page hidden")
+    session.x_key("Escape")
+    wait_gone(session, dialog, "Escape to close the dialog")
+    check_equal(stored(session, "HideAfterInsert"), hide_before, "HideAfterInsert after Escape")
+
     # Cancel keeps the old hotkey, stored and working.
     show_main(session, args, main)
     dialog = open_configuration(session, main)
@@ -77,7 +106,7 @@ def test(session, args):
     session.click(show_hotkey, dx=8)
     session.wait_for("the box to be ticked", lambda: session.send(show_hotkey, BM_GETCHECK) == 1, timeout=10)
     session.screenshot("configuration-options.png")
-    session.click(session.child(dialog, "Button", "&OK").hwnd)
+    session.click(session.child(dialog, "Button", "OK").hwnd)
     wait_gone(session, dialog, "the dialog to close")
     check_equal(stored(session, "MainHotKey"), CTRL_ALT_W, "MainHotKey after OK")
     check_equal(stored(session, "ShowHotkeyInTree"), 1, "ShowHotkeyInTree after OK")

@@ -16,8 +16,8 @@ from quillet_library import make_library, quillet_argument
 from winsession import check, check_equal, run_test
 
 MENU_CLASS = "#32768"
-TOP_BUTTONS = ["Add", "Edit", "Delete", "Refresh"]
-BOTTOM_BUTTONS = ["Insert", "As Text", "Copy"]
+TOP_BUTTONS = ["&Add", "&Edit", "&Delete", "Refre&sh"]
+BOTTOM_BUTTONS = ["&Insert", "As &Text", "C&opy"]
 
 
 def shrink_to_the_least(session, main):

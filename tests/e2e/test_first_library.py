@@ -22,7 +22,7 @@ REPLIES = [
 
 
 def add_reply(session, main, category, description, text, keys):
-    session.click(session.child(main, "Button", "Add").hwnd)
+    session.click(session.child(main, "Button", "&Add").hwnd)
     dialog = wait_window(session, "Reply Properties")
     combo = session.child(dialog, "ComboBox").hwnd
     combo_edit = session.child(combo, "Edit").hwnd

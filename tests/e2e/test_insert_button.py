@@ -18,7 +18,7 @@ TEXT = "Hello from the Insert button."
 
 def insert(session, main, target, out, times, what):
     """Clicks Insert; the target then holds the reply `times` over."""
-    button = session.child(main, "Button", "Insert").hwnd
+    button = session.child(main, "Button", "&Insert").hwnd
     session.wait_for("Insert to be enabled", lambda: session.enabled(button), timeout=5)
     session.click(button)
     wait_for_text(session, target, out, (TEXT + "\r\n") * times, what)
@@ -38,7 +38,7 @@ def test(session, args):
     select_node(session, main, 0, 0)
     insert(session, main, target, out, 1, "pasted by Insert")
     check(not visible(session, main), "hidden after inserting")
-    check(not session.enabled(session.child(main, "Button", "Insert").hwnd), "the target is forgotten")
+    check(not session.enabled(session.child(main, "Button", "&Insert").hwnd), "the target is forgotten")
     end_program(session, program, main)
 
     # The window stays: it comes back to the front and keeps the target.

@@ -141,7 +141,7 @@ def test(session, args):
         if len(stops) == 1:
             session.screenshot("library-check.png")
         action = FAULTS[stop[0]][1]
-        focus_and_key(session, window.hwnd, "alt+h" if action == "change" else "alt+g")
+        focus_and_key(session, window.hwnd, "alt+n" if action == "change" else "alt+g")
     check_equal(stops, [(i, w) for i, w, _ in before], "the dialog's stops")
     check_equal(box_text(session, window),
                 "The spelling check of all replies is complete.\n\nReplies changed: 4",
@@ -192,7 +192,7 @@ def test(session, args):
     session.screenshot("dictionaries-dialog.png")
     focus_and_key(session, dictionaries, "alt+e")
     edit = wait_window(session, "Names.adu")
-    focus_and_key(session, edit, "alt+i")
+    focus_and_key(session, edit, "alt+t")
     session.x_type("Quillet")
     session.x_key("Return")
     time.sleep(0.5)

@@ -249,7 +249,7 @@ def test_typing_and_formatting(session, args):
     session.x_key("s")
     dialog = session.wait_for("the spell-check dialog on the word", lambda: spelling_dialog(session, "wrongg"))
     session.screenshot("8-spelling-dialog.png")
-    session.x_key("alt+h")  # Change, to the first suggestion
+    session.x_key("alt+n")  # Change, to the first suggestion
     second = first_suggestion(session, args, folder, "wrongg")
     now = plain.replace("mispeled", suggestion).replace("wrongg", second) + " teh "
     wait_text(session, host, now, "the text after the dialog's Change")

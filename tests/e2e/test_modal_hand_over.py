@@ -37,7 +37,7 @@ def test(session, args):
 
     # The tree is sorted: "One" first.
     select_node(session, main, 0, 0)
-    session.click(session.child(main, "Button", "Delete").hwnd)
+    session.click(session.child(main, "Button", "&Delete").hwnd)
     session.wait_for("the confirmation", lambda: message_boxes(session))
     hand_over(session, args, second, "during-delete")
     check_equal(session.text(main), f"{TITLE} - {session.windows_path(first)}", "caption while the question is up")

@@ -27,7 +27,7 @@ def show_for(session, main):
     session.x_key("ctrl+alt+q")
     session.wait_for("the main hotkey to show the window", lambda: visible(session, main))
     select_node(session, main, 0, 0)
-    button = session.child(main, "Button", "Insert").hwnd
+    button = session.child(main, "Button", "&Insert").hwnd
     session.wait_for("Insert to be enabled", lambda: session.enabled(button), timeout=5)
     return button
 

@@ -92,7 +92,7 @@ def toggle_start_with_windows(session, args, main, expected_before):
     time.sleep(0.2)
     check_equal(session.send(box, BM_GETCHECK), 0 if expected_before else 1, "the box after the click")
     session.screenshot(f"start-with-windows-{'off' if expected_before else 'on'}.png")
-    session.click(session.child(dialog, "Button", "&OK").hwnd)
+    session.click(session.child(dialog, "Button", "OK").hwnd)
     wait_gone(session, dialog, "the configuration dialog to close")
 
 

@@ -39,7 +39,7 @@ def test(session, args):
     program, main = start_on_library(session, args, library)
 
     # A cancelled Add changes nothing.
-    session.click(session.child(main, "Button", "Add").hwnd)
+    session.click(session.child(main, "Button", "&Add").hwnd)
     dialog = wait_window(session, "Reply Properties")
     type_into(session, session.child(dialog, "RichEdit20A").hwnd, "Never stored")
     session.click(session.child(dialog, "Button", "&Cancel").hwnd)
@@ -50,7 +50,7 @@ def test(session, args):
 
     # Add: OK with everything empty names only the missing text, then the
     # category, then the description.
-    session.click(session.child(main, "Button", "Add").hwnd)
+    session.click(session.child(main, "Button", "&Add").hwnd)
     dialog = wait_window(session, "Reply Properties")
     ok = session.child(dialog, "Button", "&OK").hwnd
     session.click(ok)
@@ -87,14 +87,14 @@ def test(session, args):
 
     # Refresh registers the new hotkey once more without a word.
     show_main(session, args, main)
-    session.click(session.child(main, "Button", "Refresh").hwnd)
+    session.click(session.child(main, "Button", "Refre&sh").hwnd)
     time.sleep(1.5)
     check_equal(message_boxes(session), [], "message boxes after Refresh")
 
     # Edit: the reply moves into a new category.
     show_main(session, args, main)
     select_node(session, main, 1, 0)
-    session.click(session.child(main, "Button", "Edit").hwnd)
+    session.click(session.child(main, "Button", "&Edit").hwnd)
     dialog = wait_window(session, "Reply Properties")
     combo_edit = session.child(session.child(dialog, "ComboBox").hwnd, "Edit").hwnd
     check_equal(session.text(combo_edit), "Support", "category shown for Edit")
@@ -117,7 +117,7 @@ def test(session, args):
     # Delete the earlier reply, named in the question: the hotkey moves with
     # its reply.
     select_node(session, main, 0, 0)
-    session.click(session.child(main, "Button", "Delete").hwnd)
+    session.click(session.child(main, "Button", "&Delete").hwnd)
     check_equal(answer_message_box(session, "&Yes"), "Delete selected reply?\n\nEarly", "confirmation")
     replies = read_library(session, args.quillet, library)
     check_equal([r["description"] for r in replies], ["Greeting"], "replies after Delete")

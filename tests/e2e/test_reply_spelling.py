@@ -31,7 +31,7 @@ def type_into(session, hwnd, text):
 
 
 def open_reply_dialog(session, main, category, description, text, keys=None):
-    session.click(session.child(main, "Button", "Add").hwnd)
+    session.click(session.child(main, "Button", "&Add").hwnd)
     dialog = wait_window(session, "Reply Properties")
     combo = session.child(dialog, "ComboBox").hwnd
     combo_edit = session.child(combo, "Edit").hwnd
@@ -85,11 +85,11 @@ def test(session, args):
     session.x_key("alt+k")
     at_word(session, "yuor")
     session.screenshot("reply-spell-dialog.png")
-    session.x_key("alt+h")
+    session.x_key("alt+n")
     at_word(session, "ordr")
     session.x_key("alt+r")
     session.x_type("order")
-    session.x_key("alt+h")
+    session.x_key("alt+n")
     end_message(session)
     check_equal(session.text(rich), "Thank you for your order soon", "reply text after the check")
     check_equal([r["response"] for r in read_library(session, args.quillet, library)], [], "nothing stored before OK")
@@ -118,7 +118,7 @@ def test(session, args):
     dialog, rich = open_reply_dialog(session, main, "Sales", "Later", "Please see teh file")
     session.x_key("alt+k")
     at_word(session, "teh")
-    session.x_key("alt+h")
+    session.x_key("alt+n")
     end_message(session)
     check_equal(session.text(rich), "Please see the file", "text after the second check")
     session.click(session.child(dialog, "Button", "&Cancel").hwnd)
@@ -138,7 +138,7 @@ def test(session, args):
     wait_gone(session, options, "the options dialog to close")
     # Back in the dialog the check resumes, and the repeated word no longer stops it.
     at_word(session, "teh")
-    session.x_key("alt+h")
+    session.x_key("alt+n")
     end_message(session)
     check_equal(session.text(rich), "Please see the the file and the note", "text with the rule off")
     session.click(session.child(dialog, "Button", "&OK").hwnd)

@@ -30,8 +30,8 @@ def test(session, args):
     check(not visible(session, main), "started in the tray")
 
     show_main(session, args, main)
-    check(not button_enabled(session, main, "Insert"), "Insert disabled after Show")
-    check(button_enabled(session, main, "Copy"), "Copy enabled after Show")
+    check(not button_enabled(session, main, "&Insert"), "Insert disabled after Show")
+    check(button_enabled(session, main, "C&opy"), "Copy enabled after Show")
 
     session.post(main, WM_CLOSE)
     wait_gone(session, main, "the close box to hide the window")
@@ -43,7 +43,7 @@ def test(session, args):
 
     # Select the reply as a click would.
     select_node(session, main, 0, 0)
-    check(button_enabled(session, main, "Insert"), "Insert enabled with the captured target")
+    check(button_enabled(session, main, "&Insert"), "Insert enabled with the captured target")
     session.screenshot("main-hotkey.png")
     # Insert itself is covered by test_insert_button.py.
     end_program(session, program, main)
