@@ -11,6 +11,7 @@
 #include "app/core/hand_over.h"
 #include "app/core/library_open_failure.h"
 #include "app/core/main_layout.h"
+#include "app/core/new_library_folder.h"
 #include "app/core/reply_library.h"
 #include "app/core/reply_menu.h"
 #include "app/shell_open.h"
@@ -310,8 +311,10 @@ bool TMainForm::OpenLibrary(const std::string& path) {
 }
 
 void TMainForm::NewLibrary() {
+  const std::string folder = NewLibraryFolder(LibraryOpen() ? table_.TableName() : std::string(),
+                                              platform::SpecialFolderPath(platform::SpecialFolder::Documents));
   const std::string path =
-      ui::SaveFileDialog(Handle(), {.filter = kLibraryFilter, .defaultExt = "qdk", .fileName = ""});
+      ui::SaveFileDialog(Handle(), {.filter = kLibraryFilter, .defaultExt = "qdk", .fileName = "", .folder = folder});
   if (path.empty()) return;
   try {
     CreateReplyTable(table_, path);
@@ -335,6 +338,18 @@ void TMainForm::HistoryListClick(const std::string& path) {
     return s;
   };
   if (upper(path) != upper(table_.TableName())) OpenLibrary(path);
+}
+
+void TMainForm::ShowReopenPath(HMENU menu, UINT item, UINT flags) {
+  std::optional<std::string> path;
+  if (ReOpenMenu && reopenItems_ && menu == ReOpenMenu->Handle() && !(flags & MF_POPUP) && flags != 0xFFFF)
+    path = reopenItems_->PathOfCommand(static_cast<int>(item));
+  if (!path) {
+    reopenTip_.Hide();
+    return;
+  }
+  for (int i = 0; i < GetMenuItemCount(menu); ++i)
+    if (GetMenuItemID(menu, i) == item) reopenTip_.Show(Handle(), menu, i, *path);
 }
 
 void TMainForm::ReleaseReplyHotKeys() {
@@ -538,6 +553,12 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_HELP:
       ShowHelpFile(Handle(), kMainHelpContext);
       return TRUE;
+    case WM_MENUSELECT:
+      ShowReopenPath(reinterpret_cast<HMENU>(lp), LOWORD(wp), HIWORD(wp));
+      break;
+    case WM_EXITMENULOOP:
+      reopenTip_.Hide();
+      break;
     default:
       return Form::WndProc(msg, wp, lp);
   }

@@ -31,6 +31,7 @@
 #include "ui/label.h"
 #include "ui/link_label.h"
 #include "ui/menu.h"
+#include "ui/menu_item_tip.h"
 #include "ui/panel.h"
 #include "ui/rich_edit.h"
 #include "ui/splitter.h"
@@ -156,6 +157,8 @@ class TMainForm : public ui::Form {
   ui::Menu TrayPopup{ui::Menu::Kind::Popup};
   ui::Menu* ReOpenMenu = nullptr;  // the "&ReOpen" submenu, owned by the menu bar
   std::unique_ptr<ReopenMenu> reopenItems_;
+  ui::MenuItemTip reopenTip_;  // a recent file's full path beside its item
+  void ShowReopenPath(HMENU menu, UINT item, UINT flags);
   std::unique_ptr<THistoryList> HistoryList;
   int HomePageMI = 0, AddMI = 0, RefreshMI = 0, EditMI = 0, DeleteMI = 0, InsertMI = 0, InsertAsTextMI = 0, CopyMI = 0,
       CheckAllMI = 0;

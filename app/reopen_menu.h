@@ -1,9 +1,12 @@
 // ReopenMenu: the "&ReOpen" submenu as the recent-files list sees it. It
 // keeps the items (caption, path, enabled) and rebuilds the Win32 submenu
-// after every change; a chosen item is reported by its position.
+// after every change, the entries numbered; a chosen item is reported by
+// its position.
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "app/core/menu_items.h"
@@ -23,11 +26,15 @@ class ReopenMenu final : public MenuItems {
   void Append(const MenuItemData& item) override;
   void Delete(int index) override;
 
+  // The full path of the entry whose menu command this is, if any.
+  std::optional<std::string> PathOfCommand(int id) const;
+
  private:
   void Rebuild();
 
   ui::Menu& menu_;
   std::vector<MenuItemData> items_;
+  std::vector<int> ids_;  // the menu command of each item (0: a separator)
 };
 
 }  // namespace tq::app

@@ -37,6 +37,12 @@ void ComboBox::SetSelectedIndex(int index) { Send(CB_SETCURSEL, static_cast<WPAR
 void ComboBox::SetMaxLength(int chars) { Send(CB_LIMITTEXT, static_cast<WPARAM>(chars)); }
 
 bool ComboBox::OnCommandReflected(int code) {
+  if (code == CBN_KILLFOCUS) {
+    // The text box of an editable list keeps its selection shown without
+    // the focus (the system makes it so); another field has the focus now.
+    if ((GetWindowLongA(Handle(), GWL_STYLE) & 0x3) == CBS_DROPDOWN) Send(CB_SETEDITSEL, 0, MAKELPARAM(0xFFFF, 0));
+    return false;
+  }
   if (code == CBN_EDITCHANGE) {
     if (onEditChange) onEditChange();
     return true;

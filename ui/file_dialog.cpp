@@ -16,6 +16,7 @@ std::string Run(HWND owner, const FileDialogOptions& options, DWORD flags, bool 
   std::vector<char> name(MAX_PATH + 1, '\0');
   options.fileName.copy(name.data(), std::min(options.fileName.size(), static_cast<size_t>(MAX_PATH)));
   const std::string ext(options.defaultExt);
+  const std::string folder(options.folder);
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
@@ -23,6 +24,7 @@ std::string Run(HWND owner, const FileDialogOptions& options, DWORD flags, bool 
   ofn.lpstrFile = name.data();
   ofn.nMaxFile = MAX_PATH;
   ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
+  ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   ofn.Flags = flags | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_ENABLESIZING | OFN_EXPLORER;
   const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
   return ok ? std::string(name.data()) : std::string();

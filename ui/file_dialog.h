@@ -13,6 +13,7 @@ struct FileDialogOptions {
   std::string_view filter;
   std::string_view defaultExt;  // without the dot
   std::string_view fileName;    // initial name
+  std::string_view folder;      // where the dialog starts; empty: where the system chooses
 };
 
 // Asks before overwriting, hides the read-only box, requires an existing

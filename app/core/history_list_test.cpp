@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/core/app_identity.h"
+#include "app/core/recent_file_texts.h"
 #include "app/core/test_env.h"
 #include "tests/support/test_key_store.h"
 
@@ -271,6 +272,28 @@ TEST_F(HistoryListTest, IniFileVariantInTheWindowsFolder) {
   again.SetRegPath("Quillet.ini");
   EXPECT_EQ(other.Captions(), "p1.qdk|p2.qdk");
   fs::remove_all(folder);
+}
+
+// The submenu numbers the entries with their keys, most recent first; the
+// stored caption stays the bare file name.
+TEST_F(HistoryListTest, TheMenuShowsTheEntriesNumberedWithTheirKeys) {
+  env_.files.insert("C:\\Replies\\R&D.qdk");
+  THistoryList list(keys_, env_);
+  Configure(list, menu_);
+  EXPECT_EQ(RecentFileMenuTexts(menu_.items), std::vector<std::string>{"(none)"}) << "the placeholder has no number";
+  list.AddFilename("C:\\Replies\\p1.qdk");
+  list.AddFilename("C:\\Replies\\R&D.qdk");
+  list.AddFilename("C:\\Replies\\p2.qdk");
+  EXPECT_EQ(RecentFileMenuTexts(menu_.items), (std::vector<std::string>{"&1 p2.qdk", "&2 R&&D.qdk", "&3 p1.qdk"}));
+  EXPECT_EQ(menu_.items[1].caption, "R&D.qdk");
+
+  std::vector<MenuItemData> eleven = {{.caption = "-"}};
+  for (int i = 1; i <= 11; ++i) eleven.push_back({.caption = "f" + std::to_string(i)});
+  const std::vector<std::string> texts = RecentFileMenuTexts(eleven);
+  EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 2), (std::vector<std::string>{"-", "&1 f1"}));
+  EXPECT_EQ(std::vector<std::string>(texts.begin() + 9, texts.end()),
+            (std::vector<std::string>{"&9 f9", "1&0 f10", "11 f11"}))
+      << "the tenth takes 0 as its key, later ones none";
 }
 
 }  // namespace

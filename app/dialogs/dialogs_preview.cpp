@@ -1,6 +1,6 @@
 // Shows one of the dialogs with sample contents for a few seconds, so it can
 // be looked at (and photographed) without the main window:
-//   dialogs_preview reply|reply-wide|config|config-options [seconds]
+//   dialogs_preview reply|reply-new|reply-wide|config|config-options [seconds]
 #include <windows.h>
 
 #include <cstdlib>
@@ -45,6 +45,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     tq::app::CreateReplyTable(table, path);
     tq::app::OpenReplyTable(table, path);
     table.Append();
+    if (which == "reply-new") {  // Add: an empty reply
+      tq::app::TReplyPropForm form(table, {.owner = app.Handle(), .categories = {"Billing", "Orders", "Support"}});
+      form.Show();
+      RunFor(seconds);
+      table.Cancel();
+      table.Close();
+      DeleteFileA(path.c_str());
+      return 0;
+    }
     table.FieldByName(tq::storage::kCategoryField).SetAsString("Orders");
     table.FieldByName(tq::storage::kDescriptionField).SetAsString("Parcel sent");
     table.FieldByName(tq::storage::kResponseField).SetAsString(kSampleRtf);

@@ -19,6 +19,7 @@
 #include "tests/support/temp_dir.h"
 #include "tools/dictionary_compiler.h"
 #include "ui/test_hints.h"
+#include "ui/message_loop.h"
 #include "ui/test_host.h"
 #include "ui/test_message_boxes.h"
 #include "ui/timer.h"
@@ -433,6 +434,30 @@ TEST_F(ReplyDialogTest, EnterAndEscapeNeitherConfirmNorCancel) {
 
   PostMessageA(form.CancelBtn.Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(form.ShowModal(), ui::mrCancel);
+}
+
+// The category's text is shown selected only while its box has the focus:
+// with the focus in another field, one highlight shows where typing goes.
+TEST_F(ReplyDialogTest, TheCategoryKeepsNoHighlightWithoutTheFocus) {
+  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  ReplyTable t(&existing);
+  TReplyPropForm form(t.table, Options());
+  form.Show();
+  auto selection = [&] {
+    DWORD start = 0, end = 0;
+    SendMessageA(form.CategoryCombo.Handle(), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return std::make_pair(start, end);
+  };
+  form.CategoryCombo.SetFocus();
+  SendMessageA(form.CategoryCombo.Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  ui::ProcessPendingMessages();
+  ASSERT_EQ(selection(), std::make_pair(DWORD{0}, DWORD{7})) << "selected while focused";
+  form.DescriptionEdit.SetFocus();
+  ui::ProcessPendingMessages();
+  const auto [start, end] = selection();
+  EXPECT_EQ(start, end) << "no selection left behind";
+  EXPECT_EQ(form.CategoryCombo.Text(), "Support");
 }
 
 TEST_F(ReplyDialogTest, CaptionSizeHintsAndTheSpellingButton) {
