@@ -5,6 +5,7 @@ clicks, and answering message boxes."""
 import re
 import subprocess
 
+from quillet_library import fresh_library
 from winsession import check, check_equal
 
 TITLE = "Tavrin Quillet"
@@ -13,10 +14,12 @@ CTRL_ALT_Q = 0x4000 | 0x8000 | ord("Q")
 WM_QUERYENDSESSION = 0x0011
 TVM_GETNEXTITEM = 0x110A
 TVM_SELECTITEM = 0x110B
-TVGN_ROOT, TVGN_NEXT, TVGN_CHILD, TVGN_CARET = 0, 1, 4, 9
+TVGN_ROOT, TVGN_NEXT, TVGN_CHILD, TVGN_NEXTVISIBLE, TVGN_CARET = 0, 1, 4, 6, 9
 DIALOG_CLASS = "#32770"
 MENU_CLASS = "#32768"
 HKM_GETHOTKEY = 0x0402
+BM_GETCHECK = 0x00F0
+OPTIONS_TAB_X = 120  # from the tab control's left edge: the "&Other Options" tab
 
 
 def set_setting(session, name, value):
@@ -62,6 +65,16 @@ def start_in_tray(session, args, library):
     program, main = start_program(session, args, session.windows_path(library))
     wait_library_open(session, main, library)
     return program, main
+
+
+def start_with_replies(session, args, replies, **settings):
+    """A fresh library holding `replies`, the `settings` stored (see
+    set_setting), and the program started on it in the tray; returns the
+    library, the program and its main window."""
+    library = fresh_library(session, args.quillet, replies)
+    for name, value in settings.items():
+        set_setting(session, name, value)
+    return (library, *start_in_tray(session, args, library))
 
 
 def start_on_library(session, args, library):
@@ -209,6 +222,19 @@ def select_node(session, main, *path):
     session.send(tree_of(session, main), TVM_SELECTITEM, TVGN_CARET, find_node(session, main, *path))
 
 
+def shown_items(session, main):
+    """The texts of the tree items a user can see by scrolling: the root and
+    every item whose parents are all expanded, in tree order."""
+    tree = tree_of(session, main)
+    texts = []
+    item = session.send(tree, TVM_GETNEXTITEM, TVGN_ROOT)
+    while item:
+        _, lines = session.wintool("treetext", hex(tree), hex(item))
+        texts.append(lines[0] if lines else "")
+        item = session.send(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, item)
+    return texts
+
+
 def node_count(session, main, *path):
     """How many children the node at `path` has."""
     tree = tree_of(session, main)
@@ -229,6 +255,27 @@ def wait_window(session, title, timeout=20):
 
 def wait_gone(session, hwnd, what, timeout=20):
     session.wait_for(what, lambda: not visible(session, hwnd), timeout=timeout)
+
+
+def open_configuration(session, main):
+    """Opens the configuration dialog with Alt+C in the main window."""
+    xid = session.wait_for("the main window on the X screen", lambda: session.x_windows(session.text(main)))[0]
+    session.x_focus(xid)
+    wait_foreground(session, main, "the main window to take the keyboard")
+    session.x_key("alt+c")
+    return wait_window(session, "Configuration")
+
+
+def set_option(session, dialog, caption, ticked):
+    """Ticks or clears a check box of the configuration dialog's options
+    page with a real click, when it is not as wanted already."""
+    session.click(session.child(dialog, "SysTabControl32").hwnd, dx=OPTIONS_TAB_X, dy=10)
+    box = session.wait_for(f"the box {caption!r}", lambda: next(
+        (c.hwnd for c in session.children(dialog) if c.visible and c.text == caption), None))
+    if session.send(box, BM_GETCHECK) != int(ticked):
+        session.click(box, dx=8)
+    session.wait_for(f"the box {caption!r} {'ticked' if ticked else 'cleared'}",
+                     lambda: session.send(box, BM_GETCHECK) == int(ticked), timeout=10)
 
 
 def open_menus(session):

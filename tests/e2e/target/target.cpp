@@ -1,7 +1,8 @@
 // Quillet Target: a window with one text box for the end-to-end tests to
 // paste into. It writes the box's text to the file named by --out when it is
 // closed (WM_CLOSE) or when it receives kDumpMessage, so a test can read what
-// arrived, and the clipboard's text to PATH.clipboard on kDumpClipboardMessage.
+// arrived, and the clipboard's text to PATH.clipboard on kDumpClipboardMessage
+// (its rich text, when it holds any, to PATH.clipboard.rtf).
 // kHoldClipboardMessage puts "held by the target" on the clipboard and keeps
 // the clipboard open, as a busy clipboard tool would, until
 // kReleaseClipboardMessage. --rich uses a RichEdit20A box instead of a plain EDIT; --rtf-out
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -131,17 +133,27 @@ bool HoldClipboard(HWND hwnd) {
   return true;
 }
 
-bool DumpClipboard(const Target& t, HWND hwnd) {
-  std::string text;
-  if (!OpenClipboard(hwnd)) return false;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) {
-      text = p;
-      GlobalUnlock(data);
-    }
+// The clipboard's data in one format, up to its first zero byte; nullopt
+// when the clipboard does not hold that format.
+std::optional<std::string> ClipboardBytes(UINT format) {
+  HANDLE data = GetClipboardData(format);
+  if (!data) return std::nullopt;
+  std::string bytes;
+  if (const char* p = static_cast<const char*>(GlobalLock(data))) {
+    bytes.assign(p, strnlen(p, GlobalSize(data)));
+    GlobalUnlock(data);
   }
+  return bytes;
+}
+
+bool DumpClipboard(const Target& t, HWND hwnd) {
+  if (!OpenClipboard(hwnd)) return false;
+  const std::optional<std::string> text = ClipboardBytes(CF_TEXT);
+  const std::optional<std::string> rtf = ClipboardBytes(RegisterClipboardFormatA(CF_RTF));
   CloseClipboard();
-  return WriteFileBytes(t.options.out + ".clipboard", text);
+  const std::string rtfPath = t.options.out + ".clipboard.rtf";
+  DeleteFileA(rtfPath.c_str());
+  return WriteFileBytes(t.options.out + ".clipboard", text.value_or("")) && (!rtf || WriteFileBytes(rtfPath, *rtf));
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -163,6 +175,9 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                                0, 0, hwnd, reinterpret_cast<HMENU>(1), GetModuleHandleA(nullptr), nullptr);
       if (!t->box) return -1;
       if (t->options.rich) SendMessageA(t->box, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+      // A font of normal weight: in the System font every character would
+      // read as bold, pasted formatting or not.
+      SendMessageA(t->box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
       return 0;
     }
     case WM_SIZE:
