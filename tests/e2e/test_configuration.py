@@ -6,10 +6,10 @@ after the reply at once."""
 
 import sys
 
-from main_window import (CTRL_ALT_Q, end_program, node_text, open_configuration, press_hotkey, set_option, set_setting,
-                         show_main, start_on_library, visible, wait_gone)
+from main_window import (CTRL_ALT_Q, end_program, node_text, open_configuration, press_hotkey, set_option,
+                         set_setting, show_main, start_on_library, visible, wait_gone)
 from main_window import stored_setting as stored
-from quillet_library import make_library, quillet_argument
+from quillet_library import fresh_library, quillet_argument
 from target_program import TARGET_TITLE, focus_target
 from winsession import WM_CLOSE, check_equal, run_test
 
@@ -37,10 +37,8 @@ def hotkey_shows_window(session, main, keys):
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library,
-                 [{"category": "General", "description": "Hello", "text": "Hello.", "hotkey": "Ctrl+Alt+R"}])
+    library = fresh_library(session, args.quillet,
+                            [{"category": "General", "description": "Hello", "text": "Hello.", "hotkey": "Ctrl+Alt+R"}])
     set_setting(session, "MainHotKey", CTRL_ALT_Q)
     program, main = start_on_library(session, args, library)
     session.start(args.target, "--out", session.windows_path(session.artifacts / "typed.txt"))
