@@ -14,7 +14,7 @@ CTRL_ALT_Q = 0x4000 | 0x8000 | ord("Q")
 WM_QUERYENDSESSION = 0x0011
 TVM_GETNEXTITEM = 0x110A
 TVM_SELECTITEM = 0x110B
-TVGN_ROOT, TVGN_NEXT, TVGN_CHILD, TVGN_NEXTVISIBLE, TVGN_CARET = 0, 1, 4, 6, 9
+TVGN_ROOT, TVGN_NEXT, TVGN_CHILD, TVGN_CARET = 0, 1, 4, 9
 DIALOG_CLASS = "#32770"
 MENU_CLASS = "#32768"
 HKM_GETHOTKEY = 0x0402
@@ -170,9 +170,9 @@ def tree_of(session, main):
     return session.child(main, "SysTreeView32").hwnd
 
 
-def find_node(session, main, *path):
+def find_node(session, main, *path, tree=None):
     """The tree item at `path` (see select_node)."""
-    tree = tree_of(session, main)
+    tree = tree or tree_of(session, main)
     node = session.send(tree, TVM_GETNEXTITEM, TVGN_ROOT)
     for position in path:
         node = session.send(tree, TVM_GETNEXTITEM, TVGN_CHILD, node)
@@ -196,9 +196,9 @@ def node_text(session, main, *path):
 def click_node(session, main, *path, double=False):
     """A real click (or double click) on the text of the node at `path`,
     which is selected first so that it is in view."""
-    select_node(session, main, *path)
     tree = tree_of(session, main)
-    _, lines = session.wintool("itemrect", hex(tree), hex(find_node(session, main, *path)))
+    node = select_node(session, main, *path, tree=tree)
+    _, lines = session.wintool("itemrect", hex(tree), hex(node))
     left, top, right, bottom = (int(v) for v in lines[0].split())
     client_left, client_top = session.rect(tree)[:2]
     x, y = client_left + (left + right) // 2 + 2, client_top + (top + bottom) // 2 + 2  # + the tree's border
@@ -215,31 +215,28 @@ def drag(session, start, end):
     check(result.returncode == 0, f"xdotool drag failed: {result.stderr!r}")
 
 
-def select_node(session, main, *path):
+def select_node(session, main, *path, tree=None):
     """Selects a node by its position: () the root, (c,) the c-th category,
-    (c, r) the r-th reply of that category, counting from 0 in tree order."""
+    (c, r) the r-th reply of that category, counting from 0 in tree order;
+    returns the node."""
+    tree = tree or tree_of(session, main)
+    node = find_node(session, main, *path, tree=tree)
     # Sent, so the window has shown the reply by the time it returns.
-    session.send(tree_of(session, main), TVM_SELECTITEM, TVGN_CARET, find_node(session, main, *path))
+    session.send(tree, TVM_SELECTITEM, TVGN_CARET, node)
+    return node
 
 
 def shown_items(session, main):
     """The texts of the tree items a user can see by scrolling: the root and
     every item whose parents are all expanded, in tree order."""
-    tree = tree_of(session, main)
-    texts = []
-    item = session.send(tree, TVM_GETNEXTITEM, TVGN_ROOT)
-    while item:
-        _, lines = session.wintool("treetext", hex(tree), hex(item))
-        texts.append(lines[0] if lines else "")
-        item = session.send(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, item)
-    return texts
+    return session.wintool("shown", hex(tree_of(session, main)))[1]
 
 
 def node_count(session, main, *path):
     """How many children the node at `path` has."""
     tree = tree_of(session, main)
     count = 0
-    child = session.send(tree, TVM_GETNEXTITEM, TVGN_CHILD, find_node(session, main, *path))
+    child = session.send(tree, TVM_GETNEXTITEM, TVGN_CHILD, find_node(session, main, *path, tree=tree))
     while child:
         count += 1
         child = session.send(tree, TVM_GETNEXTITEM, TVGN_NEXT, child)
