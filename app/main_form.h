@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/command_states.h"
 #include "app/core/history_list.h"
 #include "app/core/insertion_rules.h"
 #include "app/core/paste_keys.h"
@@ -92,6 +93,9 @@ class TMainForm : public ui::Form {
   // was still running: showing the window, opening a library.
   void OpenPendingHandOver();
   void UpdateCommandStates();
+  CommandStates CurrentCommandStates() const;
+  // The control that takes the keyboard focus when the window is shown.
+  const ui::Wnd& FocusOnShow() const;
   // Keeps both panes' buttons whole: the tree pane takes the height last
   // asked for by the splitter or the settings, as far as the window allows.
   void FitTreePane();

@@ -68,8 +68,8 @@ void TMainForm::OnHotKey(int id) {
   QueryPerformanceCounter(&hotKeyAt_);
   CaptureTarget();
   if (id == kMainHotKeyId) {
-    Show();
     UpdateCommandStates();
+    ShowFocused(FocusOnShow());
     SetForegroundWindow(application_.Handle());
     SetForegroundWindow(Handle());
   } else if (id == kMenuHotKeyId) {
