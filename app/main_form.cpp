@@ -244,10 +244,7 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     FormEnhance->PopupAtCursor();
   };
 
-  const HotKeyRegistrar registrar = Registrar();
-  RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId);
-  RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MenuHotKey), kMenuHotKeyId);
-  RegisterSearchHotKey(registrar, settings_.SearchHotKey, settings_.SearchHotKeyChosen);
+  RegisterFixedHotKeys();
 
   if (argument) settings_.MRUFileName = *argument;
   if (!settings_.MRUFileName.empty()) OpenLibrary(settings_.MRUFileName);
@@ -290,6 +287,8 @@ bool TMainForm::OpenLibrary(const std::string& path) {
     OpenReplyTable(table_, path);
     if (HistoryList) HistoryList->AddFilename(path);
     FreeReplyMenu();
+    // Every refusal of this library's hotkeys is news.
+    hotKeyRefusals_.Forget();
     RebuildReplyTree();
     SetText(Title() + " - " + path);
     ok = true;
@@ -349,13 +348,22 @@ void TMainForm::RebuildReplyTree() {
   } catch (const std::exception&) {
     // What was read stays; the tree shows it.
   }
-  tree_ = BuildReplyTree(records, settings_.ShowHotkeyInTree, Registrar());
+  std::vector<std::string> refusals;
+  HotKeyRegistrar collecting = Registrar();
+  collecting.show_error = [&refusals](const std::string& message) { refusals.push_back(message); };
+  tree_ = BuildReplyTree(records, settings_.ShowHotkeyInTree, collecting, fixedHotKeys_);
   std::set<std::string> expanded;
   if (settings_.AutoExpandTree)
     for (const CategoryNode& category : tree_.categories()) expanded.insert(category.text);
   TreeSelection selection;
   selection.root = settings_.AutoExpandTree;
   FillReplyTreeView(selection, expanded);
+  // Told over the tree as it now is, and only what the last rebuild did not tell.
+  ShowHotKeyRefusals(hotKeyRefusals_.AfterRebuild(refusals));
+}
+
+void TMainForm::ShowHotKeyRefusals(const std::vector<std::string>& messages) {
+  for (const std::string& message : messages) ui::ShowErrorBox(Handle(), message);
 }
 
 void TMainForm::LoadReplyText(const std::string& text) {
@@ -521,7 +529,7 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_HOTKEY:
-      OnHotKey(static_cast<int>(wp));
+      OnHotKey(static_cast<int>(wp), lp);
       return 0;
     case WM_COPYDATA:
       OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
