@@ -15,6 +15,17 @@ bool SameHotKeyCombination(uint32_t a, uint32_t b) {
   return SplitHotKey(a) == SplitHotKey(b);
 }
 
+std::vector<HotKeyClash> FindHotKeyClashes(const std::vector<uint32_t>& hotkeys) {
+  std::vector<HotKeyClash> clashes;
+  for (size_t later = 0; later < hotkeys.size(); ++later)
+    for (size_t first = 0; first < later; ++first)
+      if (SameHotKeyCombination(hotkeys[first], hotkeys[later])) {
+        clashes.push_back({static_cast<int>(first), static_cast<int>(later)});
+        break;
+      }
+  return clashes;
+}
+
 const HotKeyHolder* FindHotKeyHolder(const std::vector<HotKeyHolder>& holders, uint32_t value) {
   for (const HotKeyHolder& holder : holders)
     if (SameHotKeyCombination(holder.value, value)) return &holder;

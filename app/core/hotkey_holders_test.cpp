@@ -25,6 +25,15 @@ TEST(HotKeyHolders, CombinationsAreTheOnesWindowsRegisters) {
   }
 }
 
+TEST(HotKeyHolders, ALibrarysClashesGoToTheFirstReplyWithTheCombination) {
+  using Clashes = std::vector<HotKeyClash>;
+  EXPECT_EQ(FindHotKeyClashes({}), Clashes{});
+  EXPECT_EQ(FindHotKeyClashes({0, 0, 0xC052}), Clashes{}) << "no hotkey clashes with none";
+  // 0: Ctrl+Alt+R, 1: F5, 2: Ctrl+Alt+R, 3: Ctrl+F5 (F5's), 4: Shift+F5, 5: Ctrl+Alt+R.
+  EXPECT_EQ(FindHotKeyClashes({0xC052, 0x74, 0xC052, 0x4074, 0x2074, 0xC052}),
+            (Clashes{{0, 2}, {1, 3}, {0, 5}}));
+}
+
 TEST(HotKeyHolders, TheFirstHolderIsNamed) {
   const std::vector<HotKeyHolder> holders = {
       {0xC051, std::string(kMainHotKeyName)},
