@@ -167,7 +167,7 @@ class TMainForm : public ui::Form {
   std::string currentResponse_;  // Response of the reply in the preview
   bool restoreAfterPaste_ = false;
   std::vector<HotKeyHolder> fixedHotKeys_;
-  SaidOnce hotKeyRefusals_;       // a refusal is told once per change
+  SaidOnce hotKeyRefusals_;                // a refusal is told once per change
   TReplyPropForm* replyDialog_ = nullptr;  // while Add or Edit shows it
   std::unique_ptr<ui::Menu> ReplyMenu;
   std::unique_ptr<TReplySearchForm> replySearchForm_;

@@ -83,8 +83,7 @@ void TMainForm::OnHotKey(int id, LPARAM keys) {
   if (DialogBusy) {
     // The reply dialog's hotkey box never sees a combination registered
     // here: the dialog is told which one was pressed.
-    if (replyDialog_)
-      replyDialog_->HotKeyPressed(JoinHotKey({.modifiers = LOWORD(keys), .virtual_key = HIWORD(keys)}));
+    if (replyDialog_) replyDialog_->HotKeyPressed(JoinHotKey({.modifiers = LOWORD(keys), .virtual_key = HIWORD(keys)}));
     return;
   }
   QueryPerformanceCounter(&hotKeyAt_);

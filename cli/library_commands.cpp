@@ -492,7 +492,8 @@ const CommandEntry kEntries[] = {
      List,
      "Usage: quillet list FILE.qdk [--json]\n"
      "Lists the replies in the library's order: index, category, description, hotkey and\n"
-     "whether the text is rich (RTF) or plain. Control characters are shown as \\xNN. --json writes {\"replies\": [...]} with the\n"
+     "whether the text is rich (RTF) or plain. Control characters are shown as \\xNN. --json writes {\"replies\": "
+     "[...]} with the\n"
      "fields index, record, category, description, hotkey, hotkey_text, formatted, length.\n"},
     {"show",
      2,

@@ -11,12 +11,12 @@ TEST(HotKeyHolders, CombinationsAreTheOnesWindowsRegisters) {
     bool same;
   };
   const Case cases[] = {
-      {0xC052, 0xC052, true},    // Ctrl+Alt+R twice
-      {0x74, 0x4074, true},      // F5 is registered as Ctrl+F5
-      {0x74, 0x2074, false},     // Shift+F5 keeps its own modifier
-      {0x4074, 0x6074, false},   // Ctrl+F5, Shift+Ctrl+F5
-      {0x1C052, 0xC052, true},   // bits above the packed 16 do not count
-      {0, 0, false},             // no hotkey is nobody's combination
+      {0xC052, 0xC052, true},   // Ctrl+Alt+R twice
+      {0x74, 0x4074, true},     // F5 is registered as Ctrl+F5
+      {0x74, 0x2074, false},    // Shift+F5 keeps its own modifier
+      {0x4074, 0x6074, false},  // Ctrl+F5, Shift+Ctrl+F5
+      {0x1C052, 0xC052, true},  // bits above the packed 16 do not count
+      {0, 0, false},            // no hotkey is nobody's combination
       {0x10000, 0, false},
   };
   for (const Case& c : cases) {
@@ -30,8 +30,7 @@ TEST(HotKeyHolders, ALibrarysClashesGoToTheFirstReplyWithTheCombination) {
   EXPECT_EQ(FindHotKeyClashes({}), Clashes{});
   EXPECT_EQ(FindHotKeyClashes({0, 0, 0xC052}), Clashes{}) << "no hotkey clashes with none";
   // 0: Ctrl+Alt+R, 1: F5, 2: Ctrl+Alt+R, 3: Ctrl+F5 (F5's), 4: Shift+F5, 5: Ctrl+Alt+R.
-  EXPECT_EQ(FindHotKeyClashes({0xC052, 0x74, 0xC052, 0x4074, 0x2074, 0xC052}),
-            (Clashes{{0, 2}, {1, 3}, {0, 5}}));
+  EXPECT_EQ(FindHotKeyClashes({0xC052, 0x74, 0xC052, 0x4074, 0x2074, 0xC052}), (Clashes{{0, 2}, {1, 3}, {0, 5}}));
 }
 
 TEST(HotKeyHolders, TheFirstHolderIsNamed) {
@@ -52,9 +51,10 @@ TEST(HotKeyHolders, TheFirstHolderIsNamed) {
 
 TEST(HotKeyHolders, ARefusedReplyHotKeyIsToldWithTheReplysName) {
   const HotKeyHolder first{0xC052, ReplyHotKeyName("First")};
-  EXPECT_EQ(ReplyHotKeyFailure(0xC052, "Second", &first),
-            "Could not register the hotkey: Ctrl+Alt+R\n\nThe reply \"Second\" cannot have it: it is already the hotkey "
-            "of the reply \"First\". Please choose a different hotkey for one of them.");
+  EXPECT_EQ(
+      ReplyHotKeyFailure(0xC052, "Second", &first),
+      "Could not register the hotkey: Ctrl+Alt+R\n\nThe reply \"Second\" cannot have it: it is already the hotkey "
+      "of the reply \"First\". Please choose a different hotkey for one of them.");
   EXPECT_EQ(ReplyHotKeyFailure(0xC052, "Second", nullptr),
             "Could not register the hotkey: Ctrl+Alt+R\n\nPlease choose a different hotkey that is not used by another "
             "application on your system.\n\nIt is the hotkey of the reply \"Second\".");

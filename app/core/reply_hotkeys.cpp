@@ -4,13 +4,14 @@
 
 namespace tq::app {
 
-uint32_t RegisterReplyHotKey(const HotKeyRegistrar& registrar, uint32_t value, std::string_view description,
-                             int index, const std::vector<HotKeyHolder>& holders) {
+uint32_t RegisterReplyHotKey(const HotKeyRegistrar& registrar, uint32_t value, std::string_view description, int index,
+                             const std::vector<HotKeyHolder>& holders) {
   if (HotKeyBits(value) == 0) return 0;
   const HotKeyRegistrationKeys keys = SplitHotKey(value);
   if (registrar.register_hot_key && registrar.register_hot_key(ReplyHotKeyId(index), keys.modifiers, keys.virtual_key))
     return value;
-  if (registrar.show_error) registrar.show_error(ReplyHotKeyFailure(value, description, FindHotKeyHolder(holders, value)));
+  if (registrar.show_error)
+    registrar.show_error(ReplyHotKeyFailure(value, description, FindHotKeyHolder(holders, value)));
   return 0;
 }
 

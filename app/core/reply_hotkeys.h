@@ -19,8 +19,8 @@ namespace tq::app {
 // A refusal shows ReplyHotKeyFailure through the registrar, with the holder
 // of the combination found in holders. The result is the value the reply
 // now holds: value when registered, 0 when refused or none.
-uint32_t RegisterReplyHotKey(const HotKeyRegistrar& registrar, uint32_t value, std::string_view description,
-                             int index, const std::vector<HotKeyHolder>& holders);
+uint32_t RegisterReplyHotKey(const HotKeyRegistrar& registrar, uint32_t value, std::string_view description, int index,
+                             const std::vector<HotKeyHolder>& holders);
 
 // Unregisters the ids of every old index first (so that no move collides
 // with a hotkey not yet moved), then registers each shifted reply's non-zero

@@ -122,11 +122,11 @@ TEST(ReplyTreeTest, OnlyTheReplyThatHoldsAHotKeyShowsIt) {
   // The main window's hotkey Ctrl+Alt+Q, registered before the library.
   ASSERT_TRUE(RegisterGlobalHotKey(keys.registrar(), 0xC051, kMainHotKeyId));
   const std::vector<ReplyRecord> records = {
-      {"A", "first", "", 0x4074},    // Ctrl+F5
-      {"A", "second", "", 0x74},     // F5, registered as Ctrl+F5
-      {"A", "third", "", 0xC051},    // the main window's
-      {"A", "fourth", "", 0x4051},   // another program's
-      {"A", "fifth", "", 0x6074},    // Shift+Ctrl+F5, a combination of its own
+      {"A", "first", "", 0x4074},   // Ctrl+F5
+      {"A", "second", "", 0x74},    // F5, registered as Ctrl+F5
+      {"A", "third", "", 0xC051},   // the main window's
+      {"A", "fourth", "", 0x4051},  // another program's
+      {"A", "fifth", "", 0x6074},   // Shift+Ctrl+F5, a combination of its own
   };
   ReplyTree tree = BuildReplyTree(records, true, keys.registrar(), {{0xC051, std::string(kMainHotKeyName)}});
   EXPECT_EQ(Outline(tree), "A: fifth (Shift+Ctrl+F5)(4), first (Ctrl+F5)(0), fourth(3), second(1), third(2)");
