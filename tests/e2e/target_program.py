@@ -8,6 +8,8 @@ WM_DUMP = 0x8000 + 1  # WM_APP + 1: write the control's text to --out
 WM_HOLD_CLIPBOARD = 0x8000 + 2  # put HELD_TEXT on the clipboard and keep it open
 WM_RELEASE_CLIPBOARD = 0x8000 + 3
 WM_DUMP_CLIPBOARD = 0x8000 + 4  # write the clipboard's text to --out + ".clipboard"
+WM_HOLD_HOTKEY = 0x8000 + 5  # register the hotkey (wParam MOD_ flags, lParam virtual key) as another program would
+WM_RELEASE_HOTKEY = 0x8000 + 6
 HELD_TEXT = "held by the target"
 TARGET_TITLE = "Quillet Target"
 

@@ -1,40 +1,48 @@
 #!/usr/bin/env python3
-"""What the program answers when it cannot or must not do something. Two
-replies of a library share a hotkey: at start-up the second registration is
-refused with its message, and the hotkey pastes the first reply. A reply
-hotkey pressed in the target while the reply dialog is open pastes nothing.
-Delete answered "No" leaves the library file byte for byte and the tree as
-they were. New on a folder where no file can be made says "Could not
-create", and the window then shows no library rather than the one it had
-to close."""
+"""What the program answers when it cannot or must not do something. Another
+program holds a reply's hotkey: at start-up Windows refuses it and the
+program says so; once the other program lets it go, Refresh registers it
+and it pastes its reply. A reply hotkey pressed in the target while the
+reply dialog is open pastes nothing. Delete answered "No" leaves the library
+file byte for byte and the tree as they were. New on a name a folder holds
+says "Could not create", and the window then shows no library rather than
+the one it had to close."""
 
 import sys
 
 from main_window import (TITLE, answer_message_box, end_program, message_boxes, select_node, show_main, start_program,
                          tree_items, visible, wait_gone, wait_library_open, wait_window)
 from quillet_library import fresh_library, quillet_argument
-from target_program import click_into_target, start_target, wait_for_text
+from target_program import WM_HOLD_HOTKEY, WM_RELEASE_HOTKEY, click_into_target, start_target, wait_for_text
 from winsession import WM_CLOSE, check, check_equal, run_test
 
-REPLIES = [
-    {"category": "General", "description": "First", "text": "The first reply.", "hotkey": "Ctrl+Alt+R"},
-    {"category": "General", "description": "Second", "text": "The second reply.", "hotkey": "Ctrl+Alt+R"},
-]
+REPLIES = [{"category": "General", "description": "First", "text": "The first reply.", "hotkey": "Ctrl+Alt+R"}]
 FIRST = "The first reply.\r\n"
+MOD_ALT, MOD_CONTROL = 1, 2
 REFUSED = ("Could not register the hotkey: Ctrl+Alt+R\n\n"
-           "Please choose a different hotkey that is not used by another application on your system.")
+           "Please choose a different hotkey that is not used by another application on your system.\n\n"
+           'It is the hotkey of the reply "First".')
 
 
 def test(session, args):
     library = fresh_library(session, args.quillet, REPLIES)
+    out = session.artifacts / "pasted.txt"
+    target_program, target, _ = start_target(session, args, out)
+    check_equal(session.send(target, WM_HOLD_HOTKEY, MOD_CONTROL | MOD_ALT, ord("R")), 1,
+                "the other program taking Ctrl+Alt+R")
     program, main = start_program(session, args, session.windows_path(library))
     check_equal(answer_message_box(session, "OK"), REFUSED, "the message at start-up")
     wait_library_open(session, main, library)
     check_equal(message_boxes(session), [], "message boxes after the one refusal")
-    out = session.artifacts / "pasted.txt"
-    target_program, target, _ = start_target(session, args, out)
+
+    check_equal(session.send(target, WM_RELEASE_HOTKEY), 1, "the other program letting Ctrl+Alt+R go")
+    show_main(session, args, main)
+    session.click(session.child(main, "Button", "Refresh").hwnd)
+    session.post(main, WM_CLOSE)
+    wait_gone(session, main, "the window in the tray")
+    click_into_target(session, target)
     session.x_key("ctrl+alt+r")
-    wait_for_text(session, target, out, FIRST, "the first reply, which kept the hotkey")
+    wait_for_text(session, target, out, FIRST, "the reply, its hotkey registered by Refresh")
 
     # The reply dialog is open: the hotkey in the target does nothing. Once
     # it is closed the hotkey pastes again, once.

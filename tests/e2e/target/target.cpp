@@ -5,7 +5,8 @@
 // (its rich text, when it holds any, to PATH.clipboard.rtf).
 // kHoldClipboardMessage puts "held by the target" on the clipboard and keeps
 // the clipboard open, as a busy clipboard tool would, until
-// kReleaseClipboardMessage. --rich uses a RichEdit20A box instead of a plain EDIT; --rtf-out
+// kReleaseClipboardMessage. kHoldHotKeyMessage holds a global hotkey until
+// kReleaseHotKeyMessage. --rich uses a RichEdit20A box instead of a plain EDIT; --rtf-out
 // PATH also writes the rich box's RTF there.
 //
 //   QuilletTarget.exe --out C:\path\text.txt [--rich] [--rtf-out C:\path\text.rtf]
@@ -31,6 +32,12 @@ constexpr UINT kDumpMessage = WM_APP + 1;
 constexpr UINT kHoldClipboardMessage = WM_APP + 2;
 constexpr UINT kReleaseClipboardMessage = WM_APP + 3;
 constexpr UINT kDumpClipboardMessage = WM_APP + 4;
+// Holds a global hotkey as another program would (wParam the MOD_ flags,
+// lParam the virtual key; the answer is 1 when Windows gave it), and lets
+// it go again.
+constexpr UINT kHoldHotKeyMessage = WM_APP + 5;
+constexpr UINT kReleaseHotKeyMessage = WM_APP + 6;
+constexpr int kHeldHotKeyId = 1;
 constexpr char kHeldText[] = "held by the target";
 constexpr char kTitle[] = "Quillet Target";
 constexpr char kClass[] = "QuilletTarget";
@@ -194,6 +201,10 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return CloseClipboard() ? 1 : 0;
     case kDumpClipboardMessage:
       return DumpClipboard(*t, hwnd) ? 1 : 0;
+    case kHoldHotKeyMessage:
+      return RegisterHotKey(hwnd, kHeldHotKeyId, static_cast<UINT>(wp), static_cast<UINT>(lp)) ? 1 : 0;
+    case kReleaseHotKeyMessage:
+      return UnregisterHotKey(hwnd, kHeldHotKeyId) ? 1 : 0;
     case WM_CLOSE:
       Dump(*t);
       DestroyWindow(hwnd);
