@@ -1,13 +1,23 @@
 """What tests need to know of QuilletTarget.exe: the message that makes it
 write its text out, reading that text, and waiting for a paste to land."""
 
+import struct
 from pathlib import Path
 
 WM_DUMP = 0x8000 + 1  # WM_APP + 1: write the control's text to --out
 WM_HOLD_CLIPBOARD = 0x8000 + 2  # put HELD_TEXT on the clipboard and keep it open
 WM_RELEASE_CLIPBOARD = 0x8000 + 3
 WM_DUMP_CLIPBOARD = 0x8000 + 4  # write the clipboard's text to --out + ".clipboard"
+WM_PUT_CLIPBOARD = 0x8000 + 5  # put USER_TEXT, USER_RTF and USER_DIB on the clipboard
+WM_DUMP_FORMATS = 0x8000 + 6  # write those formats to --out + ".clip-text", ".clip-rtf", ".clip-dib"
 HELD_TEXT = "held by the target"
+USER_TEXT = b"Copied by the user\0"
+USER_RTF = b"{\\rtf1\\ansi Copied by {\\b the user}}\0"
+# A 2x1 24-bit bitmap: BITMAPINFOHEADER (40 bytes), then one row of two
+# pixels padded to 8 bytes.
+USER_DIB = (struct.pack("<IiiHHIIiiII", 40, 2, 1, 1, 24, 0, 8, 0, 0, 0, 0)
+            + b"\x10\x20\x30\x40\x50\x60\x00\x00")
+FORMAT_SUFFIXES = {"text": ".clip-text", "rtf": ".clip-rtf", "dib": ".clip-dib"}
 TARGET_TITLE = "Quillet Target"
 
 
@@ -80,3 +90,15 @@ def clipboard_text(session, target, out):
     if session.send(target, WM_DUMP_CLIPBOARD) != 1:
         raise AssertionError("the target could not read the clipboard")
     return read_text(path)
+
+
+def clipboard_formats(session, target, out):
+    """The clipboard's text, RTF and bitmap (CF_DIB) bytes as the target
+    reads them, None for a format not there."""
+    if session.send(target, WM_DUMP_FORMATS) != 1:
+        raise AssertionError("the target could not read the clipboard")
+    found = {}
+    for name, suffix in FORMAT_SUFFIXES.items():
+        path = out.with_name(out.name + suffix)
+        found[name] = path.read_bytes() if path.exists() else None
+    return found
