@@ -21,11 +21,11 @@ FORMAT_SUFFIXES = {"text": ".clip-text", "rtf": ".clip-rtf", "dib": ".clip-dib"}
 TARGET_TITLE = "Quillet Target"
 
 
-def start_target(session, args, out, *extra):
-    """Starts the target writing to `out` and gives it the X focus; returns
-    the process, its window and its X window."""
+def start_target(session, args, out, *extra, exe=None):
+    """Starts the target (or its copy `exe`) writing to `out` and gives it the
+    X focus; returns the process, its window and its X window."""
     out.unlink(missing_ok=True)
-    process = session.start(args.target, "--out", session.windows_path(out), *extra)
+    process = session.start(exe or args.target, "--out", session.windows_path(out), *extra)
     target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
     xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
     focus_target(session, target, xid)
