@@ -125,17 +125,18 @@ std::vector<PasteMethodRule> ParsePasteMethodRules(std::string_view text) {
   return rules;
 }
 
-bool SetPasteMethodRule(std::vector<PasteMethodRule>& rules, std::string_view program, PasteMethod method) {
+std::optional<size_t> SetPasteMethodRule(std::vector<PasteMethodRule>& rules, std::string_view program,
+                                         PasteMethod method) {
   const std::string_view name = Trim(program);
-  if (!UsableFileName(name)) return false;
-  for (PasteMethodRule& rule : rules) {
-    if (SameName(rule.name, name)) {
-      rule.method = method;
-      return true;
+  if (!UsableFileName(name)) return std::nullopt;
+  for (size_t i = 0; i < rules.size(); ++i) {
+    if (SameName(rules[i].name, name)) {
+      rules[i].method = method;
+      return i;
     }
   }
   rules.push_back({PasteMethodRule::Match::Program, std::string(name), method});
-  return true;
+  return rules.size() - 1;
 }
 
 std::vector<PasteKeyEvent> PasteKeyEvents(PasteMethod method, std::u16string_view text) {

@@ -53,9 +53,11 @@ std::string FormatPasteMethodRules(const std::vector<PasteMethodRule>& rules);
 std::vector<PasteMethodRule> ParsePasteMethodRules(std::string_view text);
 
 // Adds a user rule for `program` (its file name, trimmed), or changes the
-// method of the one already there. False when the name is empty or holds
+// method of the one already there; answers the rule's index. None when the
+// name is empty or holds
 // characters no file name can ('\\', '/', ':', '=', '|', control characters).
-bool SetPasteMethodRule(std::vector<PasteMethodRule>& rules, std::string_view program, PasteMethod method);
+std::optional<size_t> SetPasteMethodRule(std::vector<PasteMethodRule>& rules, std::string_view program,
+                                         PasteMethod method);
 
 // One synthesised key event of a paste: a virtual key, or a UTF-16 code unit
 // typed as a Unicode key event, sent after `pauseTicks` timer ticks.

@@ -52,13 +52,13 @@ TEST(PasteMethod, RulesGoToTheirStringAndBack) {
 
 TEST(PasteMethod, SettingARuleAddsOrChangesItAndRefusesNamesNoFileHas) {
   std::vector<PasteMethodRule> rules;
-  EXPECT_TRUE(SetPasteMethodRule(rules, "  notes.exe ", PasteMethod::TypeText));
-  EXPECT_TRUE(SetPasteMethodRule(rules, "other.exe", PasteMethod::ShiftInsert));
-  EXPECT_TRUE(SetPasteMethodRule(rules, "NOTES.EXE", PasteMethod::SlowCtrlV));  // the same program
+  EXPECT_EQ(SetPasteMethodRule(rules, "  notes.exe ", PasteMethod::TypeText), 0u);
+  EXPECT_EQ(SetPasteMethodRule(rules, "other.exe", PasteMethod::ShiftInsert), 1u);
+  EXPECT_EQ(SetPasteMethodRule(rules, "NOTES.EXE", PasteMethod::SlowCtrlV), 0u);  // the same program
   EXPECT_EQ(rules, (std::vector<PasteMethodRule>{{M::Program, "notes.exe", PasteMethod::SlowCtrlV},
                                                   {M::Program, "other.exe", PasteMethod::ShiftInsert}}));
   for (const char* bad : {"", "   ", "C:\\x.exe", "a/b.exe", "a=b.exe", "a|b.exe", "a\tb.exe"}) {
-    EXPECT_FALSE(SetPasteMethodRule(rules, bad, PasteMethod::CtrlV)) << bad;
+    EXPECT_EQ(SetPasteMethodRule(rules, bad, PasteMethod::CtrlV), std::nullopt) << bad;
   }
   EXPECT_EQ(rules.size(), 2u);
 }
