@@ -24,6 +24,25 @@ constexpr UINT kBringBackDelayMs = 250;
 // The tick of the wait before the user's clipboard goes back.
 constexpr UINT kRestoreTickMs = 10;
 
+// For a debugger or the benchmark: how long a step took, in microseconds.
+class DebugTiming {
+ public:
+  explicit DebugTiming(const char* what) : what_(what) { QueryPerformanceCounter(&start_); }
+  ~DebugTiming() {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    const long long us = (now.QuadPart - start_.QuadPart) * 1000000 / frequency.QuadPart;
+    OutputDebugStringA(("Tavrin Quillet: " + std::string(what_) + " " + std::to_string(us) + " us").c_str());
+  }
+  DebugTiming(const DebugTiming&) = delete;
+  DebugTiming& operator=(const DebugTiming&) = delete;
+
+ private:
+  const char* what_;
+  LARGE_INTEGER start_;
+};
+
 constexpr char kNoTargetMessage[] =
     "In order to insert a response you must press the selected\n\nhotkey with the mouse pointer over the window you "
     "want to insert into.";
@@ -201,7 +220,10 @@ bool TMainForm::CopyReplyForPaste(bool formatted) {
   }
   // A paste following another whose restore is still pending keeps the
   // clipboard saved before the first: what is on it now is a reply.
-  if (!restoreTimer_.Running() || !savedClipboard_) savedClipboard_ = ui::ReadClipboard(Handle());
+  if (!restoreTimer_.Running() || !savedClipboard_) {
+    DebugTiming timing("clipboard saved in");
+    savedClipboard_ = ui::ReadClipboard(Handle());
+  }
   restoreTimer_.Stop();
   if (!CopyReply(formatted)) {
     savedClipboard_.reset();
@@ -210,6 +232,7 @@ bool TMainForm::CopyReplyForPaste(bool formatted) {
   if (!savedClipboard_) return true;  // unreadable: the reply simply stays
   // The reply is offered again by delayed rendering, so the program hears
   // when the target reads it.
+  DebugTiming timing("reply offered in");
   std::optional<ui::ClipboardContents> reply = ui::ReadClipboard(Handle());
   if (!reply || !clipboardKeeper_.Offer(std::move(*reply))) {
     savedClipboard_.reset();
@@ -243,7 +266,13 @@ void TMainForm::RestoreTick() {
   ++w.ticksSinceRead;
   if (step == RestoreStep::Wait) return;
   restoreTimer_.Stop();
-  if (step == RestoreStep::Restore) clipboardKeeper_.Put(*savedClipboard_);
+  OutputDebugStringA(("Tavrin Quillet: clipboard " + std::string(step == RestoreStep::Restore ? "restored" : "left") +
+                      " after " + std::to_string(w.reads) + " reads, " + std::to_string(w.ticksSinceKeys) + " ticks")
+                         .c_str());
+  if (step == RestoreStep::Restore) {
+    DebugTiming timing("clipboard restored in");
+    clipboardKeeper_.Put(*savedClipboard_);
+  }
   savedClipboard_.reset();
 }
 
