@@ -32,14 +32,14 @@ void TConfigForm::CreatePastingPage(ui::Panel& page, const ConfigValues& values)
   PasteMethodsList.AddColumn("Program", 160);
   PasteMethodsList.AddColumn("Paste with", 84);
   PasteMethodsList.AddColumn("From", 60);
-  PasteProgramLabel.Create(page, {12, 174, 120, 13}, "Program &file:");
-  PasteProgramEdit.Create(page, {12, 190, 120, 21});
-  PasteMethodLabel.Create(page, {138, 174, 90, 13}, "Metho&d:");
-  PasteMethodCombo.Create(page, {138, 190, 96, 120});
+  PasteProgramLabel.Create(page, {12, 174, 112, 13}, "Program &file:");
+  PasteProgramEdit.Create(page, {12, 190, 112, 21});
+  PasteMethodLabel.Create(page, {130, 174, 100, 13}, "Metho&d:");
+  PasteMethodCombo.Create(page, {130, 190, 108, 120});
   for (PasteMethod m : kPasteMethods) PasteMethodCombo.AddItem(PasteMethodName(m));
   PasteMethodCombo.SetSelectedIndex(0);
-  SetPasteMethodBtn.Create(page, {240, 189, 50, 23}, "&Use");
-  RemovePasteMethodBtn.Create(page, {294, 189, 50, 23}, "&Remove");
+  SetPasteMethodBtn.Create(page, {244, 189, 46, 23}, "&Use");
+  RemovePasteMethodBtn.Create(page, {294, 189, 48, 23}, "&Remove");
 
   RestoreClipboardCheck.SetChecked(values.RestoreClipboard);
   pasteMethods_ = values.PasteMethods;
