@@ -1,5 +1,6 @@
 #include "app/core/paste_keys.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tq::app {
@@ -31,6 +32,9 @@ void PasteKeys::Start(int max_wait_ticks, std::vector<PasteKeyEvent> keys) {
   sending_ = false;
   keys_ = std::move(keys);
   next_key_ = 0;
+  ctrlBlocks_ = std::none_of(keys_.begin(), keys_.end(), [](const PasteKeyEvent& k) {
+    return k.kind == PasteKeyEvent::Kind::Virtual && k.code == kVkControl;
+  });
   ticks_left_ = max_wait_ticks < 0 ? 0 : max_wait_ticks;
   released_.clear();
 }
@@ -50,6 +54,7 @@ PasteOutcome PasteKeys::Tick(const PasteKeyboard& keyboard) {
   for (unsigned vk : kPasteBlockingKeys) {
     if (keyboard.is_down(vk)) held.push_back(vk);
   }
+  if (ctrlBlocks_ && keyboard.is_down(kVkControl)) held.push_back(kVkControl);
   if (!held.empty() || target != TargetState::Ready) {
     if (ticks_left_ > 0) {
       --ticks_left_;

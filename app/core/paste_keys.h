@@ -31,7 +31,8 @@ inline constexpr unsigned kVkRWin = 0x5C;
 inline constexpr unsigned kVkV = 0x56;
 
 // The modifiers that must be up before Ctrl+V, in the order they are
-// released.
+// released. Keys without Ctrl (Shift+Insert, typed text) wait for Ctrl too:
+// with it, Shift+Insert would copy and Enter would be Ctrl+Enter.
 inline constexpr unsigned kPasteBlockingKeys[] = {kVkMenu, kVkShift, kVkLWin, kVkRWin};
 
 enum class TargetState {
@@ -84,6 +85,7 @@ class PasteKeys {
 
   bool pending_ = false;
   bool sending_ = false;  // the checks passed: the keys are going out
+  bool ctrlBlocks_ = false;  // the keys do not press Ctrl themselves
   int ticks_left_ = 0;
   std::vector<PasteKeyEvent> keys_;
   size_t next_key_ = 0;

@@ -199,6 +199,30 @@ TEST(PasteKeys, EachMethodSendsItsKeysWithItsPauses) {
   }
 }
 
+TEST(PasteKeys, KeysWithoutCtrlWaitForCtrlAndReleaseItWhenHeld) {
+  struct Case {
+    PasteMethod method;
+    std::vector<std::string> events;
+  };
+  const Case cases[] = {
+      {PasteMethod::ShiftInsert, {"-17", "+16", "+45", "-45", "-16"}},  // not Ctrl+Shift+Insert
+      {PasteMethod::TypeText, {"-17", "u+97", "u-97", "+13", "-13"}},    // not Ctrl+Enter
+      {PasteMethod::CtrlV, {"+17", "+86", "-86", "-17"}},                // Ctrl is its own
+  };
+  for (const Case& c : cases) {
+    FakeKeyboard kb;
+    kb.down = {kVkControl};
+    PasteKeyboard keyboard = kb.Keyboard();
+    keyboard.send_unicode = [&kb](unsigned unit, bool up) { kb.events.push_back((up ? "u-" : "u+") + std::to_string(unit)); };
+    PasteKeys paste;
+    paste.Start(2, PasteKeyEvents(c.method, u"a\n"));
+    int ticks = 1;
+    while (paste.Tick(keyboard) == PasteOutcome::Waiting) ++ticks;
+    EXPECT_EQ(ticks, c.method == PasteMethod::CtrlV ? 1 : 3) << PasteMethodName(c.method);
+    EXPECT_EQ(kb.events, c.events) << PasteMethodName(c.method);
+  }
+}
+
 TEST(PasteKeys, ASlowSequenceOnceBegunIsFinishedEvenWhenTheTargetGoes) {
   FakeKeyboard kb;
   TargetState target = TargetState::Ready;
