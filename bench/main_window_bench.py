@@ -49,6 +49,25 @@ def working_set(session, pid):
     return dict(line.split("=", 1) for line in lines if "=" in line)
 
 
+def start_on(session, args, library, log_name=None):
+    """Starts the program on `library`; returns it and its main window once
+    the library is open."""
+    program = session.start(args.exe, session.windows_path(library), log_name=log_name)
+    app = session.wait_for("the application window", lambda: session.find_window(TITLE), interval=0.05)
+    main = session.wait_for("the library to open", lambda: next(
+        (w for w in session.windows() if w.owner == app and w.title.startswith(TITLE + " - ")), None),
+        interval=0.05)
+    return program, main
+
+
+def end_and_read_log(session, program, main):
+    """Ends the program as a session's end would and returns its log."""
+    check_equal(session.send(main.hwnd, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
+    session.post(main.hwnd, WM_CLOSE)
+    program.wait(timeout=10)
+    return program.log_path.read_text("latin-1")
+
+
 def time_reply_hotkey(session, args, target, xid, out, presses):
     """Presses the reply hotkey `presses` times with the user's clipboard
     freshly filled; the seconds from each X key press to the text's arrival."""
@@ -86,11 +105,7 @@ def test(session, args):
     check_equal(importer.wait(timeout=120), 0, "quillet import")
 
     started = time.monotonic()
-    program = session.start(args.exe, session.windows_path(library))
-    app = session.wait_for("the application window", lambda: session.find_window(TITLE), interval=0.05)
-    main = session.wait_for("the library to open", lambda: next(
-        (w for w in session.windows() if w.owner == app and w.title.startswith(TITLE + " - ")), None),
-        interval=0.05)
+    program, main = start_on(session, args, library)
     startup = time.monotonic() - started
     time.sleep(2)
     memory = working_set(session, main.pid)
@@ -116,26 +131,16 @@ def test(session, args):
             w.hwnd == search.hwnd and w.visible for w in session.windows()), interval=0.01)
         session.x_focus(xid)
 
-    check_equal(session.send(main.hwnd, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
-    session.post(main.hwnd, WM_CLOSE)
-    program.wait(timeout=10)
-    log = program.log_path.read_text("latin-1")
+    log = end_and_read_log(session, program, main)
     inside = [int(m) for m in re.findall(r"WM_HOTKEY to last key event (\d+) us", log)]
     search_inside = [int(m) for m in re.findall(r"WM_HOTKEY to reply search shown (\d+) us", log)]
 
     # Again with RestoreClipboard on.
     set_setting(session, "RestoreClipboard", 1)
-    restoring = session.start(args.exe, session.windows_path(library), log_name="restoring.log")
-    app = session.wait_for("the application window", lambda: session.find_window(TITLE), interval=0.05)
-    main = session.wait_for("the library to open", lambda: next(
-        (w for w in session.windows() if w.owner == app and w.title.startswith(TITLE + " - ")), None),
-        interval=0.05)
+    program, main = start_on(session, args, library, log_name="restoring.log")
     restore_arrivals = time_reply_hotkey(session, args, target, xid, out, args.presses)
     restore_memory = working_set(session, main.pid)
-    check_equal(session.send(main.hwnd, WM_QUERYENDSESSION), 1, "answer to the end-of-session query")
-    session.post(main.hwnd, WM_CLOSE)
-    restoring.wait(timeout=10)
-    log = restoring.log_path.read_text("latin-1")
+    log = end_and_read_log(session, program, main)
     restore_inside = [int(m) for m in re.findall(r"WM_HOTKEY to last key event (\d+) us", log)]
     saved = [int(m) for m in re.findall(r"clipboard saved in (\d+) us", log)]
     offered = [int(m) for m in re.findall(r"reply offered in (\d+) us", log)]
