@@ -195,7 +195,7 @@ class TMainForm : public ui::Form {
   std::optional<ui::ClipboardContents> savedClipboard_;
   ui::ClipboardKeeper clipboardKeeper_;
   ClipboardWatch restoreWatch_;
-  DWORD restoreSequence_ = 0;  // the sequence number the reply's offer left
+  DWORD restoreSequence_ = 0;        // the sequence number the reply's offer left
   bool pasteReadsClipboard_ = true;  // false when the running paste types the text
   ui::Timer restoreTimer_;
   ui::Timer bringBackTimer_;  // brings a kept main window back after a paste

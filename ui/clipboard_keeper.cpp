@@ -176,8 +176,6 @@ void ClipboardKeeper::RenderAll() {
   CloseClipboard();
 }
 
-bool ClipboardKeeper::StillOurs() const {
-  return window_ && !lost_ && GetClipboardOwner() == window_.Handle();
-}
+bool ClipboardKeeper::StillOurs() const { return window_ && !lost_ && GetClipboardOwner() == window_.Handle(); }
 
 }  // namespace tq::ui

@@ -13,12 +13,12 @@ namespace tq::app {
 
 // What is known at one tick of the wait.
 struct ClipboardWatch {
-  int reads = 0;              // formats of the reply the target has read so far
-  int ticksSinceRead = 0;     // ticks since the last read (or since the keys went out, before any)
-  int ticksSinceKeys = 0;     // ticks since the last key of the paste
+  int reads = 0;               // formats of the reply the target has read so far
+  int ticksSinceRead = 0;      // ticks since the last read (or since the keys went out, before any)
+  int ticksSinceKeys = 0;      // ticks since the last key of the paste
   bool openElsewhere = false;  // another program has the clipboard open now
-  bool stillTheReply = true;  // the clipboard is still ours, unchanged since the reply went on it
-  bool readExpected = true;   // the paste reads the clipboard (not when the text was typed)
+  bool stillTheReply = true;   // the clipboard is still ours, unchanged since the reply went on it
+  bool readExpected = true;    // the paste reads the clipboard (not when the text was typed)
 };
 
 enum class RestoreStep {

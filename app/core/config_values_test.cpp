@@ -50,7 +50,9 @@ TEST(ConfigValues, OkCopiesEveryValueAndAsksForARebuildOnlyForTheTreeTexts) {
       {"search hotkey cleared", [](ConfigValues& v) { v.SearchHotKey = 0; }, false},
       {"RestoreClipboard", [](ConfigValues& v) { v.RestoreClipboard = true; }, false},
       {"paste methods",
-       [](ConfigValues& v) { v.PasteMethods = {{PasteMethodRule::Match::Program, "a.exe", PasteMethod::TypeText}}; },
+       [](ConfigValues& v) {
+         v.PasteMethods = {{PasteMethodRule::Match::Program, "a.exe", PasteMethod::TypeText}};
+       },
        false},
       {"ShowHotkeyInTree", [](ConfigValues& v) { v.ShowHotkeyInTree = true; }, true},
   };

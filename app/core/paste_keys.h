@@ -47,7 +47,7 @@ struct PasteKeyboard {
   std::function<TargetState()> target_state;           // none: always ready
   std::function<bool()> clipboard_holds_reply;         // nothing copied since the reply; none: always
   std::function<void(unsigned unit, bool up)> send_unicode;  // one UTF-16 code unit typed
-  std::function<bool()> target_refuses_keys;  // runs with more rights than we do; none: never
+  std::function<bool()> target_refuses_keys;                 // runs with more rights than we do; none: never
 };
 
 enum class PasteOutcome {
@@ -84,7 +84,7 @@ class PasteKeys {
   PasteOutcome SendDueKeys(const PasteKeyboard& keyboard);
 
   bool pending_ = false;
-  bool sending_ = false;  // the checks passed: the keys are going out
+  bool sending_ = false;     // the checks passed: the keys are going out
   bool ctrlBlocks_ = false;  // the keys do not press Ctrl themselves
   int ticks_left_ = 0;
   std::vector<PasteKeyEvent> keys_;

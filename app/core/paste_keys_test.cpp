@@ -1,7 +1,5 @@
 #include "app/core/paste_keys.h"
 
-#include "app/core/integrity_rule.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +7,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "app/core/integrity_rule.h"
 
 namespace tq::app {
 namespace {
@@ -141,8 +141,13 @@ TEST(PasteKeys, SendsNothingWhenTheTargetIsGoneOrNeverInFrontOrTheClipboardChang
       {"clipboard taken by another copy", {TargetState::Ready}, {}, false, 1, PasteOutcome::ClipboardChanged},
       {"clipboard taken while Alt is held", {TargetState::Ready}, {kVkMenu}, false, 4, PasteOutcome::ClipboardChanged},
       {"target elevated", {TargetState::Ready}, {}, true, 1, PasteOutcome::TargetElevated, true},
-      {"target elevated, Alt held: not even released", {TargetState::Ready}, {kVkMenu}, true, 4,
-       PasteOutcome::TargetElevated, true},
+      {"target elevated, Alt held: not even released",
+       {TargetState::Ready},
+       {kVkMenu},
+       true,
+       4,
+       PasteOutcome::TargetElevated,
+       true},
   };
   for (const Case& c : cases) {
     FakeKeyboard kb;
@@ -178,18 +183,22 @@ TEST(PasteKeys, EachMethodSendsItsKeysWithItsPauses) {
   const Case cases[] = {
       {PasteMethod::CtrlV, u"", {"+17", "+86", "-86", "-17"}},
       {PasteMethod::ShiftInsert, u"", {"+16", "+45", "-45", "-16"}},
-      {PasteMethod::SlowCtrlV, u"",
+      {PasteMethod::SlowCtrlV,
+       u"",
        {"+17", "|", "|", "|", "|", "|", "+86", "|", "|", "|", "|", "|", "-86", "|", "|", "|", "|", "|", "-17"}},
       // Line breaks (CR LF, or LF alone) are Enter, a tab is Tab, the rest
       // UTF-16 code units, a character outside the BMP as its two halves.
-      {PasteMethod::TypeText, u"H\u00e9\r\nx\ty\n\U0001F600",
+      {PasteMethod::TypeText,
+       u"H\u00e9\r\nx\ty\n\U0001F600",
        {"u+72", "u-72", "u+233", "u-233", "+13", "-13", "u+120", "u-120", "+9", "-9", "u+121", "u-121", "+13", "-13",
         "u+55357", "u-55357", "u+56832", "u-56832"}},
   };
   for (const Case& c : cases) {
     FakeKeyboard kb;
     PasteKeyboard keyboard = kb.Keyboard();
-    keyboard.send_unicode = [&kb](unsigned unit, bool up) { kb.events.push_back((up ? "u-" : "u+") + std::to_string(unit)); };
+    keyboard.send_unicode = [&kb](unsigned unit, bool up) {
+      kb.events.push_back((up ? "u-" : "u+") + std::to_string(unit));
+    };
     PasteKeys paste;
     paste.Start(3, PasteKeyEvents(c.method, c.text));
     PasteOutcome outcome;
@@ -206,14 +215,16 @@ TEST(PasteKeys, KeysWithoutCtrlWaitForCtrlAndReleaseItWhenHeld) {
   };
   const Case cases[] = {
       {PasteMethod::ShiftInsert, {"-17", "+16", "+45", "-45", "-16"}},  // not Ctrl+Shift+Insert
-      {PasteMethod::TypeText, {"-17", "u+97", "u-97", "+13", "-13"}},    // not Ctrl+Enter
-      {PasteMethod::CtrlV, {"+17", "+86", "-86", "-17"}},                // Ctrl is its own
+      {PasteMethod::TypeText, {"-17", "u+97", "u-97", "+13", "-13"}},   // not Ctrl+Enter
+      {PasteMethod::CtrlV, {"+17", "+86", "-86", "-17"}},               // Ctrl is its own
   };
   for (const Case& c : cases) {
     FakeKeyboard kb;
     kb.down = {kVkControl};
     PasteKeyboard keyboard = kb.Keyboard();
-    keyboard.send_unicode = [&kb](unsigned unit, bool up) { kb.events.push_back((up ? "u-" : "u+") + std::to_string(unit)); };
+    keyboard.send_unicode = [&kb](unsigned unit, bool up) {
+      kb.events.push_back((up ? "u-" : "u+") + std::to_string(unit));
+    };
     PasteKeys paste;
     paste.Start(2, PasteKeyEvents(c.method, u"a\n"));
     int ticks = 1;
@@ -244,13 +255,13 @@ TEST(IntegrityRule, KeysAreDroppedForAMorePrivilegedOrUnaskableTarget) {
     bool dropped;
   };
   const Case cases[] = {
-      {0x2000, 0x2000, false},         // medium to medium
-      {0x2000, 0x1000, false},         // to a low-integrity sandbox
-      {0x2000, 0x3000, true},          // to a program run as administrator
-      {0x2000, 0x4000, true},          // to a system process
-      {0x3000, 0x3000, false},         // both elevated
-      {0x2000, std::nullopt, true},    // the target could not be opened to ask
-      {std::nullopt, 0x3000, false},   // no integrity levels here: nothing to go by
+      {0x2000, 0x2000, false},        // medium to medium
+      {0x2000, 0x1000, false},        // to a low-integrity sandbox
+      {0x2000, 0x3000, true},         // to a program run as administrator
+      {0x2000, 0x4000, true},         // to a system process
+      {0x3000, 0x3000, false},        // both elevated
+      {0x2000, std::nullopt, true},   // the target could not be opened to ask
+      {std::nullopt, 0x3000, false},  // no integrity levels here: nothing to go by
       {std::nullopt, std::nullopt, false},
   };
   for (const Case& c : cases) {

@@ -14,9 +14,8 @@ constexpr unsigned kVkInsert = 0x2D;
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return Lower(x) == Lower(y);
-         });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 std::string_view FileNameOf(std::string_view path) {
@@ -143,10 +142,14 @@ std::vector<PasteKeyEvent> PasteKeyEvents(PasteMethod method, std::u16string_vie
   using K = PasteKeyEvent::Kind;
   switch (method) {
     case PasteMethod::CtrlV:
-      return {{K::Virtual, kVkControl, false}, {K::Virtual, kVkV, false}, {K::Virtual, kVkV, true},
+      return {{K::Virtual, kVkControl, false},
+              {K::Virtual, kVkV, false},
+              {K::Virtual, kVkV, true},
               {K::Virtual, kVkControl, true}};
     case PasteMethod::ShiftInsert:
-      return {{K::Virtual, kVkShift, false}, {K::Virtual, kVkInsert, false}, {K::Virtual, kVkInsert, true},
+      return {{K::Virtual, kVkShift, false},
+              {K::Virtual, kVkInsert, false},
+              {K::Virtual, kVkInsert, true},
               {K::Virtual, kVkShift, true}};
     case PasteMethod::SlowCtrlV:
       return {{K::Virtual, kVkControl, false},

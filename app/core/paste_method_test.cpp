@@ -56,7 +56,7 @@ TEST(PasteMethod, SettingARuleAddsOrChangesItAndRefusesNamesNoFileHas) {
   EXPECT_EQ(SetPasteMethodRule(rules, "other.exe", PasteMethod::ShiftInsert), 1u);
   EXPECT_EQ(SetPasteMethodRule(rules, "NOTES.EXE", PasteMethod::SlowCtrlV), 0u);  // the same program
   EXPECT_EQ(rules, (std::vector<PasteMethodRule>{{M::Program, "notes.exe", PasteMethod::SlowCtrlV},
-                                                  {M::Program, "other.exe", PasteMethod::ShiftInsert}}));
+                                                 {M::Program, "other.exe", PasteMethod::ShiftInsert}}));
   for (const char* bad : {"", "   ", "C:\\x.exe", "a/b.exe", "a=b.exe", "a|b.exe", "a\tb.exe"}) {
     EXPECT_EQ(SetPasteMethodRule(rules, bad, PasteMethod::CtrlV), std::nullopt) << bad;
   }

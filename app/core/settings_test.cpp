@@ -96,8 +96,8 @@ TEST(SettingsTest, SavingWritesTheValuesInOrderAndRoundTrips) {
   s.HideAfterInsert = false;
   s.ShowHotkeyInTree = true;
   ASSERT_TRUE(SaveSettings(store, s, "D:\\now.qdk", 230));
-  const std::vector<std::string> order = {"MRUFileName",    "MainHotKey",        "MenuHotKey",      "Split",
-                                          "SaveFormat",     "DefaultWithFormat", "HideAfterInsert", "ShowHotkeyInTree",
+  const std::vector<std::string> order = {"MRUFileName",    "MainHotKey",        "MenuHotKey",       "Split",
+                                          "SaveFormat",     "DefaultWithFormat", "HideAfterInsert",  "ShowHotkeyInTree",
                                           "AutoExpandTree", "LiveSpelling",      "ShowTrayReminder", "RestoreClipboard",
                                           "PasteMethods"};
   EXPECT_EQ(store.log, order);

@@ -208,9 +208,10 @@ TEST(ConfigForm, ThePastingPagesAccessKeysAreNoOtherControls) {
   TConfigForm form(host.form.Handle(), {});
   std::vector<std::string> captions;
   EnumChildWindows(form.Handle(), &CollectCaption, reinterpret_cast<LPARAM>(&captions));
-  for (int page = 0; page < form.PageControl.PageCount(); ++page) captions.push_back(form.PageControl.PageCaption(page));
+  for (int page = 0; page < form.PageControl.PageCount(); ++page)
+    captions.push_back(form.PageControl.PageCaption(page));
   const ui::Wnd* own[] = {&form.RestoreClipboardCheck, &form.PasteMethodsLabel, &form.PasteProgramLabel,
-                          &form.PasteMethodLabel, &form.SetPasteMethodBtn, &form.RemovePasteMethodBtn};
+                          &form.PasteMethodLabel,      &form.SetPasteMethodBtn, &form.RemovePasteMethodBtn};
   std::vector<std::string> pageCaptions = {form.PageControl.PageCaption(2)};
   for (const ui::Wnd* control : own) pageCaptions.push_back(control->Text());
   for (const std::string& caption : pageCaptions) {

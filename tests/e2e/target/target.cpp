@@ -62,8 +62,8 @@ struct Target {
   Options options;
   HWND box = nullptr;
   tq::ui::UniqueModule richLibrary;  // outlives the box: freed after the loop
-  WNDPROC boxProc = nullptr;          // the box's own procedure under --paste-keys
-  DWORD ctrlDownAt = 0;               // message time of the last Ctrl key-down
+  WNDPROC boxProc = nullptr;         // the box's own procedure under --paste-keys
+  DWORD ctrlDownAt = 0;              // message time of the last Ctrl key-down
 };
 
 std::string Narrow(const wchar_t* w) {
@@ -270,8 +270,8 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (!t->box) return -1;
       if (t->options.rich) SendMessageA(t->box, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
       if (t->options.pasteKeys != PasteKeys::Any) {
-        t->boxProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(t->box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BoxProc)));
+        t->boxProc =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrA(t->box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BoxProc)));
       }
       return 0;
     }
@@ -321,7 +321,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = target.options.windowClass.c_str();
   if (!RegisterClassExA(&wc)) return 3;
-  HWND hwnd = CreateWindowExA(0, wc.lpszClassName, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 480, 320, nullptr, nullptr, instance, &target);
+  HWND hwnd = CreateWindowExA(0, wc.lpszClassName, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 480, 320, nullptr, nullptr,
+                              instance, &target);
   if (!hwnd) return 4;
   ShowWindow(hwnd, SW_SHOW);
   SetForegroundWindow(hwnd);
