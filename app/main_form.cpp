@@ -234,6 +234,7 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     SaveSettings(keys_, settings_, settings_.MRUFileName, TopPanel.Bounds().height);
   }
   pasteTimer_.onTimer = [this] { PasteTick(); };
+  restoreTimer_.onTimer = [this] { RestoreTick(); };
   bringBackTimer_.onTimer = [this] {
     bringBackTimer_.Stop();
     SetForegroundWindow(application_.Handle());
@@ -497,6 +498,7 @@ void TMainForm::FormDestroy() {
   UnregisterHotKey(Handle(), kSearchHotKeyId);
   ReleaseReplyHotKeys();
   pasteTimer_.Stop();
+  restoreTimer_.Stop();
   bringBackTimer_.Stop();
   trayClickTimer_.Stop();
   if (FormEnhance) FormEnhance->HideIcon();

@@ -2,6 +2,7 @@
 write its text out, reading that text, and waiting for a paste to land."""
 
 import re
+import struct
 from pathlib import Path
 
 WM_DUMP = 0x8000 + 1  # WM_APP + 1: write the control's text to --out
@@ -10,19 +11,28 @@ WM_RELEASE_CLIPBOARD = 0x8000 + 3
 WM_DUMP_CLIPBOARD = 0x8000 + 4  # write the clipboard's text to --out + ".clipboard"
 WM_HOLD_HOTKEY = 0x8000 + 5  # register the hotkey (wParam MOD_ flags, lParam virtual key) as another program would
 WM_RELEASE_HOTKEY = 0x8000 + 6
+WM_PUT_CLIPBOARD = 0x8000 + 7  # put USER_TEXT, USER_RTF and USER_DIB on the clipboard
+WM_DUMP_FORMATS = 0x8000 + 8  # write those formats to --out + ".clip-text", ".clip-rtf", ".clip-dib"
 HELD_TEXT = "held by the target"
+USER_TEXT = b"Copied by the user\0"
+USER_RTF = b"{\\rtf1\\ansi Copied by {\\b the user}}\0"
+# A 2x1 24-bit bitmap: BITMAPINFOHEADER (40 bytes), then one row of two
+# pixels padded to 8 bytes.
+USER_DIB = (struct.pack("<IiiHHIIiiII", 40, 2, 1, 1, 24, 0, 8, 0, 0, 0, 0)
+            + b"\x10\x20\x30\x40\x50\x60\x00\x00")
+FORMAT_SUFFIXES = {"text": ".clip-text", "rtf": ".clip-rtf", "dib": ".clip-dib"}
 TARGET_TITLE = "Quillet Target"
 
 
-def start_target(session, args, out, *extra, rtf_out=None):
-    """Starts the target writing to `out` and gives it the X focus; returns
-    the process, its window and its X window. With `rtf_out` its box is a
-    rich edit that writes its RTF there too."""
+def start_target(session, args, out, *extra, rtf_out=None, exe=None):
+    """Starts the target (or its copy `exe`) writing to `out` and gives it
+    the X focus; returns the process, its window and its X window. With
+    `rtf_out` its box is a rich edit that writes its RTF there too."""
     out.unlink(missing_ok=True)
     if rtf_out is not None:
         rtf_out.unlink(missing_ok=True)
         extra = ("--rich", "--rtf-out", session.windows_path(rtf_out), *extra)
-    process = session.start(args.target, "--out", session.windows_path(out), *extra)
+    process = session.start(exe or args.target, "--out", session.windows_path(out), *extra)
     target = session.wait_for("the target window", lambda: session.find_window(TARGET_TITLE))
     xid = session.wait_for("the target on the X screen", lambda: session.x_windows(TARGET_TITLE))[0]
     focus_target(session, target, xid)
@@ -168,3 +178,15 @@ def bold_runs(rtf):
             runs.append(run)
             run = ""
     return runs
+
+
+def clipboard_formats(session, target, out):
+    """The clipboard's text, RTF and bitmap (CF_DIB) bytes as the target
+    reads them, None for a format not there."""
+    if session.send(target, WM_DUMP_FORMATS) != 1:
+        raise AssertionError("the target could not read the clipboard")
+    found = {}
+    for name, suffix in FORMAT_SUFFIXES.items():
+        path = out.with_name(out.name + suffix)
+        found[name] = path.read_bytes() if path.exists() else None
+    return found
