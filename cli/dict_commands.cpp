@@ -211,7 +211,7 @@ int RunDictCommand(platform::Env& env, const std::vector<std::string>& args, FIL
 }
 
 int RunDict(const std::vector<std::string>& args) {
-  return RunDictCommand(platform::Env::Default(), args, stdout, stderr);
+  return RunDictCommand(Utf8Files(), args, stdout, stderr);
 }
 
 }  // namespace tq::cli

@@ -590,7 +590,7 @@ int RunLibraryCommand(platform::Env& env, const std::string& command, const std:
 
 #define TQ_LIBRARY_ENTRY(Function, name)                                            \
   int Function(const std::vector<std::string>& args) {                              \
-    return RunLibraryCommand(platform::Env::Default(), name, args, stdout, stderr, kLibraryBusyWait, stdin); \
+    return RunLibraryCommand(Utf8Files(), name, args, stdout, stderr, kLibraryBusyWait, stdin); \
   }
 TQ_LIBRARY_ENTRY(RunLibraryCreate, "create")
 TQ_LIBRARY_ENTRY(RunLibraryList, "list")

@@ -10,6 +10,8 @@
 #include "cli/library_check_command.h"
 #include "cli/library_commands.h"
 #include "cli/spell_commands.h"
+#include "platform/command_line.h"
+#include "platform/utf8_console.h"
 #include "tq_version.h"
 
 namespace tq::cli {
@@ -90,4 +92,7 @@ int RunQuillet(const std::vector<std::string>& argv) {
 
 }  // namespace tq::cli
 
-int main(int argc, char** argv) { return tq::cli::RunQuillet(std::vector<std::string>(argv + 1, argv + argc)); }
+int main(int argc, char** argv) {
+  const tq::platform::Utf8Console console;
+  return tq::cli::RunQuillet(tq::platform::Utf8Arguments(argc, argv));
+}

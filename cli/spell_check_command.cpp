@@ -193,7 +193,7 @@ int RunCheckCommand(platform::Env& env, const std::vector<std::string>& args, FI
 }
 
 int RunCheck(const std::vector<std::string>& args) {
-  return RunCheckCommand(platform::Env::Default(), args, stdout, stderr);
+  return RunCheckCommand(Utf8Files(), args, stdout, stderr);
 }
 
 }  // namespace tq::cli

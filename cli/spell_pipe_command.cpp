@@ -226,7 +226,7 @@ int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FIL
 }
 
 int RunPipe(const std::vector<std::string>& args) {
-  return RunPipeCommand(platform::Env::Default(), args, stdin, stdout, stderr);
+  return RunPipeCommand(Utf8Files(), args, stdin, stdout, stderr);
 }
 
 }  // namespace tq::cli

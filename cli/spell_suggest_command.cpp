@@ -54,7 +54,7 @@ int RunSuggestCommand(platform::Env& env, const std::vector<std::string>& args, 
 }
 
 int RunSuggest(const std::vector<std::string>& args) {
-  return RunSuggestCommand(platform::Env::Default(), args, stdout, stderr);
+  return RunSuggestCommand(Utf8Files(), args, stdout, stderr);
 }
 
 }  // namespace tq::cli
