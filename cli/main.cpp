@@ -48,7 +48,12 @@ void PrintUsage(FILE* out) {
                "3 the command could not do its work.\n"
                "\nA library that another process has open is waited for up to 10 seconds; after that\n"
                "the command fails with exit code 3 and says the file is in use. Editors may run\n"
-               "quillet as their ispell program ('quillet pipe --help').\n");
+               "quillet as their ispell program ('quillet pipe --help').\n"
+               "\nText is UTF-8 on every system: arguments (on Windows taken as Unicode, whatever\n"
+               "the code page), file names, standard input (unless a command says otherwise) and\n"
+               "standard output and error, whose bytes are the same as on Linux. A Windows console\n"
+               "window is switched to UTF-8 output while quillet runs. A script that reads the\n"
+               "output decodes it as UTF-8 (PowerShell: set [Console]::OutputEncoding to UTF-8).\n");
 }
 
 const Command* Find(const std::string& name) {
