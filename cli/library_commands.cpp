@@ -588,8 +588,8 @@ int RunLibraryCommand(platform::Env& env, const std::string& command, const std:
   }
 }
 
-#define TQ_LIBRARY_ENTRY(Function, name)                                            \
-  int Function(const std::vector<std::string>& args) {                              \
+#define TQ_LIBRARY_ENTRY(Function, name)                                                        \
+  int Function(const std::vector<std::string>& args) {                                          \
     return RunLibraryCommand(Utf8Files(), name, args, stdout, stderr, kLibraryBusyWait, stdin); \
   }
 TQ_LIBRARY_ENTRY(RunLibraryCreate, "create")

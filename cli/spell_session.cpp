@@ -81,7 +81,8 @@ bool ParseSpellSettings(const std::vector<std::string>& args, SpellSettings* s, 
 }
 
 std::string DefaultMainDictionary(platform::Env& env) {
-  const std::string beside = spell::ExtractFileDir(platform::ProgramPath(platform::PathEncoding::Utf8)) + "/American.adm";
+  const std::string beside =
+      spell::ExtractFileDir(platform::ProgramPath(platform::PathEncoding::Utf8)) + "/American.adm";
   if (env.FileExists(beside)) return beside;
 #ifdef TQ_AMERICAN_ADM
   if (env.FileExists(TQ_AMERICAN_ADM)) return TQ_AMERICAN_ADM;

@@ -148,8 +148,8 @@ class WinEnv final : public Env {
     std::wstring p;
     if (!Wide(path, &p)) return LastError("Cannot open", path);
     DWORD rights = access == FileAccess::ReadWrite ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
-    UniqueHandle h(
-        CreateFileW(p.c_str(), rights, ShareFlags(share), nullptr, CreateFlags(create), FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle h(CreateFileW(p.c_str(), rights, ShareFlags(share), nullptr, CreateFlags(create),
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!h) return LastError("Cannot open", path);
     *file = std::make_unique<WinFile>(std::move(h), path, codePage_);
     return Status::Ok();
@@ -213,7 +213,8 @@ class WinEnv final : public Env {
       if (part.size() == 2 && part[1] == L':') continue;  // a drive
       if (CreateDirectoryW(part.c_str(), nullptr)) continue;
       const DWORD e = GetLastError();
-      if (e != ERROR_ALREADY_EXISTS) return ErrorOf(e, "Cannot create the folder", FromWide(part, codePage_), codePage_);
+      if (e != ERROR_ALREADY_EXISTS)
+        return ErrorOf(e, "Cannot create the folder", FromWide(part, codePage_), codePage_);
     }
     return DirectoryExists(path) ? Status::Ok() : Status::Error("Cannot create the folder " + path);
   }

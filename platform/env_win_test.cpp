@@ -1,9 +1,8 @@
 // The two Windows Envs side by side: the program's, whose paths are in the
 // ANSI code page and which must read them exactly as the system's ANSI
 // functions do, and quillet's, whose paths are UTF-8.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <string>

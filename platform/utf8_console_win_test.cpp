@@ -1,9 +1,8 @@
 // quillet's console output: UTF-8 bytes show as the characters they are in
 // a console window while a Utf8Console lives, and the console's own code
 // page comes back afterwards; output to a pipe or file leaves it alone.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -66,7 +65,8 @@ TEST(Utf8Console, ConsoleShowsUtf8AndGetsItsCodePageBack) {
   EXPECT_EQ(GetConsoleOutputCP(), 850u);
 
   // Standard output and error going elsewhere: the console is not touched.
-  HANDLE nul = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE nul =
+      CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(nul, INVALID_HANDLE_VALUE);
   OwnConsole::SetStdHandles(nul);
   {

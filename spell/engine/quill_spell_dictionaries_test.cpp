@@ -123,10 +123,12 @@ TEST(DictionarySet, CustomListOpensAsItStands) {
   write(a.File("active.adu"), "activeword");
   ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), b.File("text.adu"), "not a word list\r\n").ok());
   DictionaryEngine e({a.path(), b.path()}, {}, "active.adu");
-  e->ConfigDefaultCustom = {"Zeta.adu", "new.adu", "NEW.adu", "text.adu", "Zeta.adu", b.File("other.adu"), "active.adu"};
+  e->ConfigDefaultCustom = {"Zeta.adu", "new.adu",           "NEW.adu",   "text.adu",
+                            "Zeta.adu", b.File("other.adu"), "active.adu"};
   TQuillSpellBase& spell = e.Loaded();
   std::vector<std::string> opened;
-  for (int i = 0; i < spell.ReadCustomDictionaryCount(); ++i) opened.push_back(spell.ReadCustomDictionary(i)->ReadFilename());
+  for (int i = 0; i < spell.ReadCustomDictionaryCount(); ++i)
+    opened.push_back(spell.ReadCustomDictionary(i)->ReadFilename());
   EXPECT_EQ(opened, (std::vector<std::string>{b.path() + "\\Zeta.adu", a.path() + "\\new.adu", a.path() + "\\NEW.adu",
                                               b.path() + "\\Zeta.adu", b.File("other.adu")}));
   ASSERT_NE(spell.ReadActiveCustomDictionary(), nullptr);
