@@ -294,17 +294,21 @@ bool TMainForm::OpenLibrary(const std::string& path) {
     ok = true;
   } catch (const std::exception& e) {
     ui::ShowErrorBox(Handle(), LibraryOpenErrorText(path, e));
-    table_.Close();
-    table_.SetTableName("");
-    ReleaseReplyHotKeys();
-    tree_ = app::ReplyTree{};
-    ReplyTree.Clear();
-    FreeReplyMenu();
-    SetText(Title() + " ");
+    CloseLibrary();
   }
   if (ok) ShowSelectedReply();
   UpdateCommandStates();
   return ok;
+}
+
+void TMainForm::CloseLibrary() {
+  table_.Close();
+  table_.SetTableName("");
+  ReleaseReplyHotKeys();
+  tree_ = app::ReplyTree{};
+  ReplyTree.Clear();
+  FreeReplyMenu();
+  SetText(Title() + " ");
 }
 
 void TMainForm::NewLibrary() {
@@ -314,7 +318,10 @@ void TMainForm::NewLibrary() {
   try {
     CreateReplyTable(table_, path);
   } catch (const std::exception&) {
-    table_.Close();
+    // The open library was closed to make the new one: the window must not
+    // go on showing it, its hotkeys doing nothing.
+    CloseLibrary();
+    UpdateCommandStates();
     ui::ShowErrorBox(Handle(), "Could not create " + path +
                                    "\n\nMake sure the filename is valid and you have the proper permissions.");
     return;

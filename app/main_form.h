@@ -55,6 +55,9 @@ class TMainForm : public ui::Form {
   static std::string FirstUseText(const std::string& title);
 
   bool OpenLibrary(const std::string& path);
+  // No library open: the table closed, its tree and reply hotkeys gone, the
+  // caption without a path.
+  void CloseLibrary();
 
  protected:
   bool OnCreate() override;

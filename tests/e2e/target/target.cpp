@@ -1,10 +1,12 @@
 // Quillet Target: a window with one text box for the end-to-end tests to
 // paste into. It writes the box's text to the file named by --out when it is
 // closed (WM_CLOSE) or when it receives kDumpMessage, so a test can read what
-// arrived, and the clipboard's text to PATH.clipboard on kDumpClipboardMessage.
+// arrived, and the clipboard's text to PATH.clipboard on kDumpClipboardMessage
+// (its rich text, when it holds any, to PATH.clipboard.rtf).
 // kHoldClipboardMessage puts "held by the target" on the clipboard and keeps
 // the clipboard open, as a busy clipboard tool would, until
-// kReleaseClipboardMessage. --rich uses a RichEdit20A box instead of a plain EDIT; --rtf-out
+// kReleaseClipboardMessage. kHoldHotKeyMessage holds a global hotkey until
+// kReleaseHotKeyMessage. --rich uses a RichEdit20A box instead of a plain EDIT; --rtf-out
 // PATH also writes the rich box's RTF there.
 //
 //   QuilletTarget.exe --out C:\path\text.txt [--rich] [--rtf-out C:\path\text.rtf]
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,12 @@ constexpr UINT kDumpMessage = WM_APP + 1;
 constexpr UINT kHoldClipboardMessage = WM_APP + 2;
 constexpr UINT kReleaseClipboardMessage = WM_APP + 3;
 constexpr UINT kDumpClipboardMessage = WM_APP + 4;
+// Holds a global hotkey as another program would (wParam the MOD_ flags,
+// lParam the virtual key; the answer is 1 when Windows gave it), and lets
+// it go again.
+constexpr UINT kHoldHotKeyMessage = WM_APP + 5;
+constexpr UINT kReleaseHotKeyMessage = WM_APP + 6;
+constexpr int kHeldHotKeyId = 1;
 constexpr char kHeldText[] = "held by the target";
 constexpr char kTitle[] = "Quillet Target";
 constexpr char kClass[] = "QuilletTarget";
@@ -131,17 +140,27 @@ bool HoldClipboard(HWND hwnd) {
   return true;
 }
 
-bool DumpClipboard(const Target& t, HWND hwnd) {
-  std::string text;
-  if (!OpenClipboard(hwnd)) return false;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) {
-      text = p;
-      GlobalUnlock(data);
-    }
+// The clipboard's data in one format, up to its first zero byte; nullopt
+// when the clipboard does not hold that format.
+std::optional<std::string> ClipboardBytes(UINT format) {
+  HANDLE data = GetClipboardData(format);
+  if (!data) return std::nullopt;
+  std::string bytes;
+  if (const char* p = static_cast<const char*>(GlobalLock(data))) {
+    bytes.assign(p, strnlen(p, GlobalSize(data)));
+    GlobalUnlock(data);
   }
+  return bytes;
+}
+
+bool DumpClipboard(const Target& t, HWND hwnd) {
+  if (!OpenClipboard(hwnd)) return false;
+  const std::optional<std::string> text = ClipboardBytes(CF_TEXT);
+  const std::optional<std::string> rtf = ClipboardBytes(RegisterClipboardFormatA(CF_RTF));
   CloseClipboard();
-  return WriteFileBytes(t.options.out + ".clipboard", text);
+  const std::string rtfPath = t.options.out + ".clipboard.rtf";
+  DeleteFileA(rtfPath.c_str());
+  return WriteFileBytes(t.options.out + ".clipboard", text.value_or("")) && (!rtf || WriteFileBytes(rtfPath, *rtf));
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -163,6 +182,9 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                                0, 0, hwnd, reinterpret_cast<HMENU>(1), GetModuleHandleA(nullptr), nullptr);
       if (!t->box) return -1;
       if (t->options.rich) SendMessageA(t->box, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+      // A font of normal weight: in the System font every character would
+      // read as bold, pasted formatting or not.
+      SendMessageA(t->box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
       return 0;
     }
     case WM_SIZE:
@@ -179,6 +201,10 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return CloseClipboard() ? 1 : 0;
     case kDumpClipboardMessage:
       return DumpClipboard(*t, hwnd) ? 1 : 0;
+    case kHoldHotKeyMessage:
+      return RegisterHotKey(hwnd, kHeldHotKeyId, static_cast<UINT>(wp), static_cast<UINT>(lp)) ? 1 : 0;
+    case kReleaseHotKeyMessage:
+      return UnregisterHotKey(hwnd, kHeldHotKeyId) ? 1 : 0;
     case WM_CLOSE:
       Dump(*t);
       DestroyWindow(hwnd);
