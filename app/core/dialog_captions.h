@@ -53,12 +53,13 @@ struct MainCaptions {
 struct ConfigCaptions {
   static constexpr std::string_view HotkeysPage = "Hot&keys";
   static constexpr std::string_view OtherPage = "&Other Options";
+  static constexpr std::string_view PastingPage = "&Pasting";
   static constexpr std::string_view Ok = "OK";
   static constexpr std::string_view Cancel = "&Cancel";
   static constexpr std::string_view Help = "&Help";
 
   static constexpr std::string_view MainHotKeyLabel = "Hotkey to activate the &main screen:";
-  static constexpr std::string_view MenuHotKeyLabel = "Hotkey to activate the &popup menu interface:";
+  static constexpr std::string_view MenuHotKeyLabel = "Hotkey to activate the pop&up menu interface:";
   static constexpr std::string_view SearchHotKeyLabel = "Hotkey to &find a reply by typing:";
   static constexpr std::string_view StartWithWindows = "S&tart Tavrin Quillet when Windows starts";
 
@@ -72,6 +73,14 @@ struct ConfigCaptions {
   static constexpr std::string_view AutoExpandTree = "&Automatically expand the reply tree when opening";
   static constexpr std::string_view SpellingGroup = "Spelling";
   static constexpr std::string_view LiveSpelling = "Automatically &mark mis-spelled words in reply text";
+
+  static constexpr std::string_view RestoreClipboard =
+      "K&eep my clipboard: put back what was on it once a reply is pasted";
+  static constexpr std::string_view PasteMethodsLabel = "Paste keys &by program (yours come first):";
+  static constexpr std::string_view PasteProgramLabel = "Program &file:";
+  static constexpr std::string_view PasteMethodLabel = "Metho&d:";
+  static constexpr std::string_view SetPasteMethod = "&Use";
+  static constexpr std::string_view RemovePasteMethod = "&Remove";
 };
 
 // TReplyPropForm. A label's key moves the focus to the box after it.

@@ -56,7 +56,7 @@ std::vector<Scope> ProgramScopes() {
   using C = ConfigCaptions;
   using R = ReplyPropCaptions;
   const std::string homePage = std::string(ApplicationTitle) + std::string(M::HomePageAfterTitle);
-  const std::vector<std::string> configCommon = Texts({C::HotkeysPage, C::OtherPage, C::Cancel, C::Help});
+  const std::vector<std::string> configCommon = Texts({C::HotkeysPage, C::OtherPage, C::PastingPage, C::Cancel, C::Help});
   auto withConfigCommon = [&](std::vector<std::string> page) {
     page.insert(page.end(), configCommon.begin(), configCommon.end());
     return page;
@@ -79,6 +79,10 @@ std::vector<Scope> ProgramScopes() {
        withConfigCommon(Texts({C::SaveFormat, C::DefaultWithFormat, C::HideAfterInsert, C::ShowHotkeyInTree,
                                C::AutoExpandTree, C::LiveSpelling})),
        Texts({C::Ok, C::FormattingGroup, C::ViewGroup, C::SpellingGroup})},
+      {"configuration, Pasting page",
+       withConfigCommon(Texts({C::RestoreClipboard, C::PasteMethodsLabel, C::PasteProgramLabel, C::PasteMethodLabel,
+                               C::SetPasteMethod, C::RemovePasteMethod})),
+       Texts({C::Ok})},
       {"reply properties",
        Texts({R::CategoryLabel, R::DescriptionLabel, R::HotKeyLabel, R::ResponseLabel, R::Paste, R::Load, R::SpellCheck,
               R::RemoveFormat, R::SaveFormat, R::Ok, R::Cancel, R::Help}),
