@@ -155,8 +155,8 @@ void TMainForm::CreateMainPanel() {
   InsertRichEdit.SetFont(previewFont_.get());
   ExportMemo.Create(BottomPanel, {0, 0, 10, 10}, {.multiLine = true, .wordWrap = false});
   ExportMemo.SetVisible(false);
-  TopButtons.Create(TopPanel, {0, 0, kButtonColumn, kDefaultSplit});
-  TopButtons.SetAlign(ui::Align::Right);
+  BottomButtons.Create(BottomPanel, {0, 0, kButtonColumn, 200});
+  BottomButtons.SetAlign(ui::Align::Right);
   InsertBtn.Create(BottomButtons, {4, 4, 70, 24}, MainCaptions::InsertBtn);
   InsertAsTextBtn.Create(BottomButtons, {4, 32, 70, 24}, MainCaptions::InsertAsTextBtn);
   CopyBtn.Create(BottomButtons, {4, 60, 70, 24}, MainCaptions::CopyBtn);
@@ -582,10 +582,10 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     case WM_MENUSELECT:
       ShowReopenPath(reinterpret_cast<HMENU>(lp), LOWORD(wp), HIWORD(wp));
-      break;
+      return Form::WndProc(msg, wp, lp);
     case WM_EXITMENULOOP:
       reopenTip_.Hide();
-      break;
+      return Form::WndProc(msg, wp, lp);
     default:
       return Form::WndProc(msg, wp, lp);
   }

@@ -59,8 +59,8 @@ struct ConfigCaptions {
   static constexpr std::string_view Help = "&Help";
 
   static constexpr std::string_view MainHotKeyLabel = "Hotkey to activate the &main screen:";
-  static constexpr std::string_view MenuHotKeyLabel = "Hotkey to activate the pop&up menu interface:";
-  static constexpr std::string_view SearchHotKeyLabel = "Hotkey to &find a reply by typing:";
+  static constexpr std::string_view MenuHotKeyLabel = "Hotkey to activate the popup me&nu interface:";
+  static constexpr std::string_view SearchHotKeyLabel = "Hotkey to find a reply by t&yping:";
   static constexpr std::string_view StartWithWindows = "S&tart Tavrin Quillet when Windows starts";
 
   static constexpr std::string_view FormattingGroup = "Formatting";

@@ -91,8 +91,8 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
   EXPECT_EQ(form.PageControl.PageCaption(1), "&Other Options");
   EXPECT_EQ(form.PageControl.PageCaption(2), "&Pasting");
   EXPECT_EQ(form.MainHotKeyLabel.Text(), "Hotkey to activate the &main screen:");
-  EXPECT_EQ(form.MenuHotKeyLabel.Text(), "Hotkey to activate the pop&up menu interface:");
-  EXPECT_EQ(form.SearchHotKeyLabel.Text(), "Hotkey to &find a reply by typing:");
+  EXPECT_EQ(form.MenuHotKeyLabel.Text(), "Hotkey to activate the popup me&nu interface:");
+  EXPECT_EQ(form.SearchHotKeyLabel.Text(), "Hotkey to find a reply by t&yping:");
   EXPECT_EQ(form.HotKeyHelpLabel.Text(),
             "To define the hotkey click in a hotkey box above and press a key combination on the keyboard.  A hotkey "
             "can be one or more of the CTRL, ALT and SHIFT keys combined with another key.");
