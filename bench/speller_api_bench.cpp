@@ -112,10 +112,11 @@ int main(int argc, char** argv) {
       return aspell_speller_check(aspell, w.data(), static_cast<int>(w.size())) == 1;
     });
     const Figure h = Measure(*words, [&](const std::string& w) { return Hunspell_spell(hunspell, w.c_str()) != 0; });
-    std::printf("  %-28s %zu words: ours %6.2f M/s, aspell %6.2f M/s (x%.2f), hunspell %6.2f M/s (x%.2f);"
-                " found %zu / %zu / %zu\n",
-                name, words->size(), q.perSecond / 1e6, a.perSecond / 1e6, a.perSecond / q.perSecond,
-                h.perSecond / 1e6, h.perSecond / q.perSecond, q.found, a.found, h.found);
+    std::printf(
+        "  %-28s %zu words: ours %6.2f M/s, aspell %6.2f M/s (x%.2f), hunspell %6.2f M/s (x%.2f);"
+        " found %zu / %zu / %zu\n",
+        name, words->size(), q.perSecond / 1e6, a.perSecond / 1e6, a.perSecond / q.perSecond, h.perSecond / 1e6,
+        h.perSecond / q.perSecond, q.found, a.found, h.found);
   }
   Hunspell_destroy(hunspell);
   delete_aspell_speller(aspell);

@@ -25,8 +25,7 @@ TSpellCheckConfigDialog::TSpellCheckConfigDialog(HWND owner) {
   // The frames go below the controls they hold; their access keys lead to
   // the first control inside.
   OptionsGroup.Create(*this, {8, 8, 305, 201}, "Options");
-  MainDictionaries.Create(*this, {16, 232, 289, 97},
-                          {.checkBoxes = true, .columnHeaders = true, .rowSelect = true});
+  MainDictionaries.Create(*this, {16, 232, 289, 97}, {.checkBoxes = true, .columnHeaders = true, .rowSelect = true});
   MainDictionaries.AddColumn("Name", 150);
   MainDictionaries.AddColumn("Filename", 135);
   MainDictionaries.onClick = [this](int row, bool onLabel) { MainDictionariesClick(row, onLabel); };
