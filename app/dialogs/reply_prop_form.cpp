@@ -70,7 +70,7 @@ void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
   CancelBtn.Create(*this, l.cancelBtn, "&Cancel", {.modalResult = ui::mrCancel});
   HelpBtn.Create(*this, l.helpBtn, "&Help");
 
-  textFont_.reset(CreateFontA(-Scale(13), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+  textFont_.reset(CreateFontA(-ui::ScaleForDpi(13, ui::ScreenDpi()), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
   if (textFont_) ResponseRichEdit.SetFont(textFont_.get());
 

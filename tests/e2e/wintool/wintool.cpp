@@ -22,6 +22,9 @@
 //   focus HWND                the keyboard focus of the window's thread (0 for none)
 //   itemrect TREE ITEM        a tree item's text rectangle in the tree's client area
 //   shortcut FILE.lnk         a shell link's target path, arguments and icon (path,index), one per line
+//   style HWND                the window's style and extended style, in hex
+//   dpi                       the screen's logical DPI as programs see it; the message font's height,
+//                             cell height, width of the 52 letters A-Z a-z, and face
 #include <windows.h>
 
 #include <cstdio>
@@ -289,6 +292,31 @@ int Shortcut(const std::string& file) {
   return rc;
 }
 
+int Dpi() {
+  HDC dc = GetDC(nullptr);
+  if (!dc) return 1;
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 1;
+  // The message font's measure: cell height and the average width of the
+  // 52 letters, as dialog units are measured.
+  HFONT font = CreateFontIndirectA(&metrics.lfMessageFont);
+  dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  SIZE letters{};
+  GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  std::printf("%d %ld %ld %ld %s\n", dpi, metrics.lfMessageFont.lfHeight, tm.tmHeight, letters.cx,
+              metrics.lfMessageFont.lfFaceName);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -368,6 +396,13 @@ int main(int argc, char** argv) {
     rc = Icon(a[1], static_cast<int>(Number(a[2])), static_cast<int>(Number(a[3])));
   } else if (cmd == "shortcut" && a.size() == 2) {
     rc = Shortcut(a[1]);
+  } else if (cmd == "style" && a.size() == 2) {
+    rc = IsWindow(Handle(a[1])) ? 0 : 1;
+    if (rc == 0)
+      std::printf("%lx %lx\n", static_cast<unsigned long>(GetWindowLongA(Handle(a[1]), GWL_STYLE)),
+                  static_cast<unsigned long>(GetWindowLongA(Handle(a[1]), GWL_EXSTYLE)));
+  } else if (cmd == "dpi") {
+    rc = Dpi();
   }
   std::fflush(stdout);
   return rc;
