@@ -11,6 +11,7 @@
 //   text HWND                 caption
 //   settext HWND TEXT         sets a window's text (WM_SETTEXT)
 //   rect HWND                 screen rectangle: left top right bottom
+//   client HWND               the client area's screen rectangle: left top right bottom
 //   enabled HWND              1 when the window takes input, else 0
 //   foreground                the foreground window
 //   focus HWND                the window with the keyboard focus in HWND's thread
@@ -356,6 +357,12 @@ int main(int argc, char** argv) {
     RECT r{};
     rc = GetWindowRect(Handle(a[1]), &r) ? 0 : 1;
     if (rc == 0) std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+  } else if (cmd == "client" && a.size() == 2) {
+    RECT r{};
+    rc = GetClientRect(Handle(a[1]), &r) ? 0 : 1;
+    POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+    if (rc == 0 && MapWindowPoints(Handle(a[1]), nullptr, corners, 2) >= 0)
+      std::printf("%ld %ld %ld %ld\n", corners[0].x, corners[0].y, corners[1].x, corners[1].y);
   } else if (cmd == "enabled" && a.size() == 2) {
     rc = IsWindow(Handle(a[1])) ? 0 : 1;
     if (rc == 0) std::printf("%d\n", IsWindowEnabled(Handle(a[1])) ? 1 : 0);

@@ -1,0 +1,173 @@
+#!/usr/bin/env python3
+"""The windows laid out on a screen of the DPI given with --dpi (96, 120,
+144), in one start of the program: the main window shows every button whole
+and a few replies without a scroll bar in the tree; the reply dialog, the
+configuration dialog (both pages) and the reply search keep their controls
+inside their client areas without overlapping buttons; the About picture is
+scaled with the dialog and centred; the window shrunk with its frame stops
+where its buttons are still whole. Screenshots of each window are kept."""
+
+import sys
+import time
+
+from main_window import (CTRL_ALT_Q, TITLE, check_buttons_whole, end_program, select_node, set_setting,
+                         shrink_to_the_least, start_on_library, wait_foreground, wait_gone, wait_menus, wait_window)
+from quillet_library import make_library, quillet_argument
+from winsession import check, check_equal, run_test
+
+WS_VSCROLL, WS_HSCROLL = 0x00200000, 0x00100000
+BS_TYPE_MASK, BS_GROUPBOX = 0x0F, 0x07
+SS_TYPE_MASK, SS_BITMAP = 0x1F, 0x0E
+ABOUT_PICTURE = (372, 96)  # the About bitmap, in its own pixels
+
+REPLIES = [
+    {"category": "Sales", "description": "Thanks for ordering", "text": "Thank you for your order."},
+    {"category": "Sales", "description": "Shipping times", "text": "We ship within two days."},
+    {"category": "Support", "description": "Reset password", "text": "Please reset your password."},
+    {"category": "Support", "description": "Welcome", "text": "{\\rtf1\\ansi Dear {\\b customer}, welcome.}"},
+]
+
+
+def inside(inner, outer):
+    return outer[0] <= inner[0] < inner[2] <= outer[2] and outer[1] <= inner[1] < inner[3] <= outer[3]
+
+
+def overlap(a, b):
+    return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+
+
+def check_dialog_layout(session, dialog, what, area=None):
+    """Every visible control of a dialog lies inside its client area (or
+    inside `area`, a function giving the rectangle a control must keep to),
+    and no two buttons or check boxes overlap."""
+    client = session.client_rect(dialog)
+    buttons = []
+    for c in session.children(dialog):
+        if not c.visible:
+            continue
+        r = session.rect(c.hwnd)
+        bounds = area(c) if area else client
+        check(inside(r, bounds), f"{what}: the {c.cls} {c.text!r} {r} lies inside {bounds}")
+        if c.cls == "Button" and session.style(c.hwnd)[0] & BS_TYPE_MASK != BS_GROUPBOX:
+            buttons.append((c.text, r))
+    for i, (name, r) in enumerate(buttons):
+        for other, q in buttons[i + 1:]:
+            check(not overlap(r, q), f"{what}: the buttons {name!r} {r} and {other!r} {q} overlap")
+    return client
+
+
+def open_with_keys(session, main, keys, title):
+    xid = session.wait_for("the main window on the X screen", lambda: session.x_windows(session.text(main)))[0]
+    session.x_focus(xid)
+    wait_foreground(session, main, "the main window to take the keyboard")
+    session.x_key(*keys)
+    return wait_window(session, title)
+
+
+def close_with(session, dialog, button):
+    session.click(session.child(dialog, "Button", button).hwnd)
+    wait_gone(session, dialog, f"{button} to close the dialog")
+
+
+def check_main_window(session, main, dpi):
+    session.screenshot(f"main-window-{dpi}.png")
+    check_buttons_whole(session, main)
+    tree = session.child(main, "SysTreeView32").hwnd
+    items, _ = session.tree_items(tree)
+    check_equal(len(items), 1 + 2 + len(REPLIES), "tree items (root, categories and replies, all expanded)")
+    check_equal(session.style(tree)[0] & (WS_VSCROLL | WS_HSCROLL), 0, "scroll bars of the tree")
+
+
+def check_reply_dialog(session, main, dpi):
+    select_node(session, main, 0, 0)
+    session.click(session.child(main, "Button", "Edit").hwnd)
+    dialog = wait_window(session, "Reply Properties")
+    time.sleep(0.3)
+    session.screenshot(f"reply-dialog-{dpi}.png")
+    check_dialog_layout(session, dialog, "the reply dialog")
+    close_with(session, dialog, "&Cancel")
+
+
+def check_configuration(session, main, dpi):
+    dialog = open_with_keys(session, main, ["alt+c"], "Configuration")
+    tabs = session.child(dialog, "SysTabControl32").hwnd
+    tab_rect = session.rect(tabs)
+    outside_tabs = {"&OK", "&Cancel", "&Help"}
+
+    def area(c):
+        # The pages' controls stay on the tab control; the dialog's buttons
+        # below it on the dialog.
+        return session.client_rect(dialog) if c.hwnd == tabs or c.text in outside_tabs else tab_rect
+
+    time.sleep(0.3)
+    session.screenshot(f"configuration-{dpi}.png")
+    check_dialog_layout(session, dialog, "the configuration dialog's first page", area)
+    # The second page, chosen by a click on its tab.
+    session.click(tabs, dx=(120 * dpi + 48) // 96, dy=(10 * dpi + 48) // 96)
+    session.wait_for("the second page", lambda: any(c.visible and c.cls == "Button" and "Format" in c.text.replace("&", "")
+                                                    for c in session.children(dialog)), timeout=10)
+    session.screenshot(f"configuration-options-{dpi}.png")
+    check_dialog_layout(session, dialog, "the configuration dialog's second page", area)
+    close_with(session, dialog, "&Cancel")
+
+
+def check_about(session, main, dpi):
+    session.x_key("alt+h")
+    wait_menus(session, 1, "the Help menu")
+    session.x_key("a")
+    about = wait_window(session, "About " + TITLE)
+    time.sleep(0.3)
+    session.screenshot(f"about-{dpi}.png")
+    client = check_dialog_layout(session, about, "the About dialog")
+    picture = next(c for c in session.children(about)
+                   if c.cls == "Static" and session.style(c.hwnd)[0] & SS_TYPE_MASK == SS_BITMAP)
+    left, top, right, bottom = session.rect(picture.hwnd)
+    width, height = right - left, bottom - top
+    check(abs((left - client[0]) - (client[2] - right)) <= 1,
+          f"the About picture {left, right} is centred in {client[0], client[2]}")
+    # Scaled at least as much as the screen, keeping its proportions.
+    least = [(n * dpi + 48) // 96 for n in ABOUT_PICTURE]
+    check(width >= least[0] and height >= least[1], f"the About picture {width}x{height} is at least {least}")
+    check(abs(width * ABOUT_PICTURE[1] - height * ABOUT_PICTURE[0]) <= sum(ABOUT_PICTURE),
+          f"the About picture {width}x{height} keeps the proportions of {ABOUT_PICTURE}")
+    close_with(session, about, "&Close")
+
+
+def check_search(session, main, dpi):
+    """The reply search, opened with its hotkey (Ctrl+Alt+Space)."""
+    xid = session.wait_for("the main window on the X screen", lambda: session.x_windows(session.text(main)))[0]
+    session.x_focus(xid)
+    session.x_key("ctrl+alt+space")
+    search = session.wait_for("the search window", lambda: next(
+        (w.hwnd for w in session.windows() if w.visible and w.title == "Find Reply"), None))
+    session.x_type("than")
+    time.sleep(0.5)
+    session.screenshot(f"search-{dpi}.png")
+    check_dialog_layout(session, search, "the reply search")
+    session.x_key("Escape")
+    wait_gone(session, search, "Escape to close the search")
+
+
+def test(session, args):
+    dpi = args.dpi or 96
+    check_equal(session.screen_dpi()[0], dpi, "the session's DPI")
+    library = session.artifacts / "replies.qdk"
+    library.unlink(missing_ok=True)
+    make_library(session, args.quillet, library, REPLIES)
+    set_setting(session, "AutoExpandTree", 1)
+    set_setting(session, "ShowTrayReminder", 0)
+    set_setting(session, "MainHotKey", CTRL_ALT_Q)
+    program, main = start_on_library(session, args, library)
+
+    check_main_window(session, main, dpi)
+    check_reply_dialog(session, main, dpi)
+    check_configuration(session, main, dpi)
+    check_about(session, main, dpi)
+    check_search(session, main, dpi)
+    smallest = shrink_to_the_least(session, main, f"main-window-smallest-{dpi}.png")
+    print(f"smallest main window at {dpi} dpi: {smallest}")
+    end_program(session, program, main)
+
+
+if __name__ == "__main__":
+    sys.exit(run_test(__doc__, test, quillet_argument))
