@@ -153,8 +153,9 @@ void TMainForm::CreateMainPanel() {
   InsertRichEdit.Create(BottomPanel, {0, 0, 200, 200}, {.readOnly = true, .wordWrap = true, .vScroll = true});
   InsertRichEdit.SetAlign(ui::Align::Client);
   // The preview shows replies in Arial with a 13-pixel font.
-  previewFont_.reset(CreateFontA(-ui::ScaleForDpi(13, ui::ScreenDpi()), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
+  previewFont_.reset(CreateFontA(-ui::ScaleForDpi(13, ui::ScreenDpi()), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                 ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_SWISS, "Arial"));
   InsertRichEdit.SetFont(previewFont_.get());
   ExportMemo.Create(BottomPanel, {0, 0, 10, 10}, {.multiLine = true, .wordWrap = false});
   ExportMemo.SetVisible(false);
@@ -225,8 +226,8 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   settings_ = LoadSettings(keys_);
   spellingPlaces_ = ChooseSpellingPlaces(platform::Env::Default(), platform::ProgramFolder(),
                                          platform::SpecialFolderPath(platform::SpecialFolder::AppData));
-  treePaneWish_ = InitialTreePaneHeight(
-      settings_.SplitStored ? std::optional<int>(settings_.Split) : std::nullopt, Dpi());
+  treePaneWish_ =
+      InitialTreePaneHeight(settings_.SplitStored ? std::optional<int>(settings_.Split) : std::nullopt, Dpi());
   FitTreePane();
   if (TrayReminderDue(settings_) && !ShowTrayReminder(Handle())) {
     settings_.ShowTrayReminder = false;
@@ -485,9 +486,9 @@ void TMainForm::OnSize(int, int) { FitTreePane(); }
 void TMainForm::FitTreePane() {
   if (!TopPanel || !MainPanel) return;
   ui::Rect b = TopPanel.Bounds();
-  const int height = FitTreePaneHeight(treePaneWish_ > 0 ? treePaneWish_ : b.height, MainPanel.ClientRect().height,
-                                       MainTreePaneMinimum(Dpi()), MainPreviewPaneMinimum(Dpi()),
-                                       Splitter.Bounds().height);
+  const int height =
+      FitTreePaneHeight(treePaneWish_ > 0 ? treePaneWish_ : b.height, MainPanel.ClientRect().height,
+                        MainTreePaneMinimum(Dpi()), MainPreviewPaneMinimum(Dpi()), Splitter.Bounds().height);
   if (height != b.height) {
     b.height = height;
     TopPanel.SetBounds(b);

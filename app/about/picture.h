@@ -7,8 +7,8 @@
 
 #include <functional>
 
-#include "ui/core/form_placement.h"
 #include "ui/control.h"
+#include "ui/core/form_placement.h"
 #include "ui/handles.h"
 
 namespace tq::app {

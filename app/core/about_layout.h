@@ -24,7 +24,7 @@ struct AboutLayout {
   Rect titlePanel;
   Rect buttonPanel;
   Rect licenseBtn, readmeBtn, closeBtn;  // License and Readme left, Close right
-  Size client;  // the three panels and 5 layout pixels to spare
+  Size client;                           // the three panels and 5 layout pixels to spare
 };
 
 // The layout for a picture of this size in bitmap pixels (0 by 0 when it

@@ -25,11 +25,8 @@ TEST(MainLayout, TheMinimumClientHoldsBothButtonColumnsWholeAtEachDpi) {
   } cases[] = {
       // 96, 120 and 144 dpi, and the layout DPIs the message font gives
       // there under Wine (121, 148).
-      {96, {162 + 78, 116 + 4 + 88}},
-      {120, {203 + 98, 145 + 5 + 110}},
-      {121, {204 + 98, 146 + 5 + 111}},
-      {144, {243 + 117, 174 + 6 + 132}},
-      {148, {250 + 120, 179 + 6 + 136}},
+      {96, {162 + 78, 116 + 4 + 88}},    {120, {203 + 98, 145 + 5 + 110}},  {121, {204 + 98, 146 + 5 + 111}},
+      {144, {243 + 117, 174 + 6 + 132}}, {148, {250 + 120, 179 + 6 + 136}},
   };
   for (const Case& c : cases) {
     const MainClientSize min = MainMinimumClient(c.dpi);

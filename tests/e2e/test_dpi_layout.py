@@ -41,15 +41,13 @@ def check_dialog_layout(session, dialog, what, area=None):
     inside `area`, a function giving the rectangle a control must keep to),
     and no two buttons or check boxes overlap."""
     client = session.client_rect(dialog)
+    controls = [c for c in session.controls(dialog) if c.visible]
     buttons = []
-    for c in session.children(dialog):
-        if not c.visible:
-            continue
-        r = session.rect(c.hwnd)
-        bounds = area(c) if area else client
-        check(inside(r, bounds), f"{what}: the {c.cls} {c.text!r} {r} lies inside {bounds}")
-        if c.cls == "Button" and session.style(c.hwnd)[0] & BS_TYPE_MASK != BS_GROUPBOX:
-            buttons.append((c.text, r))
+    for c in controls:
+        bounds = area(c, controls) if area else client
+        check(inside(c.rect, bounds), f"{what}: the {c.cls} {c.text!r} {c.rect} lies inside {bounds}")
+        if c.cls == "Button" and c.style & BS_TYPE_MASK != BS_GROUPBOX:
+            buttons.append((c.text, c.rect))
     for i, (name, r) in enumerate(buttons):
         for other, q in buttons[i + 1:]:
             check(not overlap(r, q), f"{what}: the buttons {name!r} {r} and {other!r} {q} overlap")
@@ -76,6 +74,16 @@ def check_main_window(session, main, dpi):
     items, _ = session.tree_items(tree)
     check_equal(len(items), 1 + 2 + len(REPLIES), "tree items (root, categories and replies, all expanded)")
     check_equal(session.style(tree)[0] & (WS_VSCROLL | WS_HSCROLL), 0, "scroll bars of the tree")
+    # The tree pane reaches down to the splitter and the preview starts under
+    # it; with no height stored the tree pane is 152 pixels scaled at least
+    # as much as the screen.
+    tree_rect = session.rect(tree)
+    splitter = session.rect(session.child(main, "TqSplitter").hwnd)
+    preview = session.rect(session.child(main, "RichEdit20A").hwnd)
+    check_equal(tree_rect[3], splitter[1], "the tree's bottom edge at the splitter")
+    check_equal(preview[1], splitter[3], "the preview's top edge at the splitter")
+    least = (152 * dpi + 48) // 96
+    check(tree_rect[3] - tree_rect[1] >= least, f"the tree pane {tree_rect} is at least {least} pixels high")
 
 
 def check_reply_dialog(session, main, dpi):
@@ -90,21 +98,22 @@ def check_reply_dialog(session, main, dpi):
 
 def check_configuration(session, main, dpi):
     dialog = open_with_keys(session, main, ["alt+c"], "Configuration")
+    client = session.client_rect(dialog)
     tabs = session.child(dialog, "SysTabControl32").hwnd
     tab_rect = session.rect(tabs)
     outside_tabs = {"&OK", "&Cancel", "&Help"}
 
-    def area(c):
+    def area(c, controls):
         # The pages' controls stay on the tab control; the dialog's buttons
         # below it on the dialog.
-        return session.client_rect(dialog) if c.hwnd == tabs or c.text in outside_tabs else tab_rect
+        return client if c.hwnd == tabs or c.text in outside_tabs else tab_rect
 
     time.sleep(0.3)
     session.screenshot(f"configuration-{dpi}.png")
     check_dialog_layout(session, dialog, "the configuration dialog's first page", area)
     # The second page, chosen by a click on its tab.
     session.click(tabs, dx=(120 * dpi + 48) // 96, dy=(10 * dpi + 48) // 96)
-    session.wait_for("the second page", lambda: any(c.visible and c.cls == "Button" and "Format" in c.text.replace("&", "")
+    session.wait_for("the second page", lambda: any(c.visible and c.text == "Formatting"
                                                     for c in session.children(dialog)), timeout=10)
     session.screenshot(f"configuration-options-{dpi}.png")
     check_dialog_layout(session, dialog, "the configuration dialog's second page", area)
@@ -119,9 +128,8 @@ def check_about(session, main, dpi):
     time.sleep(0.3)
     session.screenshot(f"about-{dpi}.png")
     client = check_dialog_layout(session, about, "the About dialog")
-    picture = next(c for c in session.children(about)
-                   if c.cls == "Static" and session.style(c.hwnd)[0] & SS_TYPE_MASK == SS_BITMAP)
-    left, top, right, bottom = session.rect(picture.hwnd)
+    picture = next(c for c in session.controls(about) if c.cls == "Static" and c.style & SS_TYPE_MASK == SS_BITMAP)
+    left, top, right, bottom = picture.rect
     width, height = right - left, bottom - top
     check(abs((left - client[0]) - (client[2] - right)) <= 1,
           f"the About picture {left, right} is centred in {client[0], client[2]}")

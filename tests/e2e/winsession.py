@@ -75,6 +75,16 @@ class Window:
 
 
 @dataclass
+class Control:
+    hwnd: int
+    visible: bool
+    cls: str
+    style: int
+    rect: tuple
+    text: str
+
+
+@dataclass
 class Child:
     hwnd: int
     visible: bool
@@ -361,6 +371,18 @@ class WinSession:
             parts = line.split("\t", 4)
             if len(parts) == 5:
                 found.append(Child(int(parts[0], 16), parts[1] == "1", parts[2] == "1", parts[3], parts[4]))
+        return found
+
+    def controls(self, hwnd):
+        """Descendants of a window with their styles and screen rectangles, in
+        one look (Control records)."""
+        _, lines = self.wintool("controls", hex(hwnd))
+        found = []
+        for line in lines:
+            parts = line.split("\t", 8)
+            if len(parts) == 9:
+                found.append(Control(int(parts[0], 16), parts[1] == "1", parts[2], int(parts[3], 16),
+                                     tuple(int(v) for v in parts[4:8]), parts[8]))
         return found
 
     def child(self, hwnd, cls, text=None, nth=0):

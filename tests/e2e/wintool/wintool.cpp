@@ -12,6 +12,8 @@
 //   settext HWND TEXT         sets a window's text (WM_SETTEXT)
 //   rect HWND                 screen rectangle: left top right bottom
 //   client HWND               the client area's screen rectangle: left top right bottom
+//   controls HWND             descendants with their places: handle visible class style left top right bottom
+//                             text (tab-separated; the rectangle on the screen)
 //   enabled HWND              1 when the window takes input, else 0
 //   foreground                the foreground window
 //   focus HWND                the window with the keyboard focus in HWND's thread
@@ -90,6 +92,15 @@ BOOL CALLBACK ListOne(HWND hwnd, LPARAM) {
 BOOL CALLBACK ListChild(HWND hwnd, LPARAM) {
   std::printf("%s\t%d\t%d\t%s\t%s\n", Hex(hwnd).c_str(), IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0,
               ClassOf(hwnd).c_str(), Caption(hwnd).c_str());
+  return TRUE;
+}
+
+BOOL CALLBACK ListControl(HWND hwnd, LPARAM) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  std::printf("%s\t%d\t%s\t%lx\t%ld\t%ld\t%ld\t%ld\t%s\n", Hex(hwnd).c_str(), IsWindowVisible(hwnd) ? 1 : 0,
+              ClassOf(hwnd).c_str(), static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)), r.left, r.top,
+              r.right, r.bottom, Caption(hwnd).c_str());
   return TRUE;
 }
 
@@ -198,8 +209,8 @@ class TreeReader {
     GetWindowThreadProcessId(tree, &pid);
     process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
     if (process_)
-      remote_ = static_cast<char*>(
-          VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
+      remote_ =
+          static_cast<char*>(VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
   }
   ~TreeReader() {
     if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
@@ -332,6 +343,9 @@ int main(int argc, char** argv) {
     rc = Memory(static_cast<DWORD>(Number(a[1])));
   } else if (cmd == "children" && a.size() == 2) {
     EnumChildWindows(Handle(a[1]), ListChild, 0);
+    rc = 0;
+  } else if (cmd == "controls" && a.size() == 2) {
+    EnumChildWindows(Handle(a[1]), ListControl, 0);
     rc = 0;
   } else if (cmd == "find" && a.size() == 2) {
     rc = PrintHandle(FindWindowA(nullptr, a[1].c_str()));
