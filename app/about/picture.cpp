@@ -1,5 +1,7 @@
 #include "app/about/picture.h"
 
+#include "ui/dpi.h"
+
 namespace tq::app {
 
 Picture::~Picture() {
@@ -52,6 +54,11 @@ void Picture::StretchTo(Size size) {
   Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(stretched.get()));
   bitmap_ = std::move(stretched);
   ShowBitmap();
+}
+
+void Picture::ScaleFor(int dpi) {
+  const Size natural = PictureSize();
+  StretchTo({ui::ScaleForDpi(natural.width, dpi), ui::ScaleForDpi(natural.height, dpi)});
 }
 
 void Picture::Draw(const std::function<void(HDC dc, Size size)>& paint) {

@@ -32,6 +32,8 @@ class Picture : public ui::Control {
   // 96 dpi is shown on a larger screen. Nothing happens when empty or when
   // it already has that size.
   void StretchTo(Size size);
+  // Stretches the bitmap as layout pixels scale at `dpi`.
+  void ScaleFor(int dpi);
   // Draws on the bitmap (then shown as drawn). Nothing happens when empty.
   void Draw(const std::function<void(HDC dc, Size size)>& paint);
 

@@ -1,24 +1,35 @@
 #!/usr/bin/env python3
 """The windows laid out on a screen of the DPI given with --dpi (96, 120,
-144), in one start of the program: the main window shows every button whole
+144), in one start of the program: the splash and the tray reminder show
+their pictures scaled with the screen; the main window shows every button whole
 and a few replies without a scroll bar in the tree; the reply dialog, the
 configuration dialog (both pages) and the reply search keep their controls
 inside their client areas without overlapping buttons; the About picture is
 scaled with the dialog and centred; the window shrunk with its frame stops
 where its buttons are still whole. Screenshots of each window are kept."""
 
+import struct
 import sys
 import time
 
-from main_window import (CTRL_ALT_Q, TITLE, check_buttons_whole, end_program, select_node, set_setting,
-                         shrink_to_the_least, start_on_library, wait_foreground, wait_gone, wait_menus, wait_window)
+from main_window import (CTRL_ALT_Q, TITLE, check_buttons_whole, end_program, select_node, set_setting, show_main,
+                         shrink_to_the_least, start_program, wait_foreground, wait_gone, wait_library_open, wait_menus,
+                         wait_window)
 from quillet_library import make_library, quillet_argument
-from winsession import check, check_equal, run_test
+from winsession import REPO, check, check_equal, run_test
 
 WS_VSCROLL, WS_HSCROLL = 0x00200000, 0x00100000
 BS_TYPE_MASK, BS_GROUPBOX = 0x0F, 0x07
 SS_TYPE_MASK, SS_BITMAP = 0x1F, 0x0E
-ABOUT_PICTURE = (372, 96)  # the About bitmap, in its own pixels
+
+
+def picture_size(name):
+    """Width and height of one of the program's bitmaps, in its own pixels."""
+    header = (REPO / "app" / "resources" / name).read_bytes()[18:26]
+    return struct.unpack("<ii", header)
+
+
+ABOUT_PICTURE = picture_size("about.bmp")
 
 REPLIES = [
     {"category": "Sales", "description": "Thanks for ordering", "text": "Thank you for your order."},
@@ -128,17 +139,43 @@ def check_about(session, main, dpi):
     time.sleep(0.3)
     session.screenshot(f"about-{dpi}.png")
     client = check_dialog_layout(session, about, "the About dialog")
-    picture = next(c for c in session.controls(about) if c.cls == "Static" and c.style & SS_TYPE_MASK == SS_BITMAP)
-    left, top, right, bottom = picture.rect
-    width, height = right - left, bottom - top
+    left, top, right, bottom = check_picture_scaled(session, about, ABOUT_PICTURE, dpi, "the About picture")
     check(abs((left - client[0]) - (client[2] - right)) <= 1,
           f"the About picture {left, right} is centred in {client[0], client[2]}")
-    # Scaled at least as much as the screen, keeping its proportions.
-    least = [(n * dpi + 48) // 96 for n in ABOUT_PICTURE]
-    check(width >= least[0] and height >= least[1], f"the About picture {width}x{height} is at least {least}")
-    check(abs(width * ABOUT_PICTURE[1] - height * ABOUT_PICTURE[0]) <= sum(ABOUT_PICTURE),
-          f"the About picture {width}x{height} keeps the proportions of {ABOUT_PICTURE}")
     close_with(session, about, "&Close")
+
+
+def check_picture_scaled(session, window, natural, dpi, what):
+    """The window's picture is scaled at least as much as the screen and
+    keeps its proportions; returns its rectangle."""
+    picture = next(c for c in session.controls(window) if c.cls == "Static" and c.style & SS_TYPE_MASK == SS_BITMAP)
+    left, top, right, bottom = picture.rect
+    width, height = right - left, bottom - top
+    least = [(n * dpi + 48) // 96 for n in natural]
+    check(width >= least[0] and height >= least[1], f"{what} {width}x{height} is at least {least}")
+    check(abs(width * natural[1] - height * natural[0]) <= sum(natural),
+          f"{what} {width}x{height} keeps the proportions of {natural}")
+    return picture.rect
+
+
+def start_with_splash_and_reminder(session, args, library, dpi):
+    """Starts the program on its last library: the splash shows, then the
+    tray reminder, closed with OK; then the main window is brought up."""
+    set_setting(session, "MRUFileName", session.windows_path(library))
+    program, main = start_program(session, args)
+    splash = session.wait_for("the splash window", lambda: next(
+        (w.hwnd for w in session.windows() if w.visible and w.cls == "TqForm" and w.title == ""), None))
+    session.screenshot(f"splash-{dpi}.png")
+    check_picture_scaled(session, splash, picture_size("splash.bmp"), dpi, "the splash picture")
+    reminder = wait_window(session, "Reminder")
+    time.sleep(0.3)
+    session.screenshot(f"tray-reminder-{dpi}.png")
+    check_dialog_layout(session, reminder, "the tray reminder")
+    check_picture_scaled(session, reminder, picture_size("reminder.bmp"), dpi, "the reminder picture")
+    close_with(session, reminder, "&OK")
+    wait_library_open(session, main, library)
+    show_main(session, args, main)
+    return program, main
 
 
 def check_search(session, main, dpi):
@@ -163,9 +200,8 @@ def test(session, args):
     library.unlink(missing_ok=True)
     make_library(session, args.quillet, library, REPLIES)
     set_setting(session, "AutoExpandTree", 1)
-    set_setting(session, "ShowTrayReminder", 0)
     set_setting(session, "MainHotKey", CTRL_ALT_Q)
-    program, main = start_on_library(session, args, library)
+    program, main = start_with_splash_and_reminder(session, args, library, dpi)
 
     check_main_window(session, main, dpi)
     check_reply_dialog(session, main, dpi)
