@@ -10,10 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "app/core/command_states.h"
 #include "app/core/history_list.h"
+#include "app/core/hotkey_holders.h"
 #include "app/core/insertion_rules.h"
 #include "app/core/paste_keys.h"
 #include "app/core/reply_tree.h"
+#include "app/core/said_once.h"
 #include "app/core/settings.h"
 #include "app/core/spelling_places.h"
 #include "app/core/tree_selection.h"
@@ -38,6 +41,8 @@
 #include "ui/tree_view.h"
 
 namespace tq::app {
+
+class TReplyPropForm;
 
 class TMainForm : public ui::Form {
  public:
@@ -92,6 +97,9 @@ class TMainForm : public ui::Form {
   // was still running: showing the window, opening a library.
   void OpenPendingHandOver();
   void UpdateCommandStates();
+  CommandStates CurrentCommandStates() const;
+  // The control that takes the keyboard focus when the window is shown.
+  const ui::Wnd& FocusOnShow() const;
   // Keeps both panes' buttons whole: the tree pane takes the height last
   // asked for by the splitter or the settings, as far as the window allows.
   void FitTreePane();
@@ -109,7 +117,17 @@ class TMainForm : public ui::Form {
 
   // Hotkeys and insertion.
   HotKeyRegistrar Registrar();
-  void OnHotKey(int id);
+  // The main window's, the menu's and the search's hotkeys, as the settings
+  // say; fixedHotKeys_ then lists those held.
+  void RegisterFixedHotKeys();
+  // What the program's hotkeys hold, named, leaving out the reply of
+  // except_index. Reading the replies moves the table's current record.
+  std::vector<HotKeyHolder> HeldHotKeys(int except_index);
+  // Registers the hotkey of a reply just saved; a refusal is always told.
+  // The result is the hotkey the reply holds.
+  uint32_t RegisterSavedReplyHotKey(const ReplyRecord& record, int index);
+  void ShowHotKeyRefusals(const std::vector<std::string>& messages);
+  void OnHotKey(int id, LPARAM keys);
   void CaptureTarget();
   void PasteIntoTarget();
   void PasteTick();
@@ -148,6 +166,9 @@ class TMainForm : public ui::Form {
   bool CurrentIsFormatted = false;
   std::string currentResponse_;  // Response of the reply in the preview
   bool restoreAfterPaste_ = false;
+  std::vector<HotKeyHolder> fixedHotKeys_;
+  SaidOnce hotKeyRefusals_;                // a refusal is told once per change
+  TReplyPropForm* replyDialog_ = nullptr;  // while Add or Edit shows it
   std::unique_ptr<ui::Menu> ReplyMenu;
   std::unique_ptr<TReplySearchForm> replySearchForm_;
   std::shared_ptr<ReplySearch> replySearch_;  // built at the first search after a change

@@ -7,6 +7,7 @@
 #include "app/core/hotkey_value.h"
 #include "app/core/reply_library.h"
 #include "app/core/reply_menu.h"
+#include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
 #include "ui/message_box.h"
@@ -63,13 +64,33 @@ HotKeyRegistrar TMainForm::Registrar() {
           [this](const std::string& message) { ui::ShowErrorBox(Handle(), message); }};
 }
 
-void TMainForm::OnHotKey(int id) {
-  if (DialogBusy) return;
+void TMainForm::RegisterFixedHotKeys() {
+  const HotKeyRegistrar registrar = Registrar();
+  fixedHotKeys_.clear();
+  auto held = [this](int32_t value, std::string_view name) {
+    if (HotKeyBits(static_cast<uint32_t>(value)) != 0)
+      fixedHotKeys_.push_back({static_cast<uint32_t>(value), std::string(name)});
+  };
+  if (RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId))
+    held(settings_.MainHotKey, kMainHotKeyName);
+  if (RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MenuHotKey), kMenuHotKeyId))
+    held(settings_.MenuHotKey, kMenuHotKeyName);
+  if (RegisterSearchHotKey(registrar, settings_.SearchHotKey, settings_.SearchHotKeyChosen))
+    held(settings_.SearchHotKey, kSearchHotKeyName);
+}
+
+void TMainForm::OnHotKey(int id, LPARAM keys) {
+  if (DialogBusy) {
+    // The reply dialog's hotkey box never sees a combination registered
+    // here: the dialog is told which one was pressed.
+    if (replyDialog_) replyDialog_->HotKeyPressed(JoinHotKey({.modifiers = LOWORD(keys), .virtual_key = HIWORD(keys)}));
+    return;
+  }
   QueryPerformanceCounter(&hotKeyAt_);
   CaptureTarget();
   if (id == kMainHotKeyId) {
-    Show();
     UpdateCommandStates();
+    ShowFocused(FocusOnShow());
     SetForegroundWindow(application_.Handle());
     SetForegroundWindow(Handle());
   } else if (id == kMenuHotKeyId) {

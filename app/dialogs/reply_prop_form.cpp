@@ -35,7 +35,7 @@ ui::Rect ToUi(const ui::core::Rect& r) { return {r.left, r.top, r.width(), r.hei
 }  // namespace
 
 TReplyPropForm::TReplyPropForm(storage::TBinaryDataSet& table, const ReplyPropOptions& options)
-    : table_(table), liveSpelling_(options.liveSpelling) {
+    : table_(table), hotKeyHolders_(options.hotKeyHolders), liveSpelling_(options.liveSpelling) {
   Create({.caption = "Reply Properties",
           .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
           .exStyle = WS_EX_DLGMODALFRAME,
@@ -43,6 +43,18 @@ TReplyPropForm::TReplyPropForm(storage::TBinaryDataSet& table, const ReplyPropOp
   FormCreate(options);
   ui::SetClientSizeCentred(*this, Scale(kReplyPropClientWidth), Scale(kReplyPropClientHeight), options.owner);
   LayOut();
+}
+
+void TReplyPropForm::HotKeyPressed(uint32_t value) {
+  if (!HotKey.Focused()) return;
+  if (const HotKeyHolder* holder = FindHotKeyHolder(hotKeyHolders_, value)) {
+    ui::ShowErrorBox(Handle(), HotKeyTakenText(value, *holder));
+    HotKey.SetFocus();
+    return;
+  }
+  // The reply's own hotkey, held for it by the main window; a bare key
+  // stays as it was typed.
+  if (!SameHotKeyCombination(HotKey.Value(), value)) HotKey.SetValue(value);
 }
 
 TReplyPropForm::~TReplyPropForm() {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/hotkey_holders.h"
 #include "storage/binary_data_set.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -32,6 +33,9 @@ struct ReplyPropOptions {
   bool liveSpelling = true;             // mark misspelt words while typing
   // Where Spell.cfg and the user's dictionaries are; none: beside the program.
   SpellingPlaces spellingPlaces;
+  // The program's hotkeys that other replies and the main window hold, so
+  // that a combination one of them has is named when typed in HotKey.
+  std::vector<HotKeyHolder> hotKeyHolders;
 };
 
 class TReplyPropForm : public ui::Form {
@@ -69,6 +73,10 @@ class TReplyPropForm : public ui::Form {
   void HelpBtnClick();
   // Load From File once a file is chosen.
   void LoadFile(const std::string& path);
+  // A registered hotkey was pressed while the dialog is open, which the
+  // main window received in place of HotKey. In HotKey, a combination that
+  // another hotkey holds is named in a message; the reply's own is taken.
+  void HotKeyPressed(uint32_t value);
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -87,6 +95,7 @@ class TReplyPropForm : public ui::Form {
   void CreateSpelling(const ReplyPropOptions& options);
 
   storage::TBinaryDataSet& table_;
+  std::vector<HotKeyHolder> hotKeyHolders_;
   bool liveSpelling_ = true;
   bool created_ = false;  // the controls exist and can be laid out
   ui::UniqueFont textFont_;
