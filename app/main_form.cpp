@@ -129,15 +129,15 @@ void TMainForm::CreateMainPanel() {
   MainPanel.Create(*this, {0, 0, kInitialWidth, kInitialHeight});
   MainPanel.SetAlign(ui::Align::Client);
 
-  TopPanel.Create(MainPanel, {0, 0, kInitialWidth, kMainDefaultTreePane});
+  TopPanel.Create(MainPanel, {0, 0, kInitialWidth, kDefaultSplit});
   TopPanel.SetAlign(ui::Align::Top);
   // Tab goes in the order the controls are made: the tree, its buttons,
   // the preview, its buttons.
   // No expand button for the root: it always shows its categories.
-  ReplyTree.Create(TopPanel, {0, 0, 200, kMainDefaultTreePane}, {.linesAtRoot = false});
+  ReplyTree.Create(TopPanel, {0, 0, 200, kDefaultSplit}, {.linesAtRoot = false});
   ReplyTree.SetAlign(ui::Align::Client);
   ReplyTree.SetImageList(TreeImages.Handle());
-  TopButtons.Create(TopPanel, {0, 0, kButtonColumn, kMainDefaultTreePane});
+  TopButtons.Create(TopPanel, {0, 0, kButtonColumn, kDefaultSplit});
   TopButtons.SetAlign(ui::Align::Right);
   AddBtn.Create(TopButtons, ButtonBounds(0), "Add");
   EditBtn.Create(TopButtons, ButtonBounds(1), "Edit");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/core/settings.h"
 #include "ui/core/layout_scale.h"
 
 namespace tq::app {
@@ -19,7 +20,7 @@ MainClientSize MainMinimumClient(int dpi) {
 }
 
 int InitialTreePaneHeight(std::optional<int> stored, int dpi) {
-  return stored && *stored > 0 ? *stored : ScaleForDpi(kMainDefaultTreePane, dpi);
+  return stored && *stored > 0 ? *stored : ScaleForDpi(kDefaultSplit, dpi);
 }
 
 int FitTreePaneHeight(int wanted, int client_height, int tree_min, int preview_min, int splitter) {

@@ -20,7 +20,6 @@ inline constexpr int kMainButtonHeight = 24;
 inline constexpr int kMainTopButtons = 4;      // Add, Edit, Delete, Refresh
 inline constexpr int kMainBottomButtons = 3;   // Insert, As Text, Copy
 inline constexpr int kMainMinTreeWidth = 162;  // also keeps the menu bar on one line
-inline constexpr int kMainDefaultTreePane = 152;
 
 // The height a column of `buttons` buttons needs, with the margin below.
 constexpr int ButtonColumnHeight(int buttons) {
@@ -43,7 +42,8 @@ int MainSplitterHeight(int dpi);
 MainClientSize MainMinimumClient(int dpi);
 
 // The tree pane's height before the window is laid out: a stored height as
-// it is (screen pixels), else the default scaled for the screen.
+// it is (screen pixels), else the default (kDefaultSplit) scaled for the
+// screen.
 int InitialTreePaneHeight(std::optional<int> stored, int dpi);
 
 // The tree pane's height for a wish (the splitter's or the stored one) in a
