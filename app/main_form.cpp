@@ -237,6 +237,7 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     SaveSettings(keys_, settings_, settings_.MRUFileName, TopPanel.Bounds().height);
   }
   pasteTimer_.onTimer = [this] { PasteTick(); };
+  restoreTimer_.onTimer = [this] { RestoreTick(); };
   bringBackTimer_.onTimer = [this] {
     bringBackTimer_.Stop();
     SetForegroundWindow(application_.Handle());
@@ -297,17 +298,21 @@ bool TMainForm::OpenLibrary(const std::string& path) {
     ok = true;
   } catch (const std::exception& e) {
     ui::ShowErrorBox(Handle(), LibraryOpenErrorText(path, e));
-    table_.Close();
-    table_.SetTableName("");
-    ReleaseReplyHotKeys();
-    tree_ = app::ReplyTree{};
-    ReplyTree.Clear();
-    FreeReplyMenu();
-    SetText(Title() + " ");
+    CloseLibrary();
   }
   if (ok) ShowSelectedReply();
   UpdateCommandStates();
   return ok;
+}
+
+void TMainForm::CloseLibrary() {
+  table_.Close();
+  table_.SetTableName("");
+  ReleaseReplyHotKeys();
+  tree_ = app::ReplyTree{};
+  ReplyTree.Clear();
+  FreeReplyMenu();
+  SetText(Title() + " ");
 }
 
 void TMainForm::NewLibrary() {
@@ -317,7 +322,10 @@ void TMainForm::NewLibrary() {
   try {
     CreateReplyTable(table_, path);
   } catch (const std::exception&) {
-    table_.Close();
+    // The open library was closed to make the new one: the window must not
+    // go on showing it, its hotkeys doing nothing.
+    CloseLibrary();
+    UpdateCommandStates();
     ui::ShowErrorBox(Handle(), "Could not create " + path +
                                    "\n\nMake sure the filename is valid and you have the proper permissions.");
     return;
@@ -493,6 +501,7 @@ void TMainForm::FormDestroy() {
   UnregisterHotKey(Handle(), kSearchHotKeyId);
   ReleaseReplyHotKeys();
   pasteTimer_.Stop();
+  restoreTimer_.Stop();
   bringBackTimer_.Stop();
   trayClickTimer_.Stop();
   if (FormEnhance) FormEnhance->HideIcon();

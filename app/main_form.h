@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/clipboard_restore.h"
 #include "app/core/command_states.h"
 #include "app/core/history_list.h"
 #include "app/core/hotkey_holders.h"
@@ -27,6 +28,7 @@
 #include "storage/binary_data_set.h"
 #include "ui/application.h"
 #include "ui/button.h"
+#include "ui/clipboard_keeper.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/form_enhance.h"
@@ -55,6 +57,9 @@ class TMainForm : public ui::Form {
   static std::string FirstUseText(const std::string& title);
 
   bool OpenLibrary(const std::string& path);
+  // No library open: the table closed, its tree and reply hotkeys gone, the
+  // caption without a path.
+  void CloseLibrary();
 
  protected:
   bool OnCreate() override;
@@ -137,6 +142,13 @@ class TMainForm : public ui::Form {
   bool CopyPlainText();
   // Puts the preview's reply on the clipboard; false when it did not get there.
   bool CopyReply(bool formatted);
+  // CopyReply for a paste: with RestoreClipboard, the user's clipboard is
+  // saved first and the reply offered by delayed rendering.
+  bool CopyReplyForPaste(bool formatted);
+  // The key events for the target's paste method.
+  std::vector<PasteKeyEvent> PasteKeysForTarget();
+  void StartClipboardRestore(bool readExpected);
+  void RestoreTick();
   void ShowNotPasted(std::string_view message);
   void FinishInsertion();
   void BringBackAfterPaste();
@@ -202,6 +214,14 @@ class TMainForm : public ui::Form {
   DWORD pasteClipboardSequence_ = 0;  // the clipboard's sequence number once the reply was on it
   LARGE_INTEGER hotKeyAt_{};          // when the hotkey of the running paste arrived
   ui::Timer pasteTimer_;
+  // RestoreClipboard: the user's clipboard from before the paste, the
+  // keeper offering the reply, and the wait for the target to read it.
+  std::optional<ui::ClipboardContents> savedClipboard_;
+  ui::ClipboardKeeper clipboardKeeper_;
+  ClipboardWatch restoreWatch_;
+  DWORD restoreSequence_ = 0;        // the sequence number the reply's offer left
+  bool pasteReadsClipboard_ = true;  // false when the running paste types the text
+  ui::Timer restoreTimer_;
   ui::Timer bringBackTimer_;  // brings a kept main window back after a paste
   ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one
 };

@@ -616,9 +616,9 @@ int RunLibraryCommand(platform::Env& env, const std::string& command, const std:
   }
 }
 
-#define TQ_LIBRARY_ENTRY(Function, name)                                            \
-  int Function(const std::vector<std::string>& args) {                              \
-    return RunLibraryCommand(platform::Env::Default(), name, args, stdout, stderr, kLibraryBusyWait, stdin); \
+#define TQ_LIBRARY_ENTRY(Function, name)                                                        \
+  int Function(const std::vector<std::string>& args) {                                          \
+    return RunLibraryCommand(Utf8Files(), name, args, stdout, stderr, kLibraryBusyWait, stdin); \
   }
 TQ_LIBRARY_ENTRY(RunLibraryCreate, "create")
 TQ_LIBRARY_ENTRY(RunLibraryList, "list")

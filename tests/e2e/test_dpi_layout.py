@@ -15,7 +15,7 @@ import time
 from main_window import (CTRL_ALT_Q, TITLE, check_buttons_whole, end_program, select_node, set_setting, show_main,
                          shrink_to_the_least, start_program, wait_foreground, wait_gone, wait_library_open, wait_menus,
                          wait_window)
-from quillet_library import make_library, quillet_argument
+from quillet_library import fresh_library, quillet_argument
 from winsession import REPO, check, check_equal, run_test
 
 WS_VSCROLL, WS_HSCROLL = 0x00200000, 0x00100000
@@ -196,9 +196,7 @@ def check_search(session, main, dpi):
 def test(session, args):
     dpi = args.dpi or 96
     check_equal(session.screen_dpi()[0], dpi, "the session's DPI")
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, REPLIES)
+    library = fresh_library(session, args.quillet, REPLIES)
     set_setting(session, "AutoExpandTree", 1)
     set_setting(session, "MainHotKey", CTRL_ALT_Q)
     program, main = start_with_splash_and_reminder(session, args, library, dpi)

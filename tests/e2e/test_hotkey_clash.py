@@ -10,7 +10,7 @@ import sys
 from main_window import (HKM_GETHOTKEY, answer_message_box, end_program, focus_box, message_boxes, press_hotkey,
                          set_setting, start_program, show_main, tree_items, wait_gone, wait_library_open,
                          wait_window)
-from quillet_library import make_library, quillet_argument
+from quillet_library import fresh_library, quillet_argument
 from winsession import check, check_equal, run_test
 
 BM_CLICK = 0x00F5
@@ -25,9 +25,7 @@ TREE = [(0, "Categories"), (1, "General"), (2, "First (Ctrl+Alt+R)"), (2, "Secon
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, REPLIES)
+    library = fresh_library(session, args.quillet, REPLIES)
     set_setting(session, "ShowHotkeyInTree", 1)
     set_setting(session, "AutoExpandTree", 1)
 

@@ -13,9 +13,9 @@ the focus on a button."""
 import sys
 import time
 
-from main_window import (CTRL_ALT_Q, TITLE, end_program, focus_of, select_node, set_setting, start_first_use,
-                         start_in_tray, tree_items, tree_of, visible, wait_foreground, wait_gone, wait_window)
-from quillet_library import make_library, quillet_argument
+from main_window import (CTRL_ALT_Q, TITLE, end_program, focus_of, select_node, start_first_use, start_with_replies,
+                         tree_items, tree_of, visible, wait_foreground, wait_gone, wait_window)
+from quillet_library import quillet_argument
 from target_program import start_target
 from winsession import WM_CLOSE, check_equal, run_test
 
@@ -76,15 +76,10 @@ def first_use(session, args):
 
 
 def with_library(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, [
+    _, program, main = start_with_replies(session, args, [
         {"category": "General", "description": "Hello", "text": "Hello there."},
         {"category": "General", "description": "Thanks", "text": "Thank you."},
-    ])
-    set_setting(session, "MainHotKey", CTRL_ALT_Q)
-    set_setting(session, "AutoExpandTree", 1)
-    program, main = start_in_tray(session, args, library)
+    ], MainHotKey=CTRL_ALT_Q, AutoExpandTree=1)
     out = session.artifacts / "pasted.txt"
     start_target(session, args, out)
     session.x_key("ctrl+alt+q")
