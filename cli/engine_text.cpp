@@ -44,10 +44,16 @@ struct Character {
 bool ToEngineText(const std::string& utf8, EngineText* text) {
   *text = EngineText();
   std::vector<Character> chars;
+  chars.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
     uint32_t cp = 0;
     const size_t n = Decode(utf8, i, &cp);
     if (n == 0) return false;
+    if (n == 1) {  // ASCII is the same byte in Windows-1252; most text is
+      chars.push_back({i, 1, false, Separates(cp), utf8[i]});
+      ++i;
+      continue;
+    }
     std::string one;
     const bool holds = platform::Utf8ToCp1252(std::string_view(utf8).substr(i, n), &one) && one.size() == 1;
     chars.push_back({i, n, !holds, Separates(cp), holds ? one[0] : '\0'});
