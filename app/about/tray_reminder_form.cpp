@@ -21,6 +21,7 @@ TTrayReminderForm::TTrayReminderForm(HWND owner) {
   OKBtn.Create(*this, {338, 98, 75, 25}, "&OK", {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
   ReminderImage.Create(*this, 8, 8);
   ReminderImage.Load(TQ_REMINDER_PICTURE);
+  ReminderImage.ScaleFor(Dpi());
   TextLabel.Create(*this, {133, 8, 280, 84}, kReminderText, {.noPrefix = true});
   ShowCheck.Create(*this, {133, 101, 190, 19}, "&Show the reminder again");
   ShowCheck.SetChecked(true);
