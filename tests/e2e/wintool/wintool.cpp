@@ -402,18 +402,13 @@ int main(int argc, char** argv) {
   } else if (cmd == "shown" && a.size() == 2) {
     rc = Shown(Handle(a[1]));
   } else if (cmd == "focus" && a.size() == 2) {
+    // The keyboard focus of the thread that owns the window.
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     const DWORD thread = GetWindowThreadProcessId(Handle(a[1]), nullptr);
     rc = thread && GetGUIThreadInfo(thread, &info) ? PrintHandle(info.hwndFocus) : 1;
   } else if (cmd == "foreground") {
     rc = PrintHandle(GetForegroundWindow());
-  } else if (cmd == "focus" && a.size() == 2) {
-    // The keyboard focus of the thread that owns the window (0 for none).
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    rc = GetGUIThreadInfo(GetWindowThreadProcessId(Handle(a[1]), nullptr), &info) ? 0 : 1;
-    if (rc == 0) std::printf("%lx\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(info.hwndFocus)));
   } else if ((cmd == "post" || cmd == "send") && a.size() >= 3 && a.size() <= 5) {
     const HWND hwnd = Handle(a[1]);
     const UINT msg = static_cast<UINT>(Number(a[2]));
