@@ -17,6 +17,7 @@
 #include "app/shell_open.h"
 #include "platform/env.h"
 #include "platform/system_info.h"
+#include "ui/dpi.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
 
@@ -29,6 +30,11 @@ constexpr int kButtonColumn = kMainButtonColumnWidth;
 constexpr char kLibraryFilter[] = "Ostrel Files (*.qdk)|*.qdk";
 
 std::string Title() { return std::string(ApplicationTitle); }
+
+// The place of the index-th button of a pane's button column.
+ui::Rect ButtonBounds(int index) {
+  return {kMainButtonLeft, kMainButtonTop + index * kMainButtonPitch, kMainButtonWidth, kMainButtonHeight};
+}
 
 }  // namespace
 
@@ -136,13 +142,13 @@ void TMainForm::CreateMainPanel() {
   ReplyTree.SetImageList(TreeImages.Handle());
   TopButtons.Create(TopPanel, {0, 0, kButtonColumn, kDefaultSplit});
   TopButtons.SetAlign(ui::Align::Right);
-  AddBtn.Create(TopButtons, {4, 4, 70, 24}, MainCaptions::AddBtn);
-  EditBtn.Create(TopButtons, {4, 32, 70, 24}, MainCaptions::EditBtn);
-  DeleteBtn.Create(TopButtons, {4, 60, 70, 24}, MainCaptions::DeleteBtn);
-  RefreshBtn.Create(TopButtons, {4, 88, 70, 24}, MainCaptions::RefreshBtn);
+  AddBtn.Create(TopButtons, ButtonBounds(0), MainCaptions::AddBtn);
+  EditBtn.Create(TopButtons, ButtonBounds(1), MainCaptions::EditBtn);
+  DeleteBtn.Create(TopButtons, ButtonBounds(2), MainCaptions::DeleteBtn);
+  RefreshBtn.Create(TopButtons, ButtonBounds(3), MainCaptions::RefreshBtn);
 
   Splitter.Create(MainPanel, TopPanel, kMainSplitterHeight);
-  Splitter.minSize = Scale(ButtonColumnHeight(kMainTopButtons));
+  Splitter.minSize = MainTreePaneMinimum(Dpi());
   Splitter.onMoved = [this](int height) { treePaneWish_ = height; };
 
   BottomPanel.Create(MainPanel, {0, 0, kInitialWidth, 200});
@@ -150,16 +156,17 @@ void TMainForm::CreateMainPanel() {
   InsertRichEdit.Create(BottomPanel, {0, 0, 200, 200}, {.readOnly = true, .wordWrap = true, .vScroll = true});
   InsertRichEdit.SetAlign(ui::Align::Client);
   // The preview shows replies in Arial with a 13-pixel font.
-  previewFont_.reset(CreateFontA(-Scale(13), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
+  previewFont_.reset(CreateFontA(-ui::ScaleForDpi(13, ui::ScreenDpi()), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                 ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_SWISS, "Arial"));
   InsertRichEdit.SetFont(previewFont_.get());
   ExportMemo.Create(BottomPanel, {0, 0, 10, 10}, {.multiLine = true, .wordWrap = false});
   ExportMemo.SetVisible(false);
   BottomButtons.Create(BottomPanel, {0, 0, kButtonColumn, 200});
   BottomButtons.SetAlign(ui::Align::Right);
-  InsertBtn.Create(BottomButtons, {4, 4, 70, 24}, MainCaptions::InsertBtn);
-  InsertAsTextBtn.Create(BottomButtons, {4, 32, 70, 24}, MainCaptions::InsertAsTextBtn);
-  CopyBtn.Create(BottomButtons, {4, 60, 70, 24}, MainCaptions::CopyBtn);
+  InsertBtn.Create(BottomButtons, ButtonBounds(0), MainCaptions::InsertBtn);
+  InsertAsTextBtn.Create(BottomButtons, ButtonBounds(1), MainCaptions::InsertAsTextBtn);
+  CopyBtn.Create(BottomButtons, ButtonBounds(2), MainCaptions::CopyBtn);
 
   hints_.Add(*this, AddBtn, "Add Reply");
   hints_.Add(*this, EditBtn, "Reply Properties");
@@ -225,13 +232,9 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
   settings_ = LoadSettings(keys_);
   spellingPlaces_ = ChooseSpellingPlaces(platform::Env::Default(), platform::ProgramFolder(),
                                          platform::SpecialFolderPath(platform::SpecialFolder::AppData));
-  {
-    ui::Rect b = TopPanel.Bounds();
-    b.height = settings_.Split > 0 ? settings_.Split : kDefaultSplit;
-    treePaneWish_ = b.height;
-    TopPanel.SetBounds(b);
-    FitTreePane();
-  }
+  treePaneWish_ =
+      InitialTreePaneHeight(settings_.SplitStored ? std::optional<int>(settings_.Split) : std::nullopt, Dpi());
+  FitTreePane();
   if (TrayReminderDue(settings_) && !ShowTrayReminder(Handle())) {
     settings_.ShowTrayReminder = false;
     // No library is open yet: the one to open is kept as the last one.
@@ -528,12 +531,15 @@ void TMainForm::OnSize(int, int) { FitTreePane(); }
 void TMainForm::FitTreePane() {
   if (!TopPanel || !MainPanel) return;
   ui::Rect b = TopPanel.Bounds();
-  const int height = FitTreePaneHeight(treePaneWish_ > 0 ? treePaneWish_ : b.height, MainPanel.ClientRect().height,
-                                       Scale(ButtonColumnHeight(kMainTopButtons)),
-                                       Scale(ButtonColumnHeight(kMainBottomButtons)), Splitter.Bounds().height);
-  if (height == b.height) return;
-  b.height = height;
-  TopPanel.SetBounds(b);
+  const int height =
+      FitTreePaneHeight(treePaneWish_ > 0 ? treePaneWish_ : b.height, MainPanel.ClientRect().height,
+                        MainTreePaneMinimum(Dpi()), MainPreviewPaneMinimum(Dpi()), Splitter.Bounds().height);
+  if (height != b.height) {
+    b.height = height;
+    TopPanel.SetBounds(b);
+  }
+  // The splitter and the preview pane follow the tree pane, however its
+  // height was set.
   MainPanel.Relayout();
 }
 
@@ -548,11 +554,10 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETMINMAXINFO: {
       // The frame and the menu bar as they are now, around the smallest
       // client area that keeps every button whole.
-      const MainClientSize min = MainMinimumClient();
+      const MainClientSize min = MainMinimumClient(Dpi());
       const ui::Rect outer = Bounds(), client = ClientRect();
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
-      info->ptMinTrackSize = {outer.width - client.width + Scale(min.width),
-                              outer.height - client.height + Scale(min.height)};
+      info->ptMinTrackSize = {outer.width - client.width + min.width, outer.height - client.height + min.height};
       return 0;
     }
     case WM_HOTKEY:

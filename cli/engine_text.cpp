@@ -1,6 +1,8 @@
 #include "cli/engine_text.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <numeric>
 
 #include "platform/codepage.h"
 
@@ -43,20 +45,33 @@ struct Character {
 
 bool ToEngineText(const std::string& utf8, EngineText* text) {
   *text = EngineText();
+  // A control character the text does not use.
+  for (char c = 1; c < 0x20 && !text->placeholder; ++c)
+    if (c != '\t' && c != '\n' && c != '\r' && utf8.find(c) == std::string::npos) text->placeholder = c;
+  if (!text->placeholder) return false;
+  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    // ASCII, as most lines are: the same bytes in Windows-1252.
+    text->ansi = utf8;
+    text->characters.resize(utf8.size() + 1);
+    std::iota(text->characters.begin(), text->characters.end(), size_t{0});
+    return true;
+  }
   std::vector<Character> chars;
+  chars.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
     uint32_t cp = 0;
     const size_t n = Decode(utf8, i, &cp);
     if (n == 0) return false;
+    if (n == 1) {  // the same byte in Windows-1252
+      chars.push_back({i, 1, false, Separates(cp), utf8[i]});
+      ++i;
+      continue;
+    }
     std::string one;
     const bool holds = platform::Utf8ToCp1252(std::string_view(utf8).substr(i, n), &one) && one.size() == 1;
     chars.push_back({i, n, !holds, Separates(cp), holds ? one[0] : '\0'});
     i += n;
   }
-  // A control character the text does not use.
-  for (char c = 1; c < 0x20 && !text->placeholder; ++c)
-    if (c != '\t' && c != '\n' && c != '\r' && utf8.find(c) == std::string::npos) text->placeholder = c;
-  if (!text->placeholder) return false;
 
   for (size_t k = 0; k < chars.size();) {
     if (!chars[k].held) {

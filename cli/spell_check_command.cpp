@@ -57,24 +57,37 @@ size_t Width(const std::string& utf8) {
 
 class LineIndex {
  public:
-  explicit LineIndex(const std::string& text) : text_(text) {}
+  // `placeholder` stands for a run of characters the engine cannot hold
+  // (0: none); the index also counts them per line.
+  LineIndex(const std::string& text, char placeholder) : text_(text), placeholder_(placeholder) {}
   void Changed() { starts_.clear(); }
   // The column counts bytes of the engine's text.
   void Locate(int32_t x, int* line, int* column) {
     if (starts_.empty()) {
       starts_.push_back(0);
-      for (size_t i = 0; i < text_.size(); ++i)
-        if (text_[i] == '\n') starts_.push_back(i + 1);
+      heldBefore_.assign(1, 0);
+      size_t held = 0;
+      for (size_t i = 0; i < text_.size(); ++i) {
+        if (placeholder_ && text_[i] == placeholder_) ++held;
+        if (text_[i] == '\n') {
+          starts_.push_back(i + 1);
+          heldBefore_.push_back(held);
+        }
+      }
     }
     const size_t at = std::min(static_cast<size_t>(std::max(x, 1) - 1), text_.size());
     const auto next = std::upper_bound(starts_.begin(), starts_.end(), at);
     *line = static_cast<int>(next - starts_.begin());
     *column = static_cast<int>(at - *(next - 1) + 1);
   }
+  // Placeholders before the start of `line` (1-based, as Locate gives it).
+  size_t HeldBefore(int line) const { return heldBefore_[static_cast<size_t>(line - 1)]; }
 
  private:
   const std::string& text_;
+  const char placeholder_;
   std::vector<size_t> starts_;
+  std::vector<size_t> heldBefore_;
 };
 
 }  // namespace
@@ -99,7 +112,7 @@ std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, const EngineText
   std::vector<Finding> findings;
   std::string text = checked.ansi;
   TLineParser parser(text);
-  LineIndex lines(text);
+  LineIndex lines(text, checked.placeholder);
   spell::TWordCheckType lastVerdict = spell::wcAccepted;
   engine.OnParserReplaceWord = [&](spell::TQuillSpellBase*, bool before, const std::string&, int32_t) {
     if (!before) lines.Changed();
@@ -118,9 +131,8 @@ std::vector<Finding> FindErrors(spell::TQuillSpellBase& engine, const EngineText
     if (checked.placeholder) {
       const size_t at = static_cast<size_t>(std::max(x, 1) - 1);
       const size_t lineStart = at + 1 - static_cast<size_t>(f.column);
-      const auto heldBefore = static_cast<size_t>(
-          std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(lineStart), checked.placeholder));
-      f.column = 1 + static_cast<int>(Width(PartToUtf8(text.substr(lineStart, at - lineStart), checked, heldBefore)));
+      f.column = 1 + static_cast<int>(
+                         Width(PartToUtf8(text.substr(lineStart, at - lineStart), checked, lines.HeldBefore(f.line))));
     }
     if (repeated) {
       f.suggestions.push_back(word.substr(0, word.find(' ')));

@@ -9,13 +9,16 @@ unsigned CodePageOf(PathEncoding encoding) { return encoding == PathEncoding::Ut
 bool ToWide(std::string_view text, unsigned codePage, std::wstring* wide) {
   wide->clear();
   if (text.empty()) return true;
-  // A name that is not UTF-8 is refused rather than opened under a name with
-  // replacement characters in it.
-  const DWORD flags = codePage == CP_UTF8 ? MB_ERR_INVALID_CHARS : 0;
-  const int n = MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  if (n <= 0) return false;
-  wide->resize(static_cast<size_t>(n));
-  return MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), wide->data(), n) == n;
+  // Bytes that are not UTF-8 come from files the ANSI program wrote (a
+  // Spell.cfg naming dictionaries under C:\Users\José): read them as it does.
+  const auto convert = [&](unsigned from, DWORD flags) {
+    const int n = MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (n <= 0) return false;
+    wide->resize(static_cast<size_t>(n));
+    return MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()), wide->data(), n) == n;
+  };
+  if (codePage == CP_UTF8 && convert(CP_UTF8, MB_ERR_INVALID_CHARS)) return true;
+  return convert(CP_ACP, 0);
 }
 
 std::string FromWide(std::wstring_view wide, unsigned codePage) {

@@ -12,9 +12,8 @@ namespace tq::platform {
 // The Windows code page of encoding: CP_ACP or CP_UTF8.
 unsigned CodePageOf(PathEncoding encoding);
 
-// false, with the thread's last error set to ERROR_NO_UNICODE_TRANSLATION,
-// when text is not valid UTF-8; every byte string is valid ANSI text, read
-// as the system's own ANSI functions read it.
+// Text in codePage; text that is not valid UTF-8 is read as ANSI text, as the
+// system's own ANSI functions read it (every byte string is valid ANSI).
 bool ToWide(std::string_view text, unsigned codePage, std::wstring* wide);
 
 // A character the code page cannot hold becomes what the system's ANSI

@@ -1,20 +1,6 @@
 #include "ui/dpi.h"
 
-#include <cstdint>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace tq::ui {
-
-int ScaleForDpi(int pixels, int dpi) {
-  if (dpi == kDesignDpi) return pixels;
-  const std::int64_t product = static_cast<std::int64_t>(pixels) * dpi;
-  const std::int64_t half = kDesignDpi / 2;
-  const std::int64_t rounded = product >= 0 ? (product + half) / kDesignDpi : -((-product + half) / kDesignDpi);
-  return static_cast<int>(rounded);
-}
 
 Rect ScaleForDpi(const Rect& r, int dpi) {
   const int x = ScaleForDpi(r.x, dpi);
@@ -26,10 +12,29 @@ Rect ScaleForDpi(const Rect& r, int dpi) {
 int ScreenDpi() {
   HDC dc = GetDC(nullptr);
   if (!dc) return kDesignDpi;
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
   ReleaseDC(nullptr, dc);
   return dpi > 0 ? dpi : kDesignDpi;
 }
+
+core::FontMeasure MeasureFont(HFONT font) {
+  core::FontMeasure measure;
+  HDC dc = GetDC(nullptr);
+  if (!dc) return measure;
+  HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  TEXTMETRICA tm{};
+  SIZE letters{};
+  static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  if (GetTextMetricsA(dc, &tm) && GetTextExtentPoint32A(dc, kLetters, sizeof kLetters - 1, &letters)) {
+    measure.cellHeight = tm.tmHeight;
+    measure.lettersWidth = letters.cx;
+  }
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return measure;
+}
+
+int LayoutDpiFor(HFONT font) { return core::LayoutDpi(ScreenDpi(), MeasureFont(font)); }
 #endif
 
 }  // namespace tq::ui

@@ -34,7 +34,8 @@ void Form::Create(const FormArgs& a) {
   RegisterClassOnce(kFormClass, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                     LoadIconA(module, MAKEINTRESOURCEA(1)));
   font_.reset(CreateMessageFont());
-  const int dpi = ScreenDpi();
+  // Sized as its controls will be: from the font it gives them.
+  const int dpi = LayoutDpiFor(font_.get());
   CreateArgs args;
   args.className = kFormClass;
   args.text = a.caption;

@@ -271,7 +271,16 @@ bool Wnd::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
 HFONT Wnd::Font() const { return reinterpret_cast<HFONT>(Send(WM_GETFONT)); }
 void Wnd::SetFont(HFONT font) { Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
-int Wnd::Dpi() const { return ScreenDpi(); }
+int Wnd::Dpi() const {
+  // Measured once per font: the font of a window rarely changes, and Scale
+  // runs for every control and on every resize.
+  const HFONT font = Font();
+  if (layoutDpi_ == 0 || font != measuredFont_) {
+    layoutDpi_ = LayoutDpiFor(font);
+    measuredFont_ = font;
+  }
+  return layoutDpi_;
+}
 int Wnd::Scale(int pixels) const { return ScaleForDpi(pixels, Dpi()); }
 
 void Wnd::SetAlign(Align a) {

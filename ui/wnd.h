@@ -61,7 +61,9 @@ class Wnd {
   HFONT Font() const;
   void SetFont(HFONT font);
 
-  // The screen's DPI and a layout pixel count scaled to it.
+  // The DPI that layout pixels scale with in this window: the screen's, or
+  // more where the window's font measures larger (see ui/core/layout_scale.h);
+  // and a layout pixel count scaled with it.
   int Dpi() const;
   int Scale(int pixels) const;
 
@@ -132,6 +134,8 @@ class Wnd {
   HWND hwnd_ = nullptr;
   bool subclassed_ = false;
   HFONT font_ = nullptr;
+  mutable HFONT measuredFont_ = nullptr;  // the font layoutDpi_ was measured with
+  mutable int layoutDpi_ = 0;
   Align align_ = Align::None;
   Wnd* parent_ = nullptr;       // the toolkit parent, while attached
   std::vector<Wnd*> children_;  // toolkit children, for layout

@@ -11,7 +11,6 @@
 #include "app/core/version_text.h"
 #include "app/resources/picture_ids.h"
 #include "platform/system_info.h"
-#include "ui/dpi.h"
 #include "ui/styled_font.h"
 #include "ui/window_place.h"
 
@@ -19,8 +18,6 @@ namespace tq::app {
 namespace {
 
 constexpr char kProductNotice[] = "Copyright \xA9 2026 Morvane. All rights reserved.";
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 25;
 constexpr int kLineHeight = 16;
 
 std::string WithScheme(std::string_view address) { return "http://" + std::string(address); }
@@ -48,10 +45,10 @@ TAboutForm::TAboutForm(HWND owner) : documentFolder(platform::ProgramFolder()), 
   ProductURLLabel.Create(TitlePanel, {8, 68, w, kLineHeight}, "");
 
   // Close first: it has the focus when the dialog opens, so Enter closes it.
-  CloseBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, AboutCaptions::Close,
+  CloseBtn.Create(*this, {0, 0, kAboutButtonWidth, kAboutButtonHeight}, AboutCaptions::Close,
                   {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
-  LicenseBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, AboutCaptions::License);
-  ReadmeBtn.Create(*this, {0, 0, kButtonWidth, kButtonHeight}, AboutCaptions::Readme);
+  LicenseBtn.Create(*this, {0, 0, kAboutButtonWidth, kAboutButtonHeight}, AboutCaptions::License);
+  ReadmeBtn.Create(*this, {0, 0, kAboutButtonWidth, kAboutButtonHeight}, AboutCaptions::Readme);
   LicenseBtn.onClick = [this] { LicenseBtnClick(); };
   ReadmeBtn.onClick = [this] { ReadmeBtnClick(); };
 }
@@ -73,18 +70,15 @@ void TAboutForm::FormShow() {
 
 void TAboutForm::Fill() {
   AboutImage.Load(TQ_ABOUT_PICTURE);
-  const AboutLayout layout = LayoutAbout(AboutImage.PictureSize());
-  ImagePanel.SetBounds(ui::ScaleForDpi(ToUi(layout.imagePanel), Dpi()));
-  AboutImage.SetBounds(
-      {Scale(layout.picture.left), Scale(layout.picture.top), layout.picture.width(), layout.picture.height()});
-  TitlePanel.SetBounds(ui::ScaleForDpi(ToUi(layout.titlePanel), Dpi()));
-  const int buttonTop = layout.buttonPanel.top + (kAboutButtonPanelHeight - kButtonHeight) / 2;
-  // License and Readme on the left, Close on the right.
-  LicenseBtn.SetBounds(ui::ScaleForDpi({10, buttonTop, kButtonWidth, kButtonHeight}, Dpi()));
-  ReadmeBtn.SetBounds(ui::ScaleForDpi({10 + kButtonWidth + 8, buttonTop, kButtonWidth, kButtonHeight}, Dpi()));
-  CloseBtn.SetBounds(
-      ui::ScaleForDpi({kAboutClientWidth - 10 - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight}, Dpi()));
-  ui::SetClientSizeCentred(*this, Scale(kAboutClientWidth), Scale(layout.clientHeight), owner_);
+  const AboutLayout layout = LayoutAbout(AboutImage.PictureSize(), Dpi());
+  AboutImage.StretchTo(layout.picture);
+  ImagePanel.SetBounds(ToUi(layout.imagePanel));
+  AboutImage.SetBounds(ToUi(layout.pictureAt));
+  TitlePanel.SetBounds(ToUi(layout.titlePanel));
+  LicenseBtn.SetBounds(ToUi(layout.licenseBtn));
+  ReadmeBtn.SetBounds(ToUi(layout.readmeBtn));
+  CloseBtn.SetBounds(ToUi(layout.closeBtn));
+  ui::SetClientSizeCentred(*this, layout.client.width, layout.client.height, owner_);
 
   const std::string title(ApplicationTitle);
   SetText("About " + title);
@@ -99,8 +93,8 @@ void TAboutForm::Fill() {
   ProductURLLabel.URL = WithScheme(ProductPage);
   // The link is as wide as its text, centred, so the hand shows only over it.
   const ui::Rect link = ProductURLLabel.Bounds();
-  const int width = std::min(ProductURLLabel.TextWidth() + 2, Scale(kAboutClientWidth));
-  ProductURLLabel.SetBounds({(Scale(kAboutClientWidth) - width) / 2, link.y, width, link.height});
+  const int width = std::min(ProductURLLabel.TextWidth() + 2, layout.client.width);
+  ProductURLLabel.SetBounds({(layout.client.width - width) / 2, link.y, width, link.height});
 }
 
 void TAboutForm::AboutImageClick() {

@@ -133,17 +133,18 @@ TEST(AboutForm, ShowsTitleVersionFromTheResourceNoticeAndProductLink) {
   GetObjectA(about.TitleLabel.Font(), sizeof lf, &lf);
   EXPECT_GE(lf.lfWeight, FW_BOLD);
 
-  // The picture sets the height: its panel, the title and button panels.
+  // The picture sets the height: its panel, the title and button panels;
+  // it is shown scaled like the rest and centred.
   ASSERT_FALSE(about.AboutImage.Empty());
-  const Size picture = about.AboutImage.PictureSize();
-  const AboutLayout layout = LayoutAbout(picture);
+  const AboutLayout layout = LayoutAbout({372, 96}, about.Dpi());
   const SIZE client = ClientSize(about.Handle());
-  EXPECT_EQ(client.cx, about.Scale(kAboutClientWidth));
-  EXPECT_EQ(client.cy, about.Scale(layout.clientHeight));
-  EXPECT_EQ(about.ImagePanel.Bounds().height, about.Scale(picture.height + 10));
+  EXPECT_EQ(client.cx, layout.client.width);
+  EXPECT_EQ(client.cy, layout.client.height);
+  EXPECT_EQ(about.AboutImage.PictureSize(), layout.picture);
+  EXPECT_EQ(about.ImagePanel.Bounds().height, layout.imagePanel.height());
   const ui::Rect image = about.AboutImage.Bounds();
-  EXPECT_EQ(image.width, picture.width);
-  EXPECT_NEAR(image.x * 2 + image.width, about.Scale(kAboutClientWidth), 1) << "centred";
+  EXPECT_EQ(image.width, layout.picture.width);
+  EXPECT_NEAR(image.x * 2 + image.width, client.cx, 1) << "centred";
   EXPECT_LE(about.CloseBtn.Bounds().bottom(), client.cy);
 }
 

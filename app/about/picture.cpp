@@ -1,5 +1,7 @@
 #include "app/about/picture.h"
 
+#include "ui/dpi.h"
+
 namespace tq::app {
 
 Picture::~Picture() {
@@ -22,6 +24,41 @@ Size Picture::PictureSize() const {
   BITMAP info{};
   if (!bitmap_ || !GetObjectA(bitmap_.get(), sizeof info, &info)) return {};
   return {info.bmWidth, info.bmHeight};
+}
+
+void Picture::StretchTo(Size size) {
+  const Size natural = PictureSize();
+  if (!bitmap_ || natural == size || size.width <= 0 || size.height <= 0) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size.width;
+  info.bmiHeader.biHeight = size.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  ui::UniqueBitmap stretched(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!stretched) return;
+  HDC from = CreateCompatibleDC(nullptr);
+  HDC to = CreateCompatibleDC(nullptr);
+  HGDIOBJ oldFrom = SelectObject(from, bitmap_.get());
+  HGDIOBJ oldTo = SelectObject(to, stretched.get());
+  SetStretchBltMode(to, HALFTONE);
+  SetBrushOrgEx(to, 0, 0, nullptr);
+  StretchBlt(to, 0, 0, size.width, size.height, from, 0, 0, natural.width, natural.height, SRCCOPY);
+  SelectObject(from, oldFrom);
+  SelectObject(to, oldTo);
+  DeleteDC(from);
+  DeleteDC(to);
+  // The control lets go of the old bitmap before it is freed.
+  Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(stretched.get()));
+  bitmap_ = std::move(stretched);
+  ShowBitmap();
+}
+
+void Picture::ScaleFor(int dpi) {
+  const Size natural = PictureSize();
+  StretchTo({ui::ScaleForDpi(natural.width, dpi), ui::ScaleForDpi(natural.height, dpi)});
 }
 
 void Picture::Draw(const std::function<void(HDC dc, Size size)>& paint) {

@@ -1,5 +1,5 @@
-// Picture: a bitmap from the program's resources shown at its natural size
-// in a static control, optionally clickable. It owns the bitmap; a picture
+// Picture: a bitmap from the program's resources shown in a static control
+// at its natural size or stretched, optionally clickable. It owns the bitmap; a picture
 // that cannot be loaded stays empty (0 by 0).
 #pragma once
 
@@ -7,8 +7,8 @@
 
 #include <functional>
 
-#include "ui/core/form_placement.h"
 #include "ui/control.h"
+#include "ui/core/form_placement.h"
 #include "ui/handles.h"
 
 namespace tq::app {
@@ -28,6 +28,12 @@ class Picture : public ui::Control {
   bool Empty() const { return !bitmap_; }
   // The bitmap's size in pixels.
   Size PictureSize() const;
+  // Stretches the bitmap to `size` (smoothly), as a picture drawn for
+  // 96 dpi is shown on a larger screen. Nothing happens when empty or when
+  // it already has that size.
+  void StretchTo(Size size);
+  // Stretches the bitmap as layout pixels scale at `dpi`.
+  void ScaleFor(int dpi);
   // Draws on the bitmap (then shown as drawn). Nothing happens when empty.
   void Draw(const std::function<void(HDC dc, Size size)>& paint);
 

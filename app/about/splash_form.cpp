@@ -5,6 +5,7 @@
 #include "app/about/program_version.h"
 #include "app/core/version_text.h"
 #include "app/resources/picture_ids.h"
+#include "ui/dpi.h"
 #include "ui/handles.h"
 #include "ui/window_place.h"
 
@@ -14,14 +15,16 @@ namespace {
 constexpr UINT kShowTimeMs = 2000;
 
 // The build line, black, 14 pixels high, 210 pixels from the left and 10
-// above the bottom edge; the picture leaves that corner free for it.
-void DrawBuildLine(HDC dc, Size size, const std::string& text) {
-  ui::UniqueFont font(CreateFontA(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+// above the bottom edge (layout pixels of the picture, scaled with it); the
+// picture leaves that corner free for it.
+void DrawBuildLine(HDC dc, Size size, int dpi, const std::string& text) {
+  auto scale = [dpi](int pixels) { return ui::ScaleForDpi(pixels, dpi); };
+  ui::UniqueFont font(CreateFontA(-scale(14), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
   HGDIOBJ old = SelectObject(dc, font.get());
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkMode(dc, TRANSPARENT);
-  RECT r{210, size.height - 10 - 14, size.width, size.height - 10};
+  RECT r{scale(210), size.height - scale(10) - scale(14), size.width, size.height - scale(10)};
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
 }
@@ -43,9 +46,10 @@ LRESULT TSplashForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 void TSplashForm::FormShow() {
   if (SplashImage.Load(TQ_SPLASH_PICTURE)) {
+    SplashImage.ScaleFor(Dpi());
     if (const auto version = ProgramFileVersion()) {
       const std::string line = BuildLineText(*version);
-      SplashImage.Draw([&](HDC dc, Size size) { DrawBuildLine(dc, size, line); });
+      SplashImage.Draw([&](HDC dc, Size size) { DrawBuildLine(dc, size, Dpi(), line); });
     }
   }
   const Size size = SplashImage.PictureSize();

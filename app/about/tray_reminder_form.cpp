@@ -23,6 +23,7 @@ TTrayReminderForm::TTrayReminderForm(HWND owner) {
                {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
   ReminderImage.Create(*this, 8, 8);
   ReminderImage.Load(TQ_REMINDER_PICTURE);
+  ReminderImage.ScaleFor(Dpi());
   TextLabel.Create(*this, {133, 8, 280, 84}, kReminderText, {.noPrefix = true});
   ShowCheck.Create(*this, {133, 101, 190, 19}, TrayReminderCaptions::ShowAgain);
   ShowCheck.SetChecked(true);

@@ -2,11 +2,25 @@
 
 #include <algorithm>
 
+#include "app/core/settings.h"
+#include "ui/core/layout_scale.h"
+
 namespace tq::app {
 
-MainClientSize MainMinimumClient() {
-  return {kMainMinTreeWidth + kMainButtonColumnWidth,
-          ButtonColumnHeight(kMainTopButtons) + kMainSplitterHeight + ButtonColumnHeight(kMainBottomButtons)};
+using ui::core::ScaleForDpi;
+
+int MainTreePaneMinimum(int dpi) { return ScaleForDpi(ButtonColumnHeight(kMainTopButtons), dpi); }
+int MainPreviewPaneMinimum(int dpi) { return ScaleForDpi(ButtonColumnHeight(kMainBottomButtons), dpi); }
+int MainSplitterHeight(int dpi) { return ScaleForDpi(kMainSplitterHeight, dpi); }
+
+MainClientSize MainMinimumClient(int dpi) {
+  // Summed from the scaled parts, which round each on their own.
+  return {ScaleForDpi(kMainMinTreeWidth, dpi) + ScaleForDpi(kMainButtonColumnWidth, dpi),
+          MainTreePaneMinimum(dpi) + MainSplitterHeight(dpi) + MainPreviewPaneMinimum(dpi)};
+}
+
+int InitialTreePaneHeight(std::optional<int> stored, int dpi) {
+  return stored && *stored > 0 ? *stored : ScaleForDpi(kDefaultSplit, dpi);
 }
 
 int FitTreePaneHeight(int wanted, int client_height, int tree_min, int preview_min, int splitter) {

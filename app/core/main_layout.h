@@ -1,13 +1,19 @@
 // The main window's layout limits: the room its button columns need, and the
 // height the tree pane may take so that both panes keep their buttons.
-// Sizes are in layout pixels (96 dpi) unless a function says otherwise.
+// Constants are layout pixels (96 dpi); the functions taking a `dpi` answer
+// in screen pixels for that layout DPI (see ui/core/layout_scale.h).
 #pragma once
+
+#include <optional>
 
 namespace tq::app {
 
 inline constexpr int kMainButtonColumnWidth = 78;
 inline constexpr int kMainSplitterHeight = 4;
-// Buttons of a column: 24 pixels high, 28 apart, 4 from the column's top.
+// Buttons of a column: 70 by 24 pixels, 4 from the column's left edge, 28
+// apart from 4 below the column's top.
+inline constexpr int kMainButtonLeft = 4;
+inline constexpr int kMainButtonWidth = 70;
 inline constexpr int kMainButtonTop = 4;
 inline constexpr int kMainButtonPitch = 28;
 inline constexpr int kMainButtonHeight = 24;
@@ -25,8 +31,20 @@ struct MainClientSize {
   int height = 0;
 };
 
-// The smallest client area that shows every button of both panes whole.
-MainClientSize MainMinimumClient();
+// Screen pixels at `dpi`: the smallest heights of the tree pane and of the
+// preview pane that show their buttons whole, and the splitter between them.
+int MainTreePaneMinimum(int dpi);
+int MainPreviewPaneMinimum(int dpi);
+int MainSplitterHeight(int dpi);
+
+// The smallest client area, in screen pixels, that shows every button of
+// both panes whole: the two panes' minimums and the splitter.
+MainClientSize MainMinimumClient(int dpi);
+
+// The tree pane's height before the window is laid out: a stored height as
+// it is (screen pixels), else the default (kDefaultSplit) scaled for the
+// screen.
+int InitialTreePaneHeight(std::optional<int> stored, int dpi);
 
 // The tree pane's height for a wish (the splitter's or the stored one) in a
 // client area `client_height` high: never below `tree_min` (its buttons), and

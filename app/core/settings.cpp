@@ -29,7 +29,10 @@ Settings LoadSettings(platform::KeyStore& store) {
   if (auto v = key->ReadString("MRUFileName")) s.MRUFileName = *v;
   ReadInteger(*key, "MainHotKey", &s.MainHotKey);
   ReadInteger(*key, "MenuHotKey", &s.MenuHotKey);
-  ReadInteger(*key, "Split", &s.Split);
+  if (auto v = key->ReadInteger("Split")) {
+    s.Split = *v;
+    s.SplitStored = true;
+  }
   ReadFlag(*key, "SaveFormat", &s.SaveFormat);
   ReadFlag(*key, "DefaultWithFormat", &s.DefaultWithFormat);
   ReadFlag(*key, "HideAfterInsert", &s.HideAfterInsert);

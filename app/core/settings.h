@@ -23,6 +23,9 @@ struct Settings {
   int32_t MainHotKey = 0;         // packed hotkey value (low 16 bits), 0 for none
   int32_t MenuHotKey = 0;         // packed hotkey value (low 16 bits), 0 for none
   int32_t Split = kDefaultSplit;  // stored as read, without any range check
+  // "Split" was read: screen pixels. The default is in layout pixels and
+  // scales with the screen.
+  bool SplitStored = false;
   bool SaveFormat = true;
   bool DefaultWithFormat = true;
   bool HideAfterInsert = true;

@@ -23,6 +23,7 @@ TEST(SettingsTest, FirstStartCreatesTheKeyAndGivesTheDefaults) {
   EXPECT_EQ(s.MainHotKey, 0);
   EXPECT_EQ(s.MenuHotKey, 0);
   EXPECT_EQ(s.Split, 152);
+  EXPECT_FALSE(s.SplitStored);
   EXPECT_TRUE(s.SaveFormat);
   EXPECT_TRUE(s.DefaultWithFormat);
   EXPECT_TRUE(s.HideAfterInsert);
@@ -51,6 +52,7 @@ TEST(SettingsTest, StoredValuesOverrideTheDefaults) {
   EXPECT_EQ(s.MainHotKey, 0xC051);
   EXPECT_EQ(s.MenuHotKey, 0x6052);
   EXPECT_EQ(s.Split, -40);
+  EXPECT_TRUE(s.SplitStored);
   EXPECT_FALSE(s.SaveFormat);
   EXPECT_FALSE(s.DefaultWithFormat);
   EXPECT_FALSE(s.HideAfterInsert);
@@ -73,6 +75,7 @@ TEST(SettingsTest, WronglyTypedValuesKeepTheirDefaultsAndTheRestIsRead) {
   EXPECT_EQ(s.MRUFileName, "");
   EXPECT_EQ(s.MainHotKey, 0);
   EXPECT_EQ(s.Split, 152);
+  EXPECT_FALSE(s.SplitStored);
   EXPECT_TRUE(s.SaveFormat);
   EXPECT_EQ(s.MenuHotKey, 0x4041);
   EXPECT_FALSE(s.ShowTrayReminder);

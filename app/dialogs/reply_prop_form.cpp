@@ -4,9 +4,9 @@
 #include <stdexcept>
 
 #include "app/core/dialog_captions.h"
+#include "app/core/reply_prop_layout.h"
 #include "app/core/reply_text_fit.h"
 #include "app/core/spell_settings.h"
-#include "app/dialogs/reply_prop_layout.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
 #include "storage/reply_layout.h"
@@ -30,6 +30,8 @@ std::string UpperExtension(const std::string& path) {
                  [](unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); });
   return ext;
 }
+
+ui::Rect ToUi(const ui::core::Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
 
 }  // namespace
 
@@ -62,28 +64,30 @@ TReplyPropForm::~TReplyPropForm() {
 }
 
 void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
-  const ReplyPropLayout l = LayOutReplyProp(kReplyPropClientWidth, kReplyPropClientHeight, true);
-  CategoryLabel.Create(*this, l.categoryLabel, ReplyPropCaptions::CategoryLabel);
-  CategoryCombo.CreateEditable(*this, l.categoryCombo);
-  DescriptionLabel.Create(*this, l.descriptionLabel, ReplyPropCaptions::DescriptionLabel);
-  DescriptionEdit.Create(*this, l.descriptionEdit);
-  HotKeyLabel.Create(*this, l.hotKeyLabel, ReplyPropCaptions::HotKeyLabel);
-  HotKey.Create(*this, l.hotKey, ui::HotKeyRules::AnyKey);
-  ResponseLabel.Create(*this, l.responseLabel, ReplyPropCaptions::ResponseLabel);
-  ResponseRichEdit.Create(*this, l.responseRichEdit);
-  PasteBtn.Create(*this, l.pasteBtn, ReplyPropCaptions::Paste);
-  LoadBtn.Create(*this, l.loadBtn, ReplyPropCaptions::Load);
-  SpellCheckBtn.Create(*this, l.spellCheckBtn, ReplyPropCaptions::SpellCheck);
-  RemoveFormatBtn.Create(*this, l.removeFormatBtn, ReplyPropCaptions::RemoveFormat);
-  SaveFormatCheck.Create(*this, l.saveFormatCheck, ReplyPropCaptions::SaveFormat);
+  // Created at the layout's own pixels; LayOut places them for the screen.
+  const ReplyPropLayout l = LayOutReplyProp({kReplyPropClientWidth, kReplyPropClientHeight}, true, 96);
+  CategoryLabel.Create(*this, ToUi(l.categoryLabel), ReplyPropCaptions::CategoryLabel);
+  CategoryCombo.CreateEditable(*this, ToUi(l.categoryCombo));
+  DescriptionLabel.Create(*this, ToUi(l.descriptionLabel), ReplyPropCaptions::DescriptionLabel);
+  DescriptionEdit.Create(*this, ToUi(l.descriptionEdit));
+  HotKeyLabel.Create(*this, ToUi(l.hotKeyLabel), ReplyPropCaptions::HotKeyLabel);
+  HotKey.Create(*this, ToUi(l.hotKey), ui::HotKeyRules::AnyKey);
+  ResponseLabel.Create(*this, ToUi(l.responseLabel), ReplyPropCaptions::ResponseLabel);
+  ResponseRichEdit.Create(*this, ToUi(l.responseRichEdit));
+  PasteBtn.Create(*this, ToUi(l.pasteBtn), ReplyPropCaptions::Paste);
+  LoadBtn.Create(*this, ToUi(l.loadBtn), ReplyPropCaptions::Load);
+  SpellCheckBtn.Create(*this, ToUi(l.spellCheckBtn), ReplyPropCaptions::SpellCheck);
+  RemoveFormatBtn.Create(*this, ToUi(l.removeFormatBtn), ReplyPropCaptions::RemoveFormat);
+  SaveFormatCheck.Create(*this, ToUi(l.saveFormatCheck), ReplyPropCaptions::SaveFormat);
   // Plain ids and no default button: Enter and Escape neither confirm nor
   // cancel the dialog.
-  OkBtn.Create(*this, l.okBtn, ReplyPropCaptions::Ok);
-  CancelBtn.Create(*this, l.cancelBtn, ReplyPropCaptions::Cancel, {.modalResult = ui::mrCancel});
-  HelpBtn.Create(*this, l.helpBtn, ReplyPropCaptions::Help);
+  OkBtn.Create(*this, ToUi(l.okBtn), ReplyPropCaptions::Ok);
+  CancelBtn.Create(*this, ToUi(l.cancelBtn), ReplyPropCaptions::Cancel, {.modalResult = ui::mrCancel});
+  HelpBtn.Create(*this, ToUi(l.helpBtn), ReplyPropCaptions::Help);
 
-  textFont_.reset(CreateFontA(-Scale(13), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
+  textFont_.reset(CreateFontA(-ui::ScaleForDpi(13, ui::ScreenDpi()), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                              DEFAULT_PITCH | FF_SWISS, "Arial"));
   if (textFont_) ResponseRichEdit.SetFont(textFont_.get());
 
   DescriptionEdit.SetMaxLength(storage::kDescriptionSize);
@@ -240,11 +244,9 @@ void TReplyPropForm::HelpBtnClick() { ShowHelpFile(Handle(), kReplyHelpContext);
 
 void TReplyPropForm::LayOut() {
   if (!created_) return;
-  const int dpi = Dpi();
   const ui::Rect client = ClientRect();
-  const ReplyPropLayout l =
-      LayOutReplyProp(MulDiv(client.width, ui::kDesignDpi, dpi), MulDiv(client.height, ui::kDesignDpi, dpi), true);
-  auto place = [dpi](ui::Wnd& w, const ui::Rect& r) { w.SetBounds(ui::ScaleForDpi(r, dpi)); };
+  const ReplyPropLayout l = LayOutReplyProp({client.width, client.height}, true, Dpi());
+  auto place = [](ui::Wnd& w, const ui::core::Rect& r) { w.SetBounds(ToUi(r)); };
   place(CategoryLabel, l.categoryLabel);
   place(CategoryCombo, l.categoryCombo);
   place(DescriptionLabel, l.descriptionLabel);
@@ -267,8 +269,8 @@ void TReplyPropForm::OnSize(int, int) { LayOut(); }
 
 LRESULT TReplyPropForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_GETMINMAXINFO && Handle()) {
-    const ui::Rect min = ReplyPropMinimumClient(true);
-    const SIZE outer = ui::OuterSizeFor(Handle(), Scale(min.width), Scale(min.height));
+    const ui::core::Size min = ReplyPropMinimumClient(true, Dpi());
+    const SIZE outer = ui::OuterSizeFor(Handle(), min.width, min.height);
     auto* info = reinterpret_cast<MINMAXINFO*>(lp);
     info->ptMinTrackSize = {outer.cx, outer.cy};
     return 0;

@@ -76,6 +76,8 @@ std::string TConfigurationDialogCtrl::GetOptionString(TSpellOption option) const
       return quillSpell_->ConfigUserOption3;
     case soUser4:
       return quillSpell_->ConfigUserOption4;
+    case soThoroughSuggestions:
+      return quillSpell_->GetString(lsThoroughSuggestions);
     default:
       // The first eleven texts share the options' ordinals.
       return quillSpell_->GetString(static_cast<TSpellLanguageString>(option));

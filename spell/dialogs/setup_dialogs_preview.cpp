@@ -1,7 +1,8 @@
 // Shows one of the spelling options and dictionary dialogs over a sample
 // program folder for a few seconds, so it can be looked at (and
 // photographed) without the rest of the program:
-//   setup_dialogs_preview options|dictionaries|edit|edit-pairs|new [seconds]
+//   setup_dialogs_preview options|dictionaries|edit|edit-pairs|new [seconds] [language]
+// where language is a TSpellLanguageType number (0 English ... 12 French).
 #include <windows.h>
 
 #include <cstdlib>
@@ -48,6 +49,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   spell::TQuillSpell engine;
   app::SpellingPlaces places = app::ChooseSpellingPlaces(platform::Env::Default(), folder, "");
   app::ApplySpellSettings(engine, places);
+  if (__argc > 3) engine.UILanguage = static_cast<spell::TSpellLanguageType>(std::atoi(__argv[3]));
   engine.Configuration().EnsureLoaded();
   engine.CreateNewCustomDictionary("Work.adu");
   engine.ReadIgnoreAllDictionary().AddIgnore("zorp");

@@ -8,7 +8,7 @@ namespace tq::spell {
 namespace {
 
 constexpr int kClientWidth = 320;
-constexpr int kClientHeight = 397;
+constexpr int kClientHeight = 413;
 constexpr int kOptionStep = 16;  // from one option box to the next
 
 // Whether a control is to be shown (its own flag; the form may be hidden yet).
@@ -24,25 +24,24 @@ TSpellCheckConfigDialog::TSpellCheckConfigDialog(HWND owner) {
   }
   // The frames go below the controls they hold; their access keys lead to
   // the first control inside.
-  OptionsGroup.Create(*this, {8, 8, 305, 185}, "Options");
-  MainDictionaries.Create(*this, {16, 216, 289, 97},
-                          {.checkBoxes = true, .columnHeaders = true, .rowSelect = true});
+  OptionsGroup.Create(*this, {8, 8, 305, 201}, "Options");
+  MainDictionaries.Create(*this, {16, 232, 289, 97}, {.checkBoxes = true, .columnHeaders = true, .rowSelect = true});
   MainDictionaries.AddColumn("Name", 150);
   MainDictionaries.AddColumn("Filename", 135);
   MainDictionaries.onClick = [this](int row, bool onLabel) { MainDictionariesClick(row, onLabel); };
   MainDictionaries.onSelectionChanged = [this](int row, bool selected) { MainDictionariesSelectItem(row, selected); };
   MainDictionaries.onCheckChanged = [this](int row) { MainDictionariesChange(row); };
-  CustomLabel.Create(*this, {16, 317, 160, 13}, "Custom");
-  CustomCombo.Create(*this, {16, 332, 169, 150});
+  CustomLabel.Create(*this, {16, 333, 160, 13}, "Custom");
+  CustomCombo.Create(*this, {16, 348, 169, 150});
   CustomCombo.onSelectionChanged = [this] { CustomComboChange(); };
-  DictionariesButton.Create(*this, {200, 330, 105, 23}, "Dictionaries");
+  DictionariesButton.Create(*this, {200, 346, 105, 23}, "Dictionaries");
   DictionariesButton.onClick = [this] { DictionariesButtonClick(); };
-  DictionariesGroup.Create(*this, {8, 200, 305, 161}, "Dictionaries");
-  ResetButton.Create(*this, {8, 368, 100, 23}, "Reset");
+  DictionariesGroup.Create(*this, {8, 216, 305, 161}, "Dictionaries");
+  ResetButton.Create(*this, {8, 384, 100, 23}, "Reset");
   ResetButton.onClick = [this] { ResetButtonClick(); };
-  HelpButton.Create(*this, {157, 368, 75, 23}, "Help");
+  HelpButton.Create(*this, {157, 384, 75, 23}, "Help");
   HelpButton.onClick = [this] { HelpButtonClick(); };
-  OK.Create(*this, {238, 368, 75, 23}, "OK", {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
+  OK.Create(*this, {238, 384, 75, 23}, "OK", {.id = IDOK, .isDefault = true, .modalResult = ui::mrOk});
   DialogControl.OnConfigurationAvailable = [this](TConfigurationDialogCtrl*) { DialogControlConfigurationAvailable(); };
 }
 
@@ -118,15 +117,16 @@ int TSpellCheckConfigDialog::PopulateOptions() {
   const TSpellOptions current = DialogControl.ReadConfiguration()->ReadSpellOptions();
   size_t box = 0;
   populating_ = true;
-  for (int value = 0; value < kSpellOptionCount && box < Options.size(); ++value) {
-    const auto option = static_cast<TSpellOption>(value);
-    if (!available.Contains(option)) continue;
-    tags_[box] = value;
+  const auto show = [&](TSpellOption option) {
+    tags_[box] = option;
     Options[box].SetText(DialogControl.GetOptionString(option));
     Options[box].SetChecked(current.Contains(option));
     Options[box].SetVisible(true);
     ++box;
-  }
+  };
+  for (int value = soLiveSpelling; value <= soUser4 && box < Options.size() - 1; ++value)
+    if (available.Contains(static_cast<TSpellOption>(value))) show(static_cast<TSpellOption>(value));
+  show(soThoroughSuggestions);
   populating_ = false;
   const int hidden = static_cast<int>(Options.size() - box);
   for (; box < Options.size(); ++box) {

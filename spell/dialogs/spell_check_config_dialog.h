@@ -1,5 +1,6 @@
-// TSpellCheckConfigDialog: the "Spelling Options" dialog. Ten check boxes
-// for the options the engine offers, the main dictionaries with a check box
+// TSpellCheckConfigDialog: the "Spelling Options" dialog. Up to ten check
+// boxes for the options the engine offers and one for thorough suggestions
+// below them, the main dictionaries with a check box
 // each (and a row that adds a folder of dictionaries), the custom
 // dictionary that receives added words, and the way to the custom
 // dictionaries dialog. Every change is written into the configuration at
@@ -33,7 +34,9 @@ class TSpellCheckConfigDialog : public TSpellingForm {
   TConfigurationDialogCtrl* ConfigurationDialogCtrl() override { return &DialogControl; }
 
   ui::GroupBox OptionsGroup, DictionariesGroup;
-  std::array<ui::CheckBox, 10> Options;  // Option1 ... Option10
+  // Option1 ... Option10 take the offered options in order; the box after
+  // the last of them takes soThoroughSuggestions, which every host offers.
+  std::array<ui::CheckBox, 11> Options;
   ui::RowListView MainDictionaries;
   ui::Label CustomLabel;
   ui::ComboBox CustomCombo;
@@ -64,7 +67,7 @@ class TSpellCheckConfigDialog : public TSpellingForm {
  private:
   void ShiftUp(ui::Wnd& control, int pixels);
 
-  std::array<int, 10> tags_{};
+  std::array<int, 11> tags_{};
   std::vector<bool> lastSeen_;  // per main dictionary row: the check last seen
   bool browseRow_ = false;
   bool populating_ = false;     // checks set by the dialog itself are not the user's

@@ -22,7 +22,8 @@ TEST(SpellCheckConfigDialog, ShowsTheProgramsOptionsAndDictionaries) {
   DialogScript script;
   script.Then("Spelling Options", [&](HWND hwnd) {
     TSpellCheckConfigDialog& form = OptionsDialog(hwnd);
-    // Eleven options are offered; the ten boxes take the first ten.
+    // Eleven options are offered; the ten boxes take the first ten, and
+    // thorough suggestions follow them.
     const char* const expected[] = {"Check spelling as you type",
                                     "Correct spelling errors as you type",
                                     "Ignore words in &UPPERCASE",
@@ -32,15 +33,16 @@ TEST(SpellCheckConfigDialog, ShowsTheProgramsOptionsAndDictionaries) {
                                     "Ignore quoted lines",
                                     "Ignore abbreviations",
                                     "Suggest from main dictionaries only",
-                                    "Prompt on repeated word"};
-    const bool checked[] = {true, true, false, false, false, true, false, true, false, true};
-    for (int i = 0; i < 10; ++i) {
+                                    "Prompt on repeated word",
+                                    "&Thorough suggestions"};
+    const bool checked[] = {true, true, false, false, false, true, false, true, false, true, false};
+    for (int i = 0; i < 11; ++i) {
       EXPECT_EQ(form.Options[i].Text(), expected[i]);
       EXPECT_TRUE(form.Options[i].Visible());
       EXPECT_EQ(form.Options[i].Checked(), checked[i]) << expected[i];
-      EXPECT_EQ(form.OptionTag(i), i);
+      EXPECT_EQ(form.OptionTag(i), i < 10 ? i : soThoroughSuggestions);
     }
-    EXPECT_EQ(form.ClientRect().height, form.Scale(397));
+    EXPECT_EQ(form.ClientRect().height, form.Scale(413));
     EXPECT_EQ(form.ClientRect().width, form.Scale(320));
     const std::pair<ui::Wnd*, const char*> captions[] = {
         {&form, "Spelling Options"},
@@ -84,13 +86,16 @@ TEST(SpellCheckConfigDialog, FewerOptionsMakeAShorterDialog) {
   DialogScript script;
   script.Then("Spelling Options", [&](HWND hwnd) {
     TSpellCheckConfigDialog& form = OptionsDialog(hwnd);
-    EXPECT_EQ(form.ClientRect().height, form.Scale(397 - 7 * 16));
+    EXPECT_EQ(form.ClientRect().height, form.Scale(413 - 7 * 16));
     EXPECT_EQ(form.Options[2].Text(), "Prompt on repeated word");
     EXPECT_EQ(form.OptionTag(2), soRepeated);
-    EXPECT_FALSE(form.Options[3].Visible());
-    EXPECT_EQ(form.OptionTag(3), -1);
+    EXPECT_EQ(form.Options[3].Text(), "&Thorough suggestions");
+    EXPECT_EQ(form.OptionTag(3), soThoroughSuggestions);
+    EXPECT_TRUE(form.Options[3].Visible());
+    EXPECT_FALSE(form.Options[4].Visible());
+    EXPECT_EQ(form.OptionTag(4), -1);
     // The rest moved up with the options group's bottom edge.
-    EXPECT_EQ(form.DictionariesGroup.Bounds().y, form.Scale(200 - 7 * 16));
+    EXPECT_EQ(form.DictionariesGroup.Bounds().y, form.Scale(216 - 7 * 16));
     EXPECT_EQ(form.OK.Bounds().y + form.OK.Bounds().height, form.ClientRect().height - form.Scale(6));
     PostClick(form.OK.Handle());
   });
@@ -182,6 +187,46 @@ TEST(SpellCheckConfigDialog, ChangesTakeEffectAtOnceAndSurviveARestart) {
   EXPECT_FALSE(restarted->ReadRepeatedWords());
   ASSERT_NE(restarted->ReadActiveCustomDictionary(), nullptr);
   EXPECT_EQ(restarted->ReadActiveCustomDictionary()->ReadFilename(), folder.File("Work.adu"));
+}
+
+// The box turns thorough suggestions on for the running engine (a word two
+// slips away from any other is given some) and into Spell.cfg; the next
+// start shows it checked, and clearing it turns it off again.
+TEST(SpellCheckConfigDialog, TheThoroughSuggestionsBoxSetsAndClearsItsOption) {
+  ui::testing::TestHost host;
+  ProgramFolder folder;
+  const auto suggestions = [](TQuillSpell& spell) {
+    std::vector<std::string> list;
+    EXPECT_FALSE(spell.WordExists("xqt"));  // opens the dictionaries
+    spell.InternalSuggest("xqt", 5, list);
+    return list;
+  };
+  const std::vector<std::string> specified, thorough{"cat", "mat", "sat"};
+  const auto cfgLine = [&] {
+    const std::string text = testing::FileText(folder.File("Spell.cfg"));
+    const size_t at = text.find("_soThoroughSuggestions=");
+    return at == std::string::npos ? text : text.substr(at, text.find("\r\n", at) + 2 - at);
+  };
+  for (const bool turnOn : {true, false}) {
+    auto spell = folder.Engine();
+    EXPECT_EQ(suggestions(*spell), turnOn ? specified : thorough);
+    DialogScript script;
+    script.Then("Spelling Options", [&](HWND hwnd) {
+      TSpellCheckConfigDialog& form = OptionsDialog(hwnd);
+      ui::CheckBox& box = form.Options[10];
+      ASSERT_EQ(form.OptionTag(10), soThoroughSuggestions);
+      EXPECT_EQ(box.Checked(), !turnOn);
+      box.Send(BM_CLICK);
+      EXPECT_EQ(box.Checked(), turnOn);
+      EXPECT_EQ(spell->Configuration().ReadSpellOptions().Contains(soThoroughSuggestions), turnOn);
+      EXPECT_EQ(suggestions(*spell), turnOn ? thorough : specified);
+      PostClick(form.OK.Handle());
+    });
+    spell->Setup(nullptr);
+    EXPECT_TRUE(script.Done());
+    spell.reset();
+    EXPECT_EQ(cfgLine(), turnOn ? "_soThoroughSuggestions=+\r\n" : "_soThoroughSuggestions=-\r\n");
+  }
 }
 
 TEST(SpellCheckConfigDialog, AFolderChosenInTheBrowserAddsItsDictionaries) {

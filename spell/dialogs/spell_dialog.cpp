@@ -29,12 +29,13 @@ LRESULT TWordEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 TSpellDialog::TSpellDialog(HWND owner) {
   // The design-time caption is a placeholder; the engine's texts replace it.
   Create({.caption = "Spelling", .style = kStyle, .exStyle = kExStyle, .owner = owner});
+  // The font first: the window and its controls are sized from its measure.
+  font_.reset(CreateDialogFont());
+  if (font_) SetFont(font_.get());
   RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  font_.reset(CreateDialogFont());
-  if (font_) SetFont(font_.get());
   CreateControls();
 
   DialogControl.OnConfigurationAvailable = [this](TConfigurationDialogCtrl*) { DialogControlConfigurationAvailable(); };

@@ -77,6 +77,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Change All",
         "A&uto Correct",
         "&Spelling ...",
+        "&Thorough suggestions",
     },
     // ltSwedish (Windows-1252)
     {
@@ -154,6 +155,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "\304&ndra alla",  // Ä&ndra alla
         "A&utokorrigera",
         "&Stavning ...",
+        "&Grundliga f\366rslag",  // &Grundliga förslag
     },
     // ltBrPort (Windows-1252)
     {
@@ -244,6 +246,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "A&lterar todas",
         "A&utoCorre\347\343o",  // A&utoCorreção
         "&Ortografia ...",
+        "&Sugest\365es mais completas",  // &Sugestões mais completas
     },
     // ltAfrikaans (Windows-1252)
     {
@@ -327,6 +330,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Verander &almal",
         "O&utokorrigeer",
         "&Spelling ...",
+        "&Deeglike voorstelle",
     },
     // ltGerman (Windows-1252)
     {
@@ -408,6 +412,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "A&lle \344ndern",  // A&lle ändern
         "Auto&Korrektur",
         "&Rechtschreibung ...",
+        "Gr\374ndliche &Vorschl\344ge",  // Gründliche &Vorschläge
     },
     // ltSpanish (Windows-1252)
     {
@@ -491,6 +496,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Cambiar &todas",
         "A&utocorrecci\363n",  // A&utocorrección
         "O&rtograf\355a ...",  // O&rtografía ...
+        "&Sugerencias exhaustivas",
     },
     // ltRussian (Windows-1251)
     {
@@ -610,6 +616,8 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "\307\340&\354\345\355\350\362\374 \342\361\345",          // За&менить все
         "\300\342&\362\356\347\340\354\345\355\340",               // Ав&тозамена
         "&\316\360\364\356\343\360\340\364\350\377 ...",           // &Орфография ...
+        "&\322\371\340\362\345\353\374\355\373\351 "
+        "\357\356\344\341\356\360 \342\340\360\350\340\355\362\356\342",  // &Тщательный подбор вариантов
     },
     // ltCzech (Windows-1250)
     {
@@ -688,6 +696,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Zam\354nit v&\232e",          // Zaměnit v&še
         "A&utomatick\351 opravy",      // A&utomatické opravy
         "&Pravopis ...",
+        "&D\371kladn\351 n\341vrhy",  // &Důkladné návrhy
     },
     // ltDutch (Windows-1252)
     {
@@ -759,6 +768,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Alles &wijzigen",
         "A&utoCorrectie",
         "&Spelling ...",
+        "&Grondige suggesties",
     },
     // ltDanish (Windows-1252)
     {
@@ -831,6 +841,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Ret a&lle",
         "A&utokorrektur",
         "&Stavning ...",
+        "&Grundige forslag",
     },
     // ltPolish (Windows-1250)
     {
@@ -923,6 +934,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Zmie\361 wszys&tkie",  // Zmień wszys&tkie
         "A&utokorekta",
         "&Pisownia ...",
+        "&Dok\263adne sugestie",  // &Dokładne sugestie
     },
     // ltNorwegianBok (Windows-1252)
     {
@@ -997,6 +1009,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "&Endre alle",
         "A&utoKorrektur",
         "&Stavekontroll ...",
+        "&Grundige forslag",
     },
     // ltFrench (Windows-1252)
     {
@@ -1095,6 +1108,7 @@ const char* const kTexts[kSpellLanguageCount][kSpellLanguageStringCount] = {
         "Re&mplacer tout",
         "Correction a&utomatique",
         "&Orthographe ...",
+        "&Suggestions approfondies",
     },
 };
 

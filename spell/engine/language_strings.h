@@ -1,4 +1,4 @@
-// The texts the spelling windows, menus and messages show: one table of 68
+// The texts the spelling windows, menus and messages show: one table of 69
 // keys in 13 user-interface languages, each text in its language's Windows
 // code page (1251 Russian, 1250 Czech and Polish, 1252 the others). "&"
 // marks a caption's accelerator letter.
@@ -95,8 +95,11 @@ enum TSpellLanguageString : int {
   lsMnChangeAll,
   lsMnAutoCorrect,
   lsMnSpelling,
+  // The options dialog's box for soThoroughSuggestions, which has no key of
+  // its own ordinal.
+  lsThoroughSuggestions,
 };
-inline constexpr int kSpellLanguageStringCount = 68;
+inline constexpr int kSpellLanguageStringCount = 69;
 
 // The table's text; empty for a key or language outside the enumerations.
 std::string GetString(TSpellLanguageString key, TSpellLanguageType language);

@@ -21,7 +21,7 @@ TEST(LanguageStrings, EveryKeyInEveryLanguage) {
       const std::string english = GetString(static_cast<TSpellLanguageString>(key), ltEnglish);
       EXPECT_EQ(english.find('&') != std::string::npos, text.find('&') != std::string::npos) << language << "/" << key;
     }
-  EXPECT_EQ(GetString(static_cast<TSpellLanguageString>(68), ltEnglish), "");
+  EXPECT_EQ(GetString(static_cast<TSpellLanguageString>(69), ltEnglish), "");
   EXPECT_EQ(GetString(lsSpelling, static_cast<TSpellLanguageType>(13)), "");
   EXPECT_EQ(GetString(static_cast<TSpellLanguageString>(-1), ltEnglish), "");
 }
@@ -45,6 +45,10 @@ TEST(LanguageStrings, EnglishTextsAndCodePages) {
       {lsSpellingOptions, ltGerman, "Rechtschreiboptionen"},
       {lsDlgUndo, ltSwedish, "&\xC5ngra"},  // Windows-1252
       {lsDlgOK, ltSpanish, "&Aceptar"},
+      {lsThoroughSuggestions, ltEnglish, "&Thorough suggestions"},
+      {lsThoroughSuggestions, ltRussian,
+       "&\xD2\xF9\xE0\xF2\xE5\xEB\xFC\xED\xFB\xE9 \xEF\xEE\xE4\xE1\xEE\xF0 \xE2\xE0\xF0\xE8\xE0\xED\xF2\xEE\xE2"},
+      {lsThoroughSuggestions, ltPolish, "&Dok\xB3\x61\x64ne sugestie"},
   };
   for (const Case& c : cases) EXPECT_EQ(GetString(c.key, c.language), c.text) << c.key << "/" << c.language;
   // The option keys share the options' ordinals.

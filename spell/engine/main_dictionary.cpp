@@ -116,7 +116,7 @@ void TMainDictionary::WriteLoaded(bool loaded) {
     linkage_ = nullptr;
     linkageSize_ = 0;
     nodeTotal_ = 0;
-    stepCount_ = 0;
+    for (WalkMemory& walk : walks_) walk.count = 0;
     remembered_.reset();
     return;
   }
@@ -259,7 +259,7 @@ inline bool TMainDictionary::FindChild(const ChildList& list, uint8_t ch, Node* 
 bool TMainDictionary::WordExists(std::string_view word) {
   if (word.empty() || !EnsureLoaded()) return false;
   if (word.size() == 1) return firstChar_[static_cast<uint8_t>(word[0]) * adm::kFirstCharEntrySize] != 0;
-  if (word.size() > sizeof(Remembered::word)) return Lookup(word);
+  if (!remembering_ || word.size() > sizeof(Remembered::word)) return Lookup(word);
   uint32_t hash = 2166136261u;
   for (char c : word) hash = (hash ^ static_cast<uint8_t>(c)) * 16777619u;
   if (!remembered_) remembered_ = std::make_unique<std::array<Remembered, kRememberedSlots>>();
@@ -277,29 +277,37 @@ bool TMainDictionary::WordExists(std::string_view word) {
 bool TMainDictionary::Lookup(std::string_view word) {
   const auto* w = reinterpret_cast<const uint8_t*>(word.data());
   const size_t n = word.size();
-  // Resume the last walk where this word parts from the last word: the
+  // Resume the walk that shares most with this word where the two part: the
   // state before byte i depends on the bytes before it only.
-  size_t same = 0;
-  const size_t comparable = std::min(n, lastLength_);
-  while (same < comparable && w[same] == lastWord_[same]) ++same;
-  size_t step = stepCount_;
-  while (step > 0 && (steps_[step - 1].at > same || steps_[step - 1].at >= n)) --step;
-  stepCount_ = step;
-  lastLength_ = std::min(n, kWalkMemory);
-  std::memcpy(lastWord_.data(), w, lastLength_);
+  size_t shared[2] = {0, 0};
+  for (size_t k = 0; k < walks_.size(); ++k) {
+    const size_t comparable = std::min(n, walks_[k].length);
+    while (shared[k] < comparable && w[shared[k]] == walks_[k].word[shared[k]]) ++shared[k];
+  }
+  // On a tie the walk used less recently gives way.
+  const size_t chosen = shared[0] == shared[1] ? 1 - lastWalk_ : shared[1] > shared[0] ? 1 : 0;
+  lastWalk_ = chosen;
+  WalkMemory& walk = walks_[chosen];
+  const size_t same = shared[chosen];
+  std::array<Step, kWalkMemory>& steps = walk.steps;
+  size_t step = walk.count;
+  while (step > 0 && (steps[step - 1].at > same || steps[step - 1].at >= n)) --step;
+  walk.count = step;
+  walk.length = std::min(n, kWalkMemory);
+  std::memcpy(walk.word.data(), w, walk.length);
 
   ChildList list;
   size_t i;
   if (step > 0) {
-    i = steps_[step - 1].at;
-    list = steps_[step - 1].list;
+    i = steps[step - 1].at;
+    list = steps[step - 1].list;
   } else {
     if (!FirstCharChildren(w[0], &list)) return false;
     i = 1;
   }
   for (;;) {
-    if (i < kWalkMemory && stepCount_ < steps_.size() && (stepCount_ == 0 || steps_[stepCount_ - 1].at < i))
-      steps_[stepCount_++] = {static_cast<uint32_t>(i), list};
+    if (i < kWalkMemory && walk.count < steps.size() && (walk.count == 0 || steps[walk.count - 1].at < i))
+      steps[walk.count++] = {static_cast<uint32_t>(i), list};
     Node node;
     if (!FindChild(list, w[i], &node)) return false;
     ++i;

@@ -42,6 +42,10 @@ class TMainDictionary {
 
   // Exact, case-sensitive lookup; loads on demand (false when that fails).
   bool WordExists(std::string_view word);
+  // Whether lookups keep their answers for the words a text repeats (on by
+  // default). Suggestions turn it off while they try their candidates: each
+  // is asked once, and keeping it would only push out the text's words.
+  void WriteRemembering(bool on) { remembering_ = on; }
   // Counts a word this dictionary confirmed, to order several dictionaries.
   void WordFound() { ++wordsFound_; }
   // Appends to list the words that share word's first start-depth bytes and
@@ -125,10 +129,17 @@ class TMainDictionary {
     uint32_t at = 0;  // bytes of the word before this search
     ChildList list;
   };
-  std::array<uint8_t, kWalkMemory> lastWord_{};
-  size_t lastLength_ = 0;
-  std::array<Step, kWalkMemory> steps_{};
-  size_t stepCount_ = 0;
+  // Two such walks are kept, and a word resumes the one it shares more of:
+  // a capitalised word's candidates are tried as typed and with the first
+  // letter lowered, and with one walk each would start again from the root.
+  struct WalkMemory {
+    std::array<uint8_t, kWalkMemory> word{};
+    size_t length = 0;
+    std::array<Step, kWalkMemory> steps{};
+    size_t count = 0;
+  };
+  std::array<WalkMemory, 2> walks_{};
+  size_t lastWalk_ = 0;
 
   // Answers already given, for the words a text repeats: one slot per hash,
   // made with the first lookup and emptied when the file is released.
@@ -140,6 +151,7 @@ class TMainDictionary {
   };
   static constexpr size_t kRememberedSlots = 8192;
   std::unique_ptr<std::array<Remembered, kRememberedSlots>> remembered_;
+  bool remembering_ = true;
   bool Lookup(std::string_view word);
   const uint8_t* linkage_ = nullptr;
   uint32_t linkageSize_ = 0;

@@ -8,6 +8,28 @@
 
 namespace tq::spell {
 
+namespace {
+
+// While the slips of a word are tried: each candidate is asked once, so the
+// main dictionaries keep no answers for them.
+class CandidateLookups {
+ public:
+  explicit CandidateLookups(const std::vector<std::unique_ptr<TMainDictionary>>& dictionaries)
+      : dictionaries_(dictionaries) {
+    for (const auto& dict : dictionaries_) dict->WriteRemembering(false);
+  }
+  ~CandidateLookups() {
+    for (const auto& dict : dictionaries_) dict->WriteRemembering(true);
+  }
+  CandidateLookups(const CandidateLookups&) = delete;
+  CandidateLookups& operator=(const CandidateLookups&) = delete;
+
+ private:
+  const std::vector<std::unique_ptr<TMainDictionary>>& dictionaries_;
+};
+
+}  // namespace
+
 void TQuillSpellBase::ExistsEvent(const std::string& word, bool& exists) {
   const std::string modified = GetCaseModification(word);
   // Most candidates are their own case modification: one lookup answers.
@@ -49,7 +71,10 @@ void TQuillSpellBase::InternalSuggest(const std::string& word, int max, std::vec
   }
   std::vector<std::string> work;
   const TExistsEvent exists = [this](const std::string& w, bool& e) { ExistsEvent(w, e); };
-  suggestions_->Suggest(word, max, exists, &work);
+  {
+    const CandidateLookups once(mainDictionaries_);
+    suggestions_->Suggest(word, max, exists, &work);
+  }
   const size_t editCount = work.size();
 
   if (PhoneticSuggestions && !mainDictionaries_.empty()) {

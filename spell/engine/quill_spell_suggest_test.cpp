@@ -235,6 +235,38 @@ TEST(MainDictionaryLookups, AnswersFollowTheFile) {
                        "101011010");
 }
 
+// Lookups resume one of two earlier walks, whichever shares more with the
+// word; answers with and without remembering must be the set's, whatever
+// order the words come in (capitalised and lower-case forms interleaved, as
+// a capitalised word's candidates come).
+TEST(MainDictionaryLookups, ResumedWalksAnswerAsTheSet) {
+  testing::TempDir dir;
+  const std::vector<std::string> words = {"House",  "house",  "houses", "housed", "Hose",    "hose",
+                                          "horse",  "horsed", "Mouse",  "mouse",  "mousers", "ho",
+                                          "Holmes", "holm",   "h'm",    "hum",    "humus",   "zymurgy"};
+  WriteMainDictionary(dir.File("a.adm"), words, 1033);
+  const std::set<std::string> held(words.begin(), words.end());
+  std::vector<std::string> probes = words;
+  for (const std::string& w : words) {
+    probes.push_back(w.substr(0, w.size() - 1));
+    probes.push_back(w + "s");
+    probes.push_back(w.substr(0, w.size() / 2) + "x" + w.substr(w.size() / 2));
+    std::string flipped = w;
+    flipped[0] = flipped[0] >= 'a' ? static_cast<char>(flipped[0] - 32) : static_cast<char>(flipped[0] + 32);
+    probes.push_back(flipped);
+  }
+  std::mt19937 rng(15);
+  for (const bool remembering : {true, false}) {
+    TMainDictionary dict;
+    dict.WriteFilename(dir.File("a.adm"));
+    dict.WriteRemembering(remembering);
+    for (int i = 0; i < 4000; ++i) {
+      const std::string& w = probes[rng() % probes.size()];
+      ASSERT_EQ(dict.WordExists(w), held.count(w) == 1) << w << " after " << i << " lookups";
+    }
+  }
+}
+
 // An engine with thorough suggestions over a few words.
 struct ThoroughFixture : SmallEngine {
   ThoroughFixture() : SmallEngine({"the", "cat", "hat", "weird", "tea", "to", "ten"}, {soThoroughSuggestions}) {}

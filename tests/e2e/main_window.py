@@ -4,6 +4,7 @@ clicks, and answering message boxes."""
 
 import re
 import subprocess
+import time
 
 from quillet_library import fresh_library
 from winsession import check, check_equal
@@ -304,3 +305,33 @@ def answer_message_box(session, button_text, timeout=20):
     session.click(session.child(box.hwnd, "Button", button_text).hwnd)
     wait_gone(session, box.hwnd, "the message box to close")
     return "\n".join(texts)
+
+
+TOP_BUTTONS = ["&Add", "&Edit", "&Delete", "Refre&sh"]
+BOTTOM_BUTTONS = ["&Insert", "As &Text", "C&opy"]
+
+
+def check_buttons_whole(session, main):
+    """Every button of the main window is whole: inside the client area, the
+    tree pane's above the splitter, the preview pane's above the bottom."""
+    left, top, right, bottom = session.client_rect(main)
+    splitter_top = session.rect(session.child(main, "TqSplitter").hwnd)[1]
+    for name in TOP_BUTTONS + BOTTOM_BUTTONS:
+        b_left, b_top, b_right, b_bottom = session.rect(session.child(main, "Button", name).hwnd)
+        limit = splitter_top if name in TOP_BUTTONS else bottom
+        check(left <= b_left < b_right <= right and top <= b_top < b_bottom <= limit,
+              f"the {name} button {(b_left, b_top, b_right, b_bottom)} is whole in {(left, top, right, bottom)}"
+              f" (bottom limit {limit})")
+
+
+def shrink_to_the_least(session, main, screenshot="main-window-smallest.png"):
+    """Drags the bottom right corner of the frame up to the top left corner,
+    checks that every button is still whole, and returns the window's size."""
+    left, top, right, bottom = session.rect(main)
+    drag(session, (right - 2, bottom - 2), (left + 20, top + 20))
+    session.wait_for("the window to take the drag", lambda: session.rect(main)[3] < bottom)
+    time.sleep(0.3)
+    session.screenshot(screenshot)
+    check_buttons_whole(session, main)
+    left, top, right, bottom = session.rect(main)
+    return right - left, bottom - top

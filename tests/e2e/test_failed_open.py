@@ -10,34 +10,12 @@ hidden tree)."""
 import sys
 import time
 
-from main_window import (TITLE, answer_message_box, drag, end_program, focus_of, select_node, start_on_library, tree_of,
-                         visible, wait_gone, wait_window)
+from main_window import (TITLE, answer_message_box, end_program, focus_of, select_node, shrink_to_the_least,
+                         start_on_library, tree_of, visible, wait_gone, wait_window)
 from quillet_library import fresh_library, quillet_argument
 from winsession import check, check_equal, run_test
 
 MENU_CLASS = "#32768"
-TOP_BUTTONS = ["&Add", "&Edit", "&Delete", "Refre&sh"]
-BOTTOM_BUTTONS = ["&Insert", "As &Text", "C&opy"]
-
-
-def shrink_to_the_least(session, main):
-    """Drags the bottom right corner of the frame up to the top left corner;
-    every button is whole afterwards: the tree pane's above the splitter,
-    the preview pane's inside the window."""
-    left, top, right, bottom = session.rect(main)
-    drag(session, (right - 2, bottom - 2), (left + 20, top + 20))
-    session.wait_for("the window to take the drag", lambda: session.rect(main)[3] < bottom)
-    time.sleep(0.3)
-    session.screenshot("main-window-smallest.png")
-    left, top, right, bottom = session.rect(main)
-    splitter_top = session.rect(session.child(main, "TqSplitter").hwnd)[1]
-    for name in TOP_BUTTONS + BOTTOM_BUTTONS:
-        b_left, b_top, b_right, b_bottom = session.rect(session.child(main, "Button", name).hwnd)
-        limit = splitter_top if name in TOP_BUTTONS else bottom - 2
-        check(left < b_left and b_right < right and b_bottom <= limit,
-              f"the {name} button {(b_left, b_top, b_right, b_bottom)} is whole in {(left, top, right, bottom)}"
-              f" (bottom limit {limit})")
-    return right - left, bottom - top
 
 
 def test(session, args):

@@ -32,7 +32,7 @@ def name_of(session, main, hwnd):
     child = next((c for c in session.children(main) if c.hwnd == hwnd), None)
     if child is None:
         return hex(hwnd)
-    return "preview" if child.cls.lower().startswith("richedit") else child.text
+    return "preview" if child.cls.lower().startswith("richedit") else child.text.replace("&", "")  # the caption without its access key
 
 
 def walk(session, main, key, count):

@@ -75,6 +75,16 @@ class Window:
 
 
 @dataclass
+class Control:
+    hwnd: int
+    visible: bool
+    cls: str
+    style: int
+    rect: tuple
+    text: str
+
+
+@dataclass
 class Child:
     hwnd: int
     visible: bool
@@ -96,6 +106,7 @@ def common_arguments(description):
     p.add_argument("--name", help="the test's name, which names its artifacts folder (default: the script's)")
     p.add_argument("--timeout", type=float, default=120, help="seconds for the whole test")
     p.add_argument("--keep", action="store_true", help="keep the prefix (for debugging)")
+    p.add_argument("--dpi", type=int, help="the screen's DPI for the session's programs (Wine's default is 96)")
     return p
 
 
@@ -201,6 +212,8 @@ class WinSession:
             })
             self.env.pop("WINESERVER", None)
             self._start_wine()
+            if getattr(self.args, "dpi", None):
+                self.set_dpi(self.args.dpi)
         except BaseException:
             self.close()
             raise
@@ -265,6 +278,23 @@ class WinSession:
         with open(self.artifacts / "wineboot.log", "wb") as log:
             subprocess.run(["wine", "wineboot"], env=self.env, stdin=subprocess.DEVNULL, stdout=log,
                            stderr=subprocess.STDOUT, timeout=60, check=False)
+
+    def set_dpi(self, dpi):
+        """Gives the programs started from now on a screen of `dpi` dots per
+        inch, as the display settings do: Wine reads LogPixels under
+        HKCU\\Control Panel\\Desktop (before the machine-wide value under
+        Hardware Profiles\\Current\\Software\\Fonts) when a program starts."""
+        result = subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+                                 "REG_DWORD", "/d", str(dpi), "/f"], env=self.env, stdin=subprocess.DEVNULL,
+                                capture_output=True, timeout=60)
+        check_equal(result.returncode, 0, "exit code of reg add LogPixels")
+        check_equal(self.screen_dpi()[0], dpi, "the DPI a program sees")
+
+    def screen_dpi(self):
+        """What a program started now sees: the screen's DPI, and the message
+        font's height, cell height and width of the 52 letters."""
+        _, lines = self.wintool("dpi")
+        return tuple(int(v) for v in lines[0].split()[:4])
 
     # -- programs ----------------------------------------------------------
 
@@ -343,6 +373,18 @@ class WinSession:
                 found.append(Child(int(parts[0], 16), parts[1] == "1", parts[2] == "1", parts[3], parts[4]))
         return found
 
+    def controls(self, hwnd):
+        """Descendants of a window with their styles and screen rectangles, in
+        one look (Control records)."""
+        _, lines = self.wintool("controls", hex(hwnd))
+        found = []
+        for line in lines:
+            parts = line.split("\t", 8)
+            if len(parts) == 9:
+                found.append(Control(int(parts[0], 16), parts[1] == "1", parts[2], int(parts[3], 16),
+                                     tuple(int(v) for v in parts[4:8]), parts[8]))
+        return found
+
     def child(self, hwnd, cls, text=None, nth=0):
         """The nth descendant of this class (and text, if given)."""
         matches = [c for c in self.children(hwnd) if c.cls.lower() == cls.lower() and (text is None or c.text == text)]
@@ -353,6 +395,16 @@ class WinSession:
         """(left, top, right, bottom) of a window on the screen."""
         _, lines = self.wintool("rect", hex(hwnd))
         return tuple(int(v) for v in lines[0].split())
+
+    def client_rect(self, hwnd):
+        """(left, top, right, bottom) of a window's client area on the screen."""
+        _, lines = self.wintool("client", hex(hwnd))
+        return tuple(int(v) for v in lines[0].split())
+
+    def style(self, hwnd):
+        """A window's style and extended style."""
+        _, lines = self.wintool("style", hex(hwnd))
+        return tuple(int(v, 16) for v in lines[0].split())
 
     def text(self, hwnd):
         rc, lines = self.wintool("text", hex(hwnd), check_rc=False)

@@ -11,6 +11,9 @@
 //   text HWND                 caption
 //   settext HWND TEXT         sets a window's text (WM_SETTEXT)
 //   rect HWND                 screen rectangle: left top right bottom
+//   client HWND               the client area's screen rectangle: left top right bottom
+//   controls HWND             descendants with their places: handle visible class style left top right bottom
+//                             text (tab-separated; the rectangle on the screen)
 //   enabled HWND              1 when the window takes input, else 0
 //   foreground                the foreground window
 //   focus HWND                the window with the keyboard focus in HWND's thread
@@ -23,6 +26,9 @@
 //   focus HWND                the keyboard focus of the window's thread (0 for none)
 //   itemrect TREE ITEM        a tree item's text rectangle in the tree's client area
 //   shortcut FILE.lnk         a shell link's target path, arguments and icon (path,index), one per line
+//   style HWND                the window's style and extended style, in hex
+//   dpi                       the screen's logical DPI as programs see it; the message font's height,
+//                             cell height, width of the 52 letters A-Z a-z, and face
 #include <windows.h>
 
 #include <cstdio>
@@ -87,6 +93,15 @@ BOOL CALLBACK ListOne(HWND hwnd, LPARAM) {
 BOOL CALLBACK ListChild(HWND hwnd, LPARAM) {
   std::printf("%s\t%d\t%d\t%s\t%s\n", Hex(hwnd).c_str(), IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0,
               ClassOf(hwnd).c_str(), Caption(hwnd).c_str());
+  return TRUE;
+}
+
+BOOL CALLBACK ListControl(HWND hwnd, LPARAM) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  std::printf("%s\t%d\t%s\t%lx\t%ld\t%ld\t%ld\t%ld\t%s\n", Hex(hwnd).c_str(), IsWindowVisible(hwnd) ? 1 : 0,
+              ClassOf(hwnd).c_str(), static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)), r.left, r.top,
+              r.right, r.bottom, Caption(hwnd).c_str());
   return TRUE;
 }
 
@@ -195,8 +210,8 @@ class TreeReader {
     GetWindowThreadProcessId(tree, &pid);
     process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
     if (process_)
-      remote_ = static_cast<char*>(
-          VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
+      remote_ =
+          static_cast<char*>(VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
   }
   ~TreeReader() {
     if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
@@ -302,6 +317,31 @@ int Shortcut(const std::string& file) {
   return rc;
 }
 
+int Dpi() {
+  HDC dc = GetDC(nullptr);
+  if (!dc) return 1;
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 1;
+  // The message font's measure: cell height and the average width of the
+  // 52 letters, as dialog units are measured.
+  HFONT font = CreateFontIndirectA(&metrics.lfMessageFont);
+  dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  SIZE letters{};
+  GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  std::printf("%d %ld %ld %ld %s\n", dpi, metrics.lfMessageFont.lfHeight, tm.tmHeight, letters.cx,
+              metrics.lfMessageFont.lfFaceName);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -316,6 +356,9 @@ int main(int argc, char** argv) {
     rc = Memory(static_cast<DWORD>(Number(a[1])));
   } else if (cmd == "children" && a.size() == 2) {
     EnumChildWindows(Handle(a[1]), ListChild, 0);
+    rc = 0;
+  } else if (cmd == "controls" && a.size() == 2) {
+    EnumChildWindows(Handle(a[1]), ListControl, 0);
     rc = 0;
   } else if (cmd == "find" && a.size() == 2) {
     rc = PrintHandle(FindWindowA(nullptr, a[1].c_str()));
@@ -341,6 +384,12 @@ int main(int argc, char** argv) {
     RECT r{};
     rc = GetWindowRect(Handle(a[1]), &r) ? 0 : 1;
     if (rc == 0) std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+  } else if (cmd == "client" && a.size() == 2) {
+    RECT r{};
+    rc = GetClientRect(Handle(a[1]), &r) ? 0 : 1;
+    POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+    if (rc == 0 && MapWindowPoints(Handle(a[1]), nullptr, corners, 2) >= 0)
+      std::printf("%ld %ld %ld %ld\n", corners[0].x, corners[0].y, corners[1].x, corners[1].y);
   } else if (cmd == "enabled" && a.size() == 2) {
     rc = IsWindow(Handle(a[1])) ? 0 : 1;
     if (rc == 0) std::printf("%d\n", IsWindowEnabled(Handle(a[1])) ? 1 : 0);
@@ -353,18 +402,13 @@ int main(int argc, char** argv) {
   } else if (cmd == "shown" && a.size() == 2) {
     rc = Shown(Handle(a[1]));
   } else if (cmd == "focus" && a.size() == 2) {
+    // The keyboard focus of the thread that owns the window.
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     const DWORD thread = GetWindowThreadProcessId(Handle(a[1]), nullptr);
     rc = thread && GetGUIThreadInfo(thread, &info) ? PrintHandle(info.hwndFocus) : 1;
   } else if (cmd == "foreground") {
     rc = PrintHandle(GetForegroundWindow());
-  } else if (cmd == "focus" && a.size() == 2) {
-    // The keyboard focus of the thread that owns the window (0 for none).
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    rc = GetGUIThreadInfo(GetWindowThreadProcessId(Handle(a[1]), nullptr), &info) ? 0 : 1;
-    if (rc == 0) std::printf("%lx\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(info.hwndFocus)));
   } else if ((cmd == "post" || cmd == "send") && a.size() >= 3 && a.size() <= 5) {
     const HWND hwnd = Handle(a[1]);
     const UINT msg = static_cast<UINT>(Number(a[2]));
@@ -383,6 +427,13 @@ int main(int argc, char** argv) {
     rc = Icon(a[1], static_cast<int>(Number(a[2])), static_cast<int>(Number(a[3])));
   } else if (cmd == "shortcut" && a.size() == 2) {
     rc = Shortcut(a[1]);
+  } else if (cmd == "style" && a.size() == 2) {
+    rc = IsWindow(Handle(a[1])) ? 0 : 1;
+    if (rc == 0)
+      std::printf("%lx %lx\n", static_cast<unsigned long>(GetWindowLongA(Handle(a[1]), GWL_STYLE)),
+                  static_cast<unsigned long>(GetWindowLongA(Handle(a[1]), GWL_EXSTYLE)));
+  } else if (cmd == "dpi") {
+    rc = Dpi();
   }
   std::fflush(stdout);
   return rc;
