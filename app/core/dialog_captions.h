@@ -68,7 +68,7 @@ struct ConfigCaptions {
   static constexpr std::string_view DefaultWithFormat =
       "&Insert with formatting (if available) when selecting reply directly";
   static constexpr std::string_view ViewGroup = "View";
-  static constexpr std::string_view HideAfterInsert = "Hi&de main window after inserting";
+  static constexpr std::string_view HideAfterInsert = "Hide main window after insertin&g";
   static constexpr std::string_view ShowHotkeyInTree = "Sho&w reply hotkey at the end of reply description ";
   static constexpr std::string_view AutoExpandTree = "&Automatically expand the reply tree when opening";
   static constexpr std::string_view SpellingGroup = "Spelling";

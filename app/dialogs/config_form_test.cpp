@@ -102,7 +102,7 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
       {&form.SpellingGroup, "Spelling"},
       {&form.SaveFormatCheck, "&Save formatting by default"},
       {&form.DefaultWithFormatCheck, "&Insert with formatting (if available) when selecting reply directly"},
-      {&form.HideAfterInsertCheck, "Hi&de main window after inserting"},
+      {&form.HideAfterInsertCheck, "Hide main window after insertin&g"},
       {&form.ShowHotkeyInTreeCheck, "Sho&w reply hotkey at the end of reply description "},
       {&form.AutoExpandTreeCheck, "&Automatically expand the reply tree when opening"},
       {&form.LiveSpellingCheck, "Automatically &mark mis-spelled words in reply text"},

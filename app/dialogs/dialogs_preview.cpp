@@ -50,19 +50,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     tq::app::CreateReplyTable(table, path);
     tq::app::OpenReplyTable(table, path);
     table.Append();
-    if (which == "reply-new") {  // Add: an empty reply
-      tq::app::TReplyPropForm form(table, {.owner = app.Handle(), .categories = {"Billing", "Orders", "Support"}});
-      form.Show();
-      RunFor(seconds);
-      table.Cancel();
-      table.Close();
-      DeleteFileA(path.c_str());
-      return 0;
+    if (which != "reply-new") {  // reply-new: an empty reply, as Add makes it
+      table.FieldByName(tq::storage::kCategoryField).SetAsString("Orders");
+      table.FieldByName(tq::storage::kDescriptionField).SetAsString("Parcel sent");
+      table.FieldByName(tq::storage::kResponseField).SetAsString(kSampleRtf);
+      table.FieldByName(tq::storage::kHotKeyField).SetAsInteger(0x6000 | 'P');
     }
-    table.FieldByName(tq::storage::kCategoryField).SetAsString("Orders");
-    table.FieldByName(tq::storage::kDescriptionField).SetAsString("Parcel sent");
-    table.FieldByName(tq::storage::kResponseField).SetAsString(kSampleRtf);
-    table.FieldByName(tq::storage::kHotKeyField).SetAsInteger(0x6000 | 'P');
     tq::app::TReplyPropForm form(table, {.owner = app.Handle(), .categories = {"Billing", "Orders", "Support"}});
     if (which == "reply-wide") {
       const tq::ui::Rect r = form.Bounds();

@@ -112,7 +112,7 @@ def check_configuration(session, main, dpi):
     client = session.client_rect(dialog)
     tabs = session.child(dialog, "SysTabControl32").hwnd
     tab_rect = session.rect(tabs)
-    outside_tabs = {"&OK", "&Cancel", "&Help"}
+    outside_tabs = {"OK", "&Cancel", "&Help"}
 
     def area(c, controls):
         # The pages' controls stay on the tab control; the dialog's buttons

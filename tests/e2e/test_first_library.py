@@ -46,7 +46,7 @@ def test(session, args):
     session.click(session.child(main, "Static", "Click here to set hotkeys and configuration options").hwnd, dx=20)
     dialog = wait_window(session, "Configuration")
     press_hotkey(session, session.child(dialog, "msctls_hotkey32", nth=0).hwnd, "ctrl+alt+q")
-    session.click(session.child(dialog, "Button", "&OK").hwnd)
+    session.click(session.child(dialog, "Button", "OK").hwnd)
     wait_gone(session, dialog, "the configuration dialog to close")
 
     # Step 2: a new library.
