@@ -187,6 +187,11 @@ void TBinaryDataSet::OpenFile() {
   crypt_.clear();  // sized when a slot is first encoded
 }
 
+void TBinaryDataSet::CheckFileUnchanged() {
+  const platform::FileAtPath at = platform::CheckFileAtPath(env_, *file_, tableName_);
+  if (at != platform::FileAtPath::Same) throw ETableFileChanged(tableName_, at);
+}
+
 void TBinaryDataSet::Open() {
   if (Active()) return;
   Notify(BeforeOpen);

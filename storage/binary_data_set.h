@@ -158,6 +158,9 @@ class TBinaryDataSet {
   void Notify(const TDataSetNotifyEvent& hook);
   void ShowMessage(const std::string& message);
   void OpenFile();
+  // Before every change of the file: its name must still name the file the
+  // table opened, or nothing is written (ETableFileChanged).
+  void CheckFileUnchanged();
   void BindFields();
   void UnbindFields();
   const uint8_t* RecordForRead() const;
@@ -167,6 +170,8 @@ class TBinaryDataSet {
   int64_t SlotCount() const { return layout_.SlotCount(); }
   bool Encoding() const { return OnCryptData && !password_.empty(); }
   void Crypt(uint8_t* buffer, size_t size, const std::string& password, bool reading);
+  // Every write of the open file goes through here.
+  void WriteToFile(int64_t offset, const void* data, size_t size);
   void WriteHeader();
   void ReadSlot(uint8_t* buffer, int64_t slot, const std::string& password);
   void WriteSlot(const uint8_t* buffer, int64_t slot, const std::string& password);
