@@ -105,6 +105,9 @@ class TBinaryDataSet {
   TField& FieldByName(const std::string& name);  // "Field 'X' not found"
 
   // --- File ---
+  // Whether TableName still names the file the open table has open (Same
+  // when the table is closed). Every write checks it first.
+  platform::FileAtPath FileAtTableName();
   void CreateTable();
   void PackTable();
 
