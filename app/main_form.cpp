@@ -289,7 +289,7 @@ bool TMainForm::OpenLibrary(const std::string& path) {
     if (HistoryList) HistoryList->AddFilename(path);
     FreeReplyMenu();
     RebuildReplyTree();
-    SetText(Title() + " - " + path);
+    SetText(LibraryCaption(Title(), path, table_.ReadOnly()));
     ok = true;
   } catch (const std::exception& e) {
     ui::ShowErrorBox(Handle(), LibraryOpenErrorText(path, e));
@@ -383,15 +383,16 @@ void TMainForm::UpdateCommandStates() {
                            .reply_selected = SelectedReplyIndex() >= 0,
                            .has_target = TargetWindow != nullptr,
                            .preview_empty = InsertRichEdit.PlainText().empty(),
-                           .current_response = currentResponse_};
+                           .current_response = currentResponse_,
+                           .read_only = LibraryOpen() && table_.ReadOnly()};
   const CommandStates states = ComputeCommandStates(facts);
   MainPanel.SetVisible(states.main_panel_visible);
   // The first-use panel shows through only where the main panel is hidden.
   FirstUsePanel.SetVisible(!states.main_panel_visible);
   AddBtn.SetEnabled(states.add_enabled);
   MainMenuBar.SetEnabled(AddMI, states.add_enabled);
-  RefreshBtn.SetEnabled(states.add_enabled);
-  MainMenuBar.SetEnabled(RefreshMI, states.add_enabled);
+  RefreshBtn.SetEnabled(states.refresh_enabled);
+  MainMenuBar.SetEnabled(RefreshMI, states.refresh_enabled);
   EditBtn.SetEnabled(states.edit_enabled);
   DeleteBtn.SetEnabled(states.edit_enabled);
   MainMenuBar.SetEnabled(EditMI, states.edit_enabled);
@@ -403,7 +404,7 @@ void TMainForm::UpdateCommandStates() {
   MainMenuBar.SetEnabled(InsertAsTextMI, states.insert_as_text_enabled);
   CopyBtn.SetEnabled(states.copy_enabled);
   MainMenuBar.SetEnabled(CopyMI, states.copy_enabled);
-  MainMenuBar.SetEnabled(CheckAllMI, LibraryOpen());
+  MainMenuBar.SetEnabled(CheckAllMI, states.check_all_enabled);
 }
 
 void TMainForm::TPShowMIClick() {

@@ -64,6 +64,11 @@ std::string LibraryChangedText(storage::TBinaryDataSet& table) {
   return LibraryChangedText(table.TableName(), table.FileAtTableName());
 }
 
+std::string LibraryChangedText(const std::exception& failure) {
+  const auto* changed = dynamic_cast<const storage::ETableFileChanged*>(&failure);
+  return changed ? LibraryChangedText(changed->path(), changed->change()) : "";
+}
+
 void CreateReplyTable(storage::TBinaryDataSet& table, const std::string& path) {
   AimAt(table, path);
   table.CreateTable();

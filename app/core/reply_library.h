@@ -3,6 +3,7 @@
 // (record i has reply index i).
 #pragma once
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ std::string LibraryCaption(const std::string& title, const std::string& path, bo
 // still names the open file.
 std::string LibraryChangedText(const std::string& path, platform::FileAtPath change);
 std::string LibraryChangedText(storage::TBinaryDataSet& table);
+// The same for a change the table refused for that reason; empty for any
+// other failure.
+std::string LibraryChangedText(const std::exception& failure);
 // Closes the table and creates an empty library file at `path`.
 void CreateReplyTable(storage::TBinaryDataSet& table, const std::string& path);
 // The current record's reply.

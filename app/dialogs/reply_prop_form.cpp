@@ -34,7 +34,7 @@ std::string UpperExtension(const std::string& path) {
 }  // namespace
 
 TReplyPropForm::TReplyPropForm(storage::TBinaryDataSet& table, const ReplyPropOptions& options)
-    : table_(table), liveSpelling_(options.liveSpelling) {
+    : table_(table), canSave_(options.canSave), liveSpelling_(options.liveSpelling) {
   Create({.caption = "Reply Properties",
           .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
           .exStyle = WS_EX_DLGMODALFRAME,
@@ -137,6 +137,7 @@ void TReplyPropForm::OkBtnClick() {
         DescriptionEdit);
     return;
   }
+  if (canSave_ && !canSave_(Handle())) return;
   table_.FieldByName(storage::kHotKeyField).SetAsInteger(HotKey.Value());
   if (!StoreResponse()) return;
   SetModalResult(ui::mrOk);

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,10 @@ struct ReplyPropOptions {
   bool liveSpelling = true;             // mark misspelt words while typing
   // Where Spell.cfg and the user's dictionaries are; none: beside the program.
   SpellingPlaces spellingPlaces;
+  // Asked on OK once the reply is complete, before anything is written into
+  // the record: false keeps the dialog open with everything the user typed
+  // (the caller has told the user why, in a box owned by `dialog`).
+  std::function<bool(HWND dialog)> canSave;
 };
 
 class TReplyPropForm : public ui::Form {
@@ -87,6 +92,7 @@ class TReplyPropForm : public ui::Form {
   void CreateSpelling(const ReplyPropOptions& options);
 
   storage::TBinaryDataSet& table_;
+  std::function<bool(HWND)> canSave_;
   bool liveSpelling_ = true;
   bool created_ = false;  // the controls exist and can be laid out
   ui::UniqueFont textFont_;
