@@ -12,9 +12,9 @@ void TBinaryDataSet::Crypt(uint8_t* buffer, size_t size, const std::string& pass
 }
 
 void TBinaryDataSet::WriteToFile(int64_t offset, const void* data, size_t size) {
-  // The name is checked before every write, not once per change: the check
-  // is what keeps a record from going into a file nobody will see again.
-  CheckFileUnchanged();
+  // The name is checked before every write of a change: the check is what
+  // keeps a record from going into a file nobody will see again.
+  if (!fileCheckedForBulk_) CheckFileUnchanged();
   if (!file_->WriteAt(offset, data, size)) throw EStreamError("Stream write error");
 }
 

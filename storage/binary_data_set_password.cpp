@@ -78,7 +78,7 @@ bool TBinaryDataSet::ChangePassword() {
   if (readOnly_) return false;
   CheckBrowseMode();
   // Restoring the copy after a failure would bring a deleted file back.
-  CheckFileUnchanged();
+  const BulkWrite checked(*this);
   const std::string backup = tableName_ + ".bak";
   if (!env_.CopyFileTo(tableName_, backup, true)) return false;
 
