@@ -125,12 +125,14 @@ void TMainForm::CreateMainPanel() {
 
   TopPanel.Create(MainPanel, {0, 0, kInitialWidth, kDefaultSplit});
   TopPanel.SetAlign(ui::Align::Top);
-  TopButtons.Create(TopPanel, {0, 0, kButtonColumn, kDefaultSplit});
-  TopButtons.SetAlign(ui::Align::Right);
+  // Tab goes in the order the controls are made: the tree, its buttons,
+  // the preview, its buttons.
   // No expand button for the root: it always shows its categories.
   ReplyTree.Create(TopPanel, {0, 0, 200, kDefaultSplit}, {.linesAtRoot = false});
   ReplyTree.SetAlign(ui::Align::Client);
   ReplyTree.SetImageList(TreeImages.Handle());
+  TopButtons.Create(TopPanel, {0, 0, kButtonColumn, kDefaultSplit});
+  TopButtons.SetAlign(ui::Align::Right);
   AddBtn.Create(TopButtons, {4, 4, 70, 24}, "Add");
   EditBtn.Create(TopButtons, {4, 32, 70, 24}, "Edit");
   DeleteBtn.Create(TopButtons, {4, 60, 70, 24}, "Delete");
@@ -142,8 +144,6 @@ void TMainForm::CreateMainPanel() {
 
   BottomPanel.Create(MainPanel, {0, 0, kInitialWidth, 200});
   BottomPanel.SetAlign(ui::Align::Client);
-  BottomButtons.Create(BottomPanel, {0, 0, kButtonColumn, 200});
-  BottomButtons.SetAlign(ui::Align::Right);
   InsertRichEdit.Create(BottomPanel, {0, 0, 200, 200}, {.readOnly = true, .wordWrap = true, .vScroll = true});
   InsertRichEdit.SetAlign(ui::Align::Client);
   // The preview shows replies in Arial with a 13-pixel font.
@@ -152,6 +152,8 @@ void TMainForm::CreateMainPanel() {
   InsertRichEdit.SetFont(previewFont_.get());
   ExportMemo.Create(BottomPanel, {0, 0, 10, 10}, {.multiLine = true, .wordWrap = false});
   ExportMemo.SetVisible(false);
+  BottomButtons.Create(BottomPanel, {0, 0, kButtonColumn, 200});
+  BottomButtons.SetAlign(ui::Align::Right);
   InsertBtn.Create(BottomButtons, {4, 4, 70, 24}, "Insert");
   InsertAsTextBtn.Create(BottomButtons, {4, 32, 70, 24}, "As Text");
   CopyBtn.Create(BottomButtons, {4, 60, 70, 24}, "Copy");
@@ -232,6 +234,7 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     SaveSettings(keys_, settings_, settings_.MRUFileName, TopPanel.Bounds().height);
   }
   pasteTimer_.onTimer = [this] { PasteTick(); };
+  restoreTimer_.onTimer = [this] { RestoreTick(); };
   bringBackTimer_.onTimer = [this] {
     bringBackTimer_.Stop();
     SetForegroundWindow(application_.Handle());
@@ -242,17 +245,14 @@ void TMainForm::FormCreate(const std::optional<std::string>& argument) {
     FormEnhance->PopupAtCursor();
   };
 
-  const HotKeyRegistrar registrar = Registrar();
-  RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId);
-  RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MenuHotKey), kMenuHotKeyId);
-  RegisterSearchHotKey(registrar, settings_.SearchHotKey, settings_.SearchHotKeyChosen);
+  RegisterFixedHotKeys();
 
   if (argument) settings_.MRUFileName = *argument;
   if (!settings_.MRUFileName.empty()) OpenLibrary(settings_.MRUFileName);
   UpdateCommandStates();
   if (!LibraryOpen()) {
     MainPanel.SetVisible(false);
-    Show();
+    ShowFocused(FocusOnShow());
   }
   FormEnhance->ShowIcon();
   started_ = true;
@@ -288,22 +288,28 @@ bool TMainForm::OpenLibrary(const std::string& path) {
     OpenReplyTable(table_, path);
     if (HistoryList) HistoryList->AddFilename(path);
     FreeReplyMenu();
+    // Every refusal of this library's hotkeys is news.
+    hotKeyRefusals_.Forget();
     RebuildReplyTree();
     SetText(LibraryCaption(Title(), path, table_.ReadOnly()));
     ok = true;
   } catch (const std::exception& e) {
     ui::ShowErrorBox(Handle(), LibraryOpenErrorText(path, e));
-    table_.Close();
-    table_.SetTableName("");
-    ReleaseReplyHotKeys();
-    tree_ = app::ReplyTree{};
-    ReplyTree.Clear();
-    FreeReplyMenu();
-    SetText(Title() + " ");
+    CloseLibrary();
   }
   if (ok) ShowSelectedReply();
   UpdateCommandStates();
   return ok;
+}
+
+void TMainForm::CloseLibrary() {
+  table_.Close();
+  table_.SetTableName("");
+  ReleaseReplyHotKeys();
+  tree_ = app::ReplyTree{};
+  ReplyTree.Clear();
+  FreeReplyMenu();
+  SetText(Title() + " ");
 }
 
 void TMainForm::NewLibrary() {
@@ -313,7 +319,10 @@ void TMainForm::NewLibrary() {
   try {
     CreateReplyTable(table_, path);
   } catch (const std::exception&) {
-    table_.Close();
+    // The open library was closed to make the new one: the window must not
+    // go on showing it, its hotkeys doing nothing.
+    CloseLibrary();
+    UpdateCommandStates();
     ui::ShowErrorBox(Handle(), "Could not create " + path +
                                    "\n\nMake sure the filename is valid and you have the proper permissions.");
     return;
@@ -347,13 +356,22 @@ void TMainForm::RebuildReplyTree() {
   } catch (const std::exception&) {
     // What was read stays; the tree shows it.
   }
-  tree_ = BuildReplyTree(records, settings_.ShowHotkeyInTree, Registrar());
+  std::vector<std::string> refusals;
+  HotKeyRegistrar collecting = Registrar();
+  collecting.show_error = [&refusals](const std::string& message) { refusals.push_back(message); };
+  tree_ = BuildReplyTree(records, settings_.ShowHotkeyInTree, collecting, fixedHotKeys_);
   std::set<std::string> expanded;
   if (settings_.AutoExpandTree)
     for (const CategoryNode& category : tree_.categories()) expanded.insert(category.text);
   TreeSelection selection;
   selection.root = settings_.AutoExpandTree;
   FillReplyTreeView(selection, expanded);
+  // Told over the tree as it now is, and only what the last rebuild did not tell.
+  ShowHotKeyRefusals(hotKeyRefusals_.AfterRebuild(refusals));
+}
+
+void TMainForm::ShowHotKeyRefusals(const std::vector<std::string>& messages) {
+  for (const std::string& message : messages) ui::ShowErrorBox(Handle(), message);
 }
 
 void TMainForm::LoadReplyText(const std::string& text) {
@@ -378,14 +396,22 @@ void TMainForm::ShowSelectedReply() {
   UpdateCommandStates();
 }
 
+CommandStates TMainForm::CurrentCommandStates() const {
+  return ComputeCommandStates({.library_open = LibraryOpen(),
+                               .reply_selected = SelectedReplyIndex() >= 0,
+                               .has_target = TargetWindow != nullptr,
+                               .preview_empty = InsertRichEdit.PlainText().empty(),
+                               .current_response = currentResponse_,
+                               .read_only = LibraryOpen() && table_.ReadOnly()});
+}
+
+const ui::Wnd& TMainForm::FocusOnShow() const {
+  if (CurrentCommandStates().focus_on_show == ShownFocus::ReplyTree) return ReplyTree;
+  return ConfigureLink;
+}
+
 void TMainForm::UpdateCommandStates() {
-  const CommandFacts facts{.library_open = LibraryOpen(),
-                           .reply_selected = SelectedReplyIndex() >= 0,
-                           .has_target = TargetWindow != nullptr,
-                           .preview_empty = InsertRichEdit.PlainText().empty(),
-                           .current_response = currentResponse_,
-                           .read_only = LibraryOpen() && table_.ReadOnly()};
-  const CommandStates states = ComputeCommandStates(facts);
+  const CommandStates states = CurrentCommandStates();
   MainPanel.SetVisible(states.main_panel_visible);
   // The first-use panel shows through only where the main panel is hidden.
   FirstUsePanel.SetVisible(!states.main_panel_visible);
@@ -413,7 +439,7 @@ void TMainForm::TPShowMIClick() {
   MainMenuBar.SetEnabled(InsertMI, false);
   InsertAsTextBtn.SetEnabled(false);
   MainMenuBar.SetEnabled(InsertAsTextMI, false);
-  Show();
+  ShowFocused(FocusOnShow());
   SetForegroundWindow(application_.Handle());
   SetForegroundWindow(Handle());
 }
@@ -473,6 +499,7 @@ void TMainForm::FormDestroy() {
   UnregisterHotKey(Handle(), kSearchHotKeyId);
   ReleaseReplyHotKeys();
   pasteTimer_.Stop();
+  restoreTimer_.Stop();
   bringBackTimer_.Stop();
   trayClickTimer_.Stop();
   if (FormEnhance) FormEnhance->HideIcon();
@@ -512,7 +539,7 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_HOTKEY:
-      OnHotKey(static_cast<int>(wp));
+      OnHotKey(static_cast<int>(wp), lp);
       return 0;
     case WM_COPYDATA:
       OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));

@@ -10,10 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "app/core/clipboard_restore.h"
+#include "app/core/command_states.h"
 #include "app/core/history_list.h"
+#include "app/core/hotkey_holders.h"
 #include "app/core/insertion_rules.h"
 #include "app/core/paste_keys.h"
 #include "app/core/reply_tree.h"
+#include "app/core/said_once.h"
 #include "app/core/settings.h"
 #include "app/core/spelling_places.h"
 #include "app/core/tree_selection.h"
@@ -24,6 +28,7 @@
 #include "storage/binary_data_set.h"
 #include "ui/application.h"
 #include "ui/button.h"
+#include "ui/clipboard_keeper.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/form_enhance.h"
@@ -39,6 +44,8 @@
 
 namespace tq::app {
 
+class TReplyPropForm;
+
 class TMainForm : public ui::Form {
  public:
   // Creates the window and runs FormCreate; `argument` is the first
@@ -50,6 +57,9 @@ class TMainForm : public ui::Form {
   static std::string FirstUseText(const std::string& title);
 
   bool OpenLibrary(const std::string& path);
+  // No library open: the table closed, its tree and reply hotkeys gone, the
+  // caption without a path.
+  void CloseLibrary();
 
  protected:
   bool OnCreate() override;
@@ -99,6 +109,9 @@ class TMainForm : public ui::Form {
   // was still running: showing the window, opening a library.
   void OpenPendingHandOver();
   void UpdateCommandStates();
+  CommandStates CurrentCommandStates() const;
+  // The control that takes the keyboard focus when the window is shown.
+  const ui::Wnd& FocusOnShow() const;
   // Keeps both panes' buttons whole: the tree pane takes the height last
   // asked for by the splitter or the settings, as far as the window allows.
   void FitTreePane();
@@ -119,7 +132,17 @@ class TMainForm : public ui::Form {
 
   // Hotkeys and insertion.
   HotKeyRegistrar Registrar();
-  void OnHotKey(int id);
+  // The main window's, the menu's and the search's hotkeys, as the settings
+  // say; fixedHotKeys_ then lists those held.
+  void RegisterFixedHotKeys();
+  // What the program's hotkeys hold, named, leaving out the reply of
+  // except_index. Reading the replies moves the table's current record.
+  std::vector<HotKeyHolder> HeldHotKeys(int except_index);
+  // Registers the hotkey of a reply just saved; a refusal is always told.
+  // The result is the hotkey the reply holds.
+  uint32_t RegisterSavedReplyHotKey(const ReplyRecord& record, int index);
+  void ShowHotKeyRefusals(const std::vector<std::string>& messages);
+  void OnHotKey(int id, LPARAM keys);
   void CaptureTarget();
   void PasteIntoTarget();
   void PasteTick();
@@ -129,6 +152,13 @@ class TMainForm : public ui::Form {
   bool CopyPlainText();
   // Puts the preview's reply on the clipboard; false when it did not get there.
   bool CopyReply(bool formatted);
+  // CopyReply for a paste: with RestoreClipboard, the user's clipboard is
+  // saved first and the reply offered by delayed rendering.
+  bool CopyReplyForPaste(bool formatted);
+  // The key events for the target's paste method.
+  std::vector<PasteKeyEvent> PasteKeysForTarget();
+  void StartClipboardRestore(bool readExpected);
+  void RestoreTick();
   void ShowNotPasted(std::string_view message);
   void FinishInsertion();
   void BringBackAfterPaste();
@@ -158,6 +188,9 @@ class TMainForm : public ui::Form {
   bool CurrentIsFormatted = false;
   std::string currentResponse_;  // Response of the reply in the preview
   bool restoreAfterPaste_ = false;
+  std::vector<HotKeyHolder> fixedHotKeys_;
+  SaidOnce hotKeyRefusals_;                // a refusal is told once per change
+  TReplyPropForm* replyDialog_ = nullptr;  // while Add or Edit shows it
   std::unique_ptr<ui::Menu> ReplyMenu;
   std::unique_ptr<TReplySearchForm> replySearchForm_;
   std::shared_ptr<ReplySearch> replySearch_;  // built at the first search after a change
@@ -191,6 +224,14 @@ class TMainForm : public ui::Form {
   DWORD pasteClipboardSequence_ = 0;  // the clipboard's sequence number once the reply was on it
   LARGE_INTEGER hotKeyAt_{};          // when the hotkey of the running paste arrived
   ui::Timer pasteTimer_;
+  // RestoreClipboard: the user's clipboard from before the paste, the
+  // keeper offering the reply, and the wait for the target to read it.
+  std::optional<ui::ClipboardContents> savedClipboard_;
+  ui::ClipboardKeeper clipboardKeeper_;
+  ClipboardWatch restoreWatch_;
+  DWORD restoreSequence_ = 0;        // the sequence number the reply's offer left
+  bool pasteReadsClipboard_ = true;  // false when the running paste types the text
+  ui::Timer restoreTimer_;
   ui::Timer bringBackTimer_;  // brings a kept main window back after a paste
   ui::Timer trayClickTimer_;  // tells a single click on the tray icon from a double one
 };

@@ -7,8 +7,10 @@
 #include "app/core/hotkey_value.h"
 #include "app/core/reply_library.h"
 #include "app/core/reply_menu.h"
+#include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
+#include "app/paste_target.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -20,16 +22,56 @@ constexpr UINT kPasteTickMs = 10;
 constexpr int kPasteMaxWaitTicks = 50;
 // How long after the paste's keystrokes a kept main window comes back.
 constexpr UINT kBringBackDelayMs = 250;
+// The tick of the wait before the user's clipboard goes back.
+constexpr UINT kRestoreTickMs = 10;
+
+// For a debugger or the benchmark: how long a step took, in microseconds.
+class DebugTiming {
+ public:
+  explicit DebugTiming(const char* what) : what_(what) { QueryPerformanceCounter(&start_); }
+  ~DebugTiming() {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    const long long us = (now.QuadPart - start_.QuadPart) * 1000000 / frequency.QuadPart;
+    OutputDebugStringA(("Tavrin Quillet: " + std::string(what_) + " " + std::to_string(us) + " us").c_str());
+  }
+  DebugTiming(const DebugTiming&) = delete;
+  DebugTiming& operator=(const DebugTiming&) = delete;
+
+ private:
+  const char* what_;
+  LARGE_INTEGER start_;
+};
 
 constexpr char kNoTargetMessage[] =
     "In order to insert a response you must press the selected\n\nhotkey with the mouse pointer over the window you "
     "want to insert into.";
 
+bool ExtendedKey(unsigned vk) {
+  switch (vk) {
+    case VK_LWIN:
+    case VK_RWIN:
+    case VK_INSERT:
+    case VK_DELETE:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      return true;
+  }
+  return false;
+}
+
 PasteKeyboard SystemKeyboard(HWND target, DWORD clipboardSequence) {
   return {[](unsigned vk) { return (GetAsyncKeyState(static_cast<int>(vk)) & 0x8000) != 0; },
           [](unsigned vk, bool up) {
             DWORD flags = up ? KEYEVENTF_KEYUP : 0;
-            if (vk == kVkLWin || vk == kVkRWin) flags |= KEYEVENTF_EXTENDEDKEY;
+            if (ExtendedKey(vk)) flags |= KEYEVENTF_EXTENDEDKEY;
             keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyA(vk, 0)), flags, 0);
           },
           [target] {
@@ -51,7 +93,23 @@ PasteKeyboard SystemKeyboard(HWND target, DWORD clipboardSequence) {
             }
             return TargetState::NotYet;
           },
-          [clipboardSequence] { return GetClipboardSequenceNumber() == clipboardSequence; }};
+          [clipboardSequence] { return GetClipboardSequenceNumber() == clipboardSequence; },
+          [](unsigned unit, bool up) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = static_cast<WORD>(unit);
+            input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+            SendInput(1, &input, sizeof input);
+          },
+          [target] { return KeysWouldBeDropped(target, SystemIntegrity()); }};
+}
+
+std::u16string Utf16(const std::string& ansi) {
+  if (ansi.empty()) return {};
+  const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  std::wstring wide(n > 0 ? n : 0, L'\0');
+  if (n > 0) MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
+  return std::u16string(wide.begin(), wide.end());
 }
 
 }  // namespace
@@ -63,13 +121,33 @@ HotKeyRegistrar TMainForm::Registrar() {
           [this](const std::string& message) { ui::ShowErrorBox(Handle(), message); }};
 }
 
-void TMainForm::OnHotKey(int id) {
-  if (DialogBusy) return;
+void TMainForm::RegisterFixedHotKeys() {
+  const HotKeyRegistrar registrar = Registrar();
+  fixedHotKeys_.clear();
+  auto held = [this](int32_t value, std::string_view name) {
+    if (HotKeyBits(static_cast<uint32_t>(value)) != 0)
+      fixedHotKeys_.push_back({static_cast<uint32_t>(value), std::string(name)});
+  };
+  if (RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId))
+    held(settings_.MainHotKey, kMainHotKeyName);
+  if (RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MenuHotKey), kMenuHotKeyId))
+    held(settings_.MenuHotKey, kMenuHotKeyName);
+  if (RegisterSearchHotKey(registrar, settings_.SearchHotKey, settings_.SearchHotKeyChosen))
+    held(settings_.SearchHotKey, kSearchHotKeyName);
+}
+
+void TMainForm::OnHotKey(int id, LPARAM keys) {
+  if (DialogBusy) {
+    // The reply dialog's hotkey box never sees a combination registered
+    // here: the dialog is told which one was pressed.
+    if (replyDialog_) replyDialog_->HotKeyPressed(JoinHotKey({.modifiers = LOWORD(keys), .virtual_key = HIWORD(keys)}));
+    return;
+  }
   QueryPerformanceCounter(&hotKeyAt_);
   CaptureTarget();
   if (id == kMainHotKeyId) {
-    Show();
     UpdateCommandStates();
+    ShowFocused(FocusOnShow());
     SetForegroundWindow(application_.Handle());
     SetForegroundWindow(Handle());
   } else if (id == kMenuHotKeyId) {
@@ -111,7 +189,7 @@ void TMainForm::PasteIntoTarget() {
   // A timer finishes the paste when the hotkey's modifiers are still down:
   // the UI thread never sleeps.
   pasteTarget_ = TargetWindow;
-  paste_.Start(kPasteMaxWaitTicks);
+  paste_.Start(kPasteMaxWaitTicks, PasteKeysForTarget());
   PasteTick();
   if (paste_.Pending()) pasteTimer_.Start(kPasteTickMs);
 }
@@ -130,9 +208,93 @@ void TMainForm::PasteTick() {
     OutputDebugStringA(("Tavrin Quillet: WM_HOTKEY to last key event " + std::to_string(us) + " us").c_str());
   }
   hotKeyAt_.QuadPart = 0;
+  if (savedClipboard_) {
+    if (RestoresAfter(outcome)) {
+      StartClipboardRestore(pasteReadsClipboard_);
+    } else {
+      // The user is told the reply is on the clipboard: it stays.
+      savedClipboard_.reset();
+    }
+  }
   if (restoreAfterPaste_) BringBackAfterPaste();
   const std::string_view message = NotPastedMessage(outcome);
   if (!message.empty()) ShowNotPasted(message);
+}
+
+std::vector<PasteKeyEvent> TMainForm::PasteKeysForTarget() {
+  const PasteMethod method =
+      ChoosePasteMethod(TargetProgram(pasteTarget_), TargetWindowClass(pasteTarget_), settings_.PasteMethods);
+  pasteReadsClipboard_ = method != PasteMethod::TypeText;
+  if (pasteReadsClipboard_) return PasteKeyEvents(method);
+  // Typed, the reply is its plain text: the preview's lines.
+  InsertRichEdit.SetWordWrap(false);
+  std::string text;
+  for (int i = 0, n = InsertRichEdit.LineCount(); i < n; ++i) text += InsertRichEdit.Line(i) + "\r\n";
+  InsertRichEdit.SetWordWrap(true);
+  return PasteKeyEvents(method, Utf16(text));
+}
+
+bool TMainForm::CopyReplyForPaste(bool formatted) {
+  if (!settings_.RestoreClipboard) {
+    savedClipboard_.reset();
+    return CopyReply(formatted);
+  }
+  // A paste following another whose restore is still pending keeps the
+  // clipboard saved before the first: what is on it now is a reply.
+  if (!restoreTimer_.Running() || !savedClipboard_) {
+    DebugTiming timing("clipboard saved in");
+    savedClipboard_ = ui::ReadClipboard(Handle());
+  }
+  restoreTimer_.Stop();
+  if (!CopyReply(formatted)) {
+    savedClipboard_.reset();
+    return false;
+  }
+  if (!savedClipboard_) return true;  // unreadable: the reply simply stays
+  // The reply is offered again by delayed rendering, so the program hears
+  // when the target reads it.
+  DebugTiming timing("reply offered in");
+  std::optional<ui::ClipboardContents> reply = ui::ReadClipboard(Handle());
+  if (!reply || !clipboardKeeper_.Offer(std::move(*reply))) {
+    savedClipboard_.reset();
+    return true;
+  }
+  pasteClipboardSequence_ = GetClipboardSequenceNumber();
+  return true;
+}
+
+void TMainForm::StartClipboardRestore(bool readExpected) {
+  restoreWatch_ = {.readExpected = readExpected};
+  restoreSequence_ = GetClipboardSequenceNumber();
+  RestoreTick();
+  if (savedClipboard_) restoreTimer_.Start(kRestoreTickMs);
+}
+
+void TMainForm::RestoreTick() {
+  ClipboardWatch& w = restoreWatch_;
+  const int reads = clipboardKeeper_.Reads();
+  if (reads != w.reads || w.openElsewhere) {
+    // A render, or a reader's session, may move the sequence number on
+    // (systems differ); it still is the reply.
+    if (reads != w.reads) w.ticksSinceRead = 0;
+    w.reads = reads;
+    restoreSequence_ = GetClipboardSequenceNumber();
+  }
+  w.openElsewhere = GetOpenClipboardWindow() != nullptr;
+  w.stillTheReply = clipboardKeeper_.StillOurs() && GetClipboardSequenceNumber() == restoreSequence_;
+  const RestoreStep step = NextRestoreStep(w);
+  ++w.ticksSinceKeys;
+  ++w.ticksSinceRead;
+  if (step == RestoreStep::Wait) return;
+  restoreTimer_.Stop();
+  OutputDebugStringA(("Tavrin Quillet: clipboard " + std::string(step == RestoreStep::Restore ? "restored" : "left") +
+                      " after " + std::to_string(w.reads) + " reads, " + std::to_string(w.ticksSinceKeys) + " ticks")
+                         .c_str());
+  if (step == RestoreStep::Restore) {
+    DebugTiming timing("clipboard restored in");
+    clipboardKeeper_.Put(*savedClipboard_);
+  }
+  savedClipboard_.reset();
 }
 
 void TMainForm::ShowNotPasted(std::string_view message) {
@@ -193,7 +355,7 @@ void TMainForm::InsertMIClick() {
     InsertAsTextMIClick();
     return;
   }
-  if (!CopyReply(true)) {
+  if (!CopyReplyForPaste(true)) {
     ShowNotPasted(kClipboardBusyMessage);
     return;
   }
@@ -218,7 +380,7 @@ void TMainForm::InsertAsTextMIClick() {
     ui::ShowErrorBox(Handle(), kNoTargetMessage);
     return;
   }
-  const bool copied = CopyReply(false);
+  const bool copied = CopyReplyForPaste(false);
   InsertRichEdit.SetWordWrap(true);
   if (!copied) {
     ShowNotPasted(kClipboardBusyMessage);

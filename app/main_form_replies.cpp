@@ -16,6 +16,21 @@
 #include "ui/message_box.h"
 
 namespace tq::app {
+namespace {
+
+// Points at the reply dialog while it is shown.
+class ShownDialog {
+ public:
+  ShownDialog(TReplyPropForm*& slot, TReplyPropForm& dialog) : slot_(slot) { slot_ = &dialog; }
+  ~ShownDialog() { slot_ = nullptr; }
+  ShownDialog(const ShownDialog&) = delete;
+  ShownDialog& operator=(const ShownDialog&) = delete;
+
+ private:
+  TReplyPropForm*& slot_;
+};
+
+}  // namespace
 
 std::vector<std::string> TMainForm::CategoryTexts() const {
   std::vector<std::string> texts;
@@ -78,12 +93,40 @@ void TMainForm::ShowChangedTree(int selectReply) {
 
 void TMainForm::MoveShiftedHotKeys(const std::vector<int>& oldIndexes, int delta) {
   if (oldIndexes.empty()) return;
-  const std::vector<ReplyRecord> records = ReadReplies(table_);
+  // Only a hotkey a reply held moves with it: one that lost a clash stays
+  // lost until the next rebuild instead of taking the key from its holder.
+  std::vector<std::string> refusals;
+  HotKeyRegistrar collecting = Registrar();
+  collecting.show_error = [&refusals](const std::string& message) { refusals.push_back(message); };
   MoveReplyHotKeys(
-      oldIndexes, delta, [this](int id) { UnregisterHotKey(Handle(), id); }, Registrar(),
-      [&records](int index) {
-        return index >= 0 && index < static_cast<int>(records.size()) ? records[index].HotKey : 0;
+      oldIndexes, delta, [this](int id) { UnregisterHotKey(Handle(), id); }, collecting,
+      [this](int index) {
+        const auto place = tree_.FindReply(index);
+        return place ? static_cast<int32_t>(tree_.reply(*place).hotkey) : 0;
       });
+  ShowHotKeyRefusals(hotKeyRefusals_.NotYetSaid(refusals));
+}
+
+std::vector<HotKeyHolder> TMainForm::HeldHotKeys(int except_index) {
+  std::vector<ReplyRecord> records;
+  try {
+    records = ReadReplies(table_);
+  } catch (const std::exception&) {
+    // The replies holding keys go unnamed.
+  }
+  std::vector<HotKeyHolder> held = fixedHotKeys_;
+  for (HotKeyHolder& reply : ReplyHotKeyHolders(tree_, records, except_index)) held.push_back(std::move(reply));
+  return held;
+}
+
+uint32_t TMainForm::RegisterSavedReplyHotKey(const ReplyRecord& record, int index) {
+  HotKeyRegistrar telling = Registrar();
+  telling.show_error = [this](const std::string& message) {
+    hotKeyRefusals_.Said(message);
+    ui::ShowErrorBox(Handle(), message);
+  };
+  return RegisterReplyHotKey(telling, static_cast<uint32_t>(record.HotKey), record.Description, index,
+                             HeldHotKeys(index));
 }
 
 bool TMainForm::LibraryUnchanged(HWND owner, const std::string& advice) {
@@ -113,13 +156,16 @@ void TMainForm::AddMIClick() {
   DialogScope busy(*this);
   bool posted = false;
   try {
+    const std::vector<HotKeyHolder> held = HeldHotKeys(-1);
     table_.Insert();
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
                                    .saveWithFormatting = settings_.SaveFormat,
                                    .liveSpelling = settings_.LiveSpelling,
                                    .spellingPlaces = spellingPlaces_,
+                                   .hotKeyHolders = held,
                                    .canSave = [this](HWND d) { return LibraryUnchanged(d, kReplyKeptAdvice); }});
+    ShownDialog shown(replyDialog_, dialog);
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;
@@ -128,9 +174,9 @@ void TMainForm::AddMIClick() {
     posted = true;
     const ReplyRecord record = CurrentReply(table_);
     const int p = CurrentReplyIndex(table_);
-    const ReplyPlace place = tree_.AddReplyNode(record, p, settings_.ShowHotkeyInTree);
+    const ReplyPlace place = tree_.AddReplyNode(record, p, settings_.ShowHotkeyInTree, 0);
     MoveShiftedHotKeys(tree_.ShiftReplyIndexes(p, +1, place), +1);
-    RegisterGlobalHotKey(Registrar(), static_cast<uint32_t>(record.HotKey), ReplyHotKeyId(p));
+    tree_.SetReplyNode(place, record, settings_.ShowHotkeyInTree, RegisterSavedReplyHotKey(record, p));
     ShowChangedTree(p);
   } catch (const std::exception& e) {
     if (table_.State() == storage::dsInsert) table_.Cancel();
@@ -149,6 +195,7 @@ void TMainForm::EditMIClick() {
   ShowSelectedReply();
   DialogScope busy(*this);
   try {
+    const std::vector<HotKeyHolder> held = HeldHotKeys(n);
     const std::string oldCategory = GoToReply(table_, n).Category;
     table_.Edit();
     TReplyPropForm dialog(table_, {.owner = Handle(),
@@ -156,7 +203,9 @@ void TMainForm::EditMIClick() {
                                    .saveWithFormatting = CurrentIsFormatted,
                                    .liveSpelling = settings_.LiveSpelling,
                                    .spellingPlaces = spellingPlaces_,
+                                   .hotKeyHolders = held,
                                    .canSave = [this](HWND d) { return LibraryUnchanged(d, kReplyKeptAdvice); }});
+    ShownDialog shown(replyDialog_, dialog);
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
       return;
@@ -164,15 +213,15 @@ void TMainForm::EditMIClick() {
     table_.Post();
     UnregisterHotKey(Handle(), ReplyHotKeyId(n));
     const ReplyRecord record = CurrentReply(table_);
+    const uint32_t holds = RegisterSavedReplyHotKey(record, n);
     if (const auto place = tree_.FindReply(n)) {
       if (record.Category == oldCategory) {
-        tree_.SetReplyText(*place, ReplyNodeText(record, settings_.ShowHotkeyInTree));
+        tree_.SetReplyNode(*place, record, settings_.ShowHotkeyInTree, holds);
       } else {
         tree_.DeleteReplyNode(*place);
-        tree_.AddReplyNode(record, n, settings_.ShowHotkeyInTree);
+        tree_.AddReplyNode(record, n, settings_.ShowHotkeyInTree, holds);
       }
     }
-    RegisterGlobalHotKey(Registrar(), static_cast<uint32_t>(record.HotKey), ReplyHotKeyId(n));
     ShowChangedTree(n);
   } catch (const std::exception& e) {
     ShowChangeFailure(e, "EXCEPTION: Edit Node");
@@ -229,6 +278,7 @@ void TMainForm::OptionsMIClick() {
   UnregisterHotKey(Handle(), kMainHotKeyId);
   UnregisterHotKey(Handle(), kMenuHotKeyId);
   UnregisterHotKey(Handle(), kSearchHotKeyId);
+  fixedHotKeys_.clear();
   try {
     ConfigValues shown = ConfigValuesOf(settings_);
     shown.StartWithWindows = StartsWithWindows(keys_, platform::ProgramPath());
@@ -250,10 +300,7 @@ void TMainForm::OptionsMIClick() {
   } catch (const std::exception&) {
     // The hotkeys are registered again below whatever happened.
   }
-  const HotKeyRegistrar registrar = Registrar();
-  RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId);
-  RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MenuHotKey), kMenuHotKeyId);
-  RegisterSearchHotKey(registrar, settings_.SearchHotKey, settings_.SearchHotKeyChosen);
+  RegisterFixedHotKeys();
 }
 
 }  // namespace tq::app

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/env.h"
+
 namespace tq::cli {
 
 // Exit codes a script can rely on.
@@ -12,6 +14,10 @@ constexpr int kExitOk = 0;
 constexpr int kExitFindings = 1;  // the command ran and found problems (check: errors present)
 constexpr int kExitUsage = 2;     // wrong arguments
 constexpr int kExitFailure = 3;   // the command could not do its work (unreadable file, ...)
+
+// The file system as quillet names files: in UTF-8, on every system (its
+// arguments arrive as UTF-8 on Windows too).
+inline platform::Env& Utf8Files() { return platform::Env::Default(platform::PathEncoding::Utf8); }
 
 struct Command {
   const char* name;

@@ -210,8 +210,6 @@ int RunDictCommand(platform::Env& env, const std::vector<std::string>& args, FIL
   return kExitUsage;
 }
 
-int RunDict(const std::vector<std::string>& args) {
-  return RunDictCommand(platform::Env::Default(), args, stdout, stderr);
-}
+int RunDict(const std::vector<std::string>& args) { return RunDictCommand(Utf8Files(), args, stdout, stderr); }
 
 }  // namespace tq::cli

@@ -146,7 +146,7 @@ int RunLibraryCheckCommand(platform::Env& env, const std::vector<std::string>& a
 }
 
 int RunCheckFileOrLibrary(const std::vector<std::string>& args) {
-  if (NamesLibrary(args)) return RunLibraryCheckCommand(platform::Env::Default(), args, stdout, stderr);
+  if (NamesLibrary(args)) return RunLibraryCheckCommand(Utf8Files(), args, stdout, stderr);
   return RunCheck(args);
 }
 

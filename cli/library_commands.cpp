@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <set>
 
+#include "app/core/hotkey_holders.h"
 #include "cli/command.h"
 #include "cli/json.h"
 #include "cli/library_options.h"
@@ -428,9 +429,34 @@ int Import(Context& c, const LibraryOptions& o) {
 
 // --- verify ---
 
+// Replies whose hotkey an earlier reply has: the program gives it to the
+// earlier one only, and the later one's does nothing.
+void ReportHotKeyClashes(Context& c, const std::string& path, storage::TableCheckReport* r) {
+  TBinaryDataSet t(c.env);
+  OpenLibrary(t, path, true, c.busyWait);
+  const std::vector<Listed> all = ReadAll(t);
+  std::vector<uint32_t> hotkeys;
+  for (const Listed& l : all) hotkeys.push_back(static_cast<uint32_t>(l.reply.hotkey));
+  for (const app::HotKeyClash& clash : app::FindHotKeyClashes(hotkeys)) {
+    const ReplyData& holder = all[clash.holder].reply;
+    const ReplyData& loser = all[clash.loser].reply;
+    r->problems.push_back("reply " + std::to_string(clash.loser) + " (" + Printable(loser.description) +
+                          ") has the hotkey " + HotKeyOutText(loser.hotkey) + ", which reply " +
+                          std::to_string(clash.holder) + " (" + Printable(holder.description) +
+                          ") has already: the program gives it to reply " + std::to_string(clash.holder) + " only");
+  }
+}
+
 int Verify(Context& c, const LibraryOptions& o) {
   const std::string& path = o.positional[0];
   storage::TableCheckReport r = storage::CheckTableFile(c.env, path);
+  if (r.readable && r.problems.empty()) {
+    try {
+      ReportHotKeyClashes(c, path, &r);
+    } catch (const std::exception& e) {
+      r.problems.push_back(storage::OneLine(e.what()));
+    }
+  }
   for (const std::string& p : r.problems) std::fprintf(c.out, "%s: problem: %s\n", path.c_str(), p.c_str());
   for (const std::string& n : r.notes) std::fprintf(c.out, "%s: note: %s\n", path.c_str(), n.c_str());
   if (!r.readable) return kExitFailure;
@@ -466,7 +492,8 @@ const CommandEntry kEntries[] = {
      List,
      "Usage: quillet list FILE.qdk [--json]\n"
      "Lists the replies in the library's order: index, category, description, hotkey and\n"
-     "whether the text is rich (RTF) or plain. Control characters are shown as \\xNN. --json writes {\"replies\": [...]} with the\n"
+     "whether the text is rich (RTF) or plain. Control characters are shown as \\xNN. --json writes {\"replies\": "
+     "[...]} with the\n"
      "fields index, record, category, description, hotkey, hotkey_text, formatted, length.\n"},
     {"show",
      2,
@@ -552,7 +579,8 @@ const CommandEntry kEntries[] = {
      Verify,
      "Usage: quillet verify FILE.qdk\n"
      "Checks a library file: the checks the program makes when it opens one, then the\n"
-     "field descriptors, the record counts, the free-slot list and the texts.\n"
+     "field descriptors, the record counts, the free-slot list and the texts; then\n"
+     "replies whose hotkey an earlier reply has (the program gives it to that one only).\n"
      "Exit code 0: sound; 1: problems found (listed); 3: the file cannot be read.\n"},
 };
 
@@ -595,9 +623,9 @@ int RunLibraryCommand(platform::Env& env, const std::string& command, const std:
   }
 }
 
-#define TQ_LIBRARY_ENTRY(Function, name)                                            \
-  int Function(const std::vector<std::string>& args) {                              \
-    return RunLibraryCommand(platform::Env::Default(), name, args, stdout, stderr, kLibraryBusyWait, stdin); \
+#define TQ_LIBRARY_ENTRY(Function, name)                                                        \
+  int Function(const std::vector<std::string>& args) {                                          \
+    return RunLibraryCommand(Utf8Files(), name, args, stdout, stderr, kLibraryBusyWait, stdin); \
   }
 TQ_LIBRARY_ENTRY(RunLibraryCreate, "create")
 TQ_LIBRARY_ENTRY(RunLibraryList, "list")

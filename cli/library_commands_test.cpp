@@ -206,6 +206,26 @@ TEST_F(LibraryCommandsTest, VerifyReportsDamage) {
   EXPECT_EQ(Quillet("verify", {lib}).code, kExitOk);
 }
 
+TEST_F(LibraryCommandsTest, VerifyReportsRepliesThatShareAHotKey) {
+  for (const auto& [description, hotkey] : std::vector<std::pair<std::string, std::string>>{{"First", "Ctrl+Alt+R"},
+                                                                                            {"Bare", "F5"},
+                                                                                            {"Second", "Ctrl+Alt+R"},
+                                                                                            {"Third\x1b", "Ctrl+F5"},
+                                                                                            {"Own", "Shift+F5"}})
+    ASSERT_EQ(Quillet("add", {lib, "--description", description, "--hotkey", hotkey}).code, kExitOk);
+  Result r = Quillet("verify", {lib});
+  EXPECT_EQ(r.code, kExitFindings);
+  EXPECT_EQ(r.out, lib +
+                       ": problem: reply 2 (Second) has the hotkey Ctrl+Alt+R, which reply 0 (First) has already: "
+                       "the program gives it to reply 0 only\n" +
+                       lib +
+                       ": problem: reply 3 (Third\\x1B) has the hotkey Ctrl+F5, which reply 1 (Bare) has "
+                       "already: the program gives it to reply 1 only\n");
+  ASSERT_EQ(Quillet("edit", {lib, "2", "--hotkey", "Ctrl+Alt+S"}).code, kExitOk);
+  ASSERT_EQ(Quillet("edit", {lib, "3", "--hotkey", ""}).code, kExitOk);
+  EXPECT_EQ(Quillet("verify", {lib}).out, lib + ": ok\n");
+}
+
 // Many processes' worth of writers at once (each command opens the file
 // itself): every reply reported added is there, and the file stays sound.
 TEST_F(LibraryCommandsTest, ConcurrentWritersLoseNothing) {

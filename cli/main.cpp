@@ -10,6 +10,8 @@
 #include "cli/library_check_command.h"
 #include "cli/library_commands.h"
 #include "cli/spell_commands.h"
+#include "platform/command_line.h"
+#include "platform/utf8_console.h"
 #include "tq_version.h"
 
 namespace tq::cli {
@@ -46,7 +48,12 @@ void PrintUsage(FILE* out) {
                "3 the command could not do its work.\n"
                "\nA library that another process has open is waited for up to 10 seconds; after that\n"
                "the command fails with exit code 3 and says the file is in use. Editors may run\n"
-               "quillet as their ispell program ('quillet pipe --help').\n");
+               "quillet as their ispell program ('quillet pipe --help').\n"
+               "\nText is UTF-8 on every system: arguments (on Windows taken as Unicode, whatever\n"
+               "the code page), file names, standard input (unless a command says otherwise) and\n"
+               "standard output and error, whose bytes are the same as on Linux. A Windows console\n"
+               "window is switched to UTF-8 output while quillet runs. A script that reads the\n"
+               "output decodes it as UTF-8 (PowerShell: set [Console]::OutputEncoding to UTF-8).\n");
 }
 
 const Command* Find(const std::string& name) {
@@ -90,4 +97,7 @@ int RunQuillet(const std::vector<std::string>& argv) {
 
 }  // namespace tq::cli
 
-int main(int argc, char** argv) { return tq::cli::RunQuillet(std::vector<std::string>(argv + 1, argv + argc)); }
+int main(int argc, char** argv) {
+  const tq::platform::Utf8Console console;
+  return tq::cli::RunQuillet(tq::platform::Utf8Arguments(argc, argv));
+}

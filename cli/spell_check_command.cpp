@@ -192,8 +192,6 @@ int RunCheckCommand(platform::Env& env, const std::vector<std::string>& args, FI
   return findings.empty() ? kExitOk : kExitFindings;
 }
 
-int RunCheck(const std::vector<std::string>& args) {
-  return RunCheckCommand(platform::Env::Default(), args, stdout, stderr);
-}
+int RunCheck(const std::vector<std::string>& args) { return RunCheckCommand(Utf8Files(), args, stdout, stderr); }
 
 }  // namespace tq::cli

@@ -225,8 +225,6 @@ int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FIL
   return kExitOk;
 }
 
-int RunPipe(const std::vector<std::string>& args) {
-  return RunPipeCommand(platform::Env::Default(), args, stdin, stdout, stderr);
-}
+int RunPipe(const std::vector<std::string>& args) { return RunPipeCommand(Utf8Files(), args, stdin, stdout, stderr); }
 
 }  // namespace tq::cli

@@ -81,7 +81,8 @@ bool ParseSpellSettings(const std::vector<std::string>& args, SpellSettings* s, 
 }
 
 std::string DefaultMainDictionary(platform::Env& env) {
-  const std::string beside = spell::ExtractFileDir(platform::ProgramPath()) + "/American.adm";
+  const std::string beside =
+      spell::ExtractFileDir(platform::ProgramPath(platform::PathEncoding::Utf8)) + "/American.adm";
   if (env.FileExists(beside)) return beside;
 #ifdef TQ_AMERICAN_ADM
   if (env.FileExists(TQ_AMERICAN_ADM)) return TQ_AMERICAN_ADM;
@@ -102,7 +103,10 @@ std::unique_ptr<spell::TQuillSpellBase> OpenSpellEngine(platform::Env& env, cons
     }
     if (!def.empty()) mains.push_back(def);
   }
-  auto engine = std::make_unique<spell::TQuillSpellBase>(spell::TEngineServices{&env, nullptr, nullptr});
+  // Its paths are UTF-8, as quillet's are: so are those the macros of a
+  // configuration file stand for.
+  auto engine = std::make_unique<spell::TQuillSpellBase>(
+      spell::TEngineServices{&env, nullptr, &spell::TSystemFacts::Default(platform::PathEncoding::Utf8)});
   engine->BeginLoading();
   // Command-line runs learn nothing behind the user's back.
   engine->WriteLearnSuggestions(false);

@@ -53,8 +53,6 @@ int RunSuggestCommand(platform::Env& env, const std::vector<std::string>& args, 
   return anyWrong ? kExitFindings : kExitOk;
 }
 
-int RunSuggest(const std::vector<std::string>& args) {
-  return RunSuggestCommand(platform::Env::Default(), args, stdout, stderr);
-}
+int RunSuggest(const std::vector<std::string>& args) { return RunSuggestCommand(Utf8Files(), args, stdout, stderr); }
 
 }  // namespace tq::cli

@@ -112,6 +112,6 @@ int RunCutCommand(platform::Env& env, const std::vector<std::string>& args, FILE
 }
 
 int RunPhonetic(const std::vector<std::string>& args) { return RunPhoneticCommand(args, stdout, stderr); }
-int RunCut(const std::vector<std::string>& args) { return RunCutCommand(platform::Env::Default(), args, stdout, stderr); }
+int RunCut(const std::vector<std::string>& args) { return RunCutCommand(Utf8Files(), args, stdout, stderr); }
 
 }  // namespace tq::cli

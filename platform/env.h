@@ -1,7 +1,8 @@
 // Env: the one boundary between the portable code and the operating system's
 // file system. A Win32 implementation, a POSIX one (which also keeps the
 // Windows share-mode rules, so tests see the same refusals), and wrappers for
-// fault injection in tests. Paths may use '\' or '/' as the separator.
+// fault injection in tests. Paths may use '\' or '/' as the separator, and
+// are written in the PathEncoding of the Env they are given to.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/path_encoding.h"
 #include "platform/status.h"
 
 namespace tq::platform {
@@ -74,8 +76,9 @@ class Env {
  public:
   virtual ~Env() = default;
 
-  // The operating system's file system. Lives for the whole process.
-  static Env& Default();
+  // The operating system's file system, taking and giving paths in
+  // encoding. Each lives for the whole process.
+  static Env& Default(PathEncoding encoding = PathEncoding::Ansi);
 
   virtual Status OpenFile(const std::string& path, FileAccess access, FileShare share, FileCreate create,
                           std::unique_ptr<File>* file) = 0;

@@ -284,7 +284,8 @@ class PosixEnv final : public Env {
 int SharingViolationCode() { return EBUSY; }
 bool IsSharingViolation(const Status& s) { return s.code() == EBUSY; }
 
-Env& Env::Default() {
+// A name is its bytes: one file system for both encodings.
+Env& Env::Default(PathEncoding) {
   static PosixEnv env;
   return env;
 }

@@ -89,7 +89,9 @@ TEST(Env, ShareModesFollowWindowsRules) {
       ASSERT_TRUE(env->OpenFile(path, c.firstAccess, c.firstShare, FileCreate::OpenExisting, &first)) << "row " << row;
       Status s = env->OpenFile(path, c.secondAccess, c.secondShare, FileCreate::OpenExisting, &second);
       EXPECT_EQ(s.ok(), c.allowed) << "row " << row;
-      if (!s) EXPECT_TRUE(IsSharingViolation(s)) << s.message();
+      if (!s) {
+        EXPECT_TRUE(IsSharingViolation(s)) << s.message();
+      }
       ++row;
     }
     // Once everyone has closed, exclusive access is possible again.

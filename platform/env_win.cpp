@@ -1,4 +1,6 @@
-// Windows file system through the ANSI file API.
+// Windows file system through the wide (UTF-16) file API. Each Env takes
+// its paths in one code page, converted on the way in and out: the ANSI one
+// reads them exactly as the system's ANSI functions would.
 #include <windows.h>
 
 #include <algorithm>
@@ -6,22 +8,23 @@
 #include "platform/env.h"
 #include "platform/path_match.h"
 #include "platform/win_handle.h"
+#include "platform/win_text.h"
 
 namespace tq::platform {
 
 namespace {
 
-std::string WinPath(std::string path) {
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
+// The system's message for error e, in codePage.
+std::string SystemMessage(DWORD e, unsigned codePage) {
+  wchar_t buf[512] = {};
+  DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, e, 0, buf,
+                           sizeof buf / sizeof buf[0], nullptr);
+  return FromWide(std::wstring_view(buf, n), codePage);
 }
 
-Status LastError(const std::string& what, const std::string& path) {
-  DWORD e = GetLastError();
-  char buf[512] = {};
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, e, 0, buf, sizeof buf,
-                           nullptr);
-  std::string text(buf, n);
+// The failure e of a call on path (written in codePage).
+Status ErrorOf(DWORD e, const std::string& what, const std::string& path, unsigned codePage) {
+  std::string text = SystemMessage(e, codePage);
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.')) text.pop_back();
   const FileError kind = e == ERROR_ACCESS_DENIED || e == ERROR_WRITE_PROTECT        ? FileError::AccessDenied
                          : e == ERROR_SHARING_VIOLATION || e == ERROR_LOCK_VIOLATION ? FileError::InUse
@@ -45,7 +48,8 @@ Status HandleIdentity(HANDLE h, const std::string& path, FileIdentity* id) {
 
 class WinFile final : public File {
  public:
-  WinFile(UniqueHandle h, std::string path) : h_(std::move(h)), path_(std::move(path)) {}
+  WinFile(UniqueHandle h, std::string path, unsigned codePage)
+      : h_(std::move(h)), path_(std::move(path)), codePage_(codePage) {}
 
   Status ReadAt(int64_t offset, void* buf, size_t n, size_t* got) override {
     *got = 0;
@@ -55,7 +59,7 @@ class WinFile final : public File {
       DWORD chunk = static_cast<DWORD>(std::min<size_t>(n - *got, 1u << 30)), read = 0;
       if (!ReadFile(h_.get(), p + *got, chunk, &read, &ov)) {
         if (GetLastError() == ERROR_HANDLE_EOF) break;
-        return LastError("Cannot read", path_);
+        return LastError("Cannot read");
       }
       if (read == 0) break;
       *got += read;
@@ -69,7 +73,7 @@ class WinFile final : public File {
     while (done < n) {
       OVERLAPPED ov = At(offset + static_cast<int64_t>(done));
       DWORD chunk = static_cast<DWORD>(std::min<size_t>(n - done, 1u << 30)), written = 0;
-      if (!WriteFile(h_.get(), p + done, chunk, &written, &ov) || written == 0) return LastError("Cannot write", path_);
+      if (!WriteFile(h_.get(), p + done, chunk, &written, &ov) || written == 0) return LastError("Cannot write");
       done += written;
     }
     return Status::Ok();
@@ -77,7 +81,7 @@ class WinFile final : public File {
 
   Status Size(int64_t* size) override {
     LARGE_INTEGER li{};
-    if (!GetFileSizeEx(h_.get(), &li)) return LastError("Cannot read the size of", path_);
+    if (!GetFileSizeEx(h_.get(), &li)) return LastError("Cannot read the size of");
     *size = li.QuadPart;
     return Status::Ok();
   }
@@ -86,20 +90,23 @@ class WinFile final : public File {
     LARGE_INTEGER li{};
     li.QuadPart = size;
     if (!SetFilePointerEx(h_.get(), li, nullptr, FILE_BEGIN) || !SetEndOfFile(h_.get()))
-      return LastError("Cannot truncate", path_);
+      return LastError("Cannot truncate");
     return Status::Ok();
   }
 
   Status Identity(FileIdentity* id) override { return HandleIdentity(h_.get(), path_, id); }
 
   Status Flush() override {
-    if (!FlushFileBuffers(h_.get())) return LastError("Cannot flush", path_);
+    if (!FlushFileBuffers(h_.get())) return LastError("Cannot flush");
     return Status::Ok();
   }
 
  private:
+  Status LastError(const std::string& what) const { return ErrorOf(GetLastError(), what, path_, codePage_); }
+
   UniqueHandle h_;
   std::string path_;
+  unsigned codePage_;
 };
 
 class WinMappedFile final : public MappedFile {
@@ -143,25 +150,31 @@ DWORD CreateFlags(FileCreate create) {
 
 class WinEnv final : public Env {
  public:
+  explicit WinEnv(unsigned codePage) : codePage_(codePage) {}
+
   Status OpenFile(const std::string& path, FileAccess access, FileShare share, FileCreate create,
                   std::unique_ptr<File>* file) override {
+    std::wstring p;
+    if (!Wide(path, &p)) return LastError("Cannot open", path);
     DWORD rights = access == FileAccess::ReadWrite ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
-    UniqueHandle h(CreateFileA(WinPath(path).c_str(), rights, ShareFlags(share), nullptr, CreateFlags(create),
+    UniqueHandle h(CreateFileW(p.c_str(), rights, ShareFlags(share), nullptr, CreateFlags(create),
                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!h) return LastError("Cannot open", path);
-    *file = std::make_unique<WinFile>(std::move(h), path);
+    *file = std::make_unique<WinFile>(std::move(h), path, codePage_);
     return Status::Ok();
   }
 
   Status MapFile(const std::string& path, std::unique_ptr<MappedFile>* mapped) override {
-    UniqueHandle f(CreateFileA(WinPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::wstring p;
+    if (!Wide(path, &p)) return LastError("Cannot open", path);
+    UniqueHandle f(
+        CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f) return LastError("Cannot open", path);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(f.get(), &size)) return LastError("Cannot read the size of", path);
     if (size.QuadPart <= 0) return Status::Error("Cannot map the empty file " + path);
     if (size.QuadPart > 0x7FFFFFFF) return Status::Error("Cannot map " + path + ": the file is too large");
-    UniqueHandle m(CreateFileMappingA(f.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    UniqueHandle m(CreateFileMappingW(f.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
     if (!m) return LastError("Cannot map", path);
     const void* data = MapViewOfFile(m.get(), FILE_MAP_READ, 0, 0, 0);
     if (!data) return LastError("Cannot map", path);
@@ -171,47 +184,54 @@ class WinEnv final : public Env {
   }
 
   bool FileExists(const std::string& path) override {
-    DWORD a = GetFileAttributesA(WinPath(path).c_str());
+    const DWORD a = Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
   }
 
   bool DirectoryExists(const std::string& path) override {
-    DWORD a = GetFileAttributesA(WinPath(path).c_str());
+    const DWORD a = Attributes(path);
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
   }
 
   Status RemoveFile(const std::string& path) override {
-    if (!::DeleteFileA(WinPath(path).c_str())) return LastError("Cannot delete", path);
+    std::wstring p;
+    if (!Wide(path, &p) || !DeleteFileW(p.c_str())) return LastError("Cannot delete", path);
     return Status::Ok();
   }
 
   Status RenameFile(const std::string& from, const std::string& to) override {
-    if (!MoveFileExA(WinPath(from).c_str(), WinPath(to).c_str(), MOVEFILE_REPLACE_EXISTING))
+    std::wstring f, t;
+    if (!Wide(from, &f) || !Wide(to, &t) || !MoveFileExW(f.c_str(), t.c_str(), MOVEFILE_REPLACE_EXISTING))
       return LastError("Cannot rename", from);
     return Status::Ok();
   }
 
   Status CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override {
-    if (!::CopyFileA(WinPath(from).c_str(), WinPath(to).c_str(), overwrite ? FALSE : TRUE))
+    std::wstring f, t;
+    if (!Wide(from, &f) || !Wide(to, &t) || !CopyFileW(f.c_str(), t.c_str(), overwrite ? FALSE : TRUE))
       return LastError("Cannot copy", from);
     return Status::Ok();
   }
 
   Status CreateDirectories(const std::string& path) override {
-    std::string p = WinPath(path);
+    std::wstring p;
+    if (!Wide(path, &p)) return LastError("Cannot create the folder", path);
     for (size_t i = 1; i <= p.size(); ++i) {
-      if (i != p.size() && p[i] != '\\') continue;
-      std::string part = p.substr(0, i);
-      if (part.size() == 2 && part[1] == ':') continue;  // a drive
-      if (!CreateDirectoryA(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-        return LastError("Cannot create the folder", part);
+      if (i != p.size() && p[i] != L'\\') continue;
+      const std::wstring part = p.substr(0, i);
+      if (part.size() == 2 && part[1] == L':') continue;  // a drive
+      if (CreateDirectoryW(part.c_str(), nullptr)) continue;
+      const DWORD e = GetLastError();
+      if (e != ERROR_ALREADY_EXISTS)
+        return ErrorOf(e, "Cannot create the folder", FromWide(part, codePage_), codePage_);
     }
     return DirectoryExists(path) ? Status::Ok() : Status::Error("Cannot create the folder " + path);
   }
 
   Status LastWriteTime(const std::string& path, FileTime* time) override {
+    std::wstring p;
     WIN32_FILE_ATTRIBUTE_DATA d{};
-    if (!GetFileAttributesExA(WinPath(path).c_str(), GetFileExInfoStandard, &d))
+    if (!Wide(path, &p) || !GetFileAttributesExW(p.c_str(), GetFileExInfoStandard, &d))
       return LastError("Cannot read the time of", path);
     *time = (static_cast<int64_t>(d.ftLastWriteTime.dwHighDateTime) << 32) | d.ftLastWriteTime.dwLowDateTime;
     return Status::Ok();
@@ -226,9 +246,11 @@ class WinEnv final : public Env {
   }
 
   Status ListFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>* names) override {
-    WIN32_FIND_DATAA fd{};
-    std::string spec = WinPath(folder.empty() ? "." : folder) + "\\*";
-    HANDLE h = FindFirstFileA(spec.c_str(), &fd);
+    std::wstring spec;
+    if (!Wide(folder.empty() ? "." : folder, &spec)) return LastError("Cannot list", folder);
+    spec += L"\\*";
+    WIN32_FIND_DATAW fd{};
+    HANDLE h = FindFirstFileW(spec.c_str(), &fd);
     if (h == INVALID_HANDLE_VALUE) {
       if (GetLastError() == ERROR_FILE_NOT_FOUND) return Status::Ok();
       return LastError("Cannot list", folder);
@@ -236,13 +258,34 @@ class WinEnv final : public Env {
     // Matched here rather than by FindFirstFile, whose 8.3 short names let
     // "*.adm" match "x.admx".
     do {
-      if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && MatchesPattern(fd.cFileName, pattern))
-        names->push_back(fd.cFileName);
-    } while (FindNextFileA(h, &fd));
+      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+      std::string name = FromWide(fd.cFileName, codePage_);
+      if (MatchesPattern(name, pattern)) names->push_back(std::move(name));
+    } while (FindNextFileW(h, &fd));
     FindClose(h);
     std::sort(names->begin(), names->end());
     return Status::Ok();
   }
+
+ private:
+  // path for the wide functions, with '/' as '\\'; false when it is not text
+  // of the code page.
+  bool Wide(const std::string& path, std::wstring* wide) const {
+    if (!ToWide(path, codePage_, wide)) return false;
+    std::replace(wide->begin(), wide->end(), L'/', L'\\');
+    return true;
+  }
+
+  DWORD Attributes(const std::string& path) const {
+    std::wstring p;
+    return Wide(path, &p) ? GetFileAttributesW(p.c_str()) : INVALID_FILE_ATTRIBUTES;
+  }
+
+  Status LastError(const std::string& what, const std::string& path) const {
+    return ErrorOf(GetLastError(), what, path, codePage_);
+  }
+
+  const unsigned codePage_;
 };
 
 }  // namespace
@@ -253,9 +296,9 @@ bool IsSharingViolation(const Status& s) {
   return s.code() == ERROR_SHARING_VIOLATION || s.code() == ERROR_LOCK_VIOLATION;
 }
 
-Env& Env::Default() {
-  static WinEnv env;
-  return env;
+Env& Env::Default(PathEncoding encoding) {
+  static WinEnv ansi(CP_ACP), utf8(CP_UTF8);
+  return encoding == PathEncoding::Utf8 ? utf8 : ansi;
 }
 
 }  // namespace tq::platform

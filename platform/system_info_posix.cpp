@@ -8,25 +8,27 @@
 
 namespace tq::platform {
 
-std::string UserName() {
+// The system's text is bytes, the same in either encoding.
+
+std::string UserName(PathEncoding) {
   if (const passwd* pw = getpwuid(geteuid())) return pw->pw_name;
   const char* u = std::getenv("USER");
   return u ? u : "";
 }
 
-std::string ProgramPath() {
+std::string ProgramPath(PathEncoding) {
   std::vector<char> buf(4096);
   ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
   return n > 0 ? std::string(buf.data(), static_cast<size_t>(n)) : std::string();
 }
 
-std::string ProgramFolder() {
+std::string ProgramFolder(PathEncoding) {
   std::string path = ProgramPath();
   size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-std::string SpecialFolderPath(SpecialFolder folder) {
+std::string SpecialFolderPath(SpecialFolder folder, PathEncoding) {
   const char* home = std::getenv("HOME");
   if (!home) return "";
   if (folder == SpecialFolder::AppData) {
@@ -36,7 +38,7 @@ std::string SpecialFolderPath(SpecialFolder folder) {
   return std::string(home) + "/Documents";
 }
 
-std::string ExpandEnvironment(const std::string& text) {
+std::string ExpandEnvironment(const std::string& text, PathEncoding) {
   std::string out;
   size_t i = 0;
   while (i < text.size()) {

@@ -28,5 +28,16 @@ TEST(SystemInfo, ExpandEnvironment) {
   EXPECT_EQ(ExpandEnvironment("100%"), "100%");
 }
 
+// A value of no single ANSI code page comes back whole in UTF-8.
+TEST(SystemInfo, ExpandEnvironmentInUtf8) {
+#ifdef _WIN32
+  _wputenv(L"TQ_TEST_WIDE=\u03a9\u65e5");
+#else
+  setenv("TQ_TEST_WIDE", "\xCE\xA9\xE6\x97\xA5", 1);
+#endif
+  EXPECT_EQ(ExpandEnvironment("%TQ_TEST_WIDE%/x", PathEncoding::Utf8), "\xCE\xA9\xE6\x97\xA5/x");
+  EXPECT_EQ(ProgramPath(PathEncoding::Utf8), ProgramPath());  // the build folder's name is ASCII
+}
+
 }  // namespace
 }  // namespace tq::platform

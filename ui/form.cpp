@@ -61,6 +61,16 @@ void Form::Show() {
   SetForegroundWindow(Handle());
 }
 
+void Form::ShowFocused(const Wnd& control) {
+  // Whatever had the focus when the form was last left gives way.
+  lastFocus_ = control.Handle();
+  Show();
+  if (GetActiveWindow() == Handle()) {
+    HWND target = CanHoldFocus(lastFocus_) ? lastFocus_ : FirstFocusableControl();
+    ::SetFocus(target ? target : Handle());
+  }
+}
+
 void Form::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 void Form::Close() { Send(WM_CLOSE); }

@@ -49,6 +49,10 @@ class Form : public Wnd {
   void Create(const FormArgs& args);
 
   void Show();  // shows and brings to the front
+  // Shows and brings to the front with the keyboard focus on `control`, or,
+  // when it cannot hold the focus, on the first control in Tab order. The
+  // form's activation, now or later, keeps this choice.
+  void ShowFocused(const Wnd& control);
   void Hide();
   // Asks the form to close, as its close box does.
   void Close();

@@ -1,5 +1,7 @@
 // LinkLabel: one line of text that acts as a link, in blue, bold, underlined
-// text with a hand cursor; a click raises onClick.
+// text with a hand cursor; a click raises onClick. It is a tab stop: with
+// the keyboard focus it shows a focus rectangle around its text, and Enter
+// or Space raise onClick as a click does.
 #pragma once
 
 #include <functional>
@@ -22,6 +24,8 @@ class LinkLabel : public Control {
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  void DrawFocus();
+
   UniqueFont font_;
 };
 

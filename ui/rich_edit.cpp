@@ -94,6 +94,18 @@ std::string RichEdit::Line(int index) const {
   return line;
 }
 
+LRESULT RichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_GETDLGCODE) {
+    LRESULT code = Control::WndProc(msg, wp, lp);
+    const auto* key = reinterpret_cast<const MSG*>(lp);
+    const bool readOnly = (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0;
+    if (readOnly && key && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_TAB)
+      code &= ~(DLGC_WANTTAB | DLGC_WANTMESSAGE | DLGC_WANTALLKEYS);
+    return code;
+  }
+  return Control::WndProc(msg, wp, lp);
+}
+
 bool RichEdit::OnCommandReflected(int code) {
   if (code != EN_CHANGE) return false;
   if (onChange) onChange();

@@ -1,7 +1,8 @@
 // RichEdit: a rich text box (RICHED20.DLL, else RICHED32.DLL). Text goes in
 // and out as RTF or as plain text; plain text is never taken for RTF, even
 // when it starts with "{\rtf". The control holds a use of the shared rich
-// edit library while it exists.
+// edit library while it exists. A read-only rich edit leaves Tab and
+// Shift+Tab to its form, which moves the focus on: there is nothing to type.
 #pragma once
 
 #include <functional>
@@ -60,6 +61,7 @@ class RichEdit : public Control {
 
  protected:
   bool OnCommandReflected(int code) override;
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   RichEditLibrary::Use library_;

@@ -18,6 +18,7 @@ CommandStates ComputeCommandStates(const CommandFacts& facts) {
   s.current_is_formatted = IsFormattedResponse(facts.current_response);
   s.insert_enabled = facts.has_target && !facts.preview_empty;
   s.insert_as_text_enabled = s.insert_enabled && s.current_is_formatted;
+  s.focus_on_show = facts.library_open ? ShownFocus::ReplyTree : ShownFocus::FirstUseLink;
   return s;
 }
 

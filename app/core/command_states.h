@@ -16,6 +16,11 @@ struct CommandFacts {
   bool read_only = false;             // the library could be opened for reading only
 };
 
+// The control that takes the keyboard focus whenever the window is shown:
+// the tree with a library open (the arrow keys and Enter work at once),
+// otherwise the first-use panel's first link.
+enum class ShownFocus { ReplyTree, FirstUseLink };
+
 struct CommandStates {
   bool main_panel_visible = false;      // MainPanel; otherwise the first-use panel shows
   bool add_enabled = false;             // AddBtn, AddMI: a library is open for writing
@@ -26,6 +31,7 @@ struct CommandStates {
   bool insert_enabled = false;          // InsertBtn, InsertMI
   bool insert_as_text_enabled = false;  // InsertAsTextBtn, InsertAsTextMI
   bool copy_enabled = true;             // CopyBtn, CopyMI: always
+  ShownFocus focus_on_show = ShownFocus::FirstUseLink;
 };
 
 CommandStates ComputeCommandStates(const CommandFacts& facts);

@@ -37,6 +37,7 @@ TEST(CommandStatesTest, FromTheWindowsFacts) {
     EXPECT_EQ(s.insert_enabled, c.insert) << c.what;
     EXPECT_EQ(s.insert_as_text_enabled, c.insert_as_text) << c.what;
     EXPECT_TRUE(s.copy_enabled) << c.what;
+    EXPECT_EQ(s.focus_on_show, c.panel ? ShownFocus::ReplyTree : ShownFocus::FirstUseLink) << c.what;
   }
 }
 

@@ -13,7 +13,9 @@ ConfigValues ConfigValuesOf(const Settings& settings) {
           .ShowHotkeyInTree = settings.ShowHotkeyInTree,
           .AutoExpandTree = settings.AutoExpandTree,
           .LiveSpelling = settings.LiveSpelling,
-          .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings.SearchHotKey))};
+          .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings.SearchHotKey)),
+          .RestoreClipboard = settings.RestoreClipboard,
+          .PasteMethods = settings.PasteMethods};
 }
 
 bool ApplyConfigValues(const ConfigValues& values, Settings& settings) {
@@ -28,6 +30,8 @@ bool ApplyConfigValues(const ConfigValues& values, Settings& settings) {
   settings.ShowHotkeyInTree = values.ShowHotkeyInTree;
   settings.AutoExpandTree = values.AutoExpandTree;
   settings.LiveSpelling = values.LiveSpelling;
+  settings.RestoreClipboard = values.RestoreClipboard;
+  settings.PasteMethods = values.PasteMethods;
   return treeTextsChange;
 }
 

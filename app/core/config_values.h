@@ -19,6 +19,8 @@ struct ConfigValues {
   bool AutoExpandTree = false;
   bool LiveSpelling = true;
   int32_t SearchHotKey = 0;
+  bool RestoreClipboard = false;
+  std::vector<PasteMethodRule> PasteMethods;  // the user's, in their order
   // The current user's Run value names this program: not one of the
   // settings, so the two functions below leave it alone.
   bool StartWithWindows = false;

@@ -26,7 +26,9 @@ TEST(ConfigValues, TheDialogOpensWithTheSettings) {
                                  .ShowHotkeyInTree = false,
                                  .AutoExpandTree = false,
                                  .LiveSpelling = true,
-                                 .SearchHotKey = kDefaultSearchHotKey}));
+                                 .SearchHotKey = kDefaultSearchHotKey,
+                                 .RestoreClipboard = false,
+                                 .PasteMethods = {}}));
 }
 
 TEST(ConfigValues, OkCopiesEveryValueAndAsksForARebuildOnlyForTheTreeTexts) {
@@ -46,6 +48,12 @@ TEST(ConfigValues, OkCopiesEveryValueAndAsksForARebuildOnlyForTheTreeTexts) {
       {"AutoExpandTree", [](ConfigValues& v) { v.AutoExpandTree = true; }, false},
       {"LiveSpelling", [](ConfigValues& v) { v.LiveSpelling = false; }, false},
       {"search hotkey cleared", [](ConfigValues& v) { v.SearchHotKey = 0; }, false},
+      {"RestoreClipboard", [](ConfigValues& v) { v.RestoreClipboard = true; }, false},
+      {"paste methods",
+       [](ConfigValues& v) {
+         v.PasteMethods = {{PasteMethodRule::Match::Program, "a.exe", PasteMethod::TypeText}};
+       },
+       false},
       {"ShowHotkeyInTree", [](ConfigValues& v) { v.ShowHotkeyInTree = true; }, true},
   };
   for (const Case& c : cases) {

@@ -19,7 +19,11 @@ TEST(HotKeyRegistrationTest, SplitsValuesIntoWhatRegisterHotKeyTakes) {
       {0x0074, {kModControl, 0x74}},   // bare F5 registers as Ctrl+F5
       {0x10074, {kModControl, 0x74}},  // bits above 15 do not count
   };
-  for (auto [value, keys] : cases) EXPECT_EQ(SplitHotKey(value), keys) << std::hex << value;
+  for (auto [value, keys] : cases) {
+    EXPECT_EQ(SplitHotKey(value), keys) << std::hex << value;
+    // Back from what WM_HOTKEY reports: the combination Windows registered.
+    EXPECT_EQ(JoinHotKey(keys), value == 0x74 || value == 0x10074 ? 0x4074 : (value & 0xFFFF)) << std::hex << value;
+  }
 }
 
 TEST(HotKeyRegistrationTest, ZeroRegistersNothingAndSaysNothing) {

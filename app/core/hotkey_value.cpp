@@ -13,4 +13,12 @@ HotKeyRegistrationKeys SplitHotKey(uint32_t value) {
   return keys;
 }
 
+uint16_t JoinHotKey(HotKeyRegistrationKeys keys) {
+  uint32_t value = keys.virtual_key & 0xFF;
+  if (keys.modifiers & kModAlt) value |= kHotKeyAlt;
+  if (keys.modifiers & kModControl) value |= kHotKeyCtrl;
+  if (keys.modifiers & kModShift) value |= kHotKeyShift;
+  return HotKeyBits(value);
+}
+
 }  // namespace tq::app

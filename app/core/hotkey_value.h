@@ -30,5 +30,8 @@ struct HotKeyRegistrationKeys {
 // A value with no modifier is registered with Ctrl alone: a reply hotkey
 // entered as the bare key F5 is shown as F5 but registered as Ctrl+F5.
 HotKeyRegistrationKeys SplitHotKey(uint32_t value);
+// The packed value of what RegisterHotKey was given, as WM_HOTKEY reports
+// the combination pressed (modifiers in the low word, key in the high one).
+uint16_t JoinHotKey(HotKeyRegistrationKeys keys);
 
 }  // namespace tq::app

@@ -9,11 +9,16 @@
 // that asked for it returned. Keys go only to the captured target: when it
 // has closed, or is still not in front when the wait ends, or the clipboard
 // no longer holds the reply, nothing is sent and the outcome says why.
+// Nor are keys sent to a window whose program runs with more rights than
+// this one: Windows drops them without a word. The keystrokes themselves
+// depend on the target's paste method (Ctrl+V, Shift+Insert, slow, typed).
 #pragma once
 
 #include <functional>
 #include <string_view>
 #include <vector>
+
+#include "app/core/paste_method.h"
 
 namespace tq::app {
 
@@ -26,7 +31,8 @@ inline constexpr unsigned kVkRWin = 0x5C;
 inline constexpr unsigned kVkV = 0x56;
 
 // The modifiers that must be up before Ctrl+V, in the order they are
-// released.
+// released. Keys without Ctrl (Shift+Insert, typed text) wait for Ctrl too:
+// with it, Shift+Insert would copy and Enter would be Ctrl+Enter.
 inline constexpr unsigned kPasteBlockingKeys[] = {kVkMenu, kVkShift, kVkLWin, kVkRWin};
 
 enum class TargetState {
@@ -40,6 +46,8 @@ struct PasteKeyboard {
   std::function<void(unsigned vk, bool up)> send_key;  // one synthesised key event
   std::function<TargetState()> target_state;           // none: always ready
   std::function<bool()> clipboard_holds_reply;         // nothing copied since the reply; none: always
+  std::function<void(unsigned unit, bool up)> send_unicode;  // one UTF-16 code unit typed
+  std::function<bool()> target_refuses_keys;                 // runs with more rights than we do; none: never
 };
 
 enum class PasteOutcome {
@@ -48,6 +56,7 @@ enum class PasteOutcome {
   TargetGone,        // nothing sent: the target window has closed
   TargetNotInFront,  // nothing sent: the target never came to the front
   ClipboardChanged,  // nothing sent: something else was copied after the reply
+  TargetElevated,    // nothing sent: Windows would drop keys sent to the target
   Idle,              // no paste was started
 };
 
@@ -62,8 +71,9 @@ inline constexpr char kClipboardBusyMessage[] =
 class PasteKeys {
  public:
   // A new paste; the wait for the modifiers lasts at most max_wait_ticks
-  // ticks after the first.
-  void Start(int max_wait_ticks);
+  // ticks after the first. Once the target is ready, `keys` go out, each
+  // after its pause; the paste is Sent when the last has gone.
+  void Start(int max_wait_ticks, std::vector<PasteKeyEvent> keys = PasteKeyEvents(PasteMethod::CtrlV));
   bool Pending() const { return pending_; }
   // One tick. Any outcome but Waiting ends the paste.
   PasteOutcome Tick(const PasteKeyboard& keyboard);
@@ -71,8 +81,15 @@ class PasteKeys {
   const std::vector<unsigned>& Released() const { return released_; }
 
  private:
+  PasteOutcome SendDueKeys(const PasteKeyboard& keyboard);
+
   bool pending_ = false;
+  bool sending_ = false;     // the checks passed: the keys are going out
+  bool ctrlBlocks_ = false;  // the keys do not press Ctrl themselves
   int ticks_left_ = 0;
+  std::vector<PasteKeyEvent> keys_;
+  size_t next_key_ = 0;
+  int pause_left_ = 0;
   std::vector<unsigned> released_;
 };
 

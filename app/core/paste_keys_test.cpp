@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "app/core/integrity_rule.h"
 
 namespace tq::app {
 namespace {
@@ -25,6 +28,8 @@ struct FakeKeyboard {
                 down.insert(vk);
               }
             },
+            {},
+            {},
             {},
             {}};
   }
@@ -104,6 +109,7 @@ TEST(PasteKeys, SendsNothingWhenTheTargetIsGoneOrNeverInFrontOrTheClipboardChang
     bool clipboard_holds_reply;
     int ticks;  // ticks until the outcome
     PasteOutcome outcome;
+    bool elevated = false;  // the target runs with more rights than we do
   };
   const Case cases[] = {
       {"closed before the paste", {TargetState::Gone}, {}, true, 1, PasteOutcome::TargetGone},
@@ -134,6 +140,14 @@ TEST(PasteKeys, SendsNothingWhenTheTargetIsGoneOrNeverInFrontOrTheClipboardChang
        PasteOutcome::TargetNotInFront},
       {"clipboard taken by another copy", {TargetState::Ready}, {}, false, 1, PasteOutcome::ClipboardChanged},
       {"clipboard taken while Alt is held", {TargetState::Ready}, {kVkMenu}, false, 4, PasteOutcome::ClipboardChanged},
+      {"target elevated", {TargetState::Ready}, {}, true, 1, PasteOutcome::TargetElevated, true},
+      {"target elevated, Alt held: not even released",
+       {TargetState::Ready},
+       {kVkMenu},
+       true,
+       4,
+       PasteOutcome::TargetElevated,
+       true},
   };
   for (const Case& c : cases) {
     FakeKeyboard kb;
@@ -142,6 +156,7 @@ TEST(PasteKeys, SendsNothingWhenTheTargetIsGoneOrNeverInFrontOrTheClipboardChang
     PasteKeyboard keyboard = kb.Keyboard();
     keyboard.target_state = [&] { return c.states[std::min(tick, c.states.size() - 1)]; };
     keyboard.clipboard_holds_reply = [&] { return c.clipboard_holds_reply; };
+    keyboard.target_refuses_keys = [&] { return c.elevated; };
     PasteKeys paste;
     paste.Start(3);
     PasteOutcome outcome = PasteOutcome::Waiting;
@@ -156,6 +171,102 @@ TEST(PasteKeys, SendsNothingWhenTheTargetIsGoneOrNeverInFrontOrTheClipboardChang
     EXPECT_TRUE(kb.events.empty()) << c.what;
     EXPECT_FALSE(paste.Pending()) << c.what;
     EXPECT_EQ(paste.Tick(keyboard), PasteOutcome::Idle) << c.what;
+  }
+}
+
+TEST(PasteKeys, EachMethodSendsItsKeysWithItsPauses) {
+  struct Case {
+    PasteMethod method;
+    std::u16string text;
+    std::vector<std::string> events;  // as sent, "|" marking a tick
+  };
+  const Case cases[] = {
+      {PasteMethod::CtrlV, u"", {"+17", "+86", "-86", "-17"}},
+      {PasteMethod::ShiftInsert, u"", {"+16", "+45", "-45", "-16"}},
+      {PasteMethod::SlowCtrlV,
+       u"",
+       {"+17", "|", "|", "|", "|", "|", "+86", "|", "|", "|", "|", "|", "-86", "|", "|", "|", "|", "|", "-17"}},
+      // Line breaks (CR LF, or LF alone) are Enter, a tab is Tab, the rest
+      // UTF-16 code units, a character outside the BMP as its two halves.
+      {PasteMethod::TypeText,
+       u"H\u00e9\r\nx\ty\n\U0001F600",
+       {"u+72", "u-72", "u+233", "u-233", "+13", "-13", "u+120", "u-120", "+9", "-9", "u+121", "u-121", "+13", "-13",
+        "u+55357", "u-55357", "u+56832", "u-56832"}},
+  };
+  for (const Case& c : cases) {
+    FakeKeyboard kb;
+    PasteKeyboard keyboard = kb.Keyboard();
+    keyboard.send_unicode = [&kb](unsigned unit, bool up) {
+      kb.events.push_back((up ? "u-" : "u+") + std::to_string(unit));
+    };
+    PasteKeys paste;
+    paste.Start(3, PasteKeyEvents(c.method, c.text));
+    PasteOutcome outcome;
+    while ((outcome = paste.Tick(keyboard)) == PasteOutcome::Waiting) kb.events.push_back("|");
+    EXPECT_EQ(outcome, PasteOutcome::Sent) << PasteMethodName(c.method);
+    EXPECT_EQ(kb.events, c.events) << PasteMethodName(c.method);
+  }
+}
+
+TEST(PasteKeys, KeysWithoutCtrlWaitForCtrlAndReleaseItWhenHeld) {
+  struct Case {
+    PasteMethod method;
+    std::vector<std::string> events;
+  };
+  const Case cases[] = {
+      {PasteMethod::ShiftInsert, {"-17", "+16", "+45", "-45", "-16"}},  // not Ctrl+Shift+Insert
+      {PasteMethod::TypeText, {"-17", "u+97", "u-97", "+13", "-13"}},   // not Ctrl+Enter
+      {PasteMethod::CtrlV, {"+17", "+86", "-86", "-17"}},               // Ctrl is its own
+  };
+  for (const Case& c : cases) {
+    FakeKeyboard kb;
+    kb.down = {kVkControl};
+    PasteKeyboard keyboard = kb.Keyboard();
+    keyboard.send_unicode = [&kb](unsigned unit, bool up) {
+      kb.events.push_back((up ? "u-" : "u+") + std::to_string(unit));
+    };
+    PasteKeys paste;
+    paste.Start(2, PasteKeyEvents(c.method, u"a\n"));
+    int ticks = 1;
+    while (paste.Tick(keyboard) == PasteOutcome::Waiting) ++ticks;
+    EXPECT_EQ(ticks, c.method == PasteMethod::CtrlV ? 1 : 3) << PasteMethodName(c.method);
+    EXPECT_EQ(kb.events, c.events) << PasteMethodName(c.method);
+  }
+}
+
+TEST(PasteKeys, ASlowSequenceOnceBegunIsFinishedEvenWhenTheTargetGoes) {
+  FakeKeyboard kb;
+  TargetState target = TargetState::Ready;
+  PasteKeyboard keyboard = kb.Keyboard();
+  keyboard.target_state = [&target] { return target; };
+  PasteKeys paste;
+  paste.Start(3, PasteKeyEvents(PasteMethod::SlowCtrlV));
+  EXPECT_EQ(paste.Tick(keyboard), PasteOutcome::Waiting);
+  target = TargetState::Gone;
+  while (paste.Tick(keyboard) == PasteOutcome::Waiting) {
+  }
+  EXPECT_EQ(kb.events, kCtrlV) << "Ctrl is never left down";
+  EXPECT_TRUE(kb.down.empty());
+}
+
+TEST(IntegrityRule, KeysAreDroppedForAMorePrivilegedOrUnaskableTarget) {
+  struct Case {
+    std::optional<uint32_t> own, target;
+    bool dropped;
+  };
+  const Case cases[] = {
+      {0x2000, 0x2000, false},        // medium to medium
+      {0x2000, 0x1000, false},        // to a low-integrity sandbox
+      {0x2000, 0x3000, true},         // to a program run as administrator
+      {0x2000, 0x4000, true},         // to a system process
+      {0x3000, 0x3000, false},        // both elevated
+      {0x2000, std::nullopt, true},   // the target could not be opened to ask
+      {std::nullopt, 0x3000, false},  // no integrity levels here: nothing to go by
+      {std::nullopt, std::nullopt, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(KeysDroppedByIntegrity(c.own, c.target), c.dropped)
+        << (c.own ? *c.own : 0) << " -> " << (c.target ? *c.target : 0);
   }
 }
 

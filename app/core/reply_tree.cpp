@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/core/reply_hotkeys.h"
 #include "app/core/text_case.h"
 #include "app/core/text_order.h"
 
@@ -35,16 +36,27 @@ size_t ReplyTree::reply_count() const {
   return n;
 }
 
-ReplyPlace ReplyTree::AddReplyNode(const ReplyRecord& record, int index, bool show_hotkey) {
+namespace {
+
+// The node of a reply that holds held_hotkey (0: none).
+ReplyNode NodeOf(const ReplyRecord& record, int index, bool show_hotkey, uint32_t held_hotkey) {
+  ReplyRecord shown{record.Category, record.Description, {}, static_cast<int32_t>(held_hotkey)};
+  return {ReplyNodeText(shown, show_hotkey), index, held_hotkey};
+}
+
+}  // namespace
+
+ReplyPlace ReplyTree::AddReplyNode(const ReplyRecord& record, int index, bool show_hotkey, uint32_t held_hotkey) {
   auto it = std::find_if(categories_.begin(), categories_.end(),
                          [&](const CategoryNode& c) { return c.text == record.Category; });
   if (it == categories_.end()) it = categories_.insert(categories_.end(), CategoryNode{record.Category, {}});
-  it->replies.push_back({ReplyNodeText(record, show_hotkey), index});
+  it->replies.push_back(NodeOf(record, index, show_hotkey, held_hotkey));
   return {static_cast<int>(it - categories_.begin()), static_cast<int>(it->replies.size()) - 1};
 }
 
-void ReplyTree::SetReplyText(ReplyPlace place, std::string text) {
-  categories_[place.category].replies[place.reply].text = std::move(text);
+void ReplyTree::SetReplyNode(ReplyPlace place, const ReplyRecord& record, bool show_hotkey, uint32_t held_hotkey) {
+  ReplyNode& node = categories_[place.category].replies[place.reply];
+  node = NodeOf(record, node.index, show_hotkey, held_hotkey);
 }
 
 void ReplyTree::DeleteReplyNode(ReplyPlace place) {
@@ -94,7 +106,7 @@ std::vector<int> ReplyTree::ReplyHotKeyIds() const {
 }
 
 ReplyTree BuildReplyTree(const std::vector<ReplyRecord>& records, bool show_hotkey_in_tree,
-                         const HotKeyRegistrar& registrar) {
+                         const HotKeyRegistrar& registrar, std::vector<HotKeyHolder> held) {
   ReplyTree tree;
   // Category names seen so far, matched without regard to letter case; the
   // node keeps the first record's spelling.
@@ -110,11 +122,25 @@ ReplyTree BuildReplyTree(const std::vector<ReplyRecord>& records, bool show_hotk
       seen.push_back(record.Category);
     else
       record.Category = *it;
-    if (record.HotKey != 0) RegisterGlobalHotKey(registrar, static_cast<uint32_t>(record.HotKey), ReplyHotKeyId(index));
-    tree.AddReplyNode(record, index, show_hotkey_in_tree);
+    const uint32_t holds =
+        RegisterReplyHotKey(registrar, static_cast<uint32_t>(record.HotKey), record.Description, index, held);
+    if (holds != 0) held.push_back({holds, ReplyHotKeyName(record.Description)});
+    tree.AddReplyNode(record, index, show_hotkey_in_tree, holds);
   }
   tree.Sort();
   return tree;
+}
+
+std::vector<HotKeyHolder> ReplyHotKeyHolders(const ReplyTree& tree, const std::vector<ReplyRecord>& records,
+                                             int except_index) {
+  std::vector<HotKeyHolder> holders;
+  for (const CategoryNode& category : tree.categories())
+    for (const ReplyNode& reply : category.replies) {
+      if (reply.hotkey == 0 || reply.index == except_index) continue;
+      const bool known = reply.index >= 0 && reply.index < static_cast<int>(records.size());
+      holders.push_back({reply.hotkey, ReplyHotKeyName(known ? records[reply.index].Description : std::string())});
+    }
+  return holders;
 }
 
 }  // namespace tq::app

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/core/hotkey_holders.h"
 #include "app/core/hotkey_registration.h"
 #include "app/core/reply_record.h"
 
@@ -29,8 +30,9 @@ inline constexpr int kOpenCategoryImage = 1;
 inline constexpr int kReplyImage = 2;
 
 struct ReplyNode {
-  std::string text;  // ReplyNodeText of the record
-  int index = 0;     // node data: the reply index
+  std::string text;     // ReplyNodeText of the record, showing only a hotkey it holds
+  int index = 0;        // node data: the reply index
+  uint32_t hotkey = 0;  // the hotkey the reply holds (registered under its id), 0 for none
 };
 
 struct CategoryNode {
@@ -60,10 +62,13 @@ class ReplyTree {
   // record.Category exactly (same characters, same case), or under a new
   // category appended after the others; the reply node goes after its
   // siblings. So a category differing from an existing one only in letter
-  // case gets a node of its own until the next rebuild.
-  ReplyPlace AddReplyNode(const ReplyRecord& record, int index, bool show_hotkey);
+  // case gets a node of its own until the next rebuild. held_hotkey is the
+  // hotkey the reply holds: its own when registered, otherwise 0; the node's
+  // text shows no other.
+  ReplyPlace AddReplyNode(const ReplyRecord& record, int index, bool show_hotkey, uint32_t held_hotkey);
 
-  void SetReplyText(ReplyPlace place, std::string text);
+  // A reply node after an edit in place: its text and the hotkey it holds.
+  void SetReplyNode(ReplyPlace place, const ReplyRecord& record, bool show_hotkey, uint32_t held_hotkey);
   // Removes a reply node; its category stays, even when left empty.
   void DeleteReplyNode(ReplyPlace place);
   std::optional<ReplyPlace> FindReply(int index) const;
@@ -90,12 +95,19 @@ class ReplyTree {
 // RebuildReplyTree's model: walks the records in table order (record i has
 // reply index i), merging categories whose names differ only in letter case
 // into one node named as the first record spelt it, registers each non-zero
-// HotKey under 6426 + index (a refusal is shown once per reply through the
-// registrar and the build goes on), then sorts. Release the old tree's
-// ReplyHotKeyIds first. After it, the view expands every node and selects
-// the root when AutoExpandTree is on, and otherwise shows the categories
-// only.
+// HotKey under 6426 + index with RegisterReplyHotKey (a refusal is shown
+// once per reply through the registrar, naming the reply and, among the
+// hotkeys held, fixed ones those given in held, the one that has the
+// combination; the build goes on), then sorts. Only a reply that holds its
+// hotkey shows it. Release the old tree's ReplyHotKeyIds first. After it,
+// the view expands every node and selects the root when AutoExpandTree is
+// on, and otherwise shows the categories only.
 ReplyTree BuildReplyTree(const std::vector<ReplyRecord>& records, bool show_hotkey_in_tree,
-                         const HotKeyRegistrar& registrar);
+                         const HotKeyRegistrar& registrar, std::vector<HotKeyHolder> held = {});
+
+// The hotkeys the tree's replies hold, each named after its reply (records
+// by reply index), leaving out the reply of except_index.
+std::vector<HotKeyHolder> ReplyHotKeyHolders(const ReplyTree& tree, const std::vector<ReplyRecord>& records,
+                                             int except_index = -1);
 
 }  // namespace tq::app

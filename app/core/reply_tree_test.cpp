@@ -56,9 +56,9 @@ TEST(ReplyTreeTest, AddedReplyMatchesCategoriesExactlyUntilTheNextRebuild) {
   ReplyTree tree = Build(records);
 
   ReplyRecord exact{"Sales", "Agenda", "", 0};
-  EXPECT_EQ(tree.AddReplyNode(exact, 2, false), (ReplyPlace{0, 1})) << "appended, not sorted";
+  EXPECT_EQ(tree.AddReplyNode(exact, 2, false, 0), (ReplyPlace{0, 1})) << "appended, not sorted";
   ReplyRecord other_case{"SALES", "Intro", "", 0};
-  EXPECT_EQ(tree.AddReplyNode(other_case, 3, false), (ReplyPlace{2, 0})) << "a node of its own, after the others";
+  EXPECT_EQ(tree.AddReplyNode(other_case, 3, false, 0), (ReplyPlace{2, 0})) << "a node of its own, after the others";
   EXPECT_EQ(Outline(tree), "Sales: Quote(0), Agenda(2); Support: Hours(1); SALES: Intro(3)");
   tree.Sort();
   EXPECT_EQ(Outline(tree), "Sales: Agenda(2), Quote(0); SALES: Intro(3); Support: Hours(1)");
@@ -90,9 +90,16 @@ TEST(ReplyTreeTest, RebuildRegistersEachHotKeyAndReportsRefusalsOncePerReply) {
   EXPECT_EQ(keys.registered,
             (std::vector<Registration>{{6426, kModControl | kModAlt, 'R'}, {6429, kModControl, 0x74}}));
   EXPECT_EQ(keys.refused_ids, (std::vector<int>{6428, 6430}));
-  ASSERT_EQ(keys.errors.size(), 2u);
-  EXPECT_EQ(keys.errors[0].substr(0, 41), "Could not register the hotkey: Ctrl+Alt+R");
-  EXPECT_EQ(keys.errors[1].substr(0, 37), "Could not register the hotkey: Ctrl+Q");
+  // The reply that lost its key to another reply is told so, by name; the
+  // other program's refusal names the reply too.
+  EXPECT_EQ(keys.errors, (std::vector<std::string>{
+                             "Could not register the hotkey: Ctrl+Alt+R\n\nThe reply \"same key\" cannot have it: it "
+                             "is already the hotkey of the reply \"first\". Please choose a different hotkey for one "
+                             "of them.",
+                             "Could not register the hotkey: Ctrl+Q\n\nPlease choose a different hotkey that is not "
+                             "used by another application on your system.\n\nIt is the hotkey of the reply \"taken "
+                             "elsewhere\".",
+                         }));
   EXPECT_EQ(tree.reply_count(), 5u) << "refused replies keep their nodes";
 
   // Every reply node's id is released, in tree order, hotkey or not.
@@ -109,6 +116,43 @@ TEST(ReplyTreeTest, RebuildRegistersEachHotKeyAndReportsRefusalsOncePerReply) {
   EXPECT_EQ(keys.Owner(kModControl, 0x74), 6429);
 }
 
+TEST(ReplyTreeTest, OnlyTheReplyThatHoldsAHotKeyShowsIt) {
+  testing::FakeHotKeys keys;
+  keys.TakeByOtherProgram(kModControl, 'Q');
+  // The main window's hotkey Ctrl+Alt+Q, registered before the library.
+  ASSERT_TRUE(RegisterGlobalHotKey(keys.registrar(), 0xC051, kMainHotKeyId));
+  const std::vector<ReplyRecord> records = {
+      {"A", "first", "", 0x4074},   // Ctrl+F5
+      {"A", "second", "", 0x74},    // F5, registered as Ctrl+F5
+      {"A", "third", "", 0xC051},   // the main window's
+      {"A", "fourth", "", 0x4051},  // another program's
+      {"A", "fifth", "", 0x6074},   // Shift+Ctrl+F5, a combination of its own
+  };
+  ReplyTree tree = BuildReplyTree(records, true, keys.registrar(), {{0xC051, std::string(kMainHotKeyName)}});
+  EXPECT_EQ(Outline(tree), "A: fifth (Shift+Ctrl+F5)(4), first (Ctrl+F5)(0), fourth(3), second(1), third(2)");
+  ASSERT_EQ(keys.errors.size(), 3u);
+  EXPECT_EQ(keys.errors[0],
+            "Could not register the hotkey: F5\n\nThe reply \"second\" cannot have it: it is already the hotkey of "
+            "the reply \"first\". Please choose a different hotkey for one of them.");
+  EXPECT_EQ(keys.errors[1],
+            "Could not register the hotkey: Ctrl+Alt+Q\n\nThe reply \"third\" cannot have it: it is already the "
+            "hotkey that shows the main window. Please choose a different hotkey for one of them.");
+
+  // What the reply dialog is told is held, leaving out the reply edited.
+  const std::vector<HotKeyHolder> holders = ReplyHotKeyHolders(tree, records, 4);
+  ASSERT_EQ(holders.size(), 1u);
+  EXPECT_EQ(holders[0].value, 0x4074u);
+  EXPECT_EQ(holders[0].name, "the hotkey of the reply \"first\"");
+
+  // A node set again after an edit shows the hotkey it now holds, or none.
+  const ReplyPlace second = *tree.FindReply(1);
+  tree.SetReplyNode(second, records[1], true, 0);
+  EXPECT_EQ(tree.reply(second).text, "second");
+  tree.SetReplyNode(second, records[1], true, 0x74);
+  EXPECT_EQ(tree.reply(second).text, "second (F5)");
+  EXPECT_EQ(tree.reply(second).hotkey, 0x74u);
+}
+
 TEST(ReplyTreeTest, DeleteAndAddKeepIndexesInStep) {
   ReplyTree tree = Build({{"A", "r0", "", 0}, {"B", "r1", "", 0}, {"A", "r2", "", 0}, {"B", "r3", "", 0}});
   // Delete reply 1: later replies move down by one.
@@ -120,11 +164,11 @@ TEST(ReplyTreeTest, DeleteAndAddKeepIndexesInStep) {
   EXPECT_FALSE(tree.FindReply(3));
 
   // Add a reply that lands at index 1: the others from 1 on move up.
-  ReplyPlace added = tree.AddReplyNode({"B", "new", "", 0}, 1, false);
+  ReplyPlace added = tree.AddReplyNode({"B", "new", "", 0}, 1, false, 0);
   EXPECT_EQ(tree.ShiftReplyIndexes(1, +1, added), (std::vector<int>{1, 2}));
   EXPECT_EQ(Outline(tree), "A: r0(0), r2(2); B: r3(3), new(1)");
 
-  tree.SetReplyText(*tree.FindReply(3), "renamed");
+  tree.SetReplyNode(*tree.FindReply(3), {"B", "renamed", "", 0}, false, 0);
   tree.Sort();
   EXPECT_EQ(Outline(tree), "A: r0(0), r2(2); B: new(1), renamed(3)");
 

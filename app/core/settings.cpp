@@ -37,6 +37,8 @@ Settings LoadSettings(platform::KeyStore& store) {
   ReadFlag(*key, "AutoExpandTree", &s.AutoExpandTree);
   ReadFlag(*key, "LiveSpelling", &s.LiveSpelling);
   ReadFlag(*key, "ShowTrayReminder", &s.ShowTrayReminder);
+  ReadFlag(*key, "RestoreClipboard", &s.RestoreClipboard);
+  if (auto v = key->ReadString("PasteMethods")) s.PasteMethods = ParsePasteMethodRules(*v);
   if (auto v = key->ReadInteger("SearchHotKey")) {
     s.SearchHotKey = *v;
     s.SearchHotKeyChosen = true;
@@ -53,6 +55,8 @@ bool SaveSettings(platform::KeyStore& store, const Settings& s, const std::strin
          key->WriteBool("HideAfterInsert", s.HideAfterInsert) &&
          key->WriteBool("ShowHotkeyInTree", s.ShowHotkeyInTree) && key->WriteBool("AutoExpandTree", s.AutoExpandTree) &&
          key->WriteBool("LiveSpelling", s.LiveSpelling) && key->WriteBool("ShowTrayReminder", s.ShowTrayReminder) &&
+         key->WriteBool("RestoreClipboard", s.RestoreClipboard) &&
+         key->WriteString("PasteMethods", FormatPasteMethodRules(s.PasteMethods)) &&
          (!s.SearchHotKeyChosen || key->WriteInteger("SearchHotKey", s.SearchHotKey));
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/core/paste_method.h"
 #include "platform/key_store.h"
 
 namespace tq::app {
@@ -34,6 +35,11 @@ struct Settings {
   // the default (another program has it) is not reported but leaves none.
   int32_t SearchHotKey = kDefaultSearchHotKey;
   bool SearchHotKeyChosen = false;  // "SearchHotKey" was stored
+  // Puts the user's clipboard back once the target has read a pasted reply.
+  bool RestoreClipboard = false;
+  // The user's paste method per program, before the built-in ones
+  // ("PasteMethods", FormatPasteMethodRules' string).
+  std::vector<PasteMethodRule> PasteMethods;
 };
 
 // The defaults, overridden by each value that is stored with the right type
@@ -46,7 +52,8 @@ Settings LoadSettings(platform::KeyStore& store);
 // program is about to vanish into the tray).
 bool TrayReminderDue(const Settings& settings);
 
-// Writes all twelve values in their fixed order ("SearchHotKey" last). "MRUFileName" records the
+// Writes the values in their fixed order: the eleven of every version, then
+// "RestoreClipboard" and "PasteMethods", then "SearchHotKey" once chosen. "MRUFileName" records the
 // library file open now (empty when none) and "Split" the tree pane's current
 // height, both given here rather than taken from settings. The first failing
 // write ends the saving; the result says whether everything was written.

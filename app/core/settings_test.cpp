@@ -87,7 +87,7 @@ TEST(SettingsTest, AKeyThatCannotBeOpenedGivesDefaultsAndSavesNothing) {
   EXPECT_TRUE(store.log.empty());
 }
 
-TEST(SettingsTest, SavingWritesElevenValuesInOrderAndRoundTrips) {
+TEST(SettingsTest, SavingWritesTheValuesInOrderAndRoundTrips) {
   tq::testing::TestKeyStore store;
   Settings s;
   s.MRUFileName = "C:\\old.qdk";  // replaced by the file open now
@@ -96,9 +96,10 @@ TEST(SettingsTest, SavingWritesElevenValuesInOrderAndRoundTrips) {
   s.HideAfterInsert = false;
   s.ShowHotkeyInTree = true;
   ASSERT_TRUE(SaveSettings(store, s, "D:\\now.qdk", 230));
-  const std::vector<std::string> order = {"MRUFileName",    "MainHotKey",        "MenuHotKey",      "Split",
-                                          "SaveFormat",     "DefaultWithFormat", "HideAfterInsert", "ShowHotkeyInTree",
-                                          "AutoExpandTree", "LiveSpelling",      "ShowTrayReminder"};
+  const std::vector<std::string> order = {"MRUFileName",    "MainHotKey",        "MenuHotKey",       "Split",
+                                          "SaveFormat",     "DefaultWithFormat", "HideAfterInsert",  "ShowHotkeyInTree",
+                                          "AutoExpandTree", "LiveSpelling",      "ShowTrayReminder", "RestoreClipboard",
+                                          "PasteMethods"};
   EXPECT_EQ(store.log, order);
   auto key = SettingsKey(store.raw());
   EXPECT_EQ(key->ReadInteger("HideAfterInsert"), 0) << "flags are integers 0 and 1";
@@ -112,6 +113,23 @@ TEST(SettingsTest, SavingWritesElevenValuesInOrderAndRoundTrips) {
   EXPECT_EQ(back.MenuHotKey, 0x6052);
   EXPECT_FALSE(back.HideAfterInsert);
   EXPECT_TRUE(back.ShowHotkeyInTree);
+}
+
+TEST(SettingsTest, ClipboardAndPasteMethodsAreOffAndEmptyUntilStored) {
+  tq::testing::TestKeyStore store;
+  Settings first = LoadSettings(store);
+  EXPECT_FALSE(first.RestoreClipboard);
+  EXPECT_TRUE(first.PasteMethods.empty());
+  first.RestoreClipboard = true;
+  first.PasteMethods = {{PasteMethodRule::Match::Program, "notes.exe", PasteMethod::TypeText},
+                        {PasteMethodRule::Match::Program, "term.exe", PasteMethod::ShiftInsert}};
+  ASSERT_TRUE(SaveSettings(store, first, "", 100));
+  auto key = SettingsKey(store.raw());
+  EXPECT_EQ(key->ReadInteger("RestoreClipboard"), 1);
+  EXPECT_EQ(key->ReadString("PasteMethods"), "notes.exe=Type the text|term.exe=Shift+Insert");
+  Settings back = LoadSettings(store);
+  EXPECT_TRUE(back.RestoreClipboard);
+  EXPECT_EQ(back.PasteMethods, first.PasteMethods);
 }
 
 TEST(SettingsTest, NoLibraryOpenWhenSavingMeansNoneIsOpenedNextTime) {
@@ -160,7 +178,7 @@ TEST(SettingsTest, TheSearchHotKeyIsStoredOnceChosen) {
   EXPECT_FALSE(first.SearchHotKeyChosen);
   // Not chosen: nothing stored, so a later start offers the default again.
   ASSERT_TRUE(SaveSettings(store, first, "", 152));
-  EXPECT_EQ(store.log.size(), 11u);
+  EXPECT_EQ(store.log.back(), "PasteMethods");
   first.SearchHotKey = 0;  // chosen as none
   first.SearchHotKeyChosen = true;
   ASSERT_TRUE(SaveSettings(store, first, "", 152));

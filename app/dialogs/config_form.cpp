@@ -31,6 +31,7 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
   PageControl.Create(*this, {kBorder, kBorder, kClientWidth - 2 * kBorder, buttonsY - 8 - kBorder});
   ui::Panel& hotkeys = PageControl.AddPage("&Hotkeys");
   ui::Panel& other = PageControl.AddPage("&Other Options");
+  ui::Panel& pasting = PageControl.AddPage("&Pasting");
 
   MainHotKeyLabel.Create(hotkeys, {12, 12, 330, 13}, "Hotkey to activate the main screen:");
   MainHotKey.Create(hotkeys, {12, 28, 180, 21}, ui::HotKeyRules::NeedsCtrlOrMore);
@@ -57,6 +58,8 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
   ViewGroup.Create(other, {8, 76, groupWidth, 80}, "View");
   LiveSpellingCheck.Create(other, {18, 178, checkWidth, 17}, "Automatically &mark mis-spelled words in reply text");
   SpellingGroup.Create(other, {8, 160, groupWidth, 42}, "Spelling");
+
+  CreatePastingPage(pasting, values);
 
   const int helpX = kClientWidth - kBorder - kButtonWidth;
   OkBtn.Create(*this, {helpX - 2 * (kButtonWidth + 6), buttonsY, kButtonWidth, kButtonHeight}, "&OK",
@@ -92,6 +95,8 @@ ConfigValues TConfigForm::Values() const {
   v.AutoExpandTree = AutoExpandTreeCheck.Checked();
   v.LiveSpelling = LiveSpellingCheck.Checked();
   v.StartWithWindows = StartWithWindowsCheck.Checked();
+  v.RestoreClipboard = RestoreClipboardCheck.Checked();
+  v.PasteMethods = pasteMethods_;
   return v;
 }
 

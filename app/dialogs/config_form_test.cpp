@@ -3,7 +3,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "app/core/paste_method.h"
 #include "ui/test_host.h"
+#include "ui/test_message_boxes.h"
 
 namespace tq::app {
 namespace {
@@ -20,6 +26,9 @@ TEST(ConfigForm, ShowsTheValuesItIsGivenAndReadsThemBack) {
                        .ShowHotkeyInTree = false,
                        .AutoExpandTree = true,
                        .LiveSpelling = false,
+                       .RestoreClipboard = true,
+                       .PasteMethods = {{PasteMethodRule::Match::Program, "notes.exe", PasteMethod::TypeText},
+                                        {PasteMethodRule::Match::Program, "term.exe", PasteMethod::ShiftInsert}},
                        .StartWithWindows = true};
   ConfigValues b{.MainHotKey = 0,
                  .MenuHotKey = 0x4000 | VK_F7,
@@ -30,6 +39,8 @@ TEST(ConfigForm, ShowsTheValuesItIsGivenAndReadsThemBack) {
                  .AutoExpandTree = false,
                  .LiveSpelling = true,
                  .SearchHotKey = 0xC020,  // Ctrl+Alt+Space
+                 .RestoreClipboard = false,
+                 .PasteMethods = {},
                  .StartWithWindows = false};
   for (const ConfigValues& values : {a, b}) {
     TConfigForm form(host.form.Handle(), values);
@@ -75,9 +86,10 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
   EXPECT_EQ(form.Text(), "Configuration");
   EXPECT_EQ(form.ClientRect().width, form.Scale(372));
   EXPECT_EQ(form.ClientRect().height, form.Scale(306));
-  ASSERT_EQ(form.PageControl.PageCount(), 2);
+  ASSERT_EQ(form.PageControl.PageCount(), 3);
   EXPECT_EQ(form.PageControl.PageCaption(0), "&Hotkeys");
   EXPECT_EQ(form.PageControl.PageCaption(1), "&Other Options");
+  EXPECT_EQ(form.PageControl.PageCaption(2), "&Pasting");
   EXPECT_EQ(form.MainHotKeyLabel.Text(), "Hotkey to activate the main screen:");
   EXPECT_EQ(form.MenuHotKeyLabel.Text(), "Hotkey to activate the popup menu interface:");
   EXPECT_EQ(form.SearchHotKeyLabel.Text(), "Hotkey to find a reply by typing:");
@@ -98,6 +110,12 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
       {&form.OkBtn, "&OK"},
       {&form.CancelBtn, "&Cancel"},
       {&form.HelpBtn, "&Help"},
+      {&form.RestoreClipboardCheck, "&Keep my clipboard: put back what was on it once a reply is pasted"},
+      {&form.PasteMethodsLabel, "Paste keys &by program (yours come first):"},
+      {&form.PasteProgramLabel, "Program &file:"},
+      {&form.PasteMethodLabel, "Metho&d:"},
+      {&form.SetPasteMethodBtn, "&Use"},
+      {&form.RemovePasteMethodBtn, "&Remove"},
   };
   for (const auto& [control, caption] : captions) EXPECT_EQ(control->Text(), caption);
   EXPECT_TRUE(GetWindowLongA(form.OkBtn.Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON) << "OK is the default button";
@@ -108,6 +126,101 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
   form.PageControl.SetActivePage(1);
   EXPECT_FALSE(GetWindowLongA(form.PageControl.Page(0).Handle(), GWL_STYLE) & WS_VISIBLE);
   EXPECT_TRUE(GetWindowLongA(form.PageControl.Page(1).Handle(), GWL_STYLE) & WS_VISIBLE);
+}
+
+// A row of the paste-method list as "program | method | from".
+std::string Row(const TConfigForm& form, int row) {
+  return form.PasteMethodsList.Text(row, 0) + " | " + form.PasteMethodsList.Text(row, 1) + " | " +
+         form.PasteMethodsList.Text(row, 2);
+}
+
+TEST(ConfigForm, ThePastingPageListsTheUsersRulesBeforeTheBuiltInOnesAndEditsThem) {
+  TestHost host;
+  host.form.Show();
+  ConfigValues start;
+  start.PasteMethods = {{PasteMethodRule::Match::Program, "notes.exe", PasteMethod::TypeText}};
+  TConfigForm form(host.form.Handle(), start);
+  const int builtIn = static_cast<int>(BuiltInPasteMethods().size());
+  ASSERT_EQ(form.PasteMethodsList.Count(), 1 + builtIn);
+  EXPECT_EQ(Row(form, 0), "notes.exe | Type the text | You");
+  EXPECT_EQ(Row(form, 1), "Class ConsoleWindowClass | Shift+Insert | Built in");
+  EXPECT_FALSE(form.RemovePasteMethodBtn.Enabled()) << "nothing selected";
+  EXPECT_FALSE(form.RestoreClipboardCheck.Checked()) << "off unless stored";
+
+  // A new rule, typed in and set with the button.
+  form.PasteProgramEdit.SetText(" putty.exe ");
+  form.PasteMethodCombo.SetSelectedIndex(2);
+  form.SetPasteMethodBtn.Send(BM_CLICK);
+  ASSERT_EQ(form.PasteMethodsList.Count(), 2 + builtIn);
+  EXPECT_EQ(Row(form, 1), "putty.exe | Slow Ctrl+V | You");
+  EXPECT_EQ(form.PasteMethodsList.SelectedRow(), 1);
+  EXPECT_TRUE(form.RemovePasteMethodBtn.Enabled());
+
+  // Choosing a row shows it for editing; Remove takes a rule of the user's.
+  form.PasteMethodsList.Select(0);
+  EXPECT_EQ(form.PasteProgramEdit.Text(), "notes.exe");
+  EXPECT_EQ(form.PasteMethodCombo.ItemText(form.PasteMethodCombo.SelectedIndex()), "Type the text");
+  form.RemovePasteMethodBtn.Send(BM_CLICK);
+  EXPECT_EQ(Row(form, 0), "putty.exe | Slow Ctrl+V | You");
+  // A built-in rule cannot be removed, only overridden by one of the user's.
+  form.PasteMethodsList.Select(1);
+  EXPECT_FALSE(form.RemovePasteMethodBtn.Enabled());
+
+  // A name no program file has is refused with a message.
+  {
+    ui::testing::MessageBoxAnswerer answerer;
+    form.PasteProgramEdit.SetText("C:\\Tools\\x.exe");
+    form.SetPasteMethodBtn.Send(BM_CLICK);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].text,
+              "Type the file name of the program to paste into, such as notes.exe (without its folder).");
+  }
+  EXPECT_EQ(form.PasteMethodsList.Count(), 1 + builtIn);
+
+  PostMessageA(form.RestoreClipboardCheck.Handle(), BM_CLICK, 0, 0);
+  PostMessageA(form.OkBtn.Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(form.ShowModal(), ui::mrOk);
+  EXPECT_TRUE(form.Values().RestoreClipboard);
+  EXPECT_EQ(form.Values().PasteMethods,
+            (std::vector<PasteMethodRule>{{PasteMethodRule::Match::Program, "putty.exe", PasteMethod::SlowCtrlV}}));
+}
+
+// The access key of a caption ('&' before it), 0 for none.
+char AccessKey(const std::string& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] == '&') {
+      if (caption[i + 1] != '&') return static_cast<char>(toupper(static_cast<unsigned char>(caption[i + 1])));
+      ++i;
+    }
+  }
+  return 0;
+}
+
+BOOL CALLBACK CollectCaption(HWND hwnd, LPARAM captions) {
+  char text[512] = {};
+  GetWindowTextA(hwnd, text, sizeof text);
+  reinterpret_cast<std::vector<std::string>*>(captions)->push_back(text);
+  return TRUE;
+}
+
+TEST(ConfigForm, ThePastingPagesAccessKeysAreNoOtherControls) {
+  TestHost host;
+  TConfigForm form(host.form.Handle(), {});
+  std::vector<std::string> captions;
+  EnumChildWindows(form.Handle(), &CollectCaption, reinterpret_cast<LPARAM>(&captions));
+  for (int page = 0; page < form.PageControl.PageCount(); ++page)
+    captions.push_back(form.PageControl.PageCaption(page));
+  const ui::Wnd* own[] = {&form.RestoreClipboardCheck, &form.PasteMethodsLabel, &form.PasteProgramLabel,
+                          &form.PasteMethodLabel,      &form.SetPasteMethodBtn, &form.RemovePasteMethodBtn};
+  std::vector<std::string> pageCaptions = {form.PageControl.PageCaption(2)};
+  for (const ui::Wnd* control : own) pageCaptions.push_back(control->Text());
+  for (const std::string& caption : pageCaptions) {
+    const char key = AccessKey(caption);
+    ASSERT_NE(key, 0) << caption;
+    int uses = 0;
+    for (const std::string& other : captions) uses += AccessKey(other) == key;
+    EXPECT_EQ(uses, 1) << caption << ": '" << key << "' is taken";
+  }
 }
 
 TEST(ConfigForm, HotKeyBoxesRefuseKeysWithoutCtrl) {

@@ -1,6 +1,6 @@
 // Shows one of the dialogs with sample contents for a few seconds, so it can
 // be looked at (and photographed) without the main window:
-//   dialogs_preview reply|reply-wide|config|config-options [seconds]
+//   dialogs_preview reply|reply-wide|config|config-options|config-pasting [seconds]
 #include <windows.h>
 
 #include <cstdlib>
@@ -31,9 +31,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const int seconds = __argc > 2 ? std::atoi(__argv[2]) : 5;
   tq::ui::Application app("Tavrin Quillet");
   if (which.rfind("config", 0) == 0) {
-    tq::app::TConfigForm form(app.Handle(), {.MainHotKey = 0x4000 | 'Q', .MenuHotKey = 0x6000 | 'M'});
+    tq::app::ConfigValues values;
+    values.MainHotKey = 0x4000 | 'Q';
+    values.MenuHotKey = 0x6000 | 'M';
+    values.PasteMethods = {{tq::app::PasteMethodRule::Match::Program, "oldnotes.exe", tq::app::PasteMethod::TypeText}};
+    tq::app::TConfigForm form(app.Handle(), values);
     form.Show();
     if (which == "config-options") form.PageControl.SetActivePage(1);
+    if (which == "config-pasting") form.PageControl.SetActivePage(2);
     RunFor(seconds);
     return 0;
   }

@@ -34,7 +34,10 @@ std::string UpperExtension(const std::string& path) {
 }  // namespace
 
 TReplyPropForm::TReplyPropForm(storage::TBinaryDataSet& table, const ReplyPropOptions& options)
-    : table_(table), canSave_(options.canSave), liveSpelling_(options.liveSpelling) {
+    : table_(table),
+      hotKeyHolders_(options.hotKeyHolders),
+      canSave_(options.canSave),
+      liveSpelling_(options.liveSpelling) {
   Create({.caption = "Reply Properties",
           .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
           .exStyle = WS_EX_DLGMODALFRAME,
@@ -42,6 +45,18 @@ TReplyPropForm::TReplyPropForm(storage::TBinaryDataSet& table, const ReplyPropOp
   FormCreate(options);
   ui::SetClientSizeCentred(*this, Scale(kReplyPropClientWidth), Scale(kReplyPropClientHeight), options.owner);
   LayOut();
+}
+
+void TReplyPropForm::HotKeyPressed(uint32_t value) {
+  if (!HotKey.Focused()) return;
+  if (const HotKeyHolder* holder = FindHotKeyHolder(hotKeyHolders_, value)) {
+    ui::ShowErrorBox(Handle(), HotKeyTakenText(value, *holder));
+    HotKey.SetFocus();
+    return;
+  }
+  // The reply's own hotkey, held for it by the main window; a bare key
+  // stays as it was typed.
+  if (!SameHotKeyCombination(HotKey.Value(), value)) HotKey.SetValue(value);
 }
 
 TReplyPropForm::~TReplyPropForm() {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/hotkey_holders.h"
 #include "storage/binary_data_set.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -33,6 +34,9 @@ struct ReplyPropOptions {
   bool liveSpelling = true;             // mark misspelt words while typing
   // Where Spell.cfg and the user's dictionaries are; none: beside the program.
   SpellingPlaces spellingPlaces;
+  // The program's hotkeys that other replies and the main window hold, so
+  // that a combination one of them has is named when typed in HotKey.
+  std::vector<HotKeyHolder> hotKeyHolders;
   // Asked on OK once the reply is complete, before anything is written into
   // the record: false keeps the dialog open with everything the user typed
   // (the caller has told the user why, in a box owned by `dialog`).
@@ -74,6 +78,10 @@ class TReplyPropForm : public ui::Form {
   void HelpBtnClick();
   // Load From File once a file is chosen.
   void LoadFile(const std::string& path);
+  // A registered hotkey was pressed while the dialog is open, which the
+  // main window received in place of HotKey. In HotKey, a combination that
+  // another hotkey holds is named in a message; the reply's own is taken.
+  void HotKeyPressed(uint32_t value);
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -92,6 +100,7 @@ class TReplyPropForm : public ui::Form {
   void CreateSpelling(const ReplyPropOptions& options);
 
   storage::TBinaryDataSet& table_;
+  std::vector<HotKeyHolder> hotKeyHolders_;
   std::function<bool(HWND)> canSave_;
   bool liveSpelling_ = true;
   bool created_ = false;  // the controls exist and can be laid out

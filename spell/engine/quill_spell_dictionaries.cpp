@@ -91,10 +91,15 @@ void TQuillSpellBase::ReloadDictionaries() {
       mainDictionaries_.push_back(std::move(dict));
     }
   const std::string active = config_->ReadActiveCustom();
+  // The old objects save as they go. The new ones are gathered apart: they
+  // hold no changes yet, and GetCustomDictionary would otherwise look through
+  // every one opened so far for each name, which is quadratic in a long list.
   customDictionaries_.clear();
+  std::vector<std::unique_ptr<TCustomDictionary>> opened;
   for (const std::string& name : config_->ReadCustomDictionaries().Items())
     if (ExpandVars(name) != active)
-      if (auto dict = GetCustomDictionary(name)) customDictionaries_.push_back(std::move(dict));
+      if (auto dict = GetCustomDictionary(name)) opened.push_back(std::move(dict));
+  customDictionaries_ = std::move(opened);
   msWordDictionaries_.clear();
   for (const std::string& path : config_->ReadMSWordCustomDictionaries().Items())
     if (auto dict = GetMSWordCustomDictionary(path)) msWordDictionaries_.push_back(std::move(dict));

@@ -107,6 +107,44 @@ TEST(DictionarySet, UnsavedWordsAreSavedBeforeAnotherObjectOpensTheFile) {
   EXPECT_TRUE(second->IgnoreExists("frabjous"));
 }
 
+// The list opens as it stands: in its order, a name listed twice as two
+// objects, names that differ in case as written, the active one apart, and
+// a file that is no user dictionary left out.
+TEST(DictionarySet, CustomListOpensAsItStands) {
+  testing::TempDir a, b;
+  const auto write = [](const std::string& path, const std::string& word) {
+    TCustomDictionary d;
+    d.WriteFilename(path);
+    d.AddIgnore(word);
+    d.Save();
+  };
+  write(b.File("Zeta.adu"), "zetaword");
+  write(b.File("other.adu"), "pathword");
+  write(a.File("active.adu"), "activeword");
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), b.File("text.adu"), "not a word list\r\n").ok());
+  DictionaryEngine e({a.path(), b.path()}, {}, "active.adu");
+  e->ConfigDefaultCustom = {"Zeta.adu", "new.adu",           "NEW.adu",   "text.adu",
+                            "Zeta.adu", b.File("other.adu"), "active.adu"};
+  TQuillSpellBase& spell = e.Loaded();
+  std::vector<std::string> opened;
+  for (int i = 0; i < spell.ReadCustomDictionaryCount(); ++i)
+    opened.push_back(spell.ReadCustomDictionary(i)->ReadFilename());
+  EXPECT_EQ(opened, (std::vector<std::string>{b.path() + "\\Zeta.adu", a.path() + "\\new.adu", a.path() + "\\NEW.adu",
+                                              b.path() + "\\Zeta.adu", b.File("other.adu")}));
+  ASSERT_NE(spell.ReadActiveCustomDictionary(), nullptr);
+  EXPECT_EQ(spell.ReadActiveCustomDictionary()->ReadFilename(), a.path() + "\\active.adu");
+  for (const char* word : {"zetaword", "pathword", "activeword"}) EXPECT_TRUE(spell.WordExists(word)) << word;
+  EXPECT_FALSE(spell.WordExists("Zetaword"));
+
+  // Made another dictionary active, the old one's unsaved words are in the
+  // list's object of the same file.
+  spell.ReadActiveCustomDictionary()->AddIgnore("frabjous");
+  spell.Configuration().WriteActiveCustom(b.File("other.adu"));
+  ASSERT_EQ(spell.ReadCustomDictionaryCount(), 5);
+  EXPECT_EQ(spell.ReadCustomDictionary(4)->ReadFilename(), a.path() + "\\active.adu");
+  EXPECT_TRUE(spell.ReadCustomDictionary(4)->IgnoreExists("frabjous"));
+}
+
 TEST(DictionarySet, OrderFollowsTheWordsFound) {
   testing::TempDir dir;
   WriteMainDictionary(dir.File("English.adm"), kEnglish, 1033);

@@ -5,6 +5,7 @@ clicks, and answering message boxes."""
 import re
 import subprocess
 
+from quillet_library import fresh_library
 from winsession import check, check_equal
 
 TITLE = "Tavrin Quillet"
@@ -17,6 +18,8 @@ TVGN_ROOT, TVGN_NEXT, TVGN_CHILD, TVGN_CARET = 0, 1, 4, 9
 DIALOG_CLASS = "#32770"
 MENU_CLASS = "#32768"
 HKM_GETHOTKEY = 0x0402
+BM_GETCHECK = 0x00F0
+OPTIONS_TAB_X = 120  # from the tab control's left edge: the "&Other Options" tab
 
 
 def set_setting(session, name, value):
@@ -62,6 +65,16 @@ def start_in_tray(session, args, library):
     program, main = start_program(session, args, session.windows_path(library))
     wait_library_open(session, main, library)
     return program, main
+
+
+def start_with_replies(session, args, replies, **settings):
+    """A fresh library holding `replies`, the `settings` stored (see
+    set_setting), and the program started on it in the tray; returns the
+    library, the program and its main window."""
+    library = fresh_library(session, args.quillet, replies)
+    for name, value in settings.items():
+        set_setting(session, name, value)
+    return (library, *start_in_tray(session, args, library))
 
 
 def start_on_library(session, args, library):
@@ -157,9 +170,9 @@ def tree_of(session, main):
     return session.child(main, "SysTreeView32").hwnd
 
 
-def find_node(session, main, *path):
+def find_node(session, main, *path, tree=None):
     """The tree item at `path` (see select_node)."""
-    tree = tree_of(session, main)
+    tree = tree or tree_of(session, main)
     node = session.send(tree, TVM_GETNEXTITEM, TVGN_ROOT)
     for position in path:
         node = session.send(tree, TVM_GETNEXTITEM, TVGN_CHILD, node)
@@ -183,9 +196,9 @@ def node_text(session, main, *path):
 def click_node(session, main, *path, double=False):
     """A real click (or double click) on the text of the node at `path`,
     which is selected first so that it is in view."""
-    select_node(session, main, *path)
     tree = tree_of(session, main)
-    _, lines = session.wintool("itemrect", hex(tree), hex(find_node(session, main, *path)))
+    node = select_node(session, main, *path, tree=tree)
+    _, lines = session.wintool("itemrect", hex(tree), hex(node))
     left, top, right, bottom = (int(v) for v in lines[0].split())
     client_left, client_top = session.rect(tree)[:2]
     x, y = client_left + (left + right) // 2 + 2, client_top + (top + bottom) // 2 + 2  # + the tree's border
@@ -202,18 +215,28 @@ def drag(session, start, end):
     check(result.returncode == 0, f"xdotool drag failed: {result.stderr!r}")
 
 
-def select_node(session, main, *path):
+def select_node(session, main, *path, tree=None):
     """Selects a node by its position: () the root, (c,) the c-th category,
-    (c, r) the r-th reply of that category, counting from 0 in tree order."""
+    (c, r) the r-th reply of that category, counting from 0 in tree order;
+    returns the node."""
+    tree = tree or tree_of(session, main)
+    node = find_node(session, main, *path, tree=tree)
     # Sent, so the window has shown the reply by the time it returns.
-    session.send(tree_of(session, main), TVM_SELECTITEM, TVGN_CARET, find_node(session, main, *path))
+    session.send(tree, TVM_SELECTITEM, TVGN_CARET, node)
+    return node
+
+
+def shown_items(session, main):
+    """The texts of the tree items a user can see by scrolling: the root and
+    every item whose parents are all expanded, in tree order."""
+    return session.wintool("shown", hex(tree_of(session, main)))[1]
 
 
 def node_count(session, main, *path):
     """How many children the node at `path` has."""
     tree = tree_of(session, main)
     count = 0
-    child = session.send(tree, TVM_GETNEXTITEM, TVGN_CHILD, find_node(session, main, *path))
+    child = session.send(tree, TVM_GETNEXTITEM, TVGN_CHILD, find_node(session, main, *path, tree=tree))
     while child:
         count += 1
         child = session.send(tree, TVM_GETNEXTITEM, TVGN_NEXT, child)
@@ -229,6 +252,27 @@ def wait_window(session, title, timeout=20):
 
 def wait_gone(session, hwnd, what, timeout=20):
     session.wait_for(what, lambda: not visible(session, hwnd), timeout=timeout)
+
+
+def open_configuration(session, main):
+    """Opens the configuration dialog with Alt+C in the main window."""
+    xid = session.wait_for("the main window on the X screen", lambda: session.x_windows(session.text(main)))[0]
+    session.x_focus(xid)
+    wait_foreground(session, main, "the main window to take the keyboard")
+    session.x_key("alt+c")
+    return wait_window(session, "Configuration")
+
+
+def set_option(session, dialog, caption, ticked):
+    """Ticks or clears a check box of the configuration dialog's options
+    page with a real click, when it is not as wanted already."""
+    session.click(session.child(dialog, "SysTabControl32").hwnd, dx=OPTIONS_TAB_X, dy=10)
+    box = session.wait_for(f"the box {caption!r}", lambda: next(
+        (c.hwnd for c in session.children(dialog) if c.visible and c.text == caption), None))
+    if session.send(box, BM_GETCHECK) != int(ticked):
+        session.click(box, dx=8)
+    session.wait_for(f"the box {caption!r} {'ticked' if ticked else 'cleared'}",
+                     lambda: session.send(box, BM_GETCHECK) == int(ticked), timeout=10)
 
 
 def open_menus(session):

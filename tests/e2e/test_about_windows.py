@@ -10,14 +10,12 @@ import time
 
 from main_window import (CTRL_ALT_Q, TITLE, end_program, set_setting, show_main, start_program, stored_setting,
                          wait_foreground, wait_gone, wait_menus, wait_window)
-from quillet_library import make_library, quillet_argument
+from quillet_library import fresh_library, quillet_argument
 from winsession import check, run_test
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, [{"category": "General", "description": "Hi", "text": "Hi."}])
+    library = fresh_library(session, args.quillet, [{"category": "General", "description": "Hi", "text": "Hi."}])
     set_setting(session, "MainHotKey", CTRL_ALT_Q)
     set_setting(session, "MRUFileName", session.windows_path(library))
 

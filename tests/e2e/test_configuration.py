@@ -6,23 +6,14 @@ after the reply at once."""
 
 import sys
 
-from main_window import (CTRL_ALT_Q, end_program, node_text, press_hotkey, set_setting, show_main, start_on_library,
-                         visible, wait_foreground, wait_gone, wait_window)
+from main_window import (CTRL_ALT_Q, end_program, node_text, open_configuration, press_hotkey, set_option,
+                         set_setting, show_main, start_on_library, visible, wait_gone)
 from main_window import stored_setting as stored
-from quillet_library import make_library, quillet_argument
+from quillet_library import fresh_library, quillet_argument
 from target_program import TARGET_TITLE, focus_target
 from winsession import WM_CLOSE, check_equal, run_test
 
 CTRL_ALT_W = 0x4000 | 0x8000 | ord("W")
-BM_GETCHECK = 0x00F0
-
-
-def open_configuration(session, main):
-    xid = session.wait_for("the main window on the X screen", lambda: session.x_windows(session.text(main)))[0]
-    session.x_focus(xid)
-    wait_foreground(session, main, "the main window to take the keyboard")
-    session.x_key("alt+c")
-    return wait_window(session, "Configuration")
 
 
 def type_hotkey(session, dialog, keys):
@@ -46,10 +37,8 @@ def hotkey_shows_window(session, main, keys):
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library,
-                 [{"category": "General", "description": "Hello", "text": "Hello.", "hotkey": "Ctrl+Alt+R"}])
+    library = fresh_library(session, args.quillet,
+                            [{"category": "General", "description": "Hello", "text": "Hello.", "hotkey": "Ctrl+Alt+R"}])
     set_setting(session, "MainHotKey", CTRL_ALT_Q)
     program, main = start_on_library(session, args, library)
     session.start(args.target, "--out", session.windows_path(session.artifacts / "typed.txt"))
@@ -70,12 +59,7 @@ def test(session, args):
     show_main(session, args, main)
     dialog = open_configuration(session, main)
     type_hotkey(session, dialog, "ctrl+alt+w")
-    session.click(session.child(dialog, "SysTabControl32").hwnd, dx=120, dy=10)
-    show_hotkey = session.wait_for(
-        "the options page", lambda: next((c.hwnd for c in session.children(dialog) if c.visible and
-                                          c.text == "Sho&w reply hotkey at the end of reply description "), None))
-    session.click(show_hotkey, dx=8)
-    session.wait_for("the box to be ticked", lambda: session.send(show_hotkey, BM_GETCHECK) == 1, timeout=10)
+    set_option(session, dialog, "Sho&w reply hotkey at the end of reply description ", True)
     session.screenshot("configuration-options.png")
     session.click(session.child(dialog, "Button", "&OK").hwnd)
     wait_gone(session, dialog, "the dialog to close")

@@ -12,7 +12,7 @@ import time
 
 from main_window import (TITLE, answer_message_box, drag, end_program, focus_of, select_node, start_on_library, tree_of,
                          visible, wait_gone, wait_window)
-from quillet_library import make_library, quillet_argument
+from quillet_library import fresh_library, quillet_argument
 from winsession import check, check_equal, run_test
 
 MENU_CLASS = "#32768"
@@ -41,9 +41,8 @@ def shrink_to_the_least(session, main):
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, [{"category": "General", "description": "Thanks", "text": "Thanks."}])
+    library = fresh_library(session, args.quillet,
+                            [{"category": "General", "description": "Thanks", "text": "Thanks."}])
     letter = session.artifacts / "letter.txt"
     letter.write_bytes(b"Dear customer, thank you for your letter.\r\n" * 20)
 

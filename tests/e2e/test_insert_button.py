@@ -7,9 +7,9 @@ remembered, so a second Insert pastes again."""
 
 import sys
 
-from main_window import (CTRL_ALT_Q, end_program, select_node, set_setting, start_in_tray, visible,
-                         wait_foreground)
-from quillet_library import make_library, quillet_argument
+from main_window import (CTRL_ALT_Q, end_program, select_node, set_setting, start_in_tray, start_with_replies,
+                         visible, wait_foreground)
+from quillet_library import quillet_argument
 from target_program import focus_target, start_target, wait_for_text
 from winsession import WM_CLOSE, check, run_test
 
@@ -25,11 +25,8 @@ def insert(session, main, target, out, times, what):
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, [{"category": "General", "description": "Hello", "text": TEXT}])
-    set_setting(session, "MainHotKey", CTRL_ALT_Q)
-    program, main = start_in_tray(session, args, library)
+    library, program, main = start_with_replies(
+        session, args, [{"category": "General", "description": "Hello", "text": TEXT}], MainHotKey=CTRL_ALT_Q)
 
     out = session.artifacts / "pasted.txt"
     target_program, target, xid = start_target(session, args, out)

@@ -8,9 +8,9 @@ free, the same Insert pastes the reply."""
 
 import sys
 
-from main_window import (CTRL_ALT_Q, answer_message_box, end_program, select_node, set_setting, start_in_tray, visible,
+from main_window import (CTRL_ALT_Q, answer_message_box, end_program, select_node, start_with_replies, visible,
                          wait_foreground)
-from quillet_library import make_library, quillet_argument
+from quillet_library import quillet_argument
 from target_program import (HELD_TEXT, WM_HOLD_CLIPBOARD, WM_RELEASE_CLIPBOARD, clipboard_text, focus_target,
                             start_target, wait_for_text)
 from winsession import WM_CLOSE, check, check_equal, run_test
@@ -33,11 +33,8 @@ def show_for(session, main):
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, [{"category": "General", "description": "Hello", "text": TEXT}])
-    set_setting(session, "MainHotKey", CTRL_ALT_Q)
-    program, main = start_in_tray(session, args, library)
+    _, program, main = start_with_replies(
+        session, args, [{"category": "General", "description": "Hello", "text": TEXT}], MainHotKey=CTRL_ALT_Q)
 
     # The target closes while the window is up; another program is in front.
     gone_out = session.artifacts / "gone.txt"

@@ -23,10 +23,10 @@ import time
 import zipfile
 from pathlib import Path
 
-from main_window import SETTINGS_KEY, end_program, reg_values, show_main, start_in_tray, wait_gone
+from main_window import (BM_GETCHECK, SETTINGS_KEY, end_program, open_configuration, reg_values, show_main,
+                         start_in_tray, wait_gone)
 from quillet_library import make_library
 from target_program import start_target, wait_for_paste
-from test_configuration import open_configuration
 from winsession import check, check_equal, run_test
 
 APP = "Tavrin Quillet"
@@ -35,7 +35,6 @@ PROGRAM = INSTALL_DIR + r"\TavrinQuillet.exe"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrin Quillet"
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 START_CHECK = "S&tart Tavrin Quillet when Windows starts"
-BM_GETCHECK = 0x00F0
 REPLIES = [{"category": "General", "description": "Thanks", "text": "Thank you for writing.", "hotkey": "Ctrl+Alt+R"}]
 PASTED = "Thank you for writing.\r\n"
 

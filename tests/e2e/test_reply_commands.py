@@ -11,7 +11,7 @@ import time
 
 from main_window import (answer_message_box, click_node, end_program, message_boxes, node_count, press_hotkey,
                          select_node, show_main, start_on_library, type_into, wait_gone, wait_window)
-from quillet_library import make_library, quillet_argument, read_library
+from quillet_library import fresh_library, quillet_argument, read_library
 from target_program import start_target, wait_for_paste
 from winsession import check, check_equal, run_test
 
@@ -32,10 +32,8 @@ def paste_with_hotkey(session, args, out):
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library,
-                 [{"category": "Aaa", "description": "Early", "text": "An earlier reply."}])
+    library = fresh_library(session, args.quillet,
+                            [{"category": "Aaa", "description": "Early", "text": "An earlier reply."}])
     program, main = start_on_library(session, args, library)
 
     # A cancelled Add changes nothing.

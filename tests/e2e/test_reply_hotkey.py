@@ -8,8 +8,8 @@ formatting (bold text in the box's RTF)."""
 import sys
 import time
 
-from main_window import end_program, start_in_tray, visible
-from quillet_library import make_library, quillet_argument
+from main_window import end_program, start_with_replies, visible
+from quillet_library import quillet_argument
 from target_program import start_target, wait_for_paste
 from winsession import check, check_equal, run_test
 
@@ -21,17 +21,10 @@ REPLIES = [
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, REPLIES)
-
-    program, main = start_in_tray(session, args, library)
-
+    _, program, main = start_with_replies(session, args, REPLIES)
     out = session.artifacts / "pasted.txt"
     rtf_out = session.artifacts / "pasted.rtf"
-    rtf_out.unlink(missing_ok=True)
-    extra = ["--rich", "--rtf-out", session.windows_path(rtf_out)] if args.rich else []
-    _, target, _ = start_target(session, args, out, *extra)
+    _, target, _ = start_target(session, args, out, rtf_out=rtf_out if args.rich else None)
 
     key = "ctrl+alt+b" if args.rich else "ctrl+alt+r"
     started = time.monotonic()

@@ -6,8 +6,8 @@ the mouse pastes its text into the target."""
 
 import sys
 
-from main_window import end_program, set_setting, start_in_tray, wait_menus
-from quillet_library import make_library, quillet_argument
+from main_window import end_program, start_with_replies, wait_menus
+from quillet_library import quillet_argument
 from target_program import start_target, wait_for_paste
 from winsession import check_equal, run_test
 
@@ -21,11 +21,7 @@ REPLIES = [
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, REPLIES)
-    set_setting(session, "MenuHotKey", CTRL_ALT_M)
-    program, main = start_in_tray(session, args, library)
+    _, program, main = start_with_replies(session, args, REPLIES, MenuHotKey=CTRL_ALT_M)
 
     out = session.artifacts / "pasted.txt"
     _, target, xid = start_target(session, args, out)

@@ -7,8 +7,8 @@ Shift+Enter pastes a rich reply as plain text."""
 
 import sys
 
-from main_window import end_program, start_in_tray, stored_setting, visible
-from quillet_library import make_library, quillet_argument
+from main_window import end_program, start_with_replies, stored_setting, visible
+from quillet_library import quillet_argument
 from target_program import WM_DUMP, read_text, start_target, wait_for_paste
 from winsession import check, check_equal, run_test
 
@@ -44,15 +44,10 @@ def target_text(session, target, out):
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, REPLIES)
-    program, main = start_in_tray(session, args, library)
-
+    _, program, main = start_with_replies(session, args, REPLIES)
     out = session.artifacts / "pasted.txt"
     rtf_out = session.artifacts / "pasted.rtf"
-    rtf_out.unlink(missing_ok=True)
-    _, target, xid = start_target(session, args, out, "--rich", "--rtf-out", session.windows_path(rtf_out))
+    _, target, xid = start_target(session, args, out, rtf_out=rtf_out)
 
     # Enter pastes the best match (not the first reply in tree order).
     search = open_search(session)

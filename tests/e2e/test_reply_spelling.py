@@ -12,7 +12,7 @@ import time
 
 from installed_program import adm_argument, install_program
 from main_window import end_program, message_boxes, start_on_library, wait_gone, wait_window
-from quillet_library import make_library, quillet_argument, read_library
+from quillet_library import fresh_library, quillet_argument, read_library
 from target_program import start_target, wait_for_paste
 from winsession import WM_CLOSE, check, check_equal, run_test
 
@@ -73,9 +73,7 @@ def end_message(session):
 
 def test(session, args):
     program_folder = install_program(session, args)
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, [])
+    library = fresh_library(session, args.quillet, [])
     program, main = start_on_library(session, args, library)
 
     # Two misspellings typed: marked, then corrected through the dialog; OK stores them.

@@ -8,9 +8,8 @@ is selected."""
 
 import sys
 
-from main_window import (CTRL_ALT_Q, end_program, select_node, set_setting, show_main, start_in_tray, visible,
-                         wait_gone)
-from quillet_library import make_library, quillet_argument
+from main_window import CTRL_ALT_Q, end_program, select_node, show_main, start_with_replies, visible, wait_gone
+from quillet_library import quillet_argument
 from target_program import start_target
 from winsession import WM_CLOSE, check, run_test
 
@@ -20,13 +19,9 @@ def button_enabled(session, main, caption):
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library,
-                 [{"category": "General", "description": "Hello", "text": "Hello from the main window."}])
-    set_setting(session, "MainHotKey", CTRL_ALT_Q)
-
-    program, main = start_in_tray(session, args, library)
+    _, program, main = start_with_replies(
+        session, args, [{"category": "General", "description": "Hello", "text": "Hello from the main window."}],
+        MainHotKey=CTRL_ALT_Q)
     check(not visible(session, main), "started in the tray")
 
     show_main(session, args, main)

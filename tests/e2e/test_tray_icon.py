@@ -11,7 +11,7 @@ import sys
 import time
 
 from main_window import TITLE, end_program, open_menus, reg_values, visible
-from quillet_library import make_library, quillet_argument
+from quillet_library import fresh_library, quillet_argument
 from winsession import WM_CLOSE, check, check_equal, run_test
 
 TRAY_CLASS = "TQFormEnhanceTray"
@@ -59,9 +59,7 @@ def maximized(session, hwnd):
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, [{"category": "General", "description": "Hi", "text": "Hi."}])
+    library = fresh_library(session, args.quillet, [{"category": "General", "description": "Hi", "text": "Hi."}])
     # A placement of an earlier run, as text values under "WS".
     saved = (120, 90, 583, 517)
     for name, value in zip(("Left", "Top", "Right", "Bottom", "Maximized"), (*saved, 0)):

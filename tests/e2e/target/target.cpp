@@ -1,13 +1,24 @@
 // Quillet Target: a window with one text box for the end-to-end tests to
 // paste into. It writes the box's text to the file named by --out when it is
 // closed (WM_CLOSE) or when it receives kDumpMessage, so a test can read what
-// arrived, and the clipboard's text to PATH.clipboard on kDumpClipboardMessage.
+// arrived, and the clipboard's text to PATH.clipboard on kDumpClipboardMessage
+// (its rich text, when it holds any, to PATH.clipboard.rtf).
 // kHoldClipboardMessage puts "held by the target" on the clipboard and keeps
 // the clipboard open, as a busy clipboard tool would, until
-// kReleaseClipboardMessage. --rich uses a RichEdit20A box instead of a plain EDIT; --rtf-out
+// kReleaseClipboardMessage. kHoldHotKeyMessage holds a global hotkey until
+// kReleaseHotKeyMessage. --rich uses a RichEdit20A box instead of a plain EDIT; --rtf-out
 // PATH also writes the rich box's RTF there.
+// --class NAME registers the window under that class (a console's, a remote
+// desktop's). --paste-keys shift-insert|ctrl-v|slow|none makes the plain box
+// paste only on those keys: slow wants Ctrl down at least kSlowGapMs before
+// V, and none ignores every paste, as a program that takes only typed keys.
+// kPutClipboardMessage puts kUserText, kUserRtf and kUserDib on the
+// clipboard; kDumpFormatsMessage writes those three formats as they are on
+// the clipboard now to PATH.clip-text, .clip-rtf and .clip-dib (a missing
+// format writes no file).
 //
-//   QuilletTarget.exe --out C:\path\text.txt [--rich] [--rtf-out C:\path\text.rtf]
+//   QuilletTarget.exe --out C:\path\text.txt [--rich] [--rtf-out C:\path\text.rtf] [--class NAME]
+//                     [--paste-keys MODE]
 #include <windows.h>
 // After windows.h, which it needs.
 #include <richedit.h>
@@ -16,6 +27,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,13 +41,28 @@ constexpr UINT kDumpMessage = WM_APP + 1;
 constexpr UINT kHoldClipboardMessage = WM_APP + 2;
 constexpr UINT kReleaseClipboardMessage = WM_APP + 3;
 constexpr UINT kDumpClipboardMessage = WM_APP + 4;
+// Holds a global hotkey as another program would (wParam the MOD_ flags,
+// lParam the virtual key; the answer is 1 when Windows gave it), and lets
+// it go again.
+constexpr UINT kHoldHotKeyMessage = WM_APP + 5;
+constexpr UINT kReleaseHotKeyMessage = WM_APP + 6;
+constexpr int kHeldHotKeyId = 1;
+constexpr UINT kPutClipboardMessage = WM_APP + 7;
+constexpr UINT kDumpFormatsMessage = WM_APP + 8;
+constexpr char kUserText[] = "Copied by the user";
+constexpr char kUserRtf[] = "{\\rtf1\\ansi Copied by {\\b the user}}";
+constexpr DWORD kSlowGapMs = 30;
 constexpr char kHeldText[] = "held by the target";
 constexpr char kTitle[] = "Quillet Target";
 constexpr char kClass[] = "QuilletTarget";
 
+enum class PasteKeys { Any, CtrlV, ShiftInsert, Slow, None };
+
 struct Options {
   std::string out;
   std::string rtfOut;
+  std::string windowClass = kClass;
+  PasteKeys pasteKeys = PasteKeys::Any;
   bool rich = false;
 };
 
@@ -44,6 +71,8 @@ struct Target {
   Options options;
   HWND box = nullptr;
   tq::ui::UniqueModule richLibrary;  // outlives the box: freed after the loop
+  WNDPROC boxProc = nullptr;         // the box's own procedure under --paste-keys
+  DWORD ctrlDownAt = 0;              // message time of the last Ctrl key-down
 };
 
 std::string Narrow(const wchar_t* w) {
@@ -66,6 +95,15 @@ Options ParseCommandLine() {
       o.out = args[++i];
     else if (args[i] == "--rtf-out" && i + 1 < args.size())
       o.rtfOut = args[++i];
+    else if (args[i] == "--class" && i + 1 < args.size())
+      o.windowClass = args[++i];
+    else if (args[i] == "--paste-keys" && i + 1 < args.size()) {
+      const std::string mode = args[++i];
+      o.pasteKeys = mode == "ctrl-v"         ? PasteKeys::CtrlV
+                    : mode == "shift-insert" ? PasteKeys::ShiftInsert
+                    : mode == "slow"         ? PasteKeys::Slow
+                                             : PasteKeys::None;
+    }
   }
   return o;
 }
@@ -131,17 +169,104 @@ bool HoldClipboard(HWND hwnd) {
   return true;
 }
 
+// The clipboard's data in one format, up to its first zero byte; nullopt
+// when the clipboard does not hold that format.
+std::optional<std::string> ClipboardBytes(UINT format) {
+  HANDLE data = GetClipboardData(format);
+  if (!data) return std::nullopt;
+  std::string bytes;
+  if (const char* p = static_cast<const char*>(GlobalLock(data))) {
+    bytes.assign(p, strnlen(p, GlobalSize(data)));
+    GlobalUnlock(data);
+  }
+  return bytes;
+}
+
 bool DumpClipboard(const Target& t, HWND hwnd) {
-  std::string text;
   if (!OpenClipboard(hwnd)) return false;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) {
-      text = p;
-      GlobalUnlock(data);
-    }
+  const std::optional<std::string> text = ClipboardBytes(CF_TEXT);
+  const std::optional<std::string> rtf = ClipboardBytes(RegisterClipboardFormatA(CF_RTF));
+  CloseClipboard();
+  const std::string rtfPath = t.options.out + ".clipboard.rtf";
+  DeleteFileA(rtfPath.c_str());
+  return WriteFileBytes(t.options.out + ".clipboard", text.value_or("")) && (!rtf || WriteFileBytes(rtfPath, *rtf));
+}
+
+// A 2x1 24-bit bitmap: its header, then one row of two pixels padded to 8 bytes.
+std::string UserDib() {
+  BITMAPINFOHEADER h{};
+  h.biSize = sizeof h;
+  h.biWidth = 2;
+  h.biHeight = 1;
+  h.biPlanes = 1;
+  h.biBitCount = 24;
+  h.biCompression = BI_RGB;
+  h.biSizeImage = 8;
+  return std::string(reinterpret_cast<const char*>(&h), sizeof h) + std::string("\x10\x20\x30\x40\x50\x60\0\0", 8);
+}
+
+void SetBytes(UINT format, const std::string& bytes) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+  if (!memory) return;
+  std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+  GlobalUnlock(memory);
+  if (!SetClipboardData(format, memory)) GlobalFree(memory);
+}
+
+bool PutUserClipboard(HWND hwnd) {
+  if (!OpenClipboard(hwnd)) return false;
+  EmptyClipboard();
+  SetBytes(CF_TEXT, std::string(kUserText, sizeof kUserText));
+  SetBytes(RegisterClipboardFormatA("Rich Text Format"), std::string(kUserRtf, sizeof kUserRtf));
+  SetBytes(CF_DIB, UserDib());
+  return CloseClipboard() != 0;
+}
+
+bool DumpFormats(const Target& t, HWND hwnd) {
+  const std::pair<UINT, const char*> formats[] = {
+      {CF_TEXT, ".clip-text"}, {RegisterClipboardFormatA("Rich Text Format"), ".clip-rtf"}, {CF_DIB, ".clip-dib"}};
+  for (const auto& [format, suffix] : formats) DeleteFileA((t.options.out + suffix).c_str());
+  if (!OpenClipboard(hwnd)) return false;
+  bool ok = true;
+  for (const auto& [format, suffix] : formats) {
+    HANDLE data = GetClipboardData(format);
+    const char* p = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (!p) continue;
+    ok = WriteFileBytes(t.options.out + suffix, std::string(p, GlobalSize(data))) && ok;
+    GlobalUnlock(data);
   }
   CloseClipboard();
-  return WriteFileBytes(t.options.out + ".clipboard", text);
+  return ok;
+}
+
+// The box under --paste-keys: it pastes on its mode's keys only.
+LRESULT CALLBACK BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* t = reinterpret_cast<Target*>(GetWindowLongPtrA(GetParent(box), GWLP_USERDATA));
+  const PasteKeys mode = t->options.pasteKeys;
+  const bool ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+  const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  switch (msg) {
+    case WM_KEYDOWN:
+      if (wp == VK_CONTROL && !(lp & 0x40000000)) t->ctrlDownAt = GetMessageTime();
+      if (wp == 'V' && ctrl) {
+        const bool slowEnough = GetMessageTime() - t->ctrlDownAt >= kSlowGapMs;
+        if (mode == PasteKeys::CtrlV || (mode == PasteKeys::Slow && slowEnough)) {
+          CallWindowProcA(t->boxProc, box, WM_PASTE, 0, 0);
+        }
+        return 0;
+      }
+      if (wp == VK_INSERT && shift) {
+        if (mode == PasteKeys::ShiftInsert) CallWindowProcA(t->boxProc, box, WM_PASTE, 0, 0);
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      if (wp == 0x16) return 0;  // Ctrl+V's character: handled at its key-down
+      break;
+    case WM_PASTE:
+      return 0;  // pastes come only from the keys above
+  }
+  return CallWindowProcA(t->boxProc, box, msg, wp, lp);
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -163,6 +288,13 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                                0, 0, hwnd, reinterpret_cast<HMENU>(1), GetModuleHandleA(nullptr), nullptr);
       if (!t->box) return -1;
       if (t->options.rich) SendMessageA(t->box, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+      // A font of normal weight: in the System font every character would
+      // read as bold, pasted formatting or not.
+      SendMessageA(t->box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+      if (t->options.pasteKeys != PasteKeys::Any) {
+        t->boxProc =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrA(t->box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BoxProc)));
+      }
       return 0;
     }
     case WM_SIZE:
@@ -179,6 +311,14 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return CloseClipboard() ? 1 : 0;
     case kDumpClipboardMessage:
       return DumpClipboard(*t, hwnd) ? 1 : 0;
+    case kHoldHotKeyMessage:
+      return RegisterHotKey(hwnd, kHeldHotKeyId, static_cast<UINT>(wp), static_cast<UINT>(lp)) ? 1 : 0;
+    case kReleaseHotKeyMessage:
+      return UnregisterHotKey(hwnd, kHeldHotKeyId) ? 1 : 0;
+    case kPutClipboardMessage:
+      return PutUserClipboard(hwnd) ? 1 : 0;
+    case kDumpFormatsMessage:
+      return DumpFormats(*t, hwnd) ? 1 : 0;
     case WM_CLOSE:
       Dump(*t);
       DestroyWindow(hwnd);
@@ -205,10 +345,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.hInstance = instance;
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszClassName = kClass;
+  wc.lpszClassName = target.options.windowClass.c_str();
   if (!RegisterClassExA(&wc)) return 3;
-  HWND hwnd =
-      CreateWindowExA(0, kClass, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 480, 320, nullptr, nullptr, instance, &target);
+  HWND hwnd = CreateWindowExA(0, wc.lpszClassName, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 480, 320, nullptr, nullptr,
+                              instance, &target);
   if (!hwnd) return 4;
   ShowWindow(hwnd, SW_SHOW);
   SetForegroundWindow(hwnd);

@@ -16,6 +16,7 @@
 //   focus HWND                the window with the keyboard focus in HWND's thread
 //   treetext HWND ITEM        text of a tree view item of another process
 //   tree HWND                 every item in tree order: depth, selected (1/0), text (tab-separated)
+//   shown HWND                the texts of the items one can scroll to (all their parents expanded)
 //   post|send HWND MSG [WPARAM [LPARAM]]   numbers in decimal or 0x hex
 //   version FILE              version resource: fixed file version and string values
 //   icon FILE ID SIZE         whether FILE has icon resource ID at SIZE pixels
@@ -262,6 +263,18 @@ int Tree(HWND tree) {
   return Walk{reader, selected}.Items(reader.Next(nullptr, TVGN_ROOT), 0) ? 0 : 1;
 }
 
+// The items whose parents are all expanded, in tree order: those a user
+// sees or can scroll to.
+int Shown(HWND tree) {
+  const TreeReader reader(tree);
+  for (HTREEITEM item = reader.Next(nullptr, TVGN_ROOT); item; item = reader.Next(item, TVGN_NEXTVISIBLE)) {
+    std::string text;
+    if (!reader.Text(item, &text)) return 1;
+    std::printf("%s\n", text.c_str());
+  }
+  return 0;
+}
+
 // What a shell link (.lnk) starts, as the shell reads it.
 int Shortcut(const std::string& file) {
   if (FAILED(CoInitialize(nullptr))) return 1;
@@ -337,6 +350,8 @@ int main(int argc, char** argv) {
     rc = TreeText(Handle(a[1]), reinterpret_cast<HTREEITEM>(Number(a[2])));
   } else if (cmd == "tree" && a.size() == 2) {
     rc = Tree(Handle(a[1]));
+  } else if (cmd == "shown" && a.size() == 2) {
+    rc = Shown(Handle(a[1]));
   } else if (cmd == "focus" && a.size() == 2) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

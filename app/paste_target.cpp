@@ -1,0 +1,77 @@
+#include "app/paste_target.h"
+
+#include <memory>
+#include <vector>
+
+#include "app/core/integrity_rule.h"
+
+namespace tq::app {
+namespace {
+
+struct HandleCloser {
+  void operator()(HANDLE h) const { CloseHandle(h); }
+};
+using UniqueKernelHandle = std::unique_ptr<void, HandleCloser>;
+
+UniqueKernelHandle OpenForQuery(DWORD processId) {
+  return UniqueKernelHandle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+}
+
+std::optional<uint32_t> IntegrityOf(HANDLE process) {
+  HANDLE raw = nullptr;
+  if (!OpenProcessToken(process, TOKEN_QUERY, &raw)) return std::nullopt;
+  UniqueKernelHandle token(raw);
+  DWORD size = 0;
+  GetTokenInformation(raw, TokenIntegrityLevel, nullptr, 0, &size);
+  if (size < sizeof(TOKEN_MANDATORY_LABEL)) return std::nullopt;
+  std::vector<unsigned char> buffer(size);
+  if (!GetTokenInformation(raw, TokenIntegrityLevel, buffer.data(), size, &size)) return std::nullopt;
+  PSID sid = reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer.data())->Label.Sid;
+  if (!sid || !IsValidSid(sid) || *GetSidSubAuthorityCount(sid) == 0) return std::nullopt;
+  return *GetSidSubAuthority(sid, *GetSidSubAuthorityCount(sid) - 1);
+}
+
+DWORD ProcessOf(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+}  // namespace
+
+std::string TargetProgram(HWND window) {
+  UniqueKernelHandle process = OpenForQuery(ProcessOf(window));
+  if (!process) return {};
+  char path[MAX_PATH * 2];
+  DWORD size = sizeof path;
+  if (!QueryFullProcessImageNameA(process.get(), 0, path, &size)) return {};
+  return std::string(path, size);
+}
+
+std::string TargetWindowClass(HWND window) {
+  HWND top = GetAncestor(window, GA_ROOT);
+  char name[256];
+  const int n = GetClassNameA(top ? top : window, name, sizeof name);
+  return n > 0 ? std::string(name, n) : std::string();
+}
+
+IntegritySource SystemIntegrity() {
+  return {[] { return IntegrityOf(GetCurrentProcess()); },
+          [](DWORD processId) -> std::optional<uint32_t> {
+            UniqueKernelHandle process = OpenForQuery(processId);
+            if (!process) return std::nullopt;
+            return IntegrityOf(process.get());
+          }};
+}
+
+bool KeysWouldBeDropped(HWND window, const IntegritySource& source) {
+  const std::optional<uint32_t> own = source.own();
+  // A system without integrity levels drops nothing: no need to ask the
+  // target.
+  if (!own) return false;
+  const DWORD process = ProcessOf(window);
+  if (process == GetCurrentProcessId()) return false;
+  return KeysDroppedByIntegrity(own, process ? source.of(process) : std::nullopt);
+}
+
+}  // namespace tq::app
