@@ -298,7 +298,7 @@ bool TMainForm::OpenLibrary(const std::string& path) {
     // Every refusal of this library's hotkeys is news.
     hotKeyRefusals_.Forget();
     RebuildReplyTree();
-    SetText(Title() + " - " + path);
+    SetText(LibraryCaption(Title(), path, table_.ReadOnly()));
     ok = true;
   } catch (const std::exception& e) {
     ui::ShowErrorBox(Handle(), LibraryOpenErrorText(path, e));
@@ -422,7 +422,8 @@ CommandStates TMainForm::CurrentCommandStates() const {
                                .reply_selected = SelectedReplyIndex() >= 0,
                                .has_target = TargetWindow != nullptr,
                                .preview_empty = InsertRichEdit.PlainText().empty(),
-                               .current_response = currentResponse_});
+                               .current_response = currentResponse_,
+                               .read_only = LibraryOpen() && table_.ReadOnly()});
 }
 
 const ui::Wnd& TMainForm::FocusOnShow() const {
@@ -437,8 +438,8 @@ void TMainForm::UpdateCommandStates() {
   FirstUsePanel.SetVisible(!states.main_panel_visible);
   AddBtn.SetEnabled(states.add_enabled);
   MainMenuBar.SetEnabled(AddMI, states.add_enabled);
-  RefreshBtn.SetEnabled(states.add_enabled);
-  MainMenuBar.SetEnabled(RefreshMI, states.add_enabled);
+  RefreshBtn.SetEnabled(states.refresh_enabled);
+  MainMenuBar.SetEnabled(RefreshMI, states.refresh_enabled);
   EditBtn.SetEnabled(states.edit_enabled);
   DeleteBtn.SetEnabled(states.edit_enabled);
   MainMenuBar.SetEnabled(EditMI, states.edit_enabled);
@@ -450,7 +451,7 @@ void TMainForm::UpdateCommandStates() {
   MainMenuBar.SetEnabled(InsertAsTextMI, states.insert_as_text_enabled);
   CopyBtn.SetEnabled(states.copy_enabled);
   MainMenuBar.SetEnabled(CopyMI, states.copy_enabled);
-  MainMenuBar.SetEnabled(CheckAllMI, LibraryOpen());
+  MainMenuBar.SetEnabled(CheckAllMI, states.check_all_enabled);
 }
 
 void TMainForm::TPShowMIClick() {

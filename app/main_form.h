@@ -98,6 +98,13 @@ class TMainForm : public ui::Form {
   void OptionsMIClick();
   void CheckAllRepliesMIClick();
   void MoveShiftedHotKeys(const std::vector<int>& oldIndexes, int delta);
+  // Before a change: whether the library's name still names the file that
+  // was opened. When it does not, says so in an error box owned by `owner`
+  // (with `advice` below) and the change must write nothing.
+  bool LibraryUnchanged(HWND owner, const std::string& advice = "");
+  // A change that failed: a library deleted or replaced since it was opened
+  // in those words, anything else as `otherwise`.
+  void ShowChangeFailure(const std::exception& failure, const std::string& otherwise);
   void SaveAllSettings();
   // What a second start asked for while a dialog was open or the start-up
   // was still running: showing the window, opening a library.
@@ -112,6 +119,9 @@ class TMainForm : public ui::Form {
   int treePaneWish_ = 0;
   void LoadReplyText(const std::string& text);
   bool LibraryOpen() const { return !table_.TableName().empty() && table_.Active(); }
+  // A library open for reading and writing: what Add, Edit, Delete and the
+  // library's spelling check need, however they are reached.
+  bool LibraryWritable() const { return LibraryOpen() && !table_.ReadOnly(); }
 
   // Showing and ending.
   void TPShowMIClick();

@@ -129,8 +129,30 @@ uint32_t TMainForm::RegisterSavedReplyHotKey(const ReplyRecord& record, int inde
                              HeldHotKeys(index));
 }
 
+bool TMainForm::LibraryUnchanged(HWND owner, const std::string& advice) {
+  const std::string changed = LibraryChangedText(table_);
+  if (changed.empty()) return true;
+  ui::ShowErrorBox(owner, advice.empty() ? changed : changed + "\n\n" + advice);
+  return false;
+}
+
+void TMainForm::ShowChangeFailure(const std::exception& failure, const std::string& otherwise) {
+  const std::string changed = LibraryChangedText(failure);
+  ui::ShowErrorBox(Handle(), changed.empty() ? otherwise : changed);
+}
+
+namespace {
+
+// Said over the reply dialog when its library went away while it was open.
+constexpr const char* kReplyKeptAdvice =
+    "Your reply is still in the Reply Properties window: copy what you want to keep, then press Cancel.";
+
+}  // namespace
+
 void TMainForm::AddMIClick() {
-  if (!LibraryOpen() || DialogBusy) return;
+  if (!LibraryWritable() || DialogBusy) return;
+  // Said before the user writes anything that could not be stored.
+  if (!LibraryUnchanged(Handle())) return;
   DialogScope busy(*this);
   bool posted = false;
   try {
@@ -141,7 +163,8 @@ void TMainForm::AddMIClick() {
                                    .saveWithFormatting = settings_.SaveFormat,
                                    .liveSpelling = settings_.LiveSpelling,
                                    .spellingPlaces = spellingPlaces_,
-                                   .hotKeyHolders = held});
+                                   .hotKeyHolders = held,
+                                   .canSave = [this](HWND d) { return LibraryUnchanged(d, kReplyKeptAdvice); }});
     ShownDialog shown(replyDialog_, dialog);
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
@@ -159,7 +182,7 @@ void TMainForm::AddMIClick() {
     if (table_.State() == storage::dsInsert) table_.Cancel();
     // A reply the user wrote and that could not be stored is not dropped
     // without a word.
-    if (!posted) ui::ShowErrorBox(Handle(), std::string("The reply could not be saved: ") + e.what());
+    if (!posted) ShowChangeFailure(e, std::string("The reply could not be saved: ") + e.what());
     RebuildReplyTree();
     ShowSelectedReply();
   }
@@ -167,7 +190,8 @@ void TMainForm::AddMIClick() {
 
 void TMainForm::EditMIClick() {
   const int n = SelectedReplyIndex();
-  if (n < 0 || !LibraryOpen() || DialogBusy) return;
+  if (n < 0 || !LibraryWritable() || DialogBusy) return;
+  if (!LibraryUnchanged(Handle())) return;
   ShowSelectedReply();
   DialogScope busy(*this);
   try {
@@ -179,7 +203,8 @@ void TMainForm::EditMIClick() {
                                    .saveWithFormatting = CurrentIsFormatted,
                                    .liveSpelling = settings_.LiveSpelling,
                                    .spellingPlaces = spellingPlaces_,
-                                   .hotKeyHolders = held});
+                                   .hotKeyHolders = held,
+                                   .canSave = [this](HWND d) { return LibraryUnchanged(d, kReplyKeptAdvice); }});
     ShownDialog shown(replyDialog_, dialog);
     if (dialog.ShowModal() != ui::mrOk) {
       table_.Cancel();
@@ -198,8 +223,8 @@ void TMainForm::EditMIClick() {
       }
     }
     ShowChangedTree(n);
-  } catch (const std::exception&) {
-    ui::ShowErrorBox(Handle(), "EXCEPTION: Edit Node");
+  } catch (const std::exception& e) {
+    ShowChangeFailure(e, "EXCEPTION: Edit Node");
     // An edit that could not be stored must not hold the table in edit mode.
     if (table_.State() == storage::dsEdit) table_.Cancel();
   }
@@ -207,10 +232,11 @@ void TMainForm::EditMIClick() {
 
 void TMainForm::DeleteMIClick() {
   const int n = SelectedReplyIndex();
-  if (n < 0 || !LibraryOpen() || DialogBusy) return;
+  if (n < 0 || !LibraryWritable() || DialogBusy) return;
   // A hand-over arriving while the question is up opens its library only
   // after the delete: "Yes" means record n of this library.
   DialogScope busy(*this, DialogScope::Tray::Keep);
+  if (!LibraryUnchanged(Handle())) return;
   // The question names the reply, so that a slip of the selection shows.
   std::string question = "Delete selected reply?";
   try {
@@ -224,7 +250,7 @@ void TMainForm::DeleteMIClick() {
     GoToReply(table_, n);
     table_.Delete();
   } catch (const std::exception& e) {
-    ui::ShowErrorBox(Handle(), e.what());
+    ShowChangeFailure(e, e.what());
     return;
   }
   UnregisterHotKey(Handle(), ReplyHotKeyId(n));

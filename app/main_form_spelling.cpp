@@ -17,7 +17,8 @@
 namespace tq::app {
 
 void TMainForm::CheckAllRepliesMIClick() {
-  if (!LibraryOpen() || DialogBusy) return;
+  if (!LibraryWritable() || DialogBusy) return;
+  if (!LibraryUnchanged(Handle())) return;
   DialogScope busy(*this);
   spell::TQuillSpell speller;
   ApplySpellSettings(speller, spellingPlaces_);
@@ -60,7 +61,7 @@ void TMainForm::CheckAllRepliesMIClick() {
   } catch (const std::exception& e) {
     if (table_.State() == storage::dsEdit) table_.Cancel();
     if (speller.ReadChecking()) speller.StopCheck(true);
-    ui::ShowErrorBox(Handle(), e.what());
+    ShowChangeFailure(e, e.what());
   }
   speller.StopSequenceCheck();
   host.Hide();

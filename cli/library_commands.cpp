@@ -606,7 +606,14 @@ int RunLibraryCommand(platform::Env& env, const std::string& command, const std:
     return entry->run(c, o);
   } catch (const storage::EStreamError& e) {
     // "Cannot open file X" alone leaves the user guessing: say why.
-    return Failure(c, o.positional[0] + ": " + storage::OneLine(e.what()) + (e.reason().empty() ? "" : ": " + e.reason()));
+    std::string message =
+        o.positional[0] + ": " + storage::OneLine(e.what()) + (e.reason().empty() ? "" : ": " + e.reason());
+    // A library on a read-only share, or without write permission, can still
+    // be read.
+    const bool writes = command != "list" && command != "show" && command != "export" && command != "verify";
+    if (writes && e.kind() == platform::FileError::AccessDenied)
+      message += "\n  (the library cannot be changed here; 'quillet list', 'show' and 'export' only read it)";
+    return Failure(c, message);
   } catch (const std::exception& e) {
     std::string message = o.positional[0] + ": " + storage::OneLine(e.what());
     // What an interrupted add or import leaves behind, and what mends it.

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "cli/command.h"
+#include "platform/forwarding_env.h"
 #include "storage/binary_data_set.h"
 #include "tests/support/captured_run.h"
 #include "tests/support/temp_dir.h"
@@ -272,6 +273,47 @@ TEST_F(LibraryCommandsTest, PackRefusedWhileTheLibraryIsOpenElsewhere) {
   EXPECT_TRUE(Contents(lib) == before);
   holder.Close();
   EXPECT_EQ(Quillet("pack", {lib}).code, kExitOk);
+}
+
+// Opening for writing is denied (no write permission, a read-only share):
+// the commands that read work, those that change the library say why they
+// cannot and leave it as it was.
+TEST_F(LibraryCommandsTest, AReadOnlyLibraryIsReadAndNotChanged) {
+  Quillet("add", {lib, "--category", "Work", "--description", "Thanks", "--text", "Thank you!"});
+  const std::string before = Contents(lib);
+  class WriteDeniedEnv final : public platform::ForwardingEnv {
+   public:
+    WriteDeniedEnv() : ForwardingEnv(Env::Default()) {}
+    platform::Status OpenFile(const std::string& path, platform::FileAccess access, platform::FileShare share,
+                              platform::FileCreate create, std::unique_ptr<platform::File>* file) override {
+      if (access == platform::FileAccess::ReadWrite)
+        return platform::Status::Error("Cannot open " + path + ": Permission denied", 13,
+                                       platform::FileError::AccessDenied);
+      return base().OpenFile(path, access, share, create, file);
+    }
+  } denied;
+  auto run = [&](const std::string& command, std::vector<std::string> args) {
+    return tq::testing::CapturedRun(
+        [&](FILE* out, FILE* err) { return RunLibraryCommand(denied, command, args, out, err); });
+  };
+  EXPECT_EQ(run("show", {lib, "0", "--text"}).out, "Thank you!");
+  EXPECT_EQ(run("list", {lib}).code, kExitOk);
+  EXPECT_EQ(run("export", {lib, "--format", "csv"}).code, kExitOk);
+  const std::string refusal = ": Cannot open file " + lib +
+                              ": Permission denied\n  (the library cannot be changed here; 'quillet list', 'show' "
+                              "and 'export' only read it)\n";
+  const std::pair<std::string, std::vector<std::string>> changes[] = {
+      {"add", {lib, "--description", "more"}},
+      {"edit", {lib, "0", "--description", "changed"}},
+      {"delete", {lib, "0"}},
+  };
+  for (const auto& [command, args] : changes) {
+    Result r = run(command, args);
+    EXPECT_EQ(r.code, kExitFailure) << command;
+    EXPECT_EQ(r.err, "quillet " + command + ": " + lib + refusal) << command;
+  }
+  EXPECT_EQ(run("pack", {lib}).code, kExitFailure);
+  EXPECT_TRUE(Contents(lib) == before);
 }
 
 // A table made with other field sizes than the program's: texts are checked

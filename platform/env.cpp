@@ -10,6 +10,13 @@ Status File::ReadExact(int64_t offset, void* buf, size_t n) {
   return Status::Ok();
 }
 
+FileAtPath CheckFileAtPath(Env& env, File& file, const std::string& path) {
+  FileIdentity opened, named;
+  if (!file.Identity(&opened)) return FileAtPath::Same;
+  if (!env.IdentityOf(path, &named)) return FileAtPath::Missing;
+  return named == opened ? FileAtPath::Same : FileAtPath::Replaced;
+}
+
 Status ReadWholeFile(Env& env, const std::string& path, std::string* contents) {
   std::unique_ptr<File> f;
   Status s = env.OpenFile(path, FileAccess::Read, FileShare::ReadWrite, FileCreate::OpenExisting, &f);

@@ -31,6 +31,15 @@ enum class FileCreate {
   OpenAlways,    // open, creating an empty file when missing
 };
 
+// Which file a name or an open handle stands for, as the file system tells
+// files apart: the volume and the file's number on it. Two are the same file
+// exactly when their identities are equal.
+struct FileIdentity {
+  uint64_t volume = 0;
+  uint64_t index = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
 // An open file. Closed when destroyed.
 class File {
  public:
@@ -43,6 +52,9 @@ class File {
   virtual Status Size(int64_t* size) = 0;
   virtual Status Truncate(int64_t size) = 0;
   virtual Status Flush() = 0;
+  // The identity of the file this handle has open, whatever has happened to
+  // its name since.
+  virtual Status Identity(FileIdentity* id) = 0;
 
   // Reads exactly n bytes at offset; a short read is an error.
   Status ReadExact(int64_t offset, void* buf, size_t n);
@@ -84,6 +96,8 @@ class Env {
   // Creates the folder and every missing parent.
   virtual Status CreateDirectories(const std::string& path) = 0;
   virtual Status LastWriteTime(const std::string& path, FileTime* time) = 0;
+  // The identity of the file path names now. Fails when it names none.
+  virtual Status IdentityOf(const std::string& path, FileIdentity* id) = 0;
   // Names (without folder) of the files in folder whose names match pattern,
   // where '*' matches any run of characters and '?' one character, compared
   // without regard to ASCII letter case.
@@ -96,6 +110,19 @@ class Env {
 bool IsSharingViolation(const Status& s);
 // The code such a refusal carries on this system, for Envs of our own.
 int SharingViolationCode();
+
+// What a path names now, compared with a file that was opened through it.
+enum class FileAtPath {
+  Same,      // still that file
+  Missing,   // no file, or none that can be seen: the file was deleted or moved away
+  Replaced,  // another file
+};
+// Where the file system lets others delete or replace a file that is open
+// (POSIX, and Windows programs under Wine on such a system, or a file on a
+// network share), a name can stop naming the file a program has open. A
+// handle whose own identity cannot be read is taken to be at its path: the
+// check cannot tell, and a write through it fails on its own if it must.
+FileAtPath CheckFileAtPath(Env& env, File& file, const std::string& path);
 
 // Reads a whole file into *contents (others may read and write meanwhile).
 Status ReadWholeFile(Env& env, const std::string& path, std::string* contents);

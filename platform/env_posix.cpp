@@ -135,6 +135,13 @@ class PosixFile final : public File {
     return Status::Ok();
   }
 
+  Status Identity(FileIdentity* id) override {
+    struct stat st {};
+    if (fstat(fd_, &st) != 0) return ErrnoStatus("Cannot identify", path_);
+    *id = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+    return Status::Ok();
+  }
+
   Status Flush() override {
     if (fsync(fd_) != 0 && errno != EINVAL) return ErrnoStatus("Cannot flush", path_);
     return Status::Ok();
@@ -247,6 +254,13 @@ class PosixEnv final : public Env {
     struct stat st {};
     if (stat(NativePath(path).c_str(), &st) != 0) return ErrnoStatus("Cannot read the time of", path);
     *time = ToFileTime(st.st_mtim);
+    return Status::Ok();
+  }
+
+  Status IdentityOf(const std::string& path, FileIdentity* id) override {
+    struct stat st {};
+    if (stat(NativePath(path).c_str(), &st) != 0) return ErrnoStatus("Cannot identify", path);
+    *id = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
     return Status::Ok();
   }
 

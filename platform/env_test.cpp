@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -182,6 +184,65 @@ TEST(Env, FileOperations) {
   EXPECT_FALSE(env.FileExists(f2));
   EXPECT_FALSE(env.RemoveFile(f2));
   EXPECT_FALSE(env.LastWriteTime(f2, &t));
+}
+
+// A file opened through a name, then that name deleted or given to another
+// file behind the opener's back: the check tells the three apart, and
+// another spelling of the same name is still the same file.
+TEST(Env, FileAtPathSeesTheNameDeletedOrReplaced) {
+  TempDir dir;
+  MemoryEnv memory;
+  ASSERT_TRUE(memory.CreateDirectories("/lib"));
+  struct Place {
+    Env* env;
+    std::string folder;
+    // Deletes the name while the file is open, as another program may.
+    std::function<bool(const std::string&)> unlink;
+  };
+  std::vector<Place> places = {{&memory, "/lib", [&](const std::string& p) { return memory.Unlink(p).ok(); }}};
+#ifndef _WIN32
+  // Windows itself refuses to delete a file opened without delete sharing.
+  places.push_back({&Env::Default(), dir.path(), [](const std::string& p) { return std::filesystem::remove(p); }});
+#endif
+  for (const Place& place : places) {
+    Env& env = *place.env;
+    const std::string path = place.folder + "/replies.qdk", other = place.folder + "/other.qdk";
+    ASSERT_TRUE(WriteWholeFile(env, path, "library"));
+    ASSERT_TRUE(WriteWholeFile(env, other, "library"));
+    std::unique_ptr<File> f;
+    ASSERT_TRUE(env.OpenFile(path, FileAccess::ReadWrite, FileShare::Read, FileCreate::OpenExisting, &f));
+    EXPECT_EQ(CheckFileAtPath(env, *f, path), FileAtPath::Same);
+    EXPECT_EQ(CheckFileAtPath(env, *f, place.folder + "\\replies.qdk"), FileAtPath::Same);
+    EXPECT_EQ(CheckFileAtPath(env, *f, other), FileAtPath::Replaced) << "same bytes, another file";
+    EXPECT_EQ(CheckFileAtPath(env, *f, place.folder + "/none.qdk"), FileAtPath::Missing);
+
+    ASSERT_TRUE(place.unlink(path));
+    EXPECT_EQ(CheckFileAtPath(env, *f, path), FileAtPath::Missing);
+    EXPECT_TRUE(f->WriteAt(0, "x", 1)) << "the nameless file still takes writes: only the check can tell";
+    ASSERT_TRUE(WriteWholeFile(env, path, "library"));
+    EXPECT_EQ(CheckFileAtPath(env, *f, path), FileAtPath::Replaced);
+  }
+}
+
+// Under Windows (and Wine) the same three answers, where a name can be taken
+// away only by closing first.
+TEST(Env, FileAtPathOnTheSystemsFileSystem) {
+  TempDir dir;
+  Env& env = Env::Default();
+  const std::string path = dir.File("replies.qdk"), other = dir.File("other.qdk");
+  ASSERT_TRUE(WriteWholeFile(env, path, "library"));
+  ASSERT_TRUE(WriteWholeFile(env, other, "library"));
+  std::unique_ptr<File> f;
+  ASSERT_TRUE(env.OpenFile(path, FileAccess::ReadWrite, FileShare::Read, FileCreate::OpenExisting, &f));
+  EXPECT_EQ(CheckFileAtPath(env, *f, path), FileAtPath::Same) << "the opener's own sharing does not hide it";
+  EXPECT_EQ(CheckFileAtPath(env, *f, other), FileAtPath::Replaced);
+  EXPECT_EQ(CheckFileAtPath(env, *f, dir.File("none.qdk")), FileAtPath::Missing);
+  std::unique_ptr<File> exclusive;
+  ASSERT_TRUE(env.OpenFile(other, FileAccess::ReadWrite, FileShare::Exclusive, FileCreate::OpenExisting, &exclusive));
+  FileIdentity a, b;
+  ASSERT_TRUE(exclusive->Identity(&a));
+  ASSERT_TRUE(env.IdentityOf(other, &b)) << "an exclusive opener does not keep the name from being identified";
+  EXPECT_EQ(a, b);
 }
 
 TEST(FaultEnv, FullDiskIsVisibleToTheWriter) {

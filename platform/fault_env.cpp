@@ -40,6 +40,7 @@ class FaultEnv::FaultFile final : public File {
     return base_->Truncate(size);
   }
   Status Flush() override { return base_->Flush(); }
+  Status Identity(FileIdentity* id) override { return base_->Identity(id); }
 
  private:
   FaultEnv& env_;

@@ -27,6 +27,7 @@ class ForwardingEnv : public Env {
   }
   Status CreateDirectories(const std::string& path) override { return base_.CreateDirectories(path); }
   Status LastWriteTime(const std::string& path, FileTime* time) override { return base_.LastWriteTime(path, time); }
+  Status IdentityOf(const std::string& path, FileIdentity* id) override { return base_.IdentityOf(path, id); }
   Status ListFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>* names) override {
     return base_.ListFiles(folder, pattern, names);
   }

@@ -38,6 +38,7 @@ Status Missing(const std::string& what, const std::string& path) {
 struct MemoryEnv::Node {
   std::string data;
   FileTime time = 0;
+  uint64_t number = 0;  // tells files apart, whatever their names
   int readers = 0, writers = 0, deniesRead = 0, deniesWrite = 0;
   int open() const { return readers; }  // every opener reads
 };
@@ -92,6 +93,11 @@ class MemoryEnv::MemoryFile final : public File {
 
   Status Flush() override { return Status::Ok(); }
 
+  Status Identity(FileIdentity* id) override {
+    *id = {0, node_->number};
+    return Status::Ok();
+  }
+
  private:
   void Claim(int delta) {
     node_->readers += delta;
@@ -132,6 +138,7 @@ Status MemoryEnv::OpenFile(const std::string& path, FileAccess access, FileShare
     if (p.empty() || folders_.count(p)) return Status::Error("Cannot open " + path + ": Is a directory", EISDIR);
     it = files_.emplace(p, std::make_shared<Node>()).first;
     it->second->time = clock_++;
+    it->second->number = nextNumber_++;
   }
   Node& n = *it->second;
   const bool writes = access == FileAccess::ReadWrite;
@@ -221,6 +228,20 @@ Status MemoryEnv::LastWriteTime(const std::string& path, FileTime* time) {
   auto it = files_.find(Normal(path));
   if (it == files_.end()) return Missing("Cannot read the time of", path);
   *time = it->second->time;
+  return Status::Ok();
+}
+
+Status MemoryEnv::IdentityOf(const std::string& path, FileIdentity* id) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  auto it = files_.find(Normal(path));
+  if (it == files_.end()) return Missing("Cannot identify", path);
+  *id = {0, it->second->number};
+  return Status::Ok();
+}
+
+Status MemoryEnv::Unlink(const std::string& path) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (files_.erase(Normal(path)) == 0) return Missing("Cannot delete", path);
   return Status::Ok();
 }
 

@@ -31,10 +31,15 @@ class MemoryEnv final : public Env {
   Status CopyFileTo(const std::string& from, const std::string& to, bool overwrite) override;
   Status CreateDirectories(const std::string& path) override;
   Status LastWriteTime(const std::string& path, FileTime* time) override;
+  Status IdentityOf(const std::string& path, FileIdentity* id) override;
   Status ListFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>* names) override;
 
   // Every file's path, for tests that check what was written.
   std::vector<std::string> Files();
+  // Takes the name away from a file even while it is open, as another
+  // program may on a POSIX system or a network share; those who have it
+  // open keep reading and writing the nameless file.
+  Status Unlink(const std::string& path);
 
   struct Node;  // one file: its bytes, its time and who has it open
 
@@ -46,6 +51,7 @@ class MemoryEnv final : public Env {
   std::map<std::string, std::shared_ptr<Node>> files_;
   std::set<std::string> folders_;
   FileTime clock_ = 1;
+  uint64_t nextNumber_ = 1;  // each new file's number, for its identity
 };
 
 }  // namespace tq::platform

@@ -187,6 +187,15 @@ void TBinaryDataSet::OpenFile() {
   crypt_.clear();  // sized when a slot is first encoded
 }
 
+platform::FileAtPath TBinaryDataSet::FileAtTableName() {
+  return file_ ? platform::CheckFileAtPath(env_, *file_, tableName_) : platform::FileAtPath::Same;
+}
+
+void TBinaryDataSet::CheckFileUnchanged() {
+  const platform::FileAtPath at = FileAtTableName();
+  if (at != platform::FileAtPath::Same) throw ETableFileChanged(tableName_, at);
+}
+
 void TBinaryDataSet::Open() {
   if (Active()) return;
   Notify(BeforeOpen);

@@ -105,6 +105,9 @@ class TBinaryDataSet {
   TField& FieldByName(const std::string& name);  // "Field 'X' not found"
 
   // --- File ---
+  // Whether TableName still names the file the open table has open (Same
+  // when the table is closed). Every write checks it first.
+  platform::FileAtPath FileAtTableName();
   void CreateTable();
   void PackTable();
 
@@ -158,6 +161,9 @@ class TBinaryDataSet {
   void Notify(const TDataSetNotifyEvent& hook);
   void ShowMessage(const std::string& message);
   void OpenFile();
+  // Before every change of the file: its name must still name the file the
+  // table opened, or nothing is written (ETableFileChanged).
+  void CheckFileUnchanged();
   void BindFields();
   void UnbindFields();
   const uint8_t* RecordForRead() const;
@@ -167,6 +173,26 @@ class TBinaryDataSet {
   int64_t SlotCount() const { return layout_.SlotCount(); }
   bool Encoding() const { return OnCryptData && !password_.empty(); }
   void Crypt(uint8_t* buffer, size_t size, const std::string& password, bool reading);
+  // Every write of the open file goes through here, and checks the file
+  // first unless a whole-table rewrite has checked it once for all its
+  // writes (BulkWrite).
+  void WriteToFile(int64_t offset, const void* data, size_t size);
+  // A sort or a re-encoding rewrites every slot: the file is checked once
+  // before, as checking it before each of those writes (opening it by name)
+  // would cost more than the writes.
+  class BulkWrite {
+   public:
+    explicit BulkWrite(TBinaryDataSet& table) : table_(table) {
+      table_.CheckFileUnchanged();
+      table_.fileCheckedForBulk_ = true;
+    }
+    ~BulkWrite() { table_.fileCheckedForBulk_ = false; }
+    BulkWrite(const BulkWrite&) = delete;
+    BulkWrite& operator=(const BulkWrite&) = delete;
+
+   private:
+    TBinaryDataSet& table_;
+  };
   void WriteHeader();
   void ReadSlot(uint8_t* buffer, int64_t slot, const std::string& password);
   void WriteSlot(const uint8_t* buffer, int64_t slot, const std::string& password);
@@ -212,6 +238,7 @@ class TBinaryDataSet {
 
   // While open.
   std::unique_ptr<platform::File> file_;
+  bool fileCheckedForBulk_ = false;  // inside a BulkWrite
   TableLayout layout_;
   TDataSetState state_ = dsInactive;
   std::vector<uint8_t> buffer_;   // the current record's slot bytes

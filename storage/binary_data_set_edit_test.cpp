@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fault_env.h"
+#include "platform/memory_env.h"
 #include "storage/errors.h"
 #include "storage/test_support.h"
 
@@ -206,6 +207,74 @@ TEST(EditTest, ReadOnlyTablesRefuseChangesBeforeTouchingTheFile) {
   EXPECT_EQ(Message([&] { f.table.SortTable({"Description"}); }),
             "Dataset must be opened for read/write to perform sort.");
   EXPECT_EQ(f.Bytes(), before);
+}
+
+// Another program deletes the table's file, or puts another file in its
+// place, while the table has it open: every change is refused before a byte
+// is written (into the nameless file or the new one), the pending record
+// stays pending, and the error names the file and what happened to it.
+TEST(EditTest, ChangesAreRefusedOnceTheFileIsDeletedOrReplaced) {
+  struct Case {
+    const char* what;
+    std::function<void(ReplyTableFixture&)> change;
+    TDataSetState pendingAfter;
+  } changes[] = {
+      {"append", [](ReplyTableFixture& f) { f.Add("C", "new"); }, dsInsert},
+      {"reuse a freed slot",
+       [](ReplyTableFixture& f) {
+         f.table.Insert();
+         f.table.FieldByName("Description").SetAsString("new");
+         f.table.Post();
+       },
+       dsInsert},
+      {"edit",
+       [](ReplyTableFixture& f) {
+         f.table.Edit();
+         f.table.FieldByName("Description").SetAsString("changed");
+         f.table.Post();
+       },
+       dsEdit},
+      {"delete", [](ReplyTableFixture& f) { f.table.Delete(); }, dsBrowse},
+      {"sort", [](ReplyTableFixture& f) { f.table.SortTable({"Description"}); }, dsBrowse},
+  };
+  for (const bool replaced : {false, true}) {
+    for (const Case& c : changes) {
+      SCOPED_TRACE(std::string(c.what) + (replaced ? ", replaced" : ", deleted"));
+      platform::MemoryEnv env;
+      ReplyTableFixture f(env);
+      ASSERT_TRUE(env.CreateDirectories(f.dir.path()));
+      f.CreateAndOpen();
+      for (const char* d : {"b", "a", "gone"}) f.Add("C", d);
+      f.table.Delete();  // "gone": its slot is free for reuse
+      f.table.First();
+      // A reader keeps the opened file's bytes visible after its name goes.
+      std::unique_ptr<platform::File> opened;
+      ASSERT_TRUE(env.OpenFile(f.path, platform::FileAccess::Read, platform::FileShare::ReadWrite,
+                               platform::FileCreate::OpenExisting, &opened));
+      auto bytesOf = [](platform::File& file) {
+        int64_t size = 0;
+        file.Size(&size);
+        std::string bytes(static_cast<size_t>(size), '\0');
+        file.ReadExact(0, bytes.data(), bytes.size());
+        return bytes;
+      };
+      const std::string before = bytesOf(*opened);
+      ASSERT_TRUE(env.Unlink(f.path));
+      if (replaced) ASSERT_TRUE(platform::WriteWholeFile(env, f.path, "another file"));
+
+      EXPECT_EQ(Message([&] { c.change(f); }),
+                "The table file " + f.path + (replaced ? " was replaced by another file" : " was deleted") +
+                    " after it was opened; nothing was written.");
+      EXPECT_EQ(f.table.State(), c.pendingAfter);
+      EXPECT_EQ(f.table.RecordCount(), 2);
+      EXPECT_EQ(bytesOf(*opened), before);
+      std::string now;
+      EXPECT_EQ(platform::ReadWholeFile(env, f.path, &now).ok(), replaced);
+      EXPECT_EQ(now, replaced ? "another file" : "");
+      f.table.Cancel();
+      EXPECT_EQ(f.Description(), "b") << "the table still reads the file it opened";
+    }
+  }
 }
 
 TEST(EditTest, AFailedWriteIsAnErrorAndTheFileStillOpens) {

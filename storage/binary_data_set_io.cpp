@@ -11,6 +11,13 @@ void TBinaryDataSet::Crypt(uint8_t* buffer, size_t size, const std::string& pass
   OnCryptData(buffer, static_cast<int>(size), password, reading);
 }
 
+void TBinaryDataSet::WriteToFile(int64_t offset, const void* data, size_t size) {
+  // The name is checked before every write of a change: the check is what
+  // keeps a record from going into a file nobody will see again.
+  if (!fileCheckedForBulk_) CheckFileUnchanged();
+  if (!file_->WriteAt(offset, data, size)) throw EStreamError("Stream write error");
+}
+
 void TBinaryDataSet::WriteHeader() {
   if (!file_) throw EAssertionFailed("fStream=Nil");
   // The size the fields make: a table opened without records was not held
@@ -19,7 +26,7 @@ void TBinaryDataSet::WriteHeader() {
   layout_.header.RecordSize = static_cast<int32_t>(layout_.recordSize);
   uint8_t raw[kHeaderSize];
   EncodeHeader(layout_.header, raw);
-  if (!file_->WriteAt(0, raw, kHeaderSize)) throw EStreamError("Stream write error");
+  WriteToFile(0, raw, kHeaderSize);
 }
 
 void TBinaryDataSet::ReadSlot(uint8_t* buffer, int64_t slot, const std::string& password) {
@@ -40,7 +47,7 @@ void TBinaryDataSet::WriteSlot(const uint8_t* buffer, int64_t slot, const std::s
     Crypt(crypt_.data(), size, password, false);
     out = crypt_.data();
   }
-  if (!file_->WriteAt(layout_.SlotOffset(slot), out, size)) throw EStreamError("Stream write error");
+  WriteToFile(layout_.SlotOffset(slot), out, size);
 }
 
 TRecordHeader TBinaryDataSet::_ReadRecordHeader(int64_t slot) {
@@ -57,7 +64,7 @@ void TBinaryDataSet::_WriteRecordHeader(int64_t slot, const TRecordHeader& heade
   uint8_t raw[kRecordHeaderSize];
   EncodeRecordHeader(header, raw);
   if (Encoding()) Crypt(raw, sizeof raw, password_, false);
-  if (!file_->WriteAt(layout_.SlotOffset(slot), raw, sizeof raw)) throw EStreamError("Stream write error");
+  WriteToFile(layout_.SlotOffset(slot), raw, sizeof raw);
 }
 
 int64_t TBinaryDataSet::_AddRecord(uint8_t* buffer) {

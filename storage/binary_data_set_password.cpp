@@ -77,6 +77,8 @@ bool TBinaryDataSet::ChangePassword() {
   // Nothing can be re-encoded in a file opened for reading only.
   if (readOnly_) return false;
   CheckBrowseMode();
+  // Restoring the copy after a failure would bring a deleted file back.
+  const BulkWrite checked(*this);
   const std::string backup = tableName_ + ".bak";
   if (!env_.CopyFileTo(tableName_, backup, true)) return false;
 

@@ -51,6 +51,7 @@ void TBinaryDataSet::SortTable(const std::vector<std::string>& fieldNames) {
     keys.push_back(f);
   }
   if (!GetPassword()) throw EBinaryDataSetError("You must enter the password before modifying or viewing this table.");
+  const BulkWrite checked(*this);
   const int64_t n = SlotCount();
   if (n > 1) {
     std::vector<uint8_t> a(static_cast<size_t>(layout_.recordSize)), b(a.size());

@@ -18,6 +18,28 @@ class EBinaryDataSetError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A change refused because the table's file name no longer names the file
+// the table opened: it was deleted, moved away or replaced meanwhile (which
+// other programs can do where files open for writing are not protected, as
+// on a POSIX system or some network shares). Nothing was written.
+class ETableFileChanged : public EBinaryDataSetError {
+ public:
+  ETableFileChanged(const std::string& path, platform::FileAtPath change)
+      : EBinaryDataSetError("The table file " + path +
+                            (change == platform::FileAtPath::Replaced ? " was replaced by another file"
+                                                                      : " was deleted") +
+                            " after it was opened; nothing was written."),
+        path_(path),
+        change_(change) {}
+  const std::string& path() const { return path_; }
+  // Missing (deleted or moved away) or Replaced.
+  platform::FileAtPath change() const { return change_; }
+
+ private:
+  std::string path_;
+  platform::FileAtPath change_;
+};
+
 // Dataset-level failures worded by the component library ("Field 'X' not found",
 // "Dataset not in edit or insert mode", "Record not found", ...).
 class EDatabaseError : public std::runtime_error {

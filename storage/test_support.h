@@ -145,6 +145,7 @@ class FailOneWriteEnv final : public platform::ForwardingEnv {
     platform::Status Size(int64_t* size) override { return base_->Size(size); }
     platform::Status Truncate(int64_t size) override { return base_->Truncate(size); }
     platform::Status Flush() override { return base_->Flush(); }
+    platform::Status Identity(platform::FileIdentity* id) override { return base_->Identity(id); }
 
    private:
     FailOneWriteEnv& env_;

@@ -13,6 +13,7 @@ struct CommandFacts {
   bool has_target = false;            // TargetWindow is set
   bool preview_empty = true;          // InsertRichEdit holds no text
   std::string_view current_response;  // Response of the table's current record; empty when none
+  bool read_only = false;             // the library could be opened for reading only
 };
 
 // The control that takes the keyboard focus whenever the window is shown:
@@ -22,8 +23,10 @@ enum class ShownFocus { ReplyTree, FirstUseLink };
 
 struct CommandStates {
   bool main_panel_visible = false;      // MainPanel; otherwise the first-use panel shows
-  bool add_enabled = false;             // AddBtn, AddMI, RefreshBtn, RefreshMI: a library is open
+  bool add_enabled = false;             // AddBtn, AddMI: a library is open for writing
+  bool refresh_enabled = false;         // RefreshBtn, RefreshMI: a library is open
   bool edit_enabled = false;            // EditBtn, EditMI, DeleteBtn, DeleteMI
+  bool check_all_enabled = false;       // CheckAllMI, which writes corrections back
   bool current_is_formatted = false;    // becomes CurrentIsFormatted
   bool insert_enabled = false;          // InsertBtn, InsertMI
   bool insert_as_text_enabled = false;  // InsertAsTextBtn, InsertAsTextMI

@@ -22,11 +22,16 @@ TEST(CommandStatesTest, FromTheWindowsFacts) {
       {"category selected with target", {true, false, true, true, rtf}, true, false, true, false, false},
       // After an insertion by hotkey the preview holds a reply the tree has not selected.
       {"preview without selection", {true, false, true, false, "Hi"}, true, false, false, true, false},
+      // A library opened for reading only: browsed and inserted from, never changed.
+      {"read-only, reply selected with target", {true, true, true, false, rtf, true}, true, false, true, true, true},
+      {"read-only, nothing selected", {true, false, false, true, "", true}, true, false, false, false, false},
   };
   for (const Case& c : cases) {
     CommandStates s = ComputeCommandStates(c.facts);
     EXPECT_EQ(s.main_panel_visible, c.panel) << c.what;
-    EXPECT_EQ(s.add_enabled, c.panel) << c.what << ": Add and Refresh go with an open library";
+    EXPECT_EQ(s.refresh_enabled, c.panel) << c.what << ": Refresh goes with an open library";
+    EXPECT_EQ(s.add_enabled, c.panel && !c.facts.read_only) << c.what << ": Add, with one open for writing";
+    EXPECT_EQ(s.check_all_enabled, s.add_enabled) << c.what << ": checking all replies writes them";
     EXPECT_EQ(s.edit_enabled, c.edit) << c.what;
     EXPECT_EQ(s.current_is_formatted, c.formatted) << c.what;
     EXPECT_EQ(s.insert_enabled, c.insert) << c.what;

@@ -1,5 +1,6 @@
 #include "app/core/reply_library.h"
 
+#include "storage/errors.h"
 #include "storage/reply_layout.h"
 
 namespace tq::app {
@@ -28,6 +29,7 @@ namespace {
 void AimAt(storage::TBinaryDataSet& table, const std::string& path) {
   table.Close();
   table.SetTableName(path);
+  table.SetReadOnly(false);
   if (table.FieldCount() == 0 || table.FindField(storage::kCategoryField) == nullptr)
     storage::DeclareReplyFields(table);
 }
@@ -36,7 +38,35 @@ void AimAt(storage::TBinaryDataSet& table, const std::string& path) {
 
 void OpenReplyTable(storage::TBinaryDataSet& table, const std::string& path) {
   AimAt(table, path);
+  try {
+    table.Open();
+    return;
+  } catch (const storage::EStreamError& e) {
+    if (e.kind() != platform::FileError::AccessDenied) throw;
+  }
+  // Replies can still be read and inserted from a library nobody may change.
+  table.SetReadOnly(true);
   table.Open();
+}
+
+std::string LibraryCaption(const std::string& title, const std::string& path, bool readOnly) {
+  return title + " - " + path + (readOnly ? " (read-only)" : "");
+}
+
+std::string LibraryChangedText(const std::string& path, platform::FileAtPath change) {
+  if (change == platform::FileAtPath::Same) return "";
+  return "The library file " + path +
+         (change == platform::FileAtPath::Replaced ? " was replaced by another file" : " was deleted") +
+         " after it was opened.\nNothing was saved to it. Open the library again to go on working with it.";
+}
+
+std::string LibraryChangedText(storage::TBinaryDataSet& table) {
+  return LibraryChangedText(table.TableName(), table.FileAtTableName());
+}
+
+std::string LibraryChangedText(const std::exception& failure) {
+  const auto* changed = dynamic_cast<const storage::ETableFileChanged*>(&failure);
+  return changed ? LibraryChangedText(changed->path(), changed->change()) : "";
 }
 
 void CreateReplyTable(storage::TBinaryDataSet& table, const std::string& path) {

@@ -3,6 +3,7 @@
 // (record i has reply index i).
 #pragma once
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,22 @@
 
 namespace tq::app {
 
-// Closes the table, then opens `path` with the reply layout. Throws what the
-// table throws.
+// Closes the table, then opens `path` with the reply layout: for reading and
+// writing, or, when writing is denied (a file without write permission, a
+// read-only share), for reading only; table.ReadOnly() tells which. Throws
+// what the table throws.
 void OpenReplyTable(storage::TBinaryDataSet& table, const std::string& path);
+// The main window's caption with a library open: the title, " - ", the path,
+// and " (read-only)" when it is open for reading only.
+std::string LibraryCaption(const std::string& title, const std::string& path, bool readOnly);
+// What the user is told when the library's file was deleted or replaced
+// after it was opened (so nothing was written to it); empty while the name
+// still names the open file.
+std::string LibraryChangedText(const std::string& path, platform::FileAtPath change);
+std::string LibraryChangedText(storage::TBinaryDataSet& table);
+// The same for a change the table refused for that reason; empty for any
+// other failure.
+std::string LibraryChangedText(const std::exception& failure);
 // Closes the table and creates an empty library file at `path`.
 void CreateReplyTable(storage::TBinaryDataSet& table, const std::string& path);
 // The current record's reply.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/forwarding_env.h"
+#include "platform/memory_env.h"
+#include "storage/errors.h"
 #include "storage/reply_layout.h"
 #include "tests/support/temp_dir.h"
 
@@ -36,6 +39,88 @@ TEST(ReplyLibrary, ANewReplyInAFreedSlotGetsItsPlaceInTableOrder) {
   for (const ReplyRecord& r : ReadReplies(table)) order.push_back(r.Description);
   EXPECT_EQ(order, (std::vector<std::string>{"a", "new", "c", "d"}));
   EXPECT_EQ(GoToReply(table, 3).Description, "d");
+}
+
+// Files whose writing the system refuses, as for a file without write
+// permission or one on a read-only share: reading is still allowed.
+class WriteDeniedEnv final : public platform::ForwardingEnv {
+ public:
+  explicit WriteDeniedEnv(platform::Env& base) : ForwardingEnv(base) {}
+  platform::Status OpenFile(const std::string& path, platform::FileAccess access, platform::FileShare share,
+                            platform::FileCreate create, std::unique_ptr<platform::File>* file) override {
+    if (denied && access == platform::FileAccess::ReadWrite)
+      return platform::Status::Error("Cannot open " + path + ": Access denied", 5, platform::FileError::AccessDenied);
+    return base().OpenFile(path, access, share, create, file);
+  }
+  bool denied = true;
+};
+
+TEST(ReplyLibrary, ALibraryThatMayNotBeWrittenOpensForReadingOnly) {
+  testing::TempDir dir;
+  const std::string path = dir.File("shared.qdk");
+  {
+    storage::TBinaryDataSet writer;
+    CreateReplyTable(writer, path);
+    OpenReplyTable(writer, path);
+    EXPECT_FALSE(writer.ReadOnly());
+    AddReply(writer, "Thanks");
+  }
+  std::string before;
+  ASSERT_TRUE(platform::ReadWholeFile(platform::Env::Default(), path, &before));
+
+  WriteDeniedEnv env(platform::Env::Default());
+  storage::TBinaryDataSet table(env);
+  OpenReplyTable(table, path);
+  EXPECT_TRUE(table.ReadOnly());
+  EXPECT_EQ(LibraryCaption("Tavrin Quillet", path, table.ReadOnly()), "Tavrin Quillet - " + path + " (read-only)");
+  ASSERT_EQ(ReadReplies(table).size(), 1u);
+  EXPECT_EQ(GoToReply(table, 0).Response, "text of Thanks");
+  EXPECT_THROW(AddReply(table, "more"), storage::EBinaryDataSetError);
+  table.Cancel();
+  std::string after;
+  ASSERT_TRUE(platform::ReadWholeFile(platform::Env::Default(), path, &after));
+  EXPECT_EQ(after, before);
+
+  // The next library that may be written opens for writing again.
+  env.denied = false;
+  OpenReplyTable(table, path);
+  EXPECT_FALSE(table.ReadOnly());
+  EXPECT_EQ(LibraryCaption("Tavrin Quillet", path, table.ReadOnly()), "Tavrin Quillet - " + path);
+  AddReply(table, "more");
+  EXPECT_EQ(ReadReplies(table).size(), 2u);
+}
+
+TEST(ReplyLibrary, ALibraryInUseIsNotOpenedReadOnlyBehindTheUsersBack) {
+  testing::TempDir dir;
+  const std::string path = dir.File("busy.qdk");
+  storage::TBinaryDataSet holder, table;
+  CreateReplyTable(holder, path);
+  OpenReplyTable(holder, path);
+  try {
+    OpenReplyTable(table, path);
+    FAIL() << "opened a library another program is changing";
+  } catch (const storage::EStreamError& e) {
+    EXPECT_TRUE(e.inUse());
+  }
+  EXPECT_FALSE(table.Active());
+}
+
+TEST(ReplyLibrary, TellsWhenTheOpenLibraryWasDeletedOrReplaced) {
+  platform::MemoryEnv env;
+  ASSERT_TRUE(env.CreateDirectories("C:/Replies"));
+  const std::string path = "C:\\Replies\\team.qdk";
+  storage::TBinaryDataSet table(env);
+  CreateReplyTable(table, path);
+  OpenReplyTable(table, path);
+  EXPECT_EQ(LibraryChangedText(table), "");
+  ASSERT_TRUE(env.Unlink(path));
+  EXPECT_EQ(LibraryChangedText(table),
+            "The library file C:\\Replies\\team.qdk was deleted after it was opened.\n"
+            "Nothing was saved to it. Open the library again to go on working with it.");
+  ASSERT_TRUE(platform::WriteWholeFile(env, path, "x"));
+  EXPECT_EQ(LibraryChangedText(table),
+            "The library file C:\\Replies\\team.qdk was replaced by another file after it was opened.\n"
+            "Nothing was saved to it. Open the library again to go on working with it.");
 }
 
 }  // namespace

@@ -36,7 +36,10 @@ ui::Rect ToUi(const ui::core::Rect& r) { return {r.left, r.top, r.width(), r.hei
 }  // namespace
 
 TReplyPropForm::TReplyPropForm(storage::TBinaryDataSet& table, const ReplyPropOptions& options)
-    : table_(table), hotKeyHolders_(options.hotKeyHolders), liveSpelling_(options.liveSpelling) {
+    : table_(table),
+      hotKeyHolders_(options.hotKeyHolders),
+      canSave_(options.canSave),
+      liveSpelling_(options.liveSpelling) {
   Create({.caption = "Reply Properties",
           .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
           .exStyle = WS_EX_DLGMODALFRAME,
@@ -153,6 +156,7 @@ void TReplyPropForm::OkBtnClick() {
         DescriptionEdit);
     return;
   }
+  if (canSave_ && !canSave_(Handle())) return;
   table_.FieldByName(storage::kHotKeyField).SetAsInteger(HotKey.Value());
   if (!StoreResponse()) return;
   SetModalResult(ui::mrOk);

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ struct ReplyPropOptions {
   // The program's hotkeys that other replies and the main window hold, so
   // that a combination one of them has is named when typed in HotKey.
   std::vector<HotKeyHolder> hotKeyHolders;
+  // Asked on OK once the reply is complete, before anything is written into
+  // the record: false keeps the dialog open with everything the user typed
+  // (the caller has told the user why, in a box owned by `dialog`).
+  std::function<bool(HWND dialog)> canSave;
 };
 
 class TReplyPropForm : public ui::Form {
@@ -96,6 +101,7 @@ class TReplyPropForm : public ui::Form {
 
   storage::TBinaryDataSet& table_;
   std::vector<HotKeyHolder> hotKeyHolders_;
+  std::function<bool(HWND)> canSave_;
   bool liveSpelling_ = true;
   bool created_ = false;  // the controls exist and can be laid out
   ui::UniqueFont textFont_;
