@@ -39,11 +39,12 @@ OVERLAPPED At(int64_t offset) {
   return ov;
 }
 
-Status HandleIdentity(HANDLE h, const std::string& path, FileIdentity* id) {
+// false with the thread's last error set when the system cannot say.
+bool HandleIdentity(HANDLE h, FileIdentity* id) {
   BY_HANDLE_FILE_INFORMATION info{};
-  if (!GetFileInformationByHandle(h, &info)) return LastError("Cannot identify", path);
+  if (!GetFileInformationByHandle(h, &info)) return false;
   *id = {info.dwVolumeSerialNumber, (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
-  return Status::Ok();
+  return true;
 }
 
 class WinFile final : public File {
@@ -94,7 +95,9 @@ class WinFile final : public File {
     return Status::Ok();
   }
 
-  Status Identity(FileIdentity* id) override { return HandleIdentity(h_.get(), path_, id); }
+  Status Identity(FileIdentity* id) override {
+    return HandleIdentity(h_.get(), id) ? Status::Ok() : LastError("Cannot identify");
+  }
 
   Status Flush() override {
     if (!FlushFileBuffers(h_.get())) return LastError("Cannot flush");
@@ -239,10 +242,12 @@ class WinEnv final : public Env {
 
   Status IdentityOf(const std::string& path, FileIdentity* id) override {
     // No access asked for: no other opener's sharing can refuse it.
-    UniqueHandle h(CreateFileA(WinPath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!h) return LastError("Cannot identify", path);
-    return HandleIdentity(h.get(), path, id);
+    std::wstring p;
+    if (!Wide(path, &p)) return LastError("Cannot identify", path);
+    UniqueHandle h(CreateFileW(p.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!h || !HandleIdentity(h.get(), id)) return LastError("Cannot identify", path);
+    return Status::Ok();
   }
 
   Status ListFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>* names) override {

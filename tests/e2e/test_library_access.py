@@ -35,6 +35,11 @@ REPLACED = ("The library file {path} was replaced by another file after it was o
 REPLY_KEPT = "Your reply is still in the Reply Properties window: copy what you want to keep, then press Cancel."
 
 
+# The main window's buttons by name, as captioned with their access keys.
+CAPTION = {"Add": "&Add", "Edit": "&Edit", "Delete": "&Delete", "Refresh": "Refre&sh", "Insert": "&Insert",
+           "Copy": "C&opy"}
+
+
 @contextmanager
 def unwritable(path):
     """The file as a read-only share or a missing write permission leaves it.
@@ -90,11 +95,11 @@ def read_only_library(session, args):
         session.wait_for("the main hotkey to show the window", lambda: visible(session, main))
         select_node(session, main, 0, 0)
         session.screenshot("read-only-library.png")
-        buttons = {name: session.enabled(session.child(main, "Button", name).hwnd)
+        buttons = {name: session.enabled(session.child(main, "Button", CAPTION[name]).hwnd)
                    for name in ["Add", "Edit", "Delete", "Refresh", "Insert", "Copy"]}
         check_equal(buttons, {"Add": False, "Edit": False, "Delete": False, "Refresh": True, "Insert": True,
                               "Copy": True}, "buttons with a reply selected in a read-only library")
-        session.click(session.child(main, "Button", "Insert").hwnd)
+        session.click(session.child(main, "Button", CAPTION["Insert"]).hwnd)
         wait_for_text(session, target, out, TEXT + "\r\n", "the reply pasted from the read-only library")
         session.post(target, WM_CLOSE)
         target_program.wait(timeout=15)
@@ -121,12 +126,12 @@ def deleted_library(session, args):
     others = sorted(p.name for p in session.artifacts.iterdir())
 
     message = DELETED.format(path=session.windows_path(library))
-    session.click(session.child(main, "Button", "Add").hwnd)
+    session.click(session.child(main, "Button", CAPTION["Add"]).hwnd)
     check_equal(answer_message_box(session, "OK"), message, "the message of Add")
     check(session.find_window("Reply Properties") is None, "no reply dialog was opened to type into")
     select_node(session, main, 0, 0)
     for name in ["Edit", "Delete"]:
-        session.click(session.child(main, "Button", name).hwnd)
+        session.click(session.child(main, "Button", CAPTION[name]).hwnd)
         check_equal(answer_message_box(session, "OK"), message, f"the message of {name}")
     check(not library.exists(), "nothing was written at the deleted library's name")
     check(kept.read_bytes() == before, "nothing was written into the deleted file")
@@ -144,7 +149,7 @@ def replaced_library(session, args):
     program, main = start_on_library(session, args, library)
     opened = library.read_bytes()
 
-    session.click(session.child(main, "Button", "Add").hwnd)
+    session.click(session.child(main, "Button", CAPTION["Add"]).hwnd)
     dialog = wait_window(session, "Reply Properties")
     text = "A reply typed while the library was replaced"
     type_into(session, session.child(dialog, "RichEdit20A").hwnd, text)
