@@ -101,7 +101,16 @@ PasteKeyboard SystemKeyboard(HWND target, DWORD clipboardSequence) {
             input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
             SendInput(1, &input, sizeof input);
           },
-          [target] { return KeysWouldBeDropped(target, SystemIntegrity()); }};
+          [target] { return KeysWouldBeDropped(target, SystemIntegrity()); },
+          [target] {
+            // Joining the target's input and leaving it again resets that
+            // thread's key state (so documented; Wine does the same), which
+            // Windows would otherwise bring up to date only in its own time.
+            const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+            const DWORD self = GetCurrentThreadId();
+            if (thread != 0 && thread != self && AttachThreadInput(self, thread, TRUE))
+              AttachThreadInput(self, thread, FALSE);
+          }};
 }
 
 std::u16string Utf16(const std::string& ansi) {

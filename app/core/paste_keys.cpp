@@ -68,6 +68,7 @@ PasteOutcome PasteKeys::Tick(const PasteKeyboard& keyboard) {
   pending_ = false;
   if (keyboard.target_refuses_keys && keyboard.target_refuses_keys()) return PasteOutcome::TargetElevated;
   if (keyboard.clipboard_holds_reply && !keyboard.clipboard_holds_reply()) return PasteOutcome::ClipboardChanged;
+  if (keyboard.sync_key_state) keyboard.sync_key_state();
   // The user is still holding them: release them for the target so that it
   // sees Ctrl+V alone.
   for (unsigned vk : held) {

@@ -48,6 +48,11 @@ struct PasteKeyboard {
   std::function<bool()> clipboard_holds_reply;         // nothing copied since the reply; none: always
   std::function<void(unsigned unit, bool up)> send_unicode;  // one UTF-16 code unit typed
   std::function<bool()> target_refuses_keys;                 // runs with more rights than we do; none: never
+  // Once, just before the first key: the target's own record of which keys
+  // are down is made to agree with the keyboard. The hotkey's key-ups went
+  // to our window, and a target that still counts Alt as down would read
+  // Ctrl+V as Ctrl+Alt+V. None: nothing to do.
+  std::function<void()> sync_key_state;
 };
 
 enum class PasteOutcome {

@@ -157,6 +157,7 @@ TEST(PasteKeys, SendsNothingWhenTheTargetIsGoneOrNeverInFrontOrTheClipboardChang
     keyboard.target_state = [&] { return c.states[std::min(tick, c.states.size() - 1)]; };
     keyboard.clipboard_holds_reply = [&] { return c.clipboard_holds_reply; };
     keyboard.target_refuses_keys = [&] { return c.elevated; };
+    keyboard.sync_key_state = [&kb] { kb.events.push_back("sync"); };
     PasteKeys paste;
     paste.Start(3);
     PasteOutcome outcome = PasteOutcome::Waiting;
@@ -231,6 +232,33 @@ TEST(PasteKeys, KeysWithoutCtrlWaitForCtrlAndReleaseItWhenHeld) {
     while (paste.Tick(keyboard) == PasteOutcome::Waiting) ++ticks;
     EXPECT_EQ(ticks, c.method == PasteMethod::CtrlV ? 1 : 3) << PasteMethodName(c.method);
     EXPECT_EQ(kb.events, c.events) << PasteMethodName(c.method);
+  }
+}
+
+// The target may still count the hotkey's Alt as down (its key-up went to
+// our window): its record of the keys is put right once, before any key,
+// even the release of a modifier the user holds.
+TEST(PasteKeys, TheTargetsKeyStateIsBroughtInLineOnceBeforeTheFirstKey) {
+  struct Case {
+    PasteMethod method;
+    std::set<unsigned> held;
+    std::vector<std::string> events;
+  };
+  const Case cases[] = {
+      {PasteMethod::CtrlV, {}, {"sync", "+17", "+86", "-86", "-17"}},
+      {PasteMethod::CtrlV, {kVkMenu}, {"sync", "-18", "+17", "+86", "-86", "-17"}},
+      {PasteMethod::SlowCtrlV, {}, {"sync", "+17", "+86", "-86", "-17"}},
+  };
+  for (const Case& c : cases) {
+    FakeKeyboard kb;
+    kb.down = c.held;
+    PasteKeyboard keyboard = kb.Keyboard();
+    keyboard.sync_key_state = [&kb] { kb.events.push_back("sync"); };
+    PasteKeys paste;
+    paste.Start(2, PasteKeyEvents(c.method));
+    while (paste.Tick(keyboard) == PasteOutcome::Waiting) {
+    }
+    EXPECT_EQ(kb.events, c.events) << PasteMethodName(c.method) << " with " << c.held.size() << " held";
   }
 }
 
