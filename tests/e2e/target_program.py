@@ -16,6 +16,7 @@ WM_DUMP_FORMATS = 0x8000 + 8  # write those formats to --out + ".clip-text", ".c
 HELD_TEXT = "held by the target"
 USER_TEXT = b"Copied by the user\0"
 USER_RTF = b"{\\rtf1\\ansi Copied by {\\b the user}}\0"
+LATER_TEXT = b"Copied after the paste\0"  # what --copy-after-paste copies
 # A 2x1 24-bit bitmap: BITMAPINFOHEADER (40 bytes), then one row of two
 # pixels padded to 8 bytes.
 USER_DIB = (struct.pack("<IiiHHIIiiII", 40, 2, 1, 1, 24, 0, 8, 0, 0, 0, 0)

@@ -16,9 +16,12 @@
 // clipboard; kDumpFormatsMessage writes those three formats as they are on
 // the clipboard now to PATH.clip-text, .clip-rtf and .clip-dib (a missing
 // format writes no file).
+// --copy-after-paste makes the plain box paste on Ctrl+V and, as soon as the
+// paste has read the clipboard, copy kLaterText as a user would; the text it
+// replaced on the clipboard goes to PATH.replaced.
 //
 //   QuilletTarget.exe --out C:\path\text.txt [--rich] [--rtf-out C:\path\text.rtf] [--class NAME]
-//                     [--paste-keys MODE]
+//                     [--paste-keys MODE] [--copy-after-paste]
 #include <windows.h>
 // After windows.h, which it needs.
 #include <richedit.h>
@@ -51,6 +54,7 @@ constexpr UINT kPutClipboardMessage = WM_APP + 7;
 constexpr UINT kDumpFormatsMessage = WM_APP + 8;
 constexpr char kUserText[] = "Copied by the user";
 constexpr char kUserRtf[] = "{\\rtf1\\ansi Copied by {\\b the user}}";
+constexpr char kLaterText[] = "Copied after the paste";
 constexpr DWORD kSlowGapMs = 30;
 constexpr char kHeldText[] = "held by the target";
 constexpr char kTitle[] = "Quillet Target";
@@ -64,6 +68,7 @@ struct Options {
   std::string windowClass = kClass;
   PasteKeys pasteKeys = PasteKeys::Any;
   bool rich = false;
+  bool copyAfterPaste = false;
 };
 
 // Everything the window needs, reached through the window's user data.
@@ -103,8 +108,12 @@ Options ParseCommandLine() {
                     : mode == "shift-insert" ? PasteKeys::ShiftInsert
                     : mode == "slow"         ? PasteKeys::Slow
                                              : PasteKeys::None;
+    } else if (args[i] == "--copy-after-paste") {
+      o.copyAfterPaste = true;
     }
   }
+  // The copy follows the paste that the box's own keys make.
+  if (o.copyAfterPaste && o.pasteKeys == PasteKeys::Any) o.pasteKeys = PasteKeys::CtrlV;
   return o;
 }
 
@@ -239,6 +248,23 @@ bool DumpFormats(const Target& t, HWND hwnd) {
   return ok;
 }
 
+// Under --copy-after-paste: kLaterText replaces what is on the clipboard,
+// which is written to PATH.replaced.
+bool CopyLaterText(const Target& t) {
+  HWND hwnd = GetParent(t.box);
+  if (!OpenClipboard(hwnd)) return false;
+  const std::optional<std::string> replaced = ClipboardBytes(CF_TEXT);
+  EmptyClipboard();
+  SetBytes(CF_TEXT, std::string(kLaterText, sizeof kLaterText));
+  CloseClipboard();
+  return WriteFileBytes(t.options.out + ".replaced", replaced.value_or(""));
+}
+
+void Paste(const Target& t, HWND box) {
+  CallWindowProcA(t.boxProc, box, WM_PASTE, 0, 0);
+  if (t.options.copyAfterPaste) CopyLaterText(t);
+}
+
 // The box under --paste-keys: it pastes on its mode's keys only.
 LRESULT CALLBACK BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
   auto* t = reinterpret_cast<Target*>(GetWindowLongPtrA(GetParent(box), GWLP_USERDATA));
@@ -251,12 +277,12 @@ LRESULT CALLBACK BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
       if (wp == 'V' && ctrl) {
         const bool slowEnough = GetMessageTime() - t->ctrlDownAt >= kSlowGapMs;
         if (mode == PasteKeys::CtrlV || (mode == PasteKeys::Slow && slowEnough)) {
-          CallWindowProcA(t->boxProc, box, WM_PASTE, 0, 0);
+          Paste(*t, box);
         }
         return 0;
       }
       if (wp == VK_INSERT && shift) {
-        if (mode == PasteKeys::ShiftInsert) CallWindowProcA(t->boxProc, box, WM_PASTE, 0, 0);
+        if (mode == PasteKeys::ShiftInsert) Paste(*t, box);
         return 0;
       }
       break;
