@@ -5,27 +5,14 @@
 #include <cstring>
 #include <memory>
 
+#include "ui/test_bitmap.h"
 #include "ui/test_host.h"
 
 namespace tq::ui {
 namespace {
 
+using testing::SmallDib;
 using testing::TestHost;
-
-// A 2x1 24-bit DIB: header, then one row of two pixels padded to 8 bytes.
-std::string SmallDib() {
-  BITMAPINFOHEADER h{};
-  h.biSize = sizeof h;
-  h.biWidth = 2;
-  h.biHeight = 1;
-  h.biPlanes = 1;
-  h.biBitCount = 24;
-  h.biCompression = BI_RGB;
-  h.biSizeImage = 8;
-  std::string dib(reinterpret_cast<const char*>(&h), sizeof h);
-  dib += std::string("\x10\x20\x30\x40\x50\x60\x00\x00", 8);
-  return dib;
-}
 
 // What another program would read: the data of one format, or nothing.
 std::optional<std::string> ReadAs(HWND reader, UINT format) {

@@ -17,8 +17,8 @@ HELD_TEXT = "held by the target"
 USER_TEXT = b"Copied by the user\0"
 USER_RTF = b"{\\rtf1\\ansi Copied by {\\b the user}}\0"
 LATER_TEXT = b"Copied after the paste\0"  # what --copy-after-paste copies
-# A 2x1 24-bit bitmap: BITMAPINFOHEADER (40 bytes), then one row of two
-# pixels padded to 8 bytes.
+# The target's bitmap (ui/test_bitmap.h): a 2x1 24-bit BITMAPINFOHEADER (40
+# bytes), then one row of two pixels padded to 8 bytes.
 USER_DIB = (struct.pack("<IiiHHIIiiII", 40, 2, 1, 1, 24, 0, 8, 0, 0, 0, 0)
             + b"\x10\x20\x30\x40\x50\x60\x00\x00")
 FORMAT_SUFFIXES = {"text": ".clip-text", "rtf": ".clip-rtf", "dib": ".clip-dib"}

@@ -23,11 +23,12 @@ from contextlib import contextmanager
 from main_window import (CTRL_ALT_Q, TITLE, answer_message_box, end_program, message_boxes, open_menus, select_node,
                          set_setting, show_main, start_on_library, start_program, tree_of, type_into, visible, wait_gone,
                          wait_window)
-from quillet_library import make_library, quillet_argument
+from quillet_library import fresh_library, quillet_argument
 from target_program import start_target, wait_for_text
 from winsession import WM_CLOSE, check, check_equal, run_test
 
 TEXT = "Thank you for your letter."
+REPLIES = [{"category": "General", "description": "Thanks", "text": TEXT}]
 DELETED = ("The library file {path} was deleted after it was opened.\n"
            "Nothing was saved to it. Open the library again to go on working with it.")
 REPLACED = ("The library file {path} was replaced by another file after it was opened.\n"
@@ -78,9 +79,7 @@ def check_reply_menu_refuses_changes(session, main):
 
 
 def read_only_library(session, args):
-    library = session.artifacts / "shared.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, [{"category": "General", "description": "Thanks", "text": TEXT}])
+    library = fresh_library(session, args.quillet, REPLIES, "shared.qdk")
     before = library.read_bytes()
     set_setting(session, "MainHotKey", CTRL_ALT_Q)
     with unwritable(library):
@@ -112,13 +111,18 @@ def read_only_library(session, args):
     check(library.read_bytes() == before, "the read-only library's bytes are unchanged")
 
 
+def open_fresh_library(session, args, name, spare):
+    """A fresh library `name` holding REPLIES, open in the program's main
+    window, and the name `spare` beside it, cleared for the case to use;
+    returns the two paths, the program and its main window."""
+    spare = session.artifacts / spare
+    spare.unlink(missing_ok=True)
+    library = fresh_library(session, args.quillet, REPLIES, name)
+    return library, spare, *start_on_library(session, args, library)
+
+
 def deleted_library(session, args):
-    library = session.artifacts / "replies.qdk"
-    kept = session.artifacts / "replies-link.qdk"
-    for p in (library, kept):
-        p.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, [{"category": "General", "description": "Thanks", "text": TEXT}])
-    program, main = start_on_library(session, args, library)
+    library, kept, program, main = open_fresh_library(session, args, "replies.qdk", "replies-link.qdk")
     before = library.read_bytes()
     # A second name keeps the deleted file's bytes readable for the checks.
     os.link(library, kept)
@@ -141,12 +145,7 @@ def deleted_library(session, args):
 
 
 def replaced_library(session, args):
-    library = session.artifacts / "team.qdk"
-    moved = session.artifacts / "team-old.qdk"
-    for p in (library, moved):
-        p.unlink(missing_ok=True)
-    make_library(session, args.quillet, library, [{"category": "General", "description": "Thanks", "text": TEXT}])
-    program, main = start_on_library(session, args, library)
+    library, moved, program, main = open_fresh_library(session, args, "team.qdk", "team-old.qdk")
     opened = library.read_bytes()
 
     session.click(session.child(main, "Button", CAPTION["Add"]).hwnd)

@@ -12,7 +12,7 @@ import re
 import sys
 
 from main_window import end_program, set_setting, start_in_tray
-from quillet_library import make_library, quillet_argument
+from quillet_library import fresh_library, quillet_argument
 from target_program import (LATER_TEXT, USER_DIB, USER_RTF, USER_TEXT, WM_PUT_CLIPBOARD, clipboard_formats,
                             start_target, wait_for_text)
 from winsession import check_equal, run_test
@@ -84,10 +84,8 @@ def later_copy_stays(session, args, program):
 
 
 def test(session, args):
-    library = session.artifacts / "replies.qdk"
-    library.unlink(missing_ok=True)
-    make_library(session, args.quillet, library,
-                 [{"category": "General", "description": "Thanks", "text": TEXT, "hotkey": "Ctrl+Alt+R"}])
+    library = fresh_library(session, args.quillet,
+                            [{"category": "General", "description": "Thanks", "text": TEXT, "hotkey": "Ctrl+Alt+R"}])
     set_setting(session, "RestoreClipboard", 1)
     program, main = start_in_tray(session, args, library)
     user_clipboard_comes_back(session, args, program)

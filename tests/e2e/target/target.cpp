@@ -12,7 +12,7 @@
 // desktop's). --paste-keys shift-insert|ctrl-v|slow|none makes the plain box
 // paste only on those keys: slow wants Ctrl down at least kSlowGapMs before
 // V, and none ignores every paste, as a program that takes only typed keys.
-// kPutClipboardMessage puts kUserText, kUserRtf and kUserDib on the
+// kPutClipboardMessage puts kUserText, kUserRtf and SmallDib() on the
 // clipboard; kDumpFormatsMessage writes those three formats as they are on
 // the clipboard now to PATH.clip-text, .clip-rtf and .clip-dib (a missing
 // format writes no file).
@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "ui/handles.h"
+#include "ui/test_bitmap.h"
 
 namespace {
 
@@ -201,19 +202,6 @@ bool DumpClipboard(const Target& t, HWND hwnd) {
   return WriteFileBytes(t.options.out + ".clipboard", text.value_or("")) && (!rtf || WriteFileBytes(rtfPath, *rtf));
 }
 
-// A 2x1 24-bit bitmap: its header, then one row of two pixels padded to 8 bytes.
-std::string UserDib() {
-  BITMAPINFOHEADER h{};
-  h.biSize = sizeof h;
-  h.biWidth = 2;
-  h.biHeight = 1;
-  h.biPlanes = 1;
-  h.biBitCount = 24;
-  h.biCompression = BI_RGB;
-  h.biSizeImage = 8;
-  return std::string(reinterpret_cast<const char*>(&h), sizeof h) + std::string("\x10\x20\x30\x40\x50\x60\0\0", 8);
-}
-
 void SetBytes(UINT format, const std::string& bytes) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   if (!memory) return;
@@ -227,7 +215,7 @@ bool PutUserClipboard(HWND hwnd) {
   EmptyClipboard();
   SetBytes(CF_TEXT, std::string(kUserText, sizeof kUserText));
   SetBytes(RegisterClipboardFormatA("Rich Text Format"), std::string(kUserRtf, sizeof kUserRtf));
-  SetBytes(CF_DIB, UserDib());
+  SetBytes(CF_DIB, tq::ui::testing::SmallDib());
   return CloseClipboard() != 0;
 }
 
