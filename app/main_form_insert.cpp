@@ -249,8 +249,10 @@ bool TMainForm::CopyReplyForPaste(bool formatted) {
     return CopyReply(formatted);
   }
   // A paste following another whose restore is still pending keeps the
-  // clipboard saved before the first: what is on it now is a reply.
-  if (!restoreTimer_.Running() || !savedClipboard_) {
+  // clipboard saved before the first: what is on it now is a reply. Unless
+  // something was copied over that reply since the last tick of the wait:
+  // that copy is the user's now.
+  if (!restoreTimer_.Running() || !savedClipboard_ || !clipboardKeeper_.StillOurs()) {
     DebugTiming timing("clipboard saved in");
     savedClipboard_ = ui::ReadClipboard(Handle());
   }
