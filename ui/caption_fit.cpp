@@ -110,14 +110,19 @@ bool Wraps(HWND control, Kind kind, int lineHeight) {
 
 }  // namespace
 
-int CaptionWidthNeeded(HWND control) {
-  const std::string text = TextOf(control);
+namespace {
+
+int WidthNeeded(HWND control, const std::string& text) {
   Measure measure(control);
   if (measure.kind() == Kind::None || text.empty()) return 0;
   return measure.Text(text).cx + measure.Chrome();
 }
 
+}  // namespace
+
+int CaptionWidthNeeded(HWND control) { return WidthNeeded(control, TextOf(control)); }
 int CaptionWidthNeeded(const Wnd& control) { return CaptionWidthNeeded(control.Handle()); }
+int CaptionWidthNeeded(const Wnd& control, const std::string& caption) { return WidthNeeded(control.Handle(), caption); }
 
 bool CaptionFits(HWND control) {
   const std::string text = TextOf(control);

@@ -19,6 +19,8 @@ class Wnd;
 // pixels; 0 for a control without a caption.
 int CaptionWidthNeeded(HWND control);
 int CaptionWidthNeeded(const Wnd& control);
+// The same for a caption `control` shows at other times.
+int CaptionWidthNeeded(const Wnd& control, const std::string& caption);
 
 // True when the caption shows whole: on one line within the control's
 // width, or, for a control several lines high that wraps its text, wrapped
