@@ -179,6 +179,8 @@ void TSpellCheckConfigDialog::FitCaptions() {
   dictionaries.x += widen - dictionariesGrowth;
   dictionaries.width += dictionariesGrowth;
   DictionariesButton.SetBounds(dictionaries);
+  // The dictionaries' names (the longer column, in the language shown) take the new width.
+  MainDictionaries.SetColumnWidth(0, MainDictionaries.ColumnWidth(0) + widen);
   FixHeader();
 }
 
