@@ -29,6 +29,7 @@
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/clipboard_keeper.h"
+#include "ui/dpi.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/form_enhance.h"
@@ -217,7 +218,7 @@ class TMainForm : public ui::Form {
   ui::Edit ExportMemo;
   ui::Button AddBtn, EditBtn, DeleteBtn, RefreshBtn, InsertBtn, InsertAsTextBtn, CopyBtn;
   ui::Hints hints_;
-  TreeImageList TreeImages;
+  TreeImageList TreeImages{ui::ScreenDpi()};
   ui::UniqueFont previewFont_;
 
   // Placement under "WS", the tray icon with its menu; made with the window.

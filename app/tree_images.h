@@ -1,5 +1,6 @@
-// TreeImageList: the reply tree's three 16 by 16 pictures, drawn at start:
-// a closed category, an opened category and a reply.
+// TreeImageList: the reply tree's three pictures, drawn at start on a grid
+// of 16 by 16 scaled for the screen's DPI (24 pixels at 144 dpi): a closed
+// category, an opened category and a reply.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +11,8 @@ namespace tq::app {
 
 class TreeImageList {
  public:
-  TreeImageList();
+  // The pictures for a screen of `dpi`.
+  explicit TreeImageList(int dpi);
   ~TreeImageList();
   TreeImageList(const TreeImageList&) = delete;
   TreeImageList& operator=(const TreeImageList&) = delete;

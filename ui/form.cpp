@@ -7,6 +7,7 @@
 #include "ui/menu.h"
 #include "ui/message_loop.h"
 #include "ui/tab_control.h"
+#include "ui/tab_order.h"
 
 namespace tq::ui {
 namespace {
@@ -133,8 +134,22 @@ bool Form::PreTranslateMessage(MSG& msg) {
       if (msg.hwnd == focus) msg.hwnd = GetFocus();
     }
   }
-  // The dialog keys know nothing of page tabs: their access keys come first.
+  // The dialog keys know nothing of page tabs: their access keys and
+  // Ctrl+Tab come first.
   if (msg.message == WM_SYSCHAR && TabControl::ChooseByAccessKey(Handle(), static_cast<char>(msg.wParam))) return true;
+  // Tab itself goes our own way round (tab_order.h): the system's walk
+  // never stops on a row of page tabs.
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+    const LRESULT wants = SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&msg));
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (!(wants & DLGC_WANTMESSAGE) && GetKeyState(VK_CONTROL) < 0 &&
+        TabControl::TurnPage(Handle(), shift ? -1 : 1))
+      return true;
+    if (!(wants & (DLGC_WANTTAB | DLGC_WANTMESSAGE))) {
+      NextDialogControl(shift, 0);
+      return true;
+    }
+  }
   return IsDialogMessageA(Handle(), &msg) != FALSE;
 }
 
@@ -217,7 +232,7 @@ void Form::NextDialogControl(WPARAM wp, LPARAM lp) {
   }
   HWND next = mnemonicTarget_;
   mnemonicTarget_ = nullptr;
-  if (!next) next = GetNextDlgTabItem(Handle(), GetFocus(), wp != 0);
+  if (!next) next = NextTabStop(Handle(), GetFocus(), wp != 0);
   if (!next) return;
   ::SetFocus(next);
   // As in the system's dialogs, a text box reached this way has its text selected.

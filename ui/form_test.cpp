@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 #include "ui/button.h"
 #include "ui/edit.h"
@@ -20,6 +21,7 @@
 namespace tq::ui {
 namespace {
 
+using testing::PressKey;
 using testing::TestHost;
 
 // A dialog as the program makes them: owned by the host form, with OK and
@@ -256,6 +258,66 @@ TEST(FormAccessKeys, ATabsKeyShowsItsPage) {
   EXPECT_FALSE(second.Visible());
   alt('x');
   EXPECT_EQ(tabs.ActivePage(), 0) << "a key no tab has changes no page";
+}
+
+// Tab and Shift+Tab go round every control, the page tabs included, in both
+// directions: the tabs come before the shown page's controls, as in the
+// system's property sheets. Ctrl+Tab and Ctrl+Shift+Tab show the next and the
+// previous page, round the ends, and a focus that was on the page left
+// behind goes to the first control of the page shown.
+TEST(FormKeys, TabGoesRoundThePageTabsAndCtrlTabTurnsThePages) {
+  TestHost host;
+  Form form;
+  form.Create({.caption = "Tabs", .width = 320, .height = 260, .owner = host.form.Handle()});
+  Edit before;
+  before.Create(form, {8, 4, 100, 20});
+  TabControl tabs;
+  tabs.Create(form, {8, 28, 300, 160});
+  Panel& first = tabs.AddPage("&First");
+  Panel& second = tabs.AddPage("&Second");
+  tabs.AddPage("&Third");
+  CheckBox a, b, c;
+  a.Create(first, {8, 8, 150, 17}, "&A");
+  b.Create(first, {8, 30, 150, 17}, "&B");
+  c.Create(second, {8, 8, 150, 17}, "&C");
+  Button ok, cancel;
+  ok.Create(form, {8, 200, 75, 25}, "OK", {.id = IDOK});
+  cancel.Create(form, {90, 200, 75, 25}, "Cancel", {.id = IDCANCEL});
+  int changes = 0;
+  tabs.onPageChanged = [&] { ++changes; };
+  form.Show();
+  before.SetFocus();
+
+  const std::vector<HWND> order{tabs.Handle(), a.Handle(), b.Handle(), ok.Handle(), cancel.Handle(), before.Handle()};
+  for (HWND expected : order) {
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), expected) << "Tab";
+  }
+  for (auto it = order.rbegin() + 1; it != order.rend(); ++it) {
+    PressKey(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), *it) << "Shift+Tab";
+  }
+  PressKey(VK_TAB, true);
+  EXPECT_EQ(GetFocus(), before.Handle()) << "Shift+Tab from the tabs";
+
+  b.SetFocus();
+  PressKey(VK_TAB, false, true);
+  EXPECT_EQ(tabs.ActivePage(), 1);
+  EXPECT_TRUE(second.Visible());
+  EXPECT_EQ(GetFocus(), c.Handle()) << "the focus follows into the page shown";
+  PressKey(VK_TAB, false, true);
+  EXPECT_EQ(tabs.ActivePage(), 2);
+  EXPECT_EQ(GetFocus(), tabs.Handle()) << "a page without controls leaves the focus on the tabs";
+  PressKey(VK_TAB, false, true);
+  EXPECT_EQ(tabs.ActivePage(), 0) << "round from the last page";
+  EXPECT_EQ(GetFocus(), tabs.Handle()) << "the focus stays on the tabs";
+  PressKey(VK_TAB, true, true);
+  EXPECT_EQ(tabs.ActivePage(), 2) << "Ctrl+Shift+Tab back round the first page";
+  ok.SetFocus();
+  PressKey(VK_TAB, true, true);
+  EXPECT_EQ(tabs.ActivePage(), 1) << "from a button outside the pages too";
+  EXPECT_EQ(GetFocus(), ok.Handle()) << "a focus outside the pages stays";
+  EXPECT_EQ(changes, 5);
 }
 
 // Ends the process with a message when the scope is not left in time: a

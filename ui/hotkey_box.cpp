@@ -70,6 +70,54 @@ void HotKeyBox::Create(Wnd& parent, const Rect& bounds, HotKeyRules rules, int i
   }
 }
 
+namespace {
+
+BYTE ModifierFlag(WPARAM key) {
+  switch (key) {
+    case VK_SHIFT:
+      return HOTKEYF_SHIFT;
+    case VK_CONTROL:
+      return HOTKEYF_CONTROL;
+    case VK_MENU:
+      return HOTKEYF_ALT;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+LRESULT HotKeyBox::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (const BYTE flag = ModifierFlag(wp)) {
+        if (!unfinished_ && held_ == 0) before_ = static_cast<WORD>(Send(HKM_GETHOTKEY));
+        unfinished_ = unfinished_ || held_ == 0;
+        held_ |= flag;
+      } else {
+        unfinished_ = false;
+      }
+      break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      held_ &= static_cast<BYTE>(~ModifierFlag(wp));
+      // Let go in the box: what the box made of it stands.
+      if (held_ == 0) unfinished_ = false;
+      break;
+    case WM_KILLFOCUS: {
+      const LRESULT result = Control::WndProc(msg, wp, lp);
+      for (const WPARAM key : {VK_SHIFT, VK_CONTROL, VK_MENU})
+        if (held_ & ModifierFlag(key)) Control::WndProc(key == VK_MENU ? WM_SYSKEYUP : WM_KEYUP, key, 0xC0000001);
+      held_ = 0;
+      if (unfinished_) Send(HKM_SETHOTKEY, before_);
+      unfinished_ = false;
+      return result;
+    }
+  }
+  return Control::WndProc(msg, wp, lp);
+}
+
 uint16_t HotKeyBox::Value() const { return PackedFromHotKeyBox(static_cast<WORD>(Send(HKM_GETHOTKEY))); }
 
 void HotKeyBox::SetValue(uint32_t packed) { Send(HKM_SETHOTKEY, HotKeyBoxFromPacked(packed)); }

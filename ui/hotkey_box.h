@@ -31,6 +31,18 @@ class HotKeyBox : public Control {
   uint16_t Value() const;
   // Shows a packed value (its low 16 bits count); 0 clears the box.
   void SetValue(uint32_t packed);
+
+ protected:
+  // A combination left unfinished when the focus goes (Shift+Tab, Ctrl+Tab
+  // out of the box: the modifier went down here, its key-up goes to the next
+  // control) puts back the hotkey shown before it, and the box forgets the
+  // modifiers it saw go down.
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  BYTE held_ = 0;          // HOTKEYF_* of the modifiers down while in the box
+  bool unfinished_ = false;  // a modifier went down and no key followed yet
+  WORD before_ = 0;        // the box's value when that modifier went down
 };
 
 }  // namespace tq::ui

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "ui/button.h"
 #include "ui/test_host.h"
 
 namespace tq::ui {
@@ -82,6 +83,38 @@ TEST(HotKeyBox, ShowsAndClearsPackedValues) {
   box.SetValue(0);
   EXPECT_EQ(box.Send(HKM_GETHOTKEY), 0);
   EXPECT_EQ(box.Value(), 0);
+}
+
+// Shift+Tab or Ctrl+Tab out of the box: the modifier went down in the box,
+// and Tab took the focus away before any key followed. The box keeps the
+// hotkey it had; a combination typed in full still replaces it.
+TEST(HotKeyBox, AModifierThatOnlyLeavesTheBoxKeepsItsHotkey) {
+  for (const BYTE modifier : {BYTE{VK_SHIFT}, BYTE{VK_CONTROL}}) {
+    TestHost host;
+    HotKeyBox box;
+    Button after;
+    box.Create(host.form, {8, 8, 150, 21}, HotKeyRules::NeedsCtrlOrMore);
+    after.Create(host.form, {8, 40, 75, 25}, "&Next");
+    host.form.Show();
+    box.SetValue(0xC051);
+    box.SetFocus();
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[modifier] = 0x80;
+    SetKeyboardState(state);
+    PostMessageA(box.Handle(), WM_KEYDOWN, modifier, 1);
+    ProcessPendingMessages();
+    testing::PressKey(VK_TAB, modifier == VK_SHIFT, modifier == VK_CONTROL);
+    ASSERT_TRUE(after.Focused()) << int(modifier);
+    PostMessageA(GetFocus(), WM_KEYUP, modifier, 0xC0000001);
+    ProcessPendingMessages();
+    EXPECT_EQ(box.Value(), 0xC051) << int(modifier);
+
+    box.SetFocus();
+    Press(box, {VK_CONTROL}, 'R');
+    after.SetFocus();
+    EXPECT_EQ(box.Value(), 0x4052) << "a whole combination replaces the hotkey";
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/clipboard_copy.h"
+#include "ui/read_only_tab.h"
 #include "ui/rich_edit_stream.h"
 
 namespace tq::ui {
@@ -95,14 +96,7 @@ std::string RichEdit::Line(int index) const {
 }
 
 LRESULT RichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_GETDLGCODE) {
-    LRESULT code = Control::WndProc(msg, wp, lp);
-    const auto* key = reinterpret_cast<const MSG*>(lp);
-    const bool readOnly = (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0;
-    if (readOnly && key && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_TAB)
-      code &= ~(DLGC_WANTTAB | DLGC_WANTMESSAGE | DLGC_WANTALLKEYS);
-    return code;
-  }
+  if (msg == WM_GETDLGCODE) return LetTabPassWhenReadOnly(Handle(), Control::WndProc(msg, wp, lp), lp);
   return Control::WndProc(msg, wp, lp);
 }
 

@@ -2,7 +2,7 @@
 // and out as RTF or as plain text; plain text is never taken for RTF, even
 // when it starts with "{\rtf". The control holds a use of the shared rich
 // edit library while it exists. A read-only rich edit leaves Tab and
-// Shift+Tab to its form, which moves the focus on: there is nothing to type.
+// Shift+Tab to its form (read_only_tab.h).
 #pragma once
 
 #include <functional>

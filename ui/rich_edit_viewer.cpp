@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/read_only_tab.h"
 #include "ui/rich_edit_stream.h"
 
 namespace tq::ui {
@@ -66,6 +67,11 @@ void TRichEditViewer::SetRTFText(std::string_view text) {
   for (const UINT format : {UINT{SF_RTF}, UINT{SF_TEXT}}) {
     if (StreamIntoRichEdit(Handle(), text, format)) return;
   }
+}
+
+LRESULT TRichEditViewer::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_GETDLGCODE) return LetTabPassWhenReadOnly(Handle(), Control::WndProc(msg, wp, lp), lp);
+  return Control::WndProc(msg, wp, lp);
 }
 
 std::string TRichEditViewer::LinkText(LONG start, LONG end) const {

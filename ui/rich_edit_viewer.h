@@ -4,6 +4,7 @@
 // UseRichEdit off it is a plain multi-line edit. Each viewer holds one use of
 // the shared rich edit library (rich_edit_library.h) while it has a rich
 // window, so the library stays loaded exactly as long as some viewer needs it.
+// A read-only viewer leaves Tab and Shift+Tab to its form (read_only_tab.h).
 #pragma once
 
 #include <string>
@@ -52,6 +53,7 @@ class TRichEditViewer : public Control {
 
  protected:
   std::optional<LRESULT> OnNotifyReflected(NMHDR* hdr) override;
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   void CreateWindowNow();

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/button.h"
+#include "ui/panel.h"
 #include "ui/test_host.h"
 
 namespace tq::ui {
@@ -162,6 +164,32 @@ TEST(RichEditViewer, ALinkNotificationOpensTheRangeItNames) {
   }
   EXPECT_EQ(opened, (std::vector<std::string>{"mailto:quill@example.com", "quill"}))
       << "the release is left alone, and an empty range opens nothing";
+}
+
+// A read-only viewer has nothing to type: Tab and Shift+Tab move the focus
+// on to the form's other control, with the rich edit and with the plain
+// edit. In a panel, where the system's controls cannot hand the key on by
+// themselves (they send it to their parent, which is no dialog).
+TEST(RichEditViewer, AReadOnlyViewerLetsTabMoveOn) {
+  const struct {
+    bool rich, shift;
+  } cases[] = {{true, false}, {true, true}, {false, false}, {false, true}};
+  for (const auto& c : cases) {
+    TestHost host;
+    Panel pane;
+    pane.Create(host.form, {0, 0, 220, 110});
+    TRichEditViewer viewer;
+    viewer.SetUseRichEdit(c.rich);
+    viewer.Create(pane, {8, 8, 200, 100});
+    viewer.SetRTFText("Some text");
+    Button button;
+    button.Create(host.form, {8, 120, 75, 25}, "&Close");
+    host.form.Show();
+    viewer.SetFocus();
+    ASSERT_TRUE(viewer.Focused());
+    testing::PressKey(VK_TAB, c.shift);
+    EXPECT_TRUE(button.Focused()) << "rich " << c.rich << ", Shift " << c.shift;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/core/access_keys.h"
+#include "ui/tab_order.h"
 
 namespace tq::ui {
 namespace {
@@ -95,6 +96,12 @@ struct AccessKeySearch {
   int index = -1;
 };
 
+bool IsTabControl(HWND hwnd) {
+  char cls[32] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  return lstrcmpiA(cls, WC_TABCONTROLA) == 0;
+}
+
 bool ShownAndEnabled(HWND form, HWND control) {
   for (HWND w = control; w && w != form; w = GetParent(w))
     if (!IsWindowVisible(w) || !IsWindowEnabled(w)) return false;
@@ -103,9 +110,11 @@ bool ShownAndEnabled(HWND form, HWND control) {
 
 BOOL CALLBACK FindTabOfKey(HWND child, LPARAM lp) {
   auto& s = *reinterpret_cast<AccessKeySearch*>(lp);
-  char cls[32] = {};
-  GetClassNameA(child, cls, sizeof cls);
-  if (lstrcmpiA(cls, WC_TABCONTROLA) != 0 || !ShownAndEnabled(s.form, child)) return TRUE;
+  if (!IsTabControl(child) || !ShownAndEnabled(s.form, child)) return TRUE;
+  if (s.typed == 0) {  // any tab control will do
+    s.tabs = child;
+    return FALSE;
+  }
   const int count = static_cast<int>(SendMessageA(child, TCM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i)
     if (core::MatchesAccessKey(TabCaption(child, i), s.typed, static_cast<int>(GetACP()))) {
@@ -125,6 +134,33 @@ bool TabControl::ChooseByAccessKey(HWND form, char typed) {
   ::SetFocus(search.tabs);
   // Moving the tabs' focus selects the tab and tells the owner, as a click does.
   SendMessageA(search.tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(search.index), 0);
+  return true;
+}
+
+bool TabControl::TurnPage(HWND form, int step) {
+  HWND focus = GetFocus();
+  HWND tabs = nullptr;
+  for (HWND w = focus; w && w != form && !tabs; w = GetParent(w))
+    if (IsTabControl(w)) tabs = w;
+  if (!tabs) {
+    AccessKeySearch search{form, 0};
+    EnumChildWindows(form, FindTabOfKey, reinterpret_cast<LPARAM>(&search));
+    tabs = search.tabs;
+  }
+  const int count = tabs ? static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
+  if (count == 0) return false;
+  const int active = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+  const int next = ((active + step) % count + count) % count;
+  const bool onPage = focus && focus != tabs && IsChild(tabs, focus);
+  // Moving the tabs' focus selects the tab and tells the owner, as a click does.
+  SendMessageA(tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(next), 0);
+  if (onPage) {
+    // The shown page is the visible child of the tabs.
+    HWND page = GetWindow(tabs, GW_CHILD);
+    while (page && !IsWindowVisible(page)) page = GetWindow(page, GW_HWNDNEXT);
+    HWND first = page ? NextTabStop(page, nullptr, false) : nullptr;
+    ::SetFocus(first ? first : tabs);
+  }
   return true;
 }
 

@@ -41,6 +41,12 @@ class TabControl : public Control {
   // as a click on the tab would, and takes the focus. False when no tab has
   // the key, so the form's own controls get it.
   static bool ChooseByAccessKey(HWND form, char typed);
+  // Ctrl+Tab (`step` 1) or Ctrl+Shift+Tab (-1) in `form`: the tab control
+  // holding the focus, else the first shown, enabled one, shows the next or
+  // the previous page, round the ends, as a click on its tab would. A focus
+  // left on the page now hidden goes to the first control of the page shown,
+  // or to the tabs. False when the form has no such tab control.
+  static bool TurnPage(HWND form, int step);
 
  protected:
   std::optional<LRESULT> OnNotifyReflected(NMHDR* hdr) override;

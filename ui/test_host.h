@@ -33,4 +33,18 @@ inline bool PumpUntil(const std::function<bool()>& done,
   return true;
 }
 
+// A key pressed with the focus where it is, with Shift and Ctrl held as
+// given, through the form's dialog keys as the message loop sees it.
+inline void PressKey(UINT key, bool shift = false, bool ctrl = false) {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  state[VK_SHIFT] = shift ? 0x80 : 0;
+  state[VK_CONTROL] = ctrl ? 0x80 : 0;
+  SetKeyboardState(state);
+  PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+  ProcessPendingMessages();
+  state[VK_SHIFT] = state[VK_CONTROL] = 0;
+  SetKeyboardState(state);
+}
+
 }  // namespace tq::ui::testing

@@ -3,12 +3,14 @@
 // built-in rules are listed after the user's so that the user sees what
 // happens without a rule of their own, and can override one by adding a rule
 // for the same program.
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "app/core/dialog_captions.h"
 #include "app/core/paste_method.h"
 #include "app/dialogs/config_form.h"
+#include "ui/caption_fit.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -41,6 +43,20 @@ void TConfigForm::CreatePastingPage(ui::Panel& page, const ConfigValues& values)
   PasteMethodCombo.SetSelectedIndex(0);
   SetPasteMethodBtn.Create(page, {244, 189, 46, 23}, ConfigCaptions::SetPasteMethod);
   RemovePasteMethodBtn.Create(page, {294, 189, 48, 23}, ConfigCaptions::RemovePasteMethod);
+  // The two buttons as wide as their captions need, against the list's right
+  // edge; the method box gives up the width.
+  const int gap = page.Scale(4);
+  int right = PasteMethodsList.Bounds().x + PasteMethodsList.Bounds().width;
+  for (ui::Button* button : {&RemovePasteMethodBtn, &SetPasteMethodBtn}) {
+    ui::Rect b = button->Bounds();
+    b.width = std::max(b.width, ui::CaptionWidthNeeded(*button));
+    b.x = right - b.width;
+    button->SetBounds(b);
+    right = b.x - gap;
+  }
+  ui::Rect combo = PasteMethodCombo.Bounds();
+  combo.width = right - page.Scale(2) - combo.x;
+  PasteMethodCombo.SetBounds(combo);
 
   RestoreClipboardCheck.SetChecked(values.RestoreClipboard);
   pasteMethods_ = values.PasteMethods;

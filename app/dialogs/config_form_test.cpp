@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/core/paste_method.h"
+#include "ui/caption_fit.h"
 #include "ui/test_host.h"
 #include "ui/test_message_boxes.h"
 
@@ -238,6 +239,19 @@ TEST(ConfigForm, HotKeyBoxesRefuseKeysWithoutCtrl) {
     box->Send(WM_KEYUP, 'B', 0xC0000000);
     box->Send(WM_KEYUP, VK_CONTROL, 0xC0000000);
     EXPECT_EQ(box->Value(), 0x4000 | 'B');
+  }
+}
+
+// Every caption of every page fits its control, measured with its own font.
+TEST(ConfigForm, EveryCaptionFits) {
+  TestHost host;
+  TConfigForm form(host.form.Handle(), {});
+  form.Show();
+  for (int page = 0; page < form.PageControl.PageCount(); ++page) {
+    form.PageControl.SetActivePage(page);
+    std::string cut;
+    for (const std::string& c : ui::CutCaptions(form.Handle())) cut += "\n  " + c;
+    EXPECT_EQ(cut, "") << "page " << page;
   }
 }
 

@@ -18,6 +18,7 @@
 #include "storage/reply_layout.h"
 #include "tests/support/temp_dir.h"
 #include "tools/dictionary_compiler.h"
+#include "ui/caption_fit.h"
 #include "ui/test_hints.h"
 #include "ui/message_loop.h"
 #include "ui/test_host.h"
@@ -558,6 +559,17 @@ TEST_F(ReplyDialogTest, CancelAfterASpellCheckDiscardsItsCorrections) {
   t.table.Cancel();
   t.table.First();
   EXPECT_EQ(t.Field(storage::kResponseField), "teh cat sat on teh mat");
+}
+
+// Every caption fits its control, measured with its own font.
+TEST_F(ReplyDialogTest, EveryCaptionFits) {
+  host.form.Show();
+  ReplyTable t;
+  TReplyPropForm form(t.table, Options());
+  form.Show();
+  std::string cut;
+  for (const std::string& c : ui::CutCaptions(form.Handle())) cut += "\n  " + c;
+  EXPECT_EQ(cut, "");
 }
 
 }  // namespace

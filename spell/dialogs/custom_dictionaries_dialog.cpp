@@ -77,6 +77,7 @@ void TCustomDictionariesDialog::DialogControlConfigurationAvailable() {
   HelpButton.SetEnabled(c.ReadCommandsEnabled().Contains(sdcHelp));
   EditButton.SetEnabled(false);
   DeleteButton.SetEnabled(false);
+  FitButtonColumn({&EditButton, &DeleteButton, &NewButton}, {&CustomDictionaries});
 
   const TStringList* custom = c.ReadAvailableCustom();
   const TStringList* word = c.ReadAvailableMSWordCustom();

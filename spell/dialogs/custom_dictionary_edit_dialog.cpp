@@ -125,6 +125,9 @@ void TCustomDictionaryEditDialog::DialogControlConfigurationAvailable() {
     del->SetText(c.GetString(lsDlgDelete));
   HelpButton.SetText(c.GetString(lsDlgHelp));
   OK.SetText(c.GetString(lsDlgOK));
+  FitButtonColumn({&AddIgnoreButton, &DeleteIgnoreButton}, {&IgnoreEditLabel, &IgnoreEdit, &IgnoreList});
+  FitButtonColumn({&AddAutoCorrectButton, &DeleteAutoCorrectButton}, {&WithEditLabel, &WithEdit, &AutoCorrectList});
+  FitButtonColumn({&AddExcludeButton, &DeleteExcludeButton}, {&ExcludeEditLabel, &ExcludeEdit, &ExcludeList});
 }
 
 void TCustomDictionaryEditDialog::RemoveSheet(ui::Panel*& sheet) {

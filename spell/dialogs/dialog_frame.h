@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string_view>
 
 #include "ui/form.h"
@@ -17,5 +18,10 @@ void CreateSpellingForm(ui::Form& form, HWND owner, int clientWidth, int clientH
 // button whose id is IDOK while the focus is in a control that leaves Enter
 // to the dialog).
 void SetDefaultButton(HWND button, bool isDefault);
+
+// Widens a column of buttons to the widest of their captions in the language
+// shown, keeping the column's right edge; the controls `beside` it on the
+// left give up that width.
+void FitButtonColumn(std::initializer_list<ui::Wnd*> column, std::initializer_list<ui::Wnd*> beside);
 
 }  // namespace tq::spell

@@ -1,6 +1,9 @@
 #include "spell/dialogs/spell_check_config_dialog.h"
 
+#include <algorithm>
+
 #include "spell/dialogs/dialog_frame.h"
+#include "ui/caption_fit.h"
 #include "spell/engine/ansi_text.h"
 
 namespace tq::spell {
@@ -110,6 +113,75 @@ void TSpellCheckConfigDialog::DialogControlConfigurationAvailable() {
     outer.height -= shift;
     SetBounds(outer);
   }
+  FitCaptions();
+}
+
+void TSpellCheckConfigDialog::FitCaptions() {
+  using ui::CaptionWidthNeeded;
+  const int gap = Scale(6);
+  const auto right = [](const ui::Rect& r) { return r.x + r.width; };
+  int widen = 0;
+  const auto need = [&widen](int pixels) { widen = std::max(widen, pixels); };
+  for (ui::CheckBox& box : Options)
+    if (Shown(box)) need(CaptionWidthNeeded(box) - box.Bounds().width);
+  for (ui::GroupBox* group : {&OptionsGroup, &DictionariesGroup}) need(CaptionWidthNeeded(*group) - group->Bounds().width);
+  // The Dictionaries button grows to the left, into the room beside the
+  // list of custom dictionaries.
+  const ui::Rect combo = CustomCombo.Bounds();
+  ui::Rect dictionaries = DictionariesButton.Bounds();
+  const int dictionariesGrowth = std::max(0, CaptionWidthNeeded(DictionariesButton) - dictionaries.width);
+  if (Shown(DictionariesButton))
+    need(dictionariesGrowth - std::max(0, dictionaries.x - right(combo) - gap));
+  const ui::Rect group = DictionariesGroup.Bounds();
+  ui::Rect custom = CustomLabel.Bounds();
+  custom.width = std::max(custom.width, CaptionWidthNeeded(CustomLabel));
+  if (Shown(CustomLabel)) need(right(custom) - (right(group) - Scale(8)));
+  // Reset Defaults stands on the left of the bottom row, Help and OK on the right.
+  ui::Rect reset = ResetButton.Bounds();
+  reset.width = std::max(reset.width, CaptionWidthNeeded(ResetButton));
+  for (ui::Button* b : {&HelpButton, &OK}) b->SetBounds({b->Bounds().x, b->Bounds().y,
+                                                        std::max(b->Bounds().width, CaptionWidthNeeded(*b)), b->Bounds().height});
+  const int rightRowStart = Shown(HelpButton) ? HelpButton.Bounds().x : OK.Bounds().x;
+  if (Shown(ResetButton)) need(right(reset) + gap - rightRowStart);
+  if (Shown(HelpButton)) need(right(HelpButton.Bounds()) + gap - OK.Bounds().x);
+
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  ui::Rect outer = Bounds();
+  widen = std::clamp(widen, 0, std::max(0, static_cast<int>(work.right - work.left) - outer.width));
+  ResetButton.SetBounds(reset);
+  CustomLabel.SetBounds(custom);
+  if (Shown(HelpButton)) {
+    // Help keeps its gap before OK, which may have grown.
+    ui::Rect help = HelpButton.Bounds();
+    help.x = OK.Bounds().x - gap - help.width;
+    HelpButton.SetBounds(help);
+  }
+  if (widen == 0 && dictionariesGrowth == 0) return;
+  outer.x = std::max(static_cast<int>(work.left), outer.x - widen / 2);
+  outer.width += widen;
+  SetBounds(outer);
+  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&OptionsGroup, &DictionariesGroup, &MainDictionaries}) {
+    ui::Rect b = w->Bounds();
+    b.width += widen;
+    w->SetBounds(b);
+  }
+  for (ui::CheckBox& box : Options) {
+    ui::Rect b = box.Bounds();
+    b.width += widen;
+    box.SetBounds(b);
+  }
+  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&HelpButton, &OK}) {
+    ui::Rect b = w->Bounds();
+    b.x += widen;
+    w->SetBounds(b);
+  }
+  dictionaries.x += widen - dictionariesGrowth;
+  dictionaries.width += dictionariesGrowth;
+  DictionariesButton.SetBounds(dictionaries);
+  // The dictionaries' names (the longer column, in the language shown) take the new width.
+  MainDictionaries.SetColumnWidth(0, MainDictionaries.ColumnWidth(0) + widen);
+  FixHeader();
 }
 
 int TSpellCheckConfigDialog::PopulateOptions() {

@@ -66,6 +66,9 @@ class TSpellCheckConfigDialog : public TSpellingForm {
 
  private:
   void ShiftUp(ui::Wnd& control, int pixels);
+  // Makes room for the captions of the language shown: the dialog grows
+  // wider (within the screen) as its longest option or caption needs.
+  void FitCaptions();
 
   std::array<int, 11> tags_{};
   std::vector<bool> lastSeen_;  // per main dictionary row: the check last seen

@@ -1,7 +1,9 @@
 #include "spell/dialogs/spell_dialog.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "ui/caption_fit.h"
 #include "ui/dpi.h"
 
 namespace tq::spell {
@@ -124,6 +126,45 @@ void TSpellDialog::DialogControlConfigurationAvailable() {
     undo.y = OptionsButton.Bounds().y;
     UndoButton.SetBounds(undo);
   }
+  FitCaptions();
+}
+
+void TSpellDialog::FitCaptions() {
+  using ui::CaptionWidthNeeded;
+  const auto widest = [](std::initializer_list<int> widths) { return std::max(widths); };
+  // The designed columns: labels (and Undo, Options below them), boxes, two
+  // of buttons, each as wide as its widest caption needs at least.
+  const int labels = widest({NotFoundText.Bounds().width, CaptionWidthNeeded(NotFoundText),
+                             CaptionWidthNeeded(NotFoundText, DialogControl.GetString(lsDlgRepeatedWord)),
+                             CaptionWidthNeeded(ReplaceWithText), CaptionWidthNeeded(SuggestionsText),
+                             CaptionWidthNeeded(UndoButton), CaptionWidthNeeded(OptionsButton)});
+  const int first = widest({IgnoreButton.Bounds().width, CaptionWidthNeeded(IgnoreButton),
+                            CaptionWidthNeeded(ChangeButton), CaptionWidthNeeded(AddButton),
+                            CaptionWidthNeeded(HelpButton)});
+  const int second = widest({IgnoreAllButton.Bounds().width, CaptionWidthNeeded(IgnoreAllButton),
+                             CaptionWidthNeeded(ChangeAllButton), CaptionWidthNeeded(AutoCorrectButton),
+                             CaptionWidthNeeded(CancelButton)});
+  const int labelsGrow = labels - NotFoundText.Bounds().width;
+  const int firstGrow = first - IgnoreButton.Bounds().width;
+  const int secondGrow = second - IgnoreAllButton.Bounds().width;
+  if (labelsGrow == 0 && firstGrow == 0 && secondGrow == 0) return;
+  const auto place = [](ui::Wnd& w, int dx, int width) {
+    ui::Rect b = w.Bounds();
+    b.x += dx;
+    b.width = width < 0 ? b.width : width;
+    w.SetBounds(b);
+  };
+  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&NotFoundText, &ReplaceWithText, &SuggestionsText}) place(*w, 0, labels);
+  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&UndoButton, &OptionsButton})
+    place(*w, 0, std::max(w->Bounds().width, CaptionWidthNeeded(*w)));
+  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&NotFoundEdit, &ReplaceWithEdit, &SuggestionsListbox}) place(*w, labelsGrow, -1);
+  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&IgnoreButton, &ChangeButton, &AddButton, &HelpButton})
+    place(*w, labelsGrow, first);
+  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&IgnoreAllButton, &ChangeAllButton, &AutoCorrectButton, &CancelButton})
+    place(*w, labelsGrow + firstGrow, second);
+  ui::Rect outer = Bounds();
+  outer.width += labelsGrow + firstGrow + secondGrow;
+  SetBounds(outer);
 }
 
 void TSpellDialog::DialogControlPromptWord(const std::string& Word, bool Repeated) {

@@ -47,6 +47,10 @@ class TSpellDialog : public TSpellingForm {
   bool ReadRepeatedMode() const { return repeatedMode_; }
 
   void DialogControlConfigurationAvailable();
+  // Makes room for the captions of the language shown: the labels' column,
+  // the boxes' and the two columns of buttons grow as their captions need,
+  // and the dialog with them.
+  void FitCaptions();
   void DialogControlPromptWord(const std::string& Word, bool Repeated);
   void FullEnable(bool on);
   void ReplaceWithEditChange();

@@ -7,6 +7,7 @@
 #include "spell/dialogs/quill_spell.h"
 #include "spell/dialogs/spell_test_host.h"
 #include "spell/engine/custom_dictionary.h"
+#include "ui/caption_fit.h"
 
 namespace tq::spell {
 namespace {
@@ -233,6 +234,23 @@ TEST(SpellDialog, CaptionsComeInTheInterfaceLanguage) {
     h.CheckEdit("zork");
     ASSERT_EQ(shown.size(), 13u);
     for (const auto& [text, key] : shown) EXPECT_EQ(text, GetString(key, language)) << language << "/" << key;
+  }
+}
+
+// Every caption fits its control in every interface language, measured
+// with its own font.
+TEST(SpellDialog, EveryCaptionFitsInEveryLanguage) {
+  for (int language = 0; language < kSpellLanguageCount; ++language) {
+    SpellHost h;
+    h.spell->UILanguage = static_cast<TSpellLanguageType>(language);
+    std::string cut = "not shown";
+    h.Then([&](D& d) {
+      cut.clear();
+      for (const std::string& c : ui::CutCaptions(d.Handle())) cut += "\n  " + c;
+      PostClick(d.CancelButton);
+    });
+    h.CheckEdit("zork");
+    EXPECT_EQ(cut, "") << "language " << language;
   }
 }
 

@@ -4,7 +4,8 @@ the dialog open (OK has no key of its own), and the page's boxes answer
 their keys; Cancel after typing a new main hotkey keeps the
 old one registered and stored; OK stores the new hotkey, which then shows
 the main window, and turning on "show reply hotkey" puts the hotkey text
-after the reply at once."""
+after the reply at once. Tab and Shift+Tab go round every control, the page
+tabs included; Ctrl+Tab and Ctrl+Shift+Tab turn the pages."""
 
 import sys
 
@@ -18,6 +19,8 @@ from winsession import WM_CLOSE, check, check_equal, run_test
 CTRL_ALT_W = 0x4000 | 0x8000 | ord("W")
 BM_GETCHECK = 0x00F0
 TCM_GETCURSEL = 0x130B
+HKM_GETHOTKEY = 0x0402
+OTHER_FIRST = "Save formatting by default"
 
 
 def type_hotkey(session, dialog, keys):
@@ -38,6 +41,42 @@ def hotkey_shows_window(session, main, keys):
         return True
     except AssertionError:
         return False
+
+
+def keyboard_round(session, dialog, tabs):
+    """From the tabs of the Hotkeys page: Tab goes round every control and
+    back to the tabs, Shift+Tab the same way back, and Ctrl+Tab and
+    Ctrl+Shift+Tab turn the pages round both ends."""
+    names = {tabs: "tabs"}
+    names.update({c.hwnd: c.text.replace("&", "") or c.cls for c in session.children(dialog) if c.hwnd != tabs})
+    hotkeys = [c.hwnd for c in session.children(dialog) if c.cls == "msctls_hotkey32"]
+    names.update({h: f"hotkey {i + 1}" for i, h in enumerate(hotkeys)})
+
+    def walk(key, count):
+        seen = []
+        for _ in range(count):
+            before = session.focus(dialog)
+            session.x_key(key)
+            session.wait_for(f"{key} to move the focus", lambda: session.focus(dialog) != before, timeout=5)
+            seen.append(names.get(session.focus(dialog), hex(session.focus(dialog))))
+        return seen
+
+    values = [session.send(h, HKM_GETHOTKEY) for h in hotkeys]
+    order = ["hotkey 1", "hotkey 2", "hotkey 3", "Start Tavrin Quillet when Windows starts", "OK", "Cancel", "Help",
+             "tabs"]
+    check_equal(walk("Tab", len(order)), order, "the controls Tab goes through")
+    check_equal(walk("shift+Tab", len(order)), order[-2::-1] + ["tabs"], "the controls Shift+Tab goes through")
+    for key, page in [("ctrl+Tab", 1), ("ctrl+Tab", 2), ("ctrl+Tab", 0), ("ctrl+shift+Tab", 2), ("ctrl+shift+Tab", 1)]:
+        session.x_key(key)
+        session.wait_for(f"{key} to show page {page}", lambda: session.send(tabs, TCM_GETCURSEL) == page, timeout=5)
+    check_equal(session.focus(dialog), tabs, "the focus after the pages turned from the tabs")
+    # From a control of the page, the focus goes into the page shown.
+    check_equal(walk("Tab", 1), [OTHER_FIRST], "the first control of the Other Options page")
+    session.x_key("ctrl+shift+Tab")
+    session.wait_for("the Hotkeys page again", lambda: session.send(tabs, TCM_GETCURSEL) == 0, timeout=5)
+    check_equal(names.get(session.focus(dialog)), "hotkey 1", "the focus after Ctrl+Shift+Tab from a page's control")
+    session.screenshot("configuration-ctrl-tab.png")
+    check_equal([session.send(h, HKM_GETHOTKEY) for h in hotkeys], values, "the hotkeys after the keys went past")
 
 
 def test(session, args):
@@ -71,6 +110,7 @@ def test(session, args):
     session.x_key("alt+k")
     session.wait_for("the Hotkeys page again", lambda: session.send(tabs, TCM_GETCURSEL) == 0)
     check(not next(c for c in session.children(dialog) if c.hwnd == hide_box).visible, "the Other Options page hidden")
+    keyboard_round(session, dialog, tabs)
     session.x_key("Escape")
     wait_gone(session, dialog, "Escape to close the dialog")
     check_equal(stored(session, "HideAfterInsert"), hide_before, "HideAfterInsert after Escape")

@@ -2,7 +2,8 @@
 """The windows laid out on a screen of the DPI given with --dpi (96, 120,
 144), in one start of the program: the splash and the tray reminder show
 their pictures scaled with the screen; the main window shows every button whole
-and a few replies without a scroll bar in the tree; the reply dialog, the
+and a few replies without a scroll bar in the tree, whose pictures and rows
+follow the DPI; the reply dialog, the
 configuration dialog (both pages) and the reply search keep their controls
 inside their client areas without overlapping buttons; the About picture is
 scaled with the dialog and centred; the window shrunk with its frame stops
@@ -21,6 +22,7 @@ from winsession import REPO, check, check_equal, run_test
 WS_VSCROLL, WS_HSCROLL = 0x00200000, 0x00100000
 BS_TYPE_MASK, BS_GROUPBOX = 0x0F, 0x07
 SS_TYPE_MASK, SS_BITMAP = 0x1F, 0x0E
+TVM_GETITEMHEIGHT = 0x111C
 
 
 def picture_size(name):
@@ -85,6 +87,11 @@ def check_main_window(session, main, dpi):
     items, _ = session.tree_items(tree)
     check_equal(len(items), 1 + 2 + len(REPLIES), "tree items (root, categories and replies, all expanded)")
     check_equal(session.style(tree)[0] & (WS_VSCROLL | WS_HSCROLL), 0, "scroll bars of the tree")
+    # The tree's pictures follow the DPI (16 pixels at 96 dpi, 24 at 144), and
+    # its rows make room for them.
+    picture = (16 * dpi + 48) // 96
+    check(session.send(tree, TVM_GETITEMHEIGHT) >= picture,
+          f"the tree's rows ({session.send(tree, TVM_GETITEMHEIGHT)} pixels) hold pictures of {picture}")
     # The tree pane reaches down to the splitter and the preview starts under
     # it; with no height stored the tree pane is 152 pixels scaled at least
     # as much as the screen.
