@@ -220,8 +220,9 @@ int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FIL
         std::fputs("\n", out);
         break;
     }
-    std::fflush(out);
+    if (!LineBuffered(in)) std::fflush(out);
   }
+  std::fflush(out);
   return kExitOk;
 }
 
