@@ -287,10 +287,26 @@ bool TMainDictionary::WordExists(std::string_view word) {
   if (word.empty() || !EnsureLoaded()) return false;
   if (word.size() == 1) return firstChar_[static_cast<uint8_t>(word[0]) * adm::kFirstCharEntrySize] != 0;
   if (!remembering_ || word.size() > TRememberedAnswers::kLongestWord) return Lookup(word);
+  // A word that differs from one just looked up only in its last bytes (a
+  // list in order, a suggestion's candidates) is answered sooner by the walk
+  // than by the table, and would only crowd it.
+  if (const size_t shared = SharedWithWalks(word); shared >= kCheapFrom && shared + kCheapRest >= word.size())
+    return Lookup(word);
   if (const int kept = remembered_.Find(word); kept >= 0) return kept == 1;
   const bool found = Lookup(word);
   remembered_.Keep(word, found);
   return found;
+}
+
+size_t TMainDictionary::SharedWithWalk(std::string_view word, size_t k) const {
+  const size_t comparable = std::min(word.size(), walks_[k].length);
+  size_t shared = 0;
+  while (shared < comparable && static_cast<uint8_t>(word[shared]) == walks_[k].word[shared]) ++shared;
+  return shared;
+}
+
+size_t TMainDictionary::SharedWithWalks(std::string_view word) const {
+  return std::max(SharedWithWalk(word, 0), SharedWithWalk(word, 1));
 }
 
 bool TMainDictionary::Lookup(std::string_view word) {
@@ -298,11 +314,7 @@ bool TMainDictionary::Lookup(std::string_view word) {
   const size_t n = word.size();
   // Resume the walk that shares most with this word where the two part: the
   // state before byte i depends on the bytes before it only.
-  size_t shared[2] = {0, 0};
-  for (size_t k = 0; k < walks_.size(); ++k) {
-    const size_t comparable = std::min(n, walks_[k].length);
-    while (shared[k] < comparable && w[shared[k]] == walks_[k].word[shared[k]]) ++shared[k];
-  }
+  const size_t shared[2] = {SharedWithWalk(word, 0), SharedWithWalk(word, 1)};
   // On a tie the walk used less recently gives way.
   const size_t chosen = shared[0] == shared[1] ? 1 - lastWalk_ : shared[1] > shared[0] ? 1 : 0;
   lastWalk_ = chosen;

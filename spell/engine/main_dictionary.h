@@ -149,6 +149,14 @@ class TMainDictionary {
   TRememberedAnswers remembered_;
   bool remembering_ = true;
   bool Lookup(std::string_view word);
+  // Leading bytes word shares with the word of walk k, and the most it
+  // shares with either.
+  size_t SharedWithWalk(std::string_view word, size_t k) const;
+  size_t SharedWithWalks(std::string_view word) const;
+  // Words whose walk resumes this deep and this close to their end skip
+  // the remembered answers.
+  static constexpr size_t kCheapFrom = 6;
+  static constexpr size_t kCheapRest = 4;
   // Lists of this many children or more are looked up in childIndex_.
   static constexpr uint32_t kIndexedFrom = 8;
   TChildIndex childIndex_;
