@@ -165,21 +165,31 @@ void TMainParsingEngine::ReadNextWord(Cursor p, std::string& word) {
       if (!p.MoveNext()) return;
       c = p.GetChar();
     }
-    // 2. Read to its end.
+    // 2. Read to its end. The bytes of a run of word bytes are gathered
+    // first and added to the word together.
     word.assign(1, c);
     bool abbreviation = false;
     bool textEnded = false;
+    char run[64];
+    size_t inRun = 0;
     for (;;) {
       if (!p.MoveNext()) {
+        word.append(run, inRun);
         if (!AllowIncompleteLastWord) word.clear();
         textEnded = true;
         break;
       }
       c = p.GetChar();
       if (IsMidWordByte(c)) {
-        word += c;
+        run[inRun++] = c;
+        if (inRun == sizeof run) {
+          word.append(run, inRun);
+          inRun = 0;
+        }
         continue;
       }
+      word.append(run, inRun);
+      inRun = 0;
       if (c == '.' && AllowMidPeriod) {
         p.MoveNext();
         const char after = p.GetChar();
