@@ -230,8 +230,9 @@ inline bool TMainDictionary::NextChild(ChildList& list, uint32_t* number) const 
   return true;
 }
 
-// The sibling scan of every lookup: child numbers are decoded in place and
-// only the character byte of each sibling is read until one matches.
+// The sibling scan of every lookup: a long list is searched in the child
+// index; in a short one child numbers are decoded in place and only the
+// character byte of each sibling is read until one matches.
 inline bool TMainDictionary::FindChild(const ChildList& list, uint8_t ch, Node* node) {
   if (list.direct) return NodeAt(list.single, node) && node->ch() == ch;
   if (list.remaining >= kIndexedFrom) {
