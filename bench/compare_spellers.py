@@ -86,10 +86,14 @@ def row(work, ours, others):
 
 
 def listing(name, text_path, pipe_path):
-    ours = median_run([QUILLET, "pipe", "--max", "0", "--dict", ADM], pipe_path)
+    """The ispell conversation (an answer per word) and list mode (the
+    unknown words only, as the others' list modes)."""
     hun = median_run([HUNSPELL, "-l", "-d", "en_US"], text_path) if HUNSPELL else None
     asp = median_run([ASPELL, "list", "--lang=en_US"], text_path) if ASPELL else None
-    row(name, ours, [("hunspell", hun), ("aspell", asp)])
+    ours = median_run([QUILLET, "pipe", "--max", "0", "--dict", ADM], pipe_path)
+    row(name + " (pipe)", ours, [("hunspell", hun), ("aspell", asp)])
+    ours = median_run([QUILLET, "pipe", "-l", "--dict", ADM], text_path)
+    row(name + " (-l)", ours, [("hunspell", hun), ("aspell", asp)])
 
 
 class Pipe:
@@ -156,7 +160,7 @@ def main():
     count = 200000 if QUICK else 1000000
     correct = [plain[(i * 7919) % len(plain)] for i in range(count)]
     text = "\n".join(" ".join(correct[i:i + 10]) for i in range(0, count, 10)) + "\n"
-    listing(f"{count // 1000} k dictionary words, listing unknown words", write("correct.txt", text),
+    listing(f"{count // 1000} k dictionary words, listing", write("correct.txt", text),
             write("correct.pipe", pipe_lines(text)))
 
     size = (2 if QUICK else 8) << 20
@@ -164,11 +168,13 @@ def main():
     listing(f"{len(english) / 1e6:.1f} MB of licence and copyright text, listing", write("english.txt", english),
             write("english.pipe", pipe_lines(english)))
 
+    # The same text repeated, so that each size holds the same mix of words.
     half = english[:500000]
     once = median_run([QUILLET, "check", "--dict", ADM, write("half.txt", half)], empty)
-    twice = median_run([QUILLET, "check", "--dict", ADM, write("twice.txt", half + half)], empty)
-    print(f"{'quillet check: 0.5 MB, then the same twice (1 MB)':<52}  {once[0]:.2f} s, {twice[0]:.2f} s cpu:"
-          f" x{twice[0] / once[0]:.2f} for twice the text")
+    twice = median_run([QUILLET, "check", "--dict", ADM, write("twice.txt", half * 2)], empty)
+    four = median_run([QUILLET, "check", "--dict", ADM, write("four.txt", half * 4)], empty)
+    print(f"{'quillet check: 0.5 MB, the same twice, four times':<52}  {once[0]:.2f} s, {twice[0]:.2f} s,"
+          f" {four[0]:.2f} s cpu: x{twice[0] / once[0]:.2f}, x{four[0] / once[0]:.2f}")
 
     listed = os.path.join(WORK, "misspellings.txt")
     subprocess.run([os.path.join(TREE, "bench", "suggest_bench"), "--dict", ADM, "--write-list", listed],

@@ -3,6 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <thread>
+
+#if !defined(_WIN32)
+#include <poll.h>
+#include <unistd.h>
+#endif
 
 #include "cli/command.h"
 #include "cli/json.h"
@@ -405,6 +411,110 @@ TEST(PipeCommand, AnEditorsIspellTranscript) {
             "quillet: no dictionary for the language 'klingon' (give a language such as en_US, or a path)\n"
             "Try 'quillet pipe --help'.\n");
 }
+
+// The answers to a line do not depend on how its bytes come in: ASCII lines
+// go through as they are, other lines through the table of characters, and
+// Windows-1252 input as it is. A varied text: letter case, apostrophes (the
+// typographic one too), possessives, numbers, addresses.
+TEST(PipeCommand, AnswersAreTheSameWhateverTheEncodingPath) {
+  tq::testing::TempDir dir;
+  const std::string adm = dir.File("Varied.adm");
+  spell::testsupport::WriteMainDictionary(
+      adm, {"the", "cat", "house", "it's", "John", "it", "see", "and", "or", "o'clock", "McDonald", "Paris", "teh's"},
+      1033);
+  const std::vector<std::string> lines = {
+      "The cat's HOUSE, the Cat and tHe CAT.",
+      "It's John's; IT'S JOHN'S house's 'quoted' o'clock O'CLOCK O'clock",
+      "3.14 12th 1e5 -7 +2.5e-3 1,000 4x4 teh",
+      "see http://www.example.com/teh and www.hosue.com or teh@example.com",
+      "McDonald MCDONALD mcdonald Mcdonald Paris paris PARIS",
+      "zzqx hosue  trailing' ''cat'' cat's's",
+      "it\xE2\x80\x99s John\xE2\x80\x99s cat\xE2\x80\x99s teh\xE2\x80\x99s IT\xE2\x80\x99S zzqx\xE2\x80\x99s",
+  };
+  auto join = [&](const std::string& suffix) {
+    std::string text;
+    for (const std::string& l : lines) text += l + suffix + "\n";
+    return text;
+  };
+  auto answers = [](const Result& r) { return r.out.substr(r.out.find('\n') + 1); };
+  const std::string utf8 = answers(Pipe({"-a", "-d", adm}, join("")));
+  EXPECT_EQ(utf8,
+            "*\n*\n*\n*\n*\n*\n& tHe 1 29: the\n*\n\n"
+            "*\n*\n*\n# JOHN'S 18\n*\n# quoted 34\n*\n*\n*\n\n"
+            "*\n# 12th 5\n*\n*\n*\n*\n*\n*\n# 4x4 31\n& teh 1 35: the\n\n"
+            "*\n*\n*\n*\n\n"
+            "*\n# MCDONALD 9\n# mcdonald 18\n& Mcdonald 1 27: McDonald\n*\n& paris 1 42: Paris\n# PARIS 48\n\n"
+            "# zzqx 0\n& hosue 1 5: house\n# trailing 12\n*\n# cat's's 30\n\n"
+            "*\n*\n*\n*\n*\n# zzqx\xE2\x80\x99s 29\n\n")
+      << utf8;
+  // The same lines through the table of characters: a character beyond
+  // ASCII at the end of each adds its own answer and moves nothing else.
+  std::string expected;
+  for (size_t at = 0, end; (end = utf8.find("\n\n", at)) != std::string::npos; at = end + 2)
+    expected += utf8.substr(at, end + 1 - at) + "*\n\n";
+  EXPECT_EQ(answers(Pipe({"-a", "-d", adm}, join(" \xC3\xA9"))), expected);
+  // Windows-1252 input, with 0x92 for the typographic apostrophe.
+  std::string cp1252 = join(""), cp1252Answers = utf8;
+  for (std::string* s : {&cp1252, &cp1252Answers})
+    for (size_t at; (at = s->find("\xE2\x80\x99")) != std::string::npos;) s->replace(at, 3, "\x92");
+  EXPECT_EQ(answers(Pipe({"-a", "-i", "windows-1252", "-d", adm}, cp1252)), cp1252Answers);
+  // List mode names the same words.
+  std::string listed;
+  for (size_t at = 0, end; (end = utf8.find('\n', at)) != std::string::npos; at = end + 1)
+    if (utf8[at] == '#' || utf8[at] == '&') {
+      const size_t word = at + 2;
+      listed += utf8.substr(word, utf8.find(' ', word) - word) + "\n";
+    }
+  EXPECT_EQ(Pipe({"-l", "-d", adm}, join("")).out, listed);
+}
+
+#if !defined(_WIN32)
+// An editor writes a line and waits for its answers before it writes the
+// next: each answer must arrive while the rest of the input is still to
+// come, and lines written together are answered together.
+TEST(PipeCommand, AnswersEachLineBeforeTheNextArrives) {
+  SpellFixture f;
+  int toPipe[2], fromPipe[2];
+  ASSERT_EQ(pipe(toPipe), 0);
+  ASSERT_EQ(pipe(fromPipe), 0);
+  FILE* in = fdopen(toPipe[0], "r");
+  FILE* out = fdopen(fromPipe[1], "w");
+  FILE* err = std::tmpfile();
+  std::thread session([&] {
+    RunPipeCommand(Env::Default(), {"--dict", f.adm}, in, out, err);
+    std::fclose(out);
+  });
+  std::string received;
+  // What has arrived by the time `answers` answers blank lines (or 10 s).
+  auto receive = [&](int answers) {
+    received.clear();
+    for (int blank = 0; blank < answers;) {
+      pollfd p{fromPipe[0], POLLIN, 0};
+      if (poll(&p, 1, 10000) != 1) break;
+      char c;
+      if (read(fromPipe[0], &c, 1) != 1) break;
+      received += c;
+      blank += received.size() >= 2 && received.compare(received.size() - 2, 2, "\n\n") == 0;
+    }
+    return received;
+  };
+  auto send = [&](const std::string& lines) {
+    ASSERT_EQ(write(toPipe[1], lines.data(), lines.size()), static_cast<ssize_t>(lines.size()));
+  };
+  EXPECT_EQ(receive(0), "");
+  send("teh cat\n");
+  EXPECT_EQ(receive(1), "@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n& teh 1 0: the\n*\n\n");
+  send("^hosue\n");
+  EXPECT_EQ(receive(1), "& hosue 2 1: house, hose\n\n");
+  send("zzqx\nthe mat\n");
+  EXPECT_EQ(receive(2), "# zzqx 0\n\n*\n*\n\n");
+  close(toPipe[1]);
+  session.join();
+  std::fclose(in);
+  close(fromPipe[0]);
+  std::fclose(err);
+}
+#endif
 
 TEST(TextCommands, PhoneticAndCut) {
   Result r = tq::testing::CapturedRun(

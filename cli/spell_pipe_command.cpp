@@ -34,10 +34,15 @@ const char kPipeUsage[] =
 // Text in the encoding of the session.
 struct Encoding {
   bool cp1252 = false;
-  // A line as the engine sees it.
-  EngineText Decode(const std::string& line) const {
+  // A line as the engine sees it. An ASCII line is the same bytes in
+  // Windows-1252 and its offsets are its byte positions: it goes through
+  // as it is, with no table of characters (most lines of most texts).
+  EngineText Decode(std::string line) const {
     EngineText text;
-    if (cp1252 || !ToEngineText(line, &text)) text = AnsiEngineText(line);  // not UTF-8: taken as Windows-1252
+    if (cp1252 || std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+      text.ansi = std::move(line);
+    else if (!ToEngineText(line, &text))
+      text = AnsiEngineText(line);  // not UTF-8: taken as Windows-1252
     return text;
   }
   // A word of the engine's as the session writes it.
@@ -52,10 +57,18 @@ struct Encoding {
   }
 };
 
+// The character index of a byte of a decoded line (the byte's own position
+// when the line came through as it was).
+size_t CharacterAt(const EngineText& text, size_t at) {
+  return text.characters.empty() ? std::min(at, text.ansi.size())
+                                 : text.characters[std::min(at, text.characters.size() - 1)];
+}
+
 // Checks one line; offsets count the characters of the line as it came in,
-// plus shift (1 for the '^' that introduced it).
+// plus shift (1 for the '^' that introduced it). The answers go out with the
+// line's last word, in one write.
 void CheckLine(spell::TQuillSpellBase& engine, const Encoding& encoding, const EngineText& text, int shift, bool terse,
-               FILE* out) {
+               std::string& answers) {
   std::string line = text.ansi;
   spell::TStringParser parser(line);
   spell::TParsingEngine& cutter = *engine.ReadParsingEngine();
@@ -65,22 +78,21 @@ void CheckLine(spell::TQuillSpellBase& engine, const Encoding& encoding, const E
   std::vector<std::string> list;
   for (cutter.NextWord(word); !word.empty(); cutter.NextWord(word)) {
     if (engine.WordAcceptable(word) && !engine.WordExcluded(word)) {
-      if (!terse) std::fputs("*\n", out);
+      if (!terse) answers += "*\n";
       continue;
     }
     int32_t x = 0, y = 0;
     parser.GetPosition(x, y);
     const size_t at = static_cast<size_t>(std::max<int64_t>(0, int64_t{x} - 1 - static_cast<int64_t>(word.size())));
-    const int offset = static_cast<int>(text.characters[std::min(at, text.characters.size() - 1)]) + shift;
+    const std::string offset = std::to_string(static_cast<int>(CharacterAt(text, at)) + shift);
     engine.InternalSuggest(word, engine.MaxSuggestions, list);
     if (list.empty()) {
-      std::fprintf(out, "# %s %d\n", encoding.Encode(word).c_str(), offset);
+      answers += "# " + encoding.Encode(word) + " " + offset + "\n";
       continue;
     }
-    std::fprintf(out, "& %s %zu %d:", encoding.Encode(word).c_str(), list.size(), offset);
-    for (size_t i = 0; i < list.size(); ++i)
-      std::fprintf(out, "%s %s", i ? "," : "", encoding.Encode(list[i]).c_str());
-    std::fputs("\n", out);
+    answers += "& " + encoding.Encode(word) + " " + std::to_string(list.size()) + " " + offset + ":";
+    for (size_t i = 0; i < list.size(); ++i) answers += (i ? ", " : " ") + encoding.Encode(list[i]);
+    answers += "\n";
   }
   engine.CurrentParser = nullptr;
 }
@@ -89,7 +101,7 @@ void CheckLine(spell::TQuillSpellBase& engine, const Encoding& encoding, const E
 void ListMisspelt(spell::TQuillSpellBase& engine, const Encoding& encoding, FILE* in, FILE* out) {
   std::string line;
   while (ReadLine(in, &line)) {
-    EngineText text = encoding.Decode(line);
+    EngineText text = encoding.Decode(std::move(line));
     spell::TStringParser parser(text.ansi);
     spell::TParsingEngine& cutter = *engine.ReadParsingEngine();
     cutter.Initialize(&parser, spell::ctAll);
@@ -171,17 +183,21 @@ int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FIL
   std::fputs(kIspellVersionLine, out);
   std::fflush(out);
   bool terse = false;
-  std::string input;
+  std::string input, answers;
   while (ReadLine(in, &input)) {
     const char first = input.empty() ? '\0' : input[0];
-    // The word of a command, as the dictionaries hold it.
+    // The word of a command, as the dictionaries hold it; made only for
+    // the commands that take one, not for every line of text.
     std::string word;
-    const bool holds = encoding.ToEngine(input.empty() ? "" : input.substr(1), &word);
+    const bool takesWord = first == '*' || first == '&' || first == '@';
+    const bool holds = takesWord && encoding.ToEngine(input.substr(1), &word);
     spell::TCustomDictionary* custom = engine->ReadActiveCustomDictionary();
     switch (first) {
       case '^':
-        CheckLine(*engine, encoding, encoding.Decode(input.substr(1)), 1, terse, out);
-        std::fputs("\n", out);
+        answers.clear();
+        CheckLine(*engine, encoding, encoding.Decode(input.substr(1)), 1, terse, answers);
+        answers += "\n";
+        std::fwrite(answers.data(), 1, answers.size(), out);
         break;
       case '!':
         terse = true;
@@ -216,12 +232,15 @@ int RunPipeCommand(platform::Env& env, const std::vector<std::string>& args, FIL
       case '`':
         break;  // markup modes and extended mode: nothing to change here
       default:
-        CheckLine(*engine, encoding, encoding.Decode(input), 0, terse, out);
-        std::fputs("\n", out);
+        answers.clear();
+        CheckLine(*engine, encoding, encoding.Decode(input), 0, terse, answers);
+        answers += "\n";
+        std::fwrite(answers.data(), 1, answers.size(), out);
         break;
     }
-    std::fflush(out);
+    if (!LineBuffered(in)) std::fflush(out);
   }
+  std::fflush(out);
   return kExitOk;
 }
 

@@ -117,7 +117,8 @@ void TMainDictionary::WriteLoaded(bool loaded) {
     linkageSize_ = 0;
     nodeTotal_ = 0;
     for (WalkMemory& walk : walks_) walk.count = 0;
-    remembered_.reset();
+    remembered_.Clear();
+    childIndex_.Clear();
     return;
   }
   if (mapping_ || filename_.empty()) return;
@@ -229,10 +230,18 @@ inline bool TMainDictionary::NextChild(ChildList& list, uint32_t* number) const 
   return true;
 }
 
-// The sibling scan of every lookup: child numbers are decoded in place and
-// only the character byte of each sibling is read until one matches.
-inline bool TMainDictionary::FindChild(const ChildList& list, uint8_t ch, Node* node) const {
+// The sibling scan of every lookup: a long list is searched in the child
+// index; in a short one child numbers are decoded in place and only the
+// character byte of each sibling is read until one matches.
+inline bool TMainDictionary::FindChild(const ChildList& list, uint8_t ch, Node* node) {
   if (list.direct) return NodeAt(list.single, node) && node->ch() == ch;
+  if (list.remaining >= kIndexedFrom) {
+    if (const TChildIndex::List* indexed = IndexedChildren(list)) {
+      const uint8_t* chars = childIndex_.chars() + indexed->first;
+      const auto* hit = static_cast<const uint8_t*>(std::memchr(chars, ch, indexed->count));
+      return hit && NodeAt(childIndex_.numbers()[indexed->first + (hit - chars)], node);
+    }
+  }
   const uint8_t* p = list.p;
   const uint8_t* const end = list.end;
   uint32_t remaining = list.remaining;
@@ -256,22 +265,49 @@ inline bool TMainDictionary::FindChild(const ChildList& list, uint8_t ch, Node* 
   return false;
 }
 
+// The list decoded into the index on its first search: the children up to
+// the first that a damaged file leaves unreadable, where the plain scan
+// stops too. nullptr when the index cannot stand for the list.
+const TChildIndex::List* TMainDictionary::IndexedChildren(const ChildList& list) {
+  const auto at = static_cast<uint32_t>(list.p - linkage_);
+  const TChildIndex::List* indexed = childIndex_.Find(at);
+  if (!indexed) {
+    childIndex_.Begin(at);
+    ChildList walk = list;
+    uint32_t number = 0;
+    Node node;
+    while (NextChild(walk, &number) && NodeAt(number, &node)) childIndex_.Append(node.ch(), number);
+    indexed = childIndex_.Find(at);
+  }
+  // The same bytes read as a list of another length (a damaged file) are
+  // searched as they are.
+  return indexed && indexed->count == list.remaining ? indexed : nullptr;
+}
+
 bool TMainDictionary::WordExists(std::string_view word) {
   if (word.empty() || !EnsureLoaded()) return false;
   if (word.size() == 1) return firstChar_[static_cast<uint8_t>(word[0]) * adm::kFirstCharEntrySize] != 0;
-  if (!remembering_ || word.size() > sizeof(Remembered::word)) return Lookup(word);
-  uint32_t hash = 2166136261u;
-  for (char c : word) hash = (hash ^ static_cast<uint8_t>(c)) * 16777619u;
-  if (!remembered_) remembered_ = std::make_unique<std::array<Remembered, kRememberedSlots>>();
-  Remembered& slot = (*remembered_)[hash % kRememberedSlots];
-  if (slot.length == word.size() && slot.hash == hash && std::memcmp(slot.word, word.data(), word.size()) == 0)
-    return slot.found;
+  if (!remembering_ || word.size() > TRememberedAnswers::kLongestWord) return Lookup(word);
+  // A word that differs from one just looked up only in its last bytes (a
+  // list in order, a suggestion's candidates) is answered sooner by the walk
+  // than by the table, and would only crowd it.
+  if (const size_t shared = SharedWithWalks(word); shared >= kCheapFrom && shared + kCheapRest >= word.size())
+    return Lookup(word);
+  if (const int kept = remembered_.Find(word); kept >= 0) return kept == 1;
   const bool found = Lookup(word);
-  slot.hash = hash;
-  slot.length = static_cast<uint8_t>(word.size());
-  slot.found = found;
-  std::memcpy(slot.word, word.data(), word.size());
+  remembered_.Keep(word, found);
   return found;
+}
+
+size_t TMainDictionary::SharedWithWalk(std::string_view word, size_t k) const {
+  const size_t comparable = std::min(word.size(), walks_[k].length);
+  size_t shared = 0;
+  while (shared < comparable && static_cast<uint8_t>(word[shared]) == walks_[k].word[shared]) ++shared;
+  return shared;
+}
+
+size_t TMainDictionary::SharedWithWalks(std::string_view word) const {
+  return std::max(SharedWithWalk(word, 0), SharedWithWalk(word, 1));
 }
 
 bool TMainDictionary::Lookup(std::string_view word) {
@@ -279,11 +315,7 @@ bool TMainDictionary::Lookup(std::string_view word) {
   const size_t n = word.size();
   // Resume the walk that shares most with this word where the two part: the
   // state before byte i depends on the bytes before it only.
-  size_t shared[2] = {0, 0};
-  for (size_t k = 0; k < walks_.size(); ++k) {
-    const size_t comparable = std::min(n, walks_[k].length);
-    while (shared[k] < comparable && w[shared[k]] == walks_[k].word[shared[k]]) ++shared[k];
-  }
+  const size_t shared[2] = {SharedWithWalk(word, 0), SharedWithWalk(word, 1)};
   // On a tie the walk used less recently gives way.
   const size_t chosen = shared[0] == shared[1] ? 1 - lastWalk_ : shared[1] > shared[0] ? 1 : 0;
   lastWalk_ = chosen;

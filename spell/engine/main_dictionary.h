@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "platform/env.h"
+#include "spell/engine/child_index.h"
 #include "spell/engine/main_dictionary_format.h"
+#include "spell/engine/remembered_answers.h"
 
 namespace tq::spell {
 
@@ -94,7 +96,8 @@ class TMainDictionary {
   inline bool ChildrenOf(const Node& node, ChildList* list) const;
   inline bool FirstCharChildren(uint8_t ch, ChildList* list) const;
   inline bool NextChild(ChildList& list, uint32_t* number) const;
-  inline bool FindChild(const ChildList& list, uint8_t ch, Node* node) const;
+  inline bool FindChild(const ChildList& list, uint8_t ch, Node* node);
+  const TChildIndex::List* IndexedChildren(const ChildList& list);
   template <class Visit>
   void Walk(std::string_view prefix, Visit& visit);
   template <class Visit>
@@ -141,18 +144,22 @@ class TMainDictionary {
   std::array<WalkMemory, 2> walks_{};
   size_t lastWalk_ = 0;
 
-  // Answers already given, for the words a text repeats: one slot per hash,
-  // made with the first lookup and emptied when the file is released.
-  struct Remembered {
-    uint32_t hash = 0;
-    uint8_t length = 0;  // 0: empty
-    bool found = false;
-    char word[26] = {};
-  };
-  static constexpr size_t kRememberedSlots = 8192;
-  std::unique_ptr<std::array<Remembered, kRememberedSlots>> remembered_;
+  // Answers already given, for the words a text repeats; emptied when the
+  // file is released.
+  TRememberedAnswers remembered_;
   bool remembering_ = true;
   bool Lookup(std::string_view word);
+  // Leading bytes word shares with the word of walk k, and the most it
+  // shares with either.
+  size_t SharedWithWalk(std::string_view word, size_t k) const;
+  size_t SharedWithWalks(std::string_view word) const;
+  // Words whose walk resumes this deep and this close to their end skip
+  // the remembered answers.
+  static constexpr size_t kCheapFrom = 6;
+  static constexpr size_t kCheapRest = 4;
+  // Lists of this many children or more are looked up in childIndex_.
+  static constexpr uint32_t kIndexedFrom = 8;
+  TChildIndex childIndex_;
   const uint8_t* linkage_ = nullptr;
   uint32_t linkageSize_ = 0;
   bool wideChildNumbers_ = false;

@@ -1,5 +1,7 @@
 #include "spell/engine/parsing_engine.h"
 
+#include <typeinfo>
+
 #include "spell/engine/ansi_text.h"
 
 namespace tq::spell {
@@ -82,6 +84,7 @@ void TMainParsingEngine::SetFrenchExceptions(bool on) {
 
 void TMainParsingEngine::Initialize(TControlParser* parser, TCheckType checkType) {
   parser_ = parser;
+  stringParser_ = parser && typeid(*parser) == typeid(TStringParser) ? static_cast<TStringParser*>(parser) : nullptr;
   currentWord_.clear();
   if (!parser_) return;
   int32_t sx = 0, sy = 0, ex = 0, ey = 0;
@@ -111,41 +114,82 @@ void TMainParsingEngine::AdjustToPosition(int32_t x, int32_t y) {
   }
 }
 
+namespace {
+
+// The cursor calls of the word cutter, through the parser's interface or,
+// for a plain TStringParser, straight to its own (inline) members.
+struct AnyCursor {
+  TControlParser& parser;
+  TControlParser* hooked() const { return &parser; }
+  char GetChar() const { return parser.GetChar(); }
+  bool MoveNext() const { return parser.MoveNext(); }
+  bool MovePrevious() const { return parser.MovePrevious(); }
+  void GetPosition(int32_t& x, int32_t& y) const { parser.GetPosition(x, y); }
+  void SetPosition(int32_t x, int32_t y) const { parser.SetPosition(x, y, ptCurrent); }
+};
+
+struct StringCursor {
+  TStringParser& parser;
+  TControlParser* hooked() const { return &parser; }
+  char GetChar() const { return parser.TStringParser::GetChar(); }
+  bool MoveNext() const { return parser.TStringParser::MoveNext(); }
+  bool MovePrevious() const { return parser.TStringParser::MovePrevious(); }
+  void GetPosition(int32_t& x, int32_t& y) const { parser.TStringParser::GetPosition(x, y); }
+  void SetPosition(int32_t x, int32_t y) const { parser.TStringParser::SetPosition(x, y, ptCurrent); }
+};
+
+}  // namespace
+
 void TMainParsingEngine::NextWord(std::string& word) {
   word.clear();
   if (!parser_) return;
-  TControlParser& p = *parser_;
+  if (stringParser_)
+    ReadNextWord(StringCursor{*stringParser_}, word);
+  else
+    ReadNextWord(AnyCursor{*parser_}, word);
+  currentWord_ = word;
+}
+
+template <class Cursor>
+void TMainParsingEngine::ReadNextWord(Cursor p, std::string& word) {
   for (;;) {
     // 1. Find a start.
     char c = p.GetChar();
     for (;;) {
       if (InlineIgnore) {
         bool ignore = false;
-        InlineIgnore(c, &p, ignore);
+        InlineIgnore(c, p.hooked(), ignore);
         if (ignore) c = p.GetChar();
       }
       if (IsWordByte(c) && !IsStartForbidden(c)) break;
-      if (!p.MoveNext()) {
-        currentWord_.clear();
-        return;
-      }
+      if (!p.MoveNext()) return;
       c = p.GetChar();
     }
-    // 2. Read to its end.
+    // 2. Read to its end. The bytes of a run of word bytes are gathered
+    // first and added to the word together.
     word.assign(1, c);
     bool abbreviation = false;
     bool textEnded = false;
+    char run[64];
+    size_t inRun = 0;
     for (;;) {
       if (!p.MoveNext()) {
+        word.append(run, inRun);
         if (!AllowIncompleteLastWord) word.clear();
         textEnded = true;
         break;
       }
       c = p.GetChar();
       if (IsMidWordByte(c)) {
-        word += c;
+        run[inRun++] = c;
+        if (inRun == sizeof run) {
+          word.append(run, inRun);
+          inRun = 0;
+        }
         continue;
       }
+      word.append(run, inRun);
+      inRun = 0;
       if (c == '.' && AllowMidPeriod) {
         p.MoveNext();
         const char after = p.GetChar();
@@ -176,7 +220,7 @@ void TMainParsingEngine::NextWord(std::string& word) {
     if (hadWord && word.empty()) {
       // Only forbidden ends (possible with a custom character set): skip them
       // rather than meet the same start again.
-      p.SetPosition(endX, endY, ptCurrent);
+      p.SetPosition(endX, endY);
       if (textEnded) break;
       continue;
     }
@@ -184,7 +228,7 @@ void TMainParsingEngine::NextWord(std::string& word) {
     // 5. Let the rules drop it.
     if (WordIgnore) {
       bool ignore = false;
-      WordIgnore(word, &p, ignore);
+      WordIgnore(word, p.hooked(), ignore);
       if (ignore) {
         word.clear();
         continue;
@@ -192,7 +236,6 @@ void TMainParsingEngine::NextWord(std::string& word) {
     }
     break;
   }
-  currentWord_ = word;
 }
 
 }  // namespace tq::spell

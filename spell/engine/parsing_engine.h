@@ -11,6 +11,7 @@
 
 #include "spell/engine/check_types.h"
 #include "spell/engine/control_parser.h"
+#include "spell/engine/string_parser.h"
 
 namespace tq::spell {
 
@@ -71,6 +72,11 @@ class TMainParsingEngine : public TParsingEngine {
 
  private:
   void RebuildTables();
+  template <class Cursor>
+  void ReadNextWord(Cursor p, std::string& word);
+  // parser_ when it is a plain TStringParser, whose bytes are then read
+  // without a virtual call each.
+  TStringParser* stringParser_ = nullptr;
   bool IsWordByte(char c) const { return wordChar_[static_cast<unsigned char>(c)]; }
   bool IsMidWordByte(char c) const { return midWordChar_[static_cast<unsigned char>(c)]; }
   bool IsEndForbidden(char c) const { return endForbidden_[static_cast<unsigned char>(c)]; }

@@ -267,6 +267,39 @@ TEST(MainDictionaryLookups, ResumedWalksAnswerAsTheSet) {
   }
 }
 
+// Many words, as a long text brings them: child lists wide enough to be
+// indexed on first use, and more different words than the remembered
+// answers first have room for, so that their table grows while it answers.
+// Every answer is the set's, the first time and when it is given again.
+TEST(MainDictionaryLookups, ManyWordsAnswerAsTheSet) {
+  testing::TempDir dir;
+  std::mt19937 rng(1515);
+  const std::string letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ'\xE9\x92";
+  auto word = [&](size_t length) {
+    std::string w;
+    for (size_t i = 0; i < length; ++i) w += letters[rng() % (i < 2 ? letters.size() : 26)];
+    return w;
+  };
+  std::set<std::string> held;
+  while (held.size() < 6000) held.insert(word(2 + rng() % 9));
+  WriteMainDictionary(dir.File("many.adm"), std::vector<std::string>(held.begin(), held.end()), 1033);
+  std::vector<std::string> probes(held.begin(), held.end());
+  while (probes.size() < 30000) {
+    std::string w = word(2 + rng() % 30);  // some longer than an answer is kept for
+    if (rng() % 2) {
+      w = probes[rng() % held.size()];
+      w[rng() % w.size()] = letters[rng() % letters.size()];
+    }
+    probes.push_back(w);
+  }
+  TMainDictionary dict;
+  dict.WriteFilename(dir.File("many.adm"));
+  for (int round = 0; round < 2; ++round) {
+    std::shuffle(probes.begin(), probes.end(), rng);
+    for (const std::string& w : probes) ASSERT_EQ(dict.WordExists(w), held.count(w) == 1) << w << " round " << round;
+  }
+}
+
 // An engine with thorough suggestions over a few words.
 struct ThoroughFixture : SmallEngine {
   ThoroughFixture() : SmallEngine({"the", "cat", "hat", "weird", "tea", "to", "ten"}, {soThoroughSuggestions}) {}

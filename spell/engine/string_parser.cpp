@@ -13,28 +13,12 @@ void TStringParser::Initialize(void* target) {
   selLength_ = 0;
 }
 
-int32_t TStringParser::Length() const {
-  return text_ ? static_cast<int32_t>(std::min<size_t>(text_->size(), std::numeric_limits<int32_t>::max() - 1)) : 0;
-}
-
-char TStringParser::GetChar() {
-  if (x_ < 1 || x_ > Length()) return '\0';
-  return (*text_)[static_cast<size_t>(x_ - 1)];
-}
-
 void TStringParser::GetLine(std::string& text) {
   if (text_) {
     text = *text_;
   } else {
     text.clear();
   }
-}
-
-bool TStringParser::MoveNext() {
-  const bool within = x_ <= Length();
-  if (x_ < std::numeric_limits<int32_t>::max()) ++x_;
-  if (endLimit_ && x_ > endX_) return false;
-  return within;
 }
 
 bool TStringParser::MovePrevious() {

@@ -2,6 +2,8 @@
 // 1-based byte index, Y is always 0; replacements change the caller's string.
 #pragma once
 
+#include <algorithm>
+#include <limits>
 #include <string>
 
 #include "spell/engine/control_parser.h"
@@ -15,9 +17,18 @@ class TStringParser : public TControlParser {
 
   // target: a std::string* that outlives the cursor.
   void Initialize(void* target) override;
-  char GetChar() override;
+  // Inline: the word cutter reads a text byte by byte through these.
+  char GetChar() override {
+    if (x_ < 1 || x_ > Length()) return '\0';
+    return (*text_)[static_cast<size_t>(x_ - 1)];
+  }
   void GetLine(std::string& text) override;
-  bool MoveNext() override;
+  bool MoveNext() override {
+    const bool within = x_ <= Length();
+    if (x_ < std::numeric_limits<int32_t>::max()) ++x_;
+    if (endLimit_ && x_ > endX_) return false;
+    return within;
+  }
   bool MovePrevious() override;
   void SetPosition(int32_t x, int32_t y, TPositionType type) override;
   void GetPosition(int32_t& x, int32_t& y) override;
@@ -34,7 +45,10 @@ class TStringParser : public TControlParser {
   int32_t ReadSelectionLength() const { return selLength_; }
 
  private:
-  int32_t Length() const;
+  int32_t Length() const {
+    return text_ ? static_cast<int32_t>(std::min<size_t>(text_->size(), std::numeric_limits<int32_t>::max() - 1))
+                 : 0;
+  }
 
   std::string* text_ = nullptr;
   int32_t x_ = 1;
