@@ -434,7 +434,7 @@ TEST_F(LibraryCommandsTest, SmallerFaults) {
   EXPECT_EQ(r.out.find('\x1B'), std::string::npos);
 
   // "--text-file -" reads standard input.
-  FILE* in = std::tmpfile();
+  FILE* in = tq::testing::TempStream();
   std::fputs("from stdin", in);
   std::rewind(in);
   r = tq::testing::CapturedRun([&](FILE* out, FILE* err) {

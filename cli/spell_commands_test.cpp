@@ -209,7 +209,7 @@ TEST(CheckCommand, InteractiveRunWritesTheFileOnlyWhenComplete) {
   const std::string original = "teh cat hosue on the mat zzq";
   ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, original).ok());
   auto interactive = [&](const std::string& keys) {
-    FILE* in = std::tmpfile();
+    FILE* in = tq::testing::TempStream();
     std::fputs(keys.c_str(), in);
     std::rewind(in);
     Result r = tq::testing::CapturedRun([&](FILE* out, FILE* err) {
@@ -246,7 +246,7 @@ TEST(CheckCommand, Utf8FilesStayUtf8) {
   const std::string file = f.dir.File("text.txt");
   const std::string line = "caf\xC3\xA9 \xE2\x86\x92 teh \xC5\x81\xC3\xB3" "d\xC5\xBA";
   ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "\xEF\xBB\xBF" + line + "\n").ok());
-  FILE* in = std::tmpfile();
+  FILE* in = tq::testing::TempStream();
   std::fputs("1\n", in);
   std::rewind(in);
   Result r = tq::testing::CapturedRun([&](FILE* out, FILE* err) {
@@ -289,7 +289,7 @@ namespace tq::cli {
 namespace {
 
 Result Pipe(std::vector<std::string> args, const std::string& input) {
-  FILE* in = std::tmpfile();
+  FILE* in = tq::testing::TempStream();
   std::fputs(input.c_str(), in);
   std::rewind(in);
   Result r = tq::testing::CapturedRun(
@@ -479,7 +479,7 @@ TEST(PipeCommand, AnswersEachLineBeforeTheNextArrives) {
   ASSERT_EQ(pipe(fromPipe), 0);
   FILE* in = fdopen(toPipe[0], "r");
   FILE* out = fdopen(fromPipe[1], "w");
-  FILE* err = std::tmpfile();
+  FILE* err = tq::testing::TempStream();
   std::thread session([&] {
     RunPipeCommand(Env::Default(), {"--dict", f.adm}, in, out, err);
     std::fclose(out);

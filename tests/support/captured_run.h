@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "tests/support/temp_stream.h"
+
 namespace tq::testing {
 
 struct RunResult {
@@ -15,8 +17,8 @@ struct RunResult {
 };
 
 inline RunResult CapturedRun(const std::function<int(FILE* out, FILE* err)>& run) {
-  FILE* out = std::tmpfile();
-  FILE* err = std::tmpfile();
+  FILE* out = tq::testing::TempStream();
+  FILE* err = tq::testing::TempStream();
   RunResult r;
   r.code = run(out, err);
   for (auto [file, text] : {std::pair{out, &r.out}, std::pair{err, &r.err}}) {
