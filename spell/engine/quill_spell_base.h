@@ -218,6 +218,9 @@ class TQuillSpellBase {
   virtual bool WordExcluded(const std::string& word);
   virtual std::string GetCaseModification(const std::string& word);
   virtual bool WordIsPossessive(const std::string& word);
+  // With cmInitialCapsOrUpcase, a word in capitals whose capitalised form
+  // `exists` ("PARIS" for "Paris").
+  bool UpcaseOfName(const std::string& word, const std::function<bool(const std::string&)>& exists);
   TCaseModification AllowedCases = cmInitialCapsOrUpcase;
   // The cursor of the run in progress, for the ignore rules; may be none.
   TControlParser* CurrentParser = nullptr;

@@ -62,6 +62,25 @@ bool TQuillSpellBase::WordExists(const std::string& word) {
   return InMainDictionaries(word, true) || AddedWordIn(word);
 }
 
+namespace {
+
+bool AllUpper(const std::string& word) {
+  return std::all_of(word.begin(), word.end(), [](char c) { return c == AnsiUpperChar(c); });
+}
+
+// A word in capitals may be a name's: "PARIS" is "Paris".
+std::string CapitalisedForm(const std::string& upper) {
+  std::string out = AnsiLowerCase(upper);
+  if (!out.empty()) out[0] = upper[0];
+  return out;
+}
+
+}  // namespace
+
+bool TQuillSpellBase::UpcaseOfName(const std::string& word, const std::function<bool(const std::string&)>& exists) {
+  return AllowedCases == cmInitialCapsOrUpcase && word.size() > 1 && AllUpper(word) && exists(CapitalisedForm(word));
+}
+
 std::string TQuillSpellBase::GetCaseModification(const std::string& word) {
   if (word.empty()) return word;
   std::string out = word;
@@ -72,7 +91,7 @@ std::string TQuillSpellBase::GetCaseModification(const std::string& word) {
       out[0] = AnsiLowerChar(out[0]);
       break;
     case cmInitialCapsOrUpcase:
-      if (std::all_of(word.begin(), word.end(), [](char c) { return c == AnsiUpperChar(c); }))
+      if (AllUpper(word))
         out = AnsiLowerCase(word);
       else
         out[0] = AnsiLowerChar(out[0]);
@@ -95,7 +114,10 @@ bool TQuillSpellBase::WordIsPossessive(const std::string& word) {
   const std::string stem = word.substr(0, at);
   const std::string modified = GetCaseModification(stem);
   for (const auto& dict : mainDictionaries_)
-    if ((dict->ReadLanguage() & 0xFF) == 9 && (dict->WordExists(stem) || dict->WordExists(modified))) return true;
+    if ((dict->ReadLanguage() & 0xFF) == 9 &&
+        (dict->WordExists(stem) || dict->WordExists(modified) ||
+         UpcaseOfName(stem, [&dict](const std::string& w) { return dict->WordExists(w); })))
+      return true;
   return false;
 }
 
@@ -115,13 +137,16 @@ std::string WithAsciiApostrophes(const std::string& word) {
 }  // namespace
 
 bool TQuillSpellBase::WordAcceptable(const std::string& word) {
-  if (WordExists(word) || WordExists(GetCaseModification(word)) || (englishLoaded_ && WordIsPossessive(word)) ||
-      IsFloat(word) || word.size() == 1 || RunPostCheckIgnore(word, CurrentParser))
+  auto exists = [this](const std::string& w) { return WordExists(w); };
+  auto inSomeCase = [&](const std::string& w) {
+    return WordExists(w) || WordExists(GetCaseModification(w)) || UpcaseOfName(w, exists);
+  };
+  if (inSomeCase(word) || (englishLoaded_ && WordIsPossessive(word)) || IsFloat(word) || word.size() == 1 ||
+      RunPostCheckIgnore(word, CurrentParser))
     return true;
   // "it\x92s" is the word "it's" as a word processor types it.
   const std::string ascii = WithAsciiApostrophes(word);
-  return !ascii.empty() && (WordExists(ascii) || WordExists(GetCaseModification(ascii)) ||
-                            (englishLoaded_ && WordIsPossessive(ascii)));
+  return !ascii.empty() && (inSomeCase(ascii) || (englishLoaded_ && WordIsPossessive(ascii)));
 }
 
 bool TQuillSpellBase::WordExcluded(const std::string& word) {
