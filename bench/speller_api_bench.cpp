@@ -79,6 +79,10 @@ int main(int argc, char** argv) {
   spell::TMainDictionary ours;
   ours.WriteFilename(admPath);
   ours.WriteLoaded(true);
+  if (!ours.ReadLoaded()) {
+    std::fprintf(stderr, "usage: speller_api_bench [DICTIONARY.adm [WORD_LIST]]\ncannot open %s\n", admPath.c_str());
+    return 2;
+  }
 
   AspellConfig* config = new_aspell_config();
   aspell_config_replace(config, "lang", "en_US");
