@@ -218,9 +218,6 @@ class TQuillSpellBase {
   virtual bool WordExcluded(const std::string& word);
   virtual std::string GetCaseModification(const std::string& word);
   virtual bool WordIsPossessive(const std::string& word);
-  // With cmInitialCapsOrUpcase, a word in capitals whose capitalised form
-  // `exists` ("PARIS" for "Paris").
-  bool UpcaseOfName(const std::string& word, const std::function<bool(const std::string&)>& exists);
   TCaseModification AllowedCases = cmInitialCapsOrUpcase;
   // The cursor of the run in progress, for the ignore rules; may be none.
   TControlParser* CurrentParser = nullptr;
@@ -446,6 +443,9 @@ class TQuillSpellBase {
   void RebuildSearchFolders();
   void ForgetAvailableLists();
   bool InMainDictionaries(const std::string& word, bool count);
+  // With cmInitialCapsOrUpcase, the capitalised form of a word in capitals,
+  // under which a name is found ("PARIS": "Paris"); otherwise empty.
+  std::string NameFormOfCapitals(const std::string& word) const;
   bool AddedWordIn(const std::string& word);
   bool ExcludedAsWritten(const std::string& word);
   // The thorough suggestions' additions and order, over the ranked list.

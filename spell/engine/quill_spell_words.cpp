@@ -68,17 +68,13 @@ bool AllUpper(const std::string& word) {
   return std::all_of(word.begin(), word.end(), [](char c) { return c == AnsiUpperChar(c); });
 }
 
-// A word in capitals may be a name's: "PARIS" is "Paris".
-std::string CapitalisedForm(const std::string& upper) {
-  std::string out = AnsiLowerCase(upper);
-  if (!out.empty()) out[0] = upper[0];
-  return out;
-}
-
 }  // namespace
 
-bool TQuillSpellBase::UpcaseOfName(const std::string& word, const std::function<bool(const std::string&)>& exists) {
-  return AllowedCases == cmInitialCapsOrUpcase && word.size() > 1 && AllUpper(word) && exists(CapitalisedForm(word));
+std::string TQuillSpellBase::NameFormOfCapitals(const std::string& word) const {
+  if (AllowedCases != cmInitialCapsOrUpcase || word.size() < 2 || !AllUpper(word)) return {};
+  std::string name = AnsiLowerCase(word);
+  name[0] = word[0];
+  return name;
 }
 
 std::string TQuillSpellBase::GetCaseModification(const std::string& word) {
@@ -113,10 +109,10 @@ bool TQuillSpellBase::WordIsPossessive(const std::string& word) {
   if (at == std::string::npos || at + 2 != word.size() || at == 0) return false;
   const std::string stem = word.substr(0, at);
   const std::string modified = GetCaseModification(stem);
+  const std::string name = NameFormOfCapitals(stem);
   for (const auto& dict : mainDictionaries_)
     if ((dict->ReadLanguage() & 0xFF) == 9 &&
-        (dict->WordExists(stem) || dict->WordExists(modified) ||
-         UpcaseOfName(stem, [&dict](const std::string& w) { return dict->WordExists(w); })))
+        (dict->WordExists(stem) || dict->WordExists(modified) || (!name.empty() && dict->WordExists(name))))
       return true;
   return false;
 }
@@ -137,9 +133,9 @@ std::string WithAsciiApostrophes(const std::string& word) {
 }  // namespace
 
 bool TQuillSpellBase::WordAcceptable(const std::string& word) {
-  auto exists = [this](const std::string& w) { return WordExists(w); };
-  auto inSomeCase = [&](const std::string& w) {
-    return WordExists(w) || WordExists(GetCaseModification(w)) || UpcaseOfName(w, exists);
+  auto inSomeCase = [this](const std::string& w) {
+    const std::string name = NameFormOfCapitals(w);
+    return WordExists(w) || WordExists(GetCaseModification(w)) || (!name.empty() && WordExists(name));
   };
   if (inSomeCase(word) || (englishLoaded_ && WordIsPossessive(word)) || IsFloat(word) || word.size() == 1 ||
       RunPostCheckIgnore(word, CurrentParser))
