@@ -51,10 +51,10 @@ TEST(TreeImageList, PicturesFollowTheScreensDpi) {
     EXPECT_EQ(height, c.size) << c.dpi;
     EXPECT_EQ(ImageList_GetImageCount(images.Handle()), 3);
     const RECT page = DrawnPart(images.Handle(), 2, c.size), folder = DrawnPart(images.Handle(), 0, c.size);
-    EXPECT_TRUE(EqualRect(&page, &c.page)) << c.dpi << ": page " << page.left << "," << page.top << " "
-                                           << page.right << "," << page.bottom;
-    EXPECT_TRUE(EqualRect(&folder, &c.folder)) << c.dpi << ": folder " << folder.left << "," << folder.top << " "
-                                               << folder.right << "," << folder.bottom;
+    EXPECT_TRUE(EqualRect(&page, &c.page))
+        << c.dpi << ": page " << page.left << "," << page.top << " " << page.right << "," << page.bottom;
+    EXPECT_TRUE(EqualRect(&folder, &c.folder))
+        << c.dpi << ": folder " << folder.left << "," << folder.top << " " << folder.right << "," << folder.bottom;
   }
 }
 

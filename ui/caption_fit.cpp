@@ -15,8 +15,8 @@ Kind KindOf(HWND control) {
   const LONG style = GetWindowLongA(control, GWL_STYLE);
   if (lstrcmpiA(cls, "Static") == 0) {
     const LONG type = style & SS_TYPEMASK;
-    const bool text = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP ||
-                      type == SS_SIMPLE;
+    const bool text =
+        type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE;
     return text ? Kind::Static : Kind::None;
   }
   if (lstrcmpiA(cls, "Button") != 0) return Kind::None;
@@ -47,7 +47,7 @@ std::string TextOf(HWND control) {
 // Measures with the control's font on a screen DC.
 class Measure {
  public:
-  explicit Measure(HWND control) : control_(control), dc_(GetDC(nullptr)) {
+  explicit Measure(HWND control) : dc_(GetDC(nullptr)) {
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
     old_ = SelectObject(dc_, font ? font : GetStockObject(SYSTEM_FONT));
     const LONG style = GetWindowLongA(control, GWL_STYLE);
@@ -92,7 +92,6 @@ class Measure {
   }
 
  private:
-  HWND control_;
   HDC dc_;
   HGDIOBJ old_ = nullptr;
   Kind kind_ = Kind::None;
@@ -108,10 +107,6 @@ bool Wraps(HWND control, Kind kind, int lineHeight) {
   return (style & BS_MULTILINE) != 0;
 }
 
-}  // namespace
-
-namespace {
-
 int WidthNeeded(HWND control, const std::string& text) {
   Measure measure(control);
   if (measure.kind() == Kind::None || text.empty()) return 0;
@@ -122,7 +117,9 @@ int WidthNeeded(HWND control, const std::string& text) {
 
 int CaptionWidthNeeded(HWND control) { return WidthNeeded(control, TextOf(control)); }
 int CaptionWidthNeeded(const Wnd& control) { return CaptionWidthNeeded(control.Handle()); }
-int CaptionWidthNeeded(const Wnd& control, const std::string& caption) { return WidthNeeded(control.Handle(), caption); }
+int CaptionWidthNeeded(const Wnd& control, const std::string& caption) {
+  return WidthNeeded(control.Handle(), caption);
+}
 
 bool CaptionFits(HWND control) {
   const std::string text = TextOf(control);

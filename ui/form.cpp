@@ -142,8 +142,7 @@ bool Form::PreTranslateMessage(MSG& msg) {
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
     const LRESULT wants = SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&msg));
     const bool shift = GetKeyState(VK_SHIFT) < 0;
-    if (!(wants & DLGC_WANTMESSAGE) && GetKeyState(VK_CONTROL) < 0 &&
-        TabControl::TurnPage(Handle(), shift ? -1 : 1))
+    if (!(wants & DLGC_WANTMESSAGE) && GetKeyState(VK_CONTROL) < 0 && TabControl::TurnPage(Handle(), shift ? -1 : 1))
       return true;
     if (!(wants & (DLGC_WANTTAB | DLGC_WANTMESSAGE))) {
       NextDialogControl(shift, 0);

@@ -40,9 +40,9 @@ class HotKeyBox : public Control {
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  BYTE held_ = 0;          // HOTKEYF_* of the modifiers down while in the box
+  BYTE held_ = 0;            // HOTKEYF_* of the modifiers down while in the box
   bool unfinished_ = false;  // a modifier went down and no key followed yet
-  WORD before_ = 0;        // the box's value when that modifier went down
+  WORD before_ = 0;          // the box's value when that modifier went down
 };
 
 }  // namespace tq::ui

@@ -171,9 +171,7 @@ TEST(RichEditViewer, ALinkNotificationOpensTheRangeItNames) {
 // edit. In a panel, where the system's controls cannot hand the key on by
 // themselves (they send it to their parent, which is no dialog).
 TEST(RichEditViewer, AReadOnlyViewerLetsTabMoveOn) {
-  const struct {
-    bool rich, shift;
-  } cases[] = {{true, false}, {true, true}, {false, false}, {false, true}};
+  const struct { bool rich, shift; } cases[] = {{true, false}, {true, true}, {false, false}, {false, true}};
   for (const auto& c : cases) {
     TestHost host;
     Panel pane;

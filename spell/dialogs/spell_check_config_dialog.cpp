@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "spell/dialogs/dialog_frame.h"
-#include "ui/caption_fit.h"
 #include "spell/engine/ansi_text.h"
+#include "ui/caption_fit.h"
 
 namespace tq::spell {
 
@@ -124,14 +124,14 @@ void TSpellCheckConfigDialog::FitCaptions() {
   const auto need = [&widen](int pixels) { widen = std::max(widen, pixels); };
   for (ui::CheckBox& box : Options)
     if (Shown(box)) need(CaptionWidthNeeded(box) - box.Bounds().width);
-  for (ui::GroupBox* group : {&OptionsGroup, &DictionariesGroup}) need(CaptionWidthNeeded(*group) - group->Bounds().width);
+  for (ui::GroupBox* group : {&OptionsGroup, &DictionariesGroup})
+    need(CaptionWidthNeeded(*group) - group->Bounds().width);
   // The Dictionaries button grows to the left, into the room beside the
   // list of custom dictionaries.
   const ui::Rect combo = CustomCombo.Bounds();
   ui::Rect dictionaries = DictionariesButton.Bounds();
   const int dictionariesGrowth = std::max(0, CaptionWidthNeeded(DictionariesButton) - dictionaries.width);
-  if (Shown(DictionariesButton))
-    need(dictionariesGrowth - std::max(0, dictionaries.x - right(combo) - gap));
+  if (Shown(DictionariesButton)) need(dictionariesGrowth - std::max(0, dictionaries.x - right(combo) - gap));
   const ui::Rect group = DictionariesGroup.Bounds();
   ui::Rect custom = CustomLabel.Bounds();
   custom.width = std::max(custom.width, CaptionWidthNeeded(CustomLabel));
@@ -139,8 +139,9 @@ void TSpellCheckConfigDialog::FitCaptions() {
   // Reset Defaults stands on the left of the bottom row, Help and OK on the right.
   ui::Rect reset = ResetButton.Bounds();
   reset.width = std::max(reset.width, CaptionWidthNeeded(ResetButton));
-  for (ui::Button* b : {&HelpButton, &OK}) b->SetBounds({b->Bounds().x, b->Bounds().y,
-                                                        std::max(b->Bounds().width, CaptionWidthNeeded(*b)), b->Bounds().height});
+  for (ui::Button* b : {&HelpButton, &OK})
+    b->SetBounds(
+        {b->Bounds().x, b->Bounds().y, std::max(b->Bounds().width, CaptionWidthNeeded(*b)), b->Bounds().height});
   const int rightRowStart = Shown(HelpButton) ? HelpButton.Bounds().x : OK.Bounds().x;
   if (Shown(ResetButton)) need(right(reset) + gap - rightRowStart);
   if (Shown(HelpButton)) need(right(HelpButton.Bounds()) + gap - OK.Bounds().x);

@@ -138,12 +138,12 @@ void TSpellDialog::FitCaptions() {
                              CaptionWidthNeeded(NotFoundText, DialogControl.GetString(lsDlgRepeatedWord)),
                              CaptionWidthNeeded(ReplaceWithText), CaptionWidthNeeded(SuggestionsText),
                              CaptionWidthNeeded(UndoButton), CaptionWidthNeeded(OptionsButton)});
-  const int first = widest({IgnoreButton.Bounds().width, CaptionWidthNeeded(IgnoreButton),
-                            CaptionWidthNeeded(ChangeButton), CaptionWidthNeeded(AddButton),
-                            CaptionWidthNeeded(HelpButton)});
-  const int second = widest({IgnoreAllButton.Bounds().width, CaptionWidthNeeded(IgnoreAllButton),
-                             CaptionWidthNeeded(ChangeAllButton), CaptionWidthNeeded(AutoCorrectButton),
-                             CaptionWidthNeeded(CancelButton)});
+  const int first =
+      widest({IgnoreButton.Bounds().width, CaptionWidthNeeded(IgnoreButton), CaptionWidthNeeded(ChangeButton),
+              CaptionWidthNeeded(AddButton), CaptionWidthNeeded(HelpButton)});
+  const int second =
+      widest({IgnoreAllButton.Bounds().width, CaptionWidthNeeded(IgnoreAllButton), CaptionWidthNeeded(ChangeAllButton),
+              CaptionWidthNeeded(AutoCorrectButton), CaptionWidthNeeded(CancelButton)});
   const int labelsGrow = labels - NotFoundText.Bounds().width;
   const int firstGrow = first - IgnoreButton.Bounds().width;
   const int secondGrow = second - IgnoreAllButton.Bounds().width;
@@ -154,13 +154,16 @@ void TSpellDialog::FitCaptions() {
     b.width = width < 0 ? b.width : width;
     w.SetBounds(b);
   };
-  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&NotFoundText, &ReplaceWithText, &SuggestionsText}) place(*w, 0, labels);
+  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&NotFoundText, &ReplaceWithText, &SuggestionsText})
+    place(*w, 0, labels);
   for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&UndoButton, &OptionsButton})
     place(*w, 0, std::max(w->Bounds().width, CaptionWidthNeeded(*w)));
-  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&NotFoundEdit, &ReplaceWithEdit, &SuggestionsListbox}) place(*w, labelsGrow, -1);
+  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&NotFoundEdit, &ReplaceWithEdit, &SuggestionsListbox})
+    place(*w, labelsGrow, -1);
   for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&IgnoreButton, &ChangeButton, &AddButton, &HelpButton})
     place(*w, labelsGrow, first);
-  for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&IgnoreAllButton, &ChangeAllButton, &AutoCorrectButton, &CancelButton})
+  for (ui::Wnd* w :
+       std::initializer_list<ui::Wnd*>{&IgnoreAllButton, &ChangeAllButton, &AutoCorrectButton, &CancelButton})
     place(*w, labelsGrow + firstGrow, second);
   ui::Rect outer = Bounds();
   outer.width += labelsGrow + firstGrow + secondGrow;

@@ -46,8 +46,7 @@ class TStringParser : public TControlParser {
 
  private:
   int32_t Length() const {
-    return text_ ? static_cast<int32_t>(std::min<size_t>(text_->size(), std::numeric_limits<int32_t>::max() - 1))
-                 : 0;
+    return text_ ? static_cast<int32_t>(std::min<size_t>(text_->size(), std::numeric_limits<int32_t>::max() - 1)) : 0;
   }
 
   std::string* text_ = nullptr;

@@ -27,8 +27,8 @@ inline FILE* TempStream() {
   const std::filesystem::path dir = std::filesystem::temp_directory_path();
   for (int attempt = 0; attempt < 100; ++attempt) {
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const std::string name = (dir / ("tq-stream-" + std::to_string(_getpid()) + "-" + std::to_string(counter++) +
-                                     "-" + std::to_string(stamp)))
+    const std::string name = (dir / ("tq-stream-" + std::to_string(_getpid()) + "-" + std::to_string(counter++) + "-" +
+                                     std::to_string(stamp)))
                                  .string();
     // Created exclusively, and removed by the system when closed.
     const int fd = _open(name.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY | _O_TEMPORARY, _S_IREAD | _S_IWRITE);
