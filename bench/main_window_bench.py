@@ -9,9 +9,9 @@ as it comes, and with RestoreClipboard on (the user's text, rich text and
 bitmap on the clipboard, saved before and put back after each paste), with
 the time the saving and the restoring took inside the program.
 
-  python3 bench/main_window_bench.py --exe build/win32-main/app/TavrinQuillet.exe \\
-      --wintool build/win32-main/tests/e2e/wintool.exe --target build/win32-main/tests/e2e/QuilletTarget.exe \\
-      --quillet build/win32-main/cli/quillet.exe [--presses 10]
+  python3 bench/main_window_bench.py --exe build/win64-main/app/TavrinQuillet.exe \\
+      --wintool build/win64-main/tests/e2e/wintool.exe --target build/win64-main/tests/e2e/QuilletTarget.exe \\
+      --quillet build/win64-main/cli/quillet.exe [--presses 10]
 """
 
 import json

@@ -2,7 +2,7 @@
 // a rich edit, with American.adm and a scripted Ignore (a posted click) at
 // every stop: total time per run and time per stop. The first run opens the
 // dictionaries; the later ones show the steady state. Prints figures only.
-//   wine build/win32/bench/win32/spell_check_bench.exe [FOLDER-WITH-American.adm] [RUNS]
+//   "$TQ_WINE" build/win64/bench/win32/spell_check_bench.exe [FOLDER-WITH-American.adm] [RUNS]
 #include <windows.h>
 
 #include <algorithm>

@@ -4,7 +4,7 @@ size after a silent install into a fresh prefix, and the working set of the
 installed program idle with a 500-reply library beside that of Wine's own
 notepad, measured the same way in the same session.
 
-  release_figures.py --setup dist/TavrinQuillet-1.0.0-setup.exe --quillet build/release/cli/quillet.exe \\
+  release_figures.py --setup dist/TavrinQuillet-1.0.0-x64-setup.exe --quillet build/release/cli/quillet.exe \\
       --wintool build/release/tests/e2e/wintool.exe [--artifacts DIR]
 """
 
@@ -72,7 +72,7 @@ def main():
     p.add_argument("--setup", required=True)
     p.add_argument("--quillet", required=True)
     p.add_argument("--wintool", required=True)
-    p.add_argument("--template", default=str(REPO / "build" / "wine" / "prefix"))
+    p.add_argument("--template", default=str(REPO / "build" / "wine" / "win64"))
     p.add_argument("--artifacts", default=str(REPO / "build" / "release" / "figures"))
     p.add_argument("--keep", action="store_true")
     p.add_argument("--timeout", type=float, default=240)

@@ -1,13 +1,14 @@
 ; The Tavrin Quillet installer, built by scripts/release.sh with
 ;   makensis -DVERSION=1.0.0 -DFILE_VERSION=1.0.0.0 -DSTAGE=<files> -DROOT=<source> -DOUTFILE=<setup.exe>
-; For all users, into Program Files: the program and its files, a Start-menu
+; A 64-bit installer for all users, into the 64-bit Program Files with its
+; registry values in the 64-bit view: the program and its files, a Start-menu
 ; shortcut, an "Uninstall" entry, and optionally the current user's Run value.
 ; Silent: /S, with /AUTOSTART for the Run value. The uninstaller (silent: /S,
 ; /REMOVESETTINGS to also remove the settings) closes a running copy through
 ; its window, removes what was installed and keeps the user's libraries, and
 ; their settings and dictionaries unless asked.
 
-Unicode true
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
@@ -28,7 +29,7 @@ ManifestDPIAware true
 
 Name "${APP}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\${APP}"
+InstallDir "$PROGRAMFILES64\${APP}"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${APP} ${VERSION}"
 
@@ -130,6 +131,7 @@ SectionEnd
 
 Function .onInit
   SetShellVarContext all
+  SetRegView 64
   ${GetParameters} $R0
   ClearErrors
   ${GetOptions} $R0 "/AUTOSTART" $R1
@@ -176,6 +178,7 @@ SectionEnd
 
 Function un.onInit
   SetShellVarContext all
+  SetRegView 64
   ${GetParameters} $R0
   ClearErrors
   ${GetOptions} $R0 "/REMOVESETTINGS" $R1

@@ -6,8 +6,8 @@ set -euo pipefail
 need=(
   cmake ninja-build ccache g++ clang libclang-rt-14-dev
   googletest libgtest-dev
-  g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine64 xvfb xdotool x11-utils imagemagick
   wamerican python3 nsis
 )
 
@@ -20,9 +20,6 @@ done
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO=sudo
 echo "Installing: ${missing[*]}"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
-fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

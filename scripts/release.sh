@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows program as released (Release, stripped, TQ_RELEASE) in a
 # fresh tree and writes into dist/:
-#   TavrinQuillet-<version>-portable.zip   the program and its files, to unpack anywhere
-#   TavrinQuillet-<version>-setup.exe      the installer (NSIS)
+#   TavrinQuillet-<version>-x64-portable.zip   the program and its files, to unpack anywhere
+#   TavrinQuillet-<version>-x64-setup.exe      the installer (NSIS)
 #   SHA256SUMS
 # Two runs on one commit give the same bytes: time stamps come from the
 # commit (SOURCE_DATE_EPOCH), paths of this machine are mapped away. Then it
@@ -35,7 +35,7 @@ export TZ=UTC LC_ALL=C
 # A fresh tree each time: a release never depends on what an earlier build left.
 rm -rf "$BUILD"
 mkdir -p "$BUILD"
-cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DTQ_RELEASE=ON >"$BUILD/release-configure.log" 2>&1 ||
   { tail -n 30 "$BUILD/release-configure.log"; exit 1; }
 targets=(TavrinQuillet quillet american_dictionary)
@@ -54,8 +54,8 @@ cp "$PROGRAM" "$QUILLET" "$DICTIONARY" "$ROOT/app/resources/Readme.RTF" "$ROOT/a
 chmod 0644 "$stage"/*
 touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
 
-zip_name=TavrinQuillet-$VERSION-portable.zip
-setup_name=TavrinQuillet-$VERSION-setup.exe
+zip_name=TavrinQuillet-$VERSION-x64-portable.zip
+setup_name=TavrinQuillet-$VERSION-x64-setup.exe
 mkdir -p "$DIST"
 rm -f "$DIST/$zip_name" "$DIST/$setup_name" "$DIST/SHA256SUMS"
 python3 "$ROOT/release/make_zip.py" "$stage" "$DIST/$zip_name"

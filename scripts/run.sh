@@ -20,11 +20,11 @@ if [ "${1:-}" = "--stop" ]; then
 fi
 
 bash scripts/install-deps.sh
-cmake -S "$ROOT" -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+cmake -S "$ROOT" -B build/win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-ninja -C build/win32 TavrinQuillet
-EXE=$(find build/win32 -name TavrinQuillet.exe -print -quit)
-tq_wine_prefix "$WINEPREFIX"
+ninja -C build/win64 TavrinQuillet
+EXE=$(find build/win64 -name TavrinQuillet.exe -print -quit)
+tq_wine_prefix "$WINEPREFIX" || exit 1
 
 headless=0
 if [ -z "${DISPLAY:-}" ]; then
@@ -44,10 +44,10 @@ fi
 tq_wine_start
 if [ $headless -eq 0 ]; then
   echo "Starting $EXE on $DISPLAY (it lives in the tray; Exit from its menu ends it)."
-  exec wine "$EXE" "$@"
+  exec "$TQ_WINE" "$EXE" "$@"
 fi
 
-wine "$EXE" "$@" </dev/null >"$STATE/program.log" 2>&1 &
+"$TQ_WINE" "$EXE" "$@" </dev/null >"$STATE/program.log" 2>&1 &
 sleep 6
 import -window root "$STATE/screenshot.png"
 cat <<MSG

@@ -58,7 +58,10 @@ run_ctest() {
   (cd "$dir" && ctest --output-on-failure --timeout 300 "$@") >"$ctest_log" 2>&1
   local line
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$ctest_log" | tail -n 1)
+  # Every pass has tests: one that finds none could not run them.
   if [ -z "$line" ] && grep -q 'No tests were found' "$ctest_log"; then
+    tail -n 20 "$ctest_log"
+    result "$tree" "broken $name: no tests were found"
     return
   fi
   if [ -z "$line" ]; then
@@ -102,10 +105,10 @@ name_regex() {
 # their resource lock), then the end-to-end tests, which make their own,
 # E2E_JOBS at a time.
 windows_tests() {
-  run_ctest "$ROOT/build/win32" win32-unit -LE e2e -j "$JOBS"
-  failed_tests "$ctest_log" >"$LOGDIR/win32-retry.list"
-  run_ctest "$ROOT/build/win32" win32-e2e -L e2e -j "$E2E_JOBS"
-  failed_tests "$ctest_log" >>"$LOGDIR/win32-retry.list"
+  run_ctest "$ROOT/build/win64" win64-unit -LE e2e -j "$JOBS"
+  failed_tests "$ctest_log" >"$LOGDIR/win64-retry.list"
+  run_ctest "$ROOT/build/win64" win64-e2e -L e2e -j "$E2E_JOBS"
+  failed_tests "$ctest_log" >>"$LOGDIR/win64-retry.list"
 }
 
 # Tries the failed Windows tests again, one at a time with the machine
@@ -114,32 +117,38 @@ windows_tests() {
 retry_windows_tests() {
   local try t names log line
   for try in $(seq 2 "$TRIES"); do
-    mapfile -t names <"$LOGDIR/win32-retry.list"
+    mapfile -t names <"$LOGDIR/win64-retry.list"
     [ ${#names[@]} -gt 0 ] || break
-    step "win32: try $try of ${names[*]}"
-    log=$LOGDIR/win32-try$try-ctest.log
-    (cd "$ROOT/build/win32" && ctest --output-on-failure --timeout 300 -j 1 -R "$(name_regex "${names[@]}")") \
+    step "win64: try $try of ${names[*]}"
+    log=$LOGDIR/win64-try$try-ctest.log
+    (cd "$ROOT/build/win64" && ctest --output-on-failure --timeout 300 -j 1 -R "$(name_regex "${names[@]}")") \
       >"$log" 2>&1
     line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
     # Only a run of exactly these tests that came to an end says anything.
     [ "${line##* out of }" = "${#names[@]}" ] || { tail -n 20 "$log"; break; }
-    failed_tests "$log" >"$LOGDIR/win32-retry.list"
+    failed_tests "$log" >"$LOGDIR/win64-retry.list"
     for t in "${names[@]}"; do
-      if ! grep -qxF -- "$t" "$LOGDIR/win32-retry.list"; then
-        result win32 "flaky $t (passed on try $try)"
-        result win32 "passed 1"
-        result win32 "failed -1"
+      if ! grep -qxF -- "$t" "$LOGDIR/win64-retry.list"; then
+        result win64 "flaky $t (passed on try $try)"
+        result win64 "passed 1"
+        result win64 "failed -1"
       fi
     done
   done
-  while read -r t; do result win32 "failing $t"; done <"$LOGDIR/win32-retry.list"
+  while read -r t; do result win64 "failing $t"; done <"$LOGDIR/win64-retry.list"
 }
 
-step "win32"
+step "win64"
 windows_pid=
-if build_tree "$ROOT/build/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
-  source scripts/wine-env.sh
-  tq_wine_prefix "$WINEPREFIX"
+source scripts/wine-env.sh
+if ! build_tree "$ROOT/build/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
+  result win64 "broken win64: build failed"
+elif ! wine_problem=$(tq_wine_prefix "$WINEPREFIX" 2>&1); then
+  echo "$wine_problem"
+  result win64 "broken win64-unit: not run: $wine_problem"
+  result win64 "broken win64-e2e: not run: $wine_problem"
+else
   rm -f "$LOGDIR/xvfb-display"
   exec 3>"$LOGDIR/xvfb-display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -148,11 +157,11 @@ if build_tree "$ROOT/build/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686
   for _ in $(seq 50); do [ -s "$LOGDIR/xvfb-display" ] && break; sleep 0.1; done
   export DISPLAY=:$(head -n 1 "$LOGDIR/xvfb-display")
   tq_wine_start
-  windows_tests >"$LOGDIR/win32-tests.out" 2>&1 &
+  # Keeps Wine's desktop process alive between the test programs (see wintool).
+  "$TQ_WINE" "$ROOT/build/win64/tests/e2e/wintool.exe" hold </dev/null >/dev/null 2>&1 &
+  windows_tests >"$LOGDIR/win64-tests.out" 2>&1 &
   windows_pid=$!
-  echo "Windows tests running in the background (build/logs/win32-*-ctest.log)"
-else
-  result win32 "broken win32: build failed"
+  echo "Windows tests running in the background (build/logs/win64-*-ctest.log)"
 fi
 
 # The portable trees, below the Windows tests' priority.
@@ -162,9 +171,9 @@ tree asan -- -DCMAKE_BUILD_TYPE=Debug -DTQ_SANITIZE=ON -DTQ_BENCH=OFF
 CC=clang CXX=clang++ tree fuzz -j 2 -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTQ_FUZZ=ON
 
 if [ -n "$windows_pid" ]; then
-  step "win32 tests"
+  step "win64 tests"
   wait "$windows_pid"
-  cat "$LOGDIR/win32-tests.out"
+  cat "$LOGDIR/win64-tests.out"
   retry_windows_tests
   tq_wine_stop
   kill "$xvfb_pid" 2>/dev/null
@@ -191,6 +200,10 @@ for file in "$LOGDIR"/*.result; do
 done
 [ ${#flaky[@]} -eq 0 ] || printf 'FLAKY (failed, then passed when tried again): %s\n' "${flaky[@]}"
 [ ${#failing[@]} -eq 0 ] || printf 'FAILED TEST: %s\n' "${failing[@]}"
-[ ${#broken[@]} -eq 0 ] || printf 'FAILED: %s\n' "${broken[@]}"
-echo "all: $total_passed passed, $total_failed failed, ${#flaky[@]} flaky ($(($(date +%s) - started)) s)"
-[ ${#broken[@]} -eq 0 ] && [ "$total_failed" -eq 0 ]
+# A pass that could not run (a tree that did not build, Wine that did not
+# start, a test program that listed nothing) counts as one failure.
+[ ${#broken[@]} -eq 0 ] || printf 'FAILED PASS (counted as failed): %s\n' "${broken[@]}"
+total_failed=$((total_failed + ${#broken[@]}))
+echo "flaky: ${#flaky[@]}; time: $(($(date +%s) - started)) s"
+echo "all: $total_passed passed, $total_failed failed"
+[ "$total_failed" -eq 0 ]

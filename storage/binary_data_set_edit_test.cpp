@@ -260,7 +260,9 @@ TEST(EditTest, ChangesAreRefusedOnceTheFileIsDeletedOrReplaced) {
       };
       const std::string before = bytesOf(*opened);
       ASSERT_TRUE(env.Unlink(f.path));
-      if (replaced) ASSERT_TRUE(platform::WriteWholeFile(env, f.path, "another file"));
+      if (replaced) {
+        ASSERT_TRUE(platform::WriteWholeFile(env, f.path, "another file"));
+      }
 
       EXPECT_EQ(Message([&] { c.change(f); }),
                 "The table file " + f.path + (replaced ? " was replaced by another file" : " was deleted") +

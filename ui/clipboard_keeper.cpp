@@ -1,6 +1,7 @@
 #include "ui/clipboard_keeper.h"
 
 #include <cstring>
+#include <limits>
 
 namespace tq::ui {
 namespace {
@@ -42,8 +43,9 @@ std::optional<std::string> ReadFormat(UINT format) {
   if (!data) return std::nullopt;
   if (format == CF_ENHMETAFILE) {
     auto metafile = static_cast<HENHMETAFILE>(data);
-    std::string bits(GetEnhMetaFileBits(metafile, 0, nullptr), '\0');
-    if (bits.empty() || GetEnhMetaFileBits(metafile, bits.size(), reinterpret_cast<BYTE*>(bits.data())) == 0)
+    const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
+    std::string bits(size, '\0');
+    if (size == 0 || GetEnhMetaFileBits(metafile, size, reinterpret_cast<BYTE*>(bits.data())) == 0)
       return std::nullopt;
     return bits;
   }
@@ -56,7 +58,9 @@ std::optional<std::string> ReadFormat(UINT format) {
 
 HANDLE MakeHandle(const ClipboardFormat& f) {
   if (f.format == CF_ENHMETAFILE) {
-    return SetEnhMetaFileBits(f.bytes.size(), reinterpret_cast<const BYTE*>(f.bytes.data()));
+    // A metafile's size is 32-bit; a longer one was never read from a clipboard.
+    if (f.bytes.size() > std::numeric_limits<UINT>::max()) return nullptr;
+    return SetEnhMetaFileBits(static_cast<UINT>(f.bytes.size()), reinterpret_cast<const BYTE*>(f.bytes.data()));
   }
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, f.bytes.empty() ? 1 : f.bytes.size());
   if (!memory) return nullptr;

@@ -7,7 +7,7 @@ import subprocess
 import time
 
 from quillet_library import fresh_library
-from winsession import check, check_equal
+from winsession import WINE, check, check_equal
 
 TITLE = "Tavrin Quillet"
 SETTINGS_KEY = r"HKCU\Software\Morvane\Tavrin Quillet"
@@ -27,14 +27,14 @@ def set_setting(session, name, value):
     """Stores a setting in the registry before the program starts: a number
     as REG_DWORD, a text as REG_SZ."""
     kind = "REG_DWORD" if isinstance(value, int) else "REG_SZ"
-    result = subprocess.run(["wine", "reg", "add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", str(value), "/f"],
+    result = subprocess.run([WINE, "reg", "add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", str(value), "/f"],
                             env=session.env, capture_output=True, timeout=60)
     check_equal(result.returncode, 0, f"exit code of reg add {name}")
 
 
 def reg_values(session, key):
     """The values of a registry key, by name, as `reg query` prints them."""
-    result = subprocess.run(["wine", "reg", "query", key], env=session.env, capture_output=True, timeout=60)
+    result = subprocess.run([WINE, "reg", "query", key], env=session.env, capture_output=True, timeout=60)
     values = {}
     for line in result.stdout.decode("cp1252", "replace").splitlines():
         # Name, type and data, which may all hold blanks: "    Tavrin Quillet    REG_SZ    "C:\..."".

@@ -33,6 +33,8 @@ APP = "Tavrin Quillet"
 INSTALL_DIR = r"C:\Program Files\Tavrin Quillet"
 PROGRAM = INSTALL_DIR + r"\TavrinQuillet.exe"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrin Quillet"
+# Where a 32-bit installer's entry would go.
+UNINSTALL_KEY_32 = r"HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Tavrin Quillet"
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 START_CHECK = "S&tart Tavrin Quillet when Windows starts"
 REPLIES = [{"category": "General", "description": "Thanks", "text": "Thank you for writing.", "hotkey": "Ctrl+Alt+R"}]
@@ -56,12 +58,21 @@ def folder_files(folder):
 
 def release_files(dist, version):
     """The portable zip's files by name: what the installer must install too."""
-    with zipfile.ZipFile(dist / f"TavrinQuillet-{version}-portable.zip") as archive:
+    with zipfile.ZipFile(dist / f"TavrinQuillet-{version}-x64-portable.zip") as archive:
         return {name: archive.read(name) for name in archive.namelist()}
 
 
+def pe_machine(data):
+    """The machine and the optional header's magic of a PE file: (0x8664,
+    0x20B) for an x86-64 program (PE32+), (0x14C, 0x10B) for a 32-bit one."""
+    check(data[:2] == b"MZ", "an MZ header")
+    pe = int.from_bytes(data[0x3C:0x40], "little")
+    check(data[pe:pe + 4] == b"PE\0\0", "a PE signature")
+    return int.from_bytes(data[pe + 4:pe + 6], "little"), int.from_bytes(data[pe + 24:pe + 26], "little")
+
+
 def check_sums(dist, version):
-    names = [f"TavrinQuillet-{version}-portable.zip", f"TavrinQuillet-{version}-setup.exe"]
+    names = [f"TavrinQuillet-{version}-x64-portable.zip", f"TavrinQuillet-{version}-x64-setup.exe"]
     expected = "".join(f"{hashlib.sha256((dist / n).read_bytes()).hexdigest()}  {n}\n" for n in names)
     check_equal((dist / "SHA256SUMS").read_text(), expected, "SHA256SUMS")
 
@@ -101,8 +112,11 @@ def test_installer(session, args):
     check_equal(sorted(files), sorted(["TavrinQuillet.exe", "quillet.exe", "American.adm", "Readme.RTF", "License.RTF",
                                        "TavrinQuillet.html"]), "files of the release")
     check_sums(dist, args.version)
+    setup_bytes = (dist / f"TavrinQuillet-{args.version}-x64-setup.exe").read_bytes()
+    for name, data in [*((n, files[n]) for n in ("TavrinQuillet.exe", "quillet.exe")), ("the installer", setup_bytes)]:
+        check_equal(pe_machine(data), (0x8664, 0x20B), f"machine and PE format of {name} (x86-64, PE32+)")
 
-    setup = session.start(dist / f"TavrinQuillet-{args.version}-setup.exe", "/S", "/AUTOSTART", log_name="setup.log")
+    setup = session.start(dist / f"TavrinQuillet-{args.version}-x64-setup.exe", "/S", "/AUTOSTART", log_name="setup.log")
     check_equal(setup.wait(timeout=60), 0, "exit code of the silent install")
 
     installed = linux_path(session, INSTALL_DIR)
@@ -134,6 +148,7 @@ def test_installer(session, args):
         "NoRepair": "0x1",
         "EstimatedSize": hex(size_kib),
     }, "the uninstall entry")
+    check_equal(reg_values(session, UNINSTALL_KEY_32), {}, "an uninstall entry in the 32-bit registry view")
     check_equal(reg_values(session, RUN_KEY).get(APP), f'"{PROGRAM}"', "Run value written by the installer")
 
     # The installed program at work, on a library of the user's.
@@ -182,7 +197,7 @@ def test_installer(session, args):
 
     # Installed again and removed with "Also remove my settings": the settings
     # and the user dictionaries go, the library stays.
-    setup = session.start(dist / f"TavrinQuillet-{args.version}-setup.exe", "/S", log_name="setup-again.log")
+    setup = session.start(dist / f"TavrinQuillet-{args.version}-x64-setup.exe", "/S", log_name="setup-again.log")
     check_equal(setup.wait(timeout=60), 0, "exit code of the second install")
     check_equal(session.start(installed / "Uninstall.exe", "/S", "/REMOVESETTINGS", log_name="uninstall-all.log")
                 .wait(timeout=30), 0, "exit code of the uninstaller removing the settings")
@@ -195,7 +210,7 @@ def test_installer(session, args):
 def test_portable(session, args):
     folder = linux_path(session, r"C:\Tools\Tavrin Quillet")
     folder.mkdir(parents=True)
-    with zipfile.ZipFile(Path(args.dist) / f"TavrinQuillet-{args.version}-portable.zip") as archive:
+    with zipfile.ZipFile(Path(args.dist) / f"TavrinQuillet-{args.version}-x64-portable.zip") as archive:
         archive.extractall(folder)
     program_path = r"C:\Tools\Tavrin Quillet\TavrinQuillet.exe"
     library = folder / "replies.qdk"

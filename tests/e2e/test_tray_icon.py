@@ -12,7 +12,7 @@ import time
 
 from main_window import TITLE, end_program, open_menus, reg_values, visible
 from quillet_library import fresh_library, quillet_argument
-from winsession import WM_CLOSE, check, check_equal, run_test
+from winsession import WINE, WM_CLOSE, check, check_equal, run_test
 
 TRAY_CLASS = "TQFormEnhanceTray"
 CALLBACK = 0x800
@@ -63,7 +63,7 @@ def test(session, args):
     # A placement of an earlier run, as text values under "WS".
     saved = (120, 90, 583, 517)
     for name, value in zip(("Left", "Top", "Right", "Bottom", "Maximized"), (*saved, 0)):
-        result = subprocess.run(["wine", "reg", "add", KEY, "/v", name, "/t", "REG_SZ", "/d", str(value), "/f"],
+        result = subprocess.run([WINE, "reg", "add", KEY, "/v", name, "/t", "REG_SZ", "/d", str(value), "/f"],
                                 env=session.env, capture_output=True, timeout=60)
         check_equal(result.returncode, 0, f"exit code of reg add {name}")
 

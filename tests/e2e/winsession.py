@@ -9,11 +9,11 @@ for input and pictures), sends X input, takes screenshots, and always cleans
 up: Wine ended, Xvfb stopped, the prefix removed, even when the test fails or
 its time runs out.
 
-Standard library only, plus Xvfb, xdotool, ImageMagick's import and wine.
-CTest runs the tests (label e2e); one runs by hand as, for instance,
+Standard library only, plus Xvfb, xdotool, ImageMagick's import and 64-bit
+Wine. CTest runs the tests (label e2e); one runs by hand as, for instance,
 
-  python3 tests/e2e/test_startup.py --exe build/win32/app/TavrinQuillet.exe \
-      --wintool build/win32/tests/e2e/wintool.exe --target build/win32/tests/e2e/QuilletTarget.exe
+  python3 tests/e2e/test_startup.py --exe build/win64/app/TavrinQuillet.exe \
+      --wintool build/win64/tests/e2e/wintool.exe --target build/win64/tests/e2e/QuilletTarget.exe
 
 with --keep to keep the prefix and the artifacts folder holding screenshots
 and the programs' Wine output.
@@ -33,6 +33,22 @@ from dataclasses import dataclass
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[2]
+
+
+def _first_executable(*candidates):
+    for c in candidates:
+        if c and os.access(c, os.X_OK):
+            return c
+    return None
+
+
+# Programs start through the 64-bit loader itself: Debian's `wine` wrapper
+# picks the 32-bit loader whenever wine32 is installed, and that one cannot
+# start where the kernel refuses 32-bit code. scripts/wine-env.sh finds the
+# same ones and passes them on in TQ_WINE and TQ_WINESERVER.
+WINE = _first_executable(os.environ.get("TQ_WINE"), "/usr/lib/wine/wine64", shutil.which("wine64")) or "wine64"
+WINESERVER = _first_executable(os.environ.get("TQ_WINESERVER"), "/usr/lib/wine/wineserver64",
+                               shutil.which("wineserver64"), shutil.which("wineserver")) or "wineserver"
 
 WM_CLOSE = 0x0010
 
@@ -98,7 +114,7 @@ def common_arguments(description):
     p.add_argument("--exe", required=True, help="TavrinQuillet.exe")
     p.add_argument("--wintool", required=True, help="wintool.exe")
     p.add_argument("--target", required=True, help="QuilletTarget.exe")
-    p.add_argument("--template", default=str(REPO / "build" / "wine" / "prefix"),
+    p.add_argument("--template", default=str(REPO / "build" / "wine" / "win64"),
                    help="Wine prefix to copy; made when missing")
     p.add_argument("--artifacts", default=str(REPO / "build" / "e2e-artifacts"),
                    help="folder for screenshots and logs")
@@ -205,7 +221,8 @@ class WinSession:
             self.env = dict(os.environ)
             self.env.update({
                 "WINEPREFIX": str(self.prefix),
-                "WINEARCH": "win32",
+                "WINEARCH": "win64",
+                "WINELOADER": WINE,
                 "WINEDEBUG": os.environ.get("TQ_WINEDEBUG", "-all"),
                 "WINEDLLOVERRIDES": "mscoree,mshtml=",
                 "DISPLAY": self.display,
@@ -229,7 +246,7 @@ class WinSession:
         self._processes.clear()
         if self.env is not None:
             try:
-                subprocess.run(["wineserver", "-k"], env=self.env, stdin=subprocess.DEVNULL,
+                subprocess.run([WINESERVER, "-k"], env=self.env, stdin=subprocess.DEVNULL,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=15)
             except (subprocess.SubprocessError, OSError):
                 pass
@@ -273,10 +290,10 @@ class WinSession:
         # In the foreground as our child, so it dies with us; -p keeps it
         # between programs. Its output must never reach the runner's pipe.
         self._wineserver = subprocess.Popen(
-            ["wineserver", "-f", "-p", "30"], env=self.env, stdin=subprocess.DEVNULL,
+            [WINESERVER, "-f", "-p", "30"], env=self.env, stdin=subprocess.DEVNULL,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
         with open(self.artifacts / "wineboot.log", "wb") as log:
-            subprocess.run(["wine", "wineboot"], env=self.env, stdin=subprocess.DEVNULL, stdout=log,
+            subprocess.run([WINE, "wineboot"], env=self.env, stdin=subprocess.DEVNULL, stdout=log,
                            stderr=subprocess.STDOUT, timeout=60, check=False)
 
     def set_dpi(self, dpi):
@@ -284,7 +301,7 @@ class WinSession:
         inch, as the display settings do: Wine reads LogPixels under
         HKCU\\Control Panel\\Desktop (before the machine-wide value under
         Hardware Profiles\\Current\\Software\\Fonts) when a program starts."""
-        result = subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+        result = subprocess.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
                                  "REG_DWORD", "/d", str(dpi), "/f"], env=self.env, stdin=subprocess.DEVNULL,
                                 capture_output=True, timeout=60)
         check_equal(result.returncode, 0, "exit code of reg add LogPixels")
@@ -302,7 +319,7 @@ class WinSession:
         # The program may be named by its Windows path ("C:\\...\\Program.exe").
         log_path = self.artifacts / (log_name or (Path(str(exe).replace("\\", "/")).stem + ".log"))
         with open(log_path, "wb") as log:
-            popen = subprocess.Popen(["wine", str(exe), *map(str, arguments)], env=self.env,
+            popen = subprocess.Popen([WINE, str(exe), *map(str, arguments)], env=self.env,
                                      stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                                      preexec_fn=_die_with_parent)
         process = WinProcess(popen, log_path)
@@ -314,7 +331,7 @@ class WinSession:
         return "Z:" + str(Path(path).resolve()).replace("/", "\\")
 
     def wintool(self, *arguments, check_rc=True):
-        result = subprocess.run(["wine", self.args.wintool, *map(str, arguments)], env=self.env,
+        result = subprocess.run([WINE, self.args.wintool, *map(str, arguments)], env=self.env,
                                 stdin=subprocess.DEVNULL, capture_output=True, timeout=30)
         lines = result.stdout.decode("cp1252", "replace").replace("\r\n", "\n").splitlines()
         lines = [line.replace("\x1f", "\n") for line in lines]  # line breaks inside a window's text

@@ -29,9 +29,13 @@
 //   style HWND                the window's style and extended style, in hex
 //   dpi                       the screen's logical DPI as programs see it; the message font's height,
 //                             cell height, width of the 52 letters A-Z a-z, and face
+//   hold                      waits until it is killed: while any program runs, Wine keeps its desktop
+//                             process, which it otherwise ends when idle and starts again (over a
+//                             second) for the next program with a window
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -44,13 +48,15 @@
 
 namespace {
 
+// Handles and message parameters are pointer-sized: 64 bits here, where a
+// long is 32.
 std::string Hex(const void* handle) {
   char s[32];
-  std::snprintf(s, sizeof s, "0x%08lx", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(handle)));
+  std::snprintf(s, sizeof s, "0x%08llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(handle)));
   return s;
 }
 
-UINT_PTR Number(const std::string& s) { return static_cast<UINT_PTR>(std::strtoul(s.c_str(), nullptr, 0)); }
+UINT_PTR Number(const std::string& s) { return static_cast<UINT_PTR>(std::strtoull(s.c_str(), nullptr, 0)); }
 HWND Handle(const std::string& s) { return reinterpret_cast<HWND>(Number(s)); }
 
 // A window's text through WM_GETTEXT, which the system carries across
@@ -114,9 +120,10 @@ int Memory(DWORD pid) {
   const BOOL ok = GetProcessMemoryInfo(process, &counters, sizeof counters);
   CloseHandle(process);
   if (!ok) return 1;
-  std::printf("WorkingSet=%lu\nPeakWorkingSet=%lu\nPagefile=%lu\n", static_cast<unsigned long>(counters.WorkingSetSize),
-              static_cast<unsigned long>(counters.PeakWorkingSetSize),
-              static_cast<unsigned long>(counters.PagefileUsage));
+  std::printf("WorkingSet=%llu\nPeakWorkingSet=%llu\nPagefile=%llu\n",
+              static_cast<unsigned long long>(counters.WorkingSetSize),
+              static_cast<unsigned long long>(counters.PeakWorkingSetSize),
+              static_cast<unsigned long long>(counters.PagefileUsage));
   return 0;
 }
 
@@ -186,7 +193,8 @@ int TreeItemRect(HWND tree, HTREEITEM item) {
   int rc = 1;
   if (remote) {
     RECT r{};
-    *reinterpret_cast<HTREEITEM*>(&r) = item;  // the message reads the item from the rectangle
+    static_assert(sizeof item <= sizeof r);
+    std::memcpy(&r, &item, sizeof item);  // the message reads the item from the rectangle
     DWORD_PTR ok = 0;
     if (WriteProcessMemory(process, remote, &r, sizeof r, nullptr) &&
         SendMessageTimeoutA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
@@ -419,7 +427,7 @@ int main(int argc, char** argv) {
     } else {
       DWORD_PTR result = 0;
       rc = SendMessageTimeoutA(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
-      std::printf("%lu\n", static_cast<unsigned long>(result));
+      std::printf("%llu\n", static_cast<unsigned long long>(result));
     }
   } else if (cmd == "version" && a.size() == 2) {
     rc = Version(a[1]);
@@ -434,6 +442,8 @@ int main(int argc, char** argv) {
                   static_cast<unsigned long>(GetWindowLongA(Handle(a[1]), GWL_EXSTYLE)));
   } else if (cmd == "dpi") {
     rc = Dpi();
+  } else if (cmd == "hold") {
+    Sleep(INFINITE);
   }
   std::fflush(stdout);
   return rc;
