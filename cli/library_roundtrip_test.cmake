@@ -1,8 +1,11 @@
 # Runs the quillet program itself: imports a sample into a new library,
 # exports it, imports the export into another new library and exports that
 # again. Both exports (JSON and CSV) must be identical, and both libraries
-# must pass verify.
-#   cmake -DQUILLET=<program> [-DEMULATOR=wine] -DSAMPLE=<json> -DWORK=<dir> -P library_roundtrip_test.cmake
+# must pass verify. Every library written must have exactly the bytes of
+# EXPECTED, the sample's library as the native build writes it: the Windows
+# build writes the same file.
+#   cmake -DQUILLET=<program> [-DEMULATOR=wine] -DSAMPLE=<json> -DEXPECTED=<qdk> -DWORK=<dir>
+#         -P library_roundtrip_test.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
@@ -13,7 +16,16 @@ function(quillet)
   endif()
 endfunction()
 
+function(expect_library_bytes library)
+  file(READ ${library} actual HEX)
+  file(READ ${EXPECTED} expected HEX)
+  if(NOT actual STREQUAL expected)
+    message(FATAL_ERROR "${library} differs from ${EXPECTED}")
+  endif()
+endfunction()
+
 quillet(import ${WORK}/first.qdk ${SAMPLE})
+expect_library_bytes(${WORK}/first.qdk)
 foreach(format json csv)
   quillet(export ${WORK}/first.qdk --output ${WORK}/first.${format})
   quillet(import ${WORK}/second-${format}.qdk ${WORK}/first.${format})
@@ -24,6 +36,7 @@ foreach(format json csv)
     message(FATAL_ERROR "the ${format} exports differ: ${WORK}/first.${format} ${WORK}/second.${format}")
   endif()
   quillet(verify ${WORK}/second-${format}.qdk)
+  expect_library_bytes(${WORK}/second-${format}.qdk)
 endforeach()
 file(READ ${WORK}/first.json exported)
 if(NOT exported MATCHES "\"hotkey_text\": \"Shift\\+F12\"")

@@ -21,6 +21,12 @@ rm -f "$LOGDIR"/*.result
 
 bash scripts/install-deps.sh || { echo "installing the build tools failed"; exit 1; }
 
+# The compiler cache: paths inside the checkout count relative to it (another
+# clone of the same commit finds the same entries), and the test programs'
+# precompiled GoogleTest header is cacheable.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$ROOT}
+export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros}
+
 started=$(date +%s)
 step() { printf '\n=== %s (%ds)\n' "$*" $(($(date +%s) - started)); }
 
