@@ -229,11 +229,6 @@ TEST_F(LibraryCommandsTest, VerifyReportsRepliesThatShareAHotKey) {
 // Many processes' worth of writers at once (each command opens the file
 // itself): every reply reported added is there, and the file stays sound.
 TEST_F(LibraryCommandsTest, ConcurrentWritersLoseNothing) {
-#ifdef _WIN32
-  // Windows takes a share in one step itself; under Wine ten threads of
-  // commands at once have crashed Wine's own code (see the branch's report).
-  GTEST_SKIP() << "the share claims under test are the POSIX ones";
-#endif
   constexpr int kAdders = 8, kAdds = 25, kDeleters = 2, kDeletes = 10;
   std::atomic<int> addFailures{0}, deleted{0};
   std::vector<std::thread> threads;
