@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: native, sanitized, fuzz (short runs),
-# Windows-side under Wine, and end-to-end under Xvfb. Ends with one summary
-# line and a non-zero exit when anything failed.
+# Builds everything and runs every test: the Windows program's tests under
+# 64-bit Wine (unit tests, a 64-to-32-bit truncation check, end-to-end tests
+# under Xvfb, the release), the portable tests natively with g++ under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and short fuzz runs with
+# clang. Ends with one summary line and a non-zero exit when anything failed.
 #
-# The Windows tree builds first. Its tests spend most of their time waiting
-# for Wine and the X server, so they run in the background while the portable
-# trees build and test at a lower priority. End-to-end tests each bring their
-# own Xvfb and wineserver and run E2E_JOBS at a time. A Windows test that
-# fails is tried again, alone, once everything else is done; the summary
-# names every test that passed only on a later try.
+# The Windows tree builds first, what the end-to-end tests run before the
+# rest. Its tests spend most of their time waiting for Wine and the X server,
+# so each pass starts in the background as soon as its programs are linked,
+# while the portable trees build and test at a lower priority. End-to-end
+# tests each bring their own Xvfb and wineserver and run E2E_JOBS at a time. A
+# Windows test that fails is tried again, alone, once everything else is done;
+# the summary names every test that passed only on a later try.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
@@ -21,10 +24,13 @@ rm -f "$LOGDIR"/*.result
 
 bash scripts/install-deps.sh || { echo "installing the build tools failed"; exit 1; }
 
-# The compiler cache: paths inside the checkout count relative to it (another
-# clone of the same commit finds the same entries), and the test programs'
-# precompiled GoogleTest header is cacheable.
+# The compiler cache: paths inside the checkout count relative to it and the
+# build folder is not part of an entry (another clone of the same commit
+# finds the same entries; its debug information may name the first clone's
+# build folder), and the test programs' precompiled GoogleTest header is
+# cacheable.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$ROOT}
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros}
 
 started=$(date +%s)
@@ -35,16 +41,18 @@ step() { printf '\n=== %s (%ds)\n' "$*" $(($(date +%s) - started)); }
 # kept in a file since trees run in the background too.
 result() { printf '%s\n' "$2" >>"$LOGDIR/$1.result"; }
 
-# configure <dir> <cmake args...>; build <dir>: a failure is counted and the
-# tree's tests are skipped.
+# build_tree <dir> <ninja target> <cmake args...>: configures and builds; a
+# failure is counted and the tree's tests are skipped.
 build_tree() {
-  local dir=$1; shift
-  if ! cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >"$LOGDIR/$(basename "$dir")-configure.log" 2>&1; then
-    tail -n 30 "$LOGDIR/$(basename "$dir")-configure.log"
+  local dir=$1 target=$2; shift 2
+  local name
+  name=$(basename "$dir")
+  if ! cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >"$LOGDIR/$name-configure.log" 2>&1; then
+    tail -n 30 "$LOGDIR/$name-configure.log"
     return 1
   fi
-  if ! ninja -C "$dir" -j "$JOBS" >"$LOGDIR/$(basename "$dir")-build.log" 2>&1; then
-    grep -E 'error|FAILED' "$LOGDIR/$(basename "$dir")-build.log" | head -n 40
+  if ! ninja -C "$dir" -j "$JOBS" "$target" >>"$LOGDIR/$name-build.log" 2>&1; then
+    grep -E 'error|FAILED' "$LOGDIR/$name-build.log" | head -n 40
     return 1
   fi
 }
@@ -90,7 +98,8 @@ tree() {  # tree <name> <ctest args> -- <cmake args>
   while [ $# -gt 0 ] && [ "$1" != "--" ]; do ctest_args+=("$1"); shift; done
   shift
   step "$name"
-  if build_tree "$ROOT/build/$name" "$@"; then
+  rm -f "$LOGDIR/$name-build.log"
+  if build_tree "$ROOT/build/$name" all "$@"; then
     run_ctest "$ROOT/build/$name" "$name" -j "$JOBS" "${ctest_args[@]}"
     for t in $(failed_tests "$ctest_log"); do result "$name" "failing $t"; done
   else
@@ -106,15 +115,15 @@ name_regex() {
   echo "^(${names[*]})\$"
 }
 
-# The Windows tree's tests: the Windows-side unit tests under the shared
-# wineserver and display (those of the Win32 shell one at a time, through
-# their resource lock), then the end-to-end tests, which make their own,
-# E2E_JOBS at a time.
-windows_tests() {
-  run_ctest "$ROOT/build/win64" win64-unit -LE e2e -j "$JOBS"
-  failed_tests "$ctest_log" >"$LOGDIR/win64-retry.list"
-  run_ctest "$ROOT/build/win64" win64-e2e -L e2e -j "$E2E_JOBS"
-  failed_tests "$ctest_log" >>"$LOGDIR/win64-retry.list"
+# The Windows tree's tests, each pass in the background: the end-to-end
+# tests, which make their own session each, E2E_JOBS at a time; and the
+# Windows-side unit tests under the shared wineserver and display (those of
+# the Win32 shell one at a time, through their resource lock). Each pass
+# lists its failures for the tries at the end.
+windows_pass() {  # windows_pass <name> <ctest args>
+  local name=$1; shift
+  run_ctest "$ROOT/build/win64" "$name" "$@"
+  failed_tests "$ctest_log" >"$LOGDIR/$name-retry.list"
 }
 
 # Tries the failed Windows tests again, one at a time with the machine
@@ -122,6 +131,7 @@ windows_tests() {
 # named as flaky; one that fails every time is a real fault.
 retry_windows_tests() {
   local try t names log line
+  cat "$LOGDIR"/win64-*-retry.list >"$LOGDIR/win64-retry.list" 2>/dev/null
   for try in $(seq 2 "$TRIES"); do
     mapfile -t names <"$LOGDIR/win64-retry.list"
     [ ${#names[@]} -gt 0 ] || break
@@ -144,45 +154,57 @@ retry_windows_tests() {
   while read -r t; do result win64 "failing $t"; done <"$LOGDIR/win64-retry.list"
 }
 
+# The Windows tree: first what the end-to-end tests run, which then start
+# while the rest of the tree builds; then the rest, whose unit tests start
+# as soon as it is linked.
 step "win64"
-windows_pid=
+windows_pids=()
+rm -f "$LOGDIR/win64-build.log" "$LOGDIR"/win64-*retry.list
 source scripts/wine-env.sh
-if ! build_tree "$ROOT/build/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
+win64_args=(-DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if ! build_tree "$ROOT/build/win64" e2e_programs "${win64_args[@]}"; then
   result win64 "broken win64: build failed"
 elif ! wine_problem=$(tq_wine_prefix "$WINEPREFIX" 2>&1); then
   echo "$wine_problem"
   result win64 "broken win64-unit: not run: $wine_problem"
   result win64 "broken win64-e2e: not run: $wine_problem"
 else
-  rm -f "$LOGDIR/xvfb-display"
-  exec 3>"$LOGDIR/xvfb-display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  exec 3>&-
-  for _ in $(seq 50); do [ -s "$LOGDIR/xvfb-display" ] && break; sleep 0.1; done
-  export DISPLAY=:$(head -n 1 "$LOGDIR/xvfb-display")
-  tq_wine_start
-  # Keeps Wine's desktop process alive between the test programs (see wintool).
-  "$TQ_WINE" "$ROOT/build/win64/tests/e2e/wintool.exe" hold </dev/null >/dev/null 2>&1 &
-  windows_tests >"$LOGDIR/win64-tests.out" 2>&1 &
-  windows_pid=$!
-  echo "Windows tests running in the background (build/logs/win64-*-ctest.log)"
+  windows_pass win64-e2e -L e2e -j "$E2E_JOBS" >"$LOGDIR/win64-e2e.out" 2>&1 &
+  windows_pids+=($!)
+  echo "End-to-end tests running in the background (build/logs/win64-e2e-ctest.log)"
+  if ! build_tree "$ROOT/build/win64" all "${win64_args[@]}"; then
+    result win64 "broken win64-unit: build failed"
+  else
+    rm -f "$LOGDIR/xvfb-display"
+    exec 3>"$LOGDIR/xvfb-display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    exec 3>&-
+    for _ in $(seq 50); do [ -s "$LOGDIR/xvfb-display" ] && break; sleep 0.1; done
+    export DISPLAY=:$(head -n 1 "$LOGDIR/xvfb-display")
+    tq_wine_start
+    # Keeps Wine's desktop process alive between the test programs (see wintool).
+    "$TQ_WINE" "$ROOT/build/win64/tests/e2e/wintool.exe" hold </dev/null >/dev/null 2>&1 &
+    windows_pass win64-unit -LE e2e -j "$JOBS" >"$LOGDIR/win64-unit.out" 2>&1 &
+    windows_pids+=($!)
+    echo "Windows unit tests running in the background (build/logs/win64-unit-ctest.log)"
+  fi
 fi
 
-# The portable trees, below the Windows tests' priority.
+# The portable trees, below the Windows tests' priority: g++ with the
+# sanitizers (the portable tests' native pass; the Windows tree runs them
+# optimised), and the fuzz targets with clang.
 renice -n 10 $$ >/dev/null 2>&1 || true
-tree native -- -DCMAKE_BUILD_TYPE=RelWithDebInfo
-tree asan -- -DCMAKE_BUILD_TYPE=Debug -DTQ_SANITIZE=ON -DTQ_BENCH=OFF
+tree asan -- -DCMAKE_BUILD_TYPE=Debug -DTQ_SANITIZE=ON -DTQ_BENCH=ON
 CC=clang CXX=clang++ tree fuzz -j 2 -- -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTQ_FUZZ=ON
 
-if [ -n "$windows_pid" ]; then
+if [ ${#windows_pids[@]} -gt 0 ]; then
   step "win64 tests"
-  wait "$windows_pid"
-  cat "$LOGDIR/win64-tests.out"
+  wait "${windows_pids[@]}"
+  cat "$LOGDIR"/win64-*.out
   retry_windows_tests
   tq_wine_stop
-  kill "$xvfb_pid" 2>/dev/null
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
 fi
 
 echo

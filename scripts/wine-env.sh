@@ -35,9 +35,14 @@ tq_wine_prefix() {
   local prefix=$1 log
   [ -f "$prefix/system.reg" ] && return 0
   mkdir -p "$prefix"
-  # A file, not a pipe: the wineserver that wineboot starts keeps its output open.
+  # A file, not a pipe: the wineserver that wineboot starts keeps its output
+  # open. Its exit code says nothing: a 64-bit prefix's first boot complains
+  # that it has no 32-bit programs (syswow64) and fails, having made it. The
+  # registry is on disk once the wineserver has ended.
   log=$(mktemp)
-  if ! WINEPREFIX=$prefix "$TQ_WINE" wineboot -i </dev/null >"$log" 2>&1 || [ ! -f "$prefix/system.reg" ]; then
+  WINEPREFIX=$prefix "$TQ_WINE" wineboot -i </dev/null >"$log" 2>&1
+  WINEPREFIX=$prefix "$TQ_WINESERVER" -w
+  if [ ! -f "$prefix/system.reg" ]; then
     echo "64-bit Wine ($TQ_WINE) could not make the prefix $prefix: $(tail -n 3 "$log")"
     rm -rf "$prefix" "$log"
     return 1
