@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Runs scripts/release.sh twice, each time in a fresh tree, and compares what
-# the two runs wrote byte for byte. Leaves the first run's files in
+# Runs scripts/release.sh twice, each time in a fresh tree TREE, and compares
+# what the two runs wrote byte for byte. Leaves the first run's files in
 # WORK/dist-a for the release's end-to-end test.
-#   check_reproducible.sh WORK
+#   check_reproducible.sh WORK TREE
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 work=$1
+tree=$2
 rm -rf "$work"
 for run in a b; do
   started=$(date +%s)
-  bash "$ROOT/scripts/release.sh" --no-figures --build "$work/tree" --dist "$work/dist-$run"
+  bash "$ROOT/scripts/release.sh" --no-figures --build "$tree" --dist "$work/dist-$run"
   echo "run $run: $(( $(date +%s) - started )) s"
 done
 status=0

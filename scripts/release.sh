@@ -31,12 +31,15 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 export SOURCE_DATE_EPOCH
 export TZ=UTC LC_ALL=C
+# Paths in the checkout count relative to it in the compiler cache: a release
+# tree as deep as the test tree (build/win64) finds its compiles there.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$ROOT}
 
 # A fresh tree each time: a release never depends on what an earlier build left.
 rm -rf "$BUILD"
 mkdir -p "$BUILD"
-cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DTQ_RELEASE=ON >"$BUILD/release-configure.log" 2>&1 ||
+source "$ROOT/scripts/win64-tree.sh"
+cmake -S "$ROOT" -B "$BUILD" -G Ninja "${TQ_WIN64_CMAKE_ARGS[@]}" >"$BUILD/release-configure.log" 2>&1 ||
   { tail -n 30 "$BUILD/release-configure.log"; exit 1; }
 targets=(TavrinQuillet quillet american_dictionary)
 [ "$FIGURES" = 1 ] && targets+=(wintool QuilletTarget)

@@ -20,8 +20,8 @@ if [ "${1:-}" = "--stop" ]; then
 fi
 
 bash scripts/install-deps.sh
-cmake -S "$ROOT" -B build/win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+source scripts/win64-tree.sh
+cmake -S "$ROOT" -B build/win64 -G Ninja "${TQ_WIN64_CMAKE_ARGS[@]}" >/dev/null
 ninja -C build/win64 TavrinQuillet
 EXE=$(find build/win64 -name TavrinQuillet.exe -print -quit)
 tq_wine_prefix "$WINEPREFIX" || exit 1

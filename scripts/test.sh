@@ -161,7 +161,8 @@ step "win64"
 windows_pids=()
 rm -f "$LOGDIR/win64-build.log" "$LOGDIR"/win64-*retry.list
 source scripts/wine-env.sh
-win64_args=(-DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+source scripts/win64-tree.sh
+win64_args=("${TQ_WIN64_CMAKE_ARGS[@]}")
 if ! build_tree "$ROOT/build/win64" e2e_programs "${win64_args[@]}"; then
   result win64 "broken win64: build failed"
 elif ! wine_problem=$(tq_wine_prefix "$WINEPREFIX" 2>&1); then

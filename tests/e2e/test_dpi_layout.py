@@ -152,10 +152,16 @@ def check_about(session, main, dpi):
     close_with(session, about, "&Close")
 
 
-def check_picture_scaled(session, window, natural, dpi, what):
-    """The window's picture is scaled at least as much as the screen and
-    keeps its proportions; returns its rectangle."""
-    picture = next(c for c in session.controls(window) if c.cls == "Static" and c.style & SS_TYPE_MASK == SS_BITMAP)
+def bitmap_picture(controls):
+    return next((c for c in controls if c.cls == "Static" and c.style & SS_TYPE_MASK == SS_BITMAP), None)
+
+
+def check_picture_scaled(session, window, natural, dpi, what, controls=None):
+    """The window's picture (among its controls, looked at now unless given)
+    is scaled at least as much as the screen and keeps its proportions;
+    returns its rectangle."""
+    picture = bitmap_picture(controls if controls is not None else session.controls(window))
+    check(picture is not None, f"{what} is shown")
     left, top, right, bottom = picture.rect
     width, height = right - left, bottom - top
     least = [(n * dpi + 48) // 96 for n in natural]
@@ -170,10 +176,18 @@ def start_with_splash_and_reminder(session, args, library, dpi):
     tray reminder, closed with OK; then the main window is brought up."""
     set_setting(session, "MRUFileName", session.windows_path(library))
     program, main = start_program(session, args)
-    splash = session.wait_for("the splash window", lambda: next(
-        (w.hwnd for w in session.windows() if w.visible and w.cls == "TqForm" and w.title == ""), None))
+    # The splash closes itself after two seconds: its picture is looked at
+    # the moment it is seen, in the same poll.
+    def splash_with_picture():
+        splash = next((w.hwnd for w in session.windows() if w.visible and w.cls == "TqForm" and w.title == ""), None)
+        if splash is None:
+            return None
+        controls = session.controls(splash)
+        return (splash, controls) if bitmap_picture(controls) else None
+
+    splash, controls = session.wait_for("the splash window with its picture", splash_with_picture)
     session.screenshot(f"splash-{dpi}.png")
-    check_picture_scaled(session, splash, picture_size("splash.bmp"), dpi, "the splash picture")
+    check_picture_scaled(session, splash, picture_size("splash.bmp"), dpi, "the splash picture", controls)
     reminder = wait_window(session, "Reminder")
     time.sleep(0.3)
     session.screenshot(f"tray-reminder-{dpi}.png")

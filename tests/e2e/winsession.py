@@ -23,6 +23,8 @@ import argparse
 import ctypes
 import fcntl
 import os
+import re
+import select
 import shutil
 import signal
 import subprocess
@@ -202,6 +204,7 @@ class WinSession:
         self.display = None
         self._xvfb = None
         self._wineserver = None
+        self._wintool = None
         self._processes = []
         self.env = None
 
@@ -244,6 +247,9 @@ class WinSession:
         for p in self._processes:
             p.kill()
         self._processes.clear()
+        if self._wintool is not None:
+            _stop(self._wintool)
+            self._wintool = None
         if self.env is not None:
             try:
                 subprocess.run([WINESERVER, "-k"], env=self.env, stdin=subprocess.DEVNULL,
@@ -331,13 +337,51 @@ class WinSession:
         return "Z:" + str(Path(path).resolve()).replace("/", "\\")
 
     def wintool(self, *arguments, check_rc=True):
-        result = subprocess.run([WINE, self.args.wintool, *map(str, arguments)], env=self.env,
-                                stdin=subprocess.DEVNULL, capture_output=True, timeout=30)
-        lines = result.stdout.decode("cp1252", "replace").replace("\r\n", "\n").splitlines()
+        """Runs a wintool command: its exit code and output lines. One
+        wintool process of the session serves every command but those that
+        must see a program's start (dpi): a Wine process start costs more
+        than most looks themselves."""
+        arguments = [str(a) for a in arguments]
+        if arguments and arguments[0] in ("dpi", "hold"):
+            result = subprocess.run([WINE, self.args.wintool, *arguments], env=self.env,
+                                    stdin=subprocess.DEVNULL, capture_output=True, timeout=30)
+            rc, output = result.returncode, result.stdout
+        else:
+            rc, output = self._served_wintool(arguments)
+        lines = output.decode("cp1252", "replace").replace("\r\n", "\n").splitlines()
         lines = [line.replace("\x1f", "\n") for line in lines]  # line breaks inside a window's text
-        if check_rc and result.returncode != 0:
-            raise SessionError(f"wintool {' '.join(map(str, arguments))} failed ({result.returncode}): {lines}")
-        return result.returncode, lines
+        if check_rc and rc != 0:
+            raise SessionError(f"wintool {' '.join(arguments)} failed ({rc}): {lines}")
+        return rc, lines
+
+    def _served_wintool(self, arguments, timeout=30):
+        if self._wintool is None or self._wintool.poll() is not None:
+            self._wintool = subprocess.Popen([WINE, self.args.wintool, "serve"], env=self.env, stdin=subprocess.PIPE,
+                                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                             preexec_fn=_die_with_parent)
+        escaped = (a.replace("\\", "\\\\").replace("\t", "\\t").replace("\n", "\\n").replace("\r", "\\r")
+                   for a in arguments)
+        server = self._wintool
+        try:
+            server.stdin.write(("\t".join(escaped) + "\n").encode("cp1252", "replace"))
+            server.stdin.flush()
+            output = b""
+            deadline = time.monotonic() + timeout
+            while True:
+                answered = _SERVED_END.search(output)
+                if answered:
+                    return int(answered.group(1)), output[:answered.start()]
+                left = deadline - time.monotonic()
+                if left <= 0 or not select.select([server.stdout], [], [], left)[0]:
+                    raise SessionError(f"wintool {' '.join(arguments)} gave no answer in {timeout} s")
+                chunk = os.read(server.stdout.fileno(), 65536)
+                if not chunk:
+                    raise SessionError(f"wintool {' '.join(arguments)}: the wintool process ended")
+                output += chunk
+        except BaseException:
+            _stop(server)
+            self._wintool = None
+            raise
 
     def windows(self):
         """Every top-level window, hidden ones too."""
@@ -515,6 +559,9 @@ class WinSession:
         check(result.returncode == 0 and path.exists(), f"screenshot failed: {result.stderr!r}")
         return path
 
+
+# The line that ends a served wintool command's output, with its exit code.
+_SERVED_END = re.compile(rb"\x04(-?\d+)\r?\n$")
 
 _PREFIX_PREFIX = "tq-e2e-"
 _OWNER_FILE = "tq-e2e-owner.pid"

@@ -32,7 +32,14 @@
 //   hold                      waits until it is killed: while any program runs, Wine keeps its desktop
 //                             process, which it otherwise ends when idle and starts again (over a
 //                             second) for the next program with a window
+//   serve                     runs the commands above (but dpi and hold, which want a process of their
+//                             own) one a line from standard input, the words tab-separated with \ \t
+//                             \n \r escaped, answering each with its output and a line "\x04" EXIT-CODE;
+//                             ends with its input. A session's many looks then cost no Wine start each.
 #include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
 
 #include <cstdio>
 #include <cstring>
@@ -350,10 +357,7 @@ int Dpi() {
   return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::vector<std::string> a(argv + 1, argv + argc);
+int Run(const std::vector<std::string>& a) {
   if (a.empty()) return 2;
   const std::string& cmd = a[0];
   int rc = 2;
@@ -447,4 +451,47 @@ int main(int argc, char** argv) {
   }
   std::fflush(stdout);
   return rc;
+}
+
+// One request line of serve: tab-separated words with their escapes undone.
+std::vector<std::string> RequestWords(const std::string& line) {
+  std::vector<std::string> words(1);
+  for (size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '\t') {
+      words.emplace_back();
+    } else if (c == '\\' && i + 1 < line.size()) {
+      const char next = line[++i];
+      words.back() += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    } else {
+      words.back() += c;
+    }
+  }
+  return words;
+}
+
+int Serve() {
+  _setmode(_fileno(stdin), _O_BINARY);
+  std::string line;
+  char chunk[4096];
+  while (std::fgets(chunk, sizeof chunk, stdin)) {
+    line += chunk;
+    if (line.empty() || line.back() != '\n') continue;
+    line.pop_back();
+    const std::vector<std::string> words = RequestWords(line);
+    line.clear();
+    const bool ownProcess = words[0] == "serve" || words[0] == "dpi" || words[0] == "hold";
+    const int rc = ownProcess ? 2 : Run(words);
+    std::printf("\x04%d\n", rc);
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> a(argv + 1, argv + argc);
+  if (a.size() == 1 && a[0] == "serve") return Serve();
+  return Run(a);
 }
