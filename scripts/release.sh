@@ -30,7 +30,7 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   SOURCE_DATE_EPOCH=$(git -C "$ROOT" log -1 --format=%ct 2>/dev/null || echo 315532800)
 fi
 export SOURCE_DATE_EPOCH
-export TZ=UTC LC_ALL=C
+export TZ=UTC
 # Paths in the checkout count relative to it in the compiler cache: a release
 # tree as deep as the test tree (build/win64) finds its compiles there.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$ROOT}
@@ -47,6 +47,10 @@ ninja -C "$BUILD" -j "${JOBS:-2}" "${targets[@]}" >"$BUILD/release-build.log" 2>
   { grep -E 'error|FAILED' "$BUILD/release-build.log" | head -n 40; exit 1; }
 # shellcheck source=/dev/null
 source "$BUILD/release.env"
+# Packing in one locale. Not the compiles: their objects do not depend on it,
+# but the compiler cache counts it, and the test tree's compiles are made in
+# the caller's.
+export LC_ALL=C
 
 # The files as they are installed, with one time stamp and one mode.
 stage=$BUILD/stage
