@@ -82,12 +82,18 @@ def read_text(path):
 
 
 def wait_for_paste(session, target, out, what, timeout=15):
-    """Asks the target to write its text until it is not empty; returns it.
-    A screenshot not-pasted.png is left behind when nothing arrives."""
+    """Asks the target to write its text until it is not empty and the same
+    twice in a row (a paste that types its text arrives a key at a time);
+    returns it. A screenshot not-pasted.png is left behind when nothing
+    arrives."""
+    last = []
 
     def pasted():
         session.send(target, WM_DUMP)
-        return out.exists() and read_text(out) != "" and read_text(out)
+        text = read_text(out) if out.exists() else ""
+        settled = text != "" and last == [text]
+        last[:] = [text]
+        return settled and text
 
     try:
         return session.wait_for(what, pasted, timeout=timeout)

@@ -32,7 +32,13 @@ class SpellHost:
         self.process = session.start(args.host, session.windows_path(folder), *extra,
                                      log_name=f"host-{folder.name}.log")
         self.hwnd = session.wait_for("the host window", lambda: session.find_window(HOST))
-        self.edit, self.rich = [c.hwnd for c in session.children(self.hwnd) if c.cls.lower() in ("edit", "richedit20a")]
+
+        # The window shows before its controls are all made.
+        def boxes():
+            found = [c.hwnd for c in session.children(self.hwnd) if c.cls.lower() in ("edit", "richedit20a")]
+            return found if len(found) == 2 else None
+
+        self.edit, self.rich = session.wait_for("the host's edit and rich edit", boxes)
         xid = session.wait_for("the host on the X screen", lambda: session.x_windows(HOST))[0]
         session.x_focus(xid)
 

@@ -5,7 +5,7 @@ Windows program and read back what arrived."""
 
 import sys
 
-from target_program import WM_DUMP, read_text, start_target
+from target_program import WM_DUMP, read_text, start_target, wait_for_text
 from winsession import WM_CLOSE, check_equal, run_test
 
 
@@ -17,7 +17,8 @@ def test(session, args):
     session.x_type("second line!")
     expected = "Hello, Quillet 123\r\nsecond line!"
     check_equal(session.send(hwnd, WM_DUMP), 1, "answer to the dump message")
-    check_equal(read_text(out), expected, "text written on request")
+    # The keys are in the target's queue when xdotool returns, not yet read.
+    wait_for_text(session, hwnd, out, expected, "text written on request")
 
     session.x_key("BackSpace")
     session.x_type("?")

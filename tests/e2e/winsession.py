@@ -446,11 +446,20 @@ class WinSession:
                                      tuple(int(v) for v in parts[4:8]), parts[8]))
         return found
 
-    def child(self, hwnd, cls, text=None, nth=0):
-        """The nth descendant of this class (and text, if given)."""
-        matches = [c for c in self.children(hwnd) if c.cls.lower() == cls.lower() and (text is None or c.text == text)]
-        check(len(matches) > nth, f"no {cls} {text!r} #{nth} in {hex(hwnd)}: {self.children(hwnd)}")
-        return matches[nth]
+    def child(self, hwnd, cls, text=None, nth=0, timeout=10):
+        """The nth descendant of this class (and text, if given), waited for
+        a while: a window may show before all its controls are made."""
+        seen = []
+
+        def found():
+            seen[:] = self.children(hwnd)
+            matches = [c for c in seen if c.cls.lower() == cls.lower() and (text is None or c.text == text)]
+            return matches[nth] if len(matches) > nth else None
+
+        try:
+            return self.wait_for(f"{cls} {text!r} #{nth} in {hex(hwnd)}", found, timeout=timeout)
+        except SessionError:
+            raise AssertionError(f"no {cls} {text!r} #{nth} in {hex(hwnd)}: {seen}") from None
 
     def rect(self, hwnd):
         """(left, top, right, bottom) of a window on the screen."""
