@@ -45,9 +45,14 @@ def test(session, args):
     out = session.artifacts / "other.txt"
     other_program, other, other_xid = start_target(session, args, out)
     # The new window covers the main window's buttons: a click on its caption
-    # brings it back over them.
+    # brings it back over them, once the new window has come to the front.
+    wait_foreground(session, other, "the new target in front")
     session.click(main, dy=8)
-    wait_foreground(session, main, "the main window in front again")
+    try:
+        wait_foreground(session, main, "the main window in front again")
+    except AssertionError:
+        session.screenshot("main-not-in-front.png")
+        raise
     session.click(insert)
     check_equal(answer_message_box(session, "OK"), GONE_MESSAGE, "message for a closed target")
     wait_for_text(session, other, out, "", "nothing typed into the window in front")
