@@ -15,7 +15,7 @@ class Utf8Console {
   Utf8Console& operator=(const Utf8Console&) = delete;
 
  private:
-  unsigned restore_ = 0;  // the code page to put back; 0: none was changed
+  [[maybe_unused]] unsigned restore_ = 0;  // the code page to put back; 0: none was changed (Windows only)
 };
 
 }  // namespace tq::platform

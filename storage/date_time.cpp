@@ -67,7 +67,7 @@ bool Expect(const std::string& s, size_t* pos, char c) {
 }
 
 std::optional<int32_t> ParseDateAt(const std::string& s, size_t* pos) {
-  int y, m, d;
+  int y = 0, m = 0, d = 0;
   if (!Digits(s, pos, 4, &y) || !Expect(s, pos, '-') || !Digits(s, pos, 2, &m) || !Expect(s, pos, '-') ||
       !Digits(s, pos, 2, &d))
     return std::nullopt;
@@ -75,7 +75,7 @@ std::optional<int32_t> ParseDateAt(const std::string& s, size_t* pos) {
 }
 
 std::optional<int32_t> ParseTimeAt(const std::string& s, size_t* pos) {
-  int h, mi, sec = 0, ms = 0;
+  int h = 0, mi = 0, sec = 0, ms = 0;
   if (!Digits(s, pos, 2, &h) || !Expect(s, pos, ':') || !Digits(s, pos, 2, &mi)) return std::nullopt;
   if (*pos < s.size() && s[*pos] == ':') {
     ++*pos;

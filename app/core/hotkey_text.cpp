@@ -37,7 +37,7 @@ std::string TableKeyName(uint8_t vk) {
   if (vk >= '0' && vk <= '9') return std::string(1, static_cast<char>(vk));
   if (vk >= 'A' && vk <= 'Z') return std::string(1, static_cast<char>(vk));
   if (vk >= kFirstKeypadDigit && vk <= kLastKeypadDigit) return std::string(1, static_cast<char>('0' + vk - 96));
-  if (vk >= 112 && vk <= 135) return "F" + std::to_string(vk - 111);
+  if (vk >= 112 && vk <= 135) return std::string("F").append(std::to_string(vk - 111));
   return "";
 }
 
@@ -67,7 +67,7 @@ std::optional<uint8_t> KeyOfName(std::string_view name) {
   return std::nullopt;
 }
 
-std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string Quoted(std::string_view s) { return std::string("\"").append(s).append("\""); }
 
 }  // namespace
 
