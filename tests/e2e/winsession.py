@@ -342,7 +342,7 @@ class WinSession:
         must see a program's start (dpi): a Wine process start costs more
         than most looks themselves."""
         arguments = [str(a) for a in arguments]
-        if arguments and arguments[0] in ("dpi", "hold"):
+        if arguments and arguments[0] == "dpi":
             result = subprocess.run([WINE, self.args.wintool, *arguments], env=self.env,
                                     stdin=subprocess.DEVNULL, capture_output=True, timeout=30)
             rc, output = result.returncode, result.stdout
