@@ -29,7 +29,91 @@ std::string Utf8Of(uint32_t cp) {
   return out;
 }
 
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The next character of text at *i, advancing *i; kReplacement for a byte
+// that is not part of a well-formed sequence (one byte consumed).
+char32_t NextUtf8(std::string_view text, size_t* i) {
+  const auto b0 = static_cast<uint8_t>(text[*i]);
+  size_t len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+  if (len == 0 || *i + len > text.size()) {
+    ++*i;
+    return b0 < 0x80 ? b0 : kReplacement;
+  }
+  char32_t cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+  for (size_t k = 1; k < len; ++k) {
+    const auto b = static_cast<uint8_t>(text[*i + k]);
+    if ((b & 0xC0) != 0x80) {
+      ++*i;
+      return kReplacement;
+    }
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    ++*i;
+    return kReplacement;
+  }
+  *i += len;
+  return cp;
+}
+
 }  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    const char32_t cp = NextUtf8(text, &i);
+    if (cp < 0x10000) {
+      out += static_cast<char16_t>(cp);
+    } else {
+      out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    }
+  }
+  return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    uint32_t cp = text[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+      ++i;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = kReplacement;
+    }
+    out += Utf8Of(cp);
+  }
+  return out;
+}
+
+size_t Utf8OffsetOf(std::string_view text, size_t utf16_offset) {
+  size_t i = 0, units = 0;
+  while (i < text.size()) {
+    size_t next = i;
+    const char32_t cp = NextUtf8(text, &next);
+    units += cp < 0x10000 ? 1 : 2;
+    if (units > utf16_offset) return i;
+    i = next;
+  }
+  return text.size();
+}
+
+size_t Utf16OffsetOf(std::string_view text, size_t utf8_offset) {
+  size_t i = 0, units = 0;
+  while (i < text.size() && i < utf8_offset) {
+    size_t next = i;
+    const char32_t cp = NextUtf8(text, &next);
+    if (next > utf8_offset) break;  // inside a character: its start
+    units += cp < 0x10000 ? 1 : 2;
+    i = next;
+  }
+  return units;
+}
 
 std::string Utf16ToCp1252(std::u16string_view text, char replacement) {
   std::string out;
