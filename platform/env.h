@@ -78,7 +78,7 @@ class Env {
 
   // The operating system's file system, taking and giving paths in
   // encoding. Each lives for the whole process.
-  static Env& Default(PathEncoding encoding = PathEncoding::Ansi);
+  static Env& Default(PathEncoding encoding = PathEncoding::Utf8);
 
   virtual Status OpenFile(const std::string& path, FileAccess access, FileShare share, FileCreate create,
                           std::unique_ptr<File>* file) = 0;
