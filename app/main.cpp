@@ -16,8 +16,8 @@
 #include "app/single_instance.h"
 #include "platform/command_line.h"
 #include "platform/key_store.h"
-#include "ui/application.h"
 #include "platform/utf16.h"
+#include "ui/application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string title(tq::app::ApplicationTitle);
@@ -37,8 +37,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     tq::app::TMainForm mainForm(application, tq::platform::DefaultKeyStore(), argument);
     return application.Run();
   } catch (const std::exception& e) {
-    MessageBoxW(nullptr, tq::platform::Wide(e.what()).c_str(), tq::platform::Wide(title).c_str(),
-                MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, tq::platform::Wide(e.what()).c_str(), tq::platform::Wide(title).c_str(), MB_OK | MB_ICONERROR);
   } catch (...) {
     MessageBoxW(nullptr, L"Unknown error", tq::platform::Wide(title).c_str(), MB_OK | MB_ICONERROR);
   }

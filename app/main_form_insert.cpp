@@ -11,8 +11,8 @@
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
 #include "app/paste_target.h"
-#include "ui/message_box.h"
 #include "platform/utf16.h"
+#include "ui/message_box.h"
 
 namespace tq::app {
 namespace {
@@ -35,7 +35,8 @@ class DebugTiming {
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
     const long long us = (now.QuadPart - start_.QuadPart) * 1000000 / frequency.QuadPart;
-    OutputDebugStringW(platform::Wide("Tavrin Quillet: " + std::string(what_) + " " + std::to_string(us) + " us").c_str());
+    OutputDebugStringW(
+        platform::Wide("Tavrin Quillet: " + std::string(what_) + " " + std::to_string(us) + " us").c_str());
   }
   DebugTiming(const DebugTiming&) = delete;
   DebugTiming& operator=(const DebugTiming&) = delete;
@@ -207,7 +208,8 @@ void TMainForm::PasteTick() {
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
     const long long us = (now.QuadPart - hotKeyAt_.QuadPart) * 1000000 / frequency.QuadPart;
-    OutputDebugStringW(platform::Wide("Tavrin Quillet: WM_HOTKEY to last key event " + std::to_string(us) + " us").c_str());
+    OutputDebugStringW(
+        platform::Wide("Tavrin Quillet: WM_HOTKEY to last key event " + std::to_string(us) + " us").c_str());
   }
   hotKeyAt_.QuadPart = 0;
   if (savedClipboard_) {

@@ -17,7 +17,7 @@ TEST(TextFileText, EachFormAnEditorSavesReadsAsTheSameText) {
   const Case cases[] = {
       {"UTF-8", text, text},
       {"UTF-8 with its mark", "\xEF\xBB\xBF" + text, text},
-      {"UTF-16 LE with its mark", std::string("\xFF\xFE" "C\0a\0f\0\xE9\0 \0\xA9\x03 \0\x3D\xD8\x00\xDE", 20), text},
+      {"UTF-16 LE with its mark", std::string("\xFF\xFE\x43\0a\0f\0\xE9\0 \0\xA9\x03 \0\x3D\xD8\x00\xDE", 20), text},
       {"UTF-16 BE with its mark", std::string("\xFE\xFF\0C\0a\0f\0\xE9\0 \x03\xA9\0 \xD8\x3D\xDE\x00", 20), text},
       {"Windows-1252", "Caf\xE9 \x80 \x93quoted\x94", "Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cquoted\xE2\x80\x9D"},
       // One byte that cannot be UTF-8 makes the whole file Windows-1252.
