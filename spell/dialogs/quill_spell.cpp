@@ -93,7 +93,8 @@ void TQuillSpell::ShowHourglass(bool on) {
   if (on) {
     cursorBeforeHourglass_ = SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_WAIT))));
   } else {
-    SetCursor(cursorBeforeHourglass_ ? cursorBeforeHourglass_ : LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_ARROW))));
+    SetCursor(cursorBeforeHourglass_ ? cursorBeforeHourglass_
+                                     : LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_ARROW))));
     cursorBeforeHourglass_ = nullptr;
   }
 }

@@ -469,7 +469,8 @@ TEST(SpellDialog, ALongRunShowsTheHourglassAfterOneSecond) {
   });
   h.CheckEdit("the cat sat on a mat and the dog ran zork");
   EXPECT_EQ(spell->hourglass, (std::vector<std::pair<bool, int>>{{true, 3}, {false, 11}}));
-  EXPECT_NE(atStop, LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_WAIT)))) << "the stop takes the hourglass back";
+  EXPECT_NE(atStop, LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_WAIT))))
+      << "the stop takes the hourglass back";
 }
 
 }  // namespace

@@ -234,8 +234,7 @@ std::string TQuillLiveRichEdit::SelText() const {
   request.cb = static_cast<DWORD>(buffer.size() * sizeof(char16_t));
   request.flags = GT_SELECTION;
   request.codepage = 1200;
-  const LRESULT got =
-      Send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(buffer.data()));
+  const LRESULT got = Send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(buffer.data()));
   buffer.resize(static_cast<size_t>(std::clamp<LRESULT>(got, 0, length)));
   return EngineTextOfUtf16(buffer);
 }
