@@ -73,7 +73,7 @@ TEST(WinAPIControlParser, ControlKindComesFromTheClassName) {
   TextControl rich(true), edit(false);
   TWinAPIControlParser parser;
   parser.Initialize(&rich.wnd());
-  EXPECT_EQ(parser.ReadControlType(), actRichEdit2);
+  EXPECT_EQ(parser.ReadControlType(), actRichEdit);  // msftedit's RICHEDIT50W
   EXPECT_EQ(parser.ReadControl(), &rich.wnd());
   parser.Initialize(&edit.wnd());
   EXPECT_EQ(parser.ReadControlType(), actEdit);
