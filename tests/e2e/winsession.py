@@ -54,6 +54,26 @@ WINESERVER = _first_executable(os.environ.get("TQ_WINESERVER"), "/usr/lib/wine/w
 
 WM_CLOSE = 0x0010
 
+# The classes a rich edit control may have: version 2's ANSI and wide
+# classes and msftedit's (version 4.1). `RICH_EDIT` as a class name in
+# WinSession.child matches any of them.
+RICH_EDIT = "rich edit"
+RICH_EDIT_CLASSES = ("richedit20a", "richedit20w", "richedit50w")
+
+
+def class_matches(actual, wanted):
+    """Whether a window of class `actual` is one of class `wanted` (compared
+    as Windows compares them, without case; RICH_EDIT for any rich edit)."""
+    if wanted == RICH_EDIT:
+        return actual.lower() in RICH_EDIT_CLASSES
+    return actual.lower() == wanted.lower()
+
+
+def utf16_length(text):
+    """How many UTF-16 units `text` takes, as Windows controls count
+    positions: a character beyond U+FFFF takes two."""
+    return len(text.encode("utf-16-le", "surrogatepass")) // 2
+
 # Files that Wine only ever replaces, never rewrites in place: safe to share
 # with the template through hard links. Everything else is copied.
 _LINKABLE_SUFFIXES = {
@@ -348,7 +368,8 @@ class WinSession:
             rc, output = result.returncode, result.stdout
         else:
             rc, output = self._served_wintool(arguments)
-        lines = output.decode("cp1252", "replace").replace("\r\n", "\n").splitlines()
+        # wintool speaks UTF-8; an undecodable byte would be its fault, and shows.
+        lines = output.decode("utf-8", "backslashreplace").replace("\r\n", "\n").splitlines()
         lines = [line.replace("\x1f", "\n") for line in lines]  # line breaks inside a window's text
         if check_rc and rc != 0:
             raise SessionError(f"wintool {' '.join(arguments)} failed ({rc}): {lines}")
@@ -363,7 +384,7 @@ class WinSession:
                    for a in arguments)
         server = self._wintool
         try:
-            server.stdin.write(("\t".join(escaped) + "\n").encode("cp1252", "replace"))
+            server.stdin.write(("\t".join(escaped) + "\n").encode("utf-8", "surrogatepass"))
             server.stdin.flush()
             output = b""
             deadline = time.monotonic() + timeout
@@ -453,7 +474,7 @@ class WinSession:
 
         def found():
             seen[:] = self.children(hwnd)
-            matches = [c for c in seen if c.cls.lower() == cls.lower() and (text is None or c.text == text)]
+            matches = [c for c in seen if class_matches(c.cls, cls) and (text is None or c.text == text)]
             return matches[nth] if len(matches) > nth else None
 
         try:
@@ -482,6 +503,12 @@ class WinSession:
 
     def set_text(self, hwnd, text):
         self.wintool("settext", hex(hwnd), text)
+
+    def type_units(self, hwnd, text, ime=False):
+        """Sends `text` to a control as typed characters: one WM_CHAR (with
+        `ime`, WM_IME_CHAR, as an input method delivers) per UTF-16 unit, a
+        character beyond U+FFFF as its two surrogates."""
+        self.wintool("imechars" if ime else "chars", hex(hwnd), text)
 
     def enabled(self, hwnd):
         _, lines = self.wintool("enabled", hex(hwnd))
