@@ -333,6 +333,12 @@ class WinSession:
         check_equal(result.returncode, 0, "exit code of reg add LogPixels")
         check_equal(self.screen_dpi()[0], dpi, "the DPI a program sees")
 
+    def code_pages(self):
+        """The ANSI and OEM code pages of the session's programs (the system
+        locale's), as numbers."""
+        _, lines = self.wintool("codepages")
+        return tuple(int(v) for v in lines[0].split())
+
     def screen_dpi(self):
         """What a program started now sees: the screen's DPI, and the message
         font's height, cell height and width of the 52 letters."""

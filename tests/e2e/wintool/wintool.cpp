@@ -31,6 +31,7 @@
 //   itemrect TREE ITEM        a tree item's text rectangle in the tree's client area
 //   shortcut FILE.lnk         a shell link's target path, arguments and icon (path,index), one per line
 //   style HWND                the window's style and extended style, in hex
+//   codepages                 the ANSI and OEM code pages programs get (GetACP, GetOEMCP)
 //   dpi                       the screen's logical DPI as programs see it; the message font's height,
 //                             cell height, width of the 52 letters A-Z a-z, and face
 //   hold                      waits until it is killed: while any program runs, Wine keeps its desktop
@@ -467,6 +468,9 @@ int Run(const std::vector<std::string>& a) {
     if (rc == 0)
       std::printf("%lx %lx\n", static_cast<unsigned long>(GetWindowLongW(Handle(a[1]), GWL_STYLE)),
                   static_cast<unsigned long>(GetWindowLongW(Handle(a[1]), GWL_EXSTYLE)));
+  } else if (cmd == "codepages") {
+    std::printf("%u %u\n", GetACP(), GetOEMCP());
+    rc = 0;
   } else if (cmd == "dpi") {
     rc = Dpi();
   } else if (cmd == "hold") {
