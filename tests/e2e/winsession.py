@@ -510,6 +510,20 @@ class WinSession:
     def set_text(self, hwnd, text):
         self.wintool("settext", hex(hwnd), text)
 
+    def wait_text(self, hwnd, expected, what, timeout=10):
+        """Waits until a window's text is exactly `expected`; the assertion
+        names the text last seen when it never is."""
+        seen = []
+
+        def arrived():
+            seen[:] = [self.text(hwnd)]
+            return seen[0] == expected
+
+        try:
+            self.wait_for(what, arrived, timeout=timeout)
+        except SessionError as e:
+            raise AssertionError(f"{e}: the window holds {seen[0]!r}, not {expected!r}") from None
+
     def type_units(self, hwnd, text, ime=False):
         """Sends `text` to a control as typed characters: one WM_CHAR (with
         `ime`, WM_IME_CHAR, as an input method delivers) per UTF-16 unit, a
