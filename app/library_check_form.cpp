@@ -1,5 +1,6 @@
 #include "app/library_check_form.h"
 
+#include "app/reply_text_view.h"
 #include "ui/window_place.h"
 
 namespace tq::app {
@@ -17,9 +18,7 @@ TLibraryCheckForm::TLibraryCheckForm(HWND owner) {
 TLibraryCheckForm::~TLibraryCheckForm() = default;
 
 void TLibraryCheckForm::ShowReply(const std::string& response, const std::string& caption) {
-  // Up to the first zero character, as stored.
-  const std::string stored = response.substr(0, response.find('\0'));
-  if (!ReplyText.SetRtf(stored)) ReplyText.SetPlainText(stored);
+  ShowReplyText(ReplyText, response);
   SetText(caption);
 }
 

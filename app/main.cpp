@@ -9,18 +9,23 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/core/app_identity.h"
 #include "app/main_form.h"
 #include "app/single_instance.h"
+#include "platform/command_line.h"
 #include "platform/key_store.h"
+#include "platform/utf16.h"
 #include "ui/application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string title(tq::app::ApplicationTitle);
   try {
+    // From the wide command line: a path with any character arrives whole.
     std::optional<std::string> argument;
-    if (__argc > 1 && __argv[1] != nullptr) argument = __argv[1];
+    const std::vector<std::string> arguments = tq::platform::Utf8Arguments(__argc, __argv);
+    if (!arguments.empty()) argument = arguments.front();
     tq::app::SingleInstance instance(title);
     if (instance.OtherInstanceRuns()) {
       // This instance has no application window yet, so the search for the
@@ -32,9 +37,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     tq::app::TMainForm mainForm(application, tq::platform::DefaultKeyStore(), argument);
     return application.Run();
   } catch (const std::exception& e) {
-    MessageBoxA(nullptr, e.what(), title.c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, tq::platform::Wide(e.what()).c_str(), tq::platform::Wide(title).c_str(), MB_OK | MB_ICONERROR);
   } catch (...) {
-    MessageBoxA(nullptr, "Unknown error", title.c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, L"Unknown error", tq::platform::Wide(title).c_str(), MB_OK | MB_ICONERROR);
   }
   return 1;
 }

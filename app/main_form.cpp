@@ -14,9 +14,12 @@
 #include "app/core/new_library_folder.h"
 #include "app/core/reply_library.h"
 #include "app/core/reply_menu.h"
+#include "app/reply_text_view.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
 #include "platform/system_info.h"
+#include "platform/utf16.h"
+#include "platform/win_text.h"
 #include "ui/dpi.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
@@ -156,9 +159,9 @@ void TMainForm::CreateMainPanel() {
   InsertRichEdit.Create(BottomPanel, {0, 0, 200, 200}, {.readOnly = true, .wordWrap = true, .vScroll = true});
   InsertRichEdit.SetAlign(ui::Align::Client);
   // The preview shows replies in Arial with a 13-pixel font.
-  previewFont_.reset(CreateFontA(-ui::ScaleForDpi(13, ui::ScreenDpi()), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                 ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_SWISS, "Arial"));
+  previewFont_.reset(CreateFontW(-ui::ScaleForDpi(13, ui::ScreenDpi()), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_SWISS, L"Arial"));
   InsertRichEdit.SetFont(previewFont_.get());
   ExportMemo.Create(BottomPanel, {0, 0, 10, 10}, {.multiLine = true, .wordWrap = false});
   ExportMemo.SetVisible(false);
@@ -272,7 +275,7 @@ void TMainForm::CreateFormEnhance() {
   FormEnhance->SaveKey = "WS";
   FormEnhance->SaveSize = true;
   FormEnhance->SetIcon(
-      static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
   FormEnhance->SetIconHint(Title());
   FormEnhance->SetIconShowHint(true);
@@ -345,9 +348,11 @@ void TMainForm::OpenMIClick() {
 }
 
 void TMainForm::HistoryListClick(const std::string& path) {
-  auto upper = [](std::string s) {
-    CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-    return s;
+  // File names compare without regard to case, as Windows compares them.
+  auto upper = [](const std::string& s) {
+    std::wstring w = platform::Wide(s);
+    CharUpperBuffW(w.data(), static_cast<DWORD>(w.size()));
+    return w;
   };
   if (upper(path) != upper(table_.TableName())) OpenLibrary(path);
 }
@@ -398,7 +403,7 @@ void TMainForm::ShowHotKeyRefusals(const std::vector<std::string>& messages) {
 void TMainForm::LoadReplyText(const std::string& text) {
   // Up to the first zero character, as stored.
   const std::string stored = text.substr(0, text.find('\0'));
-  if (!InsertRichEdit.SetRtf(stored)) InsertRichEdit.SetPlainText(stored);
+  ShowReplyText(InsertRichEdit, stored);
   currentResponse_ = stored;
 }
 
@@ -483,11 +488,18 @@ void TMainForm::OpenPendingHandOver() {
 
 void TMainForm::OnCopyData(const COPYDATASTRUCT* data) {
   if (!data) return;
-  if (auto path = ReceivedHandOverPath(data->lpData, data->cbData)) {
+  if (auto received = ReceivedHandOverPath(data->dwData, data->lpData, data->cbData)) {
+    // The older program sent its path in the ANSI code page.
+    std::string path = received->path;
+    if (received->ansi) {
+      std::wstring wide;
+      platform::ToWide(received->path, CP_ACP, &wide);
+      path = platform::Utf8(wide);
+    }
     if (HandOverWaits(HandOverRequest::OpenLibrary, started_, DialogBusy)) {
-      pendingHandOver_ = *path;
+      pendingHandOver_ = path;
     } else {
-      OpenLibrary(*path);
+      OpenLibrary(path);
     }
   } else if (HandOverWaits(HandOverRequest::Show, started_, DialogBusy)) {
     pendingShow_ = true;

@@ -11,6 +11,7 @@
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
 #include "app/paste_target.h"
+#include "platform/utf16.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -34,7 +35,8 @@ class DebugTiming {
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
     const long long us = (now.QuadPart - start_.QuadPart) * 1000000 / frequency.QuadPart;
-    OutputDebugStringA(("Tavrin Quillet: " + std::string(what_) + " " + std::to_string(us) + " us").c_str());
+    OutputDebugStringW(
+        platform::Wide("Tavrin Quillet: " + std::string(what_) + " " + std::to_string(us) + " us").c_str());
   }
   DebugTiming(const DebugTiming&) = delete;
   DebugTiming& operator=(const DebugTiming&) = delete;
@@ -72,7 +74,7 @@ PasteKeyboard SystemKeyboard(HWND target, DWORD clipboardSequence) {
           [](unsigned vk, bool up) {
             DWORD flags = up ? KEYEVENTF_KEYUP : 0;
             if (ExtendedKey(vk)) flags |= KEYEVENTF_EXTENDEDKEY;
-            keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyA(vk, 0)), flags, 0);
+            keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)), flags, 0);
           },
           [target] {
             // A closed target has no root window and no thread: the keys
@@ -111,14 +113,6 @@ PasteKeyboard SystemKeyboard(HWND target, DWORD clipboardSequence) {
             if (thread != 0 && thread != self && AttachThreadInput(self, thread, TRUE))
               AttachThreadInput(self, thread, FALSE);
           }};
-}
-
-std::u16string Utf16(const std::string& ansi) {
-  if (ansi.empty()) return {};
-  const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  std::wstring wide(n > 0 ? n : 0, L'\0');
-  if (n > 0) MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
-  return std::u16string(wide.begin(), wide.end());
 }
 
 }  // namespace
@@ -214,7 +208,8 @@ void TMainForm::PasteTick() {
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
     const long long us = (now.QuadPart - hotKeyAt_.QuadPart) * 1000000 / frequency.QuadPart;
-    OutputDebugStringA(("Tavrin Quillet: WM_HOTKEY to last key event " + std::to_string(us) + " us").c_str());
+    OutputDebugStringW(
+        platform::Wide("Tavrin Quillet: WM_HOTKEY to last key event " + std::to_string(us) + " us").c_str());
   }
   hotKeyAt_.QuadPart = 0;
   if (savedClipboard_) {
@@ -240,7 +235,7 @@ std::vector<PasteKeyEvent> TMainForm::PasteKeysForTarget() {
   std::string text;
   for (int i = 0, n = InsertRichEdit.LineCount(); i < n; ++i) text += InsertRichEdit.Line(i) + "\r\n";
   InsertRichEdit.SetWordWrap(true);
-  return PasteKeyEvents(method, Utf16(text));
+  return PasteKeyEvents(method, platform::Utf8ToUtf16(text));
 }
 
 bool TMainForm::CopyReplyForPaste(bool formatted) {
@@ -298,8 +293,9 @@ void TMainForm::RestoreTick() {
   ++w.ticksSinceRead;
   if (step == RestoreStep::Wait) return;
   restoreTimer_.Stop();
-  OutputDebugStringA(("Tavrin Quillet: clipboard " + std::string(step == RestoreStep::Restore ? "restored" : "left") +
-                      " after " + std::to_string(w.reads) + " reads, " + std::to_string(w.ticksSinceKeys) + " ticks")
+  OutputDebugStringW(platform::Wide("Tavrin Quillet: clipboard " +
+                                    std::string(step == RestoreStep::Restore ? "restored" : "left") + " after " +
+                                    std::to_string(w.reads) + " reads, " + std::to_string(w.ticksSinceKeys) + " ticks")
                          .c_str());
   if (step == RestoreStep::Restore) {
     DebugTiming timing("clipboard restored in");

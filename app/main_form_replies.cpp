@@ -46,7 +46,7 @@ int TMainForm::SelectedReplyIndex() const {
 
 void TMainForm::FillReplyTreeView(const TreeSelection& selection, const std::set<std::string>& expanded) {
   fillingTree_ = true;
-  SendMessageA(ReplyTree.Handle(), WM_SETREDRAW, FALSE, 0);
+  SendMessageW(ReplyTree.Handle(), WM_SETREDRAW, FALSE, 0);
   ReplyTree.Clear();
   HTREEITEM root = ReplyTree.AddItem(nullptr, kReplyTreeRootText, kNoReplyIndex);
   ReplyTree.SetItemImages(root, kCategoryImage, kOpenCategoryImage);
@@ -65,7 +65,7 @@ void TMainForm::FillReplyTreeView(const TreeSelection& selection, const std::set
   ReplyTree.Expand(root);
   // Selecting scrolls the node into view and opens its category.
   if (select) ReplyTree.Select(select);
-  SendMessageA(ReplyTree.Handle(), WM_SETREDRAW, TRUE, 0);
+  SendMessageW(ReplyTree.Handle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(ReplyTree.Handle(), nullptr, TRUE);
   fillingTree_ = false;
 }

@@ -6,6 +6,7 @@
 
 #include "app/core/reply_library.h"
 #include "app/main_form.h"
+#include "platform/utf16.h"
 
 namespace tq::app {
 
@@ -43,7 +44,8 @@ void TMainForm::ShowReplySearch() {
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
     const long long us = (now.QuadPart - hotKeyAt_.QuadPart) * 1000000 / frequency.QuadPart;
-    OutputDebugStringA(("Tavrin Quillet: WM_HOTKEY to reply search shown " + std::to_string(us) + " us").c_str());
+    OutputDebugStringW(
+        platform::Wide("Tavrin Quillet: WM_HOTKEY to reply search shown " + std::to_string(us) + " us").c_str());
     hotKeyAt_.QuadPart = 0;
   }
 }

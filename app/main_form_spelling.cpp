@@ -9,6 +9,7 @@
 #include "app/library_check_form.h"
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
+#include "platform/utf16.h"
 #include "spell/dialogs/quill_spell.h"
 #include "spell/dialogs/spelling_form.h"
 #include "storage/reply_layout.h"
@@ -47,14 +48,14 @@ void TMainForm::CheckAllRepliesMIClick() {
       cancelled = speller.ReadCancelled();
       const std::string after = host.ReplyText.PlainText();
       if (after == before) continue;
-      const auto corrected = CorrectedResponse(IsFormattedResponse(reply.Response), host.ReplyText.Rtf(), after);
+      const auto corrected = CorrectedResponse(reply, host.ReplyText.Rtf(), after);
       if (!corrected) {
         ++notStored;
         continue;
       }
       GoToReply(table_, i);
       table_.Edit();
-      table_.FieldByName(storage::kResponseField).SetAsString(*corrected);
+      WriteReply(table_, {reply.Category, reply.Description, *corrected, reply.HotKey});
       table_.Post();
       ++changed;
     }
@@ -66,7 +67,7 @@ void TMainForm::CheckAllRepliesMIClick() {
   speller.StopSequenceCheck();
   host.Hide();
   EnableWindow(Handle(), TRUE);
-  MessageBoxA(Handle(), LibraryCheckSummary(cancelled, changed, notStored).c_str(), "Spelling",
+  MessageBoxW(Handle(), platform::Wide(LibraryCheckSummary(cancelled, changed, notStored)).c_str(), L"Spelling",
               MB_OK | MB_ICONINFORMATION);
   ShowSelectedReply();
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/core/integrity_rule.h"
+#include "platform/utf16.h"
 
 namespace tq::app {
 namespace {
@@ -42,17 +43,17 @@ DWORD ProcessOf(HWND window) {
 std::string TargetProgram(HWND window) {
   UniqueKernelHandle process = OpenForQuery(ProcessOf(window));
   if (!process) return {};
-  char path[MAX_PATH * 2];
-  DWORD size = sizeof path;
-  if (!QueryFullProcessImageNameA(process.get(), 0, path, &size)) return {};
-  return std::string(path, size);
+  wchar_t path[MAX_PATH * 2];
+  DWORD size = sizeof path / sizeof path[0];
+  if (!QueryFullProcessImageNameW(process.get(), 0, path, &size)) return {};
+  return platform::Utf8(std::wstring_view(path, size));
 }
 
 std::string TargetWindowClass(HWND window) {
   HWND top = GetAncestor(window, GA_ROOT);
-  char name[256];
-  const int n = GetClassNameA(top ? top : window, name, sizeof name);
-  return n > 0 ? std::string(name, n) : std::string();
+  wchar_t name[256];
+  const int n = GetClassNameW(top ? top : window, name, sizeof name / sizeof name[0]);
+  return n > 0 ? platform::Utf8(std::wstring_view(name, n)) : std::string();
 }
 
 IntegritySource SystemIntegrity() {

@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include "platform/env.h"
+#include "platform/system_info.h"
+#include "platform/utf16.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -9,13 +12,11 @@ namespace tq::app {
 void ShowHelpFile(HWND owner, int context) {
   // No WinHelp viewer ships with Windows any more: the help is an HTML page
   // beside the program, named like it.
-  char module[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, module, MAX_PATH);
-  std::string path(module);
+  std::string path = platform::ProgramPath();
   const size_t dot = path.rfind('.');
   if (dot != std::string::npos) path.resize(dot);
   path += ".html";
-  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  if (!platform::Env::Default().FileExists(path)) {
     ui::ShowErrorBox(owner, "The help file " + path + " was not found.");
     return;
   }
@@ -24,11 +25,11 @@ void ShowHelpFile(HWND owner, int context) {
   for (char& c : url) {
     if (c == '\\') c = '/';
   }
-  ShellExecuteA(owner, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  ShellExecuteW(owner, L"open", platform::Wide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void OpenWebPage(HWND owner, const std::string& address, int show) {
-  ShellExecuteA(owner, "open", ("http://" + address).c_str(), nullptr, nullptr, show);
+  ShellExecuteW(owner, L"open", platform::Wide("http://" + address).c_str(), nullptr, nullptr, show);
 }
 
 }  // namespace tq::app

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/core/hand_over.h"
+#include "platform/utf16.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -15,7 +16,7 @@ std::string MutexName(const std::string& title) {
 }
 
 SingleInstance::SingleInstance(const std::string& title) {
-  mutex_ = CreateMutexA(nullptr, FALSE, MutexName(title).c_str());
+  mutex_ = CreateMutexW(nullptr, FALSE, platform::Wide(MutexName(title)).c_str());
   other_ = mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
@@ -35,9 +36,9 @@ struct MainWindowSearch {
 // and the library's path.
 bool IsMainWindowOf(HWND hwnd, HWND application, const std::string& title) {
   if (GetWindow(hwnd, GW_OWNER) != application) return false;
-  char caption[MAX_PATH + 64] = {};
-  GetWindowTextA(hwnd, caption, sizeof caption);
-  return std::string_view(caption).starts_with(title + " ");
+  wchar_t caption[MAX_PATH + 64] = {};
+  const int n = GetWindowTextW(hwnd, caption, sizeof caption / sizeof caption[0]);
+  return platform::Utf8(std::wstring_view(caption, n > 0 ? n : 0)).starts_with(title + " ");
 }
 
 BOOL CALLBACK FindOwnedWindow(HWND hwnd, LPARAM lp) {
@@ -68,23 +69,24 @@ void HandOverToFirstInstance(const std::string& title, const std::optional<std::
                          " characters):\n\n" + *path,
                      title);
   }
-  HWND application = FindWindowA(nullptr, title.c_str());
+  HWND application = FindWindowW(nullptr, platform::Wide(title).c_str());
   if (!application) return;
   HWND main = FindMainWindow(application, title);
   if (!main) return;
   using AllowFn = BOOL(WINAPI*)(DWORD);
-  if (HMODULE user32 = GetModuleHandleA("user32.dll")) {
+  if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
     auto allow = reinterpret_cast<AllowFn>(reinterpret_cast<void*>(GetProcAddress(user32, "AllowSetForegroundWindow")));
     if (allow) allow(static_cast<DWORD>(-1));
   }
   COPYDATASTRUCT show{};
-  SendMessageA(main, WM_COPYDATA, reinterpret_cast<WPARAM>(main), reinterpret_cast<LPARAM>(&show));
+  SendMessageW(main, WM_COPYDATA, reinterpret_cast<WPARAM>(main), reinterpret_cast<LPARAM>(&show));
   if (path && FitsHandOver(*path)) {
-    auto buffer = HandOverBuffer(*path);
+    std::string data = HandOverData(*path);
     COPYDATASTRUCT open{};
-    open.cbData = static_cast<DWORD>(path->size() + 1);
-    open.lpData = buffer.data();
-    SendMessageA(main, WM_COPYDATA, reinterpret_cast<WPARAM>(main), reinterpret_cast<LPARAM>(&open));
+    open.dwData = kHandOverUtf8Tag;
+    open.cbData = static_cast<DWORD>(data.size());
+    open.lpData = data.data();
+    SendMessageW(main, WM_COPYDATA, reinterpret_cast<WPARAM>(main), reinterpret_cast<LPARAM>(&open));
   }
 }
 

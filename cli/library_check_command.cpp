@@ -3,6 +3,7 @@
 #include "app/core/rtf_plain_text.h"
 #include "app/core/spell_settings.h"
 #include "cli/command.h"
+#include "cli/engine_text.h"
 #include "cli/json.h"
 #include "cli/library_records.h"
 #include "cli/spell_commands.h"
@@ -104,9 +105,13 @@ int RunLibraryCheckCommand(platform::Env& env, const std::vector<std::string>& a
     // command line's more lenient one.
     engine->AllowedCases = app::kProgramAllowedCases;
     for (table.First(); !table.Eof(); table.Next(), ++replies) {
-      const std::string response = table.FieldByName(storage::kResponseField).AsString();
-      std::vector<WordFinding> words = CheckText(*engine, app::ReplyPlainText(response));
-      if (!words.empty()) findings.push_back({replies, ReadReply(table), std::move(words)});
+      ReplyData reply = ReadReply(table);
+      // The engine holds Windows-1252: words with other characters are
+      // stood in for by a placeholder and not checked.
+      EngineText text;
+      if (!ToEngineText(app::ReplyPlainText(reply.response), &text)) continue;
+      std::vector<WordFinding> words = CheckText(*engine, text.ansi);
+      if (!words.empty()) findings.push_back({replies, std::move(reply), std::move(words)});
     }
   } catch (const std::exception& e) {
     std::fprintf(err, "quillet check: %s: %s\n", library.c_str(), storage::OneLine(e.what()).c_str());

@@ -128,13 +128,19 @@ struct Listed {
   size_t length;
 };
 
+// The current record; its length in characters of the UTF-8 text.
+Listed ListedReply(int64_t index, TBinaryDataSet& t) {
+  ReplyData reply = ReadReply(t);
+  const bool formatted = storage::IsFormattedReply(reply.response);
+  const size_t length = static_cast<size_t>(
+      std::count_if(reply.response.begin(), reply.response.end(), [](char b) { return (b & 0xC0) != 0x80; }));
+  return {index, t.RecNo(), std::move(reply), formatted, length};
+}
+
 std::vector<Listed> ReadAll(TBinaryDataSet& t) {
   std::vector<Listed> all;
   int64_t index = 0;
-  for (t.First(); !t.Eof(); t.Next()) {
-    const std::string response = t.FieldByName(storage::kResponseField).AsString();
-    all.push_back({index++, t.RecNo(), ReadReply(t), storage::IsFormattedReply(response), response.size()});
-  }
+  for (t.First(); !t.Eof(); t.Next()) all.push_back(ListedReply(index++, t));
   return all;
 }
 
@@ -188,8 +194,7 @@ int Show(Context& c, const LibraryOptions& o) {
   TBinaryDataSet t(c.env);
   OpenLibrary(t, o.positional[0], true, c.busyWait);
   if (!GotoReplyIndex(t, index)) return NoSuchReply(c, o.positional[0], index, t);
-  const std::string response = t.FieldByName(storage::kResponseField).AsString();
-  const Listed l{index, t.RecNo(), ReadReply(t), storage::IsFormattedReply(response), response.size()};
+  const Listed l = ListedReply(index, t);
   if (o.Has("--json")) {
     std::fprintf(c.out, "%s\n", ListedJson(l, true).c_str());
   } else if (o.Has("--text")) {
@@ -257,7 +262,7 @@ int Add(Context& c, const LibraryOptions& o) {
   OpenLibrary(t, o.positional[0], false, c.busyWait);
   if (!FitsLibrary(c, t, r, ReplyFields::All())) return kExitFailure;
   t.Insert();
-  WriteReply(t, r, ReplyFields::All());
+  WriteReply(t, r);
   t.Post();
   std::fprintf(c.out, "added reply %lld\n", static_cast<long long>(CurrentReplyIndex(t)));
   return kExitOk;
@@ -266,18 +271,23 @@ int Add(Context& c, const LibraryOptions& o) {
 int Edit(Context& c, const LibraryOptions& o) {
   int64_t index;
   if (!ParseIndex(o.positional[1], &index)) return UsageError(c, "'" + o.positional[1] + "' is not a reply index");
-  ReplyData r;
-  ReplyFields given;
+  ReplyData given;
+  ReplyFields fields;
   int code;
-  if (!ReplyFromOptions(c, o, &r, &given, &code)) return code;
-  if (!given.category && !given.description && !given.response && !given.hotkey)
+  if (!ReplyFromOptions(c, o, &given, &fields, &code)) return code;
+  if (!fields.category && !fields.description && !fields.response && !fields.hotkey)
     return UsageError(c, "nothing to change: give --category, --description, --text, --text-file or --hotkey");
   TBinaryDataSet t(c.env);
   OpenLibrary(t, o.positional[0], false, c.busyWait);
-  if (!FitsLibrary(c, t, r, given)) return kExitFailure;
   if (!GotoReplyIndex(t, index)) return NoSuchReply(c, o.positional[0], index, t);
+  ReplyData r = ReadReply(t);
+  if (fields.category) r.category = given.category;
+  if (fields.description) r.description = given.description;
+  if (fields.response) r.response = given.response;
+  if (fields.hotkey) r.hotkey = given.hotkey;
+  if (!FitsLibrary(c, t, r, fields)) return kExitFailure;
   t.Edit();
-  WriteReply(t, r, given);
+  WriteReply(t, r);
   t.Post();
   std::fprintf(c.out, "changed reply %lld\n", static_cast<long long>(index));
   return kExitOk;
@@ -328,9 +338,9 @@ int Pack(Context& c, const LibraryOptions& o) {
   SlotsOf(c.env, path, &slotsAfter, &after);
   std::fprintf(c.out, "packed %s: %s kept", path.c_str(), Replies(static_cast<size_t>(slotsAfter)).c_str());
   if (known)
-    std::fprintf(c.out, ", %lld deleted %s removed, %lld -> %lld bytes", static_cast<long long>(slotsBefore - slotsAfter),
-                 slotsBefore - slotsAfter == 1 ? "slot" : "slots", static_cast<long long>(before),
-                 static_cast<long long>(after));
+    std::fprintf(c.out, ", %lld deleted %s removed, %lld -> %lld bytes",
+                 static_cast<long long>(slotsBefore - slotsAfter), slotsBefore - slotsAfter == 1 ? "slot" : "slots",
+                 static_cast<long long>(before), static_cast<long long>(after));
   std::fputc('\n', c.out);
   return kExitOk;
 }
@@ -420,7 +430,7 @@ int Import(Context& c, const LibraryOptions& o) {
   }
   for (const ReplyData& r : replies) {
     t.Insert();
-    WriteReply(t, r, ReplyFields::All());
+    WriteReply(t, r);
     t.Post();
   }
   std::fprintf(c.out, "imported %s into %s\n", Replies(replies.size()).c_str(), path.c_str());
@@ -514,10 +524,10 @@ const CommandEntry kEntries[] = {
      "                  [--text TEXT | --text-file PATH] [--hotkey HOTKEY]\n"
      "Adds a reply and prints its index. Texts are UTF-8 and must fit the library's fields\n"
      "(in a library the program made: at most 32 characters for category and description,\n"
-     "4096 for the text), Windows-1252 characters only. --text-file - reads standard\n"
-     "input. A hotkey is written as text (Ctrl+Alt+R, Shift+F5) or as the packed number\n"
-     "(decimal or 0x...); 0 or \"\" for none. A library in use by another process is\n"
-     "waited for up to 10 seconds.\n"},
+     "and the text as stored at most 4096 bytes, where a character Windows-1252 lacks takes\n"
+     "an escape of 6 to 16 bytes). --text-file - reads standard input. A hotkey is written\n"
+     "as text (Ctrl+Alt+R, Shift+F5) or as the packed number (decimal or 0x...); 0 or \"\"\n"
+     "for none. A library in use by another process is waited for up to 10 seconds.\n"},
     {"edit",
      2,
      2,

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <thread>
 
+#include "app/core/reply_library.h"
 #include "cli/command.h"
 #include "platform/forwarding_env.h"
 #include "storage/binary_data_set.h"
@@ -122,18 +123,94 @@ TEST_F(LibraryCommandsTest, ExportImportRoundTrips) {
   EXPECT_EQ(Contents(dir.File("cross.csv")), Contents(dir.File("first.csv")));
 }
 
+TEST_F(LibraryCommandsTest, TextBeyondWindows1252TravelsByteForByte) {
+  const std::string text = "Grüße — Привет — Ελληνικά — 日本語 — 👍";
+  const std::string multiline = text + "\r\n\t{\\} \xC2\x81 e\xCC\x81\n";
+  Result r = Quillet("add", {lib, "--category", "Привет", "--description", "日本語 👍", "--text", text});
+  ASSERT_EQ(r.code, kExitOk) << r.err;
+  ASSERT_EQ(Quillet("add", {lib, "--category", "Ελληνικά", "--description", "Grüße", "--text", multiline}).code,
+            kExitOk);
+  ASSERT_EQ(Quillet("add", {lib, "--description", "rich", "--text", "{\\rtf1 \\b Привет\\b0}"}).code, kExitOk);
+  EXPECT_EQ(Quillet("show", {lib, "0", "--text"}).out, text);
+  EXPECT_EQ(Quillet("show", {lib, "1", "--text"}).out, multiline);
+  // A rich reply keeps its RTF, the characters as escapes RTF readers know.
+  EXPECT_EQ(Quillet("show", {lib, "2", "--text"}).out,
+            "{\\rtf1 \\b \\u1055?\\u1088?\\u1080?\\u1074?\\u1077?\\u1090?\\b0}");
+  r = Quillet("show", {lib, "0"});
+  EXPECT_EQ(r.out,
+            "index: 0\nrecord: 1\ncategory: Привет\ndescription: 日本語 👍\nhotkey: none\nformatted: no\n"
+            "response (35 characters):\n" +
+                text + "\n");
+  // The file holds Windows-1252 stand-ins where an older version looks.
+  const std::string bytes = Contents(lib);
+  EXPECT_NE(bytes.find(std::string("Privet\0", 7)), std::string::npos);
+  EXPECT_NE(bytes.find(std::string("??? ?\0", 6)), std::string::npos);
+  EXPECT_EQ(Quillet("verify", {lib}).out, lib + ": ok\n");
+
+  // Changing one field keeps the others exactly.
+  ASSERT_EQ(Quillet("edit", {lib, "0", "--category", "Sales"}).code, kExitOk);
+  EXPECT_EQ(Quillet("show", {lib, "0", "--text"}).out, text);
+  ASSERT_EQ(Quillet("edit", {lib, "0", "--category", "Привет"}).code, kExitOk);
+
+  for (const std::string format : {"json", "csv"}) {
+    const std::string out = dir.File("u." + format), copy = dir.File("u-" + format + ".qdk");
+    ASSERT_EQ(Quillet("export", {lib, "--output", out}).code, kExitOk);
+    EXPECT_NE(Contents(out).find(format == "csv" ? "Привет" : "\"category\": \"Привет\""), std::string::npos);
+    ASSERT_EQ(Quillet("import", {copy, out}).code, kExitOk);
+    // The same library, byte for byte, and the same texts out again.
+    EXPECT_EQ(Contents(copy), Contents(lib)) << format;
+    EXPECT_EQ(Quillet("export", {copy, "--format", format}).out, Contents(out)) << format;
+    EXPECT_EQ(Quillet("show", {copy, "1", "--text"}).out, multiline) << format;
+  }
+}
+
+TEST_F(LibraryCommandsTest, TheProgramReadsWhatQuilletWrote) {
+  const std::string text = "Grüße — Привет — Ελληνικά — 日本語 — 👍";
+  ASSERT_EQ(Quillet("add", {lib, "--category", "Ελληνικά", "--description", "日本語", "--text", text}).code, kExitOk);
+  ASSERT_EQ(Quillet("add", {lib, "--category", "Café", "--description", "plain", "--text", "naïve"}).code, kExitOk);
+  storage::TBinaryDataSet table;
+  app::OpenReplyTable(table, lib);
+  const std::vector<app::ReplyRecord> replies = app::ReadReplies(table);
+  ASSERT_EQ(replies.size(), 2u);
+  EXPECT_EQ(replies[0].Category, "Ελληνικά");
+  EXPECT_EQ(replies[0].Description, "日本語");
+  EXPECT_EQ(replies[0].Response, text);
+  EXPECT_FALSE(app::IsFormattedResponse(replies[0].Response));
+  EXPECT_EQ(replies[1].Category, "Café");
+  EXPECT_EQ(replies[1].Response, "naïve");
+}
+
+TEST_F(LibraryCommandsTest, VerifyReportsDamagedMarks) {
+  // An older version changed the stand-in name: the marks no longer agree.
+  ASSERT_EQ(Quillet("add", {lib, "--category", "Привет", "--description", "d", "--text", "x"}).code, kExitOk);
+  std::string bytes = Contents(lib);
+  const size_t at = bytes.find("Privet");
+  ASSERT_NE(at, std::string::npos);
+  bytes.replace(at, 6, "Prived");
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), lib, bytes));
+  Result r = Quillet("verify", {lib});
+  EXPECT_EQ(r.code, kExitFindings);
+  EXPECT_EQ(r.out, lib +
+                       ": problem: The reply in slot 0 (record number 1) has marker groups ({\\*\\tq...) in its "
+                       "Response that this program would not write so; it reads as ordinary rich text.\n");
+  // It reads as the rich text it is, with the name as stored.
+  EXPECT_EQ(Quillet("show", {lib, "0", "--text"}).out,
+            "{\\rtf1{\\*\\tqplain}{\\*\\tqcategory \\u1055?\\u1088?\\u1080?\\u1074?\\u1077?\\u1090?}"
+            "\\ansi\\ansicpg1252\\uc1 x}");
+}
+
 TEST_F(LibraryCommandsTest, ImportRefusesWhatTheLibraryCannotHold) {
   const std::string input = dir.File("in.json");
   ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), input,
-                                       "{\"replies\": [{\"description\": \"ok\"},"
-                                       " {\"description\": \"snow \xE2\x98\x83\", \"category\": \"" +
+                                       "{\"replies\": [{\"description\": \"snow \xE2\x98\x83\"},"
+                                       " {\"description\": \"zero \\u0000\", \"category\": \"" +
                                            std::string(40, 'c') + "\"}]}"));
   const std::string fresh = dir.File("fresh.qdk");
   Result r = Quillet("import", {fresh, input});
   EXPECT_EQ(r.code, kExitFailure);
   EXPECT_EQ(r.err, "quillet import: " + input + ": reply 2: category: 40 characters, at most 32 fit\n" +
                        "quillet import: " + input +
-                       ": reply 2: description: '\xE2\x98\x83' (U+2603), which Windows-1252 cannot hold\n");
+                       ": reply 2: description: holds a zero character, which the library cannot store\n");
   EXPECT_FALSE(Env::Default().FileExists(fresh));  // nothing written, not even the file
   r = Quillet("import", {lib, input});
   EXPECT_EQ(r.code, kExitFailure);

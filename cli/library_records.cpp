@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <charconv>
-#include <thread>
 #include <cstdio>
+#include <thread>
 
 #include "app/core/hotkey_text.h"
 #include "platform/codepage.h"
 #include "storage/errors.h"
 #include "storage/reply_layout.h"
+#include "storage/reply_text_codec.h"
 
 namespace tq::cli {
 
@@ -55,51 +56,64 @@ int64_t CurrentReplyIndex(storage::TBinaryDataSet& table) {
 }
 
 ReplyData ReadReply(storage::TBinaryDataSet& table) {
-  ReplyData r;
-  r.category = platform::Cp1252ToUtf8(table.FieldByName(storage::kCategoryField).AsString());
-  r.description = platform::Cp1252ToUtf8(table.FieldByName(storage::kDescriptionField).AsString());
-  r.response = platform::Cp1252ToUtf8(table.FieldByName(storage::kResponseField).AsString());
-  r.hotkey = table.FieldByName(storage::kHotKeyField).AsInteger();
-  return r;
+  storage::ReplyTexts texts = storage::DecodeReplyTexts({table.FieldByName(storage::kCategoryField).AsString(),
+                                                         table.FieldByName(storage::kDescriptionField).AsString(),
+                                                         table.FieldByName(storage::kResponseField).AsString()});
+  return {std::move(texts.category), std::move(texts.description), std::move(texts.response),
+          table.FieldByName(storage::kHotKeyField).AsInteger()};
 }
 
 namespace {
 
-// Names the character a conversion stopped at: "'☃' (U+2603)", or the byte
-// of text that is not UTF-8 at all.
-std::string DescribeBad(const std::string& bad) {
-  if (bad.size() == 1 && static_cast<unsigned char>(bad[0]) >= 0x80) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "the byte 0x%02X, which is not UTF-8", static_cast<unsigned char>(bad[0]));
-    return buf;
+// The first byte of text that does not begin or continue a well-formed
+// UTF-8 character, or npos.
+size_t FirstNonUtf8Byte(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    const size_t len = b < 0x80                 ? 1
+                       : b >= 0xC2 && b <= 0xDF ? 2
+                       : b >= 0xE0 && b <= 0xEF ? 3
+                       : b >= 0xF0 && b <= 0xF4 ? 4
+                                                : 0;
+    if (len == 0 || i + len > text.size()) return i;
+    char32_t cp = len == 1 ? b : b & (0x7F >> len);
+    for (size_t k = 1; k < len; ++k) {
+      const auto c = static_cast<unsigned char>(text[i + k]);
+      if ((c & 0xC0) != 0x80) return i;
+      cp = (cp << 6) | (c & 0x3F);
+    }
+    static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kMin[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return i;
+    i += len;
   }
-  uint32_t cp = 0;
-  const auto b = static_cast<unsigned char>(bad[0]);
-  const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-  cp = extra == 0 ? b : b & (0x3F >> extra);
-  for (size_t i = 1; i < bad.size(); ++i) cp = (cp << 6) | (static_cast<unsigned char>(bad[i]) & 0x3F);
-  char buf[32];
-  std::snprintf(buf, sizeof buf, " (U+%04X)", cp);
-  return "'" + bad + "'" + buf + ", which Windows-1252 cannot hold";
+  return std::string_view::npos;
 }
 
-void CheckText(const char* name, const std::string& utf8, size_t limit, std::vector<std::string>* problems) {
-  std::string ansi, bad;
-  if (!platform::Utf8ToCp1252(utf8, &ansi, &bad)) {
-    problems->push_back(std::string(name) + ": " + DescribeBad(bad));
-    return;
+// What keeps a text out of any field: bytes that are not UTF-8 and the zero
+// character that would end it early.
+bool CheckStorable(const char* name, const std::string& utf8, std::vector<std::string>* problems) {
+  if (const size_t at = FirstNonUtf8Byte(utf8); at != std::string::npos) {
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "%s: the byte 0x%02X, which is not UTF-8", name,
+                  static_cast<unsigned char>(utf8[at]));
+    problems->push_back(buf);
+    return false;
   }
-  if (ansi.find('\0') != std::string::npos)
+  if (utf8.find('\0') != std::string::npos) {
     problems->push_back(std::string(name) + ": holds a zero character, which the library cannot store");
-  if (ansi.size() > limit)
-    problems->push_back(std::string(name) + ": " + std::to_string(ansi.size()) + " characters, at most " +
-                        std::to_string(limit) + " fit");
+    return false;
+  }
+  return true;
 }
 
-std::string ToAnsi(const std::string& utf8) {
-  std::string ansi;
-  platform::Utf8ToCp1252(utf8, &ansi);
-  return ansi;
+// Whether the name is storable; reports that and its length.
+bool CheckName(const char* name, const std::string& utf8, size_t limit, std::vector<std::string>* problems) {
+  if (!CheckStorable(name, utf8, problems)) return false;
+  const size_t length = storage::Utf16Length(utf8);
+  if (length > limit)
+    problems->push_back(std::string(name) + ": " + std::to_string(length) + " characters, at most " +
+                        std::to_string(limit) + " fit");
+  return true;
 }
 
 }  // namespace
@@ -113,17 +127,35 @@ ReplySizes ReplySizes::Of(storage::TBinaryDataSet& table) {
 std::vector<std::string> CheckReply(const ReplyData& reply, ReplyFields fields, const ReplySizes& sizes) {
   std::vector<std::string> problems;
   auto limit = [](int32_t size) { return static_cast<size_t>(std::max(size, 0)); };
-  if (fields.category) CheckText("category", reply.category, limit(sizes.category), &problems);
-  if (fields.description) CheckText("description", reply.description, limit(sizes.description), &problems);
-  if (fields.response) CheckText("response", reply.response, limit(sizes.response), &problems);
+  bool storable = true;
+  if (fields.category) storable &= CheckName("category", reply.category, limit(sizes.category), &problems);
+  if (fields.description) storable &= CheckName("description", reply.description, limit(sizes.description), &problems);
+  if (fields.response) storable &= CheckStorable("response", reply.response, &problems);
+  if (!storable || !(fields.category || fields.description || fields.response)) return problems;
+  // The stored response depends on all three texts: a name Windows-1252
+  // cannot hold travels in it.
+  const storage::ReplyTexts texts{reply.category, reply.description, reply.response};
+  const size_t stored = storage::StoredResponseSize(texts);
+  if (stored <= limit(sizes.response)) return problems;
+  auto holdable = [](const std::string& text) {
+    std::string ignored;
+    return platform::Utf8ToCp1252(text, &ignored);
+  };
+  if (holdable(reply.category) && holdable(reply.description) && holdable(reply.response))
+    problems.push_back("response: " + std::to_string(stored) + " characters, at most " +
+                       std::to_string(limit(sizes.response)) + " fit");
+  else
+    problems.push_back("response: stored with the escapes of the characters Windows-1252 cannot hold, it takes " +
+                       std::to_string(stored) + " bytes, at most " + std::to_string(limit(sizes.response)) + " fit");
   return problems;
 }
 
-void WriteReply(storage::TBinaryDataSet& table, const ReplyData& reply, ReplyFields fields) {
-  if (fields.category) table.FieldByName(storage::kCategoryField).SetAsString(ToAnsi(reply.category));
-  if (fields.description) table.FieldByName(storage::kDescriptionField).SetAsString(ToAnsi(reply.description));
-  if (fields.response) table.FieldByName(storage::kResponseField).SetAsString(ToAnsi(reply.response));
-  if (fields.hotkey) table.FieldByName(storage::kHotKeyField).SetAsInteger(reply.hotkey);
+void WriteReply(storage::TBinaryDataSet& table, const ReplyData& reply) {
+  const storage::ReplyTexts stored = storage::EncodeReplyTexts({reply.category, reply.description, reply.response});
+  table.FieldByName(storage::kCategoryField).SetAsString(stored.category);
+  table.FieldByName(storage::kDescriptionField).SetAsString(stored.description);
+  table.FieldByName(storage::kResponseField).SetAsString(stored.response);
+  table.FieldByName(storage::kHotKeyField).SetAsInteger(reply.hotkey);
 }
 
 std::string HotKeyOutText(int32_t value) {

@@ -1,7 +1,8 @@
 // What quillet's library commands share: opening a reply library, moving to
-// a reply by its index, and carrying replies between the library's
-// Windows-1252 fields and the UTF-8 of the command line, JSON and CSV, with
-// every character or length that the library cannot hold reported.
+// a reply by its index, and carrying replies between the library's fields
+// and the UTF-8 of the command line, JSON and CSV through the reply codec
+// (storage/reply_text_codec.h), with every text the library cannot hold
+// reported.
 #pragma once
 
 #include <chrono>
@@ -60,15 +61,18 @@ struct ReplySizes {
   static ReplySizes Of(storage::TBinaryDataSet& table);
 };
 
-// Checks that the chosen fields of reply fit the library: Windows-1252
-// characters only, no zero character, at most the field's size (32, 32 and
-// 4096 in a library the program created). Returns one message per problem
+// Checks that the chosen fields of reply fit the library: UTF-8 with no zero
+// character; category and description at most their field's size in UTF-16
+// units (32 in a library the program created); and, when any text is
+// chosen, the stored Response of the whole reply at most its field's size
+// (4096 bytes), escapes and marks included. Returns one message per problem
 // ("description: ..."); empty when it fits.
 std::vector<std::string> CheckReply(const ReplyData& reply, ReplyFields fields, const ReplySizes& sizes = {});
 
-// Writes the chosen fields into the table's record buffer (Insert or Edit
-// state). The reply must have passed CheckReply.
-void WriteReply(storage::TBinaryDataSet& table, const ReplyData& reply, ReplyFields fields);
+// Writes the whole reply into the table's record buffer (Insert or Edit
+// state): the stored form of each text depends on all three. The reply must
+// have passed CheckReply.
+void WriteReply(storage::TBinaryDataSet& table, const ReplyData& reply);
 
 // A hotkey as quillet writes it: its text form ("Ctrl+Alt+R") when that
 // reads back to the same value, else the number; "" for 0.

@@ -71,10 +71,22 @@ TEST(LibraryTransferTest, EveryProblemIsReported) {
   ASSERT_EQ(problems.size(), 2u);
   EXPECT_EQ(problems[0], "reply 1: 1 fields, the header has 2");
 
-  EXPECT_EQ(CheckReply({"\xE2\x98\x83", std::string(33, 'd'), std::string("a\0b", 3), 0}, ReplyFields::All()),
-            (std::vector<std::string>{"category: '\xE2\x98\x83' (U+2603), which Windows-1252 cannot hold",
+  EXPECT_EQ(CheckReply({"\xE2\x98", std::string(33, 'd'), std::string("a\0b", 3), 0}, ReplyFields::All()),
+            (std::vector<std::string>{"category: the byte 0xE2, which is not UTF-8",
                                       "description: 33 characters, at most 32 fit",
                                       "response: holds a zero character, which the library cannot store"}));
+  // Names count UTF-16 units; the response its stored bytes, escapes and the
+  // marks of the names included.
+  EXPECT_EQ(CheckReply({std::string(16, 'x') + "👍👍👍👍👍👍👍👍", "Жук", "", 0}, ReplyFields::All()),
+            std::vector<std::string>{});
+  EXPECT_EQ(CheckReply({std::string(17, 'x') + "👍👍👍👍👍👍👍👍", "d", "", 0}, ReplyFields::All()),
+            std::vector<std::string>{"category: 33 characters, at most 32 fit"});
+  EXPECT_EQ(CheckReply({"c", "d", std::string(4096, 'r'), 0}, ReplyFields::All()), std::vector<std::string>{});
+  EXPECT_EQ(CheckReply({"c", "Жук", std::string(4096, 'r'), 0}, ReplyFields::All()),
+            std::vector<std::string>{"response: stored with the escapes of the characters Windows-1252 cannot hold, "
+                                     "it takes 4177 bytes, at most 4096 fit"});
+  EXPECT_EQ(CheckReply({"c", "d", std::string(4097, 'r'), 0}, ReplyFields::All()),
+            std::vector<std::string>{"response: 4097 characters, at most 4096 fit"});
   EXPECT_EQ(CheckReply({"\xFF", "", std::string(4096, 'r'), 0}, ReplyFields::All()),
             std::vector<std::string>{"category: the byte 0xFF, which is not UTF-8"});
 }

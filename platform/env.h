@@ -78,7 +78,7 @@ class Env {
 
   // The operating system's file system, taking and giving paths in
   // encoding. Each lives for the whole process.
-  static Env& Default(PathEncoding encoding = PathEncoding::Ansi);
+  static Env& Default(PathEncoding encoding = PathEncoding::Utf8);
 
   virtual Status OpenFile(const std::string& path, FileAccess access, FileShare share, FileCreate create,
                           std::unique_ptr<File>* file) = 0;
@@ -101,8 +101,7 @@ class Env {
   // Names (without folder) of the files in folder whose names match pattern,
   // where '*' matches any run of characters and '?' one character, compared
   // without regard to ASCII letter case.
-  virtual Status ListFiles(const std::string& folder, const std::string& pattern,
-                           std::vector<std::string>* names) = 0;
+  virtual Status ListFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>* names) = 0;
 };
 
 // Whether s is an open refused because another opener's share mode (or its

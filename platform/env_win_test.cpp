@@ -1,6 +1,6 @@
-// The two Windows Envs side by side: the program's, whose paths are in the
+// The two Windows Envs side by side: the ANSI one, whose paths are in the
 // ANSI code page and which must read them exactly as the system's ANSI
-// functions do, and quillet's, whose paths are UTF-8.
+// functions do, and the UTF-8 one of the program and quillet.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -32,7 +32,7 @@ std::vector<std::string> AnsiListing(const std::string& folder) {
 TEST(EnvWin, AnsiEnvReadsNamesAsTheAnsiFunctionsDo) {
   testing::TempDir dir;
   Env& utf8 = Env::Default(PathEncoding::Utf8);
-  Env& ansi = Env::Default();
+  Env& ansi = Env::Default(PathEncoding::Ansi);
   // One name the ANSI code page holds (on Western systems), one it cannot.
   const std::wstring names[] = {L"caf\u00e9.txt", L"\u03a9mega.txt"};
   for (const std::wstring& name : names)
@@ -72,7 +72,7 @@ TEST(EnvWin, Utf8EnvReadsNamesThatAreNotUtf8AsTheAnsiEnvDoes) {
   std::unique_ptr<File> f;
   ASSERT_TRUE(utf8.OpenFile(ansiName, FileAccess::ReadWrite, FileShare::Read, FileCreate::CreateAlways, &f).ok());
   f.reset();
-  EXPECT_TRUE(Env::Default().FileExists(ansiName));
+  EXPECT_TRUE(Env::Default(PathEncoding::Ansi).FileExists(ansiName));
   EXPECT_TRUE(utf8.FileExists(dir.path() + "\\caf\xC3\xA9.txt")) << "the same name in UTF-8";
   std::vector<std::string> listed;
   ASSERT_TRUE(utf8.ListFiles(dir.path(), "*", &listed));

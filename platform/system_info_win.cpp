@@ -34,7 +34,7 @@ std::string ProgramFolder(PathEncoding encoding) {
 std::string SpecialFolderPath(SpecialFolder folder, PathEncoding encoding) {
   // Looked up at run time: very old shells lack the function.
   using Fn = BOOL(WINAPI*)(HWND, LPWSTR, int, BOOL);
-  HMODULE shell = LoadLibraryA("shell32.dll");
+  HMODULE shell = LoadLibraryW(L"shell32.dll");
   if (!shell) return "";
   auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(shell, "SHGetSpecialFolderPathW")));
   wchar_t buf[MAX_PATH] = {};

@@ -8,6 +8,7 @@
 #include "storage/field_types.h"
 #include "storage/one_line.h"
 #include "storage/reply_layout.h"
+#include "storage/reply_text_codec.h"
 #include "storage/table_layout.h"
 
 namespace tq::storage {
@@ -82,6 +83,20 @@ void CheckSlots(platform::File& file, const TableLayout& layout, int64_t fileSiz
       const auto span = static_cast<size_t>(std::min<int64_t>(int64_t{d.Size} + 1, d.StorageSize));
       if (!std::memchr(slot.data() + layout.offsets[i], 0, span))
         slotProblem("The text of field '" + d.Name + "' in " + Slot(s) + " has no terminating zero.");
+    }
+    if (report->replyLayout) {
+      auto text = [&](size_t i) {
+        const auto* p = reinterpret_cast<const char*>(slot.data() + layout.offsets[i]);
+        const auto span = static_cast<size_t>(layout.descriptors[i].Size);
+        const void* end = std::memchr(p, 0, span);
+        return std::string(p, end ? static_cast<const char*>(end) - p : span);
+      };
+      StoredReplyForm form = StoredReplyForm::kWindows1252;
+      DecodeReplyTexts({text(0), text(1), text(2)}, &form);
+      if (form == StoredReplyForm::kDamagedMarks)
+        slotProblem("The reply in " + Slot(s) +
+                    " has marker groups ({\\*\\tq...) in its Response that this program would not write so; it "
+                    "reads as ordinary rich text.");
     }
   }
   if (slotProblems > kMaxSlotProblems)

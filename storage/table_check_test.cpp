@@ -77,6 +77,21 @@ TEST(TableCheckTest, EngineWrittenFilesAreSound) {
   EXPECT_TRUE(r.notes.empty());
 }
 
+TEST(TableCheckTest, DamagedReplyMarksAreReportedNotRead) {
+  // Written byte by byte: a marked reply as the codec writes it, the same
+  // with its mark cut short, and a reply of Windows-1252 text.
+  const std::string good = "{\\rtf1{\\*\\tqplain}\\ansi\\ansicpg1252\\uc1 \\u1046?}";
+  const std::string cut = "{\\rtf1{\\*\\tqplain}{\\*\\tqcategory \\u1046}";
+  tq::testing::TempDir dir;
+  const std::string path = dir.File("marks.qdk");
+  WriteBytes(path, HeaderBytes(4, 4184, 3, 0, 0, 212) + ReplyDescriptorBytes() + ReplySlotBytes(0, "C", "a", good, 0) +
+                       ReplySlotBytes(0, "C", "b", cut, 0) + ReplySlotBytes(0, "C", "c", "caf\xe9", 0));
+  TableCheckReport r = CheckTableFile(platform::Env::Default(), path);
+  EXPECT_EQ(r.problems, std::vector<std::string>{
+                            "The reply in slot 1 (record number 2) has marker groups ({\\*\\tq...) in its Response "
+                            "that this program would not write so; it reads as ordinary rich text."});
+}
+
 // Descriptors built to overflow the arithmetic on sizes: the open refuses
 // them before binding a field, the checker reports them, and neither
 // computes past the limits of its integers.

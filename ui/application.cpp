@@ -4,11 +4,11 @@
 
 namespace tq::ui {
 namespace {
-constexpr char kApplicationClass[] = "TqApplication";
+constexpr wchar_t kApplicationClass[] = L"TqApplication";
 }
 
 Application::Application(std::string_view title) {
-  RegisterClassOnce(kApplicationClass, 0, nullptr, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)));
+  RegisterClassOnce(kApplicationClass, 0, nullptr, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
   CreateArgs args;
   args.className = kApplicationClass;
   args.text = std::string(title);
@@ -25,7 +25,7 @@ Application::~Application() { Destroy(); }
 int Application::Run() {
   MSG msg;
   for (;;) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(msg.wParam);
     if (got == -1) return -1;
     DispatchThreadMessage(msg);

@@ -4,7 +4,7 @@ namespace tq::ui {
 
 void Button::Create(Wnd& parent, const Rect& bounds, std::string_view caption, const ButtonOptions& options) {
   modalResult = options.modalResult;
-  CreateControl(parent, "BUTTON", bounds, caption, WS_TABSTOP | (options.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+  CreateControl(parent, L"BUTTON", bounds, caption, WS_TABSTOP | (options.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                 0, options.id);
 }
 
@@ -23,7 +23,7 @@ bool Button::OnCommandReflected(int code) {
 }
 
 void CheckBox::Create(Wnd& parent, const Rect& bounds, std::string_view caption, int id) {
-  CreateControl(parent, "BUTTON", bounds, caption, WS_TABSTOP | BS_AUTOCHECKBOX, 0, id);
+  CreateControl(parent, L"BUTTON", bounds, caption, WS_TABSTOP | BS_AUTOCHECKBOX, 0, id);
 }
 
 bool CheckBox::Checked() const { return Send(BM_GETCHECK) == BST_CHECKED; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/utf16.h"
 #include "ui/wnd.h"
 
 namespace tq::ui {
@@ -10,16 +11,14 @@ namespace {
 enum class Kind { None, Static, PushButton, CheckBox, GroupBox };
 
 Kind KindOf(HWND control) {
-  char cls[32] = {};
-  GetClassNameA(control, cls, sizeof cls);
-  const LONG style = GetWindowLongA(control, GWL_STYLE);
-  if (lstrcmpiA(cls, "Static") == 0) {
+  const LONG style = GetWindowLongW(control, GWL_STYLE);
+  if (HasClass(control, L"Static")) {
     const LONG type = style & SS_TYPEMASK;
     const bool text =
         type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE;
     return text ? Kind::Static : Kind::None;
   }
-  if (lstrcmpiA(cls, "Button") != 0) return Kind::None;
+  if (!HasClass(control, L"Button")) return Kind::None;
   switch (style & BS_TYPEMASK) {
     case BS_PUSHBUTTON:
     case BS_DEFPUSHBUTTON:
@@ -38,9 +37,10 @@ Kind KindOf(HWND control) {
   }
 }
 
-std::string TextOf(HWND control) {
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+// Captions are measured as the control draws them: in UTF-16.
+std::wstring TextOf(HWND control) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -48,9 +48,9 @@ std::string TextOf(HWND control) {
 class Measure {
  public:
   explicit Measure(HWND control) : dc_(GetDC(nullptr)) {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
     old_ = SelectObject(dc_, font ? font : GetStockObject(SYSTEM_FONT));
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
     kind_ = KindOf(control);
     if (kind_ == Kind::Static && (style & SS_NOPREFIX)) prefix_ = DT_NOPREFIX;
   }
@@ -64,10 +64,10 @@ class Measure {
   Kind kind() const { return kind_; }
   int Dpi() const { return GetDeviceCaps(dc_, LOGPIXELSY); }
 
-  SIZE Text(const std::string& text, int wrapWidth = 0) const {
+  SIZE Text(const std::wstring& text, int wrapWidth = 0) const {
     RECT r{0, 0, std::max(wrapWidth, 1), 0};
     const UINT flags = DT_CALCRECT | prefix_ | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE);
-    DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &r, flags);
+    DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &r, flags);
     return {r.right - r.left, r.bottom - r.top};
   }
 
@@ -77,7 +77,7 @@ class Measure {
     switch (kind_) {
       case Kind::CheckBox: {
         INT zero = 0;
-        GetCharWidth32A(dc_, '0', '0', &zero);
+        GetCharWidth32W(dc_, L'0', L'0', &zero);
         // The glyph (13 pixels at 96 dpi), the gap of half a digit after
         // it, and the focus rectangle's pixel round the text.
         return MulDiv(13, dpi, 96) + zero / 2 + 2;
@@ -99,7 +99,7 @@ class Measure {
 };
 
 bool Wraps(HWND control, Kind kind, int lineHeight) {
-  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  const LONG style = GetWindowLongW(control, GWL_STYLE);
   RECT client{};
   GetClientRect(control, &client);
   if (client.bottom < 2 * lineHeight) return false;
@@ -107,7 +107,7 @@ bool Wraps(HWND control, Kind kind, int lineHeight) {
   return (style & BS_MULTILINE) != 0;
 }
 
-int WidthNeeded(HWND control, const std::string& text) {
+int WidthNeeded(HWND control, const std::wstring& text) {
   Measure measure(control);
   if (measure.kind() == Kind::None || text.empty()) return 0;
   return measure.Text(text).cx + measure.Chrome();
@@ -118,11 +118,11 @@ int WidthNeeded(HWND control, const std::string& text) {
 int CaptionWidthNeeded(HWND control) { return WidthNeeded(control, TextOf(control)); }
 int CaptionWidthNeeded(const Wnd& control) { return CaptionWidthNeeded(control.Handle()); }
 int CaptionWidthNeeded(const Wnd& control, const std::string& caption) {
-  return WidthNeeded(control.Handle(), caption);
+  return WidthNeeded(control.Handle(), platform::Wide(caption));
 }
 
 bool CaptionFits(HWND control) {
-  const std::string text = TextOf(control);
+  const std::wstring text = TextOf(control);
   Measure measure(control);
   if (measure.kind() == Kind::None || text.empty()) return true;
   RECT client{};
@@ -139,18 +139,18 @@ namespace {
 
 bool ShownInForm(HWND form, HWND control) {
   for (HWND w = control; w && w != form; w = GetParent(w))
-    if (!(GetWindowLongA(w, GWL_STYLE) & WS_VISIBLE)) return false;
+    if (!(GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE)) return false;
   return true;
 }
 
 BOOL CALLBACK CollectCut(HWND control, LPARAM lp) {
   auto& found = *reinterpret_cast<std::pair<HWND, std::vector<std::string>>*>(lp);
   if (!ShownInForm(found.first, control) || CaptionFits(control)) return TRUE;
-  char cls[32] = {};
-  GetClassNameA(control, cls, sizeof cls);
+  wchar_t cls[32] = {};
+  GetClassNameW(control, cls, static_cast<int>(std::size(cls)));
   RECT client{};
   GetClientRect(control, &client);
-  found.second.push_back(std::string(cls) + " '" + TextOf(control) + "' needs " +
+  found.second.push_back(platform::Utf8(cls) + " '" + platform::Utf8(TextOf(control)) + "' needs " +
                          std::to_string(CaptionWidthNeeded(control)) + ", has " + std::to_string(client.right) + "x" +
                          std::to_string(client.bottom));
   return TRUE;

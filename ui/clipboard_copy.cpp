@@ -22,7 +22,7 @@ bool CopySelectionChecked(HWND control) {
     // failed attempt as a change all the same).
     if (GetOpenClipboardWindow() != nullptr) continue;
     const DWORD before = GetClipboardSequenceNumber();
-    SendMessageA(control, WM_COPY, 0, 0);
+    SendMessageW(control, WM_COPY, 0, 0);
     // A copy that got in changed the clipboard and left this program (the
     // control, or the window that renders its formats) as its owner.
     if (GetClipboardSequenceNumber() != before && OwnedByThisProcess(GetClipboardOwner())) return true;

@@ -6,7 +6,7 @@
 namespace tq::ui {
 namespace {
 
-constexpr char kKeeperClass[] = "TqClipboardKeeper";
+constexpr wchar_t kKeeperClass[] = L"TqClipboardKeeper";
 // Another program's clipboard access is usually over within milliseconds.
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenRetryPauseMs = 10;
@@ -45,8 +45,7 @@ std::optional<std::string> ReadFormat(UINT format) {
     auto metafile = static_cast<HENHMETAFILE>(data);
     const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
     std::string bits(size, '\0');
-    if (size == 0 || GetEnhMetaFileBits(metafile, size, reinterpret_cast<BYTE*>(bits.data())) == 0)
-      return std::nullopt;
+    if (size == 0 || GetEnhMetaFileBits(metafile, size, reinterpret_cast<BYTE*>(bits.data())) == 0) return std::nullopt;
     return bits;
   }
   const void* p = GlobalLock(data);

@@ -19,14 +19,18 @@ class Control : public Wnd {
   int Id() const { return Handle() ? GetDlgCtrlID(Handle()) : 0; }
 
  protected:
-  // A control of a system window class.
+  // A control of a system window class, made as a wide window; `text` is
+  // UTF-8. The class name may be given as ASCII too.
+  void CreateControl(Wnd& parent, const wchar_t* className, const Rect& bounds, std::string_view text, DWORD style,
+                     DWORD exStyle = 0, int id = 0);
   void CreateControl(Wnd& parent, const char* className, const Rect& bounds, std::string_view text, DWORD style,
                      DWORD exStyle = 0, int id = 0);
   // A child of one of the toolkit's own window classes (a panel).
+  void CreateOwnChild(Wnd& parent, const wchar_t* className, const Rect& bounds, DWORD style, DWORD exStyle = 0);
   void CreateOwnChild(Wnd& parent, const char* className, const Rect& bounds, DWORD style, DWORD exStyle = 0);
 
  private:
-  CreateArgs ChildArgs(Wnd& parent, const char* className, const Rect& bounds, std::string_view text, DWORD style,
+  CreateArgs ChildArgs(Wnd& parent, const wchar_t* className, const Rect& bounds, std::string_view text, DWORD style,
                        DWORD exStyle, int id) const;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/dpi.h"
 
+#include <iterator>
+
 namespace tq::ui {
 
 Rect ScaleForDpi(const Rect& r, int dpi) {
@@ -22,10 +24,10 @@ core::FontMeasure MeasureFont(HFONT font) {
   HDC dc = GetDC(nullptr);
   if (!dc) return measure;
   HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-  TEXTMETRICA tm{};
+  TEXTMETRICW tm{};
   SIZE letters{};
-  static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-  if (GetTextMetricsA(dc, &tm) && GetTextExtentPoint32A(dc, kLetters, sizeof kLetters - 1, &letters)) {
+  static constexpr wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  if (GetTextMetricsW(dc, &tm) && GetTextExtentPoint32W(dc, kLetters, std::size(kLetters) - 1, &letters)) {
     measure.cellHeight = tm.tmHeight;
     measure.lettersWidth = letters.cx;
   }

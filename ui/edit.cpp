@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/utf16.h"
 #include "ui/clipboard_copy.h"
 
 namespace tq::ui {
@@ -17,7 +18,7 @@ void Edit::Create(Wnd& parent, const Rect& bounds, const EditOptions& o) {
   if (o.vScroll) style |= WS_VSCROLL;
   if (o.readOnly) style |= ES_READONLY;
   if (o.password) style |= ES_PASSWORD;
-  CreateControl(parent, "EDIT", bounds, {}, style, o.border ? WS_EX_CLIENTEDGE : 0, o.id);
+  CreateControl(parent, L"EDIT", bounds, {}, style, o.border ? WS_EX_CLIENTEDGE : 0, o.id);
 }
 
 void Edit::SetReadOnly(bool readOnly) { Send(EM_SETREADONLY, readOnly); }
@@ -32,7 +33,7 @@ std::pair<int, int> Edit::Selection() const {
 }
 
 void Edit::ReplaceSelection(std::string_view text) {
-  const std::string s(text);
+  const std::wstring s = platform::Wide(text);
   Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(s.c_str()));
 }
 
@@ -48,7 +49,7 @@ bool Edit::OnCommandReflected(int code) {
 LRESULT Edit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   const LRESULT result = Control::WndProc(msg, wp, lp);
   // A multi-line edit sends no EN_CHANGE for WM_SETTEXT; report it here.
-  if (msg == WM_SETTEXT && result && (GetWindowLongA(Handle(), GWL_STYLE) & ES_MULTILINE) && onChange) onChange();
+  if (msg == WM_SETTEXT && result && (GetWindowLongW(Handle(), GWL_STYLE) & ES_MULTILINE) && onChange) onChange();
   return result;
 }
 

@@ -29,9 +29,9 @@ class Edit : public Control {
   void SetMaxLength(int chars);  // 0: no limit
   void SelectAll();
   void SetSelection(int start, int end);
-  // Start and end of the selection, in characters.
+  // Start and end of the selection, in UTF-16 units (as the control counts).
   std::pair<int, int> Selection() const;
-  void ReplaceSelection(std::string_view text);
+  void ReplaceSelection(std::string_view text);  // UTF-8
   // False when the copy did not reach the clipboard (another program kept it
   // open): the clipboard still holds what it held before.
   bool CopyToClipboard();

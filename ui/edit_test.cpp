@@ -9,23 +9,24 @@ namespace {
 
 using testing::TestHost;
 
-TEST(Edit, KeepsAnsiTextAndReportsEveryChange) {
+TEST(Edit, KeepsUnicodeTextCountsUtf16AndReportsEveryChange) {
   TestHost host;
   Edit edit;
   edit.Create(host.form, {8, 8, 300, 100}, {.multiLine = true});
   int changes = 0;
   edit.onChange = [&] { ++changes; };
 
-  const std::string text = "Caf\xE9 \x80 5\r\nna\xEFve";  // Windows-1252 bytes
+  const std::string text = "👍 Café € 5\r\nnaïve Привет";
   edit.SetText(text);
   EXPECT_EQ(edit.Text(), text);
   EXPECT_EQ(edit.LineCount(), 2);
   EXPECT_EQ(changes, 1);
 
-  edit.SetSelection(0, 4);
-  EXPECT_EQ(edit.Selection(), std::make_pair(0, 4));
-  edit.ReplaceSelection("Tea");
-  EXPECT_EQ(edit.Text().substr(0, 5), "Tea \x80");
+  // Positions are the control's UTF-16 units: the emoji is two of them.
+  edit.SetSelection(3, 7);
+  EXPECT_EQ(edit.Selection(), std::make_pair(3, 7));
+  edit.ReplaceSelection("Чай");
+  EXPECT_EQ(edit.Text().substr(0, 15), "👍 Чай €");
   EXPECT_EQ(changes, 2);
 }
 

@@ -12,14 +12,14 @@
 namespace tq::ui {
 namespace {
 
-constexpr char kFormClass[] = "TqForm";
+constexpr wchar_t kFormClass[] = L"TqForm";
 
 // The message font of the system, which already follows the screen's DPI.
 HFONT CreateMessageFont() {
-  NONCLIENTMETRICSA metrics{};
+  NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
-  return CreateFontIndirectA(&metrics.lfMessageFont);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+  return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
 }  // namespace
@@ -31,9 +31,9 @@ Form::~Form() {
 }
 
 void Form::Create(const FormArgs& a) {
-  HINSTANCE module = GetModuleHandleA(nullptr);
+  HINSTANCE module = GetModuleHandleW(nullptr);
   RegisterClassOnce(kFormClass, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-                    LoadIconA(module, MAKEINTRESOURCEA(1)));
+                    LoadIconW(module, MAKEINTRESOURCEW(1)));
   font_.reset(CreateMessageFont());
   // Sized as its controls will be: from the font it gives them.
   const int dpi = LayoutDpiFor(font_.get());
@@ -92,7 +92,7 @@ int Form::ShowModal() {
   WPARAM quitCode = 0;
   MSG msg;
   while (modalResult_ == mrNone && Handle()) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) {
       quit = true;
       quitCode = msg.wParam;
@@ -117,14 +117,14 @@ void Form::SetMenu(Menu* menu) {
   accel_.reset();
   if (menu) {
     std::vector<ACCEL> keys = menu->Accelerators();
-    if (!keys.empty()) accel_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
+    if (!keys.empty()) accel_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
   }
   if (Handle()) ::SetMenu(Handle(), menu ? menu->Handle() : nullptr);
 }
 
 bool Form::PreTranslateMessage(MSG& msg) {
   if (!Handle()) return false;
-  if (accel_ && TranslateAcceleratorA(Handle(), accel_.get(), &msg)) return true;
+  if (accel_ && TranslateAcceleratorW(Handle(), accel_.get(), &msg)) return true;
   // The focus may have been left on a hidden control by code that showed or
   // hid windows directly; the dialog keys must not start from there.
   if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
@@ -136,11 +136,12 @@ bool Form::PreTranslateMessage(MSG& msg) {
   }
   // The dialog keys know nothing of page tabs: their access keys and
   // Ctrl+Tab come first.
-  if (msg.message == WM_SYSCHAR && TabControl::ChooseByAccessKey(Handle(), static_cast<char>(msg.wParam))) return true;
+  if (msg.message == WM_SYSCHAR && TabControl::ChooseByAccessKey(Handle(), static_cast<char32_t>(msg.wParam)))
+    return true;
   // Tab itself goes our own way round (tab_order.h): the system's walk
   // never stops on a row of page tabs.
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
-    const LRESULT wants = SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&msg));
+    const LRESULT wants = SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&msg));
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     if (!(wants & DLGC_WANTMESSAGE) && GetKeyState(VK_CONTROL) < 0 && TabControl::TurnPage(Handle(), shift ? -1 : 1))
       return true;
@@ -149,7 +150,7 @@ bool Form::PreTranslateMessage(MSG& msg) {
       return true;
     }
   }
-  return IsDialogMessageA(Handle(), &msg) != FALSE;
+  return IsDialogMessageW(Handle(), &msg) != FALSE;
 }
 
 bool Form::CanHoldFocus(HWND control) const {
@@ -183,13 +184,11 @@ void Form::KeepFocusVisible() {
 namespace {
 
 bool IsGroupBox(HWND hwnd) {
-  char cls[16] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  return lstrcmpiA(cls, "Button") == 0 && (GetWindowLongA(hwnd, GWL_STYLE) & 0x0F) == BS_GROUPBOX;
+  return HasClass(hwnd, L"Button") && (GetWindowLongW(hwnd, GWL_STYLE) & 0x0F) == BS_GROUPBOX;
 }
 
 bool CanTakeFocus(HWND hwnd) {
-  const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+  const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
   return (style & WS_TABSTOP) && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd);
 }
 
@@ -222,7 +221,7 @@ void Form::NextDialogControl(WPARAM wp, LPARAM lp) {
     if (!target || !IsChild(Handle(), target)) return;
     if (IsGroupBox(target)) {
       mnemonicTarget_ = FirstControlInside(Handle(), target);
-    } else if (!(GetWindowLongA(target, GWL_STYLE) & WS_TABSTOP)) {
+    } else if (!(GetWindowLongW(target, GWL_STYLE) & WS_TABSTOP)) {
       mnemonicTarget_ = GetNextDlgTabItem(Handle(), target, FALSE);
     } else {
       ::SetFocus(target);
@@ -235,7 +234,7 @@ void Form::NextDialogControl(WPARAM wp, LPARAM lp) {
   if (!next) return;
   ::SetFocus(next);
   // As in the system's dialogs, a text box reached this way has its text selected.
-  if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
+  if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
 LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/system_info.h"
+#include "platform/utf16.h"
 #include "ui/form.h"
 #include "ui/message_box.h"
 
@@ -14,8 +15,8 @@ namespace {
 
 // The component on a form's window, and the procedure it replaced when it had
 // to leave without unhooking (someone subclassed the form after it).
-constexpr char kObjectProp[] = "TQFormEnhance";
-constexpr char kPreviousProcProp[] = "TQFormEnhancePrev";
+constexpr wchar_t kObjectProp[] = L"TQFormEnhance";
+constexpr wchar_t kPreviousProcProp[] = L"TQFormEnhancePrev";
 constexpr UINT kIconId = 1;
 
 void FinishDrop(HDROP drop) { DragFinish(drop); }
@@ -30,7 +31,7 @@ Form& OwnerForm(Wnd& owner) {
 HWND FormWindow(Wnd& owner) {
   Form& form = OwnerForm(owner);
   if (!form.Handle()) form.Create({});
-  if (GetPropA(form.Handle(), kObjectProp))
+  if (GetPropW(form.Handle(), kObjectProp))
     throw EFormEnhanceError("The form already contains a TFormEnhance component!");
   return form.Handle();
 }
@@ -39,16 +40,16 @@ HWND FormWindow(Wnd& owner) {
 // for windows that are not tool windows; the stored placement is in screen
 // coordinates, so a taskbar at the top or left does not shift the window.
 POINT WorkspaceOffset(HWND hwnd) {
-  if (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return {0, 0};
+  if (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return {0, 0};
   MONITORINFO info{};
   info.cbSize = sizeof info;
-  if (!GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &info)) return {0, 0};
+  if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &info)) return {0, 0};
   return {info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top};
 }
 
 core::Rect WorkArea() {
   RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   return {work.left, work.top, work.right, work.bottom};
 }
 
@@ -64,12 +65,12 @@ TFormEnhance::TFormEnhance(Wnd& owner, const std::string& formName, Storage stor
   trayWindow_.Create();
   timer_.onTimer = [this] { CycleIcon(); };
 
-  SetPropA(formHandle_, kObjectProp, this);
+  SetPropW(formHandle_, kObjectProp, this);
   SetLastError(0);
   previousProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(formHandle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TFormEnhance::FormProc)));
+      SetWindowLongPtrW(formHandle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TFormEnhance::FormProc)));
   if (!previousProc_) {
-    RemovePropA(formHandle_, kObjectProp);
+    RemovePropW(formHandle_, kObjectProp);
     throw EFormEnhanceError("Cannot subclass the form's window");
   }
 }
@@ -83,29 +84,29 @@ TFormEnhance::~TFormEnhance() {
 void TFormEnhance::Unhook() {
   if (!formHandle_) return;
   const auto ours = reinterpret_cast<LONG_PTR>(&TFormEnhance::FormProc);
-  if (GetWindowLongPtrA(formHandle_, GWLP_WNDPROC) == ours) {
-    SetWindowLongPtrA(formHandle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+  if (GetWindowLongPtrW(formHandle_, GWLP_WNDPROC) == ours) {
+    SetWindowLongPtrW(formHandle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
   } else {
     // Another procedure sits on top of ours and will call it: it must go on
     // passing messages to the one we replaced.
-    SetPropA(formHandle_, kPreviousProcProp, reinterpret_cast<HANDLE>(previousProc_));
+    SetPropW(formHandle_, kPreviousProcProp, reinterpret_cast<HANDLE>(previousProc_));
   }
-  RemovePropA(formHandle_, kObjectProp);
+  RemovePropW(formHandle_, kObjectProp);
   formHandle_ = nullptr;
 }
 
 LRESULT CALLBACK TFormEnhance::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = static_cast<TFormEnhance*>(GetPropA(hwnd, kObjectProp));
+  auto* self = static_cast<TFormEnhance*>(GetPropW(hwnd, kObjectProp));
   if (!self) {
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kPreviousProcProp));
-    if (msg == WM_NCDESTROY) RemovePropA(hwnd, kPreviousProcProp);
-    return previous ? CallWindowProcA(previous, hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+    auto previous = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kPreviousProcProp));
+    if (msg == WM_NCDESTROY) RemovePropW(hwnd, kPreviousProcProp);
+    return previous ? CallWindowProcW(previous, hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
   }
-  const LRESULT result = CallWindowProcA(self->previousProc_, hwnd, msg, wp, lp);
+  const LRESULT result = CallWindowProcW(self->previousProc_, hwnd, msg, wp, lp);
   // The form's own handling may have destroyed this component.
-  if (GetPropA(hwnd, kObjectProp) != self) return result;
+  if (GetPropW(hwnd, kObjectProp) != self) return result;
   if (msg == WM_NCDESTROY) {
-    RemovePropA(hwnd, kObjectProp);
+    RemovePropW(hwnd, kObjectProp);
     self->formHandle_ = nullptr;
     return result;
   }
@@ -159,16 +160,16 @@ void TFormEnhance::DropFiles(HDROP handle) {
   if (BringToFront) SetForegroundWindow(formHandle_);
   POINT pos{};
   DragQueryPoint(drop.get(), &pos);
-  const UINT count = DragQueryFileA(drop.get(), 0xFFFFFFFF, nullptr, 0);
+  const UINT count = DragQueryFileW(drop.get(), 0xFFFFFFFF, nullptr, 0);
   std::vector<std::string> files;
   files.reserve(count);
   for (UINT i = 0; i < count; ++i) {
     // Each name whole: a cut path names another file or none.
-    const UINT length = DragQueryFileA(drop.get(), i, nullptr, 0);
-    std::string name(length, '\0');
-    const UINT copied = DragQueryFileA(drop.get(), i, name.data(), length + 1);
+    const UINT length = DragQueryFileW(drop.get(), i, nullptr, 0);
+    std::wstring name(length, L'\0');
+    const UINT copied = DragQueryFileW(drop.get(), i, name.data(), length + 1);
     name.resize(copied < length ? copied : length);
-    files.push_back(std::move(name));
+    files.push_back(platform::Utf8(name));
   }
   if (!files.empty() && OnDropFiles) OnDropFiles(files, pos);
 }
@@ -239,7 +240,7 @@ void TFormEnhance::LoadPlacement() {
   const core::RestoreContext context{
       .current = current.bounds, .currently_maximized = current.maximized, .save_size = SaveSize};
   ApplyPlacement(UseIniFile ? core::RestoreIniPlacement(stored, context,
-                                                       {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)})
+                                                        {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)})
                             : core::RestorePlacement(stored, context, WorkArea()));
 }
 
@@ -251,19 +252,19 @@ void TFormEnhance::StorePlacement() {
 // Tray icon.
 
 bool TFormEnhance::NotifyShell(DWORD message) {
-  NOTIFYICONDATAA data{};
-  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
   data.hWnd = trayWindow_.Handle();
   data.uID = kIconId;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kCallbackMessage;
   data.hIcon = icon_.get();
   const core::TrayTip tip = core::MakeTrayTip(iconHint_, iconShowHint_);
-  // The first 64 bytes of the field: the part the shell reads in a record of
-  // the first version's size.
-  static_assert(sizeof data.szTip >= std::tuple_size_v<core::TrayTip>);
-  std::memcpy(data.szTip, tip.data(), tip.size());
-  return Shell_NotifyIconA(message, &data) != FALSE;
+  // The first 64 characters of the field: the part the shell reads in a
+  // record of the first version's size.
+  static_assert(std::size(data.szTip) >= std::tuple_size_v<core::TrayTip>);
+  std::copy(tip.begin(), tip.end(), data.szTip);
+  return Shell_NotifyIconW(message, &data) != FALSE;
 }
 
 bool TFormEnhance::ShowIcon() {

@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/env.h"
+#include "platform/key_store.h"
 #include "ui/core/form_placement.h"
 #include "ui/core/placement_store.h"
 #include "ui/core/tray_icon_rules.h"
-#include "platform/env.h"
-#include "platform/key_store.h"
 #include "ui/handles.h"
 #include "ui/menu.h"
 #include "ui/timer.h"
@@ -45,7 +45,7 @@ struct TSize {
 class TFormEnhance {
  public:
   static constexpr UINT kCallbackMessage = 0x800;
-  static constexpr const char* kTrayClass = "TQFormEnhanceTray";
+  static constexpr const wchar_t* kTrayClass = L"TQFormEnhanceTray";
 
   // Where the placement is kept: the key store for the registry variant, the
   // file layer and the program's folder for the INI variant.

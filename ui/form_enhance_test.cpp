@@ -67,10 +67,10 @@ TEST(FormEnhance, OnlyAFormTakesOneAndOnlyOne) {
     EXPECT_STREQ(e.what(), "Control parent must be a form!");
   }
 
-  const LONG_PTR original = GetWindowLongPtrA(host.form.Handle(), GWLP_WNDPROC);
+  const LONG_PTR original = GetWindowLongPtrW(host.form.Handle(), GWLP_WNDPROC);
   {
     TFormEnhance first(host.form, "MainForm");
-    EXPECT_NE(GetWindowLongPtrA(host.form.Handle(), GWLP_WNDPROC), original) << "the form is subclassed";
+    EXPECT_NE(GetWindowLongPtrW(host.form.Handle(), GWLP_WNDPROC), original) << "the form is subclassed";
     EXPECT_EQ(first.SaveKey, "MainForm Placement");
     EXPECT_EQ(first.SaveName, "\\Software\\Company\\Application");
     try {
@@ -79,9 +79,9 @@ TEST(FormEnhance, OnlyAFormTakesOneAndOnlyOne) {
     } catch (const EFormEnhanceError& e) {
       EXPECT_STREQ(e.what(), "The form already contains a TFormEnhance component!");
     }
-    EXPECT_NE(GetWindowLongPtrA(host.form.Handle(), GWLP_WNDPROC), original) << "the failed one left the first alone";
+    EXPECT_NE(GetWindowLongPtrW(host.form.Handle(), GWLP_WNDPROC), original) << "the failed one left the first alone";
   }
-  EXPECT_EQ(GetWindowLongPtrA(host.form.Handle(), GWLP_WNDPROC), original) << "destruction puts the procedure back";
+  EXPECT_EQ(GetWindowLongPtrW(host.form.Handle(), GWLP_WNDPROC), original) << "destruction puts the procedure back";
   TFormEnhance again(host.form, "MainForm");  // the form is free again
 }
 
@@ -95,12 +95,13 @@ TEST(FormEnhance, TheHiddenWindowIsATopLevelWindowOfItsOwnClass) {
   Fixture f;
   HWND tray = f.enhance->TrayWindow();
   ASSERT_TRUE(IsWindow(tray));
-  char name[64] = {};
-  GetClassNameA(tray, name, sizeof name);
-  EXPECT_STREQ(name, "TQFormEnhanceTray");
+  wchar_t name[64] = {};
+  GetClassNameW(tray, name, 64);
+  EXPECT_STREQ(name, L"TQFormEnhanceTray");
+  EXPECT_TRUE(IsWindowUnicode(tray));
   EXPECT_FALSE(IsWindowVisible(tray));
   EXPECT_EQ(GetAncestor(tray, GA_PARENT), GetDesktopWindow()) << "found by EnumWindows, not message-only";
-  EXPECT_EQ(SendMessageA(tray, WM_QUERYENDSESSION, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(tray, WM_QUERYENDSESSION, 0, 0), 1);
   // A second start finds the main window just above the application window:
   // the hidden window stays below them both.
   bool belowApplication = false;
@@ -150,7 +151,7 @@ struct TrayMouse : Fixture {
   // Posts the callback message as the shell does and handles it.
   void Mouse(UINT action) {
     events.clear();
-    ASSERT_TRUE(PostMessageA(enhance->TrayWindow(), TFormEnhance::kCallbackMessage, 1, action));
+    ASSERT_TRUE(PostMessageW(enhance->TrayWindow(), TFormEnhance::kCallbackMessage, 1, action));
     ProcessPendingMessages();
   }
 };
@@ -306,7 +307,7 @@ TEST(FormEnhance, DroppedFilesArriveAsAListWithThePoint) {
     where = pos;
   };
   f.enhance->SetAcceptFiles(true);
-  EXPECT_TRUE(GetWindowLongA(f.host.form.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  EXPECT_TRUE(GetWindowLongW(f.host.form.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 
   const std::string longName = "C:\\" + std::string(250, 'n') + "\\r.qdk";  // 259 characters
   f.host.form.Send(WM_DROPFILES,
@@ -318,7 +319,7 @@ TEST(FormEnhance, DroppedFilesArriveAsAListWithThePoint) {
   EXPECT_EQ(where.y, 17);
 
   f.enhance->SetAcceptFiles(false);
-  EXPECT_FALSE(GetWindowLongA(f.host.form.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  EXPECT_FALSE(GetWindowLongW(f.host.form.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }
 
 TEST(FormEnhance, TrayCallsAddChangeAndRemoveTheIcon) {

@@ -15,6 +15,7 @@
 #include "ui/label.h"
 #include "ui/message_loop.h"
 #include "ui/panel.h"
+#include "ui/rich_edit.h"
 #include "ui/tab_control.h"
 #include "ui/test_host.h"
 
@@ -45,7 +46,7 @@ TEST(FormShowModal, ReturnsTheClickedButtonsResultWithTheOwnerDisabledMeanwhile)
   Dialog dialog(host.form.Handle());
   bool ownerEnabledDuring = true;
   dialog.ok.onClick = [&] { ownerEnabledDuring = IsWindowEnabled(host.form.Handle()); };
-  PostMessageA(dialog.ok.Handle(), BM_CLICK, 0, 0);
+  PostMessageW(dialog.ok.Handle(), BM_CLICK, 0, 0);
 
   EXPECT_EQ(dialog.form.ShowModal(), mrOk);
   EXPECT_FALSE(ownerEnabledDuring);
@@ -55,20 +56,20 @@ TEST(FormShowModal, ReturnsTheClickedButtonsResultWithTheOwnerDisabledMeanwhile)
   EXPECT_FALSE(dialog.form.IsModal());
 
   // The same form can be shown again.
-  PostMessageA(dialog.cancel.Handle(), BM_CLICK, 0, 0);
+  PostMessageW(dialog.cancel.Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(dialog.form.ShowModal(), mrCancel);
 }
 
 TEST(FormShowModal, CloseBoxAndEscapeGiveCancelAndAClickMayTakeItsResultBack) {
   TestHost host;
   Dialog dialog(host.form.Handle());
-  PostMessageA(dialog.form.Handle(), WM_CLOSE, 0, 0);
+  PostMessageW(dialog.form.Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(dialog.form.ShowModal(), mrCancel);
   EXPECT_TRUE(dialog.form);
 
   // Escape in the edit box reaches the Cancel button through the form's
   // keyboard handling.
-  PostMessageA(dialog.edit.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  PostMessageW(dialog.edit.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_EQ(dialog.form.ShowModal(), mrCancel);
 
   // A click handler that finds the input wrong keeps the form open.
@@ -76,8 +77,8 @@ TEST(FormShowModal, CloseBoxAndEscapeGiveCancelAndAClickMayTakeItsResultBack) {
   dialog.ok.onClick = [&] {
     if (++clicks == 1) dialog.form.SetModalResult(mrNone);
   };
-  PostMessageA(dialog.ok.Handle(), BM_CLICK, 0, 0);
-  PostMessageA(dialog.ok.Handle(), BM_CLICK, 0, 0);
+  PostMessageW(dialog.ok.Handle(), BM_CLICK, 0, 0);
+  PostMessageW(dialog.ok.Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(dialog.form.ShowModal(), mrOk);
   EXPECT_EQ(clicks, 2);
 }
@@ -94,8 +95,8 @@ TEST(FormShowModal, ARefusedCloseKeepsTheLoopRunning) {
   TestHost host;
   RefusingForm form;
   form.Create({.caption = "Refusing", .width = 200, .height = 100, .owner = host.form.Handle()});
-  PostMessageA(form.Handle(), WM_CLOSE, 0, 0);
-  PostMessageA(form.Handle(), WM_CLOSE, 0, 0);
+  PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+  PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(form.ShowModal(), mrCancel);
   EXPECT_EQ(form.closeAttempts, 2);
 }
@@ -108,11 +109,11 @@ TEST(FormShowModal, NestedDialogsEachReturnTheirOwnResult) {
   bool outerDisabledDuringInner = false;
   inner.ok.onClick = [&] { outerDisabledDuringInner = !IsWindowEnabled(outer.form.Handle()); };
   outer.edit.onChange = [&] {
-    PostMessageA(inner.ok.Handle(), BM_CLICK, 0, 0);
+    PostMessageW(inner.ok.Handle(), BM_CLICK, 0, 0);
     innerResult = inner.form.ShowModal();
-    PostMessageA(outer.cancel.Handle(), BM_CLICK, 0, 0);
+    PostMessageW(outer.cancel.Handle(), BM_CLICK, 0, 0);
   };
-  PostMessageA(outer.edit.Handle(), WM_CHAR, 'x', 0);
+  PostMessageW(outer.edit.Handle(), WM_CHAR, 'x', 0);
 
   EXPECT_EQ(outer.form.ShowModal(), mrCancel);
   EXPECT_EQ(innerResult, mrOk);
@@ -128,7 +129,7 @@ TEST(FormShowModal, QuitEndsTheLoopAndIsPostedAgainForTheMainLoop) {
   EXPECT_EQ(dialog.form.ShowModal(), mrCancel);
   EXPECT_TRUE(IsWindowEnabled(host.form.Handle()));
   MSG msg;
-  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(msg.wParam, 7u);
 }
 
@@ -137,7 +138,7 @@ TEST(FormShowModal, DestroyingTheFormFromInsideEndsTheLoop) {
   Dialog dialog(host.form.Handle());
   dialog.ok.onClick = [&] { dialog.form.Destroy(); };
   dialog.ok.modalResult = mrNone;
-  PostMessageA(dialog.ok.Handle(), BM_CLICK, 0, 0);
+  PostMessageW(dialog.ok.Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(dialog.form.ShowModal(), mrCancel);
   EXPECT_FALSE(dialog.form);
   EXPECT_TRUE(IsWindowEnabled(host.form.Handle()));
@@ -185,7 +186,7 @@ TEST(FormAccessKeys, LabelsAndGroupBoxesLeadToTheirControls) {
   } cases[] = {{'n', name.Handle()}, {'r', first.Handle()}, {'n', name.Handle()}, {'c', first.Handle()}};
   after.SetFocus();
   for (const auto& c : cases) {
-    PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(c.key), 1 << 29);
+    PostMessageW(GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(c.key), 1 << 29);
     ProcessPendingMessages();
     EXPECT_EQ(GetFocus(), c.expected) << c.key;
   }
@@ -209,7 +210,7 @@ TEST(FormKeys, ALabelsAccessKeyFocusesTheBoxAfterIt) {
   button.SetFocus();
   ASSERT_TRUE(button.Focused());
   // Alt+N as the keyboard delivers it: WM_SYSCHAR with the Alt bit.
-  PostMessageA(button.Handle(), WM_SYSCHAR, 'n', 1 << 29);
+  PostMessageW(button.Handle(), WM_SYSCHAR, 'n', 1 << 29);
   ProcessPendingMessages();
   EXPECT_TRUE(name.Focused());
   EXPECT_EQ(name.Selection(), std::make_pair(0, 7));
@@ -235,7 +236,7 @@ TEST(FormAccessKeys, ATabsKeyShowsItsPage) {
   form.Show();
   close.SetFocus();
   auto alt = [](char key) {
-    PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(key), 1 << 29);
+    PostMessageW(GetFocus(), WM_SYSCHAR, static_cast<WPARAM>(key), 1 << 29);
     ProcessPendingMessages();
   };
 
@@ -258,6 +259,67 @@ TEST(FormAccessKeys, ATabsKeyShowsItsPage) {
   EXPECT_FALSE(second.Visible());
   alt('x');
   EXPECT_EQ(tabs.ActivePage(), 0) << "a key no tab has changes no page";
+}
+
+// Access keys beyond ASCII, as a wide window receives them: a page tab's key
+// is the whole character, in either case, and the first byte of its UTF-8 is
+// none. (A label's key is the system's dialog keys' own matter; Wine's match
+// a key beyond ASCII in the caption's own case only.)
+TEST(FormAccessKeys, KeysBeyondAsciiChooseTheirControls) {
+  TestHost host;
+  Form form;
+  form.Create({.caption = "Ключи", .width = 340, .height = 280, .owner = host.form.Handle()});
+  Label nameLabel;
+  Edit name;
+  nameLabel.Create(form, {8, 8, 100, 13}, "&Имя:");
+  name.Create(form, {8, 24, 200, 21});
+  TabControl tabs;
+  tabs.Create(form, {8, 56, 320, 150});
+  tabs.AddPage("&Общие");
+  tabs.AddPage("&Ελληνικά");
+  tabs.AddPage("&Über");
+  tabs.AddPage("&日本語");
+  Button other;
+  other.Create(form, {8, 220, 75, 25}, "Other");
+  form.Show();
+  const struct {
+    wchar_t typed;
+    HWND focus;
+    int page;
+  } cases[] = {
+      {L'ü', tabs.Handle(), 2}, {0xC3, other.Handle(), 2},  // Ã: the lead byte of Ü in UTF-8
+      {L'о', tabs.Handle(), 0}, {L'o', other.Handle(), 0},  // a Latin o is another key
+      {L'Ε', tabs.Handle(), 1}, {L'日', tabs.Handle(), 3}, {L'И', name.Handle(), 3},
+  };
+  for (const auto& c : cases) {
+    other.SetFocus();
+    PostMessageW(GetFocus(), WM_SYSCHAR, c.typed, 1 << 29);
+    ProcessPendingMessages();
+    EXPECT_EQ(GetFocus(), c.focus) << static_cast<int>(c.typed);
+    EXPECT_EQ(tabs.ActivePage(), c.page) << static_cast<int>(c.typed);
+  }
+}
+
+// Characters the keyboard or an input method brings, beyond Latin-1 and
+// beyond the BMP (a surrogate pair in two messages), pass the form's
+// keyboard handling and reach the focused box whole.
+TEST(FormKeys, TypedCharactersBeyondLatin1ReachTheFocusedBox) {
+  TestHost host;
+  Edit edit;
+  edit.Create(host.form, {8, 8, 200, 21});
+  RichEdit rich;
+  rich.Create(host.form, {8, 40, 200, 80});
+  host.form.Show();
+  const struct {
+    UINT msg;
+    wchar_t unit;
+  } typed[] = {{WM_CHAR, L'Ж'}, {WM_CHAR, 0xD83D}, {WM_CHAR, 0xDC4D}, {WM_CHAR, L'é'}, {WM_IME_CHAR, L'日'}};
+  for (Control* box : {static_cast<Control*>(&edit), static_cast<Control*>(&rich)}) {
+    box->SetFocus();
+    for (const auto& t : typed) PostMessageW(box->Handle(), t.msg, t.unit, 1);
+    ASSERT_TRUE(testing::PumpUntil([&] { return box->Text() == "Ж👍é日"; }, std::chrono::milliseconds(2000)))
+        << box->Text();
+  }
 }
 
 // Tab and Shift+Tab go round every control, the page tabs included, in both

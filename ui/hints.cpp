@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/utf16.h"
+
 namespace tq::ui {
 
 Hints::~Hints() {
@@ -14,19 +16,20 @@ void Hints::Add(Wnd& owner, Wnd& control, std::string_view text) {
   if (!tip_) {
     INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&init);
-    tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner.Handle(), nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+                           GetModuleHandleW(nullptr), nullptr);
     if (!tip_) return;
   }
-  std::string s(text);
-  TTTOOLINFOA info{};
-  info.cbSize = TTTOOLINFOA_V1_SIZE;
+  // The tooltip keeps its own copy of the text.
+  std::wstring s = platform::Wide(text);
+  TTTOOLINFOW info{};
+  info.cbSize = TTTOOLINFOW_V1_SIZE;
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   info.hwnd = owner.Handle();
   info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
   info.lpszText = s.data();
-  SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 }  // namespace tq::ui

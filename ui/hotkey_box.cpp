@@ -61,7 +61,7 @@ WORD HotKeyBoxFromPacked(uint32_t packed) {
 void HotKeyBox::Create(Wnd& parent, const Rect& bounds, HotKeyRules rules, int id) {
   INITCOMMONCONTROLSEX init{sizeof init, ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&init);
-  CreateControl(parent, HOTKEY_CLASSA, bounds, {}, WS_TABSTOP, WS_EX_CLIENTEDGE, id);
+  CreateControl(parent, HOTKEY_CLASSW, bounds, {}, WS_TABSTOP, WS_EX_CLIENTEDGE, id);
   if (rules == HotKeyRules::NeedsCtrlOrMore) {
     // An invalid combination keeps its key and loses its modifiers.
     Send(HKM_SETRULES, HKCOMB_NONE | HKCOMB_S | HKCOMB_A, 0);

@@ -102,11 +102,11 @@ TEST(HotKeyBox, AModifierThatOnlyLeavesTheBoxKeepsItsHotkey) {
     GetKeyboardState(state);
     state[modifier] = 0x80;
     SetKeyboardState(state);
-    PostMessageA(box.Handle(), WM_KEYDOWN, modifier, 1);
+    PostMessageW(box.Handle(), WM_KEYDOWN, modifier, 1);
     ProcessPendingMessages();
     testing::PressKey(VK_TAB, modifier == VK_SHIFT, modifier == VK_CONTROL);
     ASSERT_TRUE(after.Focused()) << int(modifier);
-    PostMessageA(GetFocus(), WM_KEYUP, modifier, 0xC0000001);
+    PostMessageW(GetFocus(), WM_KEYUP, modifier, 0xC0000001);
     ProcessPendingMessages();
     EXPECT_EQ(box.Value(), 0xC051) << int(modifier);
 

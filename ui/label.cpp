@@ -7,7 +7,7 @@ void Label::Create(Wnd& parent, const Rect& bounds, std::string_view text, const
                 : options.alignRight ? SS_RIGHT
                                      : (options.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
   if (options.noPrefix) style |= SS_NOPREFIX;
-  CreateControl(parent, "STATIC", bounds, text, style);
+  CreateControl(parent, L"STATIC", bounds, text, style);
 }
 
 }  // namespace tq::ui

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/utf16.h"
 #include "ui/styled_font.h"
 
 namespace tq::ui {
@@ -13,7 +14,7 @@ bool IsActivationKey(WPARAM key) { return key == VK_RETURN || key == VK_SPACE; }
 }  // namespace
 
 void LinkLabel::Create(Wnd& parent, const Rect& bounds, std::string_view text) {
-  CreateControl(parent, "STATIC", bounds, text, WS_TABSTOP | SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX);
+  CreateControl(parent, L"STATIC", bounds, text, WS_TABSTOP | SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX);
   // The parent's font, made bold and underlined.
   font_ = StyledFont(Font(), {.bold = true, .underline = true});
   if (font_) SetFont(font_.get());
@@ -33,12 +34,12 @@ std::optional<LRESULT> LinkLabel::OnCtlColorReflected(HDC dc) {
 
 void LinkLabel::DrawFocus() {
   // Around the text, not the whole width the label was given.
-  const std::string text = Text();
+  const std::wstring text = platform::Wide(Text());
   HDC dc = GetDC(Handle());
   if (!dc) return;
   HGDIOBJ old = SelectObject(dc, Font());
   RECT r{};
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
   RECT client{};
   GetClientRect(Handle(), &client);
@@ -51,7 +52,7 @@ void LinkLabel::DrawFocus() {
 LRESULT LinkLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_SETCURSOR:
-      SetCursor(LoadCursor(nullptr, IDC_HAND));
+      SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
       return TRUE;
     case WM_GETDLGCODE: {
       // Enter and Space come here rather than to the dialog's default button.

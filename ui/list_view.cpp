@@ -2,24 +2,26 @@
 
 #include <algorithm>
 
+#include "platform/utf16.h"
+
 namespace tq::ui {
 
 void ListView::Create(Wnd& parent, const Rect& bounds, const ListViewOptions& o) {
   DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
   if (!o.columnHeaders) style |= LVS_NOCOLUMNHEADER;
-  CreateControl(parent, WC_LISTVIEWA, bounds, {}, style, o.border ? WS_EX_CLIENTEDGE : 0, o.id);
+  CreateControl(parent, WC_LISTVIEWW, bounds, {}, style, o.border ? WS_EX_CLIENTEDGE : 0, o.id);
   highlightWithoutFocus_ = o.highlightWithoutFocus;
   Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
 
 void AddListViewColumn(Control& list, std::string_view title, int width) {
-  std::string text(title);
-  LVCOLUMNA column{};
+  std::wstring text = platform::Wide(title);
+  LVCOLUMNW column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
   column.pszText = text.data();
   column.cx = list.Scale(width);
   const int count = Header_GetItemCount(reinterpret_cast<HWND>(list.Send(LVM_GETHEADER)));
-  list.Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&column));
+  list.Send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&column));
 }
 
 void ListView::AddColumn(std::string_view title, int width) { AddListViewColumn(*this, title, width); }
@@ -31,10 +33,12 @@ void ListView::SetRowCount(int rows) {
 
 int ListView::RowCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
 
-int ListView::Selected() const { return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
+int ListView::Selected() const {
+  return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
 
 void ListView::Select(int row) {
-  LVITEMA item{};
+  LVITEMW item{};
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   if (row < 0) {
     item.state = 0;
@@ -50,13 +54,15 @@ int ListView::VisibleRows() const { return std::max(1, static_cast<int>(Send(LVM
 
 std::optional<LRESULT> ListView::OnNotifyReflected(NMHDR* hdr) {
   switch (hdr->code) {
-    case LVN_GETDISPINFOA: {
-      auto* info = reinterpret_cast<NMLVDISPINFOA*>(hdr);
+    case LVN_GETDISPINFOW: {
+      auto* info = reinterpret_cast<NMLVDISPINFOW*>(hdr);
       if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0) {
-        cell_ = cellText ? cellText(info->item.iItem, info->item.iSubItem) : std::string();
-        const size_t n = std::min(cell_.size(), static_cast<size_t>(info->item.cchTextMax - 1));
+        cell_ = platform::Wide(cellText ? cellText(info->item.iItem, info->item.iSubItem) : std::string());
+        size_t n = std::min(cell_.size(), static_cast<size_t>(info->item.cchTextMax - 1));
+        // A cell cut short loses a whole character, not half a surrogate pair.
+        if (n < cell_.size() && n > 0 && cell_[n - 1] >= 0xD800 && cell_[n - 1] <= 0xDBFF) --n;
         cell_.copy(info->item.pszText, n);
-        info->item.pszText[n] = '\0';
+        info->item.pszText[n] = L'\0';
       }
       return 0;
     }

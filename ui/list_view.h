@@ -53,7 +53,7 @@ class ListView : public Control {
   std::optional<LRESULT> OnNotifyReflected(NMHDR* hdr) override;
 
  private:
-  std::string cell_;  // holds the text handed to the control until it asks again
+  std::wstring cell_;  // holds the text handed to the control until it asks again
   bool highlightWithoutFocus_ = false;
 };
 

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/utf16.h"
+
 namespace tq::ui {
 
 std::string ShortcutText(const Shortcut& s) {
@@ -14,7 +16,8 @@ std::string ShortcutText(const Shortcut& s) {
   if ((k >= 'A' && k <= 'Z') || (k >= '0' && k <= '9')) {
     text += static_cast<char>(k);
   } else if (k >= VK_F1 && k <= VK_F24) {
-    text += "F" + std::to_string(k - VK_F1 + 1);
+    text += 'F';
+    text += std::to_string(k - VK_F1 + 1);
   } else {
     switch (k) {
       case VK_DELETE:
@@ -63,12 +66,12 @@ std::string ShortcutText(const Shortcut& s) {
         text += "Down";
         break;
       default: {
-        char name[64] = {};
-        const LONG scan = static_cast<LONG>(MapVirtualKeyA(k, MAPVK_VK_TO_VSC)) << 16;
-        if (GetKeyNameTextA(scan, name, sizeof name) > 0)
-          text += name;
+        wchar_t name[64] = {};
+        const LONG scan = static_cast<LONG>(MapVirtualKeyW(k, MAPVK_VK_TO_VSC)) << 16;
+        if (GetKeyNameTextW(scan, name, static_cast<int>(std::size(name))) > 0)
+          text += platform::Utf8(name);
         else
-          text += "#" + std::to_string(k);
+          text.append("#").append(std::to_string(k));
       }
     }
   }
@@ -100,20 +103,20 @@ void Menu::ReleaseIds() {
 int Menu::AddItem(std::string_view text, std::function<void()> onClick, Shortcut shortcut) {
   const int id = NextId();
   std::string caption(text);
-  if (shortcut.key) caption += "\t" + ShortcutText(shortcut);
-  if (!AppendMenuA(handle_, MF_STRING, static_cast<UINT_PTR>(id), caption.c_str())) {
+  if (shortcut.key) caption.append("\t").append(ShortcutText(shortcut));
+  if (!AppendMenuW(handle_, MF_STRING, static_cast<UINT_PTR>(id), platform::Wide(caption).c_str())) {
     throw std::runtime_error("Cannot add a menu item");
   }
   items_.push_back({id, std::move(onClick), shortcut});
   return id;
 }
 
-void Menu::AddSeparator() { AppendMenuA(handle_, MF_SEPARATOR, 0, nullptr); }
+void Menu::AddSeparator() { AppendMenuW(handle_, MF_SEPARATOR, 0, nullptr); }
 
 Menu& Menu::AddSubmenu(std::string_view text) {
   HMENU sub = CreatePopupMenu();
   if (!sub) throw std::runtime_error("Cannot create a menu");
-  if (!AppendMenuA(handle_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), std::string(text).c_str())) {
+  if (!AppendMenuW(handle_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), platform::Wide(text).c_str())) {
     DestroyMenu(sub);
     throw std::runtime_error("Cannot add a submenu");
   }
@@ -163,22 +166,29 @@ void Menu::SetItemText(int id, std::string_view text) {
   std::string caption(text);
   if (const Menu* owner = FindOwner(id)) {
     for (const Item& item : owner->items_) {
-      if (item.id == id && item.shortcut.key) caption += "\t" + ShortcutText(item.shortcut);
+      if (item.id == id && item.shortcut.key) caption.append("\t").append(ShortcutText(item.shortcut));
     }
   }
-  MENUITEMINFOA info{};
+  std::wstring wide = platform::Wide(caption);
+  MENUITEMINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = MIIM_STRING;
-  info.dwTypeData = caption.data();
-  SetMenuItemInfoA(handle_, static_cast<UINT>(id), FALSE, &info);
+  info.dwTypeData = wide.data();
+  SetMenuItemInfoW(handle_, static_cast<UINT>(id), FALSE, &info);
 }
 
 std::string Menu::ItemText(int id) const {
-  char text[512] = {};
-  GetMenuStringA(handle_, static_cast<UINT>(id), text, sizeof text, MF_BYCOMMAND);
-  std::string s(text);
-  if (auto tab = s.find('\t'); tab != std::string::npos) s.resize(tab);
-  return s;
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING;
+  if (!GetMenuItemInfoW(handle_, static_cast<UINT>(id), FALSE, &info)) return {};
+  std::wstring text(info.cch + 1, L'\0');
+  info.dwTypeData = text.data();
+  info.cch = static_cast<UINT>(text.size());
+  if (!GetMenuItemInfoW(handle_, static_cast<UINT>(id), FALSE, &info)) return {};
+  text.resize(info.cch);
+  if (auto tab = text.find(L'\t'); tab != std::wstring::npos) text.resize(tab);
+  return platform::Utf8(text);
 }
 
 void Menu::SetDefaultItem(int id) { SetMenuDefaultItem(handle_, static_cast<UINT>(id), FALSE); }
@@ -202,7 +212,7 @@ int Menu::Popup(HWND owner, POINT screen) {
   SetForegroundWindow(owner);
   const int id = static_cast<int>(
       TrackPopupMenu(handle_, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y, 0, owner, nullptr));
-  PostMessageA(owner, WM_NULL, 0, 0);
+  PostMessageW(owner, WM_NULL, 0, 0);
   if (id != 0) Dispatch(id);
   return id;
 }

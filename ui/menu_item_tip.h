@@ -18,7 +18,7 @@ class MenuItemTip {
   MenuItemTip& operator=(const MenuItemTip&) = delete;
 
   // Shows `text` to the right of the item at `position` of `menu`, which is
-  // open for `owner`.
+  // open for `owner`; `text` is UTF-8.
   void Show(HWND owner, HMENU menu, int position, std::string_view text);
   void Hide();
   // The text shown, empty when hidden.
@@ -27,7 +27,8 @@ class MenuItemTip {
  private:
   HWND tip_ = nullptr;
   HWND owner_ = nullptr;
-  std::string text_;
+  std::string text_;    // UTF-8
+  std::wstring shown_;  // the same as the tooltip is given it
 };
 
 }  // namespace tq::ui

@@ -119,11 +119,11 @@ TEST(Menu, PopupRunsTheChosenItemAndReturnsZeroWhenDismissed) {
   const int exit = popup.AddItem("E&xit", [&] { ran.push_back("exit"); });
 
   // The menu's own loop takes the keys: its mnemonic chooses Exit.
-  PostMessageA(host.form.Handle(), WM_CHAR, 'x', 0);
+  PostMessageW(host.form.Handle(), WM_CHAR, 'x', 0);
   EXPECT_EQ(popup.Popup(host.form.Handle(), {50, 50}), exit);
   EXPECT_EQ(ran, std::vector<std::string>{"exit"});
 
-  PostMessageA(host.form.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  PostMessageW(host.form.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_EQ(popup.Popup(host.form.Handle(), {50, 50}), 0);
   EXPECT_EQ(ran.size(), 1u);
 }

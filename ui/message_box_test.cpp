@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 
 #include "ui/button.h"
 #include "ui/test_host.h"
@@ -21,6 +22,33 @@ TEST(MessageBoxes, ErrorBoxShowsItsTextAndCaption) {
   ASSERT_EQ(answerer.seen.size(), 1u);
   EXPECT_EQ(answerer.seen[0].caption, "Error");
   EXPECT_EQ(answerer.seen[0].text, "Error opening C:\\x.qdk");
+}
+
+// The box shows the text and caption as given, read back from the box
+// itself through the wide API.
+TEST(MessageBoxes, UnicodeTextAndCaptionAreShownExactly) {
+  TestHost host;
+  const struct {
+    std::string text, caption;
+  } cases[] = {
+      {"Не удалось открыть «Ответы.qdk»", "Ошибка"},
+      {"ファイルを開けません 👍", "エラー"},
+      {"Ελληνικά 𝄞 — Grüße", "Tavrin Quillet 👍"},
+  };
+  for (const auto& c : cases) {
+    {
+      MessageBoxAnswerer answerer(IDOK);
+      ShowErrorBox(host.form.Handle(), c.text, c.caption);
+      ASSERT_EQ(answerer.seen.size(), 1u);
+      EXPECT_EQ(answerer.seen[0].caption, c.caption);
+      EXPECT_EQ(answerer.seen[0].text, c.text);
+    }
+    MessageBoxAnswerer yes(IDYES);
+    EXPECT_TRUE(ConfirmBox(host.form.Handle(), c.text, c.caption));
+    ASSERT_EQ(yes.seen.size(), 1u);
+    EXPECT_EQ(yes.seen[0].caption, c.caption);
+    EXPECT_EQ(yes.seen[0].text, c.text);
+  }
 }
 
 TEST(MessageBoxes, ConfirmationIsTrueOnlyForYes) {

@@ -2,7 +2,7 @@
 
 namespace tq::ui {
 namespace {
-constexpr char kPanelClass[] = "TqPanel";
+constexpr wchar_t kPanelClass[] = L"TqPanel";
 }
 
 void Panel::Create(Wnd& parent, const Rect& bounds, const PanelOptions& options) {

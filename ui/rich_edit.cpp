@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/utf16.h"
 #include "ui/clipboard_copy.h"
 #include "ui/read_only_tab.h"
 #include "ui/rich_edit_stream.h"
@@ -35,20 +36,21 @@ bool RichEdit::SetRtf(std::string_view rtf) {
 
 std::string RichEdit::Rtf() const { return StreamOutOfRichEdit(Handle(), SF_RTF); }
 
-void RichEdit::SetPlainText(std::string_view text) { StreamIntoRichEdit(Handle(), text, SF_TEXT); }
+void RichEdit::SetPlainText(std::string_view text) { SetRichEditPlainText(Handle(), text); }
 
 std::string RichEdit::PlainText() const {
-  GETTEXTLENGTHEX lengthQuery{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+  constexpr UINT kUtf16 = 1200;
+  GETTEXTLENGTHEX lengthQuery{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, kUtf16};
   const LRESULT length = Send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthQuery));
   if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   GETTEXTEX query{};
-  query.cb = static_cast<DWORD>(text.size());
+  query.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
   query.flags = GT_USECRLF;
-  query.codepage = CP_ACP;
+  query.codepage = kUtf16;
   const LRESULT got = Send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&query), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(std::max<LRESULT>(got, 0)));
-  return text;
+  text.resize(static_cast<size_t>(std::clamp<LRESULT>(got, 0, length)));
+  return platform::Utf8(text);
 }
 
 void RichEdit::SetReadOnly(bool readOnly) { Send(EM_SETREADONLY, readOnly); }
@@ -85,14 +87,15 @@ std::string RichEdit::Line(int index) const {
   const LRESULT start = Send(EM_LINEINDEX, static_cast<WPARAM>(index));
   if (start < 0) return {};
   const LRESULT length = Send(EM_LINELENGTH, static_cast<WPARAM>(start));
-  // EM_GETLINE takes the buffer size in its first word and copies no NUL.
-  std::string line(static_cast<size_t>(std::max<LRESULT>(length, 0)) + sizeof(WORD) + 1, '\0');
-  *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(line.size() - 1);
+  // EM_GETLINE takes the buffer size (in characters) in its first word and
+  // copies no NUL.
+  std::wstring line(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 2, L'\0');
+  line[0] = static_cast<wchar_t>(line.size() - 1);
   const LRESULT got = Send(EM_GETLINE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(line.data()));
   line.resize(static_cast<size_t>(std::clamp<LRESULT>(got, 0, length)));
   // The line may end with its paragraph mark; callers want only the text.
-  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
-  return line;
+  while (!line.empty() && (line.back() == L'\r' || line.back() == L'\n')) line.pop_back();
+  return platform::Utf8(line);
 }
 
 LRESULT RichEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

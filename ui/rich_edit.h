@@ -1,6 +1,7 @@
-// RichEdit: a rich text box (RICHED20.DLL, else RICHED32.DLL). Text goes in
-// and out as RTF or as plain text; plain text is never taken for RTF, even
-// when it starts with "{\rtf". The control holds a use of the shared rich
+// RichEdit: a rich text box (MSFTEDIT.DLL, else RICHED20.DLL), a wide window.
+// Text goes in and out as RTF (bytes) or as plain text (UTF-8 here, UTF-16 in
+// the control); plain text is never taken for RTF, even when it starts with
+// "{\rtf". Positions are the control's: UTF-16 units. The control holds a use of the shared rich
 // edit library while it exists. A read-only rich edit leaves Tab and
 // Shift+Tab to its form (read_only_tab.h).
 #pragma once
@@ -31,8 +32,8 @@ class RichEdit : public Control {
 
   std::function<void()> onChange;
 
-  // The class the control was made of: "RichEdit20A" or "RICHEDIT".
-  const char* ClassName() const { return className_; }
+  // The class the control was made of: L"RICHEDIT50W" or L"RichEdit20W".
+  const wchar_t* ClassName() const { return className_; }
 
   // Replaces the whole content with RTF. False, with the content unchanged,
   // when the text does not start with "{\rtf"; false too when the control
@@ -49,7 +50,7 @@ class RichEdit : public Control {
   bool WordWrap() const { return wordWrap_; }
   void SelectAll();
   void CollapseSelection();  // to the start of the selection
-  // Start and end of the selection, in characters.
+  // Start and end of the selection, in UTF-16 units.
   std::pair<int, int> Selection() const;
   // False when the copy did not reach the clipboard (another program kept it
   // open): the clipboard still holds what it held before.
@@ -65,7 +66,7 @@ class RichEdit : public Control {
 
  private:
   RichEditLibrary::Use library_;
-  const char* className_ = "";
+  const wchar_t* className_ = L"";
   bool wordWrap_ = true;
 };
 

@@ -37,11 +37,11 @@ void RichEditLibrary::Use::Acquire() {
   if (held_) return;
   SharedLibrary& s = Shared();
   if (s.uses == 0) {
-    s.module = LoadLibraryA("RICHED20.DLL");
-    s.version = 2;
+    s.module = LoadLibraryW(L"MSFTEDIT.DLL");
+    s.version = 4;
     if (!s.module) {
-      s.module = LoadLibraryA("RICHED32.DLL");
-      s.version = 1;
+      s.module = LoadLibraryW(L"RICHED20.DLL");
+      s.version = 2;
     }
     if (!s.module) {
       s.version = 0;
@@ -66,14 +66,14 @@ void RichEditLibrary::Use::Release() {
 int RichEditLibrary::Version() { return Shared().version; }
 int RichEditLibrary::UseCount() { return Shared().uses; }
 
-const char* RichEditLibrary::ClassName() {
+const wchar_t* RichEditLibrary::ClassName() {
   switch (Shared().version) {
+    case 4:
+      return L"RICHEDIT50W";
     case 2:
-      return "RichEdit20A";
-    case 1:
-      return "RICHEDIT";
+      return L"RichEdit20W";
     default:
-      return "";
+      return L"";
   }
 }
 

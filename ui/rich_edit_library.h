@@ -1,8 +1,8 @@
 // The rich edit library as every rich text control of the process shares it:
-// "RICHED20.DLL" (version 2, class "RichEdit20A") or, when that cannot be
-// loaded, "RICHED32.DLL" (version 1, class "RICHEDIT"). The library is loaded
-// by the first use and freed when the last use is given back, so windows of
-// its classes must be destroyed before their use goes.
+// "MSFTEDIT.DLL" (version 4.1, wide class "RICHEDIT50W") or, where that is
+// missing, "RICHED20.DLL" (version 2, wide class "RichEdit20W"). The library
+// is loaded by the first use and freed when the last use is given back, so
+// windows of its classes must be destroyed before their use goes.
 #pragma once
 
 namespace tq::ui {
@@ -29,11 +29,11 @@ class RichEditLibrary {
     bool held_ = false;
   };
 
-  // What the process holds now: 2 or 1 while loaded, 0 otherwise.
+  // What the process holds now: 4 (for 4.1) or 2 while loaded, 0 otherwise.
   static int Version();
   static int UseCount();
-  // The window class of the loaded library ("" while none is loaded).
-  static const char* ClassName();
+  // The window class of the loaded library (L"" while none is loaded).
+  static const wchar_t* ClassName();
 };
 
 }  // namespace tq::ui

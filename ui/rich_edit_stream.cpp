@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/utf16.h"
+
 namespace tq::ui {
 namespace {
 
@@ -36,8 +38,15 @@ bool StreamIntoRichEdit(HWND control, std::string_view text, UINT format) {
   EDITSTREAM stream{};
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cursor);
   stream.pfnCallback = &ReadChunk;
-  SendMessageA(control, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+  SendMessageW(control, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
   return stream.dwError == 0;
+}
+
+bool SetRichEditPlainText(HWND control, std::string_view text) {
+  // Streamed as text, never as RTF; SF_UNICODE reads the bytes as UTF-16.
+  const std::u16string wide = platform::Utf8ToUtf16(text);
+  const std::string_view bytes(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(char16_t));
+  return StreamIntoRichEdit(control, bytes, SF_TEXT | SF_UNICODE);
 }
 
 std::string StreamOutOfRichEdit(HWND control, UINT format) {
@@ -45,7 +54,7 @@ std::string StreamOutOfRichEdit(HWND control, UINT format) {
   EDITSTREAM stream{};
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(&out);
   stream.pfnCallback = &WriteChunk;
-  SendMessageA(control, EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&stream));
+  SendMessageW(control, EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&stream));
   return out;
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/utf16.h"
 #include "ui/read_only_tab.h"
 #include "ui/rich_edit_stream.h"
 
@@ -29,16 +30,14 @@ void TRichEditViewer::CreateWindowNow() {
   if (options_.readOnly) style |= ES_READONLY;
   const DWORD exStyle = options_.border ? WS_EX_CLIENTEDGE : 0;
   if (!useRichEdit_) {
-    CreateControl(*host_, "EDIT", bounds_, {}, style, exStyle, options_.id);
+    CreateControl(*host_, L"EDIT", bounds_, {}, style, exStyle, options_.id);
     return;
   }
   library_.Acquire();
   CreateControl(*host_, RichEditLibrary::ClassName(), bounds_, {}, style, exStyle, options_.id);
-  if (RichEditLibrary::Version() == 2) {
-    const LRESULT mask = Send(EM_GETEVENTMASK);
-    Send(EM_SETEVENTMASK, 0, mask | ENM_LINK);
-    Send(EM_AUTOURLDETECT, 1);
-  }
+  const LRESULT mask = Send(EM_GETEVENTMASK);
+  Send(EM_SETEVENTMASK, 0, mask | ENM_LINK);
+  Send(EM_AUTOURLDETECT, 1);
 }
 
 void TRichEditViewer::SetUseRichEdit(bool use) {
@@ -64,9 +63,7 @@ void TRichEditViewer::SetRTFText(std::string_view text) {
     return;
   }
   Send(EM_EXLIMITTEXT, 0, 2147483646);
-  for (const UINT format : {UINT{SF_RTF}, UINT{SF_TEXT}}) {
-    if (StreamIntoRichEdit(Handle(), text, format)) return;
-  }
+  if (!StreamIntoRichEdit(Handle(), text, SF_RTF)) SetRichEditPlainText(Handle(), text);
 }
 
 LRESULT TRichEditViewer::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -78,14 +75,14 @@ std::string TRichEditViewer::LinkText(LONG start, LONG end) const {
   // The whole text is given as 0 to -1.
   const LONG length = (start == 0 && end == -1) ? static_cast<LONG>(Send(WM_GETTEXTLENGTH)) : end - start + 1;
   if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  TEXTRANGEA range{};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  TEXTRANGEW range{};
   range.chrg.cpMin = start;
   range.chrg.cpMax = end;
   range.lpstrText = text.data();
   const LRESULT got = Send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
   text.resize(static_cast<size_t>(std::clamp<LRESULT>(got, 0, length)));
-  return text;
+  return platform::Utf8(text);
 }
 
 std::optional<LRESULT> TRichEditViewer::OnNotifyReflected(NMHDR* hdr) {

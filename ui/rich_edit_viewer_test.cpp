@@ -16,13 +16,13 @@ namespace {
 
 using testing::TestHost;
 
-std::string ClassOf(HWND hwnd) {
-  char cls[64] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
+std::wstring ClassOf(HWND hwnd) {
+  wchar_t cls[64] = {};
+  GetClassNameW(hwnd, cls, 64);
   return cls;
 }
 
-bool Riched20Loaded() { return GetModuleHandleA("riched20.dll") != nullptr; }
+bool MsftEditLoaded() { return GetModuleHandleW(L"msftedit.dll") != nullptr; }
 
 struct Opened {
   HWND owner;
@@ -39,32 +39,33 @@ POINT PointOfChar(const TRichEditViewer& viewer, int index) {
 
 TEST(RichEditViewer, TwoViewersLoadTheLibraryOnceAndTheLastOneFreesIt) {
   TestHost host;
-  ASSERT_FALSE(Riched20Loaded()) << "nothing else in this process may hold the library";
+  ASSERT_FALSE(MsftEditLoaded()) << "nothing else in this process may hold the library";
   ASSERT_EQ(RichEditLibrary::UseCount(), 0);
 
   auto first = std::make_unique<TRichEditViewer>();
   first->Create(host.form, {8, 8, 200, 100});
   EXPECT_TRUE(first->HoldsLibrary());
-  EXPECT_EQ(RichEditLibrary::Version(), 2);
-  EXPECT_EQ(ClassOf(first->Handle()), "RichEdit20A");
-  const HMODULE loaded = GetModuleHandleA("riched20.dll");
+  EXPECT_EQ(RichEditLibrary::Version(), 4);
+  EXPECT_TRUE(HasClass(first->Handle(), L"RICHEDIT50W"));
+  EXPECT_TRUE(IsWindowUnicode(first->Handle()));
+  const HMODULE loaded = GetModuleHandleW(L"msftedit.dll");
   ASSERT_NE(loaded, nullptr);
 
   auto second = std::make_unique<TRichEditViewer>();
   second->Create(host.form, {8, 120, 200, 100});
   EXPECT_EQ(RichEditLibrary::UseCount(), 2);
-  EXPECT_EQ(GetModuleHandleA("riched20.dll"), loaded) << "the second viewer loads nothing new";
+  EXPECT_EQ(GetModuleHandleW(L"msftedit.dll"), loaded) << "the second viewer loads nothing new";
 
   first.reset();
   EXPECT_EQ(RichEditLibrary::UseCount(), 1);
-  EXPECT_TRUE(Riched20Loaded()) << "the second viewer still needs it";
+  EXPECT_TRUE(MsftEditLoaded()) << "the second viewer still needs it";
   second->SetRTFText("{\\rtf1 still {\\b working}\\par}");
   EXPECT_EQ(second->PlainText().substr(0, 13), "still working");
 
   second.reset();
   EXPECT_EQ(RichEditLibrary::UseCount(), 0);
   EXPECT_EQ(RichEditLibrary::Version(), 0);
-  EXPECT_FALSE(Riched20Loaded());
+  EXPECT_FALSE(MsftEditLoaded());
 }
 
 TEST(RichEditViewer, SwitchingRichEditOffGivesTheUseBackAndKeepsTheText) {
@@ -77,7 +78,7 @@ TEST(RichEditViewer, SwitchingRichEditOffGivesTheUseBackAndKeepsTheText) {
   viewer.SetUseRichEdit(false);
   EXPECT_FALSE(viewer.HoldsLibrary());
   EXPECT_EQ(RichEditLibrary::UseCount(), 0);
-  EXPECT_EQ(ClassOf(viewer.Handle()), "Edit");
+  EXPECT_EQ(ClassOf(viewer.Handle()), L"Edit");
   EXPECT_EQ(viewer.Bounds(), placed);
   EXPECT_EQ(viewer.PlainText().substr(0, 11), "Hello there");
   // A plain edit shows RTF as the characters it is made of.
@@ -87,7 +88,7 @@ TEST(RichEditViewer, SwitchingRichEditOffGivesTheUseBackAndKeepsTheText) {
   viewer.SetUseRichEdit(true);
   EXPECT_TRUE(viewer.HoldsLibrary());
   EXPECT_EQ(RichEditLibrary::UseCount(), 1);
-  EXPECT_EQ(ClassOf(viewer.Handle()), "RichEdit20A");
+  EXPECT_TRUE(HasClass(viewer.Handle(), L"RICHEDIT50W"));
 }
 
 TEST(RichEditViewer, TextThatIsNotRtfIsShownAsPlainText) {
@@ -100,7 +101,8 @@ TEST(RichEditViewer, TextThatIsNotRtfIsShownAsPlainText) {
   } cases[] = {
       {"{\\rtf1\\ansi Dear {\\b Sir}\\par}", "Dear Sir"},
       {"Just words, no {braces} meant as RTF", "Just words, no {braces} meant as RTF"},
-      {"Caf\xE9 \x93quoted\x94", "Caf\xE9 \x93quoted\x94"},
+      {"Café “quoted” — Привет 👍", "Café “quoted” — Привет 👍"},
+      {"{\\rtf1\\ansi Caf\\'e9 \\u1055?\\u1088?\\u1080? \\u-10179?\\u-9139?\\par}", "Café При 👍"},
       {"", ""},
   };
   for (const auto& c : cases) {
@@ -149,12 +151,17 @@ TEST(RichEditViewer, ALinkNotificationOpensTheRangeItNames) {
   viewer.Create(host.form, {8, 8, 360, 120});
   std::vector<std::string> opened;
   viewer.openLink = [&](HWND, const std::string& target, int) { opened.push_back(target); };
-  viewer.SetRTFText("mailto:quill@example.com");
-  // As the control sends it; 0 to -1 stands for the whole text.
+  viewer.SetRTFText("Ответ 👍 mailto:quill@example.com");
+  // As the control sends it, in UTF-16 units (the emoji is two, the address
+  // starts at 9); 0 to -1 stands for the whole text.
   const struct {
     LONG start, end;
     UINT msg;
-  } cases[] = {{0, -1, WM_LBUTTONDOWN}, {7, 12, WM_LBUTTONDOWN}, {0, -1, WM_LBUTTONUP}, {3, 3, WM_LBUTTONDOWN}};
+  } cases[] = {{0, -1, WM_LBUTTONDOWN},
+               {16, 21, WM_LBUTTONDOWN},
+               {6, 8, WM_LBUTTONDOWN},
+               {0, -1, WM_LBUTTONUP},
+               {3, 3, WM_LBUTTONDOWN}};
   for (const auto& c : cases) {
     ENLINK link{};
     link.nmhdr = {viewer.Handle(), static_cast<UINT_PTR>(viewer.Id()), EN_LINK};
@@ -162,7 +169,7 @@ TEST(RichEditViewer, ALinkNotificationOpensTheRangeItNames) {
     link.chrg = {c.start, c.end};
     host.form.Send(WM_NOTIFY, link.nmhdr.idFrom, reinterpret_cast<LPARAM>(&link));
   }
-  EXPECT_EQ(opened, (std::vector<std::string>{"mailto:quill@example.com", "quill"}))
+  EXPECT_EQ(opened, (std::vector<std::string>{"Ответ 👍 mailto:quill@example.com", "quill", "👍"}))
       << "the release is left alone, and an empty range opens nothing";
 }
 

@@ -1,9 +1,10 @@
 #include "ui/row_list_view.h"
 
-#include "ui/list_view.h"
-
 #include <stdexcept>
 #include <vector>
+
+#include "platform/utf16.h"
+#include "ui/list_view.h"
 
 namespace tq::ui {
 
@@ -11,14 +12,6 @@ namespace {
 
 constexpr UINT kCheckedImage = INDEXTOSTATEIMAGEMASK(2);
 constexpr UINT kUncheckedImage = INDEXTOSTATEIMAGEMASK(1);
-
-std::string Narrow(const wchar_t* text) {
-  if (!text) return {};
-  const int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string out(n > 0 ? static_cast<size_t>(n - 1) : 0, '\0');
-  if (n > 1) WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), n, nullptr, nullptr);
-  return out;
-}
 
 }  // namespace
 
@@ -31,7 +24,7 @@ void RowListView::Create(Wnd& parent, const Rect& bounds, const RowListViewOptio
   if (o.showSelectionAlways) style |= LVS_SHOWSELALWAYS;
   if (o.sorted) style |= LVS_SORTASCENDING;
   if (o.singleSelection) style |= LVS_SINGLESEL;
-  CreateControl(parent, WC_LISTVIEWA, bounds, {}, style, WS_EX_CLIENTEDGE, o.id);
+  CreateControl(parent, WC_LISTVIEWW, bounds, {}, style, WS_EX_CLIENTEDGE, o.id);
   DWORD ex = 0;
   if (o.checkBoxes) ex |= LVS_EX_CHECKBOXES;
   if (o.rowSelect) ex |= LVS_EX_FULLROWSELECT;
@@ -41,11 +34,11 @@ void RowListView::Create(Wnd& parent, const Rect& bounds, const RowListViewOptio
 void RowListView::AddColumn(std::string_view caption, int width) { AddListViewColumn(*this, caption, width); }
 
 void RowListView::SetColumnCaption(int column, std::string_view caption) {
-  std::string text(caption);
-  LVCOLUMNA c{};
+  std::wstring text = platform::Wide(caption);
+  LVCOLUMNW c{};
   c.mask = LVCF_TEXT;
   c.pszText = text.data();
-  Send(LVM_SETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&c));
+  Send(LVM_SETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&c));
 }
 
 void RowListView::SetColumnWidth(int column, int devicePixels) {
@@ -57,13 +50,13 @@ int RowListView::ColumnWidth(int column) const {
 }
 
 int RowListView::AddRow(std::string_view caption, LPARAM data) {
-  std::string text(caption);
-  LVITEMA item{};
+  std::wstring text = platform::Wide(caption);
+  LVITEMW item{};
   item.mask = LVIF_TEXT | LVIF_PARAM;
   item.iItem = Count();
   item.pszText = text.data();
   item.lParam = data;
-  const int row = static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  const int row = static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
   if (row < 0) throw std::runtime_error("Cannot add a list row");
   return row;
 }
@@ -73,45 +66,44 @@ void RowListView::Clear() { Send(LVM_DELETEALLITEMS); }
 int RowListView::Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
 
 std::string RowListView::Text(int row, int column) const {
-  std::vector<char> buffer(1024, '\0');
-  LVITEMA item{};
+  std::vector<wchar_t> buffer(1024, L'\0');
+  LVITEMW item{};
   item.iSubItem = column;
   item.pszText = buffer.data();
   item.cchTextMax = static_cast<int>(buffer.size());
-  Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  return buffer.data();
+  Send(LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return platform::Utf8(buffer.data());
 }
 
 void RowListView::SetText(int row, int column, std::string_view caption) {
-  std::string text(caption);
-  LVITEMA item{};
+  std::wstring text = platform::Wide(caption);
+  LVITEMW item{};
   item.iSubItem = column;
   item.pszText = text.data();
-  Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 LPARAM RowListView::Data(int row) const {
-  LVITEMA item{};
+  LVITEMW item{};
   item.mask = LVIF_PARAM;
   item.iItem = row;
-  if (!Send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return 0;
+  if (!Send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return 0;
   return item.lParam;
 }
 
 int RowListView::FindData(LPARAM data) const {
-  LVFINDINFOA find{};
+  LVFINDINFOW find{};
   find.flags = LVFI_PARAM;
   find.lParam = data;
-  return static_cast<int>(Send(LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+  return static_cast<int>(Send(LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
 }
 
 bool RowListView::Checked(int row) const {
-  return (Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) ==
-         kCheckedImage;
+  return (Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) == kCheckedImage;
 }
 
 void RowListView::SetChecked(int row, bool checked) {
-  LVITEMA item{};
+  LVITEMW item{};
   item.stateMask = LVIS_STATEIMAGEMASK;
   item.state = checked ? kCheckedImage : kUncheckedImage;
   Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
@@ -130,18 +122,18 @@ bool RowListView::RowSelected(int row) const {
 }
 
 void RowListView::SetRowSelected(int row, bool selected) {
-  LVITEMA item{};
+  LVITEMW item{};
   item.stateMask = LVIS_SELECTED;
   item.state = selected ? LVIS_SELECTED : 0;
   Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 void RowListView::Select(int row) {
-  LVITEMA none{};
+  LVITEMW none{};
   none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
   if (row < 0) return;
-  LVITEMA item{};
+  LVITEMW item{};
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   item.state = LVIS_SELECTED | LVIS_FOCUSED;
   Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
@@ -150,7 +142,7 @@ void RowListView::Select(int row) {
 
 void RowListView::EditCaption(int row) {
   SetFocus();
-  Send(LVM_EDITLABELA, static_cast<WPARAM>(row));
+  Send(LVM_EDITLABELW, static_cast<WPARAM>(row));
 }
 
 bool RowListView::Editing() const { return Send(LVM_GETEDITCONTROL) != 0; }
@@ -187,24 +179,15 @@ std::optional<LRESULT> RowListView::OnNotifyReflected(NMHDR* hdr) {
       onClick(row, labelOrRight);
       return 0;
     }
-    case LVN_BEGINLABELEDITA:
     case LVN_BEGINLABELEDITW: {
-      const int row = reinterpret_cast<NMLVDISPINFOA*>(hdr)->item.iItem;
+      const int row = reinterpret_cast<NMLVDISPINFOW*>(hdr)->item.iItem;
       return (!onBeginEdit || onBeginEdit(row)) ? FALSE : TRUE;
     }
-    case LVN_ENDLABELEDITA:
     case LVN_ENDLABELEDITW: {
+      auto* info = reinterpret_cast<NMLVDISPINFOW*>(hdr);
+      const int row = info->item.iItem;
       std::optional<std::string> text;
-      int row;
-      if (hdr->code == LVN_ENDLABELEDITA) {
-        auto* info = reinterpret_cast<NMLVDISPINFOA*>(hdr);
-        row = info->item.iItem;
-        if (info->item.pszText) text = info->item.pszText;
-      } else {
-        auto* info = reinterpret_cast<NMLVDISPINFOW*>(hdr);
-        row = info->item.iItem;
-        if (info->item.pszText) text = Narrow(info->item.pszText);
-      }
+      if (info->item.pszText) text = platform::Utf8(info->item.pszText);
       const bool keep = onEndEdit ? onEndEdit(row, text) : text.has_value();
       return keep && text ? TRUE : FALSE;
     }

@@ -2,10 +2,12 @@
 
 #include <shellapi.h>
 
+#include "platform/utf16.h"
+
 namespace tq::ui {
 
 void ShellOpen(HWND owner, const std::string& target, int show) {
-  ShellExecuteA(owner, "open", target.c_str(), nullptr, nullptr, show);
+  ShellExecuteW(owner, L"open", platform::Wide(target).c_str(), nullptr, nullptr, show);
 }
 
 }  // namespace tq::ui

@@ -6,7 +6,7 @@
 
 namespace tq::ui {
 namespace {
-constexpr char kSplitterClass[] = "TqSplitter";
+constexpr wchar_t kSplitterClass[] = L"TqSplitter";
 }
 
 void Splitter::Create(Wnd& parent, Wnd& above, int height) {
@@ -20,7 +20,7 @@ void Splitter::Create(Wnd& parent, Wnd& above, int height) {
 LRESULT Splitter::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_SETCURSOR:
-      SetCursor(LoadCursor(nullptr, IDC_SIZENS));
+      SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32645)));  // IDC_SIZENS
       return TRUE;
     case WM_LBUTTONDOWN:
       grabY_ = GET_Y_LPARAM(lp);

@@ -58,8 +58,7 @@ TEST(LinkLabel, ClickRunsTheLinkWithItsOwnBoldUnderlinedFont) {
   int clicks = 0;
   link.onClick = [&] { ++clicks; };
   host.form.Show();
-  SendMessageA(panel.Handle(), WM_COMMAND, MAKEWPARAM(link.Id(), STN_CLICKED),
-               reinterpret_cast<LPARAM>(link.Handle()));
+  SendMessageW(panel.Handle(), WM_COMMAND, MAKEWPARAM(link.Id(), STN_CLICKED), reinterpret_cast<LPARAM>(link.Handle()));
   EXPECT_EQ(clicks, 1);
   LOGFONTA lf{};
   ASSERT_NE(GetObjectA(link.Font(), sizeof lf, &lf), 0);

@@ -2,8 +2,10 @@
 
 #include <commctrl.h>
 
+#include <iterator>
 #include <string>
 
+#include "platform/utf16.h"
 #include "ui/core/access_keys.h"
 #include "ui/tab_order.h"
 
@@ -11,13 +13,13 @@ namespace tq::ui {
 namespace {
 
 std::string TabCaption(HWND tabs, int index) {
-  char text[256] = {};
-  TCITEMA item{};
+  wchar_t text[256] = {};
+  TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = text;
-  item.cchTextMax = sizeof text;
-  SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  return text;
+  item.cchTextMax = static_cast<int>(std::size(text));
+  SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  return platform::Utf8(text);
 }
 
 }  // namespace
@@ -26,15 +28,15 @@ void TabControl::Create(Wnd& parent, const Rect& bounds, int id) {
   INITCOMMONCONTROLSEX init{sizeof init, ICC_TAB_CLASSES};
   InitCommonControlsEx(&init);
   // WS_EX_CONTROLPARENT: Tab moves on into the shown page's controls.
-  CreateControl(parent, WC_TABCONTROLA, bounds, {}, WS_TABSTOP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, id);
+  CreateControl(parent, WC_TABCONTROLW, bounds, {}, WS_TABSTOP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, id);
 }
 
 Panel& TabControl::AddPage(std::string_view caption) {
-  std::string text(caption);
-  TCITEMA item{};
+  std::wstring text = platform::Wide(caption);
+  TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = text.data();
-  Send(TCM_INSERTITEMA, pages_.size(), reinterpret_cast<LPARAM>(&item));
+  Send(TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
   auto page = std::make_unique<Panel>();
   page->Create(*this, {0, 0, 0, 0});
   page->SetBounds(PageBounds());
@@ -46,11 +48,11 @@ Panel& TabControl::AddPage(std::string_view caption) {
 std::string TabControl::PageCaption(int index) const { return TabCaption(Handle(), index); }
 
 void TabControl::SetPageCaption(int index, std::string_view caption) {
-  std::string text(caption);
-  TCITEMA item{};
+  std::wstring text = platform::Wide(caption);
+  TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = text.data();
-  Send(TCM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  Send(TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
 void TabControl::RemovePage(int index) {
@@ -91,16 +93,12 @@ namespace {
 
 struct AccessKeySearch {
   HWND form;
-  char typed;
+  char32_t typed;
   HWND tabs = nullptr;
   int index = -1;
 };
 
-bool IsTabControl(HWND hwnd) {
-  char cls[32] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  return lstrcmpiA(cls, WC_TABCONTROLA) == 0;
-}
+bool IsTabControl(HWND hwnd) { return HasClass(hwnd, WC_TABCONTROLW); }
 
 bool ShownAndEnabled(HWND form, HWND control) {
   for (HWND w = control; w && w != form; w = GetParent(w))
@@ -115,9 +113,9 @@ BOOL CALLBACK FindTabOfKey(HWND child, LPARAM lp) {
     s.tabs = child;
     return FALSE;
   }
-  const int count = static_cast<int>(SendMessageA(child, TCM_GETITEMCOUNT, 0, 0));
+  const int count = static_cast<int>(SendMessageW(child, TCM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i)
-    if (core::MatchesAccessKey(TabCaption(child, i), s.typed, static_cast<int>(GetACP()))) {
+    if (core::MatchesAccessKey(TabCaption(child, i), s.typed)) {
       s.tabs = child;
       s.index = i;
       return FALSE;
@@ -127,13 +125,13 @@ BOOL CALLBACK FindTabOfKey(HWND child, LPARAM lp) {
 
 }  // namespace
 
-bool TabControl::ChooseByAccessKey(HWND form, char typed) {
+bool TabControl::ChooseByAccessKey(HWND form, char32_t typed) {
   AccessKeySearch search{form, typed};
   EnumChildWindows(form, FindTabOfKey, reinterpret_cast<LPARAM>(&search));
   if (!search.tabs) return false;
   ::SetFocus(search.tabs);
   // Moving the tabs' focus selects the tab and tells the owner, as a click does.
-  SendMessageA(search.tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(search.index), 0);
+  SendMessageW(search.tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(search.index), 0);
   return true;
 }
 
@@ -147,13 +145,13 @@ bool TabControl::TurnPage(HWND form, int step) {
     EnumChildWindows(form, FindTabOfKey, reinterpret_cast<LPARAM>(&search));
     tabs = search.tabs;
   }
-  const int count = tabs ? static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
+  const int count = tabs ? static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
   if (count == 0) return false;
-  const int active = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+  const int active = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
   const int next = ((active + step) % count + count) % count;
   const bool onPage = focus && focus != tabs && IsChild(tabs, focus);
   // Moving the tabs' focus selects the tab and tells the owner, as a click does.
-  SendMessageA(tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(next), 0);
+  SendMessageW(tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(next), 0);
   if (onPage) {
     // The shown page is the visible child of the tabs.
     HWND page = GetWindow(tabs, GW_CHILD);

@@ -40,7 +40,7 @@ class TabControl : public Control {
   // with a tab of that key (`typed` as WM_SYSCHAR brings it) shows that page,
   // as a click on the tab would, and takes the focus. False when no tab has
   // the key, so the form's own controls get it.
-  static bool ChooseByAccessKey(HWND form, char typed);
+  static bool ChooseByAccessKey(HWND form, char32_t typed);
   // Ctrl+Tab (`step` 1) or Ctrl+Shift+Tab (-1) in `form`: the tab control
   // holding the focus, else the first shown, enabled one, shows the next or
   // the previous page, round the ends, as a click on its tab would. A focus

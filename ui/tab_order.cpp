@@ -7,7 +7,7 @@ namespace tq::ui {
 namespace {
 
 bool ShownAndEnabled(HWND hwnd) {
-  const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+  const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
   return (style & WS_VISIBLE) && !(style & WS_DISABLED);
 }
 
@@ -15,8 +15,8 @@ bool ShownAndEnabled(HWND hwnd) {
 void CollectStops(HWND parent, std::vector<HWND>& stops) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!ShownAndEnabled(child)) continue;
-    if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) stops.push_back(child);
-    if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) CollectStops(child, stops);
+    if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) stops.push_back(child);
+    if (GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) CollectStops(child, stops);
   }
 }
 

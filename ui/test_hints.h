@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/utf16.h"
+
 namespace tq::ui::testing {
 
 namespace detail {
@@ -21,18 +23,18 @@ struct HintSearch {
 
 inline BOOL CALLBACK CollectHints(HWND hwnd, LPARAM p) {
   auto* search = reinterpret_cast<HintSearch*>(p);
-  char cls[64] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  if (std::string(cls) != TOOLTIPS_CLASSA) return TRUE;
+  wchar_t cls[64] = {};
+  GetClassNameW(hwnd, cls, 64);
+  if (std::wstring(cls) != TOOLTIPS_CLASSW) return TRUE;
   if (search->owner && GetWindow(hwnd, GW_OWNER) != search->owner) return TRUE;
-  const int count = static_cast<int>(SendMessageA(hwnd, TTM_GETTOOLCOUNT, 0, 0));
+  const int count = static_cast<int>(SendMessageW(hwnd, TTM_GETTOOLCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
-    char text[256] = {};
-    TTTOOLINFOA info{};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    wchar_t text[256] = {};
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V1_SIZE;
     info.lpszText = text;
-    if (SendMessageA(hwnd, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info))) {
-      search->hints.emplace_back(reinterpret_cast<HWND>(info.uId), text);
+    if (SendMessageW(hwnd, TTM_ENUMTOOLSW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info))) {
+      search->hints.emplace_back(reinterpret_cast<HWND>(info.uId), platform::Utf8(text));
     }
   }
   return TRUE;

@@ -41,7 +41,7 @@ inline void PressKey(UINT key, bool shift = false, bool ctrl = false) {
   state[VK_SHIFT] = shift ? 0x80 : 0;
   state[VK_CONTROL] = ctrl ? 0x80 : 0;
   SetKeyboardState(state);
-  PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+  PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
   ProcessPendingMessages();
   state[VK_SHIFT] = state[VK_CONTROL] = 0;
   SetKeyboardState(state);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/utf16.h"
 #include "ui/timer.h"
 
 namespace tq::ui::testing {
@@ -32,17 +33,17 @@ class MessageBoxAnswerer {
   LPARAM Self() { return reinterpret_cast<LPARAM>(this); }
 
   static BOOL CALLBACK AnswerOne(HWND hwnd, LPARAM self) {
-    char cls[16] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (std::string(cls) != "#32770" || !IsWindowVisible(hwnd)) return TRUE;
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (std::wstring(cls) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
     auto* answerer = reinterpret_cast<MessageBoxAnswerer*>(self);
-    char caption[256] = {}, text[1024] = {};
-    GetWindowTextA(hwnd, caption, sizeof caption);
-    GetDlgItemTextA(hwnd, 0xFFFF, text, sizeof text);  // the box's text control
+    wchar_t caption[256] = {}, text[1024] = {};
+    GetWindowTextW(hwnd, caption, 256);
+    GetDlgItemTextW(hwnd, 0xFFFF, text, 1024);  // the box's text control
     HWND button = GetDlgItem(hwnd, answerer->button_);
     if (!button) return TRUE;  // no such button: leave the box for the test to fail on
-    answerer->seen.push_back({caption, text});
-    PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(answerer->button_, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    answerer->seen.push_back({platform::Utf8(caption), platform::Utf8(text)});
+    PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(answerer->button_, BN_CLICKED), reinterpret_cast<LPARAM>(button));
     return TRUE;
   }
 

@@ -4,7 +4,7 @@
 
 namespace tq::ui {
 namespace {
-constexpr char kTimerClass[] = "TqTimer";
+constexpr wchar_t kTimerClass[] = L"TqTimer";
 }
 
 void Timer::Window::Create() {

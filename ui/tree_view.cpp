@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/utf16.h"
+
 namespace tq::ui {
 
 void TreeView::Create(Wnd& parent, const Rect& bounds, const TreeViewOptions& o) {
@@ -12,18 +14,18 @@ void TreeView::Create(Wnd& parent, const Rect& bounds, const TreeViewOptions& o)
   if (o.buttons) style |= TVS_HASBUTTONS;
   if (o.linesAtRoot) style |= TVS_LINESATROOT;
   if (o.showSelectionAlways) style |= TVS_SHOWSELALWAYS;
-  CreateControl(parent, WC_TREEVIEWA, bounds, {}, style, o.border ? WS_EX_CLIENTEDGE : 0, o.id);
+  CreateControl(parent, WC_TREEVIEWW, bounds, {}, style, o.border ? WS_EX_CLIENTEDGE : 0, o.id);
 }
 
 HTREEITEM TreeView::AddItem(HTREEITEM parent, std::string_view text, LPARAM data, HTREEITEM after) {
-  std::string s(text);
-  TVINSERTSTRUCTA insert{};
+  std::wstring s = platform::Wide(text);
+  TVINSERTSTRUCTW insert{};
   insert.hParent = parent ? parent : TVI_ROOT;
   insert.hInsertAfter = after;
   insert.item.mask = TVIF_TEXT | TVIF_PARAM;
   insert.item.pszText = s.data();
   insert.item.lParam = data;
-  auto item = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+  auto item = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
   if (!item) throw std::runtime_error("Cannot add a tree item");
   return item;
 }
@@ -33,12 +35,12 @@ void TreeView::SetImageList(HIMAGELIST images) {
 }
 
 void TreeView::SetItemImages(HTREEITEM item, int image, int selectedImage) {
-  TVITEMA tv{};
+  TVITEMW tv{};
   tv.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
   tv.hItem = item;
   tv.iImage = image;
   tv.iSelectedImage = selectedImage;
-  Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
 }
 
 void TreeView::DeleteItem(HTREEITEM item) {
@@ -53,31 +55,31 @@ HTREEITEM TreeView::Selected() const { return reinterpret_cast<HTREEITEM>(Send(T
 void TreeView::Select(HTREEITEM item) { Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)); }
 
 LPARAM TreeView::ItemData(HTREEITEM item) const {
-  TVITEMA tv{};
+  TVITEMW tv{};
   tv.mask = TVIF_PARAM | TVIF_HANDLE;
   tv.hItem = item;
-  if (!Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv))) return 0;
+  if (!Send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv))) return 0;
   return tv.lParam;
 }
 
 std::string TreeView::ItemText(HTREEITEM item) const {
-  char buffer[1024] = {};
-  TVITEMA tv{};
+  wchar_t buffer[1024] = {};
+  TVITEMW tv{};
   tv.mask = TVIF_TEXT | TVIF_HANDLE;
   tv.hItem = item;
   tv.pszText = buffer;
-  tv.cchTextMax = sizeof buffer;
-  if (!Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv))) return {};
-  return tv.pszText ? tv.pszText : "";
+  tv.cchTextMax = static_cast<int>(std::size(buffer));
+  if (!Send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv))) return {};
+  return tv.pszText ? platform::Utf8(tv.pszText) : std::string();
 }
 
 void TreeView::SetItemText(HTREEITEM item, std::string_view text) {
-  std::string s(text);
-  TVITEMA tv{};
+  std::wstring s = platform::Wide(text);
+  TVITEMW tv{};
   tv.mask = TVIF_TEXT | TVIF_HANDLE;
   tv.hItem = item;
   tv.pszText = s.data();
-  Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
 }
 
 HTREEITEM TreeView::FirstRoot() const { return reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, TVGN_ROOT)); }
@@ -104,10 +106,10 @@ bool TreeView::Expanded(HTREEITEM item) const {
 
 std::optional<LRESULT> TreeView::OnNotifyReflected(NMHDR* hdr) {
   switch (hdr->code) {
-    // The A and W forms carry the new item at the same place.
-    case TVN_SELCHANGEDA:
+    // The tree is a wide window under a wide parent: its notifications
+    // come in their W forms.
     case TVN_SELCHANGEDW:
-      if (onSelectionChanged) onSelectionChanged(reinterpret_cast<NMTREEVIEWA*>(hdr)->itemNew.hItem);
+      if (onSelectionChanged) onSelectionChanged(reinterpret_cast<NMTREEVIEWW*>(hdr)->itemNew.hItem);
       return 0;
     case NM_DBLCLK:
       if (onDoubleClick) onDoubleClick();

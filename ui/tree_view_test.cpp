@@ -22,7 +22,7 @@ TEST(TreeView, HoldsCategoriesWithRepliesAndReportsTheSelectedItemsData) {
 
   HTREEITEM greetings = tree.AddItem(nullptr, "Greetings", -1);
   HTREEITEM hello = tree.AddItem(greetings, "Hello", 0);
-  HTREEITEM bye = tree.AddItem(greetings, "Caf\xE9", 1);
+  HTREEITEM bye = tree.AddItem(greetings, "Café", 1);
   HTREEITEM other = tree.AddItem(nullptr, "Other", -2);
   EXPECT_EQ(tree.Count(), 4);
 
@@ -38,7 +38,7 @@ TEST(TreeView, HoldsCategoriesWithRepliesAndReportsTheSelectedItemsData) {
   EXPECT_EQ(tree.FirstChild(greetings), hello);
   EXPECT_EQ(tree.NextSibling(hello), bye);
   EXPECT_EQ(tree.Parent(bye), greetings);
-  EXPECT_EQ(tree.ItemText(bye), "Caf\xE9");
+  EXPECT_EQ(tree.ItemText(bye), "Café");
   tree.SetItemText(bye, "Bye");
   EXPECT_EQ(tree.ItemText(bye), "Bye");
 

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/utf16.h"
 #include "ui/form.h"
 #include "ui/styled_font.h"
 
@@ -11,7 +12,7 @@ namespace {
 // The brush the parent paints its background with, so the label blends in
 // on a white panel as on a grey one.
 HBRUSH ParentBackground(HWND label) {
-  const auto value = GetClassLongPtrA(GetParent(label), GCLP_HBRBACKGROUND);
+  const auto value = GetClassLongPtrW(GetParent(label), GCLP_HBRBACKGROUND);
   // A system colour index + 1 stands in for a brush in a window class.
   if (value > 0 && value <= COLOR_MENUBAR + 1) return GetSysColorBrush(static_cast<int>(value) - 1);
   if (value != 0) return reinterpret_cast<HBRUSH>(value);
@@ -23,7 +24,7 @@ HBRUSH ParentBackground(HWND label) {
 void TURLLabel::Create(Wnd& parent, const Rect& bounds, std::string_view caption, const URLLabelOptions& options) {
   // SS_NOTIFY: without it a static control lets the mouse through to its parent.
   DWORD style = SS_NOTIFY | SS_NOPREFIX | (options.center ? SS_CENTER : SS_LEFTNOWORDWRAP);
-  CreateControl(parent, "STATIC", bounds, caption, style, 0, options.id);
+  CreateControl(parent, L"STATIC", bounds, caption, style, 0, options.id);
   font_ = StyledFont(Font(), {.underline = true});
   if (font_) SetFont(font_.get());
   color_ = ColorNormal;
@@ -32,9 +33,9 @@ void TURLLabel::Create(Wnd& parent, const Rect& bounds, std::string_view caption
 int TURLLabel::TextWidth() const {
   WindowDc dc(Handle());
   HGDIOBJ old = SelectObject(dc.get(), Font());
-  const std::string text = Text();
+  const std::wstring text = platform::Wide(Text());
   SIZE size{};
-  GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
   SelectObject(dc.get(), old);
   return size.cx;
 }
@@ -125,7 +126,7 @@ LRESULT TURLLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_SETCURSOR:
-      SetCursor(LoadCursor(nullptr, IDC_HAND));
+      SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
       return TRUE;
   }
   return Control::WndProc(msg, wp, lp);

@@ -14,7 +14,7 @@ void PlaceOuter(Form& form, int width, int height, HWND centreOn) {
                               : MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY);
   MONITORINFO info{};
   info.cbSize = sizeof info;
-  GetMonitorInfoA(monitor, &info);
+  GetMonitorInfoW(monitor, &info);
   const core::Rect work = ToRect(info.rcWork);
   core::Rect area = work;
   RECT r{};
@@ -27,8 +27,8 @@ void PlaceOuter(Form& form, int width, int height, HWND centreOn) {
 
 SIZE OuterSizeFor(HWND window, int width, int height) {
   RECT r{0, 0, width, height};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
   return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -46,8 +46,7 @@ void PlaceNearCaret(Form& form, DWORD thread) {
   std::optional<core::Rect> caret;
   GUITHREADINFO gui{};
   gui.cbSize = sizeof gui;
-  if (thread != 0 && GetGUIThreadInfo(thread, &gui) && gui.hwndCaret &&
-      gui.rcCaret.bottom > gui.rcCaret.top) {
+  if (thread != 0 && GetGUIThreadInfo(thread, &gui) && gui.hwndCaret && gui.rcCaret.bottom > gui.rcCaret.top) {
     POINT corners[2] = {{gui.rcCaret.left, gui.rcCaret.top}, {gui.rcCaret.right, gui.rcCaret.bottom}};
     MapWindowPoints(gui.hwndCaret, nullptr, corners, 2);
     caret = core::Rect{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
@@ -57,10 +56,9 @@ void PlaceNearCaret(Form& form, DWORD thread) {
   const POINT anchor = caret ? POINT{caret->left, caret->bottom} : mouse;
   MONITORINFO info{};
   info.cbSize = sizeof info;
-  GetMonitorInfoA(MonitorFromPoint(anchor, MONITOR_DEFAULTTONEAREST), &info);
+  GetMonitorInfoW(MonitorFromPoint(anchor, MONITOR_DEFAULTTONEAREST), &info);
   const Rect b = form.Bounds();
-  const core::Rect placed =
-      core::PopupNear({b.width, b.height}, caret, {mouse.x, mouse.y}, ToRect(info.rcWork));
+  const core::Rect placed = core::PopupNear({b.width, b.height}, caret, {mouse.x, mouse.y}, ToRect(info.rcWork));
   SetWindowPos(form.Handle(), nullptr, placed.left, placed.top, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/utf16.h"
 #include "ui/dpi.h"
 #include "ui/form.h"
 #include "ui/message_box.h"
@@ -15,10 +16,12 @@ namespace tq::ui {
 namespace {
 
 // The window property that leads from a handle to its object.
-constexpr char kObjectProp[] = "TqWnd";
+constexpr wchar_t kObjectProp[] = L"TqWnd";
 constexpr UINT_PTR kSubclassId = 0x7151;
 
-HINSTANCE ThisModule() { return GetModuleHandleA(nullptr); }
+HINSTANCE ThisModule() { return GetModuleHandleW(nullptr); }
+
+std::string Narrow(const std::wstring& className) { return platform::Utf8(className); }
 
 }  // namespace
 
@@ -29,7 +32,7 @@ Wnd::~Wnd() {
 
 Wnd* Wnd::FromHandle(HWND hwnd) {
   if (!hwnd) return nullptr;
-  return static_cast<Wnd*>(GetPropA(hwnd, kObjectProp));
+  return static_cast<Wnd*>(GetPropW(hwnd, kObjectProp));
 }
 
 void Wnd::Destroy() {
@@ -37,54 +40,58 @@ void Wnd::Destroy() {
 }
 
 void Wnd::RegisterClassOnce(const char* className, UINT classStyle, HBRUSH background, HICON icon) {
-  WNDCLASSEXA existing{};
+  RegisterClassOnce(platform::Wide(className).c_str(), classStyle, background, icon);
+}
+
+void Wnd::RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUSH background, HICON icon) {
+  WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
-  if (GetClassInfoExA(ThisModule(), className, &existing)) return;
-  WNDCLASSEXA wc{};
+  if (GetClassInfoExW(ThisModule(), className, &existing)) return;
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.style = classStyle;
   wc.lpfnWndProc = &Wnd::OwnClassProc;
   wc.hInstance = ThisModule();
   wc.hIcon = icon;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   wc.hbrBackground = background;
   wc.lpszClassName = className;
-  if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    throw std::runtime_error(std::string("Cannot register the window class ") + className);
+  if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    throw std::runtime_error("Cannot register the window class " + platform::Utf8(className));
   }
 }
 
 void Wnd::CreateOwnClass(const CreateArgs& a) {
   if (hwnd_) throw std::logic_error("Window already created");
   createError_ = nullptr;
-  HWND h = CreateWindowExA(a.exStyle, a.className, a.text.c_str(), a.style, a.x, a.y, a.width, a.height, a.parent,
-                           a.menuOrId, ThisModule(), this);
+  HWND h = CreateWindowExW(a.exStyle, a.className.c_str(), platform::Wide(a.text).c_str(), a.style, a.x, a.y, a.width,
+                           a.height, a.parent, a.menuOrId, ThisModule(), this);
   if (createError_) {
     if (h && hwnd_) Destroy();
     std::rethrow_exception(std::exchange(createError_, nullptr));
   }
-  if (!h) throw std::runtime_error(std::string("Cannot create a window of the class ") + a.className);
+  if (!h) throw std::runtime_error("Cannot create a window of the class " + Narrow(a.className));
 }
 
 void Wnd::CreateSystemClass(const CreateArgs& a) {
   if (hwnd_) throw std::logic_error("Window already created");
-  HWND h = CreateWindowExA(a.exStyle, a.className, a.text.c_str(), a.style, a.x, a.y, a.width, a.height, a.parent,
-                           a.menuOrId, ThisModule(), nullptr);
-  if (!h) throw std::runtime_error(std::string("Cannot create a window of the class ") + a.className);
+  HWND h = CreateWindowExW(a.exStyle, a.className.c_str(), platform::Wide(a.text).c_str(), a.style, a.x, a.y, a.width,
+                           a.height, a.parent, a.menuOrId, ThisModule(), nullptr);
+  if (!h) throw std::runtime_error("Cannot create a window of the class " + Narrow(a.className));
   Attach(h);
   subclassed_ = true;
   if (!SetWindowSubclass(h, &Wnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
     subclassed_ = false;
     DestroyWindow(h);
     Detach();
-    throw std::runtime_error(std::string("Cannot subclass a window of the class ") + a.className);
+    throw std::runtime_error("Cannot subclass a window of the class " + Narrow(a.className));
   }
 }
 
 void Wnd::Attach(HWND hwnd) {
   hwnd_ = hwnd;
-  SetPropA(hwnd, kObjectProp, this);
-  if (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) {
+  SetPropW(hwnd, kObjectProp, this);
+  if (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) {
     if (Wnd* parent = FromHandle(GetParent(hwnd))) parent->AddChild(this);
   }
 }
@@ -92,7 +99,7 @@ void Wnd::Attach(HWND hwnd) {
 void Wnd::Detach() {
   if (subclassed_) RemoveWindowSubclass(hwnd_, &Wnd::SubclassProc, kSubclassId);
   subclassed_ = false;
-  if (GetPropA(hwnd_, kObjectProp) == this) RemovePropA(hwnd_, kObjectProp);
+  if (GetPropW(hwnd_, kObjectProp) == this) RemovePropW(hwnd_, kObjectProp);
   if (parent_) parent_->RemoveChild(this);
   for (Wnd* child : children_) child->parent_ = nullptr;
   children_.clear();
@@ -111,11 +118,11 @@ void Wnd::RemoveChild(Wnd* child) {
 
 LRESULT CALLBACK Wnd::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
+    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
     if (auto* self = static_cast<Wnd*>(cs->lpCreateParams)) self->Attach(hwnd);
   }
   Wnd* self = FromHandle(hwnd);
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   LRESULT result = self->SafeWndProc(msg, wp, lp);
   if (msg == WM_NCDESTROY) self->Detach();
   return result;
@@ -148,7 +155,7 @@ LRESULT Wnd::SafeWndProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Wnd::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
-  return subclassed_ ? DefSubclassProc(hwnd_, msg, wp, lp) : DefWindowProcA(hwnd_, msg, wp, lp);
+  return subclassed_ ? DefSubclassProc(hwnd_, msg, wp, lp) : DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 LRESULT Wnd::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -217,19 +224,19 @@ LRESULT Wnd::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 std::string Wnd::Text() const {
   if (!hwnd_) return {};
-  const int length = GetWindowTextLengthA(hwnd_);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(hwnd_, text.data(), length + 1);
+  const int length = GetWindowTextLengthW(hwnd_);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int got = GetWindowTextW(hwnd_, text.data(), length + 1);
   text.resize(static_cast<size_t>(std::max(got, 0)));
-  return text;
+  return platform::Utf8(text);
 }
 
-void Wnd::SetText(std::string_view text) { SetWindowTextA(hwnd_, std::string(text).c_str()); }
+void Wnd::SetText(std::string_view text) { SetWindowTextW(hwnd_, platform::Wide(text).c_str()); }
 
 Rect Wnd::Bounds() const {
   RECT r{};
   GetWindowRect(hwnd_, &r);
-  if (GetWindowLongA(hwnd_, GWL_STYLE) & WS_CHILD) {
+  if (GetWindowLongW(hwnd_, GWL_STYLE) & WS_CHILD) {
     MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
   }
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
@@ -249,7 +256,7 @@ bool Wnd::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
 void Wnd::SetVisible(bool visible) {
   if (!hwnd_) return;
-  const bool was = (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+  const bool was = (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
   ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
   // Docked windows give their room back or take it when shown or hidden.
   if (was != visible && parent_ && align_ != Align::None) parent_->Relayout();
@@ -294,7 +301,7 @@ void Wnd::Relayout() {
   std::vector<AlignItem> items;
   for (Wnd* child : children_) {
     if (child->align_ == Align::None || !child->hwnd_) continue;
-    const bool shown = (GetWindowLongA(child->hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    const bool shown = (GetWindowLongW(child->hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
     docked.push_back(child);
     items.push_back({child->align_, child->Bounds(), shown});
   }
@@ -303,6 +310,12 @@ void Wnd::Relayout() {
   for (size_t i = 0; i < docked.size(); ++i) {
     if (items[i].visible && placed[i] != items[i].bounds) docked[i]->SetBounds(placed[i]);
   }
+}
+
+bool HasClass(HWND hwnd, const wchar_t* className) {
+  wchar_t cls[64] = {};
+  GetClassNameW(hwnd, cls, static_cast<int>(std::size(cls)));
+  return lstrcmpiW(cls, className) == 0;
 }
 
 }  // namespace tq::ui

@@ -38,6 +38,7 @@ class Wnd {
   // Destroys the window now (and its children); the object stays, empty.
   void Destroy();
 
+  // The window's text, UTF-8.
   std::string Text() const;
   void SetText(std::string_view text);
 
@@ -74,12 +75,14 @@ class Wnd {
   // Lays out the docked children again.
   void Relayout();
 
-  LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageA(hwnd_, msg, wp, lp); }
+  // A message to the window through the wide API, so text messages carry
+  // UTF-16.
+  LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageW(hwnd_, msg, wp, lp); }
 
  protected:
   struct CreateArgs {
-    const char* className = nullptr;
-    std::string text;
+    std::wstring className;
+    std::string text;  // UTF-8
     DWORD style = 0;
     DWORD exStyle = 0;
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;  // device pixels
@@ -87,7 +90,10 @@ class Wnd {
     HMENU menuOrId = nullptr;
   };
 
-  // Registers (once) a window class of the toolkit whose messages come here.
+  // Registers (once) a window class of the toolkit whose messages come here:
+  // a Unicode class, so every window of the toolkit is a wide window.
+  static void RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUSH background, HICON icon);
+  // The same with an ASCII class name.
   static void RegisterClassOnce(const char* className, UINT classStyle, HBRUSH background, HICON icon);
   // Creates a window of a class registered with RegisterClassOnce; WM_CREATE
   // already reaches the handlers. Throws on failure, or rethrows what a
@@ -98,7 +104,7 @@ class Wnd {
   void CreateSystemClass(const CreateArgs& args);
 
   // Default handling: the class's own procedure for subclassed system
-  // controls, DefWindowProcA for the toolkit's classes.
+  // controls, DefWindowProcW for the toolkit's classes.
   LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
 
   // Every message comes here first; the default dispatches to the handlers
@@ -141,5 +147,8 @@ class Wnd {
   std::vector<Wnd*> children_;  // toolkit children, for layout
   std::exception_ptr createError_;
 };
+
+// Whether `hwnd` is a window of the class `className` (letter case aside).
+bool HasClass(HWND hwnd, const wchar_t* className);
 
 }  // namespace tq::ui

@@ -46,7 +46,7 @@ TEST(Application, HiddenWindowCaptionedWithTheTitleOwnsTheMainWindowJustBelowIt)
 
 TEST(Application, RunEndsWithTheExitCodeOfTerminate) {
   Application app("Quillet Run");
-  PostMessageA(app.Handle(), WM_NULL, 0, 0);
+  PostMessageW(app.Handle(), WM_NULL, 0, 0);
   Application::Terminate(3);
   EXPECT_EQ(app.Run(), 3);
 }

@@ -11,6 +11,7 @@
 #include "app/about/about_windows.h"
 #include "app/about/readme_form.h"
 #include "app/core/app_identity.h"
+#include "platform/utf16.h"
 #include "ui/application.h"
 
 int main(int argc, char** argv) {
@@ -29,14 +30,14 @@ int main(int argc, char** argv) {
     } else if (what == "missing" && argc > 2) {
       tq::app::TAboutForm about(app.Handle());
       about.documentFolder = argv[2];
-      PostMessageA(about.Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+      PostMessageW(about.Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
                    reinterpret_cast<LPARAM>(about.ReadmeBtn.Handle()));
       about.ShowModal();
     } else {
       tq::app::ShowAbout(app.Handle());
     }
   } catch (const std::exception& e) {
-    MessageBoxA(nullptr, e.what(), "about_preview", MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, tq::platform::Wide(e.what()).c_str(), L"about_preview", MB_OK | MB_ICONERROR);
     return 2;
   }
   return 0;

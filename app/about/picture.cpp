@@ -15,14 +15,14 @@ void Picture::Create(ui::Wnd& parent, int x, int y) {
 
 bool Picture::Load(int id) {
   bitmap_.reset(static_cast<HBITMAP>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   ShowBitmap();
   return !Empty();
 }
 
 Size Picture::PictureSize() const {
   BITMAP info{};
-  if (!bitmap_ || !GetObjectA(bitmap_.get(), sizeof info, &info)) return {};
+  if (!bitmap_ || !GetObjectW(bitmap_.get(), sizeof info, &info)) return {};
   return {info.bmWidth, info.bmHeight};
 }
 

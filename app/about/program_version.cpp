@@ -6,19 +6,20 @@
 #include <vector>
 
 #include "platform/system_info.h"
+#include "platform/utf16.h"
 
 namespace tq::app {
 
 std::optional<FileVersion> ProgramFileVersion() {
-  const std::string path = platform::ProgramPath();
+  const std::wstring path = platform::Wide(platform::ProgramPath());
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   if (size == 0) return std::nullopt;
   std::vector<char> data(size);
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return std::nullopt;
+  if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) return std::nullopt;
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
-  if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
+  if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
       length < sizeof(VS_FIXEDFILEINFO) || fixed->dwSignature != 0xFEEF04BD) {
     return std::nullopt;
   }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/env.h"
+#include "platform/utf16.h"
 #include "ui/window_place.h"
 
 namespace tq::app {
@@ -11,10 +12,10 @@ namespace {
 
 // The system's own words for an error code, without the trailing line break.
 std::string SystemMessage(int code) {
-  char text[512] = {};
-  const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                 static_cast<DWORD>(code), 0, text, sizeof text, nullptr);
-  std::string message(text, n);
+  wchar_t text[512] = {};
+  const DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                 static_cast<DWORD>(code), 0, text, sizeof text / sizeof text[0], nullptr);
+  std::string message = platform::Utf8(std::wstring_view(text, n));
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) {
     message.pop_back();
   }

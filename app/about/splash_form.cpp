@@ -5,6 +5,7 @@
 #include "app/about/program_version.h"
 #include "app/core/version_text.h"
 #include "app/resources/picture_ids.h"
+#include "platform/utf16.h"
 #include "ui/dpi.h"
 #include "ui/handles.h"
 #include "ui/window_place.h"
@@ -19,13 +20,15 @@ constexpr UINT kShowTimeMs = 2000;
 // picture leaves that corner free for it.
 void DrawBuildLine(HDC dc, Size size, int dpi, const std::string& text) {
   auto scale = [dpi](int pixels) { return ui::ScaleForDpi(pixels, dpi); };
-  ui::UniqueFont font(CreateFontA(-scale(14), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+  ui::UniqueFont font(CreateFontW(-scale(14), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                  L"Tahoma"));
   HGDIOBJ old = SelectObject(dc, font.get());
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkMode(dc, TRANSPARENT);
   RECT r{scale(210), size.height - scale(10) - scale(14), size.width, size.height - scale(10)};
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
+  const std::wstring wide = platform::Wide(text);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
 }
 

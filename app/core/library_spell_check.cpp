@@ -1,11 +1,17 @@
 #include "app/core/library_spell_check.h"
 
 #include "app/core/reply_text_fit.h"
+#include "storage/reply_text_codec.h"
 
 namespace tq::app {
 
-std::optional<std::string> CorrectedResponse(bool formatted, const std::string& rtf, const std::string& plain) {
-  const ReplyStorePlan plan = PlanReplyStorage(formatted, rtf.size(), plain.size());
+std::optional<std::string> CorrectedResponse(const ReplyRecord& reply, const std::string& rtf,
+                                             const std::string& plain) {
+  auto storedSize = [&](const std::string& response) {
+    return storage::StoredResponseSize({reply.Category, reply.Description, response});
+  };
+  const bool formatted = IsFormattedResponse(reply.Response);
+  const ReplyStorePlan plan = PlanReplyStorage(formatted, formatted ? storedSize(rtf) : 0, storedSize(plain));
   if (plan.action == ReplyStoreAction::kStoreRich) return rtf;
   if (plan.action == ReplyStoreAction::kStorePlain) return plain;
   // Storing the plain text of a rich reply would lose its formatting

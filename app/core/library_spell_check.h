@@ -5,12 +5,16 @@
 #include <optional>
 #include <string>
 
+#include "app/core/reply_record.h"
+
 namespace tq::app {
 
 // The text to store for a reply after its check: the corrected rich text
 // for a formatted reply (its formatting kept), the corrected plain text for
-// a plain one; none when the corrected text no longer fits the library.
-std::optional<std::string> CorrectedResponse(bool formatted, const std::string& rtf, const std::string& plain);
+// a plain one; none when the corrected text, in the form the library stores
+// it with the reply's names, no longer fits the library.
+std::optional<std::string> CorrectedResponse(const ReplyRecord& reply, const std::string& rtf,
+                                             const std::string& plain);
 
 // The message at the end of the check: complete or cancelled, how many
 // replies were changed, and how many corrected replies could not be stored.

@@ -194,6 +194,12 @@ TEST(PasteKeys, EachMethodSendsItsKeysWithItsPauses) {
        u"H\u00e9\r\nx\ty\n\U0001F600",
        {"u+72", "u-72", "u+233", "u-233", "+13", "-13", "u+120", "u-120", "+9", "-9", "u+121", "u-121", "+13", "-13",
         "u+55357", "u-55357", "u+56832", "u-56832"}},
+      // Two pairs side by side stay in order, the line break after them is
+      // still one Enter, and a combining mark is a unit of its own.
+      {PasteMethod::TypeText,
+       u"\U0001F600\U00010348\r\ne\u0301",
+       {"u+55357", "u-55357", "u+56832", "u-56832", "u+55296", "u-55296", "u+57160", "u-57160", "+13", "-13", "u+101",
+        "u-101", "u+769", "u-769"}},
   };
   for (const Case& c : cases) {
     FakeKeyboard kb;

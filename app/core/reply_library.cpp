@@ -2,16 +2,28 @@
 
 #include "storage/errors.h"
 #include "storage/reply_layout.h"
+#include "storage/reply_text_codec.h"
 
 namespace tq::app {
 
 ReplyRecord CurrentReply(storage::TBinaryDataSet& table) {
+  storage::ReplyTexts texts = storage::DecodeReplyTexts({table.FieldByName(storage::kCategoryField).AsString(),
+                                                         table.FieldByName(storage::kDescriptionField).AsString(),
+                                                         table.FieldByName(storage::kResponseField).AsString()});
   ReplyRecord r;
-  r.Category = table.FieldByName(storage::kCategoryField).AsString();
-  r.Description = table.FieldByName(storage::kDescriptionField).AsString();
-  r.Response = table.FieldByName(storage::kResponseField).AsString();
+  r.Category = std::move(texts.category);
+  r.Description = std::move(texts.description);
+  r.Response = std::move(texts.response);
   r.HotKey = table.FieldByName(storage::kHotKeyField).AsInteger();
   return r;
+}
+
+void WriteReply(storage::TBinaryDataSet& table, const ReplyRecord& record) {
+  const storage::ReplyTexts stored = storage::EncodeReplyTexts({record.Category, record.Description, record.Response});
+  table.FieldByName(storage::kCategoryField).SetAsString(stored.category);
+  table.FieldByName(storage::kDescriptionField).SetAsString(stored.description);
+  table.FieldByName(storage::kResponseField).SetAsString(stored.response);
+  table.FieldByName(storage::kHotKeyField).SetAsInteger(record.HotKey);
 }
 
 int CurrentReplyIndex(storage::TBinaryDataSet& table) {

@@ -1,6 +1,6 @@
 // The main window's access to the open library file: creating an empty one
-// of the reply layout, opening one, and reading its records in table order
-// (record i has reply index i).
+// of the reply layout, opening one, and reading and writing its records in
+// table order (record i has reply index i) as UTF-8.
 #pragma once
 
 #include <exception>
@@ -30,8 +30,14 @@ std::string LibraryChangedText(storage::TBinaryDataSet& table);
 std::string LibraryChangedText(const std::exception& failure);
 // Closes the table and creates an empty library file at `path`.
 void CreateReplyTable(storage::TBinaryDataSet& table, const std::string& path);
-// The current record's reply.
+// The current record's reply, its texts read through the reply codec
+// (storage/reply_text_codec.h) to UTF-8.
 ReplyRecord CurrentReply(storage::TBinaryDataSet& table);
+// Writes every field of a reply into the record buffer (Insert or Edit
+// state), the texts through the reply codec. Changing one text can change
+// the stored form of the others, so they are always written together. The
+// caller checks the size first (storage::StoredResponseSize).
+void WriteReply(storage::TBinaryDataSet& table, const ReplyRecord& record);
 // The current record's reply index: how many records come before it from the
 // first. The record is current again afterwards.
 int CurrentReplyIndex(storage::TBinaryDataSet& table);

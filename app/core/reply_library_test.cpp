@@ -41,6 +41,38 @@ TEST(ReplyLibrary, ANewReplyInAFreedSlotGetsItsPlaceInTableOrder) {
   EXPECT_EQ(GoToReply(table, 3).Description, "d");
 }
 
+TEST(ReplyLibrary, RepliesAreReadAndWrittenAsUtf8) {
+  testing::TempDir dir;
+  storage::TBinaryDataSet table;
+  CreateReplyTable(table, dir.File("u.qdk"));
+  OpenReplyTable(table, dir.File("u.qdk"));
+  const ReplyRecord replies[] = {{"Grüße", "Café", "naïve — 5 €", 7},
+                                 {"Привет", "Ελληνικά", "日本語 👍\r\nnext", 0},
+                                 {"Sales", "Ω", "{\\rtf1 \\b Ω\\b0}", 0}};
+  for (const ReplyRecord& r : replies) {
+    table.Insert();
+    WriteReply(table, r);
+    table.Post();
+  }
+  table.Close();
+  OpenReplyTable(table, dir.File("u.qdk"));
+  const std::vector<ReplyRecord> back = ReadReplies(table);
+  ASSERT_EQ(back.size(), 3u);
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(back[i].Category, replies[i].Category);
+    EXPECT_EQ(back[i].Description, replies[i].Description);
+    EXPECT_EQ(back[i].Response, replies[i].Response);
+    EXPECT_EQ(back[i].HotKey, replies[i].HotKey);
+  }
+  EXPECT_EQ(back[2].Response, "{\\rtf1 \\b \\u937?\\b0}");  // rich: escaped in the RTF
+  // The fields themselves hold Windows-1252: as before, and the stand-ins.
+  GoToReply(table, 0);
+  EXPECT_EQ(table.FieldByName(storage::kResponseField).AsString(), "na\xefve \x97 5 \x80");
+  GoToReply(table, 1);
+  EXPECT_EQ(table.FieldByName(storage::kCategoryField).AsString(), "Privet");
+  EXPECT_EQ(table.FieldByName(storage::kDescriptionField).AsString(), "Ellinika");
+}
+
 // Files whose writing the system refuses, as for a file without write
 // permission or one on a read-only share: reading is still allowed.
 class WriteDeniedEnv final : public platform::ForwardingEnv {

@@ -6,9 +6,7 @@
 
 namespace tq::app {
 
-bool IsFormattedResponse(std::string_view response) {
-  return LowerCase1252(response).find("{\\rtf1") != std::string::npos;
-}
+bool IsFormattedResponse(std::string_view response) { return LowerCase(response).find("{\\rtf1") != std::string::npos; }
 
 std::string ReplyNodeText(const ReplyRecord& record, bool show_hotkey) {
   if (!show_hotkey || HotKeyBits(static_cast<uint32_t>(record.HotKey)) == 0) return record.Description;

@@ -44,11 +44,24 @@ TEST(ReplyRecordTest, NodeTextAddsTheHotKeyOnlyWhenAskedAndPresent) {
   }
 }
 
-TEST(ReplyRecordTest, LetterCaseOfTheCodePage) {
-  EXPECT_EQ(LowerCase1252("SALES \xC0\xC9\xDE \xD7 \x8A\x8C\x8E\x9F \xDF 1-Z"),
-            "sales \xE0\xE9\xFE \xD7 \x9A\x9C\x9E\xFF \xDF 1-z");
-  EXPECT_TRUE(SameTextIgnoringCase("Caf\xE9", "CAF\xC9"));
-  EXPECT_FALSE(SameTextIgnoringCase("Cafe", "Caf\xE9"));
+TEST(ReplyRecordTest, LetterCaseOfUtf8Text) {
+  struct Case {
+    const char* text;
+    const char* lower;
+  };
+  const Case cases[] = {
+      {"SALES ÀÉÞ × ŠŒŽŸ ß 1-Z", "sales àéþ × šœžÿ ß 1-z"},
+      {"ĀĂĄĆČĎĚĞĪŁŃŇŐŘŚŞŠŢŤŮŰŹŻŽ ȘȚ", "āăąćčďěğīłńňőřśşšţťůűźżž șț"},
+      {"ΑΒΓΔ ΆΈΉΊΌΎΏ ΪΫ ΟΔΟΣ οδος", "αβγδ άέήίόύώ ϊϋ οδοσ οδοσ"},
+      {"ПРИВЕТ ЁЂЄЇЎЏ ҐӀӁ Ԯ", "привет ёђєїўџ ґӏӂ ԯ"},
+      // Kept as they are: İ (its lower case is shorter), other scripts,
+      // bytes that are not UTF-8.
+      {"İ 日本 ＡＢ 👍 \xC3 \xFF", "İ 日本 ＡＢ 👍 \xC3 \xFF"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(LowerCase(c.text), c.lower) << c.text;
+  EXPECT_TRUE(SameTextIgnoringCase("Café", "CAFÉ"));
+  EXPECT_TRUE(SameTextIgnoringCase("Привет", "пРИВЕТ"));
+  EXPECT_FALSE(SameTextIgnoringCase("Cafe", "Café"));
   EXPECT_FALSE(SameTextIgnoringCase("Sales", "Sales "));
 }
 

@@ -48,7 +48,7 @@ std::vector<std::string> QueryWords(std::string_view query) {
     while (i < query.size() && (query[i] == ' ' || query[i] == '\t')) ++i;
     const size_t start = i;
     while (i < query.size() && query[i] != ' ' && query[i] != '\t') ++i;
-    if (i > start) words.push_back(LowerCase1252(query.substr(start, i - start)));
+    if (i > start) words.push_back(LowerCase(query.substr(start, i - start)));
   }
   return words;
 }
@@ -61,7 +61,7 @@ ReplySearch::ReplySearch(const ReplyTree& tree, const std::vector<ReplyRecord>& 
       const std::string text = ReplyPlainText(r.Response);
       entries_.push_back({node.index, r.Category, r.Description, FirstLine(text),
                           r.HotKey != 0 ? HotKeyText(static_cast<uint32_t>(r.HotKey)) : std::string()});
-      Folded f{LowerCase1252(r.Category), LowerCase1252(r.Description), LowerCase1252(text), {}};
+      Folded f{LowerCase(r.Category), LowerCase(r.Description), LowerCase(text), {}};
       for (size_t k = 0; k + 1 < f.text.size(); ++k)
         f.pairs.Add(static_cast<unsigned char>(f.text[k]), static_cast<unsigned char>(f.text[k + 1]));
       folded_.push_back(std::move(f));

@@ -9,12 +9,12 @@ namespace {
 
 std::vector<ReplyRecord> Library() {
   return {
-      {"Sales", "Thanks for ordering", "Thank you for your order.", 0},                       // 0
-      {"Support", "Order status", "Your order shipped today.", 0},                            // 1
-      {"Billing", "Refund", R"({\rtf1 We \b refunded\b0  your order.\par})", 0},              // 2
-      {"Sales", "Apology", "Sorry for the delay with your ORDER.\r\nSecond line", 0},          // 3
+      {"Sales", "Thanks for ordering", "Thank you for your order.", 0},                      // 0
+      {"Support", "Order status", "Your order shipped today.", 0},                           // 1
+      {"Billing", "Refund", R"({\rtf1 We \b refunded\b0  your order.\par})", 0},             // 2
+      {"Sales", "Apology", "Sorry for the delay with your ORDER.\r\nSecond line", 0},        // 3
       {"support", "Greeting", "Hello,\r\nthanks for writing.", int32_t(kHotKeyCtrl | 'G')},  // 4
-      {"Shipping", "Tracking number", "Here is your tracking number.", 0},                    // 5
+      {"Shipping", "Tracking number", "Here is your tracking number.", 0},                   // 5
   };
 }
 
@@ -81,6 +81,34 @@ TEST_F(ReplySearchTest, EntriesShowTheFirstLineAndTheHotkey) {
   EXPECT_EQ(e.hotKeyText, "Ctrl+G");
   EXPECT_EQ(search_.entry(search_.Find("refund")[0]).firstLine, "We refunded your order.");
   EXPECT_EQ(search_.entry(search_.Find("refund")[0]).hotKeyText, "");
+}
+
+TEST(ReplySearchUnicode, WordsMatchIgnoringCaseInEveryScriptTheTableKnows) {
+  const std::vector<ReplyRecord> records = {
+      {"Приветствия", "Доброе утро", "Здравствуйте, ЖЕНЯ!", 0},          // 0
+      {"Ελληνικά", "Καλημέρα", "ΟΔΟΣ Αθηνάς", 0},                        // 1
+      {"Polski", "Łódź", R"({\rtf1 \u346?WIAT \u-10179?\u-9139?})", 0},  // 2: rich, escapes read
+      {"Deutsch", "Grüße", "STRASSE", 0},                                // 3
+  };
+  const HotKeyRegistrar quiet{[](int, unsigned, unsigned) { return true; }, [](const std::string&) {}};
+  ReplySearch search(BuildReplyTree(records, false, quiet), records);
+  auto indexes = [&](std::string_view query) {
+    std::vector<int> out;
+    for (size_t p : search.Find(query)) out.push_back(search.entry(p).index);
+    return out;
+  };
+  struct Case {
+    const char* query;
+    std::vector<int> expected;
+  };
+  const Case cases[] = {
+      {"доброе", {0}},   {"ПРИВЕТ", {0}}, {"женя", {0}},    // Cyrillic, in each field
+      {"καλημέρα", {1}}, {"οδος", {1}},   {"ΑΘΗΝΆΣ", {1}},  // final sigma folds
+      {"ŁÓDŹ", {2}},     {"świat", {2}},  {"👍", {2}},       // Latin Extended-A, RTF \u
+      {"GRÜSSE", {}},    {"grüße", {3}},  {"straße", {}},   // no ß = ss folding
+  };
+  for (const Case& c : cases) EXPECT_EQ(indexes(c.query), c.expected) << c.query;
+  EXPECT_EQ(search.entry(search.Find("świat")[0]).firstLine, "ŚWIAT 👍");
 }
 
 }  // namespace

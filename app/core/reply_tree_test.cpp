@@ -40,12 +40,15 @@ TEST(ReplyTreeTest, RebuildMergesCategoriesDifferingInCaseUnderTheFirstSpelling)
       {"support", "Hours", "", 0},
       {"sales", "Follow up", "", 0},
       {"SALES", "Intro", "", 0},
-      {"Caf\xE9", "Menu", "", 0},
-      {"CAF\xC9", "Opening", "", 0},
+      {"Café", "Menu", "", 0},
+      {"CAFÉ", "Opening", "", 0},
       {"Cafe", "Other", "", 0},  // an accent is not letter case
+      {"Письма", "Ответ", "", 0},
+      {"ПИСЬМА", "Привет", "", 0},
   });
   EXPECT_EQ(Outline(tree),
-            "Cafe: Other(6); Caf\xE9: Menu(4), Opening(5); Sales: Follow up(2), Intro(3), Quote(0); support: Hours(1)");
+            "Cafe: Other(6); Café: Menu(4), Opening(5); Sales: Follow up(2), Intro(3), Quote(0); support: Hours(1); "
+            "Письма: Ответ(7), Привет(8)");
 
   // The first record's spelling names the node, whatever the others say.
   EXPECT_EQ(Outline(Build({{"sales", "A", "", 0}, {"Sales", "B", "", 0}})), "sales: A(0), B(1)");

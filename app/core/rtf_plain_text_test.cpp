@@ -18,12 +18,24 @@ TEST(RtfPlainText, KeepsTheDocumentTextAndDropsTheTables) {
 })",
        "Hello bold world"},
       {R"({\rtf1 one\par two\line three\tab four})", "one\r\ntwo\r\nthree\tfour"},
-      {R"({\rtf1 caf\'e9 \{braces\} back\\slash})", "caf\xe9 {braces} back\\slash"},
-      {R"({\rtf1\uc1 na\u239?ve \u8364?uro})", "na\xefve ?uro"},
+      {R"({\rtf1 caf\'e9 \{braces\} back\\slash})", "café {braces} back\\slash"},
+      {R"({\rtf1\uc1 na\u239?ve \u8364?uro})", "naïve €uro"},
+      // \ucN fallbacks: none, two characters, one as \'xx; a group ends \uc.
+      {R"({\rtf1\uc0 \u1046\u1046 {\uc2\u1046??x}\u1046})", "ЖЖЖxЖ"},
+      {R"({\rtf1\u1046\'3f!})", "Ж!"},
+      // Surrogate pairs (negative as RTF writes them), and lone halves.
+      {R"({\rtf1 \u-10179?\u-9139? \u-10179?x \u-9139?})", "👍 \xEF\xBF\xBDx \xEF\xBF\xBD"},
+      // \'xx in the document's code page; raw UTF-8 passes through.
+      {R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8\'e2\'e5\'f2 \'80})", "Привет Ђ"},
+      {R"({\rtf1\ansi\ansicpg1253 \'c1\'e2\'e3 \'d2})", "Αβγ \xEF\xBF\xBD"},
+      {R"({\rtf1\ansi\ansicpg932 \'e9\'80 日本})", "é€ 日本"},
+      // The codec's marks and its plain form read as the text.
+      {"{\\rtf1{\\*\\tqplain}{\\*\\tqcategory \\u1055?}\\ansi\\ansicpg1252\\uc1 \\u1044?\\par x}", "Д\r\nx"},
       {R"({\rtf1 {\*\unknown hidden}shown{\pict 0123abcd}})", "shown"},
       // Damaged: unbalanced groups and a cut escape read as far as they go.
       {R"({\rtf1 cut {\b open)", "cut open"},
       {R"({\rtf1 end\')", "end"},
+      {R"({\rtf1 a\é b})", "a b"},  // an unknown symbol, its character whole
   };
   for (const Case& c : cases) EXPECT_EQ(RtfPlainText(c.rtf), c.text) << c.rtf;
 }

@@ -16,7 +16,7 @@ std::string ProgramOfCommand(const std::string& command) {
     return command.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
   }
   const std::string rest = command.substr(start);
-  const std::string lower = LowerCase1252(rest);
+  const std::string lower = LowerCase(rest);
   const size_t exe = lower.find(".exe");
   if (exe != std::string::npos && (exe + 4 == lower.size() || lower[exe + 4] == ' ')) return rest.substr(0, exe + 4);
   return rest.substr(0, rest.find(' '));

@@ -1,6 +1,10 @@
-// Letter case of Windows-1252 text as Windows' CharLowerA gives it under the
-// English locale: A-Z, the accented capitals À-Þ (but not ×), Š, Œ, Ž and Ÿ
-// have lower-case partners; every other byte stays as it is.
+// Letter case of UTF-8 text, for finding replies and matching names without
+// regard to case. A simple table of case pairs: ASCII, Latin-1 (À-Þ but not
+// ×), Latin Extended-A (Ÿ to ÿ; İ stays, its lower case is shorter),
+// Romanian Ș Ț, Greek (with the accented capitals, and final ς folded to σ
+// so that words match wherever they stand) and Cyrillic (U+0400-U+052F).
+// Other characters, and bytes that are not UTF-8, stay as they are, so the
+// lower-case text has the same length and the same character offsets.
 #pragma once
 
 #include <string>
@@ -8,7 +12,7 @@
 
 namespace tq::app {
 
-std::string LowerCase1252(std::string_view text);
+std::string LowerCase(std::string_view utf8);
 // Same characters when letter case is ignored.
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 

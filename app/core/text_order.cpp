@@ -1,4 +1,5 @@
-// The word-sort order of lstrcmpA over Windows-1252 text, as sort keys.
+// The word-sort order of lstrcmpA over Windows-1252 text, as sort keys, for
+// UTF-8 text (characters beyond the code page at the end of the file).
 //
 // Each byte has up to two sort elements (ligatures such as "æ" and "ß" expand
 // to two letters). An element has a script group and a weight (level 1), an
@@ -16,7 +17,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <utility>
+
+#include "app/core/text_case.h"
+#include "platform/utf16.h"
+#include "storage/reply_text_codec.h"
 
 namespace tq::app {
 namespace {
@@ -313,6 +319,100 @@ void AppendTrimmed(std::string* key, const std::string& run) {
   key->push_back(static_cast<char>(kSeparator));
 }
 
+// Script groups beyond the code page's, after Latin (0x0e) as Windows has
+// them; characters of no group here sort last, by code point.
+constexpr uint8_t kGreek = 0x0f;
+constexpr uint8_t kCyrillic = 0x10;
+constexpr uint8_t kOtherHigh = 0xe0;  // + plane: the first element of any other character
+constexpr uint8_t kOtherLow = 0x03;   // its second element
+constexpr uint8_t kUpper = 0x12;      // case weight of a capital
+
+// Greek lower-case letters with marks and their base letters.
+constexpr std::pair<char32_t, char32_t> kGreekBase[] = {
+    {0x03AC, 0x03B1}, {0x03AD, 0x03B5}, {0x03AE, 0x03B7}, {0x03AF, 0x03B9}, {0x03CC, 0x03BF}, {0x03CD, 0x03C5},
+    {0x03CE, 0x03C9}, {0x03CA, 0x03B9}, {0x03CB, 0x03C5}, {0x0390, 0x03B9}, {0x03B0, 0x03C5}, {0x03C2, 0x03C3}};
+
+// The character at text[*at] (UTF-8) and its code point; a byte that is not
+// UTF-8 is its Windows-1252 character. Moves *at past it. Returns the
+// Windows-1252 byte, or -1 for a character the code page lacks.
+int NextCharacter(std::string_view text, size_t* at, char32_t* cp) {
+  const auto b = static_cast<uint8_t>(text[*at]);
+  const size_t len = b < 0x80                 ? 1
+                     : b >= 0xC2 && b <= 0xDF ? 2
+                     : b >= 0xE0 && b <= 0xEF ? 3
+                     : b >= 0xF0 && b <= 0xF4 ? 4
+                                              : 0;
+  char32_t c = len == 1 ? b : b & (0x7F >> len);
+  bool valid = len != 0 && *at + len <= text.size();
+  for (size_t k = 1; valid && k < len; ++k) {
+    const auto next = static_cast<uint8_t>(text[*at + k]);
+    valid = (next & 0xC0) == 0x80;
+    c = (c << 6) | (next & 0x3F);
+  }
+  static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
+  if (!valid || c < kMin[len] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
+    ++*at;
+    *cp = b;
+    return b;
+  }
+  *at += len;
+  *cp = c;
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+  const std::string cp1252 = platform::Utf16ToCp1252(platform::Utf8ToUtf16(text.substr(*at - len, len)), '\0');
+  return cp1252.size() == 1 && cp1252[0] != '\0' ? static_cast<uint8_t>(cp1252[0]) : -1;
+}
+
+// Weights of a character the code page lacks.
+CharWeights OtherWeights(std::string_view utf8, char32_t cp) {
+  const std::string lower = LowerCase(utf8);
+  const uint8_t letterCase = lower != utf8 ? kUpper : kPlain;
+  size_t at = 0;
+  char32_t l = cp;
+  NextCharacter(lower, &at, &l);
+  if (l >= 0x0100 && l <= 0x024F) {
+    // A Latin letter with a mark: its base letter, the mark at level 2.
+    const std::string base = storage::NameStandIn(lower, 2);
+    if (base.size() == 1 && base[0] >= 'a' && base[0] <= 'z') {
+      Element e = kWeights[static_cast<uint8_t>(base[0])].first;
+      e.accent = static_cast<uint8_t>(0x30 + (l & 0x3F));
+      e.letter_case = letterCase;
+      return {kOne, e, {}};
+    }
+  }
+  if (l >= 0x0390 && l <= 0x03CE) {
+    char32_t base = l;
+    uint8_t accent = kPlain;
+    for (auto [marked, plain] : kGreekBase)
+      if (l == marked) base = plain, accent = static_cast<uint8_t>(0x0e + (l & 0x0F));
+    if (base >= 0x03B1 && base <= 0x03C9)
+      return {kOne, {kGreek, static_cast<uint8_t>(2 + (base - 0x03B1) * 2), accent, letterCase}, {}};
+  }
+  if (l >= 0x0430 && l <= 0x052F) {
+    uint8_t weight;
+    if (l <= 0x044F)
+      weight = static_cast<uint8_t>(4 + (l - 0x0430) * 4);
+    else if (l == 0x0451)  // ё just after е
+      weight = 4 + 5 * 4 + 1;
+    else if (l <= 0x045F)
+      weight = static_cast<uint8_t>(140 + (l - 0x0450));
+    else
+      weight = static_cast<uint8_t>(160 + std::min<char32_t>((l - 0x0460) / 2, 95));
+    return {kOne, {kCyrillic, weight, kPlain, letterCase}, {}};
+  }
+  return {kTwo,
+          {static_cast<uint8_t>(kOtherHigh + (cp >> 16)), static_cast<uint8_t>((cp >> 8) & 0xFF), kPlain, kPlain},
+          {kOtherLow, static_cast<uint8_t>(cp & 0xFF), kPlain, kPlain}};
+}
+
+// The weights of the character at text[*at]; moves *at past it.
+CharWeights WeightsAt(std::string_view text, size_t* at) {
+  const size_t start = *at;
+  char32_t cp = 0;
+  const int byte = NextCharacter(text, at, &cp);
+  if (byte >= 0) return kWeights[byte];
+  return OtherWeights(text.substr(start, *at - start), cp);
+}
+
 }  // namespace
 
 std::string WindowsTextSortKey(std::string_view text) {
@@ -329,8 +429,8 @@ std::string WindowsTextSortKey(std::string_view text) {
     cases.push_back(static_cast<char>(e.letter_case));
     ++elements;
   };
-  for (char c : text) {
-    const CharWeights& w = kWeights[static_cast<uint8_t>(c)];
+  for (size_t at = 0; at < text.size();) {
+    const CharWeights w = WeightsAt(text, &at);
     if (w.kind == kEnd) break;
     switch (w.kind) {
       case kIgnored:
@@ -375,7 +475,7 @@ class PrimaryWeights {
   unsigned Next() {
     if (pending_) return std::exchange(pending_, 0);
     while (at_ < text_.size()) {
-      const CharWeights& w = kWeights[static_cast<uint8_t>(text_[at_++])];
+      const CharWeights w = WeightsAt(text_, &at_);
       switch (w.kind) {
         case kEnd:
           at_ = text_.size();

@@ -13,6 +13,13 @@
 //   4. the hyphens, apostrophes, dashes and control characters left out at
 //      level 1 ("coop" < "co-op").
 // A text ends at its first zero byte, as the C strings given to lstrcmpA do.
+//
+// Texts are UTF-8; a byte that is not part of a UTF-8 character weighs as
+// its Windows-1252 character. Characters the code page lacks sort as
+// CompareStringW roughly does: Latin letters with marks (U+0100-U+024F) as
+// their base letter with the mark at level 2, then Greek and Cyrillic
+// letters after all Latin ones in alphabet order (case at level 3), and any
+// other character after those, by code point.
 #pragma once
 
 #include <string>

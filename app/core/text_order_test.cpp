@@ -62,6 +62,19 @@ TEST(TextOrderTest, SortingRepliesByDisplayText) {
   EXPECT_EQ(names, expected);
 }
 
+TEST(TextOrderTest, Utf8TextAndCharactersBeyondTheCodePage) {
+  // UTF-8 sorts as its Windows-1252 bytes did; a stray byte is its
+  // Windows-1252 character.
+  ExpectRising({"cote", "Cote", "coté", "côte", "côté", "dote"});
+  EXPECT_EQ(CompareWindowsText("caf\xe9", "café"), 0);
+  // Latin letters with marks by their base letter, the mark at level 2.
+  ExpectRising({"Lodz", "Łodz", "Łódź", "Lofz", "sad", "šad", "śad", "Śad", "sae"});
+  // Greek and Cyrillic after Latin, in alphabet order, lower case first.
+  ExpectRising({"zebra", "άλφα", "Άλφα", "βήτα", "ωμέγα", "авто", "Авто", "ёж", "жук", "Жук", "яма", "日本"});
+  ExpectRising({"е", "ё", "ж"});
+  ExpectRising({"日", "本", "👍"});
+}
+
 TEST(TextOrderTest, ComparisonAgreesWithItsSortKeys) {
   // A small alphabet of case pairs, accents, ligatures and special characters
   // makes most pairs tie at the first level, where the shortcut ends.

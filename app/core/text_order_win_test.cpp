@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/core/text_order.h"
+#include "platform/codepage.h"
 
 namespace tq::app {
 namespace {
@@ -44,10 +45,12 @@ class SystemOrderTest : public ::testing::Test {
 
   void ExpectSameOrder(const std::string& a, const std::string& b) {
     int system = Sign(lstrcmpA(a.c_str(), b.c_str()));
-    int ours = CompareWindowsText(a, b);
+    // The system reads the code page's bytes, ours the same text as UTF-8.
+    const std::string ua = platform::Cp1252ToUtf8(a), ub = platform::Cp1252ToUtf8(b);
+    int ours = CompareWindowsText(ua, ub);
     if (system != ours) {
       ADD_FAILURE() << "lstrcmpA(\"" << a << "\", \"" << b << "\") is " << system << ", ours " << ours << "\n keys "
-                    << Hex(WindowsTextSortKey(a)) << "\n      " << Hex(WindowsTextSortKey(b));
+                    << Hex(WindowsTextSortKey(ua)) << "\n      " << Hex(WindowsTextSortKey(ub));
       ++failures_;
     }
   }
@@ -58,7 +61,7 @@ class SystemOrderTest : public ::testing::Test {
 TEST_F(SystemOrderTest, SortKeyOfEveryCharacterMatchesTheSystems) {
   for (int c = 1; c < 256; ++c) {
     std::string text(1, static_cast<char>(c));
-    EXPECT_EQ(Hex(WindowsTextSortKey(text)), Hex(SystemSortKey(text))) << "byte " << c;
+    EXPECT_EQ(Hex(WindowsTextSortKey(platform::Cp1252ToUtf8(text))), Hex(SystemSortKey(text))) << "byte " << c;
   }
 }
 

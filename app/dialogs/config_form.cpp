@@ -49,8 +49,8 @@ TConfigForm::TConfigForm(HWND owner, const ConfigValues& values) {
   SaveFormatCheck.Create(other, {18, 20, checkWidth, 17}, ConfigCaptions::SaveFormat);
   // The longest caption may take two lines.
   DefaultWithFormatCheck.Create(other, {18, 38, checkWidth, 28}, ConfigCaptions::DefaultWithFormat);
-  SetWindowLongA(DefaultWithFormatCheck.Handle(), GWL_STYLE,
-                 GetWindowLongA(DefaultWithFormatCheck.Handle(), GWL_STYLE) | BS_MULTILINE | BS_TOP);
+  SetWindowLongPtrW(DefaultWithFormatCheck.Handle(), GWL_STYLE,
+                    GetWindowLongPtrW(DefaultWithFormatCheck.Handle(), GWL_STYLE) | BS_MULTILINE | BS_TOP);
   FormattingGroup.Create(other, {8, 4, groupWidth, 68}, ConfigCaptions::FormattingGroup);
   HideAfterInsertCheck.Create(other, {18, 93, checkWidth, 17}, ConfigCaptions::HideAfterInsert);
   ShowHotkeyInTreeCheck.Create(other, {18, 113, checkWidth, 17}, ConfigCaptions::ShowHotkeyInTree);

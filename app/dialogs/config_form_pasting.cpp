@@ -26,10 +26,9 @@ std::string RuleCaption(const PasteMethodRule& rule) {
 }  // namespace
 
 void TConfigForm::CreatePastingPage(ui::Panel& page, const ConfigValues& values) {
-  RestoreClipboardCheck.Create(page, {12, 8, 330, 28},
-                               ConfigCaptions::RestoreClipboard);
-  SetWindowLongA(RestoreClipboardCheck.Handle(), GWL_STYLE,
-                 GetWindowLongA(RestoreClipboardCheck.Handle(), GWL_STYLE) | BS_MULTILINE | BS_TOP);
+  RestoreClipboardCheck.Create(page, {12, 8, 330, 28}, ConfigCaptions::RestoreClipboard);
+  SetWindowLongPtrW(RestoreClipboardCheck.Handle(), GWL_STYLE,
+                    GetWindowLongPtrW(RestoreClipboardCheck.Handle(), GWL_STYLE) | BS_MULTILINE | BS_TOP);
   PasteMethodsLabel.Create(page, {12, 42, 330, 13}, ConfigCaptions::PasteMethodsLabel);
   PasteMethodsList.Create(page, {12, 58, 330, 110}, {.rowSelect = true, .showSelectionAlways = true});
   PasteMethodsList.AddColumn("Program", 160);

@@ -9,6 +9,7 @@
 #include "app/core/reply_library.h"
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
+#include "platform/utf16.h"
 #include "storage/reply_layout.h"
 #include "ui/application.h"
 #include "ui/test_host.h"
@@ -42,9 +43,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     RunFor(seconds);
     return 0;
   }
-  char dir[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, dir);
-  const std::string path = std::string(dir) + "tq_dialogs_preview.qdk";
+  wchar_t dir[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, dir);
+  const std::string path = tq::platform::Utf8(dir) + "tq_dialogs_preview.qdk";
   {
     tq::storage::TBinaryDataSet table;
     tq::app::CreateReplyTable(table, path);
@@ -66,6 +67,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     table.Cancel();
     table.Close();
   }
-  DeleteFileA(path.c_str());
+  DeleteFileW(tq::platform::Wide(path).c_str());
   return 0;
 }

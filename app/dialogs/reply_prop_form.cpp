@@ -4,12 +4,16 @@
 #include <stdexcept>
 
 #include "app/core/dialog_captions.h"
+#include "app/core/reply_library.h"
 #include "app/core/reply_prop_layout.h"
 #include "app/core/reply_text_fit.h"
 #include "app/core/spell_settings.h"
+#include "app/core/text_file_text.h"
+#include "app/reply_text_view.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
 #include "storage/reply_layout.h"
+#include "storage/reply_text_codec.h"
 #include "ui/dpi.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
@@ -88,14 +92,15 @@ void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
   CancelBtn.Create(*this, ToUi(l.cancelBtn), ReplyPropCaptions::Cancel, {.modalResult = ui::mrCancel});
   HelpBtn.Create(*this, ToUi(l.helpBtn), ReplyPropCaptions::Help);
 
-  textFont_.reset(CreateFontA(-ui::ScaleForDpi(13, ui::ScreenDpi()), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+  textFont_.reset(CreateFontW(-ui::ScaleForDpi(13, ui::ScreenDpi()), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                              DEFAULT_PITCH | FF_SWISS, "Arial"));
+                              DEFAULT_PITCH | FF_SWISS, L"Arial"));
   if (textFont_) ResponseRichEdit.SetFont(textFont_.get());
 
-  DescriptionEdit.SetMaxLength(storage::kDescriptionSize);
-  // Longer categories would be cut when stored, so they cannot be typed.
-  CategoryCombo.SetMaxLength(storage::kCategorySize);
+  // Longer names would be cut when stored, so they cannot be typed (the
+  // controls count UTF-16 units, as the limit does).
+  DescriptionEdit.SetMaxLength(static_cast<int>(storage::kReplyNameUnits));
+  CategoryCombo.SetMaxLength(static_cast<int>(storage::kReplyNameUnits));
   SaveFormatCheck.SetChecked(options.saveWithFormatting);
 
   hints_.Add(*this, PasteBtn, "Paste Contents of the Clipboard");
@@ -103,23 +108,22 @@ void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
   hints_.Add(*this, SpellCheckBtn, "Spell Check Reply");
   hints_.Add(*this, RemoveFormatBtn, "Remove Formatting");
 
-  // The record's values, before the handlers that write them back.
+  // The record's values, before the handlers that follow the controls.
+  const ReplyRecord record = CurrentReply(table_);
+  category_ = record.Category;
+  description_ = record.Description;
   for (const std::string& category : options.categories) CategoryCombo.AddItem(category);
-  CategoryCombo.SetText(table_.FieldByName(storage::kCategoryField).AsString());
-  DescriptionEdit.SetText(table_.FieldByName(storage::kDescriptionField).AsString());
-  HotKey.SetValue(static_cast<uint32_t>(table_.FieldByName(storage::kHotKeyField).AsInteger()) & 0xFFFF);
-  LoadReplyText(table_.FieldByName(storage::kResponseField).AsString());
+  CategoryCombo.SetText(category_);
+  DescriptionEdit.SetText(description_);
+  HotKey.SetValue(static_cast<uint32_t>(record.HotKey) & 0xFFFF);
+  LoadReplyText(record.Response);
 
-  CategoryCombo.onEditChange = [this] {
-    table_.FieldByName(storage::kCategoryField).SetAsString(CategoryCombo.Text());
-  };
+  CategoryCombo.onEditChange = [this] { category_ = CategoryCombo.Text(); };
   CategoryCombo.onSelectionChanged = [this] {
     const int index = CategoryCombo.SelectedIndex();
-    if (index >= 0) table_.FieldByName(storage::kCategoryField).SetAsString(CategoryCombo.ItemText(index));
+    if (index >= 0) category_ = CategoryCombo.ItemText(index);
   };
-  DescriptionEdit.onChange = [this] {
-    table_.FieldByName(storage::kDescriptionField).SetAsString(DescriptionEdit.Text());
-  };
+  DescriptionEdit.onChange = [this] { description_ = DescriptionEdit.Text(); };
   OkBtn.onClick = [this] { OkBtnClick(); };
   PasteBtn.onClick = [this] { PasteBtnClick(); };
   LoadBtn.onClick = [this] { LoadBtnClick(); };
@@ -130,10 +134,7 @@ void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
   created_ = true;
 }
 
-void TReplyPropForm::LoadReplyText(const std::string& text) {
-  const std::string stored = text.substr(0, text.find('\0'));
-  if (!ResponseRichEdit.SetRtf(stored)) ResponseRichEdit.SetPlainText(stored);
-}
+void TReplyPropForm::LoadReplyText(const std::string& text) { ShowReplyText(ResponseRichEdit, text); }
 
 void TReplyPropForm::ShowError(const std::string& text, ui::Wnd& focus) {
   ui::ShowErrorBox(Handle(), text);
@@ -145,11 +146,11 @@ void TReplyPropForm::OkBtnClick() {
     ShowError("Please enter the reply text.", ResponseRichEdit);
     return;
   }
-  if (table_.FieldByName(storage::kCategoryField).AsString().empty()) {
+  if (category_.empty()) {
     ShowError("Please enter or select a category.  Categories help you organize and sort replies.", CategoryCombo);
     return;
   }
-  if (table_.FieldByName(storage::kDescriptionField).AsString().empty()) {
+  if (description_.empty()) {
     ShowError(
         "Please enter a description.  The description is what is displayed in the reply list so you can easily "
         "identify the reply.",
@@ -157,29 +158,37 @@ void TReplyPropForm::OkBtnClick() {
     return;
   }
   if (canSave_ && !canSave_(Handle())) return;
-  table_.FieldByName(storage::kHotKeyField).SetAsInteger(HotKey.Value());
-  if (!StoreResponse()) return;
+  if (!StoreReply()) return;
   SetModalResult(ui::mrOk);
 }
 
-bool TReplyPropForm::StoreResponse() {
+void TReplyPropForm::WriteTexts(const std::string& response) {
+  WriteReply(table_, {category_, description_, response, static_cast<int32_t>(HotKey.Value())});
+}
+
+bool TReplyPropForm::StoreReply() {
   const bool withFormatting = SaveFormatCheck.Checked();
+  // The RTF a rich edit writes is ASCII: its bytes are its UTF-8.
   const std::string rtf = withFormatting ? ResponseRichEdit.Rtf() : std::string();
+  // The plain text comes from the control as UTF-16, kept here as UTF-8.
   const std::string plain = ResponseRichEdit.PlainText();
   // What the field would keep: the text up to its first zero character.
-  const std::string storedRtf = rtf.substr(0, rtf.find('\0'));
-  const ReplyStorePlan plan = PlanReplyStorage(withFormatting, storedRtf.size(), plain.size());
-  storage::TField& response = table_.FieldByName(storage::kResponseField);
+  const std::string richText = rtf.substr(0, rtf.find('\0'));
+  // The field's limit is on the stored bytes, which the codec decides: a
+  // character Windows-1252 lacks takes an escape of several bytes.
+  const ReplyStorePlan plan = PlanReplyStorage(
+      withFormatting, withFormatting ? storage::StoredResponseSize({category_, description_, richText}) : 0,
+      storage::StoredResponseSize({category_, description_, plain}));
   switch (plan.action) {
     case ReplyStoreAction::kStoreRich:
-      response.SetAsString(storedRtf);
+      WriteTexts(richText);
       return true;
     case ReplyStoreAction::kStorePlain:
-      response.SetAsString(plain);
+      WriteTexts(plain);
       return true;
     case ReplyStoreAction::kOfferPlain:
       if (ui::ConfirmBox(Handle(), OfferPlainQuestion(plan.excess))) {
-        response.SetAsString(plain);
+        WriteTexts(plain);
         return true;
       }
       ResponseRichEdit.SetFocus();
@@ -204,7 +213,8 @@ void TReplyPropForm::LoadFile(const std::string& path) {
   const platform::Status status = platform::ReadWholeFile(platform::Env::Default(), path, &contents);
   if (!status.ok()) throw std::runtime_error("Cannot open file \"" + path + "\". " + status.message());
   ResponseRichEdit.SetPlainText("");
-  if (!ResponseRichEdit.SetRtf(contents)) ResponseRichEdit.SetPlainText(contents);
+  // An RTF file is bytes a rich edit reads; any other is text in some form.
+  if (!ResponseRichEdit.SetRtf(contents)) ResponseRichEdit.SetPlainText(TextFileText(contents));
   const bool rtf = UpperExtension(path) == ".RTF";
   SaveFormatCheck.SetChecked(rtf);
   SaveFormatCheck.SetEnabled(rtf);

@@ -1,8 +1,9 @@
 // TReplyPropForm: the "Reply Properties" dialog, the one place where a reply
 // is written. The caller puts the library table into insert or edit mode on
 // the reply, shows this dialog modally, and posts the record when it ends
-// with mrOk or cancels it otherwise. Category and description are written
-// into the record as the user types; hotkey and text are written on OK.
+// with mrOk or cancels it otherwise. The record's texts are read and written
+// through the library's codec (UTF-8 here, Windows-1252 in the file), all
+// three together on OK, with the hotkey.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "app/core/hotkey_holders.h"
+#include "app/core/spelling_places.h"
+#include "spell/live/quill_auto_live_spell.h"
 #include "storage/binary_data_set.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -19,11 +22,9 @@
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/hints.h"
-#include "app/core/spelling_places.h"
 #include "ui/hotkey_box.h"
 #include "ui/label.h"
 #include "ui/rich_edit.h"
-#include "spell/live/quill_auto_live_spell.h"
 
 namespace tq::app {
 
@@ -93,13 +94,15 @@ class TReplyPropForm : public ui::Form {
   // Puts a stored reply text into ResponseRichEdit: rich text when it reads
   // as such, plain text otherwise.
   void LoadReplyText(const std::string& text);
-  // Writes the text into Response in the form the user chose; false when it
-  // does not fit and the dialog stays open.
-  bool StoreResponse();
+  // Writes the reply (the text in the form the user chose) into the record;
+  // false when the text does not fit and the dialog stays open.
+  bool StoreReply();
+  void WriteTexts(const std::string& response);
   void ShowError(const std::string& text, ui::Wnd& focus);
   void CreateSpelling(const ReplyPropOptions& options);
 
   storage::TBinaryDataSet& table_;
+  std::string category_, description_;  // as typed or chosen, UTF-8
   std::vector<HotKeyHolder> hotKeyHolders_;
   std::function<bool(HWND)> canSave_;
   bool liveSpelling_ = true;

@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "app/core/reply_library.h"
+#include "platform/utf16.h"
 #include "spell/dialogs/dialog_script.h"
 #include "spell/dialogs/spell_dialog.h"
 #include "storage/reply_layout.h"
+#include "storage/reply_text_codec.h"
 #include "tests/support/temp_dir.h"
 #include "tools/dictionary_compiler.h"
 #include "ui/caption_fit.h"
@@ -181,7 +183,7 @@ TEST_F(ReplyDialogTest, ValidatesTextThenCategoryThenDescriptionWithTheFocusOnEa
   EXPECT_EQ(t.HotKey(), 0) << "an empty hotkey box stores 0";
 }
 
-TEST_F(ReplyDialogTest, CategoryAndDescriptionReachTheRecordAsTheUserTypes) {
+TEST_F(ReplyDialogTest, CategoryAndDescriptionReachTheRecordOnOk) {
   ReplyRecord existing{"Support", "Old", "Hello", 0};
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options());
@@ -192,21 +194,77 @@ TEST_F(ReplyDialogTest, CategoryAndDescriptionReachTheRecordAsTheUserTypes) {
 
   form.DescriptionEdit.SetSelection(3, 3);
   Type(form.DescriptionEdit.Handle(), " news");
-  EXPECT_EQ(t.Field(storage::kDescriptionField), "Old news");
-
-  // Choosing from the list writes the chosen item.
+  // Choosing from the list takes the chosen item.
   form.CategoryCombo.SetSelectedIndex(0);
-  SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
+  SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(form.CategoryCombo.Handle()));
+  EXPECT_EQ(t.Field(storage::kDescriptionField), "Old") << "nothing is written before OK";
+  form.OkBtn.Send(BM_CLICK);
+  ASSERT_EQ(form.ModalResult(), ui::mrOk);
+  EXPECT_EQ(t.Field(storage::kDescriptionField), "Old news");
   EXPECT_EQ(t.Field(storage::kCategoryField), "Billing");
 
   // Neither field takes more than the record keeps.
-  SetWindowTextA(form.DescriptionEdit.Handle(), "");
-  Type(form.DescriptionEdit.Handle(), std::string(40, 'd'));
+  TReplyPropForm again(t.table, Options());
+  SetWindowTextW(again.DescriptionEdit.Handle(), L"");
+  Type(again.DescriptionEdit.Handle(), std::string(40, 'd'));
+  SendMessageW(ComboEdit(again.CategoryCombo), EM_SETSEL, 0, -1);
+  Type(ComboEdit(again.CategoryCombo), std::string(40, 'c'));
+  again.OkBtn.Send(BM_CLICK);
+  ASSERT_EQ(again.ModalResult(), ui::mrOk);
   EXPECT_EQ(t.Field(storage::kDescriptionField), std::string(32, 'd'));
-  SendMessageA(ComboEdit(form.CategoryCombo), EM_SETSEL, 0, -1);
-  Type(ComboEdit(form.CategoryCombo), std::string(40, 'c'));
   EXPECT_EQ(t.Field(storage::kCategoryField), std::string(32, 'c'));
+}
+
+TEST_F(ReplyDialogTest, TextsWindows1252LacksAreStoredExactlyAndShownAgain) {
+  // Greek, CJK, a character beyond the BMP and a combining mark, as the user
+  // types them (UTF-16 character messages, a pair as its two halves).
+  const std::wstring category = L"\u0391\u03c0\u03ac\u03bd\u03c4\u03b7\u03c3\u03b7";
+  const std::wstring description = L"\u6587\u4ef6 \U0001F600";
+  const std::wstring typed = L"Caf\u00e9 e\u0301 \u2603 \U0001F600\r\u0416\u0443\u043a";
+  const std::string text = "Caf\xC3\xA9 e\xCC\x81 \xE2\x98\x83 \xF0\x9F\x98\x80\r\n\xD0\x96\xD1\x83\xD0\xBA";
+  ReplyTable t;
+  TReplyPropForm form(t.table, Options(false));
+  for (wchar_t c : category) SendMessageW(ComboEdit(form.CategoryCombo), WM_CHAR, c, 1);
+  for (wchar_t c : description) SendMessageW(form.DescriptionEdit.Handle(), WM_CHAR, c, 1);
+  SetFocus(form.ResponseRichEdit.Handle());
+  for (wchar_t c : typed) SendMessageW(form.ResponseRichEdit.Handle(), WM_CHAR, c, 1);
+  form.OkBtn.Send(BM_CLICK);
+  ASSERT_EQ(form.ModalResult(), ui::mrOk);
+
+  const ReplyRecord stored = CurrentReply(t.table);
+  EXPECT_EQ(stored.Category, platform::Utf8(category));
+  EXPECT_EQ(stored.Description, platform::Utf8(description));
+  // The text and at most the line break a rich edit keeps after it.
+  EXPECT_EQ(stored.Response.substr(0, text.size()), text);
+  EXPECT_EQ(stored.Response.find_first_not_of("\r\n", text.size()), std::string::npos) << stored.Response;
+  EXPECT_FALSE(IsFormattedResponse(stored.Response)) << "a plain reply stays plain";
+
+  TReplyPropForm again(t.table, Options(false));
+  EXPECT_EQ(again.CategoryCombo.Text(), platform::Utf8(category));
+  EXPECT_EQ(again.DescriptionEdit.Text(), platform::Utf8(description));
+  EXPECT_EQ(again.ResponseRichEdit.PlainText().substr(0, stored.Response.size()), stored.Response);
+}
+
+TEST_F(ReplyDialogTest, TheSizeCheckCountsTheStoredBytes) {
+  // 1500 CJK characters are 4500 bytes of UTF-8 but stored as escapes of
+  // several bytes each: the check is on the stored size.
+  std::string cjk;
+  for (int i = 0; i < 1500; ++i) cjk += "\xE6\x96\x87";
+  const size_t storedSize = storage::StoredResponseSize({"Support", "Hi", cjk});
+  ASSERT_GT(storedSize, 4096u);
+  ReplyRecord existing{"Support", "Hi", "old text", 0};
+  ReplyTable t(&existing);
+  TReplyPropForm form(t.table, Options(false));
+  form.ResponseRichEdit.SetPlainText(cjk);
+  ASSERT_EQ(form.ResponseRichEdit.PlainText(), cjk);
+  MessageBoxAnswerer boxes(IDOK);
+  form.OkBtn.Send(BM_CLICK);
+  ASSERT_EQ(boxes.seen.size(), 1u);
+  EXPECT_EQ(boxes.seen[0].text, "The reply text is " + std::to_string(storedSize - 4096) +
+                                    " characters too long to be stored.  A reply can hold at most 4096 characters.");
+  EXPECT_EQ(form.ModalResult(), ui::mrNone);
+  EXPECT_EQ(t.Field(storage::kResponseField), "old text");
 }
 
 TEST_F(ReplyDialogTest, HotKeyShowsTheRecordsValueAndStoresTheBoxes) {

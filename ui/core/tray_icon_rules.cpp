@@ -2,11 +2,17 @@
 
 #include <algorithm>
 
+#include "platform/utf16.h"
+
 namespace tq::ui::core {
 
 TrayTip MakeTrayTip(const std::string& hint, bool showHint) {
   TrayTip tip{};
-  if (showHint && !hint.empty()) std::copy_n(hint.begin(), std::min(hint.size(), tip.size() - 1), tip.begin());
+  if (!showHint || hint.empty()) return tip;
+  const std::u16string text = platform::Utf8ToUtf16(hint);
+  size_t n = std::min(text.size(), tip.size() - 1);
+  if (n < text.size() && n > 0 && text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) --n;  // a high surrogate
+  std::copy_n(text.begin(), n, tip.begin());
   return tip;
 }
 

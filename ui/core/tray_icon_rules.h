@@ -1,4 +1,4 @@
-// The window-free rules of TFormEnhance's tray icon: the 64-byte tip the
+// The window-free rules of TFormEnhance's tray icon: the 64-character tip the
 // shell is given, the order in which an animation walks its images, and the
 // shift state reported with the icon's mouse events.
 #pragma once
@@ -9,9 +9,10 @@
 
 namespace tq::ui::core {
 
-// The tip field of the tray record: the hint cut to 63 characters and ended
-// with a zero byte when it is shown, otherwise 64 zero bytes.
-using TrayTip = std::array<char, 64>;
+// The tip field of the tray record, UTF-16: the hint (UTF-8) cut to 63 units
+// and ended with a zero when it is shown, otherwise 64 zeros. A cut never
+// splits a surrogate pair: the shell would show half a character.
+using TrayTip = std::array<char16_t, 64>;
 TrayTip MakeTrayTip(const std::string& hint, bool showHint);
 
 // The image after `index` in a list of `count` images: 0, 1, ..., count-1,

@@ -9,16 +9,34 @@
 namespace tq::ui::core {
 namespace {
 
-std::string TipText(const TrayTip& tip) { return std::string(tip.data(), std::find(tip.begin(), tip.end(), '\0')); }
+std::u16string TipText(const TrayTip& tip) {
+  return std::u16string(tip.data(), std::find(tip.begin(), tip.end(), u'\0'));
+}
 
-TEST(TrayIconRules, TipIsTheHintCutTo63CharactersOrAllZeros) {
-  const std::string eighty(80, 'h');
-  const TrayTip cut = MakeTrayTip(eighty, true);
-  EXPECT_EQ(TipText(cut), std::string(63, 'h'));
-  EXPECT_EQ(cut[63], '\0') << "the shell reads a zero-ended text";
+TEST(TrayIconRules, TipIsTheHintCutTo63UnitsOrAllZeros) {
+  const TrayTip cut = MakeTrayTip(std::string(80, 'h'), true);
+  EXPECT_EQ(TipText(cut), std::u16string(63, u'h'));
+  EXPECT_EQ(cut[63], u'\0') << "the shell reads a zero-ended text";
 
-  EXPECT_EQ(TipText(MakeTrayTip("Tavrin Quillet", true)), "Tavrin Quillet");
-  EXPECT_EQ(TipText(MakeTrayTip(std::string(63, 'x'), true)), std::string(63, 'x'));
+  const struct {
+    std::string hint;
+    std::u16string tip;
+  } cases[] = {
+      {"Tavrin Quillet", u"Tavrin Quillet"},
+      {std::string(63, 'x'), std::u16string(63, u'x')},
+      {"Ответы — 日本語 👍", u"Ответы — 日本語 👍"},
+      // 62 letters and an emoji: the pair would end at unit 64, so it goes whole.
+      {std::string(62, 'e') + "👍", std::u16string(62, u'e')},
+      {std::string(61, 'e') + "👍", std::u16string(61, u'e') + u"👍"},
+      // Two-byte UTF-8 letters count as one unit each.
+      {[] {
+         std::string s;
+         for (int i = 0; i < 70; ++i) s += "ж";
+         return s;
+       }(),
+       std::u16string(63, u'ж')},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TipText(MakeTrayTip(c.hint, true)), c.tip) << c.hint;
 
   const TrayTip zeros{};
   EXPECT_EQ(MakeTrayTip("Tavrin Quillet", false), zeros) << "hint not shown";
