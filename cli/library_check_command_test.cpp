@@ -49,6 +49,21 @@ struct LibraryFixture {
   }
 };
 
+TEST(LibraryCheckCommand, WordsBeyondWindows1252AreLeftAlone) {
+  LibraryFixture f;
+  {
+    storage::TBinaryDataSet table;
+    app::OpenReplyTable(table, f.library);
+    table.Append();
+    app::WriteReply(table, {"Заказы", "Привет", "Привет, yuor заказ 👍 is on its way", 0});
+    table.Post();
+  }
+  Result r = f.Check({"--library", f.library, "--dict", f.adm});
+  const std::string mine = f.library + "#3 (Привет): ";
+  EXPECT_NE(r.out.find(mine + "misspelt 'yuor': your\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find(mine), r.out.rfind(mine)) << r.out;  // that word only
+}
+
 TEST(LibraryCheckCommand, ReportsEachReplysWords) {
   LibraryFixture f;
   Result r = f.Check({"--library", f.library, "--dict", f.adm});

@@ -4,8 +4,9 @@
 # must pass verify. Every library written must have exactly the bytes of
 # EXPECTED, the sample's library as the native build writes it: the Windows
 # build writes the same file.
+# The export must hold the sample's HOTKEY_TEXT and, when given, TEXT.
 #   cmake -DQUILLET=<program> [-DEMULATOR=wine] -DSAMPLE=<json> -DEXPECTED=<qdk> -DWORK=<dir>
-#         -P library_roundtrip_test.cmake
+#         -DHOTKEY_TEXT=<text> [-DTEXT=<text>] -P library_roundtrip_test.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
@@ -39,6 +40,13 @@ foreach(format json csv)
   expect_library_bytes(${WORK}/second-${format}.qdk)
 endforeach()
 file(READ ${WORK}/first.json exported)
-if(NOT exported MATCHES "\"hotkey_text\": \"Shift\\+F12\"")
-  message(FATAL_ERROR "the export lost the sample's hotkey: ${exported}")
+string(FIND "${exported}" "\"hotkey_text\": \"${HOTKEY_TEXT}\"" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the export lost the sample's hotkey ${HOTKEY_TEXT}: ${exported}")
+endif()
+if(DEFINED TEXT)
+  string(FIND "${exported}" "${TEXT}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the export lost the text ${TEXT}: ${exported}")
+  endif()
 endif()

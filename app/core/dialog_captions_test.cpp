@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -37,16 +38,18 @@ std::vector<std::string> Texts(std::initializer_list<std::string_view> texts) { 
 std::string Describe(const std::vector<ui::core::AccessKeyClash>& clashes) {
   std::string out;
   for (const auto& c : clashes) {
-    out += "\n  '" + std::string(1, c.key) + "':";
+    char key[16];
+    std::snprintf(key, sizeof key, "U+%04X", static_cast<unsigned>(c.key));
+    out += "\n  " + std::string(key) + ":";
     for (const std::string& caption : c.captions) out += " \"" + caption + "\"";
   }
   return out;
 }
 
-void ExpectUniqueKeys(const Scope& scope, int codePage = 1252) {
+void ExpectUniqueKeys(const Scope& scope) {
   std::vector<std::string> all = scope.keyed;
   all.insert(all.end(), scope.others.begin(), scope.others.end());
-  const auto clashes = AccessKeyClashes(all, codePage);
+  const auto clashes = AccessKeyClashes(all);
   EXPECT_TRUE(clashes.empty()) << scope.name << " shares keys:" << Describe(clashes);
   EXPECT_EQ(CaptionsWithoutAccessKey(scope.keyed), std::vector<std::string>()) << scope.name << " has no key for";
 }
@@ -56,7 +59,8 @@ std::vector<Scope> ProgramScopes() {
   using C = ConfigCaptions;
   using R = ReplyPropCaptions;
   const std::string homePage = std::string(ApplicationTitle) + std::string(M::HomePageAfterTitle);
-  const std::vector<std::string> configCommon = Texts({C::HotkeysPage, C::OtherPage, C::PastingPage, C::Cancel, C::Help});
+  const std::vector<std::string> configCommon =
+      Texts({C::HotkeysPage, C::OtherPage, C::PastingPage, C::Cancel, C::Help});
   auto withConfigCommon = [&](std::vector<std::string> page) {
     page.insert(page.end(), configCommon.begin(), configCommon.end());
     return page;
@@ -97,7 +101,7 @@ TEST(DialogCaptions, EveryProgramWindowHasOneKeyPerControl) {
 }
 
 // The spelling windows' captions come from the string table in each
-// interface language, in that language's code page.
+// interface language, in UTF-8.
 struct KeyScope {
   std::string name;
   std::vector<TSpellLanguageString> keyed, others;
@@ -137,18 +141,6 @@ std::vector<KeyScope> SpellingScopes() {
   };
 }
 
-int CodePage(TSpellLanguageType language) {
-  switch (language) {
-    case spell::ltRussian:
-      return 1251;
-    case spell::ltCzech:
-    case spell::ltPolish:
-      return 1250;
-    default:
-      return 1252;
-  }
-}
-
 TEST(DialogCaptions, EverySpellingWindowHasOneKeyPerControlInEveryLanguage) {
   for (int l = 0; l < spell::kSpellLanguageCount; ++l) {
     const auto language = static_cast<TSpellLanguageType>(l);
@@ -156,7 +148,7 @@ TEST(DialogCaptions, EverySpellingWindowHasOneKeyPerControlInEveryLanguage) {
       Scope scope{keys.name + " (language " + std::to_string(l) + ")", {}, {}};
       for (TSpellLanguageString key : keys.keyed) scope.keyed.push_back(GetString(key, language));
       for (TSpellLanguageString key : keys.others) scope.others.push_back(GetString(key, language));
-      ExpectUniqueKeys(scope, CodePage(language));
+      ExpectUniqueKeys(scope);
     }
   }
 }

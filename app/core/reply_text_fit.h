@@ -1,5 +1,7 @@
 // Whether a reply text fits the library's Response field, which keeps at
-// most kResponseSize characters. Rich text cut short would no longer read as
+// most kResponseSize bytes of the stored form (storage/reply_text_codec.h:
+// one byte per character of Windows-1252 text, escapes and marks for any
+// other). Rich text cut short would no longer read as
 // rich text, so a text that does not fit is never stored: the dialog either
 // offers the plain text instead or asks for a shorter text.
 #pragma once
@@ -23,8 +25,9 @@ struct ReplyStorePlan {
   bool operator==(const ReplyStorePlan&) const = default;
 };
 
-// The plan for storing a text whose rich form has rich_length characters and
-// whose plain form (lines joined by CR LF) has plain_length, with or without
+// The plan for storing a text whose rich form is stored in rich_length bytes
+// and whose plain form (lines joined by CR LF) in plain_length
+// (storage::StoredResponseSize of the whole reply), with or without
 // formatting as the user chose.
 ReplyStorePlan PlanReplyStorage(bool with_formatting, size_t rich_length, size_t plain_length);
 

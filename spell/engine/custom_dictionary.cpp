@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "spell/engine/control_text.h"
 #include "spell/engine/dictionary_hash.h"
 #include "spell/engine/file_checks.h"
 
@@ -319,6 +320,8 @@ bool TCustomDictionary::AddWord(char kind, std::string_view word, std::string_vi
   // found again.
   if (word.empty() || word.find('\0') != std::string_view::npos || replacement.find('\0') != std::string_view::npos)
     return false;
+  // A stand-in for a character the file's code page cannot hold.
+  if (HoldsForeignUnit(word) || HoldsForeignUnit(replacement)) return false;
   if (FindWord(kAnyKind, word, nullptr, nullptr)) return false;
   std::string record(1, kind);
   record.append(word);

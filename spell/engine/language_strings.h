@@ -1,7 +1,7 @@
 // The texts the spelling windows, menus and messages show: one table of 69
-// keys in 13 user-interface languages, each text in its language's Windows
-// code page (1251 Russian, 1250 Czech and Polish, 1252 the others). "&"
-// marks a caption's accelerator letter.
+// keys in 13 user-interface languages, in UTF-8 (the program's text), so a
+// Russian dialog reads as Russian whatever the system's code page. "&" marks
+// a caption's accelerator letter.
 #pragma once
 
 #include <string>

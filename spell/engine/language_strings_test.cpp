@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/memory_env.h"
-
-#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/engine_test_support.h"
+#include "spell/engine/quill_spell_base.h"
 
 namespace tq::spell {
 namespace {
@@ -26,7 +25,7 @@ TEST(LanguageStrings, EveryKeyInEveryLanguage) {
   EXPECT_EQ(GetString(static_cast<TSpellLanguageString>(-1), ltEnglish), "");
 }
 
-TEST(LanguageStrings, EnglishTextsAndCodePages) {
+TEST(LanguageStrings, TextsInUtf8) {
   struct Case {
     TSpellLanguageString key;
     TSpellLanguageType language;
@@ -39,16 +38,22 @@ TEST(LanguageStrings, EnglishTextsAndCodePages) {
       {lsEndSelectionMessage, ltEnglish,
        "The selection has been checked.  Would you like to check the remainder of the document?"},
       {lsMnSpelling, ltEnglish, "&Spelling ..."},
-      {lsSpelling, ltRussian, "\xCE\xF0\xF4\xEE\xE3\xF0\xE0\xF4\xE8\xFF"},           // Windows-1251
-      {lsEndMessage, ltPolish, "Sprawdzanie pisowni zosta\xB3o zako\xF1\x63zone."},  // Windows-1250
-      {lsDlgIgnore, ltCzech, "&P\xF8\x65sko\xE8it"},                                 // Windows-1250
+      // The languages of other code pages, as the bytes of UTF-8.
+      {lsSpelling, ltRussian,
+       "\xD0\x9E\xD1\x80\xD1\x84\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD1\x84\xD0\xB8\xD1\x8F"},  // Орфография
+      {lsDlgIgnore, ltRussian,
+       "\xD0\x9F&\xD1\x80\xD0\xBE\xD0\xBF\xD1\x83\xD1\x81\xD1\x82\xD0\xB8\xD1\x82\xD1\x8C"},  // П&ропустить
+      {lsEndMessage, ltPolish, "Sprawdzanie pisowni zosta\xC5\x82o zako\xC5\x84\x63zone."},
+      {lsDlgIgnore, ltCzech, "&P\xC5\x99\x65sko\xC4\x8Dit"},  // &Přeskočit
       {lsSpellingOptions, ltGerman, "Rechtschreiboptionen"},
-      {lsDlgUndo, ltSwedish, "&\xC5ngra"},  // Windows-1252
+      {lsDlgUndo, ltSwedish, "&\xC3\x85ngra"},  // &Ångra
       {lsDlgOK, ltSpanish, "&Aceptar"},
       {lsThoroughSuggestions, ltEnglish, "&Thorough suggestions"},
-      {lsThoroughSuggestions, ltRussian,
-       "&\xD2\xF9\xE0\xF2\xE5\xEB\xFC\xED\xFB\xE9 \xEF\xEE\xE4\xE1\xEE\xF0 \xE2\xE0\xF0\xE8\xE0\xED\xF2\xEE\xE2"},
-      {lsThoroughSuggestions, ltPolish, "&Dok\xB3\x61\x64ne sugestie"},
+      {lsThoroughSuggestions, ltPolish, "&Dok\xC5\x82\x61\x64ne sugestie"},
+      // The same texts as the source spells them.
+      {lsThoroughSuggestions, ltRussian, "&Тщательный подбор вариантов"},
+      {lsDlgChangeAll, ltCzech, "Zaměnit v&še"},
+      {lsSpelling, ltPolish, "Pisownia"},
   };
   for (const Case& c : cases) EXPECT_EQ(GetString(c.key, c.language), c.text) << c.key << "/" << c.language;
   // The option keys share the options' ordinals.

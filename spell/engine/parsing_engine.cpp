@@ -3,6 +3,7 @@
 #include <typeinfo>
 
 #include "spell/engine/ansi_text.h"
+#include "spell/engine/control_text.h"
 
 namespace tq::spell {
 
@@ -50,6 +51,11 @@ void TMainParsingEngine::RebuildTables() {
   for (char c : forbidStart_) startForbidden_[static_cast<unsigned char>(c)] = true;
   // Byte 0 is what a cursor reads past the end of its text: never a word.
   wordChar_[0] = midWordChar_[0] = false;
+  // A character the engine cannot hold is a letter whatever the set says, so
+  // that a word holding one is read whole (and then left alone).
+  const auto foreign = static_cast<unsigned char>(kForeignUnit);
+  wordChar_[foreign] = midWordChar_[foreign] = true;
+  endForbidden_[foreign] = startForbidden_[foreign] = false;
 }
 
 void TMainParsingEngine::SetCharSet(const std::string& text) {

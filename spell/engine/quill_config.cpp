@@ -4,13 +4,31 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "spell/engine/quill_spell_base.h"
+#include "platform/codepage.h"
+#include "platform/utf16.h"
 #include "spell/engine/ansi_text.h"
 #include "spell/engine/config_macros.h"
+#include "spell/engine/quill_spell_base.h"
 
 namespace tq::spell {
 
 namespace {
+
+// The file keeps the form older readers know: text Windows-1252 holds is
+// written in it (the bytes they wrote themselves), other text as UTF-8.
+// Read back, valid UTF-8 with bytes beyond ASCII is UTF-8 and anything else
+// Windows-1252, so old files and new ones both read as they were meant.
+std::string FileForm(const std::string& text) {
+  std::string ansi;
+  return platform::Utf8ToCp1252(text, &ansi) ? ansi : text;
+}
+
+std::string TextOfFileForm(const std::string& stored) {
+  const bool ascii =
+      std::all_of(stored.begin(), stored.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii || platform::Utf16ToUtf8(platform::Utf8ToUtf16(stored)) == stored) return stored;
+  return platform::Cp1252ToUtf8(stored);
+}
 
 struct OptionKey {
   TSpellOption option;
@@ -167,7 +185,7 @@ void TQuillConfig::CloseStore() {
 std::string TQuillConfig::ReadString(const std::string& key, const std::string& def) {
   switch (storage_) {
     case csFile:
-      return ini_ ? ini_->ReadString(configID_, key, def) : def;
+      return ini_ ? TextOfFileForm(ini_->ReadString(FileForm(configID_), FileForm(key), FileForm(def))) : def;
     case csRegistry:
       if (key_) {
         if (std::optional<std::string> v = key_->ReadString(key)) return *v;
@@ -189,7 +207,7 @@ void TQuillConfig::WriteString(const std::string& key, const std::string& value)
   switch (storage_) {
     case csFile:
       // After one failed write the rest of the save is dropped.
-      if (ini_ && !ini_->WriteString(configID_, key, value)) ini_.reset();
+      if (ini_ && !ini_->WriteString(FileForm(configID_), FileForm(key), FileForm(value))) ini_.reset();
       break;
     case csRegistry:
       if (key_ && !key_->WriteString(key, value)) key_.reset();
@@ -206,7 +224,8 @@ size_t TQuillConfig::ListEntryLimit(const std::string& name) {
   std::vector<std::string> keys;
   switch (storage_) {
     case csFile:
-      if (ini_) keys = ini_->ReadSection(configID_);
+      if (ini_)
+        for (const std::string& stored : ini_->ReadSection(FileForm(configID_))) keys.push_back(TextOfFileForm(stored));
       break;
     case csRegistry:
       if (key_) keys = key_->ValueNames();

@@ -4,9 +4,9 @@
 
 #include "platform/fault_env.h"
 #include "platform/ini_file.h"
-#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/config_macros.h"
 #include "spell/engine/engine_test_support.h"
+#include "spell/engine/quill_spell_base.h"
 #include "tests/support/temp_dir.h"
 
 namespace tq::spell {
@@ -97,21 +97,75 @@ TEST(Configuration, FirstRunTakesTheDefaultsAndSavesEveryKey) {
   EXPECT_FALSE(config.ReadModified());
 
   platform::IniFile ini(Env::Default(), program.ConfigPath());
-  EXPECT_EQ(ini.ReadSection("alice"),
-            (std::vector<std::string>{"_FirstRun",        "_Main_count",     "_Main_0",
-                                      "_Custom_count",    "_Custom_0",       "_MSWordCustom_count",
-                                      "_ActiveCustom",    "_soUpcase",       "_soNumbers",
-                                      "_soHTML",          "_soInternet",     "_soQuoted",
-                                      "_soAbbreviations", "_soPrimaryOnly",  "_soRepeated",
-                                      "_soDUalCaps",      "_soLiveSpelling", "_soLiveCorrect",
-                                      "_soUser1",         "_soUser2",        "_soUser3",
-                                      "_soUser4",         "_soThoroughSuggestions",                "_DialogX",
-                                      "_DialogY",         "_NewPaths_count", "_UserData_count"}));
+  EXPECT_EQ(ini.ReadSection("alice"), (std::vector<std::string>{"_FirstRun",
+                                                                "_Main_count",
+                                                                "_Main_0",
+                                                                "_Custom_count",
+                                                                "_Custom_0",
+                                                                "_MSWordCustom_count",
+                                                                "_ActiveCustom",
+                                                                "_soUpcase",
+                                                                "_soNumbers",
+                                                                "_soHTML",
+                                                                "_soInternet",
+                                                                "_soQuoted",
+                                                                "_soAbbreviations",
+                                                                "_soPrimaryOnly",
+                                                                "_soRepeated",
+                                                                "_soDUalCaps",
+                                                                "_soLiveSpelling",
+                                                                "_soLiveCorrect",
+                                                                "_soUser1",
+                                                                "_soUser2",
+                                                                "_soUser3",
+                                                                "_soUser4",
+                                                                "_soThoroughSuggestions",
+                                                                "_DialogX",
+                                                                "_DialogY",
+                                                                "_NewPaths_count",
+                                                                "_UserData_count"}));
   EXPECT_EQ(ini.ReadString("alice", "_FirstRun", ""), "+");
   EXPECT_EQ(ini.ReadString("alice", "_Main_0", ""), "American.adm");
   EXPECT_EQ(ini.ReadString("alice", "_soInternet", ""), "+");
   EXPECT_EQ(ini.ReadString("alice", "_soUpcase", ""), "-");
   EXPECT_EQ(ini.ReadString("alice", "_DialogX", ""), "-1");
+}
+
+// Text Windows-1252 holds is stored in it, as older versions wrote it, so
+// their files stay byte for byte the same; other text is stored as UTF-8.
+// In memory it is all UTF-8.
+TEST(Configuration, FileKeepsWindows1252WhereItCanAndUtf8ElseWhere) {
+  Program program;
+  const std::string accented = "C:\\Users\\Jos\xC3\xA9\\Dicts";        // José
+  const std::string cyrillic = "C:\\\xD0\x9A\xD0\xBE\xD1\x82\\Dicts";  // Кот
+  {
+    auto engine = program.Engine();
+    engine->Configuration().ReadNewDictionaryPaths().Add(accented);
+    engine->Configuration().WriteActiveCustom("Jos\xC3\xA9.adu");
+  }
+  std::string first;
+  ASSERT_TRUE(platform::ReadWholeFile(Env::Default(), program.ConfigPath(), &first).ok());
+  EXPECT_NE(first.find("_NewPaths_0=C:\\Users\\Jos\xE9\\Dicts\r\n"), std::string::npos) << first;
+  EXPECT_NE(first.find("_ActiveCustom=Jos\xE9.adu\r\n"), std::string::npos) << first;
+  {
+    auto engine = program.Engine();  // loaded and saved again, unchanged
+    EXPECT_EQ(engine->Configuration().ReadNewDictionaryPaths().Items(), std::vector<std::string>{accented});
+    EXPECT_EQ(engine->Configuration().ReadActiveCustomName(), "Jos\xC3\xA9.adu");
+  }
+  std::string second;
+  ASSERT_TRUE(platform::ReadWholeFile(Env::Default(), program.ConfigPath(), &second).ok());
+  EXPECT_EQ(second, first);
+
+  {
+    auto engine = program.Engine();
+    engine->Configuration().ReadNewDictionaryPaths().Add(cyrillic);
+  }
+  std::string third;
+  ASSERT_TRUE(platform::ReadWholeFile(Env::Default(), program.ConfigPath(), &third).ok());
+  EXPECT_NE(third.find("=" + cyrillic + "\r\n"), std::string::npos) << third;
+  EXPECT_NE(third.find("Jos\xE9\\Dicts"), std::string::npos) << "the other path keeps its form";
+  auto engine = program.Engine();
+  EXPECT_EQ(engine->Configuration().ReadNewDictionaryPaths().Items(), (std::vector<std::string>{accented, cyrillic}));
 }
 
 TEST(Configuration, ChangesSurviveAndUsersKeepTheirOwnSections) {

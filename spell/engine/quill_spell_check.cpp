@@ -4,8 +4,9 @@
 #include <chrono>
 #include <climits>
 
-#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/ansi_text.h"
+#include "spell/engine/control_text.h"
+#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/string_parser.h"
 
 namespace tq::spell {
@@ -148,6 +149,11 @@ void TQuillSpellBase::ContinueCheck() {
 TWordCheckType TQuillSpellBase::JudgeWord(const std::string& word, std::string& previous, TControlParser* parser,
                                           std::string* replacement) {
   const bool corrects = replacement != nullptr;
+  // Neither flagged, corrected nor counted as a repeat.
+  if (HoldsForeignUnit(word)) {
+    previous = word;
+    return wcAccepted;
+  }
   if (!WordAcceptable(word)) return corrects && WordHasCorrection(word, *replacement) ? wcCorrected : wcDenied;
   if (UseExcludeWords && WordExcluded(word))
     return corrects && WordHasCorrection(word, *replacement) ? wcCorrected : wcExcluded;

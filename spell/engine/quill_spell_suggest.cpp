@@ -2,9 +2,10 @@
 // sound-alike candidates, learned corrections first, ranked by distance.
 #include <algorithm>
 
-#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/ansi_text.h"
+#include "spell/engine/control_text.h"
 #include "spell/engine/edit_distance.h"
+#include "spell/engine/quill_spell_base.h"
 
 namespace tq::spell {
 
@@ -55,8 +56,12 @@ void TQuillSpellBase::Suggest(const std::string& word, std::vector<std::string>&
 }
 
 void TQuillSpellBase::InternalSuggest(const std::string& word, int max, std::vector<std::string>& list,
-                                        std::vector<int>* distances) {
+                                      std::vector<int>* distances) {
   if (distances) distances->clear();
+  if (HoldsForeignUnit(word)) {  // nothing in the dictionaries is like it
+    list.clear();
+    return;
+  }
   std::string replacement;
   if (mappingDictionary_ && mappingDictionary_->AutoCorrectExists(word, replacement)) {
     list.push_back(replacement);

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/ansi_text.h"
+#include "spell/engine/control_text.h"
+#include "spell/engine/quill_spell_base.h"
 
 namespace tq::spell {
 
@@ -133,6 +134,8 @@ std::string WithAsciiApostrophes(const std::string& word) {
 }  // namespace
 
 bool TQuillSpellBase::WordAcceptable(const std::string& word) {
+  // Part of it is beyond the dictionaries' code page: no verdict is possible.
+  if (HoldsForeignUnit(word)) return true;
   auto inSomeCase = [this](const std::string& w) {
     const std::string name = NameFormOfCapitals(w);
     return WordExists(w) || WordExists(GetCaseModification(w)) || (!name.empty() && WordExists(name));
@@ -146,6 +149,7 @@ bool TQuillSpellBase::WordAcceptable(const std::string& word) {
 }
 
 bool TQuillSpellBase::WordExcluded(const std::string& word) {
+  if (HoldsForeignUnit(word)) return false;
   const std::string ascii = WithAsciiApostrophes(word);
   return ExcludedAsWritten(word) || (!ascii.empty() && ExcludedAsWritten(ascii));
 }

@@ -7,7 +7,7 @@ import subprocess
 import time
 
 from quillet_library import fresh_library
-from winsession import WINE, check, check_equal
+from winsession import RICH_EDIT, WINE, check, check_equal
 
 TITLE = "Tavrin Quillet"
 SETTINGS_KEY = r"HKCU\Software\Morvane\Tavrin Quillet"
@@ -17,6 +17,8 @@ TVM_GETNEXTITEM = 0x110A
 TVM_SELECTITEM = 0x110B
 TVGN_ROOT, TVGN_NEXT, TVGN_CHILD, TVGN_CARET = 0, 1, 4, 9
 DIALOG_CLASS = "#32770"
+REPLY_DIALOG = "Reply Properties"
+SEARCH_TITLE = "Find Reply"
 MENU_CLASS = "#32768"
 HKM_GETHOTKEY = 0x0402
 BM_GETCHECK = 0x00F0
@@ -335,3 +337,46 @@ def shrink_to_the_least(session, main, screenshot="main-window-smallest.png"):
     check_buttons_whole(session, main)
     left, top, right, bottom = session.rect(main)
     return right - left, bottom - top
+
+
+def open_reply_dialog(session, main, button="&Add"):
+    """Clicks Add (or Edit) in the shown main window; the reply dialog."""
+    session.click(session.child(main, "Button", button).hwnd)
+    return wait_window(session, REPLY_DIALOG)
+
+
+def reply_boxes(session, dialog):
+    """The reply dialog's category box (the combo box's edit), description
+    box and reply text (its rich edit)."""
+    combo = session.child(dialog, "ComboBox").hwnd
+    category = session.child(combo, "Edit").hwnd
+    description = next(c.hwnd for c in session.children(dialog) if c.cls == "Edit" and c.hwnd != category)
+    return category, description, session.child(dialog, RICH_EDIT).hwnd
+
+
+def open_search(session):
+    """Presses the search hotkey (Ctrl+Alt+Space on a first start); the
+    search window once it shows."""
+    session.x_key("ctrl+alt+space")
+    return session.wait_for("the search window", lambda: (lambda w: w if w and visible(session, w) else None)(
+        session.find_window(SEARCH_TITLE)))
+
+
+def wait_search_hidden(session, search):
+    session.wait_for("the search window to close", lambda: not visible(session, search))
+
+
+def reply_path(session, main, category, description):
+    """The tree path (see select_node) of the reply with this category and
+    description (as the tree shows them), found by the items' texts."""
+    items, _ = tree_items(session, main)
+    path = None
+    for depth, text in items:
+        if depth == 1:
+            path = [path[0] + 1 if path else 0, -1]
+            in_category = text == category
+        elif depth == 2:
+            path[1] += 1
+            if in_category and text == description:
+                return tuple(path)
+    raise AssertionError(f"no reply {description!r} under {category!r} in the tree: {items}")

@@ -1,9 +1,13 @@
 """What tests need to know of QuilletTarget.exe: the message that makes it
-write its text out, reading that text, and waiting for a paste to land."""
+write its text out, reading that text, and waiting for a paste to land. The
+target is a Unicode window: it writes its box's text, and the clipboard's,
+as UTF-8 of exactly the UTF-16 units it holds."""
 
 import re
 import struct
 from pathlib import Path
+
+from winsession import RICH_EDIT_CLASSES
 
 WM_DUMP = 0x8000 + 1  # WM_APP + 1: write the control's text to --out
 WM_HOLD_CLIPBOARD = 0x8000 + 2  # put HELD_TEXT on the clipboard and keep it open
@@ -74,10 +78,17 @@ def click_into_target(session, target):
 
 
 def text_box(session, target):
-    return next(c.hwnd for c in session.children(target) if c.cls.lower() in ("edit", "richedit20a"))
+    return next(c.hwnd for c in session.children(target) if c.cls.lower() in ("edit", *RICH_EDIT_CLASSES))
 
 
 def read_text(path):
+    """A text the target wrote (its box's, the clipboard's): UTF-8."""
+    return Path(path).read_bytes().decode("utf-8")
+
+
+def read_rtf(path):
+    """RTF the target wrote, as Windows-1252: RTF is ASCII, but a writer may
+    leave a byte of the document's code page unescaped."""
     return Path(path).read_bytes().decode("cp1252")
 
 
@@ -132,7 +143,7 @@ def clipboard(session, target, out):
     path.unlink(missing_ok=True)
     if session.send(target, WM_DUMP_CLIPBOARD) != 1:
         raise AssertionError("the target could not read the clipboard")
-    return read_text(path), read_text(rtf) if rtf.exists() else None
+    return read_text(path), read_rtf(rtf) if rtf.exists() else None
 
 
 def clear_text(session, target):

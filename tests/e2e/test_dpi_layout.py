@@ -17,7 +17,7 @@ from main_window import (CTRL_ALT_Q, TITLE, check_buttons_whole, end_program, se
                          shrink_to_the_least, start_program, wait_foreground, wait_gone, wait_library_open, wait_menus,
                          wait_window)
 from quillet_library import fresh_library, quillet_argument
-from winsession import REPO, check, check_equal, run_test
+from winsession import REPO, RICH_EDIT, check, check_equal, run_test
 
 WS_VSCROLL, WS_HSCROLL = 0x00200000, 0x00100000
 BS_TYPE_MASK, BS_GROUPBOX = 0x0F, 0x07
@@ -97,7 +97,7 @@ def check_main_window(session, main, dpi):
     # as much as the screen.
     tree_rect = session.rect(tree)
     splitter = session.rect(session.child(main, "TqSplitter").hwnd)
-    preview = session.rect(session.child(main, "RichEdit20A").hwnd)
+    preview = session.rect(session.child(main, RICH_EDIT).hwnd)
     check_equal(tree_rect[3], splitter[1], "the tree's bottom edge at the splitter")
     check_equal(preview[1], splitter[3], "the preview's top edge at the splitter")
     least = (152 * dpi + 48) // 96

@@ -12,7 +12,7 @@ from main_window import (message_boxes, new_library, press_hotkey, start_first_u
                          wait_window)
 from quillet_library import quillet_argument, read_library
 from target_program import focus_target, start_target, wait_for_paste
-from winsession import WM_CLOSE, check, check_equal, run_test
+from winsession import RICH_EDIT, WM_CLOSE, check, check_equal, run_test
 
 REPLIES = [
     ("Sales", "Thanks", "Thank you for your order.", "ctrl+alt+1", "Ctrl+Alt+1"),
@@ -30,7 +30,7 @@ def add_reply(session, main, category, description, text, keys):
     description_edit = next(c for c in session.children(dialog) if c.cls == "Edit" and c.hwnd != combo_edit)
     type_into(session, description_edit.hwnd, description)
     press_hotkey(session, session.child(dialog, "msctls_hotkey32").hwnd, keys)
-    type_into(session, session.child(dialog, "RichEdit20A").hwnd, text)
+    type_into(session, session.child(dialog, RICH_EDIT).hwnd, text)
     session.click(session.child(dialog, "Button", "&OK").hwnd)
     wait_gone(session, dialog, f"the dialog for {description} to close")
     check_equal(message_boxes(session), [], f"message boxes after adding {description}")

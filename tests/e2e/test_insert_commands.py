@@ -18,7 +18,7 @@ from main_window import (CTRL_ALT_Q, SETTINGS_KEY, click_node, end_program, open
                          set_option, show_main, shown_items, start_with_replies, stored_setting, tree_items, visible,
                          wait_foreground, wait_gone)
 from quillet_library import quillet_argument
-from target_program import (bold_runs, clear_text, click_into_target, clipboard, focus_target, read_text, start_target,
+from target_program import (bold_runs, clear_text, click_into_target, clipboard, focus_target, read_rtf, start_target,
                             wait_for_text)
 from winsession import WM_CLOSE, check, check_equal, run_test
 
@@ -58,7 +58,7 @@ def pasted(session, target, out, rtf_out, text, what):
     """Waits for the target to hold exactly `text`; returns its bold runs
     and empties it for the next paste."""
     wait_for_text(session, target, out, text, what)
-    runs = bold_runs(read_text(rtf_out))
+    runs = bold_runs(read_rtf(rtf_out))
     clear_text(session, target)
     return runs
 

@@ -25,7 +25,7 @@ from main_window import (CTRL_ALT_Q, TITLE, answer_message_box, end_program, mes
                          wait_window)
 from quillet_library import fresh_library, quillet_argument
 from target_program import start_target, wait_for_text
-from winsession import WM_CLOSE, check, check_equal, run_test
+from winsession import RICH_EDIT, WM_CLOSE, check, check_equal, run_test
 
 TEXT = "Thank you for your letter."
 REPLIES = [{"category": "General", "description": "Thanks", "text": TEXT}]
@@ -151,7 +151,7 @@ def replaced_library(session, args):
     session.click(session.child(main, "Button", CAPTION["Add"]).hwnd)
     dialog = wait_window(session, "Reply Properties")
     text = "A reply typed while the library was replaced"
-    type_into(session, session.child(dialog, "RichEdit20A").hwnd, text)
+    type_into(session, session.child(dialog, RICH_EDIT).hwnd, text)
     combo = session.child(dialog, "ComboBox").hwnd
     type_into(session, session.child(combo, "Edit").hwnd, "Support")
     description = next(c for c in session.children(dialog)
@@ -165,7 +165,7 @@ def replaced_library(session, args):
     check_equal(answer_message_box(session, "OK"),
                 REPLACED.format(path=session.windows_path(library)) + "\n\n" + REPLY_KEPT, "the message of OK")
     check(visible(session, dialog), "the dialog stays open")
-    check_equal(session.text(session.child(dialog, "RichEdit20A").hwnd), text, "the typed reply, still there")
+    check_equal(session.text(session.child(dialog, RICH_EDIT).hwnd), text, "the typed reply, still there")
     session.screenshot("reply-kept-after-replace.png")
     session.click(session.child(dialog, "Button", "&Cancel").hwnd)
     wait_gone(session, dialog, "the dialog to close on Cancel")

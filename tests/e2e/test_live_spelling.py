@@ -21,7 +21,7 @@ import sys
 import time
 
 from quillet_library import quillet_argument
-from winsession import check, check_equal, run_test
+from winsession import RICH_EDIT_CLASSES, check, check_equal, run_test
 
 EM_GETSEL = 0x00B0
 EM_GETFIRSTVISIBLELINE = 0x00CE
@@ -51,7 +51,7 @@ class Host:
                                      log_name="host.log")
         self.form = session.wait_for("the host window", lambda: session.find_window("Live Spell Host"))
         self.rich = session.wait_for("its rich edit", lambda: [c for c in session.children(self.form)
-                                                               if c.cls == "RichEdit20A"])[0].hwnd
+                                                               if c.cls.lower() in RICH_EDIT_CLASSES])[0].hwnd
         origin = session.send(self.form, CLIENT_ORIGIN)
         self.origin = (signed16(origin & 0xFFFF), signed16(origin >> 16))
         left, top, right, bottom = session.rect(self.rich)

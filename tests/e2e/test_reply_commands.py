@@ -13,7 +13,7 @@ from main_window import (answer_message_box, click_node, end_program, message_bo
                          select_node, show_main, start_on_library, type_into, wait_gone, wait_window)
 from quillet_library import fresh_library, quillet_argument, read_library
 from target_program import start_target, wait_for_paste
-from winsession import check, check_equal, run_test
+from winsession import RICH_EDIT, check, check_equal, run_test
 
 TEXT = "Hello from the dialog"
 
@@ -39,7 +39,7 @@ def test(session, args):
     # A cancelled Add changes nothing.
     session.click(session.child(main, "Button", "&Add").hwnd)
     dialog = wait_window(session, "Reply Properties")
-    type_into(session, session.child(dialog, "RichEdit20A").hwnd, "Never stored")
+    type_into(session, session.child(dialog, RICH_EDIT).hwnd, "Never stored")
     session.click(session.child(dialog, "Button", "&Cancel").hwnd)
     wait_gone(session, dialog, "the cancelled dialog to close")
     check_equal([r["description"] for r in read_library(session, args.quillet, library)], ["Early"],
@@ -53,7 +53,7 @@ def test(session, args):
     ok = session.child(dialog, "Button", "&OK").hwnd
     session.click(ok)
     check_equal(answer_message_box(session, "OK"), "Please enter the reply text.", "first message")
-    type_into(session, session.child(dialog, "RichEdit20A").hwnd, TEXT)
+    type_into(session, session.child(dialog, RICH_EDIT).hwnd, TEXT)
     session.click(ok)
     check_equal(answer_message_box(session, "OK"),
                 "Please enter or select a category.  Categories help you organize and sort replies.", "second message")

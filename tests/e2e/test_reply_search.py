@@ -7,12 +7,10 @@ Shift+Enter pastes a rich reply as plain text."""
 
 import sys
 
-from main_window import end_program, start_with_replies, stored_setting, visible
+from main_window import end_program, open_search, start_with_replies, stored_setting, visible, wait_search_hidden
 from quillet_library import quillet_argument
 from target_program import WM_DUMP, read_text, start_target, wait_for_paste
 from winsession import check, check_equal, run_test
-
-SEARCH_TITLE = "Find Reply"
 
 REPLIES = [
     {"category": "Sales", "description": "Thanks for ordering", "text": "Thank you for your order."},
@@ -21,21 +19,11 @@ REPLIES = [
 ]
 
 
-def open_search(session):
-    session.x_key("ctrl+alt+space")
-    return session.wait_for("the search window", lambda: (lambda w: w if w and visible(session, w) else None)(
-        session.find_window(SEARCH_TITLE)))
-
-
 def type_query(session, search, query):
     """Types into the search box and waits until all of it is there."""
     session.x_type(query)
     box = session.child(search, "Edit").hwnd
     session.wait_for(f"{query!r} in the search box", lambda: session.text(box) == query)
-
-
-def wait_hidden(session, hwnd):
-    session.wait_for("the search window to close", lambda: not visible(session, hwnd))
 
 
 def target_text(session, target, out):
@@ -56,7 +44,7 @@ def test(session, args):
     session.x_key("Return")
     text = wait_for_paste(session, target, out, "the found reply to arrive in the target")
     check_equal(text.rstrip("\r\n"), "Thank you for your order.", "text pasted from the search")
-    wait_hidden(session, search)
+    wait_search_hidden(session, search)
     check(not visible(session, main), "the main window stays hidden")
 
     # Escape pastes nothing, and the keyboard is the target's again.
@@ -64,7 +52,7 @@ def test(session, args):
     search = open_search(session)
     type_query(session, search, "refu")
     session.x_key("Escape")
-    wait_hidden(session, search)
+    wait_search_hidden(session, search)
     session.wait_for("the target in front again after Escape",
                      lambda: int(session.wintool("foreground")[1][0], 16) == target)
     # Without a window manager the X focus does not follow Windows' own: give
@@ -88,7 +76,7 @@ def test(session, args):
     # Plain text arrives as one run; the reply's bold word would be cut out
     # of it by formatting controls ("Dear \\b customer\\b0 , ...").
     check("Dear customer, welcome." in rtf, f"the reply arrived as one plain run: {rtf!r}")
-    wait_hidden(session, search)
+    wait_search_hidden(session, search)
 
     # The default was taken quietly and never stored.
     check_equal(stored_setting(session, "SearchHotKey"), None, "SearchHotKey in the registry")

@@ -14,7 +14,7 @@ from installed_program import adm_argument, install_program
 from main_window import end_program, message_boxes, start_on_library, wait_gone, wait_window
 from quillet_library import fresh_library, quillet_argument, read_library
 from target_program import start_target, wait_for_paste
-from winsession import WM_CLOSE, check, check_equal, run_test
+from winsession import RICH_EDIT, WM_CLOSE, check, check_equal, run_test
 
 FORM_CLASS = "TqForm"
 
@@ -42,7 +42,7 @@ def open_reply_dialog(session, main, category, description, text, keys=None):
         session.click(session.child(dialog, "msctls_hotkey32").hwnd)
         time.sleep(0.2)
         session.x_key(keys)
-    rich = session.child(dialog, "RichEdit20A").hwnd
+    rich = session.child(dialog, RICH_EDIT).hwnd
     type_into(session, rich, text)
     return dialog, rich
 

@@ -10,7 +10,7 @@ import re
 import shutil
 import sys
 
-from winsession import check, check_equal, run_test
+from winsession import RICH_EDIT_CLASSES, check, check_equal, run_test
 
 HOST = "Quillet Spell Host"
 FORM_CLASS = "TqForm"
@@ -35,7 +35,7 @@ class SpellHost:
 
         # The window shows before its controls are all made.
         def boxes():
-            found = [c.hwnd for c in session.children(self.hwnd) if c.cls.lower() in ("edit", "richedit20a")]
+            found = [c.hwnd for c in session.children(self.hwnd) if c.cls.lower() in ("edit", *RICH_EDIT_CLASSES)]
             return found if len(found) == 2 else None
 
         self.edit, self.rich = session.wait_for("the host's edit and rich edit", boxes)

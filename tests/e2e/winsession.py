@@ -54,6 +54,26 @@ WINESERVER = _first_executable(os.environ.get("TQ_WINESERVER"), "/usr/lib/wine/w
 
 WM_CLOSE = 0x0010
 
+# The classes a rich edit control may have: version 2's ANSI and wide
+# classes and msftedit's (version 4.1). `RICH_EDIT` as a class name in
+# WinSession.child matches any of them.
+RICH_EDIT = "rich edit"
+RICH_EDIT_CLASSES = ("richedit20a", "richedit20w", "richedit50w")
+
+
+def class_matches(actual, wanted):
+    """Whether a window of class `actual` is one of class `wanted` (compared
+    as Windows compares them, without case; RICH_EDIT for any rich edit)."""
+    if wanted == RICH_EDIT:
+        return actual.lower() in RICH_EDIT_CLASSES
+    return actual.lower() == wanted.lower()
+
+
+def utf16_length(text):
+    """How many UTF-16 units `text` takes, as Windows controls count
+    positions: a character beyond U+FFFF takes two."""
+    return len(text.encode("utf-16-le", "surrogatepass")) // 2
+
 # Files that Wine only ever replaces, never rewrites in place: safe to share
 # with the template through hard links. Everything else is copied.
 _LINKABLE_SUFFIXES = {
@@ -313,6 +333,12 @@ class WinSession:
         check_equal(result.returncode, 0, "exit code of reg add LogPixels")
         check_equal(self.screen_dpi()[0], dpi, "the DPI a program sees")
 
+    def code_pages(self):
+        """The ANSI and OEM code pages of the session's programs (the system
+        locale's), as numbers."""
+        _, lines = self.wintool("codepages")
+        return tuple(int(v) for v in lines[0].split())
+
     def screen_dpi(self):
         """What a program started now sees: the screen's DPI, and the message
         font's height, cell height and width of the 52 letters."""
@@ -348,7 +374,8 @@ class WinSession:
             rc, output = result.returncode, result.stdout
         else:
             rc, output = self._served_wintool(arguments)
-        lines = output.decode("cp1252", "replace").replace("\r\n", "\n").splitlines()
+        # wintool speaks UTF-8; an undecodable byte would be its fault, and shows.
+        lines = output.decode("utf-8", "backslashreplace").replace("\r\n", "\n").splitlines()
         lines = [line.replace("\x1f", "\n") for line in lines]  # line breaks inside a window's text
         if check_rc and rc != 0:
             raise SessionError(f"wintool {' '.join(arguments)} failed ({rc}): {lines}")
@@ -363,7 +390,7 @@ class WinSession:
                    for a in arguments)
         server = self._wintool
         try:
-            server.stdin.write(("\t".join(escaped) + "\n").encode("cp1252", "replace"))
+            server.stdin.write(("\t".join(escaped) + "\n").encode("utf-8", "surrogatepass"))
             server.stdin.flush()
             output = b""
             deadline = time.monotonic() + timeout
@@ -453,7 +480,7 @@ class WinSession:
 
         def found():
             seen[:] = self.children(hwnd)
-            matches = [c for c in seen if c.cls.lower() == cls.lower() and (text is None or c.text == text)]
+            matches = [c for c in seen if class_matches(c.cls, cls) and (text is None or c.text == text)]
             return matches[nth] if len(matches) > nth else None
 
         try:
@@ -482,6 +509,26 @@ class WinSession:
 
     def set_text(self, hwnd, text):
         self.wintool("settext", hex(hwnd), text)
+
+    def wait_text(self, hwnd, expected, what, timeout=10):
+        """Waits until a window's text is exactly `expected`; the assertion
+        names the text last seen when it never is."""
+        seen = []
+
+        def arrived():
+            seen[:] = [self.text(hwnd)]
+            return seen[0] == expected
+
+        try:
+            self.wait_for(what, arrived, timeout=timeout)
+        except SessionError as e:
+            raise AssertionError(f"{e}: the window holds {seen[0]!r}, not {expected!r}") from None
+
+    def type_units(self, hwnd, text, ime=False):
+        """Sends `text` to a control as typed characters: one WM_CHAR (with
+        `ime`, WM_IME_CHAR, as an input method delivers) per UTF-16 unit, a
+        character beyond U+FFFF as its two surrogates."""
+        self.wintool("imechars" if ime else "chars", hex(hwnd), text)
 
     def enabled(self, hwnd):
         _, lines = self.wintool("enabled", hex(hwnd))

@@ -1,21 +1,24 @@
-// Quillet Target: a window with one text box for the end-to-end tests to
-// paste into. It writes the box's text to the file named by --out when it is
-// closed (WM_CLOSE) or when it receives kDumpMessage, so a test can read what
-// arrived, and the clipboard's text to PATH.clipboard on kDumpClipboardMessage
-// (its rich text, when it holds any, to PATH.clipboard.rtf).
+// Quillet Target: a Unicode window with one text box for the end-to-end
+// tests to paste into. It writes the box's text (read as UTF-16, written as
+// UTF-8) to the file named by --out when it is closed (WM_CLOSE) or when it
+// receives kDumpMessage, so a test can read exactly what arrived, and the
+// clipboard's text (CF_UNICODETEXT, as UTF-8) to PATH.clipboard on
+// kDumpClipboardMessage (its rich text, when it holds any, to
+// PATH.clipboard.rtf).
 // kHoldClipboardMessage puts "held by the target" on the clipboard and keeps
 // the clipboard open, as a busy clipboard tool would, until
 // kReleaseClipboardMessage. kHoldHotKeyMessage holds a global hotkey until
-// kReleaseHotKeyMessage. --rich uses a RichEdit20A box instead of a plain EDIT; --rtf-out
-// PATH also writes the rich box's RTF there.
+// kReleaseHotKeyMessage. --rich uses a rich edit box (RICHEDIT50W, RichEdit20W
+// where msftedit is missing) instead of a plain EDIT; --rtf-out PATH also
+// writes the rich box's RTF there.
 // --class NAME registers the window under that class (a console's, a remote
 // desktop's). --paste-keys shift-insert|ctrl-v|slow|none makes the plain box
 // paste only on those keys: slow wants Ctrl down at least kSlowGapMs before
 // V, and none ignores every paste, as a program that takes only typed keys.
 // kPutClipboardMessage puts kUserText, kUserRtf and SmallDib() on the
 // clipboard; kDumpFormatsMessage writes those three formats as they are on
-// the clipboard now to PATH.clip-text, .clip-rtf and .clip-dib (a missing
-// format writes no file).
+// the clipboard now, byte for byte, to PATH.clip-text, .clip-rtf and
+// .clip-dib (a missing format writes no file).
 // --copy-after-paste makes the plain box paste on Ctrl+V and, as soon as the
 // paste has read the clipboard, copy kLaterText as a user would; the text it
 // replaced on the clipboard goes to PATH.replaced.
@@ -34,10 +37,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/utf16.h"
 #include "ui/handles.h"
 #include "ui/test_bitmap.h"
 
 namespace {
+
+using tq::platform::Utf8;
+using tq::platform::Wide;
 
 // Private message: write the text out now and keep running (the answer is 1
 // when the file was written).
@@ -58,7 +65,7 @@ constexpr char kUserRtf[] = "{\\rtf1\\ansi Copied by {\\b the user}}";
 constexpr char kLaterText[] = "Copied after the paste";
 constexpr DWORD kSlowGapMs = 30;
 constexpr char kHeldText[] = "held by the target";
-constexpr char kTitle[] = "Quillet Target";
+constexpr wchar_t kTitle[] = L"Quillet Target";
 constexpr char kClass[] = "QuilletTarget";
 
 enum class PasteKeys { Any, CtrlV, ShiftInsert, Slow, None };
@@ -81,19 +88,12 @@ struct Target {
   DWORD ctrlDownAt = 0;              // message time of the last Ctrl key-down
 };
 
-std::string Narrow(const wchar_t* w) {
-  const int n = WideCharToMultiByte(CP_ACP, 0, w, -1, nullptr, 0, nullptr, nullptr);
-  std::string s(n > 0 ? n - 1 : 0, '\0');
-  if (n > 1) WideCharToMultiByte(CP_ACP, 0, w, -1, s.data(), n, nullptr, nullptr);
-  return s;
-}
-
 Options ParseCommandLine() {
   Options o;
   int argc = 0;
   std::unique_ptr<LPWSTR, decltype(&LocalFree)> argv(CommandLineToArgvW(GetCommandLineW(), &argc), &LocalFree);
   std::vector<std::string> args;
-  for (int i = 1; argv && i < argc; ++i) args.push_back(Narrow(argv.get()[i]));
+  for (int i = 1; argv && i < argc; ++i) args.push_back(Utf8(argv.get()[i]));
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--rich")
       o.rich = true;
@@ -121,12 +121,12 @@ Options ParseCommandLine() {
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
   if (path.empty()) return false;
   // Written to a temporary name and renamed, so a reader never sees half.
-  const std::string temp = path + ".part";
-  std::unique_ptr<FILE, decltype(&std::fclose)> f(std::fopen(temp.c_str(), "wb"), &std::fclose);
+  const std::wstring temp = Wide(path + ".part");
+  std::unique_ptr<FILE, decltype(&std::fclose)> f(_wfopen(temp.c_str(), L"wb"), &std::fclose);
   if (!f) return false;
   const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
   if (std::fclose(f.release()) != 0 || !ok) return false;
-  return MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  return MoveFileExW(temp.c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 DWORD CALLBACK AppendChunk(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
@@ -135,28 +135,31 @@ DWORD CALLBACK AppendChunk(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* don
   return 0;
 }
 
+// The box's text, every UTF-16 unit of it, as UTF-8 (a lone surrogate
+// would show as U+FFFD).
 std::string BoxText(const Target& t) {
+  constexpr UINT kUtf16 = 1200;
   if (t.options.rich) {
-    GETTEXTLENGTHEX lengthQuery{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
-    const LRESULT length = SendMessageA(t.box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthQuery), 0);
+    GETTEXTLENGTHEX lengthQuery{GTL_USECRLF | GTL_PRECISE, kUtf16};
+    const LRESULT length = SendMessageW(t.box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthQuery), 0);
     if (length <= 0) return {};
-    std::string text(length + 1, '\0');
-    GETTEXTEX query{static_cast<DWORD>(text.size()), GT_USECRLF, CP_ACP, nullptr, nullptr};
+    std::wstring text(length + 1, L'\0');
+    GETTEXTEX query{static_cast<DWORD>(text.size() * sizeof(wchar_t)), GT_USECRLF, kUtf16, nullptr, nullptr};
     const LRESULT got =
-        SendMessageA(t.box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&query), reinterpret_cast<LPARAM>(text.data()));
+        SendMessageW(t.box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&query), reinterpret_cast<LPARAM>(text.data()));
     text.resize(got > 0 ? got : 0);
-    return text;
+    return Utf8(text);
   }
-  const int length = GetWindowTextLengthA(t.box);
-  std::string text(length + 1, '\0');
-  text.resize(GetWindowTextA(t.box, text.data(), length + 1));
-  return text;
+  const int length = GetWindowTextLengthW(t.box);
+  std::wstring text(length + 1, L'\0');
+  text.resize(GetWindowTextW(t.box, text.data(), length + 1));
+  return Utf8(text);
 }
 
 std::string BoxRtf(const Target& t) {
   std::string rtf;
   EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&rtf), 0, &AppendChunk};
-  SendMessageA(t.box, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+  SendMessageW(t.box, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
   return rtf;
 }
 
@@ -179,6 +182,19 @@ bool HoldClipboard(HWND hwnd) {
   return true;
 }
 
+// The clipboard's text (CF_UNICODETEXT, which Windows makes from CF_TEXT
+// when only that was put there) as UTF-8; nullopt when it holds no text.
+std::optional<std::string> ClipboardText() {
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (!data) return std::nullopt;
+  std::string text;
+  if (const wchar_t* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+    text = Utf8(std::wstring_view(p, wcsnlen(p, GlobalSize(data) / sizeof(wchar_t))));
+    GlobalUnlock(data);
+  }
+  return text;
+}
+
 // The clipboard's data in one format, up to its first zero byte; nullopt
 // when the clipboard does not hold that format.
 std::optional<std::string> ClipboardBytes(UINT format) {
@@ -194,11 +210,11 @@ std::optional<std::string> ClipboardBytes(UINT format) {
 
 bool DumpClipboard(const Target& t, HWND hwnd) {
   if (!OpenClipboard(hwnd)) return false;
-  const std::optional<std::string> text = ClipboardBytes(CF_TEXT);
-  const std::optional<std::string> rtf = ClipboardBytes(RegisterClipboardFormatA(CF_RTF));
+  const std::optional<std::string> text = ClipboardText();
+  const std::optional<std::string> rtf = ClipboardBytes(RegisterClipboardFormatW(L"Rich Text Format"));
   CloseClipboard();
   const std::string rtfPath = t.options.out + ".clipboard.rtf";
-  DeleteFileA(rtfPath.c_str());
+  DeleteFileW(Wide(rtfPath).c_str());
   return WriteFileBytes(t.options.out + ".clipboard", text.value_or("")) && (!rtf || WriteFileBytes(rtfPath, *rtf));
 }
 
@@ -214,15 +230,15 @@ bool PutUserClipboard(HWND hwnd) {
   if (!OpenClipboard(hwnd)) return false;
   EmptyClipboard();
   SetBytes(CF_TEXT, std::string(kUserText, sizeof kUserText));
-  SetBytes(RegisterClipboardFormatA("Rich Text Format"), std::string(kUserRtf, sizeof kUserRtf));
+  SetBytes(RegisterClipboardFormatW(L"Rich Text Format"), std::string(kUserRtf, sizeof kUserRtf));
   SetBytes(CF_DIB, tq::ui::testing::SmallDib());
   return CloseClipboard() != 0;
 }
 
 bool DumpFormats(const Target& t, HWND hwnd) {
   const std::pair<UINT, const char*> formats[] = {
-      {CF_TEXT, ".clip-text"}, {RegisterClipboardFormatA("Rich Text Format"), ".clip-rtf"}, {CF_DIB, ".clip-dib"}};
-  for (const auto& [format, suffix] : formats) DeleteFileA((t.options.out + suffix).c_str());
+      {CF_TEXT, ".clip-text"}, {RegisterClipboardFormatW(L"Rich Text Format"), ".clip-rtf"}, {CF_DIB, ".clip-dib"}};
+  for (const auto& [format, suffix] : formats) DeleteFileW(Wide(t.options.out + suffix).c_str());
   if (!OpenClipboard(hwnd)) return false;
   bool ok = true;
   for (const auto& [format, suffix] : formats) {
@@ -241,7 +257,7 @@ bool DumpFormats(const Target& t, HWND hwnd) {
 bool CopyLaterText(const Target& t) {
   HWND hwnd = GetParent(t.box);
   if (!OpenClipboard(hwnd)) return false;
-  const std::optional<std::string> replaced = ClipboardBytes(CF_TEXT);
+  const std::optional<std::string> replaced = ClipboardText();
   EmptyClipboard();
   SetBytes(CF_TEXT, std::string(kLaterText, sizeof kLaterText));
   CloseClipboard();
@@ -249,13 +265,13 @@ bool CopyLaterText(const Target& t) {
 }
 
 void Paste(const Target& t, HWND box) {
-  CallWindowProcA(t.boxProc, box, WM_PASTE, 0, 0);
+  CallWindowProcW(t.boxProc, box, WM_PASTE, 0, 0);
   if (t.options.copyAfterPaste) CopyLaterText(t);
 }
 
 // The box under --paste-keys: it pastes on its mode's keys only.
 LRESULT CALLBACK BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* t = reinterpret_cast<Target*>(GetWindowLongPtrA(GetParent(box), GWLP_USERDATA));
+  auto* t = reinterpret_cast<Target*>(GetWindowLongPtrW(GetParent(box), GWLP_USERDATA));
   const PasteKeys mode = t->options.pasteKeys;
   const bool ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
   const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
@@ -280,34 +296,39 @@ LRESULT CALLBACK BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PASTE:
       return 0;  // pastes come only from the keys above
   }
-  return CallWindowProcA(t->boxProc, box, msg, wp, lp);
+  return CallWindowProcW(t->boxProc, box, msg, wp, lp);
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* t = reinterpret_cast<Target*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* t = reinterpret_cast<Target*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   switch (msg) {
     case WM_NCCREATE:
-      t = static_cast<Target*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(t));
+      t = static_cast<Target*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(t));
       break;
     case WM_CREATE: {
-      const char* boxClass = "EDIT";
+      const wchar_t* boxClass = L"EDIT";
       if (t->options.rich) {
-        t->richLibrary.reset(LoadLibraryA("RICHED20.DLL"));
+        // The rich edit of today's programs; version 2 only where it is missing.
+        t->richLibrary.reset(LoadLibraryW(L"MSFTEDIT.DLL"));
+        boxClass = L"RICHEDIT50W";
+        if (!t->richLibrary) {
+          t->richLibrary.reset(LoadLibraryW(L"RICHED20.DLL"));
+          boxClass = L"RichEdit20W";
+        }
         if (!t->richLibrary) return -1;
-        boxClass = "RichEdit20A";
       }
-      t->box = CreateWindowExA(WS_EX_CLIENTEDGE, boxClass, "",
+      t->box = CreateWindowExW(WS_EX_CLIENTEDGE, boxClass, L"",
                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 0, 0,
-                               0, 0, hwnd, reinterpret_cast<HMENU>(1), GetModuleHandleA(nullptr), nullptr);
+                               0, 0, hwnd, reinterpret_cast<HMENU>(1), GetModuleHandleW(nullptr), nullptr);
       if (!t->box) return -1;
-      if (t->options.rich) SendMessageA(t->box, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+      if (t->options.rich) SendMessageW(t->box, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
       // A font of normal weight: in the System font every character would
       // read as bold, pasted formatting or not.
-      SendMessageA(t->box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+      SendMessageW(t->box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
       if (t->options.pasteKeys != PasteKeys::Any) {
         t->boxProc =
-            reinterpret_cast<WNDPROC>(SetWindowLongPtrA(t->box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BoxProc)));
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrW(t->box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BoxProc)));
       }
       return 0;
     }
@@ -341,7 +362,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       PostQuitMessage(0);
       return 0;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 }  // namespace
@@ -350,27 +371,28 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   Target target;
   target.options = ParseCommandLine();
   if (target.options.out.empty()) {
-    MessageBoxA(nullptr, "Usage: QuilletTarget --out PATH [--rich] [--rtf-out PATH]", kTitle, MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, L"Usage: QuilletTarget --out PATH [--rich] [--rtf-out PATH]", kTitle, MB_OK | MB_ICONERROR);
     return 2;
   }
-  WNDCLASSEXA wc{};
+  const std::wstring className = Wide(target.options.windowClass);
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW, in its wide form
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszClassName = target.options.windowClass.c_str();
-  if (!RegisterClassExA(&wc)) return 3;
-  HWND hwnd = CreateWindowExA(0, wc.lpszClassName, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 480, 320, nullptr, nullptr,
+  wc.lpszClassName = className.c_str();
+  if (!RegisterClassExW(&wc)) return 3;
+  HWND hwnd = CreateWindowExW(0, wc.lpszClassName, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 480, 320, nullptr, nullptr,
                               instance, &target);
   if (!hwnd) return 4;
   ShowWindow(hwnd, SW_SHOW);
   SetForegroundWindow(hwnd);
 
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return static_cast<int>(msg.wParam);
 }

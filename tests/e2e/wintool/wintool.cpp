@@ -1,7 +1,9 @@
 // wintool: looks at and pokes the windows of a Wine session for the
 // end-to-end tests, which cannot see hidden windows from X. One command per
 // run; results on stdout, one per line; exit code 0 on success, 1 when the
-// thing asked for is not there, 2 on a usage error.
+// thing asked for is not there, 2 on a usage error. Texts go both ways as
+// UTF-8 and reach windows through the wide (W) functions, so a window's text
+// reads back exactly whatever its program's code page.
 //
 //   list                      top-level windows: handle pid visible owner class title (tab-separated)
 //   find TITLE                handle of the top-level window with exactly this caption
@@ -10,6 +12,8 @@
 //   children HWND             descendants: handle visible enabled class text (tab-separated)
 //   text HWND                 caption
 //   settext HWND TEXT         sets a window's text (WM_SETTEXT)
+//   chars|imechars HWND TEXT  sends TEXT as WM_CHAR / WM_IME_CHAR messages, one per UTF-16 unit (a character
+//                             beyond U+FFFF as its two surrogates), as a keyboard or an input method delivers it
 //   rect HWND                 screen rectangle: left top right bottom
 //   client HWND               the client area's screen rectangle: left top right bottom
 //   controls HWND             descendants with their places: handle visible class style left top right bottom
@@ -27,6 +31,7 @@
 //   itemrect TREE ITEM        a tree item's text rectangle in the tree's client area
 //   shortcut FILE.lnk         a shell link's target path, arguments and icon (path,index), one per line
 //   style HWND                the window's style and extended style, in hex
+//   codepages                 the ANSI and OEM code pages programs get (GetACP, GetOEMCP)
 //   dpi                       the screen's logical DPI as programs see it; the message font's height,
 //                             cell height, width of the 52 letters A-Z a-z, and face
 //   hold                      waits until it is killed: while any program runs, Wine keeps its desktop
@@ -37,23 +42,28 @@
 //                             \n \r escaped, answering each with its output and a line "\x04" EXIT-CODE;
 //                             ends with its input. A session's many looks then cost no Wine start each.
 #include <windows.h>
-
+// After windows.h, which they need.
+#include <commctrl.h>
 #include <fcntl.h>
 #include <io.h>
+#include <psapi.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include <commctrl.h>
-#include <psapi.h>
-#include <shlobj.h>
-
+#include "platform/utf16.h"
 #include "ui/handles.h"
 
 namespace {
+
+using tq::platform::Utf8;
+using tq::platform::Wide;
 
 // Handles and message parameters are pointer-sized: 64 bits here, where a
 // long is 32.
@@ -71,26 +81,27 @@ HWND Handle(const std::string& s) { return reinterpret_cast<HWND>(Number(s)); }
 // breaks travel as the unit separator (0x1F), so each window stays on one
 // output line; winsession turns them back into "\n".
 std::string Caption(HWND hwnd) {
-  char text[4096] = {};
+  std::wstring text(8192, L'\0');
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+  if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
                            &copied)) {
-    GetWindowTextA(hwnd, text, sizeof text);
+    GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()));
   }
+  text.resize(wcsnlen(text.data(), text.size()));
   std::string caption;
-  for (const char* c = text; *c; ++c) {
-    if (*c == '\n')
+  for (const char c : Utf8(text)) {
+    if (c == '\n')
       caption += '\x1f';
-    else if (*c != '\r')
-      caption += *c;
+    else if (c != '\r')
+      caption += c;
   }
   return caption;
 }
 
 std::string ClassOf(HWND hwnd) {
-  char name[256] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
+  wchar_t name[256] = {};
+  GetClassNameW(hwnd, name, 256);
+  return Utf8(name);
 }
 
 BOOL CALLBACK ListOne(HWND hwnd, LPARAM) {
@@ -113,7 +124,7 @@ BOOL CALLBACK ListControl(HWND hwnd, LPARAM) {
   RECT r{};
   GetWindowRect(hwnd, &r);
   std::printf("%s\t%d\t%s\t%lx\t%ld\t%ld\t%ld\t%ld\t%s\n", Hex(hwnd).c_str(), IsWindowVisible(hwnd) ? 1 : 0,
-              ClassOf(hwnd).c_str(), static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)), r.left, r.top,
+              ClassOf(hwnd).c_str(), static_cast<unsigned long>(GetWindowLongW(hwnd, GWL_STYLE)), r.left, r.top,
               r.right, r.bottom, Caption(hwnd).c_str());
   return TRUE;
 }
@@ -141,20 +152,21 @@ int PrintHandle(HWND hwnd) {
 
 int Version(const std::string& file) {
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(file.c_str(), &ignored);
+  const std::wstring path = Wide(file);
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   if (!size) return 1;
   std::vector<char> data(size);
-  if (!GetFileVersionInfoA(file.c_str(), 0, size, data.data())) return 1;
+  if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) return 1;
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
-  if (VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
+  if (VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
     std::printf("Fixed=%u.%u.%u.%u\n", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
                 HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS));
   }
   struct Translation {
     WORD language, codePage;
   }* translations = nullptr;
-  if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length) ||
+  if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length) ||
       length < sizeof(Translation)) {
     return 1;
   }
@@ -163,24 +175,24 @@ int Version(const std::string& file) {
     char path[128];
     std::snprintf(path, sizeof path, "\\StringFileInfo\\%04x%04x\\%s", translations->language, translations->codePage,
                   name);
-    char* value = nullptr;
-    if (VerQueryValueA(data.data(), path, reinterpret_cast<void**>(&value), &length) && value) {
-      std::printf("%s=%s\n", name, value);
+    wchar_t* value = nullptr;
+    if (VerQueryValueW(data.data(), Wide(path).c_str(), reinterpret_cast<void**>(&value), &length) && value) {
+      std::printf("%s=%s\n", name, Utf8(value).c_str());
     }
   }
   return 0;
 }
 
 int Icon(const std::string& file, int id, int size) {
-  tq::ui::UniqueModule module(LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  tq::ui::UniqueModule module(LoadLibraryExW(Wide(file).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   if (!module) return 1;
-  HANDLE icon = LoadImageA(module.get(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0);
+  HANDLE icon = LoadImageW(module.get(), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0);
   if (!icon) return 1;
   ICONINFO info{};
   int width = 0;
   if (GetIconInfo(static_cast<HICON>(icon), &info)) {
     BITMAP bm{};
-    if (GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm)) width = bm.bmWidth;
+    if (GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm)) width = bm.bmWidth;
     if (info.hbmColor) DeleteObject(info.hbmColor);
     if (info.hbmMask) DeleteObject(info.hbmMask);
   }
@@ -204,7 +216,7 @@ int TreeItemRect(HWND tree, HTREEITEM item) {
     std::memcpy(&r, &item, sizeof item);  // the message reads the item from the rectangle
     DWORD_PTR ok = 0;
     if (WriteProcessMemory(process, remote, &r, sizeof r, nullptr) &&
-        SendMessageTimeoutA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
+        SendMessageTimeoutW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
                             &ok) &&
         ok && ReadProcessMemory(process, remote, &r, sizeof r, nullptr)) {
       std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
@@ -225,8 +237,8 @@ class TreeReader {
     GetWindowThreadProcessId(tree, &pid);
     process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
     if (process_)
-      remote_ =
-          static_cast<char*>(VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
+      remote_ = static_cast<char*>(
+          VirtualAllocEx(process_, nullptr, sizeof(TVITEMW) + kText * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
   }
   ~TreeReader() {
     if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
@@ -237,24 +249,24 @@ class TreeReader {
 
   bool Text(HTREEITEM item, std::string* text) const {
     if (!remote_) return false;
-    TVITEMA tvi{};
+    TVITEMW tvi{};
     tvi.mask = TVIF_TEXT | TVIF_HANDLE;
     tvi.hItem = item;
-    tvi.pszText = remote_ + sizeof(TVITEMA);
+    tvi.pszText = reinterpret_cast<wchar_t*>(remote_ + sizeof(TVITEMW));
     tvi.cchTextMax = kText;
-    char buffer[kText] = {};
+    wchar_t buffer[kText] = {};
     DWORD_PTR ok = 0;
     if (!WriteProcessMemory(process_, remote_, &tvi, sizeof tvi, nullptr) ||
-        !SendMessageTimeoutA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote_), SMTO_ABORTIFHUNG, 5000, &ok) ||
-        !ok || !ReadProcessMemory(process_, remote_ + sizeof(TVITEMA), buffer, kText - 1, nullptr))
+        !SendMessageTimeoutW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote_), SMTO_ABORTIFHUNG, 5000, &ok) ||
+        !ok || !ReadProcessMemory(process_, remote_ + sizeof(TVITEMW), buffer, (kText - 1) * sizeof(wchar_t), nullptr))
       return false;
-    *text = buffer;
+    *text = Utf8(buffer);
     return true;
   }
 
   HTREEITEM Next(HTREEITEM item, WPARAM how) const {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(tree_, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG, 5000, &result);
+    SendMessageTimeoutW(tree_, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG, 5000, &result);
     return reinterpret_cast<HTREEITEM>(result);
   }
 
@@ -309,19 +321,17 @@ int Shown(HWND tree) {
 int Shortcut(const std::string& file) {
   if (FAILED(CoInitialize(nullptr))) return 1;
   int rc = 1;
-  IShellLinkA* link = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+  IShellLinkW* link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                  reinterpret_cast<void**>(&link)))) {
     IPersistFile* persist = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
-      wchar_t wide[MAX_PATH] = {};
-      MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
-      char path[MAX_PATH] = {}, arguments[MAX_PATH] = {}, icon[MAX_PATH] = {};
+      wchar_t path[MAX_PATH] = {}, arguments[MAX_PATH] = {}, icon[MAX_PATH] = {};
       int iconIndex = 0;
-      if (SUCCEEDED(persist->Load(wide, STGM_READ)) && SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, 0)) &&
-          SUCCEEDED(link->GetArguments(arguments, MAX_PATH)) &&
+      if (SUCCEEDED(persist->Load(Wide(file).c_str(), STGM_READ)) &&
+          SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, 0)) && SUCCEEDED(link->GetArguments(arguments, MAX_PATH)) &&
           SUCCEEDED(link->GetIconLocation(icon, MAX_PATH, &iconIndex))) {
-        std::printf("%s\n%s\n%s,%d\n", path, arguments, icon, iconIndex);
+        std::printf("%s\n%s\n%s,%d\n", Utf8(path).c_str(), Utf8(arguments).c_str(), Utf8(icon).c_str(), iconIndex);
         rc = 0;
       }
       persist->Release();
@@ -337,23 +347,34 @@ int Dpi() {
   if (!dc) return 1;
   const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
   ReleaseDC(nullptr, dc);
-  NONCLIENTMETRICSA metrics{};
+  NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 1;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 1;
   // The message font's measure: cell height and the average width of the
   // 52 letters, as dialog units are measured.
-  HFONT font = CreateFontIndirectA(&metrics.lfMessageFont);
+  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
   dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font);
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
   SIZE letters{};
-  GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+  GetTextExtentPoint32W(dc, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   DeleteObject(font);
   std::printf("%d %ld %ld %ld %s\n", dpi, metrics.lfMessageFont.lfHeight, tm.tmHeight, letters.cx,
-              metrics.lfMessageFont.lfFaceName);
+              Utf8(metrics.lfMessageFont.lfFaceName).c_str());
+  return 0;
+}
+
+// Each UTF-16 unit of text as one message, waited for, as typing delivers
+// it: a character beyond U+FFFF arrives as its two surrogates in turn. The
+// repeat count of one is what a single key press carries.
+int SendUnits(HWND hwnd, UINT msg, const std::string& text) {
+  for (const wchar_t unit : Wide(text)) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(hwnd, msg, unit, 1, SMTO_ABORTIFHUNG, 5000, &result)) return 1;
+  }
   return 0;
 }
 
@@ -373,7 +394,7 @@ int Run(const std::vector<std::string>& a) {
     EnumChildWindows(Handle(a[1]), ListControl, 0);
     rc = 0;
   } else if (cmd == "find" && a.size() == 2) {
-    rc = PrintHandle(FindWindowA(nullptr, a[1].c_str()));
+    rc = PrintHandle(FindWindowW(nullptr, Wide(a[1]).c_str()));
   } else if (cmd == "prev" && a.size() == 2) {
     rc = PrintHandle(GetWindow(Handle(a[1]), GW_HWNDPREV));
   } else if (cmd == "owner" && a.size() == 2) {
@@ -387,11 +408,14 @@ int Run(const std::vector<std::string>& a) {
     }
   } else if (cmd == "settext" && a.size() == 3) {
     DWORD_PTR result = 0;
-    rc = SendMessageTimeoutA(Handle(a[1]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str()), SMTO_ABORTIFHUNG,
+    const std::wstring text = Wide(a[2]);
+    rc = SendMessageTimeoutW(Handle(a[1]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
                              5000, &result) &&
                  result
              ? 0
              : 1;
+  } else if ((cmd == "chars" || cmd == "imechars") && a.size() == 3) {
+    rc = SendUnits(Handle(a[1]), cmd == "chars" ? WM_CHAR : WM_IME_CHAR, a[2]);
   } else if (cmd == "rect" && a.size() == 2) {
     RECT r{};
     rc = GetWindowRect(Handle(a[1]), &r) ? 0 : 1;
@@ -427,10 +451,10 @@ int Run(const std::vector<std::string>& a) {
     const WPARAM wp = a.size() > 3 ? Number(a[3]) : 0;
     const LPARAM lp = a.size() > 4 ? static_cast<LPARAM>(Number(a[4])) : 0;
     if (cmd == "post") {
-      rc = PostMessageA(hwnd, msg, wp, lp) ? 0 : 1;
+      rc = PostMessageW(hwnd, msg, wp, lp) ? 0 : 1;
     } else {
       DWORD_PTR result = 0;
-      rc = SendMessageTimeoutA(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
+      rc = SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result) ? 0 : 1;
       std::printf("%llu\n", static_cast<unsigned long long>(result));
     }
   } else if (cmd == "version" && a.size() == 2) {
@@ -442,8 +466,11 @@ int Run(const std::vector<std::string>& a) {
   } else if (cmd == "style" && a.size() == 2) {
     rc = IsWindow(Handle(a[1])) ? 0 : 1;
     if (rc == 0)
-      std::printf("%lx %lx\n", static_cast<unsigned long>(GetWindowLongA(Handle(a[1]), GWL_STYLE)),
-                  static_cast<unsigned long>(GetWindowLongA(Handle(a[1]), GWL_EXSTYLE)));
+      std::printf("%lx %lx\n", static_cast<unsigned long>(GetWindowLongW(Handle(a[1]), GWL_STYLE)),
+                  static_cast<unsigned long>(GetWindowLongW(Handle(a[1]), GWL_EXSTYLE)));
+  } else if (cmd == "codepages") {
+    std::printf("%u %u\n", GetACP(), GetOEMCP());
+    rc = 0;
   } else if (cmd == "dpi") {
     rc = Dpi();
   } else if (cmd == "hold") {
@@ -490,8 +517,12 @@ int Serve() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  const std::vector<std::string> a(argv + 1, argv + argc);
+int main() {
+  // The command line's words as UTF-8, whatever the code page.
+  int argc = 0;
+  std::unique_ptr<LPWSTR, decltype(&LocalFree)> argv(CommandLineToArgvW(GetCommandLineW(), &argc), &LocalFree);
+  std::vector<std::string> a;
+  for (int i = 1; argv && i < argc; ++i) a.push_back(Utf8(argv.get()[i]));
   if (a.size() == 1 && a[0] == "serve") return Serve();
   return Run(a);
 }
