@@ -325,9 +325,9 @@ TEST(FormEnhance, DroppedFilesArriveAsAListWithThePoint) {
 TEST(FormEnhance, TrayCallsAddChangeAndRemoveTheIcon) {
   Fixture f;
   TFormEnhance& e = *f.enhance;
-  e.SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
+  e.SetIcon(LoadIconW(nullptr, IDI_APPLICATION));
   ASSERT_NE(e.Icon(), nullptr);
-  EXPECT_NE(e.Icon(), LoadIconA(nullptr, IDI_APPLICATION)) << "the image is copied";
+  EXPECT_NE(e.Icon(), LoadIconW(nullptr, IDI_APPLICATION)) << "the image is copied";
   e.SetIconHint(std::string(80, 'h'));
   e.SetIconShowHint(true);
 
@@ -349,7 +349,7 @@ struct Animation : Fixture {
   std::vector<int> reported;
 
   Animation() {
-    for (LPCSTR id : {IDI_APPLICATION, IDI_WARNING, IDI_INFORMATION}) ImageList_AddIcon(images, LoadIconA(nullptr, id));
+    for (LPCWSTR id : {IDI_APPLICATION, IDI_WARNING, IDI_INFORMATION}) ImageList_AddIcon(images, LoadIconW(nullptr, id));
     enhance->IconList = images;
     enhance->OnCycle = [this](TFormEnhance&, int current) { reported.push_back(current); };
   }
