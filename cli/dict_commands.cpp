@@ -31,6 +31,10 @@ const char kUsage[] =
 
 std::string Out(const std::string& ansi) { return platform::Cp1252ToUtf8(ansi); }
 
+// A word of the command line for the dictionaries; false when their code
+// page cannot hold it, and such a word is passed over, not refused.
+bool WordIn(const std::string& utf8, std::string* ansi) { return platform::Utf8ToCp1252(utf8, ansi); }
+
 bool In(const std::string& utf8, std::string* ansi, FILE* err) {
   std::string bad;
   if (platform::Utf8ToCp1252(utf8, ansi, &bad)) return true;
@@ -65,7 +69,7 @@ int Info(platform::Env& env, const std::string& path, FILE* out, FILE* err) {
   if (auto main = OpenMain(env, path)) {
     main->WriteLoaded(true);
     std::fprintf(out, "type: main dictionary\ntitle: %s\nlanguage: %u\nwords: %u\nnodes: %u\n",
-                 Out(main->ReadTitle()).c_str(), main->ReadLanguage(), main->ReadWordCount(), main->ReadNodeCount());
+                 main->ReadTitle().c_str(), main->ReadLanguage(), main->ReadWordCount(), main->ReadNodeCount());
     std::fprintf(out, "node tables:");
     for (int k = 0; k < spell::adm::kNodeTableCount; ++k) std::fprintf(out, " %u", main->ReadTableSize(k));
     std::fprintf(out, "\n");
@@ -93,7 +97,10 @@ int Lookup(platform::Env& env, const std::vector<std::string>& args, FILE* out, 
   int result = kExitOk;
   for (size_t i = 1; i < args.size(); ++i) {
     std::string word;
-    if (!In(args[i], &word, err)) return kExitUsage;
+    if (!WordIn(args[i], &word)) {
+      std::fprintf(out, "%s\tskipped\n", args[i].c_str());
+      continue;
+    }
     std::string verdict = "not found";
     std::string replacement;
     if (main && main->WordExists(word)) verdict = "found";
@@ -174,7 +181,10 @@ int Change(platform::Env& env, const std::vector<std::string>& args, bool adding
   int result = kExitOk;
   for (size_t i = first; i < args.size(); ++i) {
     std::string word;
-    if (!In(args[i], &word, err)) return kExitUsage;
+    if (!WordIn(args[i], &word)) {
+      std::fprintf(out, "%s\tskipped\n", args[i].c_str());
+      continue;
+    }
     bool done = false;
     if (adding) {
       done = kind == TCustomDictionary::kIgnore    ? custom->AddIgnore(word)

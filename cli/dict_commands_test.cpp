@@ -35,6 +35,9 @@ TEST(DictCommands, CompileInfoLookupPrefix) {
   EXPECT_EQ(r.code, kExitFindings);
   EXPECT_EQ(r.out, "apple\tfound\ncaf\xC3\xA9\tfound\nappl\tnot found\n");
   EXPECT_EQ(Dict({"lookup", adm, "apples"}).code, kExitOk);
+  r = Dict({"lookup", adm, "\xD0\x96uk", "apples"});  // Cyrillic: passed over
+  EXPECT_EQ(r.code, kExitOk);
+  EXPECT_EQ(r.out, "\xD0\x96uk\tskipped\napples\tfound\n");
 
   r = Dict({"prefix", adm, "ap"});
   EXPECT_EQ(r.out, "apple\napples\napricot\n");
@@ -46,7 +49,10 @@ TEST(DictCommands, CustomDictionaries) {
   EXPECT_EQ(Dict({"add", adu, "colour", "na\xC3\xAFve"}).code, kExitOk);
   EXPECT_EQ(Dict({"add", adu, "--exclude", "thier"}).code, kExitOk);
   EXPECT_EQ(Dict({"add", adu, "--autocorrect", "the", "teh", "hte"}).code, kExitOk);
-  Result r = Dict({"add", adu, "colour"});
+  Result r = Dict({"add", adu, "\xF0\x9F\x98\x80x", "d\xCC\x81"});  // emoji, combining mark
+  EXPECT_EQ(r.code, kExitOk);
+  EXPECT_EQ(r.out, "\xF0\x9F\x98\x80x\tskipped\nd\xCC\x81\tskipped\n");
+  r = Dict({"add", adu, "colour"});
   EXPECT_EQ(r.code, kExitFindings);
   EXPECT_EQ(r.out, "colour\trefused\n");
 

@@ -26,19 +26,17 @@ int RunSuggestCommand(platform::Env& env, const std::vector<std::string>& args, 
     std::fputs(kSuggestUsage, err);
     return kExitUsage;
   }
-  std::vector<std::string> words;
-  for (const std::string& w : settings.rest) {
-    std::string ansi;
-    if (!ToAnsi(w, &ansi)) {
-      std::fprintf(err, "quillet suggest: '%s' holds a character Windows-1252 cannot\n", w.c_str());
-      return kExitUsage;
-    }
-    words.push_back(ansi);
-  }
   auto engine = OpenSpellEngine(env, settings, err);
   if (!engine) return kExitFailure;
   bool anyWrong = false;
-  for (const std::string& word : words) {
+  for (const std::string& given : settings.rest) {
+    // A word the dictionaries' code page cannot hold has no verdict, as in
+    // the program's windows: it is passed over.
+    std::string word;
+    if (!ToAnsi(given, &word)) {
+      std::fprintf(out, "%s: skipped\n", given.c_str());
+      continue;
+    }
     if (engine->WordAcceptable(word) && !engine->WordExcluded(word)) {
       std::fprintf(out, "%s: correct\n", ToUtf8(word).c_str());
       continue;

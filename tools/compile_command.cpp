@@ -24,11 +24,7 @@ int RunCompileCommand(platform::Env& env, const std::vector<std::string>& args, 
     if ((a == "--title" || a == "--language") && i + 1 < args.size()) {
       const std::string& value = args[++i];
       if (a == "--title") {
-        std::string bad;
-        if (!platform::Utf8ToCp1252(value, &options.title, &bad)) {
-          std::fprintf(err, "The title holds a character Windows-1252 cannot: %s\n", bad.c_str());
-          return 2;
-        }
+        options.title = value;  // the file holds its title as UTF-16: any text
       } else {
         char* end = nullptr;
         const long id = std::strtol(value.c_str(), &end, 0);

@@ -103,7 +103,7 @@ bool CompileMainDictionary(std::vector<std::string> words, const TCompileOptions
   std::sort(words.begin(), words.end());
   words.erase(std::unique(words.begin(), words.end()), words.end());
 
-  const std::u16string title = platform::Cp1252ToUtf16(options.title);
+  const std::u16string title = platform::Utf8ToUtf16(options.title);
   if (title.size() > adm::kMaxTitleUnits) {
     *error = "The title is longer than 255 characters";
     return false;

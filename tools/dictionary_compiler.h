@@ -15,7 +15,7 @@
 namespace tq::tools {
 
 struct TCompileOptions {
-  std::string title;      // Windows-1252, at most 255 characters
+  std::string title;      // UTF-8, at most 255 UTF-16 units
   uint32_t language = 0;  // Windows language identifier
   // Pads the node tables to the size from which child numbers take the
   // 2/3-byte form, so a small dictionary can be written in that form too.

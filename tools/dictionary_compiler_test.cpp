@@ -86,7 +86,7 @@ TEST(DictionaryCompiler, BothChildNumberFormsReadBackTheSameWords) {
   std::set<std::string> all(kWords.begin(), kWords.end());
   for (bool wide : {false, true}) {
     TCompileOptions options;
-    options.title = "Test \xE9";
+    options.title = "Test \xC3\xA9 \xD0\x96";
     options.language = 1036;
     options.wideChildNumbers = wide;
     TCompileStats stats;
@@ -94,7 +94,7 @@ TEST(DictionaryCompiler, BothChildNumberFormsReadBackTheSameWords) {
     EXPECT_EQ(stats.wideChildNumbers, wide);
     EXPECT_EQ(stats.nodes >= 65535, wide);
     EXPECT_GT(stats.tableSizes[8], 0u) << "long single-child runs are packed into 12-byte nodes";
-    EXPECT_EQ(dict->ReadTitle(), "Test \xE9");
+    EXPECT_EQ(dict->ReadTitle(), "Test \xC3\xA9 \xD0\x96");
     EXPECT_EQ(dict->ReadLanguage(), 1036u);
     EXPECT_EQ(dict->ReadWordCount(), all.size());
     for (const std::string& w : all) {

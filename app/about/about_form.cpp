@@ -17,7 +17,7 @@
 namespace tq::app {
 namespace {
 
-constexpr char kProductNotice[] = "Copyright \xA9 2026 Morvane. All rights reserved.";
+constexpr char kProductNotice[] = "Copyright \xC2\xA9 2026 Morvane. All rights reserved.";
 constexpr int kLineHeight = 16;
 
 std::string WithScheme(std::string_view address) { return "http://" + std::string(address); }

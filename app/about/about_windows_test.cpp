@@ -126,7 +126,7 @@ TEST(AboutForm, ShowsTitleVersionFromTheResourceNoticeAndProductLink) {
   EXPECT_EQ(about.Text(), "About Tavrin Quillet");
   EXPECT_EQ(about.TitleLabel.Text(), "Tavrin Quillet");
   EXPECT_EQ(about.VersionLabel.Text(), "Version 3 - Minor Build: 0.1.0") << "this program's resource says 3.0.1.0";
-  EXPECT_EQ(about.NoticeLabel.Text(), "Copyright \xA9 2026 Morvane. All rights reserved.");
+  EXPECT_EQ(about.NoticeLabel.Text(), "Copyright \xC2\xA9 2026 Morvane. All rights reserved.");
   EXPECT_EQ(about.ProductURLLabel.Text(), "www.morvane.com/quillet/");
   EXPECT_EQ(about.ProductURLLabel.URL, "http://www.morvane.com/quillet/");
   LOGFONTA lf{};

@@ -10,7 +10,7 @@ Picture::~Picture() {
 }
 
 void Picture::Create(ui::Wnd& parent, int x, int y) {
-  CreateControl(parent, "STATIC", {x, y, 0, 0}, {}, SS_BITMAP | SS_NOTIFY);
+  CreateControl(parent, L"STATIC", {x, y, 0, 0}, {}, SS_BITMAP | SS_NOTIFY);
 }
 
 bool Picture::Load(int id) {

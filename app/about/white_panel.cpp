@@ -4,7 +4,7 @@
 
 namespace tq::app {
 namespace {
-constexpr char kWhitePanelClass[] = "TqWhitePanel";
+constexpr wchar_t kWhitePanelClass[] = L"TqWhitePanel";
 }
 
 void WhitePanel::Create(ui::Wnd& parent, const ui::Rect& bounds) {

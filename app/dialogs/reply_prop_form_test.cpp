@@ -228,7 +228,14 @@ TEST_F(ReplyDialogTest, TextsWindows1252LacksAreStoredExactlyAndShownAgain) {
   for (wchar_t c : category) SendMessageW(ComboEdit(form.CategoryCombo), WM_CHAR, c, 1);
   for (wchar_t c : description) SendMessageW(form.DescriptionEdit.Handle(), WM_CHAR, c, 1);
   SetFocus(form.ResponseRichEdit.Handle());
-  for (wchar_t c : typed) SendMessageW(form.ResponseRichEdit.Handle(), WM_CHAR, c, 1);
+  for (wchar_t c : typed) {
+    // The rich edit starts a paragraph on the Enter key, not on its character.
+    if (c == L'\r') {
+      SendMessageW(form.ResponseRichEdit.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    } else {
+      SendMessageW(form.ResponseRichEdit.Handle(), WM_CHAR, c, 1);
+    }
+  }
   form.OkBtn.Send(BM_CLICK);
   ASSERT_EQ(form.ModalResult(), ui::mrOk);
 

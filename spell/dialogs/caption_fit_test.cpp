@@ -1,6 +1,8 @@
 // Every caption of the options and dictionary dialogs fits its control, in
 // every interface language, at the screen's DPI (the test runs at 96 dpi
 // here and at 144 dpi in the end-to-end caption_fit test).
+#include "ui/caption_fit.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,7 +13,6 @@
 #include "spell/dialogs/new_custom_dictionary.h"
 #include "spell/dialogs/spell_check_config_dialog.h"
 #include "spell/dialogs/spelling_setup_test_support.h"
-#include "ui/caption_fit.h"
 #include "ui/test_host.h"
 
 namespace tq::spell {
@@ -40,7 +41,7 @@ TEST(CaptionFit, TheOptionsAndDictionaryDialogsInEveryLanguage) {
       form.Show();
       EXPECT_EQ(Cut(form.Handle()), "") << "the options, language " << language;
       RECT screen{};
-      SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+      SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
       EXPECT_LE(form.Bounds().width, screen.right - screen.left) << "language " << language;
     }
     {

@@ -1,6 +1,7 @@
 #include "spell/dialogs/configuration_dialog_ctrl.h"
 
 #include "spell/dialogs/quill_spell.h"
+#include "spell/engine/control_text.h"
 
 namespace tq::spell {
 
@@ -124,16 +125,23 @@ void TConfigurationDialogCtrl::IgnoreAll() {
   if (quillSpell_) quillSpell_->Check_IgnoreAll();
 }
 void TConfigurationDialogCtrl::Change(const std::string& text) {
-  if (quillSpell_) quillSpell_->Check_Change(text);
+  std::string word;
+  if (quillSpell_ && EngineTextOfUtf8Exact(text, &word)) quillSpell_->Check_Change(word);
 }
 void TConfigurationDialogCtrl::ChangeAll(const std::string& text) {
-  if (quillSpell_) quillSpell_->Check_ChangeAll(text);
+  std::string word;
+  if (quillSpell_ && EngineTextOfUtf8Exact(text, &word)) quillSpell_->Check_ChangeAll(word);
 }
 void TConfigurationDialogCtrl::Add() {
   if (quillSpell_) quillSpell_->Check_Add();
 }
 void TConfigurationDialogCtrl::AutoCorrect(const std::string& text) {
-  if (quillSpell_) quillSpell_->Check_AutoCorrect(text);
+  std::string word;
+  if (quillSpell_ && EngineTextOfUtf8Exact(text, &word)) quillSpell_->Check_AutoCorrect(word);
+}
+bool TConfigurationDialogCtrl::CanReplaceWith(const std::string& text) {
+  std::string word;
+  return !text.empty() && EngineTextOfUtf8Exact(text, &word);
 }
 void TConfigurationDialogCtrl::ControlEdited() {
   if (quillSpell_) quillSpell_->Check_ControlEdited();
@@ -151,7 +159,9 @@ void TConfigurationDialogCtrl::RepeatDelete() {
   if (quillSpell_) quillSpell_->Check_RepeatDelete();
 }
 void TConfigurationDialogCtrl::Suggest(const std::string& word, std::vector<std::string>& list) const {
-  if (quillSpell_) quillSpell_->Suggest(word, list);
+  if (!quillSpell_) return;
+  quillSpell_->Suggest(EngineTextOfUtf8(word), list);
+  for (std::string& suggestion : list) suggestion = Utf8OfEngineText(suggestion);
 }
 
 void TConfigurationDialogCtrl::HelpSpellDialog() {

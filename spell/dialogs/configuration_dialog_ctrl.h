@@ -2,7 +2,9 @@
 // The form talks to the engine only through it: texts, the configuration,
 // the dictionaries on offer, the check run's commands and the other dialogs.
 // Without an engine every reader answers a neutral value and every command
-// does nothing, so a form works (empty) before it is connected.
+// does nothing, so a form works (empty) before it is connected. The form's
+// text is UTF-8; the mediator turns the engine's words (Windows-1252) into it
+// and back.
 #pragma once
 
 #include <functional>
@@ -75,7 +77,8 @@ class TConfigurationDialogCtrl {
   void CreateNewCustomDictionary(const std::string& name);
   bool RenameCustomDictionary(const std::string& oldName, const std::string& newName);
 
-  // The check run's commands.
+  // The check run's commands. A replacement the dictionaries' code page
+  // cannot hold changes nothing (see CanReplaceWith).
   void Ignore();
   void IgnoreAll();
   void Change(const std::string& text);
@@ -88,6 +91,8 @@ class TConfigurationDialogCtrl {
   void RepeatIgnore();
   void RepeatDelete();
   void Suggest(const std::string& word, std::vector<std::string>& list) const;
+  // Whether text can replace a word: not empty, and all of it in the code page.
+  static bool CanReplaceWith(const std::string& text);
 
   void HelpSpellDialog();
   void HelpConfigDialog();

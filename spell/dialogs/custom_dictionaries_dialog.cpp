@@ -1,8 +1,9 @@
 #include "spell/dialogs/custom_dictionaries_dialog.h"
 
+#include "platform/utf16.h"
+#include "spell/dialogs/dialog_frame.h"
 #include "spell/dialogs/new_custom_dictionary.h"
 #include "spell/dialogs/quill_spell.h"
-#include "spell/dialogs/dialog_frame.h"
 #include "spell/engine/ansi_text.h"
 #include "spell/engine/config_macros.h"
 
@@ -24,11 +25,13 @@ std::string DictionaryFileName(const std::string& typed) {
 
 TCustomDictionariesDialog::TCustomDictionariesDialog(HWND owner) {
   CreateSpellingForm(*this, owner, 312, 206);
-  CustomDictionaries.Create(*this, {16, 24, 201, 137},
-                            {.checkBoxes = true, .columnHeaders = false, .editLabels = true,
-                             .showSelectionAlways = true});
+  CustomDictionaries.Create(
+      *this, {16, 24, 201, 137},
+      {.checkBoxes = true, .columnHeaders = false, .editLabels = true, .showSelectionAlways = true});
   CustomDictionaries.AddColumn("", 176);
-  CustomDictionaries.onSelectionChanged = [this](int row, bool selected) { CustomDictionariesSelectItem(row, selected); };
+  CustomDictionaries.onSelectionChanged = [this](int row, bool selected) {
+    CustomDictionariesSelectItem(row, selected);
+  };
   CustomDictionaries.onCheckChanged = [this](int row) { CustomDictionariesChange(row); };
   CustomDictionaries.onBeginEdit = [this](int row) { return CustomDictionariesEditing(row); };
   CustomDictionaries.onEndEdit = [this](int row, std::optional<std::string> text) {
@@ -94,8 +97,7 @@ void TCustomDictionariesDialog::DialogControlConfigurationAvailable() {
     AddEntryRow(c.GetString(lsIgnoreAllChangeAll), true, {.internal = true, .name = {}});
   for (const std::string& name : customNames) {
     const std::string caption = ExtractFileName(name);
-    AddEntryRow(caption, config->ReadCustomDictionaries().Contains(name),
-                {.renamable = caption == name, .name = name});
+    AddEntryRow(caption, config->ReadCustomDictionaries().Contains(name), {.renamable = caption == name, .name = name});
   }
   for (const std::string& path : wordPaths)
     AddEntryRow(ExtractFileName(path), config->ReadMSWordCustomDictionaries().Contains(path),
@@ -193,7 +195,9 @@ void TCustomDictionariesDialog::DeleteButtonClick() {
   if (!entry || entry->internal || entry->wordDictionary) return;
   const std::string text = DialogControl.GetString(lsRemoveCustomDict);
   const std::string caption = DialogControl.GetString(lsConfirmation);
-  if (MessageBoxA(Handle(), text.c_str(), caption.c_str(), MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
+  if (MessageBoxW(Handle(), platform::Wide(text).c_str(), platform::Wide(caption).c_str(),
+                  MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+    return;
   DialogControl.RemoveCustomDictionary(entry->name);
   DialogControlConfigurationAvailable();
 }

@@ -45,9 +45,9 @@ void RenameInPlace(ui::RowListView& list, int row, const std::string& text) {
   list.EditCaption(row);
   HWND edit = reinterpret_cast<HWND>(list.Send(LVM_GETEDITCONTROL));
   ASSERT_NE(edit, nullptr);
-  SetWindowTextA(edit, text.c_str());
-  SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
-  SendMessageA(edit, WM_CHAR, '\r', 0);
+  SetWindowTextW(edit, platform::Wide(text).c_str());
+  SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageW(edit, WM_CHAR, '\r', 0);
 }
 
 void TypeInto(ui::Edit& edit, const std::string& text) { edit.SetText(text); }
@@ -159,7 +159,8 @@ TEST(CustomDictionariesDialog, NewWithAnExistingOrEmptyNameCreatesNothing) {
   auto spell = folder.Engine();
   DialogScript script;
   for (const char* typed : {"spell.ADU", "", "Cancelled"}) {
-    script.Then("Dictionaries", [&](HWND hwnd) { PostClick(FormOf<TCustomDictionariesDialog>(hwnd).NewButton.Handle()); });
+    script.Then("Dictionaries",
+                [&](HWND hwnd) { PostClick(FormOf<TCustomDictionariesDialog>(hwnd).NewButton.Handle()); });
     script.Then("New Custom Dictionary", [&, typed](HWND hwnd) {
       auto& name = FormOf<TNewCustomDictionary>(hwnd);
       name.NameEdit.SetText(typed);
@@ -187,7 +188,8 @@ TEST(CustomDictionariesDialog, TheIgnoreAllRow) {
   auto spell = folder.Engine();
   DialogScript script;
   script.Then("Dictionaries", [&](HWND hwnd) {
-    EXPECT_EQ(Captions(FormOf<TCustomDictionariesDialog>(hwnd).CustomDictionaries), std::vector<std::string>{"Spell.adu"});
+    EXPECT_EQ(Captions(FormOf<TCustomDictionariesDialog>(hwnd).CustomDictionaries),
+              std::vector<std::string>{"Spell.adu"});
     PostClick(FormOf<TCustomDictionariesDialog>(hwnd).OK.Handle());
   });
   spell->SetupCustomDictionaries(nullptr);

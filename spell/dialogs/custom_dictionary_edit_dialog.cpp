@@ -1,15 +1,25 @@
 #include "spell/dialogs/custom_dictionary_edit_dialog.h"
 
-#include <string>
-
 #include <commctrl.h>
+
+#include <string>
 
 #include "spell/dialogs/dialog_frame.h"
 #include "spell/engine/config_macros.h"
+#include "spell/engine/control_text.h"
 
 namespace tq::spell {
 
 namespace {
+
+// The dictionary's words are Windows-1252, the boxes' and lists' text UTF-8.
+std::string Shown(const std::string& word) { return Utf8OfEngineText(word); }
+// A typed text the dictionary cannot hold is no word at all (empty): it can
+// be neither found nor added.
+std::string Stored(const std::string& text) {
+  std::string word;
+  return EngineTextOfUtf8Exact(text, &word) ? word : std::string();
+}
 
 int IndexOf(const ui::ListBox& list, const std::string& text) {
   for (int i = 0, n = list.Count(); i < n; ++i)
@@ -26,7 +36,7 @@ int RowOf(const ui::RowListView& list, const std::string& caption) {
 // While a long list fills.
 class Hourglass {
  public:
-  Hourglass() : before_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  Hourglass() : before_(SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_WAIT))))) {}
   ~Hourglass() { SetCursor(before_); }
   Hourglass(const Hourglass&) = delete;
   Hourglass& operator=(const Hourglass&) = delete;
@@ -169,9 +179,12 @@ void TCustomDictionaryEditDialog::ShowActiveSheet() {
     return;
   }
   ui::Panel* page = &PageControl.Page(PageControl.ActivePage());
-  if (page == AddedWordsSheet) AddedWordsSheetShow();
-  else if (page == AutoCorrectWordsSheet) AutoCorrectWordsSheetShow();
-  else if (page == ExcludedWordsSheet) ExcludedWordsSheetShow();
+  if (page == AddedWordsSheet)
+    AddedWordsSheetShow();
+  else if (page == AutoCorrectWordsSheet)
+    AutoCorrectWordsSheetShow();
+  else if (page == ExcludedWordsSheet)
+    ExcludedWordsSheetShow();
 }
 
 // --- Added words ---
@@ -227,18 +240,18 @@ void TCustomDictionaryEditDialog::FillWords(const WordTab& tab) {
   std::string word;
   for (int i = 0, n = (d->*tab.count)(); i < n; ++i) {
     (d->*tab.get)(i, word);
-    tab.list.Add(word);
+    tab.list.Add(Shown(word));
   }
 }
 
 void TCustomDictionaryEditDialog::WordEditChange(const WordTab& tab) {
   TCustomDictionary* d = Dictionary();
   if (!d) return;
-  const std::string text = tab.edit.Text();
+  const std::string text = Stored(tab.edit.Text());
   std::string replacement;
   if ((d->*tab.exists)(text)) {
     tab.add.SetEnabled(false);
-    tab.list.SetSelectedIndex(IndexOf(tab.list, text));
+    tab.list.SetSelectedIndex(IndexOf(tab.list, Shown(text)));
     tab.remove.SetEnabled(tab.list.SelectedIndex() >= 0);
   } else {
     tab.list.SetSelectedIndex(-1);
@@ -250,19 +263,21 @@ void TCustomDictionaryEditDialog::WordEditChange(const WordTab& tab) {
 
 void TCustomDictionaryEditDialog::WordListClick(const WordTab& tab) {
   const int selected = tab.list.SelectedIndex();
-  if (selected >= 0) tab.edit.SetText(tab.list.Item(selected));  // runs the change rule
-  else WordEditChange(tab);
+  if (selected >= 0)
+    tab.edit.SetText(tab.list.Item(selected));  // runs the change rule
+  else
+    WordEditChange(tab);
 }
 
 void TCustomDictionaryEditDialog::AddWord(const WordTab& tab) {
-  const std::string text = tab.edit.Text();
+  const std::string text = Stored(tab.edit.Text());
   if (!Dictionary() || !(Dictionary()->*tab.addWord)(text)) return;
-  tab.list.Add(text);
+  tab.list.Add(Shown(text));
   WordEditChange(tab);
 }
 
 void TCustomDictionaryEditDialog::DeleteWord(const WordTab& tab) {
-  if (!Dictionary() || !(Dictionary()->*tab.removeWord)(tab.edit.Text())) return;
+  if (!Dictionary() || !(Dictionary()->*tab.removeWord)(Stored(tab.edit.Text()))) return;
   const int at = tab.list.SelectedIndex();
   if (at >= 0) tab.list.Delete(at);
   const int count = tab.list.Count();
@@ -305,8 +320,8 @@ void TCustomDictionaryEditDialog::AutoCorrectWordsSheetShow() {
   std::string word, replacement;
   for (int i = 0, n = d->ReadAutoCorrectCount(); i < n; ++i) {
     d->GetAutoCorrectWord(i, word, replacement);
-    const int row = AutoCorrectList.AddRow(word);
-    AutoCorrectList.SetText(row, 1, replacement);
+    const int row = AutoCorrectList.AddRow(Shown(word));
+    AutoCorrectList.SetText(row, 1, Shown(replacement));
   }
   FixAutoCorrectColumns();
 }
@@ -320,11 +335,11 @@ void TCustomDictionaryEditDialog::FixAutoCorrectColumns() {
 void TCustomDictionaryEditDialog::ReplaceEditChange() {
   TCustomDictionary* d = Dictionary();
   if (!d) return;
-  const std::string text = ReplaceEdit.Text();
+  const std::string text = Stored(ReplaceEdit.Text());
   std::string replacement;
   if (d->AutoCorrectExists(text, replacement)) {
     AddAutoCorrectButton.SetEnabled(false);
-    const int row = RowOf(AutoCorrectList, text);
+    const int row = RowOf(AutoCorrectList, Shown(text));
     if (row >= 0 && !(AutoCorrectList.FocusedRow() == row && AutoCorrectList.RowSelected(row)))
       AutoCorrectList.Select(row);
     DeleteAutoCorrectButton.SetEnabled(AutoCorrectList.FocusedRow() >= 0);
@@ -332,7 +347,7 @@ void TCustomDictionaryEditDialog::ReplaceEditChange() {
     if (AutoCorrectList.FocusedRow() >= 0 || AutoCorrectList.SelectedRow() >= 0) AutoCorrectList.Select(-1);
     DeleteAutoCorrectButton.SetEnabled(false);
     AddAutoCorrectButton.SetEnabled(!d->IgnoreExists(text) && !d->ExcludeExists(text) && !text.empty() &&
-                                    !WithEdit.Text().empty());
+                                    !Stored(WithEdit.Text()).empty());
   }
 }
 
@@ -344,15 +359,15 @@ void TCustomDictionaryEditDialog::WithEditChange() {
     ReplaceEditChange();
     return;
   }
-  const std::string word = ReplaceEdit.Text();
-  const std::string with = WithEdit.Text();
+  const std::string word = Stored(ReplaceEdit.Text());
+  const std::string with = Stored(WithEdit.Text());
   std::string stored;
   // An emptied box is a replacement being retyped, not an empty one: the
   // pair keeps its last replacement until a new one is typed.
   if (with.empty() || !d->AutoCorrectExists(word, stored) || stored == with) return;
   d->RemoveAutoCorrect(word);
   d->AddAutoCorrect(word, with);
-  AutoCorrectList.SetText(row, 1, with);
+  AutoCorrectList.SetText(row, 1, Shown(with));
 }
 
 void TCustomDictionaryEditDialog::AutoCorrectListSelectItem(int row, bool selected) {
@@ -380,10 +395,10 @@ void TCustomDictionaryEditDialog::WithEditKeyDown(UINT key) {
 }
 
 void TCustomDictionaryEditDialog::AddAutoCorrectButtonClick() {
-  const std::string word = ReplaceEdit.Text(), with = WithEdit.Text();
-  if (!Dictionary() || !Dictionary()->AddAutoCorrect(word, with)) return;
-  const int row = AutoCorrectList.AddRow(word);
-  AutoCorrectList.SetText(row, 1, with);
+  const std::string word = Stored(ReplaceEdit.Text()), with = Stored(WithEdit.Text());
+  if (word.empty() || with.empty() || !Dictionary() || !Dictionary()->AddAutoCorrect(word, with)) return;
+  const int row = AutoCorrectList.AddRow(Shown(word));
+  AutoCorrectList.SetText(row, 1, Shown(with));
   AutoCorrectList.Select(row);
   ReplaceEditChange();
   FixAutoCorrectColumns();
@@ -391,7 +406,7 @@ void TCustomDictionaryEditDialog::AddAutoCorrectButtonClick() {
 
 void TCustomDictionaryEditDialog::DeleteAutoCorrectButtonClick() {
   const int row = AutoCorrectList.FocusedRow();
-  if (row < 0 || !Dictionary() || !Dictionary()->RemoveAutoCorrect(ReplaceEdit.Text())) return;
+  if (row < 0 || !Dictionary() || !Dictionary()->RemoveAutoCorrect(Stored(ReplaceEdit.Text()))) return;
   AutoCorrectList.DeleteRow(row);
   const int count = AutoCorrectList.Count();
   if (count > 0) AutoCorrectList.Select(row < count ? row : count - 1);
@@ -402,10 +417,14 @@ void TCustomDictionaryEditDialog::DeleteAutoCorrectButtonClick() {
 
 void TCustomDictionaryEditDialog::EnterPressed() {
   const HWND focus = GetFocus();
-  if (focus == IgnoreEdit.Handle()) IgnoreEditKeyDown(VK_RETURN);
-  else if (focus == ReplaceEdit.Handle()) ReplaceEditKeyDown(VK_RETURN);
-  else if (focus == WithEdit.Handle()) WithEditKeyDown(VK_RETURN);
-  else if (focus == ExcludeEdit.Handle()) ExcludeEditKeyDown(VK_RETURN);
+  if (focus == IgnoreEdit.Handle())
+    IgnoreEditKeyDown(VK_RETURN);
+  else if (focus == ReplaceEdit.Handle())
+    ReplaceEditKeyDown(VK_RETURN);
+  else if (focus == WithEdit.Handle())
+    WithEditKeyDown(VK_RETURN);
+  else if (focus == ExcludeEdit.Handle())
+    ExcludeEditKeyDown(VK_RETURN);
 }
 
 LRESULT TCustomDictionaryEditDialog::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

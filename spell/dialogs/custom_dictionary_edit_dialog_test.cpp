@@ -98,7 +98,7 @@ TEST(CustomDictionaryEditDialog, AddedAndExcludedWords) {
     EXPECT_EQ(form.IgnoreList.SelectedIndex(), -1);
     // Enter, as the keyboard gives it to the dialog.
     form.IgnoreEdit.SetFocus();
-    PostMessageA(form.IgnoreEdit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(form.IgnoreEdit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
   });
   f.script.Then("Work.adu", [&](HWND hwnd) {
     auto& form = EditDialog(hwnd);
@@ -163,12 +163,12 @@ TEST(CustomDictionaryEditDialog, AutoCorrectPairs) {
     form.ReplaceEdit.SetText("recieve");
     // Enter in Replace moves on to With; Enter in With adds.
     form.ReplaceEdit.SetFocus();
-    PostMessageA(form.ReplaceEdit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(form.ReplaceEdit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
   });
   f.script.Then("Work.adu", [&](HWND hwnd) {
     auto& form = EditDialog(hwnd);
     EXPECT_EQ(GetFocus(), form.WithEdit.Handle());
-    PostMessageA(form.WithEdit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(form.WithEdit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
   });
   f.script.Then("Work.adu", [&](HWND hwnd) {
     auto& form = EditDialog(hwnd);

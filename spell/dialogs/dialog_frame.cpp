@@ -16,7 +16,7 @@ void CreateSpellingForm(ui::Form& form, HWND owner, int clientWidth, int clientH
 }
 
 void SetDefaultButton(HWND button, bool isDefault) {
-  if (button) SendMessageA(button, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  if (button) SendMessageW(button, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void FitButtonColumn(std::initializer_list<ui::Wnd*> column, std::initializer_list<ui::Wnd*> beside) {

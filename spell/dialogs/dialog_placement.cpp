@@ -37,7 +37,7 @@ std::optional<POINT> DialogPositionBesideControl(const RECT& monitor, const RECT
 RECT MonitorRectOf(const ui::Form& form) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
-  if (GetMonitorInfoA(MonitorFromWindow(form.Handle(), MONITOR_DEFAULTTONEAREST), &info)) return info.rcMonitor;
+  if (GetMonitorInfoW(MonitorFromWindow(form.Handle(), MONITOR_DEFAULTTONEAREST), &info)) return info.rcMonitor;
   return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 

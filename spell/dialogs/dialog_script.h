@@ -4,14 +4,14 @@
 // inside the dialogs' own modal loops.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <deque>
 #include <functional>
 #include <string>
 
-#include <gtest/gtest.h>
-
+#include "platform/utf16.h"
 #include "ui/timer.h"
 #include "ui/wnd.h"
 
@@ -45,9 +45,9 @@ class DialogScript {
 
   static BOOL CALLBACK Find(HWND hwnd, LPARAM lp) {
     auto* search = reinterpret_cast<Search*>(lp);
-    char text[256] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    if (IsWindowVisible(hwnd) && *search->caption == text) {
+    wchar_t text[256] = {};
+    GetWindowTextW(hwnd, text, 256);
+    if (IsWindowVisible(hwnd) && *search->caption == platform::Utf8(text)) {
       search->found = hwnd;
       return FALSE;
     }
@@ -79,6 +79,6 @@ Form& FormOf(HWND hwnd) {
 }
 
 // Clicks a button (or check box) as the mouse would, after the current message.
-inline void PostClick(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+inline void PostClick(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
 }  // namespace tq::spell::testing

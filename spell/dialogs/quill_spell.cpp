@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "platform/utf16.h"
 #include "spell/dialogs/configuration_dialog_ctrl.h"
 #include "spell/dialogs/dialog_placement.h"
 #include "spell/dialogs/spell_dialog.h"
 #include "spell/engine/ansi_text.h"
+#include "spell/engine/control_text.h"
 #include "spell/live/win_api_control_parser.h"
 #include "ui/dpi.h"
 #include "ui/form.h"
@@ -19,7 +21,7 @@ TQuillSpell::TQuillSpell(const TEngineServices& services) : TQuillSpellBase(serv
   // working: it handles the thread's messages until it ends.
   PumpMessage = [this] {
     MSG msg;
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {
       // The program is ending: the run ends with it, and the outer loop
       // still sees the quit message.
@@ -30,7 +32,8 @@ TQuillSpell::TQuillSpell(const TEngineServices& services) : TQuillSpellBase(serv
     ui::DispatchThreadMessage(msg);
   };
   OnQuestion = [this](const std::string& text, const std::string& caption) {
-    return MessageBoxA(MessageOwner(), text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBoxW(MessageOwner(), platform::Wide(text).c_str(), platform::Wide(caption).c_str(),
+                       MB_YESNO | MB_ICONQUESTION) == IDYES;
   };
 }
 
@@ -88,9 +91,10 @@ bool TQuillSpell::ErrorsPresentInWinControl(ui::Wnd* control, TCheckType type) {
 
 void TQuillSpell::ShowHourglass(bool on) {
   if (on) {
-    cursorBeforeHourglass_ = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    cursorBeforeHourglass_ = SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_WAIT))));
   } else {
-    SetCursor(cursorBeforeHourglass_ ? cursorBeforeHourglass_ : LoadCursorA(nullptr, IDC_ARROW));
+    SetCursor(cursorBeforeHourglass_ ? cursorBeforeHourglass_
+                                     : LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_ARROW))));
     cursorBeforeHourglass_ = nullptr;
   }
 }
@@ -226,7 +230,7 @@ void TQuillSpell::Form_OnActivate(TSpellingForm* Sender) {
 void TQuillSpell::DoWordPrompt() {
   OptimizeMainDictionaryOrder();
   if (dialogControl_ && dialogControl_->OnPromptWord)
-    dialogControl_->OnPromptWord(this, ReadCurrentWord(), ReadRepeatedWord());
+    dialogControl_->OnPromptWord(this, Utf8OfEngineText(ReadCurrentWord()), ReadRepeatedWord());
   if (OnPromptWord) OnPromptWord(this, ReadCurrentWord(), ReadRepeatedWord());
 }
 
@@ -254,7 +258,8 @@ void TQuillSpell::ShowEndMessage() {
   }
   std::string text = GetString(lsEndMessage);
   if (EndMessageWordCount) text += "\r\n\r\n" + GetString(lsWordsChecked) + " " + std::to_string(ReadWordCount());
-  MessageBoxA(MessageOwner(), text.c_str(), GetString(lsSpelling).c_str(), MB_OK | MB_ICONINFORMATION);
+  MessageBoxW(MessageOwner(), platform::Wide(text).c_str(), platform::Wide(GetString(lsSpelling)).c_str(),
+              MB_OK | MB_ICONINFORMATION);
 }
 
 // --- Placement ---
@@ -367,9 +372,9 @@ void TQuillSpell::AdjustDialogToControl() {
 HFONT TQuillSpell::FontFor(const TUIFont& font, ui::UniqueFont& cache, std::string& cachedKey) {
   const std::string key = font.Name + "/" + std::to_string(font.Size);
   if (!cache || cachedKey != key) {
-    cache.reset(CreateFontA(-MulDiv(font.Size, ui::ScreenDpi(), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+    cache.reset(CreateFontW(-MulDiv(font.Size, ui::ScreenDpi(), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, font.Name.c_str()));
+                            DEFAULT_PITCH | FF_DONTCARE, platform::Wide(font.Name).c_str()));
     cachedKey = key;
   }
   return cache.get();
@@ -386,16 +391,16 @@ struct FormFonts {
 // font; edits, lists and combo boxes the text font.
 BOOL CALLBACK SetChildFont(HWND child, LPARAM data) {
   const FormFonts& fonts = *reinterpret_cast<const FormFonts*>(data);
-  char cls[64] = {};
-  GetClassNameA(child, cls, sizeof cls);
-  const std::string name = AnsiLowerCase(cls);
+  wchar_t cls[64] = {};
+  GetClassNameW(child, cls, 64);
+  const std::string name = AnsiLowerCase(platform::Utf8(cls));
   HFONT font = nullptr;
   if (name == "static" || name == "button" || name == "systabcontrol32")
     font = fonts.controls;
   else if (name == "edit" || name == "listbox" || name == "combobox" || name == "syslistview32" ||
            name.find("richedit") != std::string::npos)
     font = fonts.text;
-  if (font) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   return TRUE;
 }
 

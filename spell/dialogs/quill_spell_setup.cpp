@@ -7,6 +7,7 @@
 // After windows.h, which it needs.
 #include <shlobj.h>
 
+#include "platform/utf16.h"
 #include "spell/dialogs/custom_dictionaries_dialog.h"
 #include "spell/dialogs/custom_dictionary_edit_dialog.h"
 #include "spell/dialogs/quill_spell.h"
@@ -62,16 +63,17 @@ std::string TQuillSpell::InternalSetupAddDictionaryDir(void* Owner) {
   std::string folder = TQuillSpellBase::InternalSetupAddDictionaryDir(Owner);
   if (OnShowAddDictionaryDir) return folder;
   const std::string title = GetString(lsDlgBrowseForMainTitle);
-  char displayName[MAX_PATH] = {};
-  BROWSEINFOA info{};
+  const std::wstring wideTitle = platform::Wide(title);
+  wchar_t displayName[MAX_PATH] = {};
+  BROWSEINFOW info{};
   info.hwndOwner = OwnerWindow();
   info.pszDisplayName = displayName;
-  info.lpszTitle = title.c_str();
+  info.lpszTitle = wideTitle.c_str();
   info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
-  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&info);
+  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
   if (!chosen) return {};
-  char path[MAX_PATH] = {};
-  if (SHGetPathFromIDListA(chosen, path)) folder = path;
+  wchar_t path[MAX_PATH] = {};
+  if (SHGetPathFromIDListW(chosen, path)) folder = platform::Utf8(path);
   CoTaskMemFree(chosen);
   return folder;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/core/spell_settings.h"
+#include "platform/utf16.h"
 #include "spell/dialogs/custom_dictionaries_dialog.h"
 #include "spell/dialogs/custom_dictionary_edit_dialog.h"
 #include "spell/dialogs/new_custom_dictionary.h"
@@ -32,10 +33,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string which = __argc > 1 ? __argv[1] : "options";
   const int seconds = __argc > 2 ? std::atoi(__argv[2]) : 5;
   ui::Application app("Tavrin Quillet");
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "tq_spell_preview";
-  CreateDirectoryA(folder.c_str(), nullptr);
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::string folder = platform::Utf8(temp) + "tq_spell_preview";
+  CreateDirectoryW(platform::Wide(folder).c_str(), nullptr);
   tools::TCompileOptions options;
   options.title = "American English";
   options.language = 1033;

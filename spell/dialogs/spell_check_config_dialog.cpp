@@ -15,7 +15,7 @@ constexpr int kClientHeight = 413;
 constexpr int kOptionStep = 16;  // from one option box to the next
 
 // Whether a control is to be shown (its own flag; the form may be hidden yet).
-bool Shown(const ui::Wnd& control) { return GetWindowLongA(control.Handle(), GWL_STYLE) & WS_VISIBLE; }
+bool Shown(const ui::Wnd& control) { return GetWindowLongPtrW(control.Handle(), GWL_STYLE) & WS_VISIBLE; }
 
 }  // namespace
 
@@ -107,7 +107,7 @@ void TSpellCheckConfigDialog::DialogControlConfigurationAvailable() {
     group.height -= shift;
     OptionsGroup.SetBounds(group);
     for (ui::Wnd* w : std::initializer_list<ui::Wnd*>{&DictionariesGroup, &MainDictionaries, &CustomLabel, &CustomCombo,
-                                                     &DictionariesButton, &ResetButton, &HelpButton, &OK})
+                                                      &DictionariesButton, &ResetButton, &HelpButton, &OK})
       ShiftUp(*w, shift);
     ui::Rect outer = Bounds();
     outer.height -= shift;
@@ -147,7 +147,7 @@ void TSpellCheckConfigDialog::FitCaptions() {
   if (Shown(HelpButton)) need(right(HelpButton.Bounds()) + gap - OK.Bounds().x);
 
   RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   ui::Rect outer = Bounds();
   widen = std::clamp(widen, 0, std::max(0, static_cast<int>(work.right - work.left) - outer.width));
   ResetButton.SetBounds(reset);

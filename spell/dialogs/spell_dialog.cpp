@@ -16,8 +16,8 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 HFONT CreateDialogFont() {
   const int dpi = ui::ScreenDpi();
-  return CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+  return CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
 }
 
 }  // namespace
@@ -54,7 +54,8 @@ void TSpellDialog::CreateControls() {
   const ui::LabelOptions label{.wordWrap = false};
   NotFoundText.Create(*this, {8, 8, 94, 13}, "Not Found:", {.wordWrap = false, .noPrefix = true});
   NotFoundEdit.Create(*this, {104, 8, 140, 21}, {.readOnly = true});
-  SetWindowLongA(NotFoundEdit.Handle(), GWL_STYLE, GetWindowLongA(NotFoundEdit.Handle(), GWL_STYLE) & ~WS_TABSTOP);
+  SetWindowLongPtrW(NotFoundEdit.Handle(), GWL_STYLE,
+                    GetWindowLongPtrW(NotFoundEdit.Handle(), GWL_STYLE) & ~WS_TABSTOP);
   ReplaceWithText.Create(*this, {8, 36, 94, 13}, "&Replace With:", label);
   ReplaceWithEdit.Create(*this, {104, 35, 140, 21});
   SuggestionsText.Create(*this, {8, 64, 94, 13}, "&Suggestions:", label);
@@ -222,7 +223,8 @@ void TSpellDialog::KeepFocusUsable() {
 
 void TSpellDialog::ReplaceWithEditChange() {
   if (repeatedMode_) return;
-  const bool any = !ReplaceWithEdit.Text().empty();
+  // Text the dictionaries' code page cannot hold could not go in as a word.
+  const bool any = TConfigurationDialogCtrl::CanReplaceWith(ReplaceWithEdit.Text());
   ChangeAllButton.SetEnabled(any && Enabled(sdcChangeAll));
   ChangeButton.SetEnabled(any && Enabled(sdcChange));
   AutoCorrectButton.SetEnabled(any && HasActiveCustom() && Enabled(sdcAutoCorrect));

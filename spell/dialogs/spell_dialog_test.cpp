@@ -86,7 +86,7 @@ TEST(SpellDialog, UndoGoesBackAcrossTwoStepsAndCancelLeavesTheRest) {
         // Undo has nothing left and is disabled: the keyboard focus moved on.
         focusUsable =
             !d.UndoButton.Enabled() && GetFocus() && IsChild(d.Handle(), GetFocus()) && IsWindowEnabled(GetFocus());
-        PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
       });
   EXPECT_EQ(h.CheckEdit("teh cat zork blorp"), "teh cat zork blorp");
   EXPECT_TRUE(focusUsable);
@@ -100,9 +100,9 @@ TEST(SpellDialog, EscapeAndTheCloseBoxCancel) {
     SpellHost h;
     h.Replace("the", &D::ChangeButton).Then([closeBox](D& d) {
       if (closeBox)
-        PostMessageA(d.Handle(), WM_CLOSE, 0, 0);
+        PostMessageW(d.Handle(), WM_CLOSE, 0, 0);
       else
-        PostMessageA(d.ReplaceWithEdit.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageW(d.ReplaceWithEdit.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
     });
     EXPECT_EQ(h.CheckEdit("teh zork cat blorp"), "the zork cat blorp") << closeBox;
     EXPECT_EQ(h.stops.size(), 2u);
@@ -199,7 +199,7 @@ TEST(SpellDialog, SuggestionsFillTheReplacementAndADoubleClickChanges) {
     d.SuggestionsListboxClick();
     afterClick = d.ReplaceWithEdit.Text();
     d.SuggestionsListbox.SetSelectedIndex(0);
-    PostMessageA(d.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(d.SuggestionsListbox.Handle()), LBN_DBLCLK),
+    PostMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(d.SuggestionsListbox.Handle()), LBN_DBLCLK),
                  reinterpret_cast<LPARAM>(d.SuggestionsListbox.Handle()));
   });
   EXPECT_EQ(h.CheckEdit("the dgo ran"), "the dog ran");
@@ -469,7 +469,8 @@ TEST(SpellDialog, ALongRunShowsTheHourglassAfterOneSecond) {
   });
   h.CheckEdit("the cat sat on a mat and the dog ran zork");
   EXPECT_EQ(spell->hourglass, (std::vector<std::pair<bool, int>>{{true, 3}, {false, 11}}));
-  EXPECT_NE(atStop, LoadCursorA(nullptr, IDC_WAIT)) << "the stop takes the hourglass back";
+  EXPECT_NE(atStop, LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_WAIT))))
+      << "the stop takes the hourglass back";
 }
 
 }  // namespace

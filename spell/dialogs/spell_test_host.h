@@ -29,7 +29,7 @@ inline const std::vector<std::string> kHostWords = {"the", "cat",  "sat",   "on"
                                                     "and", "then", "house", "dear", "sir", "word", "here"};
 
 // Presses a button the way a click does, once the current handler returns.
-inline void PostClick(ui::Button& button) { PostMessageA(button.Handle(), BM_CLICK, 0, 0); }
+inline void PostClick(ui::Button& button) { PostMessageW(button.Handle(), BM_CLICK, 0, 0); }
 
 struct SpellHost {
   using Action = std::function<void(TSpellDialog&)>;

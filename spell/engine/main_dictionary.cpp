@@ -41,7 +41,6 @@ struct TMainDictionary::Node {
   bool wordEnd() const { return (word & adm::kWordEndBit) != 0; }
 };
 
-
 TMainDictionary::TMainDictionary(platform::Env& env) : env_(env) {}
 
 TMainDictionary::~TMainDictionary() = default;
@@ -62,7 +61,7 @@ bool TMainDictionary::ParseHeader(const uint8_t* data, size_t available, uint64_
     if (unit == 0) break;
     title += unit;
   }
-  h->title = platform::Utf16ToCp1252(title);
+  h->title = platform::Utf16ToUtf8(title);
   h->language = Le32(data + fields);
   h->wordCount = Le32(data + fields + 4);
   h->nodeCount = Le32(data + fields + 8);

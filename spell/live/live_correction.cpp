@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "spell/dialogs/quill_spell.h"
+#include "spell/engine/control_text.h"
 #include "spell/live/quill_live_rich_edit.h"
 
 namespace tq::spell {
@@ -23,7 +24,7 @@ class HourglassAfter {
   HourglassAfter& operator=(const HourglassAfter&) = delete;
   void Tick() {
     if (!shown_ && std::chrono::steady_clock::now() - start_ > delay_) {
-      previous_ = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+      previous_ = SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_WAIT))));
       shown_ = true;
     }
   }
@@ -65,7 +66,7 @@ bool TQuillLiveRichEdit::WMKeyDown(WPARAM key) {
   return false;
 }
 
-void TQuillLiveRichEdit::KeyPress(char character) { LastChar = character; }
+void TQuillLiveRichEdit::KeyPress(wchar_t character) { LastChar = EngineByteOfUnit(static_cast<char16_t>(character)); }
 
 void TQuillLiveRichEdit::WMKeyUp() {
   if (!LastChar) return;

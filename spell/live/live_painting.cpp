@@ -91,8 +91,8 @@ void TQuillLiveRichEdit::PaintSpellingErrors(HDC dc, const RECT* only) {
   const TLiveWordTest test = WordTest();
   {
     ui::WindowDc windowDc(WindowHandle);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(windowDc.get(), &metrics);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(windowDc.get(), &metrics);
     WindowLineHeight = metrics.tmHeight + metrics.tmExternalLeading;
   }
   int32_t line = static_cast<int32_t>(Send(EM_GETFIRSTVISIBLELINE));
@@ -177,21 +177,21 @@ int32_t TQuillLiveRichEdit::GetDrawingYPos(HDC dc, int32_t line, bool changed, c
   // The last line, measured before and unchanged since: the kept position.
   if (entry && !changed && entry->HeightKey == 0 && entry->CachedBottom > 0) return top + entry->CachedBottom;
   // The last line: the default font's height may exceed the window font's.
-  CHARFORMATA format{};
+  CHARFORMATW format{};
   format.cbSize = sizeof format;
   Send(EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
   if (format.dwMask & CFM_SIZE) {
     HDC screen = GetDC(nullptr);
     const int pixelsY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    ui::UniqueFont font(CreateFontA(-MulDiv(format.yHeight / 20, pixelsY, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+    ui::UniqueFont font(CreateFontW(-MulDiv(format.yHeight / 20, pixelsY, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                     DEFAULT_PITCH, format.szFaceName));
     HDC memory = CreateCompatibleDC(nullptr);
     if (memory && font) {
       Selected fontScope(memory, font.get());
-      TEXTMETRICA m{};
-      GetTextMetricsA(memory, &m);
+      TEXTMETRICW m{};
+      GetTextMetricsW(memory, &m);
       if (m.tmHeight - 1 + m.tmExternalLeading + top > y) y = m.tmHeight - 1 + m.tmExternalLeading + top;
     }
     if (memory) DeleteDC(memory);
@@ -210,13 +210,13 @@ bool TQuillLiveRichEdit::CurrentlyDoubleBuffering() {
   if (VersionUnchecked) {
     VersionUnchecked = false;
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA("RichEd32.dll", &ignored);
+    const DWORD size = GetFileVersionInfoSizeW(L"RichEd32.dll", &ignored);
     if (size > 0) {
       std::vector<char> data(size);
       VS_FIXEDFILEINFO* fixed = nullptr;
       UINT length = 0;
-      if (GetFileVersionInfoA("RichEd32.dll", 0, size, data.data()) &&
-          VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) && fixed)
+      if (GetFileVersionInfoW(L"RichEd32.dll", 0, size, data.data()) &&
+          VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed)
         NewRichEdit = HIWORD(fixed->dwFileVersionMS) >= 5 && HIWORD(fixed->dwFileVersionLS) >= 1500;
     }
   }
@@ -293,7 +293,7 @@ void TQuillLiveRichEdit::PaintBuffered() {
     Send(EM_FORMATRANGE, 0, 0);
     // A control that renders nothing off-screen (Wine's rich edit answers 0)
     // paints itself from now on, with the markers drawn over it.
-    renderFailed = rendered <= firstChar && GetWindowTextLengthA(WindowHandle) > firstChar;
+    renderFailed = rendered <= firstChar && GetWindowTextLengthW(WindowHandle) > firstChar;
     if (!renderFailed) {
       PaintSpellingErrors(memory);
       BitBlt(paint, 0, 0, width, height, memory, 0, 0, SRCCOPY);

@@ -7,15 +7,17 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/utf16.h"
 #include "spell/engine/ansi_text.h"
+#include "spell/engine/control_text.h"
 #include "ui/wnd.h"
 
 namespace tq::spell {
 
 std::string LowerCaseClassName(HWND window) {
-  char name[1025] = {};
-  GetClassNameA(window, name, sizeof name - 1);
-  return AnsiLowerCase(name);
+  wchar_t name[1025] = {};
+  GetClassNameW(window, name, 1024);
+  return AnsiLowerCase(platform::Utf8(name));
 }
 
 TQuillLiveRichEdit::TQuillLiveRichEdit() : ParsingEngine(std::make_unique<TMainParsingEngine>()) {}
@@ -226,26 +228,33 @@ int32_t TQuillLiveRichEdit::SelLength() const {
 std::string TQuillLiveRichEdit::SelText() const {
   const int32_t length = SelLength();
   if (!WindowHandle || length <= 0 || length >= 4000) return {};
-  std::vector<char> buffer(static_cast<size_t>(length) + 2, '\0');
-  const LRESULT got = Send(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer.data()));
-  return std::string(buffer.data(), static_cast<size_t>(std::clamp<LRESULT>(got, 0, length)));
+  // As UTF-16 whatever the window's own character form.
+  std::u16string buffer(static_cast<size_t>(length) + 2, u'\0');
+  GETTEXTEX request{};
+  request.cb = static_cast<DWORD>(buffer.size() * sizeof(char16_t));
+  request.flags = GT_SELECTION;
+  request.codepage = 1200;
+  const LRESULT got = Send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(buffer.data()));
+  buffer.resize(static_cast<size_t>(std::clamp<LRESULT>(got, 0, length)));
+  return EngineTextOfUtf16(buffer);
 }
 
 std::string TQuillLiveRichEdit::GetLineString(int32_t line) const {
   if (!WindowHandle) return {};
   constexpr int kChars = 4096;
-  std::vector<char> buffer(kChars + 1, '\0');
-  *reinterpret_cast<WORD*>(buffer.data()) = kChars;
+  std::u16string buffer(kChars + 1, u'\0');
+  buffer[0] = static_cast<char16_t>(kChars);
   const LRESULT got = Send(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer.data()));
-  return std::string(buffer.data(), static_cast<size_t>(std::clamp<LRESULT>(got, 0, kChars)));
+  buffer.resize(static_cast<size_t>(std::clamp<LRESULT>(got, 0, kChars)));
+  return EngineTextOfUtf16(buffer);
 }
 
 bool TQuillLiveRichEdit::WordWrap() const {
-  return WindowHandle && (GetWindowLongA(WindowHandle, GWL_STYLE) & ES_MULTILINE) != 0;
+  return WindowHandle && (GetWindowLongPtrW(WindowHandle, GWL_STYLE) & ES_MULTILINE) != 0;
 }
 
 bool TQuillLiveRichEdit::ReadOnly() const {
-  return WindowHandle && (GetWindowLongA(WindowHandle, GWL_STYLE) & ES_READONLY) != 0;
+  return WindowHandle && (GetWindowLongPtrW(WindowHandle, GWL_STYLE) & ES_READONLY) != 0;
 }
 
 int32_t TQuillLiveRichEdit::LineIndex(int32_t line) const {
@@ -279,12 +288,13 @@ void TQuillLiveRichEdit::SetUpdateState(bool updating) {
   UpdateWindow(WindowHandle);
   // The toolkit's controls raise their change event from this notification.
   if (HWND parent = GetParent(WindowHandle))
-    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(WindowHandle), EN_CHANGE),
+    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(WindowHandle), EN_CHANGE),
                  reinterpret_cast<LPARAM>(WindowHandle));
 }
 
 void TQuillLiveRichEdit::ReplaceSelection(const std::string& text) {
-  Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  const std::u16string wide = Utf16OfEngineText(text);
+  Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 }  // namespace tq::spell

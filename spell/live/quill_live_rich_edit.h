@@ -91,6 +91,8 @@ class TQuillLiveRichEdit {
   TLineCaches& ReadLineCaches() { return LineCaches; }
   TIgnoreOnceList& ReadIgnoreOnce() { return IgnoreOnce; }
 
+  // Positions are the window's UTF-16 units; texts are engine text, one
+  // byte per unit (spell/engine/control_text.h).
   int32_t SelStart() const;
   int32_t SelLength() const;
   std::string SelText() const;
@@ -125,7 +127,8 @@ class TQuillLiveRichEdit {
   bool WMRButtonDown(LPARAM position);
   bool WMRButtonUp(LPARAM position);
   bool WMKeyDown(WPARAM key);
-  void KeyPress(char character);
+  // character: the UTF-16 unit of WM_CHAR.
+  void KeyPress(wchar_t character);
   void WMKeyUp();
   void EMSetReadOnly();
   void EMSetTargetDevice();
@@ -144,12 +147,13 @@ class TQuillLiveRichEdit {
                          int32_t nextIndex, int32_t next);
 
   // Window helpers.
-  LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageA(WindowHandle, msg, wp, lp); }
+  LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageW(WindowHandle, msg, wp, lp); }
   int32_t LineIndex(int32_t line) const;
   POINT PosFromChar(int32_t index) const;
   RECT Client() const;
   void InvalidateAll() const;
-  // Replaces the window's selection as one step the user can undo.
+  // Replaces the window's selection (with engine text) as one step the user
+  // can undo.
   void ReplaceSelection(const std::string& text);
 
   ui::Wnd* WinControl = nullptr;

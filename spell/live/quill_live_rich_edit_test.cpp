@@ -55,7 +55,7 @@ struct Live {
   // One keystroke as the keyboard delivers it.
   void Type(const std::string& text) {
     for (char c : text) {
-      const WPARAM vk = LOBYTE(VkKeyScanA(c));
+      const WPARAM vk = LOBYTE(VkKeyScanW(c));
       box.Send(WM_KEYDOWN, vk, 1);
       box.Send(WM_CHAR, static_cast<unsigned char>(c), 1);
       box.Send(WM_KEYUP, vk, 0xC0000001);
@@ -75,6 +75,35 @@ TEST(LiveRichEdit, MarksMisspeltWordsWithoutTouchingTheDocument) {
   EXPECT_EQ(live.box.PlainText(), kSample);
   EXPECT_EQ(live.box.Send(EM_CANUNDO), canUndo);
   EXPECT_EQ(live.box.Send(EM_GETMODIFY), modified);
+}
+
+// The marked ranges are the words' UTF-16 units in the control, after an
+// emoji (two units), a combining mark and a Cyrillic word (left unmarked).
+TEST(LiveRichEdit, MarksInUtf16UnitsAfterCharactersBeyondTheCodePage) {
+  const struct {
+    std::string text;
+    std::vector<TSpellingError> errors;
+  } cases[] = {
+      {"\xF0\x9F\x98\x80 teh and mispeled", {{3, 6}, {11, 19}}},      // 😀 teh and mispeled
+      {"\xF0\x9F\x98\x80\xF0\x9F\x98\x80teh was x teh", {{14, 17}}},  // 😀😀teh: not a word to mark
+      {"x\xCC\x81teh \xD0\xBA\xD0\xBE\xD1\x82 teh", {{10, 13}}},      // x́teh кот teh
+  };
+  for (const auto& c : cases) {
+    Live live(c.text);
+    live.Caret(0);
+    EXPECT_EQ(live.Errors(), c.errors) << c.text;
+    EXPECT_EQ(live.box.PlainText(), c.text);
+  }
+}
+
+// Typing a separator after a word with a correction replaces the word's own
+// units, after an emoji.
+TEST(LiveRichEdit, TypingCorrectionAfterAnEmoji) {
+  Live live("\xF0\x9F\x98\x80 teh");
+  live.spell->ReadActiveCustomDictionary()->AddAutoCorrect("teh", "the");
+  live.Caret(6);
+  live.Type(" ");
+  EXPECT_EQ(live.box.PlainText(), "\xF0\x9F\x98\x80 the ");
 }
 
 TEST(LiveRichEdit, WordAtTheCaretIsMarkedOnceTheCaretLeavesIt) {

@@ -84,7 +84,7 @@ LRESULT TQuillRichEditSubclass::SubclassWndProc(UINT msg, WPARAM wp, LPARAM lp) 
       WMKeyUp();
       break;
     case WM_CHAR:
-      KeyPress(static_cast<char>(wp));
+      KeyPress(static_cast<wchar_t>(wp));
       break;
     case WM_RBUTTONDOWN:
       if (WMRButtonDown(lp)) return 0;

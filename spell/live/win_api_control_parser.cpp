@@ -3,9 +3,11 @@
 #include <richedit.h>
 
 #include <algorithm>
-#include <vector>
+#include <iterator>
 
+#include "platform/utf16.h"
 #include "spell/engine/ansi_text.h"
+#include "spell/engine/control_text.h"
 #include "ui/wnd.h"
 
 namespace tq::spell {
@@ -33,9 +35,9 @@ void TWinAPIControlParser::InitializeFromHWND(HWND window) {
   bufferedLine_ = -1;
   lineCount_ = static_cast<int32_t>(Send(EM_GETLINECOUNT));
   selStart_ = selLength_ = 0;
-  char className[64] = {};
-  if (window_) GetClassNameA(window_, className, sizeof className);
-  controlType_ = ControlTypeOfClass(className);
+  wchar_t className[64] = {};
+  if (window_) GetClassNameW(window_, className, static_cast<int>(std::size(className)));
+  controlType_ = ControlTypeOfClass(platform::Utf8(className));
 }
 
 int32_t TWinAPIControlParser::LineIndex(int32_t line) const {
@@ -49,17 +51,22 @@ void TWinAPIControlParser::WindowSelection(int32_t& start, int32_t& end) const {
   end = static_cast<int32_t>(e);
 }
 
-void TWinAPIControlParser::LoadLine() {
+std::wstring TWinAPIControlParser::LineText(int32_t line) const {
   // EM_GETLINE takes the room in the buffer's first word and does not end
   // the text with a zero.
-  std::vector<char> buffer(kMaxLineChars + 1, '\0');
-  *reinterpret_cast<WORD*>(buffer.data()) = kMaxLineChars;
-  const LRESULT got = Send(EM_GETLINE, static_cast<WPARAM>(y_), reinterpret_cast<LPARAM>(buffer.data()));
-  size_t length = got > 0 ? std::min<size_t>(static_cast<size_t>(got), kMaxLineChars) : 0;
+  std::wstring buffer(kMaxLineChars + 1, L'\0');
+  buffer[0] = static_cast<wchar_t>(kMaxLineChars);
+  const LRESULT got = Send(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer.data()));
+  buffer.resize(got > 0 ? std::min<size_t>(static_cast<size_t>(got), kMaxLineChars) : 0);
+  return buffer;
+}
+
+void TWinAPIControlParser::LoadLine() {
+  std::wstring text = LineText(y_);
   // A rich edit hands out the paragraph mark with the line; the cursor adds
   // its own CR LF, and the columns must stay those of the line's characters.
-  while (length > 0 && (buffer[length - 1] == '\r' || buffer[length - 1] == '\n')) --length;
-  line_.assign(buffer.data(), length);
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n')) text.pop_back();
+  line_ = EngineTextOfUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
   line_ += "\r\n";
   bufferedLine_ = y_;
   reload_ = false;
@@ -149,9 +156,11 @@ void TWinAPIControlParser::ReplaceWord(const std::string& text, int32_t /*state*
     endX_ += static_cast<int32_t>(text.size()) - (end - start);
   }
   // Undoable, so the control keeps the user's own undo history and the
-  // correction can be taken back in the control as well.
-  Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-  x_ += static_cast<int32_t>(text.size());
+  // correction can be taken back in the control as well. Each byte of the
+  // engine's text is one UTF-16 unit.
+  const std::u16string wide = Utf16OfEngineText(text);
+  Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+  x_ += static_cast<int32_t>(wide.size());
   reload_ = true;
 }
 
@@ -164,15 +173,13 @@ void TWinAPIControlParser::IgnoreWord(int32_t /*state*/) {
 int TWinAPIControlParser::CharWidth(int32_t index) const {
   const int32_t line = static_cast<int32_t>(Send(EM_LINEFROMCHAR, static_cast<WPARAM>(index)));
   const int32_t column = index - LineIndex(line);
-  std::vector<char> buffer(kMaxLineChars + 1, '\0');
-  *reinterpret_cast<WORD*>(buffer.data()) = kMaxLineChars;
-  const LRESULT got = Send(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer.data()));
-  if (column < 0 || column >= got) return 0;
+  const std::wstring text = LineText(line);
+  if (column < 0 || column >= static_cast<int32_t>(text.size())) return 0;
   HDC dc = GetDC(window_);
   if (!dc) return 0;
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(Send(WM_GETFONT)));
   SIZE size{};
-  GetTextExtentPoint32A(dc, &buffer[static_cast<size_t>(column)], 1, &size);
+  GetTextExtentPoint32W(dc, &text[static_cast<size_t>(column)], 1, &size);
   SelectObject(dc, old);
   ReleaseDC(window_, dc);
   return size.cx;
@@ -182,8 +189,8 @@ int TWinAPIControlParser::LineHeight() const {
   HDC dc = GetDC(window_);
   if (!dc) return 0;
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(Send(WM_GETFONT)));
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
   SelectObject(dc, old);
   ReleaseDC(window_, dc);
   return metrics.tmHeight + metrics.tmExternalLeading;

@@ -5,6 +5,9 @@
 // the line as the control counts lines and X the column in it; X = the line's
 // length is a carriage return and X = length + 1 a line feed, so the word
 // cutter sees a break at the end of every line, wrapped ones included.
+// The window's text is read as UTF-16 and handed to the engine one byte per
+// unit (spell/engine/control_text.h), so X counts UTF-16 units as the
+// window's own messages do.
 #pragma once
 
 #include <windows.h>
@@ -69,8 +72,10 @@ class TWinAPIControlParser : public TControlParser {
   void WriteControlType(TWinAPIControlType type) { controlType_ = type; }
 
  private:
-  LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageA(window_, msg, wp, lp); }
+  LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageW(window_, msg, wp, lp); }
   int32_t LineIndex(int32_t line) const;
+  // The UTF-16 text of a line as the window gives it (up to kMaxLineChars).
+  std::wstring LineText(int32_t line) const;
   void WindowSelection(int32_t& start, int32_t& end) const;
   void LoadLine();
   // Width of one character of the text in the window's font.
@@ -84,7 +89,7 @@ class TWinAPIControlParser : public TControlParser {
   int32_t endX_ = 0, endY_ = 0;
   bool endLimit_ = false;
   int32_t x_ = 0, y_ = 0;
-  std::string line_;  // the buffered line with CR LF appended
+  std::string line_;  // the buffered line as engine text, with CR LF appended
   int32_t bufferedLine_ = -1;
   int32_t lineCount_ = 0;
   bool reload_ = true;

@@ -73,7 +73,7 @@ TEST(WinAPIControlParser, ControlKindComesFromTheClassName) {
   TextControl rich(true), edit(false);
   TWinAPIControlParser parser;
   parser.Initialize(&rich.wnd());
-  EXPECT_EQ(parser.ReadControlType(), actRichEdit2);
+  EXPECT_EQ(parser.ReadControlType(), actRichEdit);  // msftedit's RICHEDIT50W
   EXPECT_EQ(parser.ReadControl(), &rich.wnd());
   parser.Initialize(&edit.wnd());
   EXPECT_EQ(parser.ReadControlType(), actEdit);
@@ -137,6 +137,28 @@ TEST_P(BothControls, ReplacingAWordChangesTheWindowAndMovesTheEndLimit) {
   EXPECT_EQ(ReadAll(parser), " cat sat") << "the end limit moved by the 12 characters the line grew";
 
   EXPECT_TRUE(control.wnd().Send(EM_CANUNDO)) << "the control can take the correction back";
+}
+
+// Positions are the control's UTF-16 units: an emoji is two, a Cyrillic
+// letter one, each read as the engine's stand-in byte; a replacement from
+// the dictionaries' code page arrives as the character it is.
+TEST_P(BothControls, ReadsOneBytePerUtf16UnitAndWritesCorrectionsAsCharacters) {
+  TextControl control(GetParam());
+  control.SetText("\xF0\x9F\x98\x80 teh \xD0\xBA\xD0\xBE\xD1\x82 cafe");  // 😀 teh кот cafe
+  TWinAPIControlParser parser;
+  parser.Initialize(&control.wnd());
+  EXPECT_EQ(ReadAll(parser), "\x81\x81 teh \x81\x81\x81 cafe\r\n");
+
+  parser.SetPosition(17, 0, ptCurrent);
+  parser.SelectWord(4);
+  parser.ReplaceWord("caf\xE9", 0);  // Windows-1252
+  parser.SetPosition(6, 0, ptCurrent);
+  parser.SelectWord(3);
+  int32_t startX, startY, endX, endY;
+  parser.GetSelectionPosition(startX, startY, endX, endY);
+  EXPECT_EQ(std::make_pair(startX, endX), std::make_pair(3, 6));
+  parser.ReplaceWord("the", 0);
+  EXPECT_EQ(control.Text(), "\xF0\x9F\x98\x80 the \xD0\xBA\xD0\xBE\xD1\x82 caf\xC3\xA9");
 }
 
 TEST_P(BothControls, IgnoringMovesPastTheSelection) {
