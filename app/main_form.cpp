@@ -15,11 +15,11 @@
 #include "app/core/reply_library.h"
 #include "app/core/reply_menu.h"
 #include "app/reply_text_view.h"
+#include "app/single_instance.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
 #include "platform/system_info.h"
 #include "platform/utf16.h"
-#include "platform/win_text.h"
 #include "ui/dpi.h"
 #include "ui/file_dialog.h"
 #include "ui/message_box.h"
@@ -488,18 +488,11 @@ void TMainForm::OpenPendingHandOver() {
 
 void TMainForm::OnCopyData(const COPYDATASTRUCT* data) {
   if (!data) return;
-  if (auto received = ReceivedHandOverPath(data->dwData, data->lpData, data->cbData)) {
-    // The older program sent its path in the ANSI code page.
-    std::string path = received->path;
-    if (received->ansi) {
-      std::wstring wide;
-      platform::ToWide(received->path, CP_ACP, &wide);
-      path = platform::Utf8(wide);
-    }
+  if (std::optional<std::string> path = HandedOverPath(*data)) {
     if (HandOverWaits(HandOverRequest::OpenLibrary, started_, DialogBusy)) {
-      pendingHandOver_ = path;
+      pendingHandOver_ = *path;
     } else {
-      OpenLibrary(path);
+      OpenLibrary(*path);
     }
   } else if (HandOverWaits(HandOverRequest::Show, started_, DialogBusy)) {
     pendingShow_ = true;

@@ -48,6 +48,10 @@ namespace tq::app {
 
 class TReplyPropForm;
 
+// One line for a debugger, the benchmark and the tests: "Tavrin Quillet: "
+// and `what`, ASCII text.
+void DebugLine(const std::string& what);
+
 class TMainForm : public ui::Form {
  public:
   // Creates the window and runs FormCreate; `argument` is the first

@@ -6,7 +6,6 @@
 
 #include "app/core/reply_library.h"
 #include "app/main_form.h"
-#include "platform/utf16.h"
 
 namespace tq::app {
 
@@ -44,8 +43,7 @@ void TMainForm::ShowReplySearch() {
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
     const long long us = (now.QuadPart - hotKeyAt_.QuadPart) * 1000000 / frequency.QuadPart;
-    OutputDebugStringW(
-        platform::Wide("Tavrin Quillet: WM_HOTKEY to reply search shown " + std::to_string(us) + " us").c_str());
+    DebugLine("WM_HOTKEY to reply search shown " + std::to_string(us) + " us");
     hotKeyAt_.QuadPart = 0;
   }
 }

@@ -5,6 +5,7 @@
 
 #include "app/core/hand_over.h"
 #include "platform/utf16.h"
+#include "platform/win_text.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -88,6 +89,15 @@ void HandOverToFirstInstance(const std::string& title, const std::optional<std::
     open.lpData = data.data();
     SendMessageW(main, WM_COPYDATA, reinterpret_cast<WPARAM>(main), reinterpret_cast<LPARAM>(&open));
   }
+}
+
+std::optional<std::string> HandedOverPath(const COPYDATASTRUCT& data) {
+  std::optional<ReceivedHandOver> received = ReceivedHandOverPath(data.dwData, data.lpData, data.cbData);
+  if (!received) return std::nullopt;
+  if (!received->ansi) return std::move(received->path);
+  std::wstring wide;
+  platform::ToWide(received->path, CP_ACP, &wide);
+  return platform::Utf8(wide);
 }
 
 }  // namespace tq::app

@@ -37,4 +37,9 @@ std::string MutexName(const std::string& title);
 // found.
 void HandOverToFirstInstance(const std::string& title, const std::optional<std::string>& path);
 
+// Run by the first instance on a hand-over message: the path it carries as
+// UTF-8 (from the older program, its ANSI text converted); none for the
+// "show" message.
+std::optional<std::string> HandedOverPath(const COPYDATASTRUCT& data);
+
 }  // namespace tq::app

@@ -282,7 +282,7 @@ std::string NameStandIn(std::string_view utf8, size_t size) {
     if (out.size() + part.size() > size) break;
     out += part;
   }
-  if (out.empty() && !units.empty() && size > 0) out = "?";
+  if (out.empty() && !units.empty() && size > 0) out += '?';  // appended: GCC 12 misreads a literal assigned here
   return out;
 }
 

@@ -15,8 +15,7 @@ std::string Run(HWND owner, const FileDialogOptions& options, DWORD flags, bool 
   std::wstring filter = platform::Wide(options.filter);
   std::replace(filter.begin(), filter.end(), L'|', L'\0');
   filter.append(2, L'\0');
-  // Room for a long path; the name given first is cut whole, never inside
-  // a surrogate pair.
+  // Room for a long path, not only MAX_PATH characters.
   constexpr size_t kNameRoom = 32768;
   std::vector<wchar_t> name(kNameRoom, L'\0');
   const std::wstring initial = platform::Wide(options.fileName);

@@ -1,8 +1,12 @@
 #include "ui/form.h"
 
+#include <optional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
+#include "platform/utf16.h"
+#include "ui/core/access_keys.h"
 #include "ui/dpi.h"
 #include "ui/menu.h"
 #include "ui/message_loop.h"
@@ -20,6 +24,28 @@ HFONT CreateMessageFont() {
   metrics.cbSize = sizeof metrics;
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
   return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+// A WM_SYSCHAR's key as the caption of a shown control of `form` writes it.
+// The system's dialog keys compare a key beyond ASCII only in the caption's
+// own letter case (Wine's do), so Alt+и would miss "&Имя:".
+struct KeyCase {
+  HWND form;
+  char32_t typed;
+  char32_t written = 0;
+};
+
+BOOL CALLBACK FindKeyCase(HWND child, LPARAM lp) {
+  auto& search = *reinterpret_cast<KeyCase*>(lp);
+  if (!IsWindowVisible(child) || !IsWindowEnabled(child)) return TRUE;
+  const int length = GetWindowTextLengthW(child);
+  if (length <= 0) return TRUE;
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(child, text.data(), length + 1)));
+  const std::optional<char32_t> key = core::AccessKey(platform::Utf8(text));
+  if (!key || core::FoldAccessKey(*key) != core::FoldAccessKey(search.typed)) return TRUE;
+  search.written = *key;
+  return FALSE;
 }
 
 }  // namespace
@@ -149,6 +175,11 @@ bool Form::PreTranslateMessage(MSG& msg) {
       NextDialogControl(shift, 0);
       return true;
     }
+  }
+  if (msg.message == WM_SYSCHAR && msg.wParam > 0x7F) {
+    KeyCase search{Handle(), static_cast<char32_t>(msg.wParam)};
+    EnumChildWindows(Handle(), FindKeyCase, reinterpret_cast<LPARAM>(&search));
+    if (search.written > 0x7F && search.written <= 0xFFFF) msg.wParam = search.written;
   }
   return IsDialogMessageW(Handle(), &msg) != FALSE;
 }

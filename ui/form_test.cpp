@@ -261,10 +261,8 @@ TEST(FormAccessKeys, ATabsKeyShowsItsPage) {
   EXPECT_EQ(tabs.ActivePage(), 0) << "a key no tab has changes no page";
 }
 
-// Access keys beyond ASCII, as a wide window receives them: a page tab's key
-// is the whole character, in either case, and the first byte of its UTF-8 is
-// none. (A label's key is the system's dialog keys' own matter; Wine's match
-// a key beyond ASCII in the caption's own case only.)
+// Access keys beyond ASCII, as a wide window receives them: the key is the
+// whole character, in either case, and the first byte of its UTF-8 is none.
 TEST(FormAccessKeys, KeysBeyondAsciiChooseTheirControls) {
   TestHost host;
   Form form;
@@ -281,6 +279,8 @@ TEST(FormAccessKeys, KeysBeyondAsciiChooseTheirControls) {
   tabs.AddPage("&日本語");
   Button other;
   other.Create(form, {8, 220, 75, 25}, "Other");
+  CheckBox fir;
+  fir.Create(form, {100, 220, 100, 17}, "&Ёлка");
   form.Show();
   const struct {
     wchar_t typed;
@@ -290,6 +290,7 @@ TEST(FormAccessKeys, KeysBeyondAsciiChooseTheirControls) {
       {L'ü', tabs.Handle(), 2}, {0xC3, other.Handle(), 2},  // Ã: the lead byte of Ü in UTF-8
       {L'о', tabs.Handle(), 0}, {L'o', other.Handle(), 0},  // a Latin o is another key
       {L'Ε', tabs.Handle(), 1}, {L'日', tabs.Handle(), 3}, {L'И', name.Handle(), 3},
+      {L'и', name.Handle(), 3}, {L'ё', fir.Handle(), 3},
   };
   for (const auto& c : cases) {
     other.SetFocus();
@@ -298,6 +299,7 @@ TEST(FormAccessKeys, KeysBeyondAsciiChooseTheirControls) {
     EXPECT_EQ(GetFocus(), c.focus) << static_cast<int>(c.typed);
     EXPECT_EQ(tabs.ActivePage(), c.page) << static_cast<int>(c.typed);
   }
+  EXPECT_TRUE(fir.Checked()) << "a check box's key also clicks it";
 }
 
 // Characters the keyboard or an input method brings, beyond Latin-1 and

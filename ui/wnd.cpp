@@ -21,8 +21,6 @@ constexpr UINT_PTR kSubclassId = 0x7151;
 
 HINSTANCE ThisModule() { return GetModuleHandleW(nullptr); }
 
-std::string Narrow(const std::wstring& className) { return platform::Utf8(className); }
-
 }  // namespace
 
 Wnd::~Wnd() {
@@ -70,21 +68,21 @@ void Wnd::CreateOwnClass(const CreateArgs& a) {
     if (h && hwnd_) Destroy();
     std::rethrow_exception(std::exchange(createError_, nullptr));
   }
-  if (!h) throw std::runtime_error("Cannot create a window of the class " + Narrow(a.className));
+  if (!h) throw std::runtime_error("Cannot create a window of the class " + platform::Utf8(a.className));
 }
 
 void Wnd::CreateSystemClass(const CreateArgs& a) {
   if (hwnd_) throw std::logic_error("Window already created");
   HWND h = CreateWindowExW(a.exStyle, a.className.c_str(), platform::Wide(a.text).c_str(), a.style, a.x, a.y, a.width,
                            a.height, a.parent, a.menuOrId, ThisModule(), nullptr);
-  if (!h) throw std::runtime_error("Cannot create a window of the class " + Narrow(a.className));
+  if (!h) throw std::runtime_error("Cannot create a window of the class " + platform::Utf8(a.className));
   Attach(h);
   subclassed_ = true;
   if (!SetWindowSubclass(h, &Wnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
     subclassed_ = false;
     DestroyWindow(h);
     Detach();
-    throw std::runtime_error("Cannot subclass a window of the class " + Narrow(a.className));
+    throw std::runtime_error("Cannot subclass a window of the class " + platform::Utf8(a.className));
   }
 }
 

@@ -149,7 +149,7 @@ TEST_P(BothControls, ReadsOneBytePerUtf16UnitAndWritesCorrectionsAsCharacters) {
   parser.Initialize(&control.wnd());
   EXPECT_EQ(ReadAll(parser), "\x81\x81 teh \x81\x81\x81 cafe\r\n");
 
-  parser.SetPosition(17, 0, ptCurrent);
+  parser.SetPosition(15, 0, ptCurrent);  // after "cafe": units 11 to 14
   parser.SelectWord(4);
   parser.ReplaceWord("caf\xE9", 0);  // Windows-1252
   parser.SetPosition(6, 0, ptCurrent);
