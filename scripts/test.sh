@@ -157,12 +157,18 @@ retry_windows_tests() {
 # The Windows tree: first what the end-to-end tests run, which then start
 # while the rest of the tree builds; then the rest, whose unit tests start
 # as soon as it is linked.
+# The sanitized tree's quillet is the native one the end-to-end tests read the
+# program's libraries with; it builds beside the Windows programs.
+asan_args=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DTQ_SANITIZE=ON -DTQ_BENCH=ON)
+build_tree "$ROOT/build/asan" quillet "${asan_args[@]}" >"$LOGDIR/asan-quillet.out" 2>&1 &
+native_quillet_pid=$!
+
 step "win64"
 windows_pids=()
 rm -f "$LOGDIR/win64-build.log" "$LOGDIR"/win64-*retry.list
 source scripts/wine-env.sh
 source scripts/win64-tree.sh
-win64_args=("${TQ_WIN64_CMAKE_ARGS[@]}")
+win64_args=("${TQ_WIN64_CMAKE_ARGS[@]}" -DTQ_NATIVE_QUILLET="$ROOT/build/asan/cli/quillet")
 if ! build_tree "$ROOT/build/win64" e2e_programs "${win64_args[@]}"; then
   result win64 "broken win64: build failed"
 elif ! wine_problem=$(tq_wine_prefix "$WINEPREFIX" 2>&1); then
@@ -170,6 +176,7 @@ elif ! wine_problem=$(tq_wine_prefix "$WINEPREFIX" 2>&1); then
   result win64 "broken win64-unit: not run: $wine_problem"
   result win64 "broken win64-e2e: not run: $wine_problem"
 else
+  wait "$native_quillet_pid" || cat "$LOGDIR/asan-quillet.out"
   windows_pass win64-e2e -L e2e -j "$E2E_JOBS" >"$LOGDIR/win64-e2e.out" 2>&1 &
   windows_pids+=($!)
   echo "End-to-end tests running in the background (build/logs/win64-e2e-ctest.log)"
@@ -198,7 +205,8 @@ fi
 renice -n 10 $$ >/dev/null 2>&1 || true
 # Line tables are all the sanitizers' and fuzzers' reports need, and cost a
 # fraction of full debug information to compile.
-tree asan -- -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DTQ_SANITIZE=ON -DTQ_BENCH=ON
+wait "$native_quillet_pid" 2>/dev/null || true
+tree asan -- "${asan_args[@]}"
 CC=clang CXX=clang++ tree fuzz -j 2 -- -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG" \
   -DTQ_FUZZ=ON
 
