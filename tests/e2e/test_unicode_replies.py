@@ -19,7 +19,7 @@ import subprocess
 import sys
 from pathlib import Path
 
-from main_window import (end_program, focus_box, open_reply_dialog, open_search, press_hotkey, reply_boxes,
+from main_window import (TITLE, end_program, focus_box, open_reply_dialog, open_search, press_hotkey, reply_boxes,
                          reply_path, select_node, set_setting, start_on_library, tree_items, visible, wait_gone,
                          wait_search_hidden)
 from quillet_library import fresh_library, quillet_argument, read_library
@@ -148,7 +148,10 @@ def check_native_quillet(args, library):
 
 
 def test(session, args):
-    library = fresh_library(session, args.quillet, WESTERN)
+    # A folder and a name the ANSI code page cannot spell.
+    folder = session.artifacts / "\u0411\u0438\u0431\u043b\u0438\u043e\u0442\u0435\u043a\u0430 \u65e5\u672c"
+    folder.mkdir(exist_ok=True)
+    library = fresh_library(session, args.quillet, WESTERN, name=f"{folder.name}/\u041e\u0442\u0432\u0435\u0442\u044b \U0001F4DA.qdk")
     # Plain replies from the dialog; the target's copy types what it gets.
     set_setting(session, "SaveFormat", 0)
     set_setting(session, "PasteMethods", "oldnotes.exe=Type the text")
@@ -156,6 +159,7 @@ def test(session, args):
     shutil.copyfile(args.target, notes)
     program, main = start_on_library(session, args, library)
     check_equal(session.code_pages()[0], 1252, "the session's ANSI code page (a Western system)")
+    check_equal(session.text(main), f"{TITLE} - {session.windows_path(library)}", "the main window's caption")
 
     edit_and_change_back(session, args, main, library)
     add_unicode_reply(session, main)

@@ -249,6 +249,10 @@ class WinSession:
                 "WINEDEBUG": os.environ.get("TQ_WINEDEBUG", "-all"),
                 "WINEDLLOVERRIDES": "mscoree,mshtml=",
                 "DISPLAY": self.display,
+                # Wine reads file names and arguments from Linux in the
+                # locale's encoding: UTF-8 on every machine, and a Western
+                # Windows (code page 1252) in the session.
+                "LC_ALL": "C.UTF-8",
             })
             self.env.pop("WINESERVER", None)
             self._start_wine()
