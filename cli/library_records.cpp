@@ -56,11 +56,9 @@ int64_t CurrentReplyIndex(storage::TBinaryDataSet& table) {
 }
 
 ReplyData ReadReply(storage::TBinaryDataSet& table) {
-  storage::ReplyTexts texts = storage::DecodeReplyTexts({table.FieldByName(storage::kCategoryField).AsString(),
-                                                         table.FieldByName(storage::kDescriptionField).AsString(),
-                                                         table.FieldByName(storage::kResponseField).AsString()});
+  storage::ReplyTexts texts = storage::ReadReplyTexts(table);
   return {std::move(texts.category), std::move(texts.description), std::move(texts.response),
-          table.FieldByName(storage::kHotKeyField).AsInteger()};
+          storage::ReadReplyHotKey(table)};
 }
 
 namespace {
@@ -151,11 +149,7 @@ std::vector<std::string> CheckReply(const ReplyData& reply, ReplyFields fields, 
 }
 
 void WriteReply(storage::TBinaryDataSet& table, const ReplyData& reply) {
-  const storage::ReplyTexts stored = storage::EncodeReplyTexts({reply.category, reply.description, reply.response});
-  table.FieldByName(storage::kCategoryField).SetAsString(stored.category);
-  table.FieldByName(storage::kDescriptionField).SetAsString(stored.description);
-  table.FieldByName(storage::kResponseField).SetAsString(stored.response);
-  table.FieldByName(storage::kHotKeyField).SetAsInteger(reply.hotkey);
+  storage::WriteReplyFields(table, {reply.category, reply.description, reply.response}, reply.hotkey);
 }
 
 std::string HotKeyOutText(int32_t value) {

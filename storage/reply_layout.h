@@ -6,6 +6,7 @@
 #include <string>
 
 #include "storage/binary_data_set.h"
+#include "storage/reply_text_codec.h"
 
 namespace tq::storage {
 
@@ -34,6 +35,12 @@ inline constexpr ReplyField kReplyFields[] = {{kCategoryField, ftString, kCatego
 
 // Declares the four fields on a closed table.
 void DeclareReplyFields(TBinaryDataSet& table);
+
+// The current record's texts as UTF-8, and its hot key; and writing them back
+// in their stored form (see reply_text_codec.h).
+ReplyTexts ReadReplyTexts(TBinaryDataSet& table);
+int32_t ReadReplyHotKey(TBinaryDataSet& table);
+void WriteReplyFields(TBinaryDataSet& table, const ReplyTexts& texts, int32_t hotKey);
 
 // A reply is formatted when its text, folded to lower case, contains
 // "{\rtf1" anywhere.

@@ -7,23 +7,13 @@
 namespace tq::app {
 
 ReplyRecord CurrentReply(storage::TBinaryDataSet& table) {
-  storage::ReplyTexts texts = storage::DecodeReplyTexts({table.FieldByName(storage::kCategoryField).AsString(),
-                                                         table.FieldByName(storage::kDescriptionField).AsString(),
-                                                         table.FieldByName(storage::kResponseField).AsString()});
-  ReplyRecord r;
-  r.Category = std::move(texts.category);
-  r.Description = std::move(texts.description);
-  r.Response = std::move(texts.response);
-  r.HotKey = table.FieldByName(storage::kHotKeyField).AsInteger();
-  return r;
+  storage::ReplyTexts texts = storage::ReadReplyTexts(table);
+  return {std::move(texts.category), std::move(texts.description), std::move(texts.response),
+          storage::ReadReplyHotKey(table)};
 }
 
 void WriteReply(storage::TBinaryDataSet& table, const ReplyRecord& record) {
-  const storage::ReplyTexts stored = storage::EncodeReplyTexts({record.Category, record.Description, record.Response});
-  table.FieldByName(storage::kCategoryField).SetAsString(stored.category);
-  table.FieldByName(storage::kDescriptionField).SetAsString(stored.description);
-  table.FieldByName(storage::kResponseField).SetAsString(stored.response);
-  table.FieldByName(storage::kHotKeyField).SetAsInteger(record.HotKey);
+  storage::WriteReplyFields(table, {record.Category, record.Description, record.Response}, record.HotKey);
 }
 
 int CurrentReplyIndex(storage::TBinaryDataSet& table) {
