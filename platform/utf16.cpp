@@ -58,6 +58,20 @@ char32_t NextUtf8(std::string_view text, size_t* i) {
   return cp;
 }
 
+// What NextUtf16 gives for a surrogate without its other half.
+constexpr char32_t kLoneSurrogate = 0xD800;
+
+// The character at text[*i], a surrogate pair taken whole (*i left on its
+// second unit).
+char32_t NextUtf16(std::u16string_view text, size_t* i) {
+  const char32_t cp = text[*i];
+  if (cp >= 0xD800 && cp <= 0xDBFF && *i + 1 < text.size() && text[*i + 1] >= 0xDC00 && text[*i + 1] <= 0xDFFF) {
+    ++*i;
+    return 0x10000 + ((cp - 0xD800) << 10) + (text[*i] - 0xDC00);
+  }
+  return cp >= 0xD800 && cp <= 0xDFFF ? kLoneSurrogate : cp;
+}
+
 }  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view text) {
@@ -79,14 +93,8 @@ std::string Utf16ToUtf8(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
-    uint32_t cp = text[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      cp = kReplacement;
-    }
-    out += Utf8Of(cp);
+    const char32_t cp = NextUtf16(text, &i);
+    out += Utf8Of(cp == kLoneSurrogate ? kReplacement : cp);
   }
   return out;
 }
@@ -119,11 +127,8 @@ std::string Utf16ToCp1252(std::u16string_view text, char replacement) {
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
-    uint32_t cp = text[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+    const char32_t cp = NextUtf16(text, &i);
+    if (cp == kLoneSurrogate) {
       out += replacement;
       continue;
     }
