@@ -24,13 +24,10 @@ using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-// The live component's verdict: acceptable and not excluded.
+// The live component's verdict: the engine's, or a word ignored once.
 spell::TLiveWordTest Verdict(spell::TQuillSpellBase& engine, spell::TIgnoreOnceList& ignoreOnce) {
   return [&](const std::string& word, const std::string& previous) {
-    bool ok = engine.WordAcceptable(word);
-    if (ok && engine.UseExcludeWords && engine.WordExcluded(word)) ok = false;
-    if (!ok && ignoreOnce.Accepts(word, previous)) ok = true;
-    return ok;
+    return engine.Verdict(word).Type == spell::wcAccepted || ignoreOnce.Accepts(word, previous);
   };
 }
 

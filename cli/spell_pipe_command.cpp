@@ -12,6 +12,7 @@
 #include "cli/spell_session.h"
 #include "spell/engine/ansi_text.h"
 #include "spell/engine/string_parser.h"
+#include "spell/engine/word_check.h"
 
 namespace tq::cli {
 
@@ -71,13 +72,11 @@ void CheckLine(spell::TQuillSpellBase& engine, const Encoding& encoding, const E
                std::string& answers) {
   std::string line = text.ansi;
   spell::TStringParser parser(line);
-  spell::TParsingEngine& cutter = *engine.ReadParsingEngine();
-  cutter.Initialize(&parser, spell::ctAll);
-  engine.CurrentParser = &parser;
+  spell::TWordCheck check(engine, parser);
   std::string word;
   std::vector<std::string> list;
-  for (cutter.NextWord(word); !word.empty(); cutter.NextWord(word)) {
-    if (engine.WordAcceptable(word) && !engine.WordExcluded(word)) {
+  while (check.NextWord(word)) {
+    if (check.Verdict(word).Type == spell::wcAccepted) {
       if (!terse) answers += "*\n";
       continue;
     }
@@ -94,7 +93,6 @@ void CheckLine(spell::TQuillSpellBase& engine, const Encoding& encoding, const E
     for (size_t i = 0; i < list.size(); ++i) answers += (i ? ", " : " ") + encoding.Encode(list[i]);
     answers += "\n";
   }
-  engine.CurrentParser = nullptr;
 }
 
 // ispell -l: the misspelt words of the whole input, one a line.
@@ -103,14 +101,10 @@ void ListMisspelt(spell::TQuillSpellBase& engine, const Encoding& encoding, FILE
   while (ReadLine(in, &line)) {
     EngineText text = encoding.Decode(std::move(line));
     spell::TStringParser parser(text.ansi);
-    spell::TParsingEngine& cutter = *engine.ReadParsingEngine();
-    cutter.Initialize(&parser, spell::ctAll);
-    engine.CurrentParser = &parser;
+    spell::TWordCheck check(engine, parser);
     std::string word;
-    for (cutter.NextWord(word); !word.empty(); cutter.NextWord(word))
-      if (!engine.WordAcceptable(word) || engine.WordExcluded(word))
-        std::fprintf(out, "%s\n", encoding.Encode(word).c_str());
-    engine.CurrentParser = nullptr;
+    while (check.NextWord(word))
+      if (check.Verdict(word).Type != spell::wcAccepted) std::fprintf(out, "%s\n", encoding.Encode(word).c_str());
   }
 }
 

@@ -37,7 +37,7 @@ int RunSuggestCommand(platform::Env& env, const std::vector<std::string>& args, 
       std::fprintf(out, "%s: skipped\n", given.c_str());
       continue;
     }
-    if (engine->WordAcceptable(word) && !engine->WordExcluded(word)) {
+    if (engine->Verdict(word).Type == spell::wcAccepted) {
       std::fprintf(out, "%s: correct\n", ToUtf8(word).c_str());
       continue;
     }

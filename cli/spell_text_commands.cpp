@@ -10,6 +10,7 @@
 #include "cli/spell_commands.h"
 #include "cli/spell_session.h"
 #include "spell/engine/phonetic_map.h"
+#include "spell/engine/word_check.h"
 
 namespace tq::cli {
 
@@ -90,11 +91,9 @@ int RunCutCommand(platform::Env& env, const std::vector<std::string>& args, FILE
   const CheckedText checked = ReadCheckedText(bytes);
   std::string text = checked.text.ansi;
   TLineParser parser(text);
-  spell::TParsingEngine& cutter = *engine->ReadParsingEngine();
-  cutter.Initialize(&parser, spell::ctAll);
-  engine->CurrentParser = &parser;
+  spell::TWordCheck check(*engine, parser);
   std::string word;
-  for (cutter.NextWord(word); !word.empty(); cutter.NextWord(word)) {
+  while (check.NextWord(word)) {
     // Words the options skip are cut and then dropped by the engine.
     bool skipped = false;
     engine->RunPreCheckIgnore(word, &parser, skipped);
@@ -107,7 +106,6 @@ int RunCutCommand(platform::Env& env, const std::vector<std::string>& args, FILE
     const size_t lineStart = newline == std::string::npos ? 0 : checked.text.characters[newline] + 1;
     std::fprintf(out, "%d:%zu\t%s\n", line, checked.text.characters[at] - lineStart + 1, ToUtf8(word).c_str());
   }
-  engine->CurrentParser = nullptr;
   return kExitOk;
 }
 

@@ -29,6 +29,14 @@
 
 namespace tq::spell {
 
+// What the engine makes of one word. Type is wcAccepted, wcExcluded (a word
+// the user excluded), wcDenied (no dictionary or rule accepts it) or, when
+// a correction was sought and one exists, wcCorrected with its Replacement.
+struct TWordVerdict {
+  TWordCheckType Type = wcAccepted;
+  std::string Replacement;
+};
+
 // What the component uses of the machine; nullptr stands for the real one.
 struct TEngineServices {
   platform::Env* env = nullptr;
@@ -219,8 +227,14 @@ class TQuillSpellBase {
   virtual std::string GetCaseModification(const std::string& word);
   virtual bool WordIsPossessive(const std::string& word);
   TCaseModification AllowedCases = cmInitialCapsOrUpcase;
-  // The cursor of the run in progress, for the ignore rules; may be none.
-  TControlParser* CurrentParser = nullptr;
+  // The verdict on word, the one every asker takes (the check run and its
+  // counts, the live spelling, the command line): the ignore rules (reading
+  // around the cursor of the run or word check in progress), the words the
+  // user excluded when UseExcludeWords, the custom and main dictionaries. A
+  // word with a character Windows-1252 cannot hold is accepted. With
+  // seekCorrection, a word that is not accepted (or any word, with
+  // UseAutoCorrectFirst) and has an auto-correction is wcCorrected.
+  TWordVerdict Verdict(const std::string& word, bool seekCorrection = false);
 
   // --- Suggestions ---
   // Ranked replacements for word, at most MaxSuggestions (-1: all).
@@ -309,7 +323,8 @@ class TQuillSpellBase {
   bool ReadRepeatedWord() const { return repeated_; }
   const std::string& ReadCurrentWord() const { return currentWord_; }
   int ReadWordCount() const { return wordCount_; }
-  TControlParser* ReadCurrentParser() const { return CurrentParser; }
+  // The cursor of the run or word check in progress; may be none.
+  TControlParser* ReadCurrentParser() const { return currentParser_; }
 
   bool UseExcludeWords = true;
   bool UseAutoCorrectFirst = false;
@@ -454,14 +469,14 @@ class TQuillSpellBase {
   // case modification ("Color" of "color") is one the user excluded.
   bool Offerable(const std::string& word);
   bool CheckRunActive() const { return checking_; }
-  bool RunCommandAllowed(bool forRepeated) const { return checking_ && CurrentParser && (forRepeated || !repeated_); }
+  bool RunCommandAllowed(bool forRepeated) const { return checking_ && currentParser_ && (forRepeated || !repeated_); }
   void CountWords(TControlParser* parser, TCheckType type, int& words, int& errors, bool& present, bool stopAtFirst,
                   bool countErrors);
-  // The verdict on one word of a check run, and of a count when `replacement`
-  // is null: a count applies no corrections, so there an unacceptable word
-  // is wcDenied and an excluded one wcExcluded even when a correction exists.
-  // `previous` is the word a repeat is compared with; it is updated as the
-  // run updates it.
+  // Verdict with repeated words, for a check run, and for a count when
+  // `replacement` is null: a count applies no corrections, so there an
+  // unacceptable word is wcDenied and an excluded one wcExcluded even when a
+  // correction exists. `previous` is the word a repeat is compared with; it
+  // is updated as the run updates it.
   TWordCheckType JudgeWord(const std::string& word, std::string& previous, TControlParser* parser,
                            std::string* replacement);
 
@@ -512,6 +527,9 @@ class TQuillSpellBase {
   std::unique_ptr<TLetterPairs> letterPairs_;  // of the first main dictionary, for thorough suggestions
   std::string letterPairsFor_;
 
+  // Only the run, the counts and a TWordCheck set it, each for its own time.
+  friend class TWordCheck;
+  TControlParser* currentParser_ = nullptr;
   bool checking_ = false;
   bool cancelled_ = false;
   bool beforeChange_ = false;

@@ -16,7 +16,7 @@ void TQuillSpellBase::CheckString(std::string& text) {
   CheckParser(&parser, ctAll);
   // Without a message pump the run would wait on a cursor that is about to
   // go away; it ends here instead.
-  if (checking_ && CurrentParser == &parser) StopCheck(true);
+  if (checking_ && currentParser_ == &parser) StopCheck(true);
 }
 
 void TQuillSpellBase::CheckParser(TControlParser* parser, TCheckType type) {
@@ -29,7 +29,7 @@ void TQuillSpellBase::CheckParser(TControlParser* parser, TCheckType type) {
   checking_ = true;
   cancelled_ = false;
   config_->EnsureLoaded();
-  CurrentParser = parser;
+  currentParser_ = parser;
   previousWord_.clear();
   repeated_ = false;
   parser->GetCursorPosition(caretX_, caretY_);
@@ -43,7 +43,7 @@ void TQuillSpellBase::CheckParser(TControlParser* parser, TCheckType type) {
   OptimizeMainDictionaryOrder();
   if (!(DialogShowImmediate && DialogShowModal)) ContinueCheck();
   if (SynchronousCheck && PumpMessage)
-    while (checking_ && CurrentParser == parser) PumpMessage();
+    while (checking_ && currentParser_ == parser) PumpMessage();
 }
 
 void TQuillSpellBase::CheckSmart(TControlParser* parser) {
@@ -102,7 +102,7 @@ void TQuillSpellBase::StopCheck(bool cancel) {
 }
 
 void TQuillSpellBase::ContinueCheck() {
-  if (!checking_ || !CurrentParser) return;
+  if (!checking_ || !currentParser_) return;
   const int64_t started = TickCountMs();
   bool hourglass = false;
   const auto endHourglass = [&] {
@@ -121,7 +121,7 @@ void TQuillSpellBase::ContinueCheck() {
     if (reorderCountdown_ > 0 && --reorderCountdown_ == 0) OptimizeMainDictionaryOrder();
 
     std::string replacement;
-    TWordCheckType verdict = JudgeWord(word, previousWord_, CurrentParser, &replacement);
+    TWordCheckType verdict = JudgeWord(word, previousWord_, currentParser_, &replacement);
     if (OnWordCheck) OnWordCheck(this, word, verdict, replacement);
     if (UseHourglassCursor && !hourglass && TickCountMs() - started > 1000) {
       hourglass = true;
@@ -129,7 +129,7 @@ void TQuillSpellBase::ContinueCheck() {
     }
 
     if (verdict == wcCorrected) {
-      CurrentParser->SelectWord(static_cast<int32_t>(word.size()));
+      currentParser_->SelectWord(static_cast<int32_t>(word.size()));
       SetUndoAction(saChange, replacement, true);
       Fire_ReplaceWord(replacement, 2);
       continue;
@@ -138,26 +138,40 @@ void TQuillSpellBase::ContinueCheck() {
     endHourglass();
     repeated_ = verdict == wcRepeated;
     if (repeated_) currentWord_ = word + " " + word;
-    CurrentParser->SelectWord(static_cast<int32_t>(currentWord_.size()));
-    CurrentParser->CenterSelection();
+    currentParser_->SelectWord(static_cast<int32_t>(currentWord_.size()));
+    currentParser_->CenterSelection();
     EnsureUI();
     if (checking_) DoWordPrompt();
     return;
   }
 }
 
+TWordVerdict TQuillSpellBase::Verdict(const std::string& word, bool seekCorrection) {
+  TWordVerdict verdict;
+  const auto corrected = [&](TWordCheckType otherwise) {
+    return seekCorrection && WordHasCorrection(word, verdict.Replacement) ? wcCorrected : otherwise;
+  };
+  // Neither flagged nor corrected.
+  if (HoldsForeignUnit(word)) return verdict;
+  if (!WordAcceptable(word))
+    verdict.Type = corrected(wcDenied);
+  else if (UseExcludeWords && WordExcluded(word))
+    verdict.Type = corrected(wcExcluded);
+  else if (UseAutoCorrectFirst)
+    verdict.Type = corrected(wcAccepted);
+  return verdict;
+}
+
 TWordCheckType TQuillSpellBase::JudgeWord(const std::string& word, std::string& previous, TControlParser* parser,
                                           std::string* replacement) {
-  const bool corrects = replacement != nullptr;
-  // Neither flagged, corrected nor counted as a repeat.
+  TWordVerdict verdict = Verdict(word, replacement != nullptr);
+  if (replacement) *replacement = std::move(verdict.Replacement);
+  if (verdict.Type != wcAccepted) return verdict.Type;
+  // A word beyond the code page is never counted as a repeat.
   if (HoldsForeignUnit(word)) {
     previous = word;
     return wcAccepted;
   }
-  if (!WordAcceptable(word)) return corrects && WordHasCorrection(word, *replacement) ? wcCorrected : wcDenied;
-  if (UseExcludeWords && WordExcluded(word))
-    return corrects && WordHasCorrection(word, *replacement) ? wcCorrected : wcExcluded;
-  if (corrects && UseAutoCorrectFirst && WordHasCorrection(word, *replacement)) return wcCorrected;
   if (!repeatedWords_) return wcAccepted;
   const bool repeated = word == previous && ValidRepeatedWord(word, parser);
   previous = word;
@@ -167,14 +181,14 @@ TWordCheckType TQuillSpellBase::JudgeWord(const std::string& word, std::string& 
 void TQuillSpellBase::CompleteCheck() {
   if (OnCompleteCheck) OnCompleteCheck(this);
   ShowEndMessage();
-  if (!cancelled_ && CurrentParser) {
+  if (!cancelled_ && currentParser_) {
     if (EndCursorPosition == epHome)
-      CurrentParser->SetPosition(0, 0, ptCurrent);
+      currentParser_->SetPosition(0, 0, ptCurrent);
     else if (EndCursorPosition == epOriginal)
-      CurrentParser->SetPosition(caretX_, caretY_, ptCurrent);
-    CurrentParser->SelectWord(0);
+      currentParser_->SetPosition(caretX_, caretY_, ptCurrent);
+    currentParser_->SelectWord(0);
   }
-  CurrentParser = nullptr;
+  currentParser_ = nullptr;
   ShutdownUI();
   undo_.clear();
   checking_ = false;
@@ -244,7 +258,7 @@ void TQuillSpellBase::Fire_ReplaceWord(const std::string& text, int32_t state) {
     if (OnBeforeChange) OnBeforeChange(this);
   }
   if (OnParserReplaceWord) OnParserReplaceWord(this, true, text, state);
-  if (CurrentParser) CurrentParser->ReplaceWord(text, state);
+  if (currentParser_) currentParser_->ReplaceWord(text, state);
   if (OnParserReplaceWord) OnParserReplaceWord(this, false, text, state);
 }
 
@@ -253,7 +267,7 @@ void TQuillSpellBase::Fire_IgnoreWord(int32_t state) {
   ignoreWordState_ = state;
   ignoreWordBefore_ = true;
   ignoreWord_.Notify(this);
-  if (CurrentParser) CurrentParser->IgnoreWord(state);
+  if (currentParser_) currentParser_->IgnoreWord(state);
   if (OnParserIgnoreWord) OnParserIgnoreWord(this, false, state);
   ignoreWordBefore_ = false;
   ignoreWord_.Notify(this);
@@ -261,7 +275,7 @@ void TQuillSpellBase::Fire_IgnoreWord(int32_t state) {
 
 void TQuillSpellBase::Fire_UndoLast(int32_t state, TSpellAction action, int32_t& data) {
   if (OnParserUndoLast) OnParserUndoLast(this, state, action, data);
-  if (CurrentParser) CurrentParser->UndoLast(state, action, data);
+  if (currentParser_) currentParser_->UndoLast(state, action, data);
 }
 
 }  // namespace tq::spell

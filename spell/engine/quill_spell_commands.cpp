@@ -27,10 +27,10 @@ void TQuillSpellBase::Check_Change(const std::string& replacement) {
   const std::string word = currentWord_;
   SetUndoAction(saChange, replacement, false);
   Fire_ReplaceWord(replacement, 0);
-  if (RecheckReplacedWords && CurrentParser) {
+  if (RecheckReplacedWords && currentParser_) {
     int32_t x = 0, y = 0;
-    CurrentParser->GetPosition(x, y);
-    CurrentParser->SetPosition(x - static_cast<int32_t>(replacement.size()), y, ptCurrent);
+    currentParser_->GetPosition(x, y);
+    currentParser_->SetPosition(x - static_cast<int32_t>(replacement.size()), y, ptCurrent);
   }
   LearnSuggestion(word, replacement);
   ContinueCheck();
@@ -71,19 +71,19 @@ void TQuillSpellBase::Check_Undo() {
 }
 
 void TQuillSpellBase::Check_RepeatDelete() {
-  if (!checking_ || !CurrentParser || !repeated_) return;
+  if (!checking_ || !currentParser_ || !repeated_) return;
   SetUndoAction(saChange, previousWord_, false);
   Fire_ReplaceWord(previousWord_, 0);
   ContinueCheck();
 }
 
 void TQuillSpellBase::Check_ControlEdited() {
-  if (!checking_ || !CurrentParser) return;
+  if (!checking_ || !currentParser_) return;
   undo_.clear();
   int32_t x = 0, y = 0, caretX = 0, caretY = 0;
-  CurrentParser->GetPosition(x, y);
+  currentParser_->GetPosition(x, y);
   x = std::max(x - static_cast<int32_t>(currentWord_.size()), 0);
-  CurrentParser->GetCursorPosition(caretX, caretY);
+  currentParser_->GetCursorPosition(caretX, caretY);
   if (!ResumeFromLastPosition || caretY < y || (caretY == y && caretX < x)) {
     x = caretX;
     y = caretY;
@@ -99,9 +99,9 @@ void TQuillSpellBase::Check_Cancel() {
 }
 
 void TQuillSpellBase::SetUndoAction(TSpellAction action, const std::string& data, bool chained) {
-  if (!CurrentParser || MaxUndo == 0) return;
+  if (!currentParser_ || MaxUndo == 0) return;
   TQuillUndo entry;
-  CurrentParser->GetPosition(entry.X, entry.Y);
+  currentParser_->GetPosition(entry.X, entry.Y);
   entry.OldWord = currentWord_;
   entry.Action = action;
   entry.Data = data;
@@ -113,10 +113,10 @@ void TQuillSpellBase::SetUndoAction(TSpellAction action, const std::string& data
 }
 
 void TQuillSpellBase::PerformUndo() {
-  if (undo_.empty() || !CurrentParser) return;
+  if (undo_.empty() || !currentParser_) return;
   TQuillUndo entry = undo_.back();
   Fire_UndoLast(1, entry.Action, entry.Owner);
-  TControlParser& parser = *CurrentParser;
+  TControlParser& parser = *currentParser_;
   auto undoChange = [&](int32_t state) {
     parser.SetPosition(entry.X + static_cast<int32_t>(entry.Data.size()), entry.Y, ptCurrent);
     parser.SelectWord(static_cast<int32_t>(entry.Data.size()));
@@ -166,8 +166,8 @@ void TQuillSpellBase::CountWords(TControlParser* parser, TCheckType type, int& w
     RunPreCheckIgnore(w, p, ignore);
   };
   cutter.Initialize(parser, type);
-  TControlParser* const runParser = CurrentParser;
-  CurrentParser = parser;
+  TControlParser* const runParser = currentParser_;
+  currentParser_ = parser;
   std::string previous, word;
   for (cutter.NextWord(word); !word.empty(); cutter.NextWord(word)) {
     ++words;
@@ -177,7 +177,7 @@ void TQuillSpellBase::CountWords(TControlParser* parser, TCheckType type, int& w
       if (stopAtFirst) break;
     }
   }
-  CurrentParser = runParser;
+  currentParser_ = runParser;
   if (EndCursorPosition == epHome)
     parser->SetPosition(0, 0, ptCurrent);
   else if (EndCursorPosition == epOriginal)

@@ -141,7 +141,7 @@ bool TQuillSpellBase::WordAcceptable(const std::string& word) {
     return WordExists(w) || WordExists(GetCaseModification(w)) || (!name.empty() && WordExists(name));
   };
   if (inSomeCase(word) || (englishLoaded_ && WordIsPossessive(word)) || IsFloat(word) || word.size() == 1 ||
-      RunPostCheckIgnore(word, CurrentParser))
+      RunPostCheckIgnore(word, currentParser_))
     return true;
   // "it\x92s" is the word "it's" as a word processor types it.
   const std::string ascii = WithAsciiApostrophes(word);

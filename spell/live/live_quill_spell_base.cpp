@@ -57,9 +57,7 @@ void TLiveQuillSpellBase::ResynchOptions(bool force) {
   }
 }
 
-bool TLiveQuillSpellBase::CheckWord(const std::string& word) {
-  return WordAcceptable(word) && !(UseExcludeWords && WordExcluded(word));
-}
+bool TLiveQuillSpellBase::CheckWord(const std::string& word) { return Verdict(word).Type == wcAccepted; }
 
 void TLiveQuillSpellBase::WriteLiveControl(ui::Wnd* control) {
   if (control == liveControl_) return;

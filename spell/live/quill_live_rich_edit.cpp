@@ -164,12 +164,8 @@ void TQuillLiveRichEdit::OnConfigChanged(void*) {
 
 bool TQuillLiveRichEdit::WordOK(const std::string& word, const std::string& previous) {
   if (!QuillSpell) return true;
-  bool ok = QuillSpell->WordAcceptable(word);
-  TWordCheckType verdict = ok ? wcAccepted : wcDenied;
-  if (ok && QuillSpell->UseExcludeWords && QuillSpell->WordExcluded(word)) {
-    ok = false;
-    verdict = wcExcluded;
-  }
+  TWordCheckType verdict = QuillSpell->Verdict(word).Type;
+  bool ok = verdict == wcAccepted;
   if (!ok && TrackPreviousWord && IgnoreOnce.Accepts(word, previous)) ok = true;
   if (OnWordCheck) {
     std::string replacement;
