@@ -526,6 +526,43 @@ TEST(PipeCommand, AnswersEachLineBeforeTheNextArrives) {
 }
 #endif
 
+// A word the user excluded is misspelt to every command as it is to the
+// program's own check, though the main dictionary holds it.
+TEST(SpellVerdict, ExcludedWordsAreMisspeltToEveryCommand) {
+  SpellFixture f;
+  const std::string adu = f.dir.File("mine.adu");
+  spell::TCustomDictionary custom;
+  custom.WriteFilename(adu);
+  custom.AddExclude("mat");
+  custom.Save();
+  const std::string file = f.dir.File("text.txt");
+  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), file, "the cat sat on the mat\n").ok());
+  Result r = Check({"--dict", f.adm, "--custom", adu, file});
+  EXPECT_EQ(r.code, kExitFindings) << r.err;
+  EXPECT_EQ(r.out, file + ":1:20: excluded 'mat': cat, sat\n");
+  r = Pipe({"--dict", f.adm, "--custom", adu}, "the mat\n");
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_EQ(r.out,
+            "@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n"
+            "*\n& mat 2 4: cat, sat\n\n");
+  r = Pipe({"--dict", f.adm, "--custom", adu, "-l"}, "the mat cat\n");
+  EXPECT_EQ(r.out, "mat\n");
+  r = Suggest({"--dict", f.adm, "--custom", adu, "mat", "cat"});
+  EXPECT_EQ(r.code, kExitFindings) << r.err;
+  EXPECT_EQ(r.out, "mat:\n  cat\t1\n  sat\t1\ncat: correct\n");
+}
+
+// The pipe's words are judged at their place in the line: a quoted line is
+// left alone.
+TEST(PipeCommand, QuotedLinesAreLeftAlone) {
+  SpellFixture f;
+  Result r = Pipe({"--dict", f.adm, "--quoted"}, "> teh cat\nteh cat\n");
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_EQ(r.out,
+            "@(#) International Ispell Version 3.1.20 (but really Tavrin Quillet)\n"
+            "*\n*\n\n& teh 1 0: the\n*\n\n");
+}
+
 TEST(TextCommands, PhoneticAndCut) {
   Result r = tq::testing::CapturedRun([&](FILE* out, FILE* err) {
     return RunPhoneticCommand({"knight", "night", "nite"}, out, err);

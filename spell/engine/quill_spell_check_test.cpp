@@ -267,6 +267,59 @@ TEST(CheckRun, ExcludedWordsAndCorrections) {
   EXPECT_EQ(r.stops, (std::vector<std::string>{"house"}));
 }
 
+// The verdict every asker takes is the one the check run acts on: the run
+// reports the same type to OnWordCheck, corrects with the same word, and
+// the counts count the same words.
+TEST(CheckRun, VerdictIsTheRunsVerdict) {
+  struct Case {
+    std::string word;
+    bool useExcludeWords;
+    TWordCheckType plain;  // Verdict(word)
+    TWordCheckType run;    // Verdict(word, true) and the run's
+    std::string replacement;
+  };
+  const std::vector<Case> cases = {
+      {"cat", true, wcAccepted, wcAccepted, ""},
+      {"zzq", true, wcDenied, wcDenied, ""},
+      {"teh", true, wcDenied, wcCorrected, "the"},
+      {"colour", true, wcExcluded, wcExcluded, ""},
+      {"colour", false, wcAccepted, wcAccepted, ""},
+      {"house", true, wcExcluded, wcCorrected, "home"},
+      {"house", false, wcAccepted, wcAccepted, ""},
+      // A character beyond Windows-1252 leaves the word alone, even excluded.
+      {"c\x81t", true, wcAccepted, wcAccepted, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.word + (c.useExcludeWords ? " with excluded words" : " without excluded words"));
+    Driven r;
+    TQuillSpellBase& s = r.spell();
+    TCustomDictionary* mine = s.ReadActiveCustomDictionary();
+    mine->AddExclude("colour");
+    mine->AddExclude("house");
+    mine->AddExclude("c\x81t");
+    s.ReadIgnoreAllDictionary().AddAutoCorrect("teh", "the");
+    s.ReadIgnoreAllDictionary().AddAutoCorrect("house", "home");
+    s.UseExcludeWords = c.useExcludeWords;
+
+    EXPECT_EQ(s.Verdict(c.word).Type, c.plain);
+    EXPECT_EQ(s.Verdict(c.word).Replacement, "");
+    const TWordVerdict seeking = s.Verdict(c.word, true);
+    EXPECT_EQ(seeking.Type, c.run);
+    EXPECT_EQ(seeking.Replacement, c.replacement);
+
+    std::vector<std::pair<TWordCheckType, std::string>> told;
+    s.OnWordCheck = [&](TQuillSpellBase*, const std::string&, TWordCheckType& type, std::string& replacement) {
+      told.emplace_back(type, replacement);
+    };
+    r.Then(Ignore);
+    EXPECT_EQ(r.Check(c.word), c.run == wcCorrected ? c.replacement : c.word);
+    // (A replacement is checked in its turn, after the word.)
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.front(), std::make_pair(c.run, c.replacement));
+    EXPECT_EQ(s.GetErrorCountString(c.word), c.plain == wcAccepted ? 0 : 1);
+  }
+}
+
 TEST(CheckRun, IgnoreListenersAreToldBeforeAndAfter) {
   Driven r;
   std::vector<std::pair<int, bool>> told;
