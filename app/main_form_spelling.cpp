@@ -10,7 +10,7 @@
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
 #include "platform/utf16.h"
-#include "spell/dialogs/quill_spell.h"
+#include "spell/dialogs/spell_dialogs.h"
 #include "spell/dialogs/spelling_form.h"
 #include "storage/reply_layout.h"
 #include "ui/message_box.h"
@@ -21,13 +21,14 @@ void TMainForm::CheckAllRepliesMIClick() {
   if (!LibraryWritable() || DialogBusy) return;
   if (!LibraryUnchanged(Handle())) return;
   DialogScope busy(*this);
-  spell::TQuillSpell speller;
+  spell::TQuillSpellBase speller;
+  spell::TSpellDialogs dialogs(speller);
   ApplySpellSettings(speller, spellingPlaces_);
   // One message at the end, with the count of changed replies.
-  speller.EndMessage = spell::emNever;
+  dialogs.EndMessage = spell::emNever;
   TLibraryCheckForm host(Handle());
   std::string dialogCaption;
-  speller.OnSpellDialogShow = [&](spell::TQuillSpell* s) {
+  dialogs.OnSpellDialogShow = [&](spell::TSpellDialogs* s) {
     if (s->ReadDialogForm()) s->ReadDialogForm()->SetText(dialogCaption);
   };
   // The main window waits, as for a modal dialog, while the check runs.
@@ -42,9 +43,9 @@ void TMainForm::CheckAllRepliesMIClick() {
       const ReplyRecord reply = GoToReply(table_, i);
       dialogCaption = LibraryCheckCaption(reply.Description, i, count);
       host.ShowReply(reply.Response, "Check Spelling of All Replies - " + reply.Description);
-      if (spell::TSpellingForm* dialog = speller.ReadDialogForm()) dialog->SetText(dialogCaption);
+      if (spell::TSpellingForm* dialog = dialogs.ReadDialogForm()) dialog->SetText(dialogCaption);
       const std::string before = host.ReplyText.PlainText();
-      speller.CheckWinControl(&host.ReplyText, spell::ctAll);
+      dialogs.CheckWinControl(&host.ReplyText, spell::ctAll);
       cancelled = speller.ReadCancelled();
       const std::string after = host.ReplyText.PlainText();
       if (after == before) continue;

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "spell/dialogs/quill_spell.h"
 #include "spell/dialogs/spell_dialog.h"
+#include "spell/dialogs/spell_dialogs.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/rich_edit.h"
@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
   rich.Create(form, {8, 8, 570, 340});
   form.Show();
 
-  spell::TQuillSpell spell;
+  spell::TQuillSpellBase spell;
+  spell::TSpellDialogs dialogs(spell);
   spell.BeginLoading();
   spell.WriteConfigStorage(spell::csNone);
   spell::TStringList dirs;
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
   spell.OnShowEndMessage = [](spell::TQuillSpellBase*) {};
   spell.OnPromptWord = [&](spell::TQuillSpellBase*, const std::string&, bool) {
     ++stops;
-    if (auto* dialog = dynamic_cast<spell::TSpellDialog*>(spell.ReadDialogForm()))
+    if (auto* dialog = dynamic_cast<spell::TSpellDialog*>(dialogs.ReadDialogForm()))
       PostMessageA(dialog->IgnoreButton.Handle(), BM_CLICK, 0, 0);
   };
 
@@ -89,7 +90,7 @@ int main(int argc, char** argv) {
     rich.SetPlainText(reply);
     stops = 0;
     const auto start = Clock::now();
-    spell.CheckWinControl(&rich, spell::ctAll);
+    dialogs.CheckWinControl(&rich, spell::ctAll);
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     std::printf("  run %d%s: %4d words, %3d stops, %8.1f ms total, %6.2f ms per stop\n", run + 1,
                 run == 0 ? " (opens the dictionaries)" : "", spell.ReadWordCount(), stops, ms,

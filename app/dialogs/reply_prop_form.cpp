@@ -232,26 +232,30 @@ void TReplyPropForm::RemoveFormatBtnClick() {
 
 void TReplyPropForm::CreateSpelling(const ReplyPropOptions& options) {
   using namespace spell;
-  QuillSpell = std::make_unique<TQuillAutoLiveSpell>(this);
-  TQuillAutoLiveSpell& s = *QuillSpell;
+  QuillSpell = std::make_unique<TQuillSpellBase>();
+  TQuillSpellBase& s = *QuillSpell;
+  SpellDialogs = std::make_unique<TSpellDialogs>(s);
+  TSpellDialogs& dialogs = *SpellDialogs;
+  LiveSpeller = std::make_unique<TLiveSpelling>(
+      s, [&dialogs](HWND window) { dialogs.CheckSelectionFromMenu(window); }, this);
+  TLiveSpelling& live = *LiveSpeller;
   s.BeginLoading();
   ApplySpellSettings(s, options.spellingPlaces);
   s.WriteLiveCorrect(true);
-  s.WriteLiveSpellingColor(RGB(255, 0, 0));
-  s.LiveMenuOptions = TSpellPopupOptions::All();
-  s.DialogInitialPos = ipLastUserPos;
-  s.DialogSelectionAvoid = saAvoid;
-  s.EndMessage = emExceptCancel;
-  s.WriteAggressiveContextMenu(true);
+  live.WriteLiveSpellingColor(RGB(255, 0, 0));
+  dialogs.DialogInitialPos = ipLastUserPos;
+  dialogs.DialogSelectionAvoid = saAvoid;
+  dialogs.EndMessage = emExceptCancel;
+  live.WriteAggressiveContextMenu(true);
   s.EndLoading();
-  s.WriteSingeLiveControl(&ResponseRichEdit);
+  live.WriteSingeLiveControl(&ResponseRichEdit);
   s.WriteLiveSpelling(options.liveSpelling);
 }
 
 void TReplyPropForm::SpellCheckBtnClick() {
   // One check at a time; corrections stay in the text box until OK.
   if (!QuillSpell || QuillSpell->ReadChecking()) return;
-  QuillSpell->CheckWinControl(&ResponseRichEdit, spell::ctSmart);
+  SpellDialogs->CheckWinControl(&ResponseRichEdit, spell::ctSmart);
 }
 
 void TReplyPropForm::HelpBtnClick() { ShowHelpFile(Handle(), kReplyHelpContext); }

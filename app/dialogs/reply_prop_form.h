@@ -14,7 +14,9 @@
 
 #include "app/core/hotkey_holders.h"
 #include "app/core/spelling_places.h"
-#include "spell/live/quill_auto_live_spell.h"
+#include "spell/dialogs/spell_dialogs.h"
+#include "spell/engine/quill_spell_base.h"
+#include "spell/live/live_spelling.h"
 #include "storage/binary_data_set.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -68,8 +70,11 @@ class TReplyPropForm : public ui::Form {
   ui::Button OkBtn, CancelBtn, HelpBtn;
 
   // The reply text's spelling: marked while typed (with the LiveSpelling
-  // setting), checked from SpellCheckBtn; created and destroyed with the dialog.
-  std::unique_ptr<spell::TQuillAutoLiveSpell> QuillSpell;
+  // setting), checked from SpellCheckBtn; created and destroyed with the
+  // dialog. The engine outlives its dialogs and live spelling.
+  std::unique_ptr<spell::TQuillSpellBase> QuillSpell;
+  std::unique_ptr<spell::TSpellDialogs> SpellDialogs;
+  std::unique_ptr<spell::TLiveSpelling> LiveSpeller;
 
   void OkBtnClick();
   void SpellCheckBtnClick();

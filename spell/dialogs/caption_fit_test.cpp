@@ -37,7 +37,7 @@ TEST(CaptionFit, TheOptionsAndDictionaryDialogsInEveryLanguage) {
     spell->UILanguage = static_cast<TSpellLanguageType>(language);
     {
       TSpellCheckConfigDialog form(host.form.Handle());
-      spell->SetupDialogControl(&form, nullptr);
+      spell.dialogs->SetupDialogControl(&form, nullptr);
       form.Show();
       EXPECT_EQ(Cut(form.Handle()), "") << "the options, language " << language;
       RECT screen{};
@@ -46,19 +46,19 @@ TEST(CaptionFit, TheOptionsAndDictionaryDialogsInEveryLanguage) {
     }
     {
       TCustomDictionariesDialog form(host.form.Handle());
-      spell->SetupDialogControl(&form, nullptr);
+      spell.dialogs->SetupDialogControl(&form, nullptr);
       form.Show();
       EXPECT_EQ(Cut(form.Handle()), "") << "the dictionaries, language " << language;
     }
     {
       TNewCustomDictionary form(host.form.Handle());
-      spell->SetupDialogControl(&form, nullptr);
+      spell.dialogs->SetupDialogControl(&form, nullptr);
       form.Show();
       EXPECT_EQ(Cut(form.Handle()), "") << "the new dictionary, language " << language;
     }
     {
       TCustomDictionaryEditDialog form(host.form.Handle());
-      spell->SetupDialogControl(&form, work.get());
+      spell.dialogs->SetupDialogControl(&form, work.get());
       form.Show();
       for (int page = 0; page < form.PageControl.PageCount(); ++page) {
         form.PageControl.SetActivePage(page);

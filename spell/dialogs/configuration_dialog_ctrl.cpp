@@ -1,14 +1,15 @@
 #include "spell/dialogs/configuration_dialog_ctrl.h"
 
-#include "spell/dialogs/quill_spell.h"
+#include "spell/dialogs/spell_dialogs.h"
 #include "spell/engine/control_text.h"
 
 namespace tq::spell {
 
-void TConfigurationDialogCtrl::WriteQuillSpell(TQuillSpell* engine) {
-  if (quillSpell_) return;
+void TConfigurationDialogCtrl::WriteSpellDialogs(TSpellDialogs* dialogs) {
+  if (dialogs_ || !dialogs) return;
+  dialogs_ = dialogs;
+  TQuillSpellBase* engine = &dialogs->Engine();
   quillSpell_ = engine;
-  if (!engine) return;
   configuration_ = &engine->Configuration();
   availableOptions_ = engine->ConfigAvailableOptions;
   if (OnConfigurationAvailable) OnConfigurationAvailable(this);
@@ -37,26 +38,24 @@ TCustomDictionary* TConfigurationDialogCtrl::ReadActiveCustom() const {
   return quillSpell_ ? quillSpell_->ReadActiveCustomDictionary() : nullptr;
 }
 TSpellDialogCommands TConfigurationDialogCtrl::ReadCommandsVisible() const {
-  return quillSpell_ ? quillSpell_->CommandsVisible : TSpellDialogCommands{};
+  return dialogs_ ? dialogs_->CommandsVisible : TSpellDialogCommands{};
 }
 TSpellDialogCommands TConfigurationDialogCtrl::ReadCommandsEnabled() const {
   if (!quillSpell_) return {};
-  TSpellDialogCommands enabled = quillSpell_->CommandsEnabled;
+  TSpellDialogCommands enabled = dialogs_->CommandsEnabled;
   // Options is there to press only when an options dialog can open.
-  if (!quillSpell_->ReadSetupAvailable()) enabled.Exclude(sdcOptions);
+  if (!dialogs_->ReadSetupAvailable()) enabled.Exclude(sdcOptions);
   return enabled;
 }
-int32_t TConfigurationDialogCtrl::ReadHelpCtxSpellDialog() const {
-  return quillSpell_ ? quillSpell_->HelpCtxSpellDialog : 0;
-}
+int32_t TConfigurationDialogCtrl::ReadHelpCtxSpellDialog() const { return dialogs_ ? dialogs_->HelpCtxSpellDialog : 0; }
 int32_t TConfigurationDialogCtrl::ReadHelpCtxConfigDialog() const {
-  return quillSpell_ ? quillSpell_->HelpCtxConfigDialog : 0;
+  return dialogs_ ? dialogs_->HelpCtxConfigDialog : 0;
 }
 int32_t TConfigurationDialogCtrl::ReadHelpCtxDictionariesDialog() const {
-  return quillSpell_ ? quillSpell_->HelpCtxDictionariesDialog : 0;
+  return dialogs_ ? dialogs_->HelpCtxDictionariesDialog : 0;
 }
 int32_t TConfigurationDialogCtrl::ReadHelpCtxDictionaryEditDialog() const {
-  return quillSpell_ ? quillSpell_->HelpCtxDictionaryEditDialog : 0;
+  return dialogs_ ? dialogs_->HelpCtxDictionaryEditDialog : 0;
 }
 
 std::unique_ptr<TMainDictionary> TConfigurationDialogCtrl::GetMainDictionary(const std::string& name) const {
@@ -165,16 +164,16 @@ void TConfigurationDialogCtrl::Suggest(const std::string& word, std::vector<std:
 }
 
 void TConfigurationDialogCtrl::HelpSpellDialog() {
-  if (quillSpell_) quillSpell_->ShowHelp(quillSpell_->HelpCtxSpellDialog);
+  if (dialogs_) dialogs_->ShowHelp(dialogs_->HelpCtxSpellDialog);
 }
 void TConfigurationDialogCtrl::HelpConfigDialog() {
-  if (quillSpell_) quillSpell_->ShowHelp(quillSpell_->HelpCtxConfigDialog);
+  if (dialogs_) dialogs_->ShowHelp(dialogs_->HelpCtxConfigDialog);
 }
 void TConfigurationDialogCtrl::HelpDictionariesDialog() {
-  if (quillSpell_) quillSpell_->ShowHelp(quillSpell_->HelpCtxDictionariesDialog);
+  if (dialogs_) dialogs_->ShowHelp(dialogs_->HelpCtxDictionariesDialog);
 }
 void TConfigurationDialogCtrl::HelpDictionaryEditDialog() {
-  if (quillSpell_) quillSpell_->ShowHelp(quillSpell_->HelpCtxDictionaryEditDialog);
+  if (dialogs_) dialogs_->ShowHelp(dialogs_->HelpCtxDictionaryEditDialog);
 }
 
 }  // namespace tq::spell

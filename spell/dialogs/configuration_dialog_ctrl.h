@@ -22,7 +22,8 @@
 
 namespace tq::spell {
 
-class TQuillSpell;
+class TQuillSpellBase;
+class TSpellDialogs;
 class TSpellingForm;
 
 class TConfigurationDialogCtrl {
@@ -30,9 +31,9 @@ class TConfigurationDialogCtrl {
   using TNotifyEvent = std::function<void(TConfigurationDialogCtrl* Sender)>;
   using TWordPromptEvent = std::function<void(void* Sender, const std::string& Word, bool Repeated)>;
 
-  // Connects the engine; only the first engine counts.
-  void WriteQuillSpell(TQuillSpell* engine);
-  TQuillSpell* ReadQuillSpell() const { return quillSpell_; }
+  // Connects the dialogs and their engine; only the first counts.
+  void WriteSpellDialogs(TSpellDialogs* dialogs);
+  TSpellDialogs* ReadSpellDialogs() const { return dialogs_; }
   void WriteCustomDictionary(TCustomDictionary* dictionary);
   TCustomDictionary* ReadCustomDictionary() const { return customDictionary_; }
   TQuillConfig* ReadConfiguration() const { return configuration_; }
@@ -100,7 +101,8 @@ class TConfigurationDialogCtrl {
   void HelpDictionaryEditDialog();
 
  private:
-  TQuillSpell* quillSpell_ = nullptr;
+  TSpellDialogs* dialogs_ = nullptr;
+  TQuillSpellBase* quillSpell_ = nullptr;
   TQuillConfig* configuration_ = nullptr;
   TSpellOptions availableOptions_;
   TCustomDictionary* customDictionary_ = nullptr;

@@ -3,7 +3,7 @@
 #include "platform/utf16.h"
 #include "spell/dialogs/dialog_frame.h"
 #include "spell/dialogs/new_custom_dictionary.h"
-#include "spell/dialogs/quill_spell.h"
+#include "spell/dialogs/spell_dialogs.h"
 #include "spell/engine/ansi_text.h"
 #include "spell/engine/config_macros.h"
 
@@ -164,7 +164,7 @@ void TCustomDictionariesDialog::NewButtonClick() {
   std::string typed;
   {
     TNewCustomDictionary dialog(Handle());
-    dialog.DialogControl.WriteQuillSpell(DialogControl.ReadQuillSpell());
+    dialog.DialogControl.WriteSpellDialogs(DialogControl.ReadSpellDialogs());
     if (dialog.ShowModal() != ui::mrOk) return;
     typed = dialog.NameEdit.Text();
   }

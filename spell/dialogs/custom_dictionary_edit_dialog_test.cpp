@@ -25,7 +25,7 @@ void ShowTab(TCustomDictionaryEditDialog& form, int index) {
 struct EditFixture {
   ui::testing::TestHost host;
   ProgramFolder folder;
-  std::unique_ptr<TQuillSpell> spell = folder.Engine();
+  testing::SpellWithDialogs spell = folder.Engine();
   TCustomDictionary dictionary;
   DialogScript script;
 
@@ -197,7 +197,7 @@ TEST(CustomDictionaryEditDialog, WithoutADictionaryItClosesItselfWithCancel) {
   ProgramFolder folder;
   auto spell = folder.Engine();
   TCustomDictionaryEditDialog form(host.form.Handle());
-  spell->SetupDialogControl(&form, nullptr);
+  spell.dialogs->SetupDialogControl(&form, nullptr);
   EXPECT_EQ(form.ShowModal(), ui::mrCancel);
 }
 

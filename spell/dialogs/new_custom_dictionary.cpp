@@ -1,7 +1,7 @@
 #include "spell/dialogs/new_custom_dictionary.h"
 
-#include "spell/dialogs/quill_spell.h"
 #include "spell/dialogs/dialog_frame.h"
+#include "spell/dialogs/spell_dialogs.h"
 
 namespace tq::spell {
 
@@ -22,7 +22,7 @@ void TNewCustomDictionary::DialogControlConfigurationAvailable() {
   EditLabel.SetText(DialogControl.GetString(lsDlgNewCustom));
   OKButton.SetText(DialogControl.GetString(lsDlgOK));
   CancelButton.SetText(DialogControl.GetString(lsDlgCancel));
-  if (TQuillSpell* engine = DialogControl.ReadQuillSpell()) engine->SetupFormFonts(this, false);
+  if (TSpellDialogs* dialogs = DialogControl.ReadSpellDialogs()) dialogs->SetupFormFonts(this, false);
 }
 
 }  // namespace tq::spell

@@ -13,8 +13,8 @@
 #include "spell/dialogs/custom_dictionaries_dialog.h"
 #include "spell/dialogs/custom_dictionary_edit_dialog.h"
 #include "spell/dialogs/new_custom_dictionary.h"
-#include "spell/dialogs/quill_spell.h"
 #include "spell/dialogs/spell_check_config_dialog.h"
+#include "spell/dialogs/spell_dialogs.h"
 #include "tools/dictionary_compiler.h"
 #include "ui/application.h"
 #include "ui/test_host.h"
@@ -47,7 +47,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   tools::CompileMainDictionary({"colour", "favour"}, options, &image, nullptr, &error);
   platform::WriteWholeFile(platform::Env::Default(), folder + "\\British.adm", image);
 
-  spell::TQuillSpell engine;
+  spell::TQuillSpellBase engine;
+  spell::TSpellDialogs dialogs(engine);
   app::SpellingPlaces places = app::ChooseSpellingPlaces(platform::Env::Default(), folder, "");
   app::ApplySpellSettings(engine, places);
   if (__argc > 3) engine.UILanguage = static_cast<spell::TSpellLanguageType>(std::atoi(__argv[3]));
@@ -63,24 +64,24 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   if (which == "options") {
     spell::TSpellCheckConfigDialog form(app.Handle());
-    engine.SetupDialogControl(&form, nullptr);
+    dialogs.SetupDialogControl(&form, nullptr);
     form.Show();
     RunFor(seconds);
   } else if (which == "dictionaries") {
     spell::TCustomDictionariesDialog form(app.Handle());
-    engine.SetupDialogControl(&form, nullptr);
+    dialogs.SetupDialogControl(&form, nullptr);
     form.Show();
     form.CustomDictionaries.Select(2);
     RunFor(seconds);
   } else if (which == "new") {
     spell::TNewCustomDictionary form(app.Handle());
-    engine.SetupDialogControl(&form, nullptr);
+    dialogs.SetupDialogControl(&form, nullptr);
     form.NameEdit.SetText("Projects");
     form.Show();
     RunFor(seconds);
   } else {
     spell::TCustomDictionaryEditDialog form(app.Handle());
-    engine.SetupDialogControl(&form, work.get());
+    dialogs.SetupDialogControl(&form, work.get());
     form.Show();
     if (which == "edit-pairs") {
       form.PageControl.SetActivePage(1);

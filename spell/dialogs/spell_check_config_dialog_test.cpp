@@ -195,7 +195,7 @@ TEST(SpellCheckConfigDialog, ChangesTakeEffectAtOnceAndSurviveARestart) {
 TEST(SpellCheckConfigDialog, TheThoroughSuggestionsBoxSetsAndClearsItsOption) {
   ui::testing::TestHost host;
   ProgramFolder folder;
-  const auto suggestions = [](TQuillSpell& spell) {
+  const auto suggestions = [](TQuillSpellBase& spell) {
     std::vector<std::string> list;
     EXPECT_FALSE(spell.WordExists("xqt"));  // opens the dictionaries
     spell.InternalSuggest("xqt", 5, list);

@@ -299,7 +299,7 @@ void TSpellDialog::FormActivate() {
 
 bool TSpellDialog::OnClose() {
   // The close box cancels the run, whose end hides and releases the form.
-  if (DialogControl.ReadQuillSpell()) {
+  if (DialogControl.ReadSpellDialogs()) {
     DialogControl.Cancel();
     return false;
   }

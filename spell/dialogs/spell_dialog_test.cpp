@@ -4,7 +4,7 @@
 #include <richedit.h>
 
 #include "spell/dialogs/dialog_placement.h"
-#include "spell/dialogs/quill_spell.h"
+#include "spell/dialogs/spell_dialogs.h"
 #include "spell/dialogs/spell_test_host.h"
 #include "spell/engine/custom_dictionary.h"
 #include "ui/caption_fit.h"
@@ -27,7 +27,7 @@ TEST(SpellDialog, ChangeChangeAllIgnoreAndIgnoreAllReachTheText) {
             "the cat and the dog ran zork and zork then zork house blorp");
   EXPECT_EQ(h.stops, (std::vector<std::string>{"teh", "zork", "zork", "blorp", "blorp"}));
   EXPECT_EQ(h.endMessages, 1);
-  EXPECT_EQ(h.spell->ReadDialogForm(), nullptr) << "the dialog is gone with its run";
+  EXPECT_EQ(h.dialogs->ReadDialogForm(), nullptr) << "the dialog is gone with its run";
   EXPECT_FALSE(h.spell->ReadChecking());
 
   // Ignore All lasts as long as the component; its words are not saved.
@@ -48,9 +48,9 @@ TEST(SpellDialog, EveryWayIntoAControlChecksItsText) {
     });
     ui::Wnd& control = way == kRichEdit ? static_cast<ui::Wnd&>(h.rich) : h.edit;
     control.SetText("a dgo\r\nran");
-    if (way == kWinControl) h.spell->CheckWinControl(&control, ctAll);
-    if (way == kRichEdit) h.spell->CheckRichEdit(&control, ctAll);
-    if (way == kHandle) h.spell->CheckWinControlHWND(control.Handle(), ctAll);
+    if (way == kWinControl) h.dialogs->CheckWinControl(&control, ctAll);
+    if (way == kRichEdit) h.dialogs->CheckRichEdit(&control, ctAll);
+    if (way == kHandle) h.dialogs->CheckWinControlHWND(control.Handle(), ctAll);
     EXPECT_EQ(way == kRichEdit ? h.rich.PlainText() : h.edit.Text(), "a dog\r\nran") << way;
     EXPECT_EQ(h.endMessages, 1);
     // The dialog stays in front of the form holding the control; a bare
@@ -125,13 +125,13 @@ TEST(SpellDialog, ASmartCheckKeepsOneDialogOverBothRunsAndEndsOnce) {
   h.Then(ignore).Then(ignore);
   h.edit.SetText("zork the cat blorp");
   h.edit.SetSelection(8, 8);  // after "the"
-  h.spell->CheckWinControl(&h.edit, ctSmart);
+  h.dialogs->CheckWinControl(&h.edit, ctSmart);
   EXPECT_EQ(h.stops, (std::vector<std::string>{"blorp", "zork"}));
   ASSERT_EQ(dialogs.size(), 2u);
   EXPECT_EQ(dialogs[0], dialogs[1]);
   EXPECT_EQ(visible, (std::vector<bool>{true, true}));
   EXPECT_EQ(h.endMessages, 1);
-  EXPECT_EQ(h.spell->ReadDialogForm(), nullptr);
+  EXPECT_EQ(h.dialogs->ReadDialogForm(), nullptr);
   EXPECT_EQ(h.edit.Selection(), std::make_pair(8, 8)) << "the caret goes back where it was";
 }
 
@@ -286,7 +286,7 @@ TEST(SpellDialog, OptionsOpensTheOptionsDialogAndShowsTheWordAgain) {
 
 TEST(SpellDialog, HiddenOptionsLetUndoTakeItsPlace) {
   SpellHost h;
-  h.spell->CommandsVisible.Exclude(sdcOptions);
+  h.dialogs->CommandsVisible.Exclude(sdcOptions);
   ui::Rect undo{}, options{};
   h.Then([&](D& d) {
     undo = d.UndoButton.Bounds();
@@ -321,7 +321,7 @@ TEST(SpellDialog, ABoldWordStaysBoldWhenChanged) {
   SpellHost h;
   h.Replace("house", &D::ChangeButton);
   ASSERT_TRUE(h.rich.SetRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 a {\\b hosue} here\\par}"));
-  h.spell->CheckWinControl(&h.rich, ctAll);
+  h.dialogs->CheckWinControl(&h.rich, ctAll);
   EXPECT_EQ(h.rich.PlainText().substr(0, 12), "a house here");
 
   // Read back as RTF into a fresh control: the corrected word is bold, its
@@ -444,9 +444,9 @@ TEST(SpellDialog, TheFirstCheckPlacesTheDialogBelowTheControlAndRemembersWhereIt
 
 // The hourglass after one busy second: a clock that moves 400 ms at each
 // look, so the third word is the first one checked after more than 1000 ms.
-class SlowClockSpell : public TQuillSpell {
+class SlowClockSpell : public TQuillSpellBase {
  public:
-  using TQuillSpell::TQuillSpell;
+  using TQuillSpellBase::TQuillSpellBase;
   mutable int64_t now = 0;
   std::vector<std::pair<bool, int>> hourglass;  // on/off and the words checked by then
 
@@ -454,7 +454,7 @@ class SlowClockSpell : public TQuillSpell {
   int64_t TickCountMs() const override { return now += 400; }
   void ShowHourglass(bool on) override {
     hourglass.emplace_back(on, ReadWordCount());
-    TQuillSpell::ShowHourglass(on);
+    TQuillSpellBase::ShowHourglass(on);
   }
 };
 

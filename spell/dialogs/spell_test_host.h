@@ -1,4 +1,4 @@
-// For the spelling dialogs' window tests: a TQuillSpell over a small English
+// For the spelling dialogs' window tests: an engine with its dialogs over a small English
 // main dictionary and a custom dictionary in a fresh folder, a host form with
 // an edit and a rich edit, and a script of dialog actions that runs one
 // action at each stop of a check run (through posted window messages, as the
@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "platform/key_store.h"
-#include "spell/dialogs/quill_spell.h"
 #include "spell/dialogs/spell_dialog.h"
+#include "spell/dialogs/spell_dialogs.h"
 #include "spell/engine/dictionary_test_support.h"
 #include "spell/engine/engine_test_support.h"
 #include "tests/support/temp_dir.h"
@@ -37,7 +37,8 @@ struct SpellHost {
   ::tq::testing::TempDir dir;
   fakes::FakeFacts facts;
   std::unique_ptr<platform::KeyStore> keys = platform::NewMemoryKeyStore();
-  std::unique_ptr<TQuillSpell> spell;
+  std::unique_ptr<TQuillSpellBase> spell;
+  std::unique_ptr<TSpellDialogs> dialogs;
   ui::testing::TestHost host;
   ui::Edit edit;
   ui::RichEdit rich;
@@ -45,11 +46,12 @@ struct SpellHost {
   std::vector<std::string> stops;
   int endMessages = 0;
 
-  explicit SpellHost(TSpellOptions options = {}, std::unique_ptr<TQuillSpell> component = nullptr) {
+  explicit SpellHost(TSpellOptions options = {}, std::unique_ptr<TQuillSpellBase> engine = nullptr) {
     WriteMainDictionary(dir.File("English.adm"), kHostWords, 1033);
     spell =
-        component ? std::move(component) : std::make_unique<TQuillSpell>(TEngineServices{nullptr, keys.get(), &facts});
-    TQuillSpell& s = *spell;
+        engine ? std::move(engine) : std::make_unique<TQuillSpellBase>(TEngineServices{nullptr, keys.get(), &facts});
+    dialogs = std::make_unique<TSpellDialogs>(*spell);
+    TQuillSpellBase& s = *spell;
     s.BeginLoading();
     s.WriteConfigStorage(csNone);
     TStringList dirs;
@@ -81,7 +83,7 @@ struct SpellHost {
     host.form.Show();
   }
 
-  TSpellDialog* Dialog() const { return dynamic_cast<TSpellDialog*>(spell->ReadDialogForm()); }
+  TSpellDialog* Dialog() const { return dynamic_cast<TSpellDialog*>(dialogs->ReadDialogForm()); }
   SpellHost& Then(Action action) {
     script.push_back(std::move(action));
     return *this;
@@ -99,7 +101,7 @@ struct SpellHost {
   }
   std::string CheckEdit(const std::string& text) {
     edit.SetText(text);
-    spell->CheckWinControl(&edit, ctAll);
+    dialogs->CheckWinControl(&edit, ctAll);
     return edit.Text();
   }
 };

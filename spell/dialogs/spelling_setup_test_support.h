@@ -1,6 +1,6 @@
 // For the window tests of the options and dictionary dialogs: a program
-// folder with a small American.adm, and a TQuillSpell set up as the program
-// sets it up (Spell.cfg beside the program, per user).
+// folder with a small American.adm, and an engine with its dialogs set up as
+// the program sets them up (Spell.cfg beside the program, per user).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 #include "app/core/spell_settings.h"
 #include "platform/env.h"
 #include "platform/key_store.h"
-#include "spell/dialogs/quill_spell.h"
+#include "spell/dialogs/spell_dialogs.h"
 #include "spell/engine/engine_test_support.h"
 #include "tests/support/temp_dir.h"
 #include "tools/dictionary_compiler.h"
@@ -33,6 +33,19 @@ inline std::string FileText(const std::string& path) {
   return text;
 }
 
+// An engine and its dialogs; the dialogs go first.
+struct SpellWithDialogs {
+  std::unique_ptr<TQuillSpellBase> engine;
+  std::unique_ptr<TSpellDialogs> dialogs;
+  TQuillSpellBase* operator->() const { return engine.get(); }
+  TQuillSpellBase& operator*() const { return *engine; }
+  // Both go, the configuration saving as the engine goes.
+  void reset() {
+    dialogs.reset();
+    engine.reset();
+  }
+};
+
 struct ProgramFolder {
   tq::testing::TempDir dir;
   fakes::FakeFacts facts;
@@ -47,8 +60,10 @@ struct ProgramFolder {
   std::string File(const std::string& name) const { return dir.path() + "\\" + name; }
 
   // An engine over this folder; its configuration saves when it goes.
-  std::unique_ptr<TQuillSpell> Engine() {
-    auto spell = std::make_unique<TQuillSpell>(TEngineServices{nullptr, keys.get(), &facts});
+  SpellWithDialogs Engine() {
+    SpellWithDialogs spell;
+    spell.engine = std::make_unique<TQuillSpellBase>(TEngineServices{nullptr, keys.get(), &facts});
+    spell.dialogs = std::make_unique<TSpellDialogs>(*spell.engine);
     app::ApplySpellSettings(*spell, app::ChooseSpellingPlaces(platform::Env::Default(), dir.path(), ""));
     spell->Configuration().EnsureLoaded();
     return spell;

@@ -15,6 +15,10 @@ enum TSpellAction : int { saIgnore = 0, saIgnoreAll, saChange, saChangeAll, saAd
 
 enum TCaseModification : int { cmNone = 0, cmInitialCaps, cmInitialCapsOrUpcase, cmAnyCase, cmCustom };
 
+// What the user did to the word a run passes, as the cursor and the
+// engine's ignore listeners are told.
+enum TIgnoreWordState : int { iwNone = 0, iwIgnore = 10, iwIgnoreAll = 11, iwAdd = 12 };
+
 enum TSpellEndPosition : int { epHome = 0, epOriginal, epNoModify };
 
 }  // namespace tq::spell

@@ -43,7 +43,7 @@ class TControlParser {
   // an end limit moves with the change in length. state says why.
   virtual void ReplaceWord(const std::string& text, int32_t state) = 0;
   // Leaves the selection and moves past it.
-  virtual void IgnoreWord(int32_t state) = 0;
+  virtual void IgnoreWord(TIgnoreWordState state) = 0;
   virtual void CenterSelection() = 0;
   virtual void GetCursorPosition(int32_t& x, int32_t& y) = 0;
   // Equal start and end: no selection.

@@ -273,7 +273,7 @@ TEST(StringParser, ReplaceAndIgnore) {
   EXPECT_FALSE(p.MoveNext());
   p.SetPosition(4, 0, ptCurrent);
   p.SelectWord(2);
-  p.IgnoreWord(10);
+  p.IgnoreWord(iwIgnore);
   p.GetPosition(x, y);
   EXPECT_EQ(x, 4);
   // A selection longer than the text before it stays within the text.

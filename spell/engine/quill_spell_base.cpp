@@ -88,6 +88,11 @@ void TQuillSpellBase::WriteQuoteChars(const std::string& chars) {
 
 void TQuillSpellBase::ResynchOptions(bool force) {
   if (loading_ > 0) return;
+  RebuildRules(force);
+  if (liveUI_) liveUI_->OptionsResynched(force);
+}
+
+void TQuillSpellBase::RebuildRules(bool force) {
   const TSpellOptions options = config_->ReadSpellOptions();
   if (rulesBuilt_ && options == rulesOptions_ && !force) return;
   rulesBuilt_ = true;
@@ -107,6 +112,18 @@ void TQuillSpellBase::ResynchOptions(bool force) {
   WriteLiveCorrect(options.Contains(soLiveCorrect));
   if (OnAddCustomIgnore) OnAddCustomIgnore(this);
   optionsChanged_.Notify(this);
+}
+
+void TQuillSpellBase::WriteLiveSpelling(bool on) {
+  if (on == liveSpelling_) return;
+  liveSpelling_ = on;
+  if (liveUI_) liveUI_->LiveSpellingChanged(on);
+}
+
+void TQuillSpellBase::WriteLiveCorrect(bool on) {
+  if (on == liveCorrect_) return;
+  liveCorrect_ = on;
+  if (liveUI_) liveUI_->LiveCorrectChanged(on);
 }
 
 void TQuillSpellBase::WriteConfigStorage(TConfigStorage storage) {

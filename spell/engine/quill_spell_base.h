@@ -23,6 +23,7 @@
 #include "spell/engine/phonetic_map.h"
 #include "spell/engine/spell_options.h"
 #include "spell/engine/spell_popup_menu.h"
+#include "spell/engine/spell_ui.h"
 #include "spell/engine/string_list.h"
 #include "spell/engine/suggestions_generator.h"
 #include "spell/engine/system_facts.h"
@@ -91,10 +92,18 @@ class TQuillSpellBase {
   bool ReadRepeatedWords() const { return repeatedWords_; }
   bool ReadDualCaps() const { return dualCaps_; }
   bool ReadThoroughSuggestions() const { return thorough_; }
-  virtual void WriteLiveSpelling(bool on) { liveSpelling_ = on; }
+  // A change tells the live interface.
+  void WriteLiveSpelling(bool on);
   bool ReadLiveSpelling() const { return liveSpelling_; }
-  virtual void WriteLiveCorrect(bool on) { liveCorrect_ = on; }
+  void WriteLiveCorrect(bool on);
   bool ReadLiveCorrect() const { return liveCorrect_; }
+
+  // What the windows show (spell/engine/spell_ui.h); none: nothing is shown.
+  // Each stays its owner's, who takes it back before it goes.
+  void WriteCheckRunUI(TCheckRunUI* ui) { runUI_ = ui; }
+  TCheckRunUI* ReadCheckRunUI() const { return runUI_; }
+  void WriteLiveUI(TLiveUI* ui) { liveUI_ = ui; }
+  TLiveUI* ReadLiveUI() const { return liveUI_; }
 
   // --- Phonetic map (used by the suggestions) ---
   // Replaces the map (nothing for none).
@@ -302,6 +311,9 @@ class TQuillSpellBase {
   virtual void Check_ControlEdited();
   virtual void Check_Help() {}
   virtual void Check_Cancel();
+  // The run stands at a word: the check-run interface, then OnPromptWord,
+  // are told (again, when a modal dialog shows only now).
+  virtual void DoWordPrompt();
 
   bool ReadCanUndo() const { return !undo_.empty(); }
   void ResetUndo() { undo_.clear(); }
@@ -405,10 +417,9 @@ class TQuillSpellBase {
   TEventList& OptionsChangedListeners() { return optionsChanged_; }
   TEventList& ConfigurationChangedListeners() { return configurationChanged_; }
   // Told before and after the cursor passes a word the user ignored or
-  // added; the state (10 ignore, 11 ignore all, 12 add) and the side are
-  // readable while they are told.
+  // added; the state and the side are readable while they are told.
   TEventList& IgnoreWordListeners() { return ignoreWord_; }
-  int32_t ReadIgnoreWordState() const { return ignoreWordState_; }
+  TIgnoreWordState ReadIgnoreWordState() const { return ignoreWordState_; }
   bool ReadIgnoreWordBefore() const { return ignoreWordBefore_; }
 
  protected:
@@ -419,42 +430,61 @@ class TQuillSpellBase {
   }
 
  protected:
+  // The events' handlers, else the check-run interface's dialogs.
   virtual void InternalSetup(void* Owner) {
-    if (OnShowConfigDialog) OnShowConfigDialog(this, Owner);
+    if (OnShowConfigDialog)
+      OnShowConfigDialog(this, Owner);
+    else if (runUI_)
+      runUI_->Setup(Owner);
   }
   virtual void InternalSetupCustomDictionaries(void* Owner) {
-    if (OnShowCustomDictionariesDialog) OnShowCustomDictionariesDialog(this, Owner);
+    if (OnShowCustomDictionariesDialog)
+      OnShowCustomDictionariesDialog(this, Owner);
+    else if (runUI_)
+      runUI_->SetupCustomDictionaries(Owner);
   }
   virtual void InternalEditCustomDictionary(void* Owner, TCustomDictionary* Dictionary) {
-    if (OnShowEditCustomDictionaryDialog) OnShowEditCustomDictionaryDialog(this, Owner, Dictionary);
+    if (OnShowEditCustomDictionaryDialog)
+      OnShowEditCustomDictionaryDialog(this, Owner, Dictionary);
+    else if (runUI_)
+      runUI_->EditCustomDictionary(Owner, Dictionary);
   }
   // The folder the user chose; empty when none.
   virtual std::string InternalSetupAddDictionaryDir(void* Owner) {
     std::string folder;
-    if (OnShowAddDictionaryDir) OnShowAddDictionaryDir(this, Owner, folder);
+    if (OnShowAddDictionaryDir)
+      OnShowAddDictionaryDir(this, Owner, folder);
+    else if (runUI_)
+      folder = runUI_->SetupAddDictionaryDir(Owner);
     return folder;
   }
-  // The run's user interface. The base versions only fire the events, so a
-  // run can be driven through the commands alone.
-  virtual void EnsureUI() {}
-  // Shows (on) or takes back (off) the busy cursor of a long run; the
-  // window side supplies one.
-  virtual void ShowHourglass(bool /*on*/) {}
+  // The run's user interface, the check-run interface's when there is one.
+  virtual void EnsureUI() {
+    if (runUI_) runUI_->EnsureUI();
+  }
+  // Shows (on) or takes back (off) the busy cursor of a long run.
+  virtual void ShowHourglass(bool on) {
+    if (runUI_) runUI_->ShowHourglass(on);
+  }
   // Milliseconds on a steady clock, for the hourglass's delay.
   virtual int64_t TickCountMs() const;
-  virtual void ShutdownUI() {}
-  virtual void DoWordPrompt();
+  virtual void ShutdownUI() {
+    if (runUI_) runUI_->ShutdownUI();
+  }
   virtual void ShowEndMessage();
   void Fire_ReplaceWord(const std::string& text, int32_t state);
-  void Fire_IgnoreWord(int32_t state);
+  void Fire_IgnoreWord(TIgnoreWordState state);
   void Fire_UndoLast(int32_t state, TSpellAction action, int32_t& data);
   // Shows the menu at the screen point and returns once it closed, its
-  // clicked item having gone through PopupMenuHook. Nothing here: a window
-  // system's component shows it.
-  virtual void PresentPopupMenu(TSpellPopupMenu& /*Menu*/, int /*X*/, int /*Y*/) {}
+  // clicked item having gone through PopupMenuHook: the live interface's.
+  virtual void PresentPopupMenu(TSpellPopupMenu& Menu, int X, int Y) {
+    if (liveUI_) liveUI_->PresentPopupMenu(Menu, X, Y);
+  }
 
  private:
   void InstallHooks();
+  // ResynchOptions' work on the rules, outside loading.
+  void RebuildRules(bool force);
   void RebuildSearchFolders();
   void ForgetAvailableLists();
   bool InMainDictionaries(const std::string& word, bool count);
@@ -550,7 +580,7 @@ class TQuillSpellBase {
   TEventList optionsChanged_;
   TEventList configurationChanged_;
   TEventList ignoreWord_;
-  int32_t ignoreWordState_ = 0;
+  TIgnoreWordState ignoreWordState_ = iwNone;
   TEventList popupResult_;
   TSpellPopupOption popupResultValue_ = spCancel;
   bool menuBusy_ = false;
@@ -558,6 +588,8 @@ class TQuillSpellBase {
   std::string popupCaption_;
   bool ignoreWordBefore_ = false;
   std::unique_ptr<TQuillConfig> config_;
+  TCheckRunUI* runUI_ = nullptr;
+  TLiveUI* liveUI_ = nullptr;
 };
 
 }  // namespace tq::spell

@@ -202,6 +202,7 @@ int64_t TQuillSpellBase::TickCountMs() const {
 
 void TQuillSpellBase::DoWordPrompt() {
   OptimizeMainDictionaryOrder();
+  if (runUI_) runUI_->PromptWord();
   if (OnPromptWord) OnPromptWord(this, currentWord_, repeated_);
 }
 
@@ -212,6 +213,10 @@ std::string TQuillSpellBase::GetString(TSpellLanguageString key) {
 }
 
 void TQuillSpellBase::ShowEndMessage() {
+  if (runUI_) {
+    runUI_->ShowEndMessage();
+    return;
+  }
   if (inSequence_) return;  // the sequence's end shows it once
   if (OnShowEndMessage) OnShowEndMessage(this);
 }
@@ -262,7 +267,7 @@ void TQuillSpellBase::Fire_ReplaceWord(const std::string& text, int32_t state) {
   if (OnParserReplaceWord) OnParserReplaceWord(this, false, text, state);
 }
 
-void TQuillSpellBase::Fire_IgnoreWord(int32_t state) {
+void TQuillSpellBase::Fire_IgnoreWord(TIgnoreWordState state) {
   if (OnParserIgnoreWord) OnParserIgnoreWord(this, true, state);
   ignoreWordState_ = state;
   ignoreWordBefore_ = true;

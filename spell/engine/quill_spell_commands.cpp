@@ -8,7 +8,7 @@ namespace tq::spell {
 void TQuillSpellBase::Check_Ignore() {
   if (!RunCommandAllowed(true)) return;
   SetUndoAction(saIgnore, "", false);
-  Fire_IgnoreWord(10);
+  Fire_IgnoreWord(iwIgnore);
   ContinueCheck();
 }
 
@@ -18,7 +18,7 @@ void TQuillSpellBase::Check_IgnoreAll() {
   if (!RunCommandAllowed(false)) return;
   SetUndoAction(saIgnoreAll, "", false);
   ignoreAll_->AddIgnore(currentWord_);
-  Fire_IgnoreWord(11);
+  Fire_IgnoreWord(iwIgnoreAll);
   ContinueCheck();
 }
 
@@ -50,7 +50,7 @@ void TQuillSpellBase::Check_Add() {
   if (!RunCommandAllowed(false)) return;
   SetUndoAction(saAdd, "", false);
   if (activeCustom_) activeCustom_->AddIgnore(currentWord_);
-  Fire_IgnoreWord(12);
+  Fire_IgnoreWord(iwAdd);
   ContinueCheck();
 }
 

@@ -57,7 +57,7 @@ void TStringParser::ReplaceWord(const std::string& text, int32_t) {
   selLength_ = 0;
 }
 
-void TStringParser::IgnoreWord(int32_t) { x_ += selLength_; }
+void TStringParser::IgnoreWord(TIgnoreWordState) { x_ += selLength_; }
 
 void TStringParser::GetCursorPosition(int32_t& x, int32_t& y) { GetPosition(x, y); }
 

@@ -6,7 +6,6 @@
 
 #include <chrono>
 
-#include "spell/dialogs/quill_spell.h"
 #include "spell/engine/control_text.h"
 #include "spell/live/quill_live_rich_edit.h"
 
@@ -46,14 +45,6 @@ bool TQuillLiveRichEdit::WMContextMenu(LPARAM position) {
 
 bool TQuillLiveRichEdit::WMRButtonDown(LPARAM position) {
   if (!AggressiveContextMenu || !HandleAssigned()) return false;
-  POINT p{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-  ClientToScreen(WindowHandle, &p);
-  return WMContextMenuInternal(p);
-}
-
-bool TQuillLiveRichEdit::WMRButtonUp(LPARAM position) {
-  if (AggressiveContextMenu || !HandleAssigned()) return false;
-  if (!(IsLmdClass || IsWwClass || IsDxInPlaceClass || IsRxClass)) return false;
   POINT p{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
   ClientToScreen(WindowHandle, &p);
   return WMContextMenuInternal(p);
@@ -116,11 +107,9 @@ bool TQuillLiveRichEdit::WMContextMenuInternal(POINT screen) {
       break;
     case spAutoCorrect:
     case spReplace:
-      BeginEditing();
       ReplaceSelection(replacement);
       break;
     case spChangeAll:
-      BeginEditing();
       ReplaceSelection(replacement);
       SearchAndReplace(found.word, replacement);
       break;
@@ -130,7 +119,7 @@ bool TQuillLiveRichEdit::WMContextMenuInternal(POINT screen) {
       InvalidateAll();
       break;
     case spIgnore:
-      IgnoreWord(10);
+      IgnoreWord(iwIgnore);
       break;
     case spCancel:
       break;
@@ -144,24 +133,8 @@ bool TQuillLiveRichEdit::WMContextMenuInternal(POINT screen) {
 }
 
 void TQuillLiveRichEdit::RunDialogOnSelection() {
-  // The spell-check dialog opens under the word for this word only, with no
-  // message at the end; a component without dialogs has nothing to show.
-  auto* withDialogs = dynamic_cast<TQuillSpell*>(QuillSpell);
-  if (!withDialogs || withDialogs->ReadChecking()) return;
-  const TSpellEndMessage endMessage = withDialogs->EndMessage;
-  const TSpellDialogInitialPos initialPos = withDialogs->DialogInitialPos;
-  withDialogs->EndMessage = emNever;
-  withDialogs->DialogInitialPos = ipUnderSelection;
-  struct Restore {
-    TQuillSpell& spell;
-    TSpellEndMessage endMessage;
-    TSpellDialogInitialPos initialPos;
-    ~Restore() {
-      spell.EndMessage = endMessage;
-      spell.DialogInitialPos = initialPos;
-    }
-  } restore{*withDialogs, endMessage, initialPos};
-  withDialogs->CheckWinControlHWND(WindowHandle, ctSelected);
+  if (!RunDialog || !QuillSpell || QuillSpell->ReadChecking()) return;
+  RunDialog(WindowHandle);
 }
 
 void TQuillLiveRichEdit::OnPopupResult(void* Sender) {
@@ -178,7 +151,7 @@ void TQuillLiveRichEdit::OnPopupResult(void* Sender) {
 void TQuillLiveRichEdit::CheckCorrect(char character) {
   const int32_t caret = SelStart();
   if (!CorrectingActive || !QuillSpell || !HandleAssigned()) return;
-  if (ExpansionChars.find(character) == std::string::npos || SelLength() != 0) return;
+  if (kExpansionChars.find(character) == std::string_view::npos || SelLength() != 0) return;
   const int32_t line = static_cast<int32_t>(Send(EM_LINEFROMCHAR, static_cast<WPARAM>(caret), 0));
   const int32_t start = LineIndex(line);
   ControlParser.InitializeFromHWND(WindowHandle);
@@ -196,7 +169,6 @@ void TQuillLiveRichEdit::CheckCorrect(char character) {
     explicit UpdateScope(TQuillLiveRichEdit& s) : self(s) { self.SetUpdateState(true); }
     ~UpdateScope() { self.SetUpdateState(false); }
   } update(*this);
-  BeginEditing();
   ControlParser.SelectWord(static_cast<int32_t>(word.size()));
   ReplaceSelection(replacement);
   const int32_t after = caret + static_cast<int32_t>(replacement.size()) - static_cast<int32_t>(word.size());
@@ -226,7 +198,6 @@ void TQuillLiveRichEdit::SearchAndReplace(const std::string& word, const std::st
   for (ParsingEngine->NextWord(found); !found.empty(); ParsingEngine->NextWord(found)) {
     hourglass.Tick();
     if (found != word) continue;
-    BeginEditing();
     ControlParser.SelectWord(static_cast<int32_t>(found.size()));
     ReplaceSelection(replacement);
     // On past the new text; the cursor reads its line again.
@@ -238,9 +209,9 @@ void TQuillLiveRichEdit::SearchAndReplace(const std::string& word, const std::st
 
 // --- Ignoring ------------------------------------------------------------------
 
-void TQuillLiveRichEdit::IgnoreWord(int32_t state) {
+void TQuillLiveRichEdit::IgnoreWord(TIgnoreWordState state) {
   if (!SpellingActive || !HandleAssigned()) return;
-  if (state == 10) {
+  if (state == iwIgnore) {
     ControlParser.InitializeFromHWND(WindowHandle);
     int32_t column = 0, line = 0;
     ControlParser.GetCursorPosition(column, line);
@@ -263,7 +234,7 @@ void TQuillLiveRichEdit::IgnoreWord(int32_t state) {
       InvalidateRect(WindowHandle, &area, FALSE);
       entry->Dirty = true;
     }
-  } else if (state == 11 || state == 12) {
+  } else if (state == iwIgnoreAll || state == iwAdd) {
     DWORD start = 0, end = 0;
     Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     Send(EM_SETSEL, start, start);
@@ -275,8 +246,8 @@ void TQuillLiveRichEdit::IgnoreWord(int32_t state) {
 
 void TQuillLiveRichEdit::OnParserIgnoreWord(void* Sender) {
   if (Sender != QuillSpell || !QuillSpell || QuillSpell->ReadIgnoreWordBefore() || !SpellingActive) return;
-  const int32_t state = QuillSpell->ReadIgnoreWordState();
-  if (state == 11 || state == 12 || SelText() == QuillSpell->ReadCurrentWord()) IgnoreWord(state);
+  const TIgnoreWordState state = QuillSpell->ReadIgnoreWordState();
+  if (state == iwIgnoreAll || state == iwAdd || SelText() == QuillSpell->ReadCurrentWord()) IgnoreWord(state);
 }
 
 }  // namespace tq::spell

@@ -164,14 +164,7 @@ int32_t TQuillLiveRichEdit::GetDrawingYPos(HDC dc, int32_t line, bool changed, c
   const RECT client = Client();
   TLineCache* entry = LineCaches.Find(line);
   if (nextIndex >= 0) {
-    if (IrregularLineHeights && next > top) {
-      const int32_t x = PosFromChar(lineStart + firstError.StartX).x;
-      PixelSnapshot shot(
-          dc, RECT{std::max<LONG>(x, 0), std::max<LONG>(top, 0), client.right, std::min<LONG>(next, client.bottom)});
-      y = top + IrregularLineMeasure(entry, top, next - top, x, shot.Reader());
-    } else if (next > y) {
-      y = next + 4;
-    }
+    if (next > y) y = next + 4;
     return y;
   }
   // The last line, measured before and unchanged since: the kept position.
@@ -220,8 +213,7 @@ bool TQuillLiveRichEdit::CurrentlyDoubleBuffering() {
         NewRichEdit = HIWORD(fixed->dwFileVersionMS) >= 5 && HIWORD(fixed->dwFileVersionLS) >= 1500;
     }
   }
-  return SpellingActive && DoubleBuffered && NewRichEdit && WordWrap() && SelLength() == 0 && PaintOk &&
-         BufferingAllowed;
+  return SpellingActive && NewRichEdit && WordWrap() && SelLength() == 0 && PaintOk && BufferingAllowed;
 }
 
 bool TQuillLiveRichEdit::WMPaint(bool& secondPass) {
@@ -306,9 +298,8 @@ void TQuillLiveRichEdit::PaintBuffered() {
     RedrawWindow(WindowHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return;
   }
-  if (p.x > 2 && !MarginDetected && !IsDxMemoClass && !IsRxClass) {
+  if (p.x > 2 && !MarginDetected) {
     MarginDetected = true;
-    if (IrregularLeftMargin) BufferingAllowed = false;
     InvalidateAll();
   }
 }

@@ -7,18 +7,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/utf16.h"
-#include "spell/engine/ansi_text.h"
 #include "spell/engine/control_text.h"
 #include "ui/wnd.h"
 
 namespace tq::spell {
-
-std::string LowerCaseClassName(HWND window) {
-  wchar_t name[1025] = {};
-  GetClassNameW(window, name, 1024);
-  return AnsiLowerCase(platform::Utf8(name));
-}
 
 TQuillLiveRichEdit::TQuillLiveRichEdit() : ParsingEngine(std::make_unique<TMainParsingEngine>()) {}
 
@@ -39,16 +31,6 @@ void TQuillLiveRichEdit::WriteHWND(HWND handle) {
   if (WinControl && WinControl->Handle() != handle) WinControl = nullptr;
   if (WindowHandle && IsWindow(WindowHandle)) InvalidateRect(WindowHandle, nullptr, FALSE);
   WindowHandle = handle;
-  if (WindowHandle) {
-    const std::string lower = LowerCaseClassName(WindowHandle);
-    const auto has = [&](const char* part) { return lower.find(part) != std::string::npos; };
-    IsLmdClass = has("lmd");
-    IsWwClass = has("ww");
-    IsDxMemoClass = has("dxmemo");
-    IsDxInPlaceClass = has("dxinplace");
-    IsRxClass = has("rx");
-    if (IsLmdClass) BufferingAllowed = false;
-  }
   CheckWatchSpelling();
 }
 
@@ -181,10 +163,6 @@ TLiveWordTest TQuillLiveRichEdit::WordTest() {
 void TQuillLiveRichEdit::MarkAllLinesDirty() { LineCaches.MarkAllDirty(); }
 
 void TQuillLiveRichEdit::MarkLineHeightCacheDirty() { LineCaches.MarkHeightsDirty(); }
-
-void TQuillLiveRichEdit::BeginEditing() {
-  if (OnBeginEditing) OnBeginEditing(WinControl);
-}
 
 void TQuillLiveRichEdit::Check(TCheckType type) {
   if (!QuillSpell || !HandleAssigned() || QuillSpell->ReadChecking()) return;

@@ -5,7 +5,7 @@
 // are never touched by marking. It also corrects a word as the user types a
 // separator after it, opens the spelling menu on a marked word and keeps the
 // ignore-once list. It is a plain object; TQuillRichEditSubclass feeds it the
-// window's messages.
+// window's messages. It is made for the program's own rich edit.
 #pragma once
 
 #include <windows.h>
@@ -13,13 +13,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "spell/engine/parsing_engine.h"
 #include "spell/engine/quill_spell_base.h"
 #include "spell/engine/spell_popup_menu.h"
 #include "spell/engine/string_parser.h"
 #include "spell/live/core/line_scan.h"
-#include "spell/live/win_api_control_parser.h"
+#include "spell/window/win_api_control_parser.h"
 
 namespace tq::ui {
 class Wnd;
@@ -27,12 +28,8 @@ class Wnd;
 
 namespace tq::spell {
 
-// A window's class name (up to 1024 characters), lower-cased.
-std::string LowerCaseClassName(HWND window);
-
 class TQuillLiveRichEdit {
  public:
-  using TNotifyEvent = std::function<void(ui::Wnd* Sender)>;
   using TWordCheckEvent = std::function<void(TQuillLiveRichEdit* Sender, const std::string& Word,
                                              std::string& Replacement, TWordCheckType& CheckType)>;
 
@@ -49,6 +46,7 @@ class TQuillLiveRichEdit {
 
   virtual void VerifyHandle();
   virtual bool HandleAssigned();
+  // Whether a paint renders off-screen and draws the markers over it.
   virtual bool CurrentlyDoubleBuffering();
   virtual void MarkLineHeightCacheDirty();
   virtual void MarkAllLinesDirty();
@@ -56,7 +54,6 @@ class TQuillLiveRichEdit {
   virtual void CheckWatchSpelling();
   // The verdict on a word of the text, previous being the word before it.
   virtual bool WordOK(const std::string& word, const std::string& previous);
-  virtual void BeginEditing();
   virtual void WriteWinControl(ui::Wnd* control);
   virtual void WriteHWND(HWND handle);
   virtual void WriteParsingEngine(std::unique_ptr<TParsingEngine> engine);
@@ -68,9 +65,9 @@ class TQuillLiveRichEdit {
   virtual void WriteLiveReadOnly(bool on);
   // Replaces every exact occurrence of word in the window.
   virtual void SearchAndReplace(const std::string& word, const std::string& replacement);
-  // 10: the selected occurrence joins the ignore-once list; 11, 12: every
-  // line is checked again.
-  virtual void IgnoreWord(int32_t state);
+  // iwIgnore: the selected occurrence joins the ignore-once list;
+  // iwIgnoreAll, iwAdd: every line is checked again.
+  virtual void IgnoreWord(TIgnoreWordState state);
   // A check run of the engine over the window.
   virtual void Check(TCheckType type);
 
@@ -102,17 +99,16 @@ class TQuillLiveRichEdit {
   // Switches redrawing off for a change of the text and on again after it.
   void SetUpdateState(bool updating);
 
+  // The characters after which typing corrects the word before them.
+  static constexpr std::string_view kExpansionChars = " .,;:\t";
+
   // Plain settings of the owner.
-  bool DoubleBuffered = true;
-  std::string ExpansionChars = std::string(" .,;:\t");
-  bool IrregularLineHeights = false;
-  bool IrregularLeftMargin = true;
   bool AggressiveContextMenu = false;
   TSpellPopupOptions LiveMenuOptions = TSpellPopupOptions::All();
-  TNotifyEvent OnBeginEditing;
   TWordCheckEvent OnWordCheck;
-
-  bool IsLmdClass = false, IsWwClass = false, IsDxMemoClass = false, IsDxInPlaceClass = false, IsRxClass = false;
+  // Runs the spell-check dialog over the window's selection: the menu's
+  // dialog item. None: the item does nothing.
+  std::function<void(HWND window)> RunDialog;
 
  protected:
   // Message handlers; those answering bool answer whether the message was
@@ -125,7 +121,6 @@ class TQuillLiveRichEdit {
   bool WMContextMenu(LPARAM position);
   bool WMContextMenuInternal(POINT screen);
   bool WMRButtonDown(LPARAM position);
-  bool WMRButtonUp(LPARAM position);
   bool WMKeyDown(WPARAM key);
   // character: the UTF-16 unit of WM_CHAR.
   void KeyPress(wchar_t character);

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "spell/engine/dictionary_test_support.h"
-#include "spell/live/quill_auto_live_spell.h"
+#include "spell/live/live_spelling.h"
 #include "tests/support/temp_dir.h"
 #include "ui/rich_edit.h"
 #include "ui/test_host.h"
@@ -26,22 +26,24 @@ struct Live {
   std::unique_ptr<platform::KeyStore> keys = platform::NewMemoryKeyStore();
   ui::testing::TestHost host;
   ui::RichEdit box;
-  std::unique_ptr<TQuillAutoLiveSpell> spell;
+  std::unique_ptr<TQuillSpellBase> spell;
+  std::unique_ptr<TLiveSpelling> liveSpelling;
 
   explicit Live(const std::string& text = kSample) {
     WriteMainDictionary(dir.File("English.adm"),
                         {"this", "is", "a", "sample", "with", "misspelled", "word", "the", "was", "and", "x", "tea"});
     box.Create(host.form, {8, 8, 360, 200});
     box.SetPlainText(text);
-    spell = std::make_unique<TQuillAutoLiveSpell>(&host.form, TEngineServices{nullptr, keys.get(), &facts});
+    spell = std::make_unique<TQuillSpellBase>(TEngineServices{nullptr, keys.get(), &facts});
+    liveSpelling = std::make_unique<TLiveSpelling>(*spell, nullptr, &host.form);
     testsupport::ConfigureTestEngine(*spell, {dir.path()}, TStringList{"English.adm"}, "Spell.adu",
                                      {soLiveSpelling, soLiveCorrect});
     spell->WriteLearnSuggestions(false);
-    spell->WriteSingeLiveControl(&box);
-    spell->WriteAggressiveContextMenu(true);
+    liveSpelling->WriteSingeLiveControl(&box);
+    liveSpelling->WriteAggressiveContextMenu(true);
     host.form.Show();
   }
-  TQuillRichEditSubclass& watcher(int i = 0) { return *spell->ReadWatcher(i); }
+  TQuillRichEditSubclass& watcher(int i = 0) { return *liveSpelling->ReadWatcher(i); }
   void Paint() {
     InvalidateRect(box.Handle(), nullptr, TRUE);
     UpdateWindow(box.Handle());
@@ -223,7 +225,7 @@ TEST(LiveRichEdit, IgnoreOnceOnlyAfterTheSamePrecedingWord) {
   Live live("is teh. was teh.");
   EXPECT_EQ(live.Errors(), (std::vector<TSpellingError>{{3, 6}, {12, 15}}));
   live.box.Send(EM_SETSEL, 3, 6);
-  live.watcher().IgnoreWord(10);
+  live.watcher().IgnoreWord(iwIgnore);
   EXPECT_EQ(live.Errors(), (std::vector<TSpellingError>{{12, 15}}));
   EXPECT_TRUE(live.watcher().WordOK("teh", "is"));
   EXPECT_FALSE(live.watcher().WordOK("teh", "was"));
@@ -234,36 +236,36 @@ TEST(LiveSpellManager, WatchersFollowWindowsAndFocus) {
   ui::RichEdit second;
   second.Create(live.host.form, {8, 220, 360, 60});
   second.SetPlainText("teh");
-  live.spell->AddControl(&second);
-  live.spell->AddControl(&second);  // once only
-  ASSERT_EQ(live.spell->ReadWatcherCount(), 2);
+  live.liveSpelling->AddControl(&second);
+  live.liveSpelling->AddControl(&second);  // once only
+  ASSERT_EQ(live.liveSpelling->ReadWatcherCount(), 2);
 
   // Only the focused control is marked; the focus moves the marking.
-  live.spell->WriteAutospellOnlyFocused(true);
+  live.liveSpelling->WriteAutospellOnlyFocused(true);
   second.SetFocus();
-  live.spell->OnTimer();
+  live.liveSpelling->OnTimer();
   EXPECT_FALSE(live.watcher(0).ReadSpellingActive());
   EXPECT_TRUE(live.watcher(1).ReadSpellingActive());
   live.box.SetFocus();
-  live.spell->OnTimer();
+  live.liveSpelling->OnTimer();
   EXPECT_TRUE(live.watcher(0).ReadSpellingActive());
   EXPECT_FALSE(live.watcher(1).ReadSpellingActive());
-  live.spell->WriteAutospellOnlyFocused(false);
+  live.liveSpelling->WriteAutospellOnlyFocused(false);
 
   // A re-created window is watched again within one tick.
   live.box.Destroy();
   EXPECT_EQ(live.watcher(0).ReadHWND(), nullptr);
   live.box.Create(live.host.form, {8, 8, 360, 200});
   live.box.SetPlainText(kSample);
-  live.spell->OnTimer();
+  live.liveSpelling->OnTimer();
   EXPECT_EQ(live.watcher(0).ReadHWND(), live.box.Handle());
   EXPECT_EQ(live.watcher(0).ReadSubclassedWindow(), live.box.Handle());
   EXPECT_EQ(live.Errors().size(), 2u);
 
   // Removing a control whose window went first.
   second.Destroy();
-  live.spell->Notification(&second);
-  EXPECT_EQ(live.spell->ReadWatcherCount(), 1);
+  live.liveSpelling->Notification(&second);
+  EXPECT_EQ(live.liveSpelling->ReadWatcherCount(), 1);
 }
 
 }  // namespace

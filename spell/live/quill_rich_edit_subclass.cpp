@@ -89,9 +89,6 @@ LRESULT TQuillRichEditSubclass::SubclassWndProc(UINT msg, WPARAM wp, LPARAM lp) 
     case WM_RBUTTONDOWN:
       if (WMRButtonDown(lp)) return 0;
       break;
-    case WM_RBUTTONUP:
-      if (WMRButtonUp(lp)) return 0;
-      break;
     case EM_GETOLEINTERFACE:
       EMGetOleInterface();
       break;

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Live spelling in a watched rich edit (LiveSpellHost, a form holding one
-rich edit with TQuillAutoLiveSpell as the reply dialog has it), under Wine:
+rich edit with TLiveSpelling as the reply dialog has it), under Wine:
 
 - the red zigzag lies under the misspelt words and nowhere else (its pixels
   found in a screenshot, the words' rectangles from EM_POSFROMCHAR);

@@ -38,50 +38,7 @@ struct TwoColours {
     }
   }
 };
-
-// Stops a scan across a row of columns whose reader never fails.
-constexpr int32_t kMaxColumns = 8192;
 }  // namespace
-
-int32_t IrregularLineMeasure(TLineCache* entry, int32_t top, int32_t height, int32_t x, const TPixelReader& pixel) {
-  if (entry && entry->HeightKey == height && entry->CachedBottom > 0) return entry->CachedBottom;
-  if (height <= 0) return height;
-  std::vector<int> histogram(static_cast<size_t>(height), 0);
-  int counted = 0;
-  for (int32_t column = x; column < x + kMaxColumns && counted < 101; ++column) {
-    bool anyRead = false, bottomRead = false, hasBackground = false, hasInk = false;
-    uint32_t background = 0, ink = 0;
-    int32_t inkBottom = 0;
-    for (int32_t row = 0; row < height; ++row) {
-      uint32_t c = 0;
-      if (!pixel(column, top + row, c)) continue;
-      anyRead = true;
-      if (row == height - 1) bottomRead = true;
-      if (!hasBackground) {
-        background = c;
-        hasBackground = true;
-      } else if (!hasInk && c != background) {
-        ink = c;
-        hasInk = true;
-      }
-      if (hasInk && c == ink) inkBottom = row;
-    }
-    if (!anyRead) break;
-    if (inkBottom > 0 && bottomRead) {
-      ++histogram[static_cast<size_t>(inkBottom)];
-      ++counted;
-    }
-  }
-  const int32_t row = WinningRow(histogram, 0);
-  if (row > 0 && histogram[static_cast<size_t>(row)] > 5) {
-    if (entry) {
-      entry->HeightKey = height;
-      entry->CachedBottom = row + 4;
-    }
-    return row + 4;
-  }
-  return height;
-}
 
 int32_t LastLineMeasure(TLineCache* entry, bool changed, int32_t top, int32_t rel, int32_t xs, int32_t xe,
                         const TPixelReader& pixel) {

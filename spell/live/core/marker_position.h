@@ -1,4 +1,4 @@
-// Where a line's marker goes when the line's height cannot be taken from the
+// Where the last line's marker goes when its height cannot be taken from the
 // font alone: measured from the pixels the control rendered. Window-free: the
 // pixels come from a reader, which answers false for a pixel it cannot read.
 #pragma once
@@ -11,11 +11,6 @@
 namespace tq::spell {
 
 using TPixelReader = std::function<bool(int32_t x, int32_t y, uint32_t& color)>;
-
-// The ink bottom of a line of irregular height (rows 0 … height − 1 below
-// top, sampled from column x on) plus 4, or height when no row wins clearly.
-// Kept in entry, keyed by the height.
-int32_t IrregularLineMeasure(TLineCache* entry, int32_t top, int32_t height, int32_t x, const TPixelReader& pixel);
 
 // The marker position of the last line, relative to its top: rel (the font's
 // guess) when the pixels confirm it, else the most common ink bottom under

@@ -28,24 +28,6 @@ struct Picture {
   }
 };
 
-TEST(LiveMarkerPosition, IrregularLineFindsTheInkBottomAndKeepsIt) {
-  Picture p(60, 40);
-  p.Ink(0, 59, 12, 21);  // text from row 2 to row 11 of the line at top 10
-  TLineCache entry;
-  EXPECT_EQ(IrregularLineMeasure(&entry, 10, 20, 5, p.reader()), 11 + 4);
-  EXPECT_EQ(entry.HeightKey, 20);
-  EXPECT_EQ(entry.CachedBottom, 15);
-  // The kept value is used while the height stays.
-  Picture blank(60, 40);
-  EXPECT_EQ(IrregularLineMeasure(&entry, 10, 20, 5, blank.reader()), 15);
-  // Nothing to measure: the height itself.
-  EXPECT_EQ(IrregularLineMeasure(&entry, 10, 25, 5, blank.reader()), 25);
-  // Too few inked columns to trust.
-  Picture few(60, 40);
-  few.Ink(55, 59, 12, 21);
-  EXPECT_EQ(IrregularLineMeasure(nullptr, 10, 20, 5, few.reader()), 20);
-}
-
 TEST(LiveMarkerPosition, LastLineConfirmedByThePixels) {
   Picture p(60, 60);
   for (int32_t x = 10; x <= 50; x += 3) p.Ink(x, x, 20, 26);  // strokes of text, ending above the guess at rel 16

@@ -1,4 +1,4 @@
-// Live Spell Host: a form with one rich edit watched by TQuillAutoLiveSpell,
+// Live Spell Host: a form with one rich edit watched by TLiveSpelling,
 // as the reply dialog has it, for the end-to-end tests and the timing of live
 // spelling under Wine. Its dictionaries and Spell.cfg live in --dir.
 //
@@ -22,7 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "spell/live/quill_auto_live_spell.h"
+#include "spell/dialogs/spell_dialogs.h"
+#include "spell/live/live_spelling.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/message_loop.h"
@@ -30,7 +31,7 @@
 
 namespace {
 
-using tq::spell::TQuillAutoLiveSpell;
+using tq::spell::TLiveSpelling;
 
 constexpr UINT kLiveOption = WM_APP + 1;
 constexpr UINT kClientOrigin = WM_APP + 2;
@@ -52,7 +53,7 @@ std::string GeneratedLine(int n) { return "Line " + std::to_string(n) + " has a 
 class HostForm : public tq::ui::Form {
  public:
   tq::ui::RichEdit edit;
-  TQuillAutoLiveSpell* spell = nullptr;
+  tq::spell::TQuillSpellBase* spell = nullptr;
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override {
@@ -166,7 +167,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     form.edit.SetPlainText(text);
   }
 
-  TQuillAutoLiveSpell spell(&form);
+  tq::spell::TQuillSpellBase spell;
+  tq::spell::TSpellDialogs dialogs(spell);
+  TLiveSpelling live(
+      spell, [&dialogs](HWND window) { dialogs.CheckSelectionFromMenu(window); }, &form);
   form.spell = &spell;
   spell.BeginLoading();
   spell.WriteConfigStorage(tq::spell::csFile);
@@ -180,8 +184,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   spell.EndLoading();
 
   form.Show();
-  if (o.live) spell.WriteSingeLiveControl(&form.edit);
-  spell.WriteAggressiveContextMenu(true);
+  if (o.live) live.WriteSingeLiveControl(&form.edit);
+  live.WriteAggressiveContextMenu(true);
   form.edit.SetFocus();
 
   if (!o.benchOut.empty()) {
@@ -190,7 +194,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     tq::ui::ProcessPendingMessages();
     form.edit.SetPlainText(text);
     tq::ui::ProcessPendingMessages();
-    if (o.live) spell.ReadWatcher(0)->MarkAllLinesDirty();
+    if (o.live) live.ReadWatcher(0)->MarkAllLinesDirty();
     InvalidateRect(form.edit.Handle(), nullptr, TRUE);
     const auto paintStart = std::chrono::steady_clock::now();
     UpdateWindow(form.edit.Handle());

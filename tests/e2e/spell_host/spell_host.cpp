@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "platform/env.h"
-#include "spell/dialogs/quill_spell.h"
+#include "spell/dialogs/spell_dialogs.h"
 #include "tools/dictionary_compiler.h"
 #include "ui/application.h"
 #include "ui/button.h"
@@ -79,7 +79,8 @@ class HostForm : public ui::Form {
   ui::Edit edit;
   ui::RichEdit rich;
   ui::Button checkEdit, checkRich;
-  spell::TQuillSpell spell;
+  spell::TQuillSpellBase spell;
+  spell::TSpellDialogs dialogs{spell};
 
  protected:
   bool OnClose() override {
@@ -89,7 +90,7 @@ class HostForm : public ui::Form {
 
  private:
   void Check(ui::Wnd& control) {
-    spell.CheckWinControl(&control, spell::ctAll);
+    dialogs.CheckWinControl(&control, spell::ctAll);
     WriteFile(folder_ + "\\edit.txt", edit.Text());
     WriteFile(folder_ + "\\rich.rtf", rich.Rtf());
     WriteFile(folder_ + "\\runs.txt", std::to_string(++runs_));

@@ -1,4 +1,4 @@
-#include "spell/dialogs/quill_spell.h"
+#include "spell/dialogs/spell_dialogs.h"
 
 #include <string>
 
@@ -8,47 +8,50 @@
 #include "spell/dialogs/spell_dialog.h"
 #include "spell/engine/ansi_text.h"
 #include "spell/engine/control_text.h"
-#include "spell/live/win_api_control_parser.h"
+#include "spell/window/win_api_control_parser.h"
 #include "ui/dpi.h"
 #include "ui/form.h"
 #include "ui/message_loop.h"
 
 namespace tq::spell {
 
-TQuillSpell::TQuillSpell(const TEngineServices& services) : TQuillSpellBase(services) {
-  UIType = suiDialog;
+TSpellDialogs::TSpellDialogs(TQuillSpellBase& engine) : engine_(engine) {
+  engine_.WriteCheckRunUI(this);
   // A synchronous run keeps the program's windows (and its own dialog)
   // working: it handles the thread's messages until it ends.
-  PumpMessage = [this] {
+  engine_.PumpMessage = [this] {
     MSG msg;
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {
       // The program is ending: the run ends with it, and the outer loop
       // still sees the quit message.
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      StopCheck(true);
+      engine_.StopCheck(true);
       return;
     }
     ui::DispatchThreadMessage(msg);
   };
-  OnQuestion = [this](const std::string& text, const std::string& caption) {
+  engine_.OnQuestion = [this](const std::string& text, const std::string& caption) {
     return MessageBoxW(MessageOwner(), platform::Wide(text).c_str(), platform::Wide(caption).c_str(),
                        MB_YESNO | MB_ICONQUESTION) == IDYES;
   };
 }
 
-TQuillSpell::~TQuillSpell() {
-  if (ReadChecking()) StopCheck(true);
+TSpellDialogs::~TSpellDialogs() {
+  if (engine_.ReadChecking()) engine_.StopCheck(true);
+  engine_.WriteCheckRunUI(nullptr);
+  engine_.PumpMessage = nullptr;
+  engine_.OnQuestion = nullptr;
 }
 
 // --- Checking windows ---
 
-void TQuillSpell::CheckWinControl(ui::Wnd* control, TCheckType type) {
+void TSpellDialogs::CheckWinControl(ui::Wnd* control, TCheckType type) {
   if (!control) return;
   CheckControl(type, [control](TWinAPIControlParser& parser) { parser.Initialize(control); });
 }
 
-void TQuillSpell::CheckRichEdit(ui::Wnd* control, TCheckType type) {
+void TSpellDialogs::CheckRichEdit(ui::Wnd* control, TCheckType type) {
   if (!control) return;
   CheckControl(type, [control](TWinAPIControlParser& parser) {
     parser.Initialize(control);
@@ -56,40 +59,56 @@ void TQuillSpell::CheckRichEdit(ui::Wnd* control, TCheckType type) {
   });
 }
 
-void TQuillSpell::CheckWinControlHWND(HWND window, TCheckType type) {
+void TSpellDialogs::CheckWinControlHWND(HWND window, TCheckType type) {
   if (!window) return;
   CheckControl(type, [window](TWinAPIControlParser& parser) { parser.InitializeFromHWND(window); });
 }
 
-void TQuillSpell::CheckControl(TCheckType type, const std::function<void(TWinAPIControlParser&)>& attach) {
+void TSpellDialogs::CheckControl(TCheckType type, const std::function<void(TWinAPIControlParser&)>& attach) {
   // A run in progress keeps its cursor; a second run is refused anyway.
-  if (ReadChecking()) return;
+  if (engine_.ReadChecking()) return;
   controlParser_ = std::make_unique<TWinAPIControlParser>();
   attach(*controlParser_);
-  CheckParser(controlParser_.get(), type);
+  engine_.CheckParser(controlParser_.get(), type);
   // Dialogs of ended runs go once none of their handlers is running.
-  if (!ReadChecking()) releasedDialogs_.clear();
+  if (!engine_.ReadChecking()) releasedDialogs_.clear();
 }
 
-int TQuillSpell::GetWordCountWinControl(ui::Wnd* control, TCheckType type) {
+void TSpellDialogs::CheckSelectionFromMenu(HWND window) {
+  if (engine_.ReadChecking()) return;
+  struct Restore {
+    TSpellDialogs& dialogs;
+    TSpellEndMessage endMessage;
+    TSpellDialogInitialPos initialPos;
+    ~Restore() {
+      dialogs.EndMessage = endMessage;
+      dialogs.DialogInitialPos = initialPos;
+    }
+  } restore{*this, EndMessage, DialogInitialPos};
+  EndMessage = emNever;
+  DialogInitialPos = ipUnderSelection;
+  CheckWinControlHWND(window, ctSelected);
+}
+
+int TSpellDialogs::GetWordCountWinControl(ui::Wnd* control, TCheckType type) {
   TWinAPIControlParser parser;
   parser.Initialize(control);
-  return GetWordCountParser(&parser, type);
+  return engine_.GetWordCountParser(&parser, type);
 }
 
-int TQuillSpell::GetErrorCountWinControl(ui::Wnd* control, TCheckType type) {
+int TSpellDialogs::GetErrorCountWinControl(ui::Wnd* control, TCheckType type) {
   TWinAPIControlParser parser;
   parser.Initialize(control);
-  return GetErrorCountParser(&parser, type);
+  return engine_.GetErrorCountParser(&parser, type);
 }
 
-bool TQuillSpell::ErrorsPresentInWinControl(ui::Wnd* control, TCheckType type) {
+bool TSpellDialogs::ErrorsPresentInWinControl(ui::Wnd* control, TCheckType type) {
   TWinAPIControlParser parser;
   parser.Initialize(control);
-  return ErrorsPresentInParser(&parser, type);
+  return engine_.ErrorsPresentInParser(&parser, type);
 }
 
-void TQuillSpell::ShowHourglass(bool on) {
+void TSpellDialogs::ShowHourglass(bool on) {
   if (on) {
     cursorBeforeHourglass_ = SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_WAIT))));
   } else {
@@ -99,7 +118,7 @@ void TQuillSpell::ShowHourglass(bool on) {
   }
 }
 
-HWND TQuillSpell::MessageOwner() const {
+HWND TSpellDialogs::MessageOwner() const {
   if (controlParser_ && controlParser_->ReadHandle() && IsWindow(controlParser_->ReadHandle())) {
     HWND root = GetAncestor(controlParser_->ReadHandle(), GA_ROOT);
     if (root && IsWindowVisible(root)) return root;
@@ -109,19 +128,19 @@ HWND TQuillSpell::MessageOwner() const {
 
 // --- The dialog's life ---
 
-TConfigurationDialogCtrl* TQuillSpell::SetupDialogControl(TSpellingForm* form, TCustomDictionary* dictionary) {
+TConfigurationDialogCtrl* TSpellDialogs::SetupDialogControl(TSpellingForm* form, TCustomDictionary* dictionary) {
   TConfigurationDialogCtrl* control = form ? form->ConfigurationDialogCtrl() : nullptr;
   if (!control) return nullptr;
   control->WriteOwnerForm(form);
-  control->WriteQuillSpell(this);
+  control->WriteSpellDialogs(this);
   control->WriteCustomDictionary(dictionary);
   return control;
 }
 
-void TQuillSpell::CreateSpellDialog() {
+void TSpellDialogs::CreateSpellDialog() {
   // The dialog stays in front of the form that holds the checked control.
   HWND owner = nullptr;
-  if (auto* parser = dynamic_cast<TWinAPIControlParser*>(ReadCurrentParser())) {
+  if (auto* parser = dynamic_cast<TWinAPIControlParser*>(engine_.ReadCurrentParser())) {
     if (ui::Wnd* control = parser->ReadControl()) {
       if (ui::Form* form = ui::Form::Of(control->Handle())) owner = form->Handle();
     }
@@ -131,7 +150,7 @@ void TQuillSpell::CreateSpellDialog() {
   SetupFormFonts(dialogForm_, true);
 }
 
-void TQuillSpell::EnsureUI() {
+void TSpellDialogs::EnsureUI() {
   if (UIType != suiDialog) return;
   if (!dialogControl_) {
     dialogDeactivated_ = false;
@@ -152,7 +171,7 @@ void TQuillSpell::EnsureUI() {
     if (OnSpellDialogShow) OnSpellDialogShow(this);
     SetInitialPosition();
     if (dialogForm_) {
-      showModal_ = DialogShowModal;
+      showModal_ = engine_.DialogShowModal;
       if (!showModal_) dialogForm_->Show();
       savedOnShow_ = std::move(dialogForm_->OnShow);
       savedOnDeactivate_ = std::move(dialogForm_->OnDeactivate);
@@ -169,16 +188,16 @@ void TQuillSpell::EnsureUI() {
   }
 }
 
-void TQuillSpell::ShutdownUI() {
+void TSpellDialogs::ShutdownUI() {
   if (!dialogForm_) return;
   if (DialogInitialPos == ipLastUserPos && dialogForm_->Handle()) {
     RECT r{};
     GetWindowRect(dialogForm_->Handle(), &r);
-    Configuration().WriteDialogX(r.left);
-    Configuration().WriteDialogY(r.top);
+    engine_.Configuration().WriteDialogX(r.left);
+    engine_.Configuration().WriteDialogY(r.top);
   }
   // Within a sequence of runs the dialog stays on screen until its end.
-  if (ReadInSequence() && !DialogShowModal) return;
+  if (engine_.ReadInSequence() && !engine_.DialogShowModal) return;
   dialogShown_ = false;
   dialogForm_->OnShow = std::move(savedOnShow_);
   dialogForm_->OnDeactivate = std::move(savedOnDeactivate_);
@@ -199,17 +218,17 @@ void TQuillSpell::ShutdownUI() {
   dialogForm_ = nullptr;
 }
 
-void TQuillSpell::Form_OnShow(TSpellingForm* Sender) {
-  if (DialogShowModal) {
-    if (DialogShowImmediate)
-      ContinueCheck();
+void TSpellDialogs::Form_OnShow(TSpellingForm* Sender) {
+  if (engine_.DialogShowModal) {
+    if (engine_.DialogShowImmediate)
+      engine_.ContinueCheck();
     else
-      DoWordPrompt();
+      engine_.DoWordPrompt();
   }
   if (savedOnShow_) savedOnShow_(Sender);
 }
 
-void TQuillSpell::Form_OnDeactivate(TSpellingForm* Sender) {
+void TSpellDialogs::Form_OnDeactivate(TSpellingForm* Sender) {
   if (!dialogDeactivated_) {
     dialogDeactivated_ = true;
     if (OnDialogDeactivate) OnDialogDeactivate(this);
@@ -217,24 +236,22 @@ void TQuillSpell::Form_OnDeactivate(TSpellingForm* Sender) {
   if (savedOnDeactivate_) savedOnDeactivate_(Sender);
 }
 
-void TQuillSpell::Form_OnActivate(TSpellingForm* Sender) {
+void TSpellDialogs::Form_OnActivate(TSpellingForm* Sender) {
   if (savedOnActivate_) savedOnActivate_(Sender);
   if (dialogDeactivated_) {
     dialogDeactivated_ = false;
     if (OnDialogActivate) OnDialogActivate(this);
     // The user may have edited the text meanwhile: check again from there.
-    Check_ControlEdited();
+    engine_.Check_ControlEdited();
   }
 }
 
-void TQuillSpell::DoWordPrompt() {
-  OptimizeMainDictionaryOrder();
+void TSpellDialogs::PromptWord() {
   if (dialogControl_ && dialogControl_->OnPromptWord)
-    dialogControl_->OnPromptWord(this, Utf8OfEngineText(ReadCurrentWord()), ReadRepeatedWord());
-  if (OnPromptWord) OnPromptWord(this, ReadCurrentWord(), ReadRepeatedWord());
+    dialogControl_->OnPromptWord(this, Utf8OfEngineText(engine_.ReadCurrentWord()), engine_.ReadRepeatedWord());
 }
 
-void TQuillSpell::ShowEndMessage() {
+void TSpellDialogs::ShowEndMessage() {
   if (UIType != suiDialog) return;
   bool show = false;
   switch (EndMessage) {
@@ -244,27 +261,28 @@ void TQuillSpell::ShowEndMessage() {
       show = true;
       break;
     case emExceptCancel:
-      show = !ReadCancelled();
+      show = !engine_.ReadCancelled();
       break;
     case emNoDialog:
       show = dialogShown_;
       break;
   }
-  if (!show || ReadInSequence()) return;
+  if (!show || engine_.ReadInSequence()) return;
   if (dialogForm_ && dialogForm_->Handle()) dialogForm_->Hide();
-  if (OnShowEndMessage) {
-    OnShowEndMessage(this);
+  if (engine_.OnShowEndMessage) {
+    engine_.OnShowEndMessage(&engine_);
     return;
   }
-  std::string text = GetString(lsEndMessage);
-  if (EndMessageWordCount) text += "\r\n\r\n" + GetString(lsWordsChecked) + " " + std::to_string(ReadWordCount());
-  MessageBoxW(MessageOwner(), platform::Wide(text).c_str(), platform::Wide(GetString(lsSpelling)).c_str(),
+  std::string text = engine_.GetString(lsEndMessage);
+  if (EndMessageWordCount)
+    text += "\r\n\r\n" + engine_.GetString(lsWordsChecked) + " " + std::to_string(engine_.ReadWordCount());
+  MessageBoxW(MessageOwner(), platform::Wide(text).c_str(), platform::Wide(engine_.GetString(lsSpelling)).c_str(),
               MB_OK | MB_ICONINFORMATION);
 }
 
 // --- Placement ---
 
-void TQuillSpell::SetInitialPosition() {
+void TSpellDialogs::SetInitialPosition() {
   if (!dialogForm_ || !dialogForm_->Handle()) return;
   RECT r{};
   GetWindowRect(dialogForm_->Handle(), &r);
@@ -275,7 +293,7 @@ void TQuillSpell::SetInitialPosition() {
                            (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
       break;
     case ipUnderSelection:
-      if (!DialogShowImmediate) AdjustDialogToSelection(true, true);
+      if (!engine_.DialogShowImmediate) AdjustDialogToSelection(true, true);
       break;
     case ipAvoidControl:
       AdjustDialogToControl();
@@ -284,10 +302,11 @@ void TQuillSpell::SetInitialPosition() {
       if (OnPositionDialog) OnPositionDialog(this);
       break;
     case ipLastUserPos:
-      if (Configuration().ReadDialogX() == -1)
+      if (engine_.Configuration().ReadDialogX() == -1)
         AdjustDialogToControl();
       else
-        AdjustDialogPosition(*dialogForm_, Configuration().ReadDialogX(), Configuration().ReadDialogY());
+        AdjustDialogPosition(*dialogForm_, engine_.Configuration().ReadDialogX(),
+                             engine_.Configuration().ReadDialogY());
       break;
     case ipIgnore:
       break;
@@ -313,10 +332,10 @@ bool SelectionRect(TControlParser* parser, RECT& rect) {
 
 }  // namespace
 
-void TQuillSpell::AvoidSelection() {
+void TSpellDialogs::AvoidSelection() {
   if (!dialogForm_ || !dialogForm_->Handle()) return;
   RECT word{}, dialog{}, overlap{};
-  if (!SelectionRect(ReadCurrentParser(), word)) return;
+  if (!SelectionRect(engine_.ReadCurrentParser(), word)) return;
   GetWindowRect(dialogForm_->Handle(), &dialog);
   // A word of no width still counts where it stands.
   RECT probe = word;
@@ -340,14 +359,14 @@ void TQuillSpell::AvoidSelection() {
   }
 }
 
-void TQuillSpell::AdjustDialogToSelection(bool horizontal, bool vertical) {
+void TSpellDialogs::AdjustDialogToSelection(bool horizontal, bool vertical) {
   RECT word{};
-  if (!dialogForm_ || !SelectionRect(ReadCurrentParser(), word)) return;
+  if (!dialogForm_ || !SelectionRect(engine_.ReadCurrentParser(), word)) return;
   AdjustDialogToRect(*dialogForm_, word, horizontal, vertical);
 }
 
-void TQuillSpell::AdjustDialogToControl() {
-  TControlParser* parser = ReadCurrentParser();
+void TSpellDialogs::AdjustDialogToControl() {
+  TControlParser* parser = engine_.ReadCurrentParser();
   if (!dialogForm_ || !dialogForm_->Handle() || !parser) return;
   RECT control = MonitorRectOf(*dialogForm_);
   TSpellRect box;
@@ -359,7 +378,7 @@ void TQuillSpell::AdjustDialogToControl() {
   const int width = dialog.right - dialog.left, height = dialog.bottom - dialog.top;
   if (auto at = DialogPositionBesideControl(MonitorRectOf(*dialogForm_), control, width, height)) {
     AdjustDialogPosition(*dialogForm_, at->x, at->y);
-  } else if (DialogShowImmediate) {
+  } else if (engine_.DialogShowImmediate) {
     AdjustDialogPosition(*dialogForm_, control.left + (control.right - control.left) / 2 - width / 2,
                          control.top + (control.bottom - control.top) / 2 - height / 2);
   } else {
@@ -369,7 +388,7 @@ void TQuillSpell::AdjustDialogToControl() {
 
 // --- Fonts ---
 
-HFONT TQuillSpell::FontFor(const TUIFont& font, ui::UniqueFont& cache, std::string& cachedKey) {
+HFONT TSpellDialogs::FontFor(const TUIFont& font, ui::UniqueFont& cache, std::string& cachedKey) {
   const std::string key = font.Name + "/" + std::to_string(font.Size);
   if (!cache || cachedKey != key) {
     cache.reset(CreateFontW(-MulDiv(font.Size, ui::ScreenDpi(), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
@@ -406,14 +425,14 @@ BOOL CALLBACK SetChildFont(HWND child, LPARAM data) {
 
 }  // namespace
 
-void TQuillSpell::SetupFormFonts(ui::Form* form, bool textFonts) {
+void TSpellDialogs::SetupFormFonts(ui::Form* form, bool textFonts) {
   if (!UILanguageUseFonts || !form || !form->Handle()) return;
   FormFonts fonts{FontFor(UILanguageFontControls, controlsFont_, controlsFontKey_), nullptr};
   fonts.text = textFonts ? FontFor(UILanguageFontText, textFont_, textFontKey_) : fonts.controls;
   EnumChildWindows(form->Handle(), SetChildFont, reinterpret_cast<LPARAM>(&fonts));
 }
 
-void TQuillSpell::ShowHelp(int32_t context) {
+void TSpellDialogs::ShowHelp(int32_t context) {
   if (OnHelp && context != 0) OnHelp(this, HelpFile, context);
 }
 

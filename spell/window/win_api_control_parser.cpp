@@ -1,4 +1,4 @@
-#include "spell/live/win_api_control_parser.h"
+#include "spell/window/win_api_control_parser.h"
 
 #include <richedit.h>
 
@@ -164,7 +164,7 @@ void TWinAPIControlParser::ReplaceWord(const std::string& text, int32_t /*state*
   reload_ = true;
 }
 
-void TWinAPIControlParser::IgnoreWord(int32_t /*state*/) {
+void TWinAPIControlParser::IgnoreWord(TIgnoreWordState) {
   int32_t start = 0, end = 0;
   WindowSelection(start, end);
   x_ += end - start;

@@ -50,7 +50,7 @@ class TWinAPIControlParser : public TControlParser {
   void GetPosition(int32_t& x, int32_t& y) override;
   void SelectWord(int32_t length) override;
   void ReplaceWord(const std::string& text, int32_t state) override;
-  void IgnoreWord(int32_t state) override;
+  void IgnoreWord(TIgnoreWordState state) override;
   void CenterSelection() override;
   void GetCursorPosition(int32_t& x, int32_t& y) override;
   void GetSelectionPosition(int32_t& startX, int32_t& startY, int32_t& endX, int32_t& endY) override;

@@ -1,4 +1,4 @@
-// TQuillSpell's options and dictionary dialogs: the spelling options, the
+// TSpellDialogs' options and dictionary dialogs: the spelling options, the
 // custom dictionaries, the edit dialog of one dictionary and the folder
 // browser that adds a folder of main dictionaries. Each is modal over the
 // window it was opened from; what it changes is in the configuration and
@@ -10,8 +10,8 @@
 #include "platform/utf16.h"
 #include "spell/dialogs/custom_dictionaries_dialog.h"
 #include "spell/dialogs/custom_dictionary_edit_dialog.h"
-#include "spell/dialogs/quill_spell.h"
 #include "spell/dialogs/spell_check_config_dialog.h"
+#include "spell/dialogs/spell_dialogs.h"
 
 namespace tq::spell {
 
@@ -27,42 +27,30 @@ HWND OwnerWindow() {
 
 }  // namespace
 
-void TQuillSpell::InternalSetup(void* Owner) {
-  TQuillSpellBase::InternalSetup(Owner);
-  if (OnShowConfigDialog) return;
-  {
-    TSpellCheckConfigDialog form(OwnerWindow());
-    SetupFormFonts(&form, false);
-    SetupDialogControl(&form, nullptr);
-    form.ShowModal();
-  }
-  OptimizeMainDictionaryOrder();
-}
-
-void TQuillSpell::InternalSetupCustomDictionaries(void* Owner) {
-  TQuillSpellBase::InternalSetupCustomDictionaries(Owner);
-  if (OnShowCustomDictionariesDialog) return;
-  TCustomDictionariesDialog form(OwnerWindow());
-  SetupFormFonts(&form, false);
-  SetupDialogControl(&form, nullptr);
+template <typename TForm>
+void TSpellDialogs::ShowModalDialog(bool textFonts, TCustomDictionary* dictionary) {
+  TForm form(OwnerWindow());
+  SetupFormFonts(&form, textFonts);
+  SetupDialogControl(&form, dictionary);
   form.ShowModal();
 }
 
-void TQuillSpell::InternalEditCustomDictionary(void* Owner, TCustomDictionary* Dictionary) {
-  TQuillSpellBase::InternalEditCustomDictionary(Owner, Dictionary);
-  if (OnShowEditCustomDictionaryDialog) return;
-  TCustomDictionaryEditDialog form(OwnerWindow());
-  SetupFormFonts(&form, true);
-  SetupDialogControl(&form, Dictionary);
-  form.ShowModal();
+void TSpellDialogs::Setup(void*) {
+  ShowModalDialog<TSpellCheckConfigDialog>(false, nullptr);
+  engine_.OptimizeMainDictionaryOrder();
+}
+
+void TSpellDialogs::SetupCustomDictionaries(void*) { ShowModalDialog<TCustomDictionariesDialog>(false, nullptr); }
+
+void TSpellDialogs::EditCustomDictionary(void*, TCustomDictionary* Dictionary) {
+  ShowModalDialog<TCustomDictionaryEditDialog>(true, Dictionary);
   // Every user of the engine sees the edited words.
-  FireConfigurationChanged(true);
+  engine_.FireConfigurationChanged(true);
 }
 
-std::string TQuillSpell::InternalSetupAddDictionaryDir(void* Owner) {
-  std::string folder = TQuillSpellBase::InternalSetupAddDictionaryDir(Owner);
-  if (OnShowAddDictionaryDir) return folder;
-  const std::string title = GetString(lsDlgBrowseForMainTitle);
+std::string TSpellDialogs::SetupAddDictionaryDir(void*) {
+  std::string folder;
+  const std::string title = engine_.GetString(lsDlgBrowseForMainTitle);
   const std::wstring wideTitle = platform::Wide(title);
   wchar_t displayName[MAX_PATH] = {};
   BROWSEINFOW info{};

@@ -1,10 +1,12 @@
-// TQuillSpell: the spell-check engine component with its standard dialogs.
-// It checks the text of edit and rich edit windows through the
-// window-message cursor, shows the spell-check dialog at each stop of a run
-// (placed away from the word and the checked control), the end message and
-// the selection question, and can give the spelling dialogs fonts of the
-// user's choice. The options and dictionary dialogs are its InternalSetup*
-// entry points.
+// TSpellDialogs: the standard dialogs of one spell-check engine, which it
+// is given and which outlives it. It checks the text of edit and rich edit
+// windows through the window-message cursor, shows the spell-check dialog at
+// each stop of a run (placed away from the word and the checked control),
+// the end message and the selection question, and can give the spelling
+// dialogs fonts of the user's choice. It is the engine's check-run
+// interface, so the engine's Setup entry points show its options and
+// dictionary dialogs; while it lives, the engine's runs pump the thread's
+// messages.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +18,7 @@
 
 #include "spell/dialogs/spell_dialog_types.h"
 #include "spell/engine/quill_spell_base.h"
+#include "spell/engine/spell_ui.h"
 #include "ui/handles.h"
 
 namespace tq::ui {
@@ -35,27 +38,35 @@ struct TUIFont {
   int Size = 8;
 };
 
-class TQuillSpell : public TQuillSpellBase {
+class TSpellDialogs : public TCheckRunUI {
  public:
-  using TNotifyEvent = std::function<void(TQuillSpell* Sender)>;
+  using TNotifyEvent = std::function<void(TSpellDialogs* Sender)>;
   // With Create true the handler may supply the dialog form (it stays the
   // handler's); with Create false it takes the form back.
-  using TCreateSpellDialogEvent = std::function<void(TQuillSpell* Sender, TSpellingForm*& SpellForm, bool Create)>;
-  using THelpEvent = std::function<void(TQuillSpell* Sender, const std::string& HelpFile, int32_t Context)>;
+  using TCreateSpellDialogEvent = std::function<void(TSpellDialogs* Sender, TSpellingForm*& SpellForm, bool Create)>;
+  using THelpEvent = std::function<void(TSpellDialogs* Sender, const std::string& HelpFile, int32_t Context)>;
 
-  explicit TQuillSpell(const TEngineServices& services = {});
-  ~TQuillSpell() override;
+  explicit TSpellDialogs(TQuillSpellBase& engine);
+  ~TSpellDialogs() override;
+  TSpellDialogs(const TSpellDialogs&) = delete;
+  TSpellDialogs& operator=(const TSpellDialogs&) = delete;
+
+  TQuillSpellBase& Engine() const { return engine_; }
 
   // --- Checking windows ---
   // The host control's text (a tq::ui::Wnd holding an edit or rich edit).
-  virtual void CheckWinControl(ui::Wnd* control, TCheckType type);
+  void CheckWinControl(ui::Wnd* control, TCheckType type);
   // The same, reading the control with the first rich edit generation's messages.
-  virtual void CheckRichEdit(ui::Wnd* control, TCheckType type);
+  void CheckRichEdit(ui::Wnd* control, TCheckType type);
   // A window without a host control.
-  virtual void CheckWinControlHWND(HWND window, TCheckType type);
-  virtual int GetWordCountWinControl(ui::Wnd* control, TCheckType type);
-  virtual int GetErrorCountWinControl(ui::Wnd* control, TCheckType type);
-  virtual bool ErrorsPresentInWinControl(ui::Wnd* control, TCheckType type);
+  void CheckWinControlHWND(HWND window, TCheckType type);
+  int GetWordCountWinControl(ui::Wnd* control, TCheckType type);
+  int GetErrorCountWinControl(ui::Wnd* control, TCheckType type);
+  bool ErrorsPresentInWinControl(ui::Wnd* control, TCheckType type);
+  // The live spelling menu's dialog item: the window's selection, with the
+  // dialog under the word and no message at the end; nothing while a run
+  // is in progress.
+  void CheckSelectionFromMenu(HWND window);
 
   // --- The spell-check dialog ---
   TSpellUI UIType = suiDialog;
@@ -83,15 +94,15 @@ class TQuillSpell : public TQuillSpellBase {
   // The dialog of the run in progress, its mediator; none between runs.
   TSpellingForm* ReadDialogForm() const { return dialogForm_; }
   TConfigurationDialogCtrl* ReadDialogControl() const { return dialogControl_; }
-  // Connects a spelling dialog form to this engine (and to the dictionary
-  // it edits, if any); answers the form's mediator, or none.
+  // Connects a spelling dialog form to these dialogs and their engine (and
+  // to the dictionary it edits, if any); answers the form's mediator, or none.
   TConfigurationDialogCtrl* SetupDialogControl(TSpellingForm* form, TCustomDictionary* dictionary);
 
   // --- Placement of the dialog ---
-  virtual void SetInitialPosition();
-  virtual void AdjustDialogToSelection(bool horizontal, bool vertical);
-  virtual void AdjustDialogToControl();
-  virtual void AvoidSelection();
+  void SetInitialPosition();
+  void AdjustDialogToSelection(bool horizontal, bool vertical);
+  void AdjustDialogToControl();
+  void AvoidSelection();
 
   // --- Fonts of the dialogs ---
   TUIFont UILanguageFontControls;
@@ -99,41 +110,46 @@ class TQuillSpell : public TQuillSpellBase {
   bool UILanguageUseFonts = false;
   // Gives the form's controls the chosen fonts (text fonts: edits, lists and
   // combo boxes take the text font, else the controls' font).
-  virtual void SetupFormFonts(ui::Form* form, bool textFonts);
+  void SetupFormFonts(ui::Form* form, bool textFonts);
 
-  // Whether Options can open an options dialog (a handler of
-  // OnShowConfigDialog or a dialog of the component's own).
-  virtual bool ReadSetupAvailable() const { return true; }
+  // Whether Options can open an options dialog (a handler of the engine's
+  // OnShowConfigDialog or the one of these dialogs).
+  bool ReadSetupAvailable() const { return true; }
 
   // The help of each dialog, for the mediators.
   void ShowHelp(int32_t context);
 
- protected:
-  // The options and dictionary dialogs (quill_spell_setup.cpp).
-  void InternalSetup(void* Owner) override;
-  void InternalSetupCustomDictionaries(void* Owner) override;
-  void InternalEditCustomDictionary(void* Owner, TCustomDictionary* Dictionary) override;
-  std::string InternalSetupAddDictionaryDir(void* Owner) override;
+  // --- The engine's check-run interface ---
+  // The options and dictionary dialogs (spell_dialogs_setup.cpp).
+  void Setup(void* Owner) override;
+  void SetupCustomDictionaries(void* Owner) override;
+  void EditCustomDictionary(void* Owner, TCustomDictionary* Dictionary) override;
+  std::string SetupAddDictionaryDir(void* Owner) override;
   void EnsureUI() override;
   void ShutdownUI() override;
-  void DoWordPrompt() override;
+  void PromptWord() override;
   void ShowEndMessage() override;
   void ShowHourglass(bool on) override;
+
+ private:
+  // One of the options and dictionary dialogs, modal over the active window,
+  // connected to these dialogs (and the dictionary it edits).
+  template <typename TForm>
+  void ShowModalDialog(bool textFonts, TCustomDictionary* dictionary);
   // Creates the run's dialog form and stores it.
-  virtual void CreateSpellDialog();
-  virtual void Form_OnShow(TSpellingForm* Sender);
-  virtual void Form_OnDeactivate(TSpellingForm* Sender);
-  virtual void Form_OnActivate(TSpellingForm* Sender);
+  void CreateSpellDialog();
+  void Form_OnShow(TSpellingForm* Sender);
+  void Form_OnDeactivate(TSpellingForm* Sender);
+  void Form_OnActivate(TSpellingForm* Sender);
 
   // The window the run's messages and question belong to.
   HWND MessageOwner() const;
-
- private:
   // Runs a check over a new cursor for a control, attached by attach; the
   // cursor is kept until the next check replaces it.
   void CheckControl(TCheckType type, const std::function<void(TWinAPIControlParser&)>& attach);
   HFONT FontFor(const TUIFont& font, ui::UniqueFont& cache, std::string& cachedKey);
 
+  TQuillSpellBase& engine_;
   std::unique_ptr<TWinAPIControlParser> controlParser_;
   std::unique_ptr<TSpellingForm> ownedDialog_;
   // Dialogs of ended runs, destroyed once no handler of theirs is running.

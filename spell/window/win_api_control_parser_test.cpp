@@ -1,4 +1,4 @@
-#include "spell/live/win_api_control_parser.h"
+#include "spell/window/win_api_control_parser.h"
 
 #include <gtest/gtest.h>
 #include <richedit.h>
@@ -168,7 +168,7 @@ TEST_P(BothControls, IgnoringMovesPastTheSelection) {
   parser.Initialize(&control.wnd());
   parser.SetPosition(3, 0, ptCurrent);
   parser.SelectWord(3);
-  parser.IgnoreWord(10);
+  parser.IgnoreWord(iwIgnore);
   EXPECT_EQ(ReadAll(parser), " yyy\r\n");
   int32_t x, y;
   parser.SetPosition(5, 0, ptCurrent);
