@@ -125,7 +125,7 @@ void TMainForm::CreateFirstUsePanel() {
   ConfigureLink.Create(FirstUsePanel, {76, 92, 340, 16}, "Click here to set hotkeys and configuration options");
   Step2Label.Create(FirstUsePanel, {16, 132, 60, 16}, "STEP 2:", {.wordWrap = false});
   NewLink.Create(FirstUsePanel, {76, 132, 340, 16}, "Click here to create a new file");
-  OpenLink.Create(FirstUsePanel, {76, 156, 340, 16}, "Click here to open an exisiting file");
+  OpenLink.Create(FirstUsePanel, {76, 156, 340, 16}, "Click here to open an existing file");
   ConfigureLink.onClick = [this] { OptionsMIClick(); };
   NewLink.onClick = [this] { NewLibrary(); };
   OpenLink.onClick = [this] { OpenMIClick(); };

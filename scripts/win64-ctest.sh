@@ -2,7 +2,9 @@
 # Builds the Windows tree and runs some of its tests under 64-bit Wine in a
 # virtual display of their own, for work on one part of the program:
 #   bash scripts/win64-ctest.sh -R 'RichEdit|e2e.reply_hotkey' [other ctest args]
-# NINJA_TARGET (default all) narrows the build. Output is ctest's.
+# NINJA_TARGET (default all) narrows the build; TEST_DIR (a folder of the
+# tree, such as tests/e2e) then keeps ctest to the tests defined there, whose
+# programs were built. Output is ctest's.
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ROOT"
@@ -26,7 +28,7 @@ rm -f "$display_file"
 tq_wine_start
 "$TQ_WINE" build/win64/tests/e2e/wintool.exe hold </dev/null >/dev/null 2>&1 &
 status=0
-(cd build/win64 && ctest --output-on-failure --timeout 300 "$@") || status=$?
+(cd "build/win64/${TEST_DIR:-}" && ctest --output-on-failure --timeout 300 "$@") || status=$?
 tq_wine_stop
 kill "$xvfb_pid" 2>/dev/null || true
 exit "$status"

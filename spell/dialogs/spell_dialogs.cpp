@@ -32,7 +32,12 @@ TSpellDialogs::TSpellDialogs(TQuillSpellBase& engine) : engine_(engine) {
     ui::DispatchThreadMessage(msg);
   };
   engine_.OnQuestion = [this](const std::string& text, const std::string& caption) {
-    return MessageBoxW(MessageOwner(), platform::Wide(text).c_str(), platform::Wide(caption).c_str(),
+    // Asked between two runs of a sequence, while the dialog stays on screen:
+    // owned by the dialog, the answer gives the keyboard back to it rather
+    // than raising the checked window over it.
+    HWND dialog = dialogForm_ ? dialogForm_->Handle() : nullptr;
+    HWND owner = dialog && IsWindowVisible(dialog) ? dialog : MessageOwner();
+    return MessageBoxW(owner, platform::Wide(text).c_str(), platform::Wide(caption).c_str(),
                        MB_YESNO | MB_ICONQUESTION) == IDYES;
   };
 }

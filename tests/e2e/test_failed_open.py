@@ -46,7 +46,7 @@ def test(session, args):
     check_equal(session.text(main), TITLE + " ", "caption after the failed open")
 
     # The first-use panel, and the focus on a visible control of it.
-    session.wait_for("the first-use links", lambda: session.child(main, "Static", "Click here to open an exisiting file").visible)
+    session.wait_for("the first-use links", lambda: session.child(main, "Static", "Click here to open an existing file").visible)
     focus = session.wait_for("a focused window", lambda: focus_of(session, main))
     shown = {c.hwnd for c in session.children(main) if c.visible}
     check(focus == main or focus in shown, f"the focus {focus:#x} is on the window or a visible control")

@@ -20,7 +20,7 @@ from target_program import start_target
 from winsession import WM_CLOSE, check_equal, run_test
 
 LINKS = ["Click here to set hotkeys and configuration options", "Click here to create a new file",
-         "Click here to open an exisiting file"]
+         "Click here to open an existing file"]
 TRAY_CLASS = "TQFormEnhanceTray"
 TRAY_CALLBACK, WM_LBUTTONDBLCLK, WM_LBUTTONUP = 0x800, 0x203, 0x202
 

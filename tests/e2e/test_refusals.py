@@ -88,7 +88,7 @@ def test(session, args):
                 "the message for a file that cannot be made")
     check_equal(session.text(main), TITLE + " ", "the caption once the library is closed")
     session.wait_for("the first-use panel",
-                     lambda: session.child(main, "Static", "Click here to open an exisiting file").visible)
+                     lambda: session.child(main, "Static", "Click here to open an existing file").visible)
     check(visible(session, main), "the window stays up")
 
     session.post(target, WM_CLOSE)

@@ -5,7 +5,11 @@
 // edit's text), rich.rtf (the rich edit as RTF) and runs.txt (how many runs
 // have ended).
 //
-//   QuilletSpellHost FOLDER [--language N] [--rtf FILE]
+//   QuilletSpellHost FOLDER [--language N] [--rtf FILE] [--smart] [--modal]
+//
+// --smart checks as the smart check type does (the selection, then the
+// question whether to check the rest; from the caret without one); --modal
+// shows the dialog modally.
 //
 // FOLDER holds the main dictionary English.adm (compiled from a small word
 // list when missing) and the custom dictionary mine.adu.
@@ -47,7 +51,9 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 class HostForm : public ui::Form {
  public:
-  HostForm(ui::Application& app, std::string folder, spell::TSpellLanguageType language) : folder_(std::move(folder)) {
+  HostForm(ui::Application& app, std::string folder, spell::TSpellLanguageType language, spell::TCheckType checkType,
+           bool modal)
+      : folder_(std::move(folder)), checkType_(checkType) {
     Create({.caption = "Quillet Spell Host",
             .width = 520,
             .height = 420,
@@ -73,6 +79,7 @@ class HostForm : public ui::Form {
     spell.ConfigDefaultOptions = spell::TSpellOptions{spell::soRepeated};
     spell.AllowedCases = spell::cmInitialCaps;
     spell.UILanguage = language;
+    spell.DialogShowModal = modal;
     spell.EndLoading();
   }
 
@@ -90,13 +97,14 @@ class HostForm : public ui::Form {
 
  private:
   void Check(ui::Wnd& control) {
-    dialogs.CheckWinControl(&control, spell::ctAll);
+    dialogs.CheckWinControl(&control, checkType_);
     WriteFile(folder_ + "\\edit.txt", edit.Text());
     WriteFile(folder_ + "\\rich.rtf", rich.Rtf());
     WriteFile(folder_ + "\\runs.txt", std::to_string(++runs_));
   }
 
   std::string folder_;
+  spell::TCheckType checkType_;
   int runs_ = 0;
 };
 
@@ -107,10 +115,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string folder = __argv[1];
   spell::TSpellLanguageType language = spell::ltEnglish;
   std::string rtfFile;
-  for (int i = 2; i + 1 < __argc; i += 2) {
+  spell::TCheckType checkType = spell::ctAll;
+  bool modal = false;
+  for (int i = 2; i < __argc; ++i) {
     const std::string option = __argv[i];
-    if (option == "--language") language = static_cast<spell::TSpellLanguageType>(std::atoi(__argv[i + 1]));
-    if (option == "--rtf") rtfFile = __argv[i + 1];
+    const bool valued = i + 1 < __argc;
+    if (option == "--language" && valued) language = static_cast<spell::TSpellLanguageType>(std::atoi(__argv[++i]));
+    if (option == "--rtf" && valued) rtfFile = __argv[++i];
+    if (option == "--smart") checkType = spell::ctSmart;
+    if (option == "--modal") modal = true;
   }
   const std::string adm = folder + "\\English.adm";
   if (GetFileAttributesA(adm.c_str()) == INVALID_FILE_ATTRIBUTES) {
@@ -123,7 +136,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
 
   ui::Application app("Quillet Spell Host Application");
-  HostForm form(app, folder, language);
+  HostForm form(app, folder, language, checkType, modal);
   if (!rtfFile.empty()) form.rich.SetRtf(ReadFile(rtfFile));
   form.Show();
   return app.Run();
