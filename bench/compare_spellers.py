@@ -9,9 +9,12 @@ is shown beside it.
 
 BUILD_TREE is a native build tree with quillet, American.adm and the benches
 built (ninja quillet american_dictionary suggest_bench dictionary_bench).
-The misspellings are our own (one or two slips in every 31st word of the word
-list, as the suggestion tests use them): public lists of real misspellings
-are not at hand offline."""
+The misspellings are our own: one or two slips in every 31st word of the word
+list, as the suggestion tests use them, and misspellings as people make them,
+by rules (tests/data/spell/realistic_misspellings.txt). Public lists of real
+misspellings are not at hand offline.
+
+  --suggestions-only: the suggestion figures alone."""
 import os
 import resource
 import shutil
@@ -23,9 +26,17 @@ import time
 
 TREE = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/native")
 QUICK = "--quick" in sys.argv
-QUILLET = os.path.join(TREE, "cli", "quillet")
+SUGGESTIONS_ONLY = "--suggestions-only" in sys.argv
+# --quillet PATH: another build's quillet (an earlier one, for figures before
+# and after a change) over this tree's dictionary.
+QUILLET = (sys.argv[sys.argv.index("--quillet") + 1] if "--quillet" in sys.argv
+           else os.path.join(TREE, "cli", "quillet"))
 ADM = os.path.join(TREE, "American.adm")
 WORDS = "/usr/share/dict/american-english"
+# Misspellings as people make them (by sound, doubled and dropped letters;
+# bench/make_misspellings.py writes them).
+REALISTIC = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "data", "spell",
+                         "realistic_misspellings.txt")
 HUNSPELL = shutil.which("hunspell")
 ASPELL = shutil.which("aspell")
 WORK = tempfile.mkdtemp(prefix="tq-compare-")
@@ -125,31 +136,51 @@ class Pipe:
 
 
 def suggestions(name, cmd, misspellings):
+    """Per word: the checker's processor time, and where the word meant is
+    among its suggestions (letter case aside)."""
     pipe = Pipe(cmd)
-    times, five = [], 0
+    times, one, five, anywhere = [], 0, 0, 0
     for typed, meant in misspellings:
         start = pipe.cpu()
         answers = pipe.ask(typed)
         times.append((pipe.cpu() - start) / 1e9)
         for a in answers:
             if a.startswith("& "):
-                listed = [s.strip().lower() for s in a.split(":", 1)[1].split(",")][:5]
-                five += meant.lower() in listed
+                listed = [s.strip().lower() for s in a.split(":", 1)[1].split(",")]
+                at = listed.index(meant.lower()) if meant.lower() in listed else -1
+                one += at == 0
+                five += 0 <= at < 5
+                anywhere += at >= 0
     pipe.close()
     times.sort()
     mean = statistics.mean(times) * 1e6
     p95 = times[len(times) * 95 // 100] * 1e6
-    return name, mean, p95, 100.0 * five / len(misspellings)
+    n = len(misspellings)
+    return name, mean, p95, 100.0 * one / n, 100.0 * five / n, 100.0 * anywhere / n
 
 
-def main():
-    for path in (QUILLET, ADM):
-        if not os.path.exists(path):
-            raise SystemExit(f"{path} is missing: build quillet and american_dictionary in {TREE}")
-    print("compared with:", ", ".join(n for n, p in (("hunspell", HUNSPELL), ("aspell", ASPELL)) if p) or "nothing "
-          "(run bench/setup.sh)")
-    print("times: processor time of the process, median of 3; xN = quillet's time / the other's")
+def compare_suggestions(title, sample, hunspell_step):
+    print(f"{title}: per word, the checker's processor time (mean, p95) and how often the word meant comes first,"
+          " among the first five and anywhere:")
+    results = [suggestions("quillet", [QUILLET, "pipe", "--dict", ADM], sample),
+               suggestions("quillet --thorough", [QUILLET, "pipe", "--thorough", "--dict", ADM], sample)]
+    if ASPELL:
+        results.append(suggestions("aspell", [ASPELL, "-a", "--lang=en_US"], sample))
+    if HUNSPELL:
+        results.append(suggestions("hunspell", [HUNSPELL, "-a", "-d", "en_US"], sample[::hunspell_step]))
+    base = {r[0]: r[1:3] for r in results}
+    for name, mean, p95, one, five, anywhere in results:
+        ratio = ""
+        if "aspell" in base and name != "aspell":
+            ratio = f"  x{mean / base['aspell'][0]:.2f} / x{p95 / base['aspell'][1]:.2f} of aspell"
+        print(f"  {name:<20} mean {mean:7.0f} us  p95 {p95:7.0f} us  top-1 {one:5.1f}%  top-5 {five:5.1f}%"
+              f"  any {anywhere:5.1f}%{ratio}")
+    if HUNSPELL and hunspell_step > 1:
+        print(f"  (hunspell on every {hunspell_step}th word of the sample: it takes tens of ms a word)")
 
+
+def listings():
+    """Loading, listing and checking text."""
     empty = write("empty.txt", "")
     row("load a dictionary, check nothing", median_run([QUILLET, "pipe", "--dict", ADM], empty),
         [("hunspell", median_run([HUNSPELL, "-a", "-d", "en_US"], empty) if HUNSPELL else None),
@@ -176,28 +207,30 @@ def main():
     print(f"{'quillet check: 0.5 MB, the same twice, four times':<52}  {once[0]:.2f} s, {twice[0]:.2f} s,"
           f" {four[0]:.2f} s cpu: x{twice[0] / once[0]:.2f}, x{four[0] / once[0]:.2f}")
 
+
+def main():
+    for path in (QUILLET, ADM):
+        if not os.path.exists(path):
+            raise SystemExit(f"{path} is missing: build quillet and american_dictionary in {TREE}")
+    print("compared with:", ", ".join(n for n, p in (("hunspell", HUNSPELL), ("aspell", ASPELL)) if p) or "nothing "
+          "(run bench/setup.sh)")
+    print("times: processor time of the process, median of 3; xN = quillet's time / the other's")
+
+    if not SUGGESTIONS_ONLY:
+        listings()
+
     listed = os.path.join(WORK, "misspellings.txt")
     subprocess.run([os.path.join(TREE, "bench", "suggest_bench"), "--dict", ADM, "--write-list", listed],
                    check=True, stdout=subprocess.DEVNULL)
     with open(listed, encoding="utf-8") as f:
         pairs = [tuple(line.rstrip("\n").split("\t")) for line in f if "\t" in line]
-    sample = pairs[::8 if QUICK else 4]
-    print(f"suggestions through the ispell pipe, {len(sample)} of our {len(pairs)} misspellings "
-          "(per word, the checker's processor time: mean, p95; the word meant among the first five):")
-    results = [suggestions("quillet", [QUILLET, "pipe", "--dict", ADM], sample),
-               suggestions("quillet --thorough", [QUILLET, "pipe", "--thorough", "--dict", ADM], sample)]
-    if ASPELL:
-        results.append(suggestions("aspell", [ASPELL, "-a", "--lang=en_US"], sample))
-    if HUNSPELL:
-        results.append(suggestions("hunspell", [HUNSPELL, "-a", "-d", "en_US"], sample[::4]))
-    base = {name: (mean, p95) for name, mean, p95, _ in results}
-    for name, mean, p95, top in results:
-        ratio = ""
-        if "aspell" in base and name != "aspell":
-            ratio = f"  x{mean / base['aspell'][0]:.2f} / x{p95 / base['aspell'][1]:.2f} of aspell"
-        print(f"  {name:<20} mean {mean:7.0f} us  p95 {p95:7.0f} us  top-5 {top:5.1f}%{ratio}")
-    if HUNSPELL:
-        print("  (hunspell on every 4th word of the sample: it takes tens of ms a word)")
+    compare_suggestions(f"suggestions through the ispell pipe, {len(pairs[::8 if QUICK else 4])} of our {len(pairs)} "
+                        "slips", pairs[::8 if QUICK else 4], 4)
+    with open(REALISTIC, encoding="utf-8") as f:
+        real = [tuple(line.rstrip("\n").split("\t")) for line in f if "\t" in line]
+    real = real[::2] if QUICK else real
+    compare_suggestions(f"suggestions through the ispell pipe, {len(real)} misspellings as people make them "
+                        f"({os.path.relpath(REALISTIC)})", real, 2)
 
     print("through the library API (processor time):")
     for bench in ("suggest_bench", "dictionary_bench"):

@@ -56,8 +56,9 @@ export LC_ALL=C
 stage=$BUILD/stage
 rm -rf "$stage"
 mkdir -p "$stage"
-cp "$PROGRAM" "$QUILLET" "$DICTIONARY" "$ROOT/app/resources/Readme.RTF" "$ROOT/app/resources/License.RTF" \
-  "$ROOT/app/resources/TavrinQuillet.html" "$stage/"
+cp "$PROGRAM" "$QUILLET" "$DICTIONARY" "$FREQUENCIES" "$ROOT/app/resources/Readme.RTF" \
+  "$ROOT/app/resources/License.RTF" "$ROOT/app/resources/TavrinQuillet.html" "$ROOT/release/ThirdPartyNotices.txt" \
+  "$stage/"
 chmod 0644 "$stage"/*
 touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
 

@@ -11,7 +11,11 @@ void ApplySpellSettings(TQuillSpellBase& engine, const SpellingPlaces& places) {
   engine.ConfigDefaultMain = TStringList{"American.adm"};
   engine.ConfigDefaultCustom = TStringList{};
   engine.ConfigDefaultActiveCustom = "Spell.adu";
-  engine.ConfigDefaultOptions = TSpellOptions{soLiveSpelling, soLiveCorrect, soInternet, soAbbreviations, soRepeated};
+  // Thorough suggestions find the word meant first more often than the
+  // specified ranking (bench/compare_spellers.py): a new configuration, or
+  // one that does not name them, has them; a saved choice is kept.
+  engine.ConfigDefaultOptions = TSpellOptions{soLiveSpelling,  soLiveCorrect, soInternet,
+                                              soAbbreviations, soRepeated,    soThoroughSuggestions};
   engine.ConfigAvailableOptions = TSpellOptions{soLiveSpelling, soLiveCorrect,   soUpcase,      soNumbers,
                                                 soHTML,         soInternet,      soQuoted,      soAbbreviations,
                                                 soPrimaryOnly,  soRepeated,      soDUalCaps};

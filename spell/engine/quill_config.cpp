@@ -307,7 +307,13 @@ void TQuillConfig::LoadConfiguration() {
     ReadWriteStringList("_MSWordCustom", msWordCustom_, true);
     WriteActiveCustom(ReadString("_ActiveCustom", ""));
     TSpellOptions options;
-    for (const OptionKey& k : kOptionKeys) options.Set(k.option, ReadString(k.key, "-") == "+");
+    // Thorough suggestions came after the other options: a configuration
+    // that does not name them takes the host's default; one that does keeps
+    // its choice.
+    for (const OptionKey& k : kOptionKeys) {
+      const bool byDefault = k.option == soThoroughSuggestions && owner_->ConfigDefaultOptions.Contains(k.option);
+      options.Set(k.option, ReadString(k.key, byDefault ? "+" : "-") == "+");
+    }
     options_ = options;
     dialogX_ = ToInt(ReadString("_DialogX", "-1"));
     dialogY_ = ToInt(ReadString("_DialogY", "-1"));

@@ -61,7 +61,7 @@ struct Program {
 
   Program() { facts.programPath = dir.File("TavrinQuillet.exe"); }
 
-  std::unique_ptr<TQuillSpellBase> Engine(TConfigStorage storage = csFile) {
+  std::unique_ptr<TQuillSpellBase> Engine(TConfigStorage storage = csFile, bool thoroughByDefault = false) {
     auto engine = std::make_unique<TQuillSpellBase>(TEngineServices{env, keys.get(), &facts});
     engine->BeginLoading();
     engine->WriteConfigStorage(storage);
@@ -69,6 +69,7 @@ struct Program {
                                       soQuoted,       soAbbreviations, soPrimaryOnly, soRepeated, soDUalCaps};
     engine->ConfigDefaultActiveCustom = "Spell.adu";
     engine->ConfigDefaultOptions = {soLiveSpelling, soLiveCorrect, soInternet, soAbbreviations, soRepeated};
+    engine->ConfigDefaultOptions.Set(soThoroughSuggestions, thoroughByDefault);
     engine->WriteQuoteChars(">");
     engine->EndLoading();
     return engine;
@@ -129,6 +130,36 @@ TEST(Configuration, FirstRunTakesTheDefaultsAndSavesEveryKey) {
   EXPECT_EQ(ini.ReadString("alice", "_soInternet", ""), "+");
   EXPECT_EQ(ini.ReadString("alice", "_soUpcase", ""), "-");
   EXPECT_EQ(ini.ReadString("alice", "_DialogX", ""), "-1");
+}
+
+// Thorough suggestions came after the other options: a configuration that
+// does not name them takes the host's default, one that does keeps its word.
+TEST(Configuration, ThoroughSuggestionsFollowTheFileOrElseTheHostsDefault) {
+  const struct {
+    bool hostDefault;
+    const char* stored;  // nullptr: the key is not in the file
+    bool expected;
+  } rows[] = {
+      {true, nullptr, true}, {true, "-", false}, {true, "+", true},
+      {false, nullptr, false}, {false, "+", true}, {false, "-", false},
+  };
+  for (const auto& row : rows) {
+    Program program;
+    std::string text = "[alice]\r\n_FirstRun=+\r\n_Main_count=1\r\n_Main_0=American.adm\r\n_soInternet=+\r\n";
+    if (row.stored) text += std::string("_soThoroughSuggestions=") + row.stored + "\r\n";
+    ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), program.ConfigPath(), text).ok());
+    auto engine = program.Engine(csFile, row.hostDefault);
+    const TSpellOptions options = engine->Configuration().ReadSpellOptions();
+    EXPECT_EQ(options.Contains(soThoroughSuggestions), row.expected)
+        << "host default " << row.hostDefault << ", stored " << (row.stored ? row.stored : "nothing");
+    // The other options are as the file says, whatever the host's defaults.
+    TSpellOptions expected{soInternet};
+    expected.Set(soThoroughSuggestions, row.expected);
+    EXPECT_EQ(options, expected);
+  }
+  // A first run takes the host's defaults, thorough suggestions with them.
+  Program program;
+  EXPECT_TRUE(program.Engine(csFile, true)->Configuration().ReadSpellOptions().Contains(soThoroughSuggestions));
 }
 
 // Text Windows-1252 holds is stored in it, as older versions wrote it, so

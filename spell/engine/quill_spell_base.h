@@ -17,7 +17,6 @@
 #include "spell/engine/event_list.h"
 #include "spell/engine/ignore_rules.h"
 #include "spell/engine/language_strings.h"
-#include "spell/engine/letter_pairs.h"
 #include "spell/engine/main_dictionary.h"
 #include "spell/engine/parsing_engine.h"
 #include "spell/engine/phonetic_map.h"
@@ -27,6 +26,7 @@
 #include "spell/engine/string_list.h"
 #include "spell/engine/suggestions_generator.h"
 #include "spell/engine/system_facts.h"
+#include "spell/engine/word_frequencies.h"
 
 namespace tq::spell {
 
@@ -554,8 +554,8 @@ class TQuillSpellBase {
   TStringList availableMain_, availableCustom_;
   bool availableMainRead_ = false, availableCustomRead_ = false;
   std::unique_ptr<TSuggestionsGenerator> suggestions_ = std::make_unique<TSuggestionsGenerator>();
-  std::unique_ptr<TLetterPairs> letterPairs_;  // of the first main dictionary, for thorough suggestions
-  std::string letterPairsFor_;
+  TWordFrequencies frequencies_;  // of the first main dictionary, for thorough suggestions
+  std::string frequenciesFor_;    // that dictionary's file name, once they are read
 
   // Only the run, the counts and a TWordCheck set it, each for its own time.
   friend class TWordCheck;

@@ -331,5 +331,53 @@ TEST(EngineSuggest, ThoroughLooksFurtherRanksTiesAndKeepsTheCase) {
   EXPECT_EQ(f.Suggest("gat"), (List{"cat", "hat"}));
 }
 
+// Thorough suggestions over words that are one wrong letter away alike,
+// with a side file saying how common some of them are.
+struct FrequencyFixture : SmallEngine {
+  explicit FrequencyFixture(const std::vector<std::pair<std::string, int>>& classes)
+      : SmallEngine({"bat", "cat", "dat", "eat", "fat", "gat", "hat", "mat", "rat", "sat", "tat", "vat", "wat"},
+                    {soThoroughSuggestions}) {
+    std::vector<std::pair<uint32_t, int>> entries;
+    for (const auto& [word, c] : classes) entries.emplace_back(TWordFrequencies::Hash(word), c);
+    std::sort(entries.begin(), entries.end());
+    std::string file("TQFRQ\x1A\x01\x00", 8);
+    const auto put32 = [&](uint32_t v) {
+      for (int i = 0; i < 4; ++i) file += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    put32(static_cast<uint32_t>(entries.size()));
+    for (const auto& e : entries) put32(e.first);
+    for (const auto& e : entries) file += static_cast<char>(e.second);
+    EXPECT_TRUE(platform::WriteWholeFile(platform::Env::Default(), dir.File("English.frq"), file).ok());
+  }
+};
+
+TEST(EngineSuggest, ThoroughPutsTheCommonerOfEquallyLikelyWordsFirstAndOffersTen) {
+  using List = std::vector<std::string>;
+  // "lat": every word is one wrong first letter away, none on a key next to l.
+  const struct {
+    std::vector<std::pair<std::string, int>> classes;
+    List firstTwo;
+  } rows[] = {
+      {{{"hat", 120}, {"cat", 60}}, {"hat", "cat"}},
+      {{{"hat", 60}, {"cat", 120}}, {"cat", "hat"}},
+      {{{"tat", 1}}, {"tat", "bat"}},  // the least common word named is above those not named
+  };
+  for (const auto& row : rows) {
+    FrequencyFixture f(row.classes);
+    const List list = f.Suggest("lat");
+    ASSERT_EQ(list.size(), 10u);
+    EXPECT_EQ(List(list.begin(), list.begin() + 2), row.firstTwo);
+    EXPECT_EQ(f.Suggest("lat", 2), row.firstTwo);
+  }
+  // The specified ranking offers all thirteen, frequencies aside.
+  FrequencyFixture f({{"vat", 200}});
+  TSpellOptions options = f.spell().Configuration().ReadSpellOptions();
+  options.Exclude(soThoroughSuggestions);
+  f.spell().Configuration().WriteSpellOptions(options);
+  const List all = f.Suggest("lat");
+  EXPECT_EQ(all.size(), 13u);
+  EXPECT_NE(all.front(), "vat");
+}
+
 }  // namespace
 }  // namespace tq::spell

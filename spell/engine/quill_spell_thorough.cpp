@@ -1,80 +1,43 @@
-// Thorough suggestions, for those who turn them on: words two edits away
-// when the slips found few, ties broken by how the words sound, where the
-// keys lie and how usual their letter pairs are, split words after single
-// words, and the misspelt word's letter case kept.
+// Thorough suggestions, for those who turn them on: ranked by what was most
+// likely meant, how likely the misspelling is as a way of typing a word
+// (error_model.h) weighed against how common the word is (word_frequencies.h).
+// Words two edits away join the slips and sound-alikes, split words come
+// after single words of the same rank, at most kThoroughMax are offered, and
+// the misspelt word's letter case is kept.
 #include <algorithm>
-#include <cstdlib>
 #include <numeric>
 
-#include "spell/engine/quill_spell_base.h"
 #include "spell/engine/ansi_text.h"
 #include "spell/engine/edit_distance.h"
-#include "spell/engine/letter_pairs.h"
+#include "spell/engine/error_model.h"
+#include "spell/engine/quill_spell_base.h"
 
 namespace tq::spell {
 
 namespace {
 
-// Fewer one-edit suggestions than this and the walk looks two edits away:
-// only when there is none, which keeps the time near the specified ranking's
-// (on our misspellings, waiting for fewer than 3 gains 1.6 points of top-5
-// for 30 % more time).
-constexpr int kFewOneEdit = 1;
+// Enough for the word meant to be among them nearly always, few enough to read.
+constexpr size_t kThoroughMax = 10;
+// How many times commoner a word must be to make up for one plain edit more,
+// as a power of two: 2^kBitsPerEdit. Measured on misspellings by sound and by
+// slips of the keys: a stronger pull of frequency (2^5 to 2^9) puts the
+// common short words before longer ones the misspelling is nearer to.
+constexpr double kBitsPerEdit = 12.0;
+// The typing cost of a space left out, for a split word.
+constexpr double kSpaceCost = 1.4;
+// Same sound by the language's rules: what was typed was spelt by ear.
+constexpr double kSameSound = 0.3;
+// A name offered for a word typed in lower case: seldom what was meant.
+constexpr double kCapitalised = 0.4;
+// A word the user chose before.
+constexpr double kChosenBefore = 0.5;
 
-// Where a letter lies on a QWERTY keyboard: row, and column in quarter keys.
-bool KeyPlace(char c, int* row, int* column) {
-  static const char* const kRows[] = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
-  static const int kShift[] = {0, 1, 3};  // each row starts a little further right
-  const char lower = AnsiLowerChar(c);
-  for (int r = 0; r < 3; ++r)
-    for (const char* p = kRows[r]; *p; ++p)
-      if (*p == lower) {
-        *row = r;
-        *column = static_cast<int>(p - kRows[r]) * 4 + kShift[r];
-        return true;
-      }
-  return false;
+bool IsUpper(const std::string& w) {
+  return std::all_of(w.begin(), w.end(), [](char c) { return c == AnsiUpperChar(c); });
 }
-
-bool KeysAdjacent(char a, char b) {
-  int ra = 0, ca = 0, rb = 0, cb = 0;
-  if (AnsiLowerChar(a) == AnsiLowerChar(b) || !KeyPlace(a, &ra, &ca) || !KeyPlace(b, &rb, &cb)) return false;
-  return std::abs(ra - rb) <= 1 && std::abs(ca - cb) <= 4;
+bool IsLower(const std::string& w) {
+  return std::all_of(w.begin(), w.end(), [](char c) { return c == AnsiLowerChar(c); });
 }
-
-// How likely what tells the two apart is a finger's slip: 2 for two
-// neighbouring letters typed in the wrong order, the commonest; 1 for a
-// wrong letter next to the right one on the keyboard, or an extra letter
-// next to the one before or after it; else 0.
-int KeyboardSlip(const std::string& typed, const std::string& meant) {
-  if (typed.size() == meant.size()) {
-    size_t differ = 0, first = 0, last = 0;
-    for (size_t i = 0; i < typed.size(); ++i)
-      if (AnsiLowerChar(typed[i]) != AnsiLowerChar(meant[i])) {
-        if (differ++ == 0) first = i;
-        last = i;
-      }
-    if (differ == 2 && last == first + 1)
-      return AnsiLowerChar(typed[first]) == AnsiLowerChar(meant[last]) &&
-                     AnsiLowerChar(typed[last]) == AnsiLowerChar(meant[first])
-                 ? 2
-                 : 0;
-    return differ == 1 && KeysAdjacent(typed[first], meant[first]) ? 1 : 0;
-  }
-  if (typed.size() == meant.size() + 1) {
-    size_t i = 0;
-    while (i < meant.size() && AnsiLowerChar(typed[i]) == AnsiLowerChar(meant[i])) ++i;
-    if (AnsiSameText(typed.substr(i + 1), meant.substr(i))) {
-      const bool before = i > 0 && KeysAdjacent(typed[i], typed[i - 1]);
-      const bool after = i + 1 < typed.size() && KeysAdjacent(typed[i], typed[i + 1]);
-      return before || after ? 1 : 0;
-    }
-  }
-  return 0;
-}
-
-bool IsUpper(const std::string& w) { return std::all_of(w.begin(), w.end(), [](char c) { return c == AnsiUpperChar(c); }); }
-bool IsLower(const std::string& w) { return std::all_of(w.begin(), w.end(), [](char c) { return c == AnsiLowerChar(c); }); }
 
 // suggestion written in the case of typed: capitals for capitals, a capital
 // first letter for one; otherwise as it is.
@@ -90,6 +53,10 @@ std::string InCaseOf(const std::string& typed, const std::string& suggestion) {
   return suggestion;
 }
 
+// log2 of how often a word of frequency class c occurs (the floor: half the
+// least frequent word's).
+double Bits(int c) { return c == TWordFrequencies::kFloor ? -1.0 : (c - 1) / 8.0; }
+
 }  // namespace
 
 void TQuillSpellBase::ThoroughRank(const std::string& word, std::vector<std::string>& work,
@@ -98,13 +65,16 @@ void TQuillSpellBase::ThoroughRank(const std::string& word, std::vector<std::str
     if (!learningDictionary_) return d;
     return learningDictionary_->IgnoreExists(entry) ? 2 * d - 1 : 2 * d;
   };
-  // Two edits away, walked in the first main dictionary's tree.
-  int oneEdit = 0;
-  for (const std::string& entry : work) oneEdit += GetEditDistance(word, entry) <= 1;
-  if (oneEdit < kFewOneEdit && !mainDictionaries_.empty() && word.size() < TMainDictionary::kNearWordLimit) {
+  TMainDictionary* first = mainDictionaries_.empty() ? nullptr : mainDictionaries_.front().get();
+  // Two edits away, walked in the first main dictionary's tree, when nothing
+  // is one edit away: walking it always finds the word meant 1 % more often
+  // for twice the time.
+  const bool oneEdit = std::any_of(work.begin(), work.end(),
+                                   [&](const std::string& entry) { return GetEditDistance(word, entry) <= 1; });
+  if (first && !oneEdit && word.size() < TMainDictionary::kNearWordLimit) {
     const bool lower = IsLower(word);
     std::vector<std::string> near;
-    mainDictionaries_.front()->NearWords(word, 2, [&](std::string_view w) {
+    first->NearWords(word, 2, [&](std::string_view w) {
       if (near.size() < TMainDictionary::kMaxSuggestList) near.emplace_back(w);
     });
     for (const std::string& candidate : near) {
@@ -118,11 +88,21 @@ void TQuillSpellBase::ThoroughRank(const std::string& word, std::vector<std::str
     }
   }
 
-  // Ties: single words before split ones, then sound, keys, letter pairs.
-  TMainDictionary* first = mainDictionaries_.empty() ? nullptr : mainDictionaries_.front().get();
-  if (first && (!letterPairs_ || letterPairsFor_ != first->ReadFilename())) {
-    letterPairs_ = std::make_unique<TLetterPairs>(*first);
-    letterPairsFor_ = first->ReadFilename();
+  // A one-letter word run into the next ("alot"): the slips split no word
+  // there.
+  if (word.size() >= 3) {
+    const std::string left = word.substr(0, 1), right = word.substr(1);
+    const std::string split = left + " " + right;
+    if (WordExists(left) && WordExists(right) && Offerable(left) && Offerable(right) &&
+        std::find(work.begin(), work.end(), split) == work.end()) {
+      work.push_back(split);
+      distance.push_back(weigh(split, 1));
+    }
+  }
+
+  if (first && frequenciesFor_ != first->ReadFilename()) {
+    frequencies_ = TWordFrequencies::Read(env(), TWordFrequencies::SideFileOf(first->ReadFilename()));
+    frequenciesFor_ = first->ReadFilename();
   }
   // Sounds compared by the language's own rules, not the coarse ones the
   // sound-alike search may have fallen back to.
@@ -131,33 +111,45 @@ void TQuillSpellBase::ThoroughRank(const std::string& word, std::vector<std::str
     if (OnAdjustPhoneticsMap) OnAdjustPhoneticsMap(this);
   }
   const std::string code = phoneticsMap_->GetMapping(word);
-  struct Key {
-    int distance, split, sound, keys;
-    double pairs;
+  const bool typedLower = IsLower(word);
+  struct Rank {
+    double score;
+    int split;
   };
-  std::vector<Key> keys(work.size());
+  std::vector<Rank> ranks(work.size());
   for (size_t i = 0; i < work.size(); ++i) {
     const std::string& entry = work[i];
-    const std::string entryCode = phoneticsMap_->GetMapping(entry);
-    keys[i] = {distance[i], entry.find(' ') != std::string::npos ? 1 : 0,
-               entryCode == code ? 2 : (GetEditDistance(entryCode, code) <= 1 ? 1 : 0), KeyboardSlip(word, entry),
-               letterPairs_ ? letterPairs_->Likelihood(entry) : 0.0};
+    const size_t space = entry.find(' ');
+    double cost, bits;
+    if (space == std::string::npos) {
+      cost = TypingErrorCost(word, entry);
+      bits = Bits(frequencies_.Class(entry));
+      if (phoneticsMap_->GetMapping(entry) == code) cost -= kSameSound;
+      if (typedLower && !IsLower(entry)) cost += kCapitalised;
+    } else {
+      std::string joined = entry;
+      joined.erase(std::remove(joined.begin(), joined.end(), ' '), joined.end());
+      cost = TypingErrorCost(word, joined) + kSpaceCost;
+      const std::string_view left(entry.data(), space), right(entry.data() + space + 1, entry.size() - space - 1);
+      bits = std::min(Bits(frequencies_.Class(left)), Bits(frequencies_.Class(right))) - 1.0;
+    }
+    if (learningDictionary_ && learningDictionary_->IgnoreExists(entry)) cost -= kChosenBefore;
+    // The correction learned for this very word comes first.
+    const double score = learningDictionary_ && distance[i] == 0 ? -1e9 : cost - bits / kBitsPerEdit;
+    ranks[i] = {score, space == std::string::npos ? 0 : 1};
   }
   std::vector<size_t> order(work.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-    const Key &x = keys[a], &y = keys[b];
-    if (x.distance != y.distance) return x.distance < y.distance;
-    if (x.split != y.split) return x.split < y.split;
-    if (x.sound != y.sound) return x.sound > y.sound;
-    if (x.keys != y.keys) return x.keys > y.keys;
-    return x.pairs > y.pairs;
+    if (ranks[a].score != ranks[b].score) return ranks[a].score < ranks[b].score;
+    return ranks[a].split < ranks[b].split;
   });
 
   // In the typed word's case, each suggestion once.
   std::vector<std::string> ranked;
   std::vector<int> rankedDistance;
   for (size_t i : order) {
+    if (ranked.size() == kThoroughMax) break;
     std::string shaped = InCaseOf(word, work[i]);
     if (std::find(ranked.begin(), ranked.end(), shaped) != ranked.end()) continue;
     ranked.push_back(std::move(shaped));

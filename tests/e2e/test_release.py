@@ -109,8 +109,9 @@ def toggle_start_with_windows(session, args, main, expected_before):
 def test_installer(session, args):
     dist = Path(args.dist)
     files = release_files(dist, args.version)
-    check_equal(sorted(files), sorted(["TavrinQuillet.exe", "quillet.exe", "American.adm", "Readme.RTF", "License.RTF",
-                                       "TavrinQuillet.html"]), "files of the release")
+    check_equal(sorted(files), sorted(["TavrinQuillet.exe", "quillet.exe", "American.adm", "American.frq", "Readme.RTF",
+                                       "License.RTF", "TavrinQuillet.html", "ThirdPartyNotices.txt"]),
+                "files of the release")
     check_sums(dist, args.version)
     setup_bytes = (dist / f"TavrinQuillet-{args.version}-x64-setup.exe").read_bytes()
     for name, data in [*((n, files[n]) for n in ("TavrinQuillet.exe", "quillet.exe")), ("the installer", setup_bytes)]:
