@@ -6,6 +6,7 @@
 #include "app/core/reply_library.h"
 #include "app/core/reply_record.h"
 #include "app/core/spell_settings.h"
+#include "app/dialogs/spelling_help.h"
 #include "app/library_check_form.h"
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
@@ -24,6 +25,7 @@ void TMainForm::CheckAllRepliesMIClick() {
   spell::TQuillSpellBase speller;
   spell::TSpellDialogs dialogs(speller);
   ApplySpellSettings(speller, spellingPlaces_);
+  ConnectSpellingHelp(dialogs);
   // One message at the end, with the count of changed replies.
   dialogs.EndMessage = spell::emNever;
   TLibraryCheckForm host(Handle());

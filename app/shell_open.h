@@ -8,11 +8,16 @@
 
 namespace tq::app {
 
-// Help contexts: the main window, the configuration dialog and the reply
-// dialog.
+// Help contexts: the main window, the configuration dialog, the reply
+// dialog, and the spelling windows (the spell-check dialog, the spelling
+// options, the custom dictionaries and the editing of one).
 inline constexpr int kMainHelpContext = 112;
 inline constexpr int kConfigHelpContext = 113;
 inline constexpr int kReplyHelpContext = 114;
+inline constexpr int kSpellCheckHelpContext = 115;
+inline constexpr int kSpellOptionsHelpContext = 116;
+inline constexpr int kDictionariesHelpContext = 117;
+inline constexpr int kDictionaryEditHelpContext = 118;
 
 // Opens the help document beside the program, at the anchor of `context` or
 // at its contents when context is 0. A missing document is reported in an

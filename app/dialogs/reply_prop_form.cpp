@@ -9,6 +9,7 @@
 #include "app/core/reply_text_fit.h"
 #include "app/core/spell_settings.h"
 #include "app/core/text_file_text.h"
+#include "app/dialogs/spelling_help.h"
 #include "app/reply_text_view.h"
 #include "app/shell_open.h"
 #include "platform/env.h"
@@ -247,6 +248,7 @@ void TReplyPropForm::CreateSpelling(const ReplyPropOptions& options) {
   dialogs.DialogSelectionAvoid = saAvoid;
   dialogs.EndMessage = emExceptCancel;
   live.WriteAggressiveContextMenu(true);
+  ConnectSpellingHelp(dialogs);
   s.EndLoading();
   live.WriteSingeLiveControl(&ResponseRichEdit);
   s.WriteLiveSpelling(options.liveSpelling);
