@@ -3,7 +3,7 @@
 // spelling under Wine. Its dictionaries and Spell.cfg live in --dir.
 //
 //   LiveSpellHost.exe --dir C:\dicts [--text TEXT | --rtf RTF | --lines N]
-//                     [--bench OUT.txt [--chars N]]
+//                     [--bench OUT.txt [--chars N]] [--aggressive 0]
 //
 // Private messages to the form (answers readable with a synchronous send):
 //   kLiveOption (wParam 0/1): the configuration's "Check spelling as you type"
@@ -12,6 +12,7 @@
 //   kCharFormat (wParam = character index): that character's text colour in
 //     bits 0-23, bit 24 set when it is bold.
 #include <windows.h>
+#include <windowsx.h>
 // After windows.h, which it needs.
 #include <richedit.h>
 
@@ -44,7 +45,8 @@ struct Options {
   int lines = 0;
   std::string benchOut;
   int benchChars = 4096;
-  bool live = true;  // --live 0: the same box without live spelling, for comparison
+  bool live = true;        // --live 0: the same box without live spelling, for comparison
+  bool aggressive = true;  // --aggressive 0: the control's own menu where no word is marked
 };
 
 // The text of line n (from 1) of a generated text: one misspelt word each.
@@ -79,6 +81,21 @@ class HostForm : public tq::ui::Form {
         edit.Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&keep));
         return static_cast<LRESULT>((format.crTextColor & 0xFFFFFF) | ((format.dwEffects & CFE_BOLD) ? 0x1000000 : 0));
       }
+      case WM_CONTEXTMENU: {
+        // The box's own menu, which the rich edit passes up to its form:
+        // its one item puts a mark in the caption.
+        HMENU menu = CreatePopupMenu();
+        AppendMenuW(menu, MF_STRING, 1, L"&Host menu");
+        POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        if (p.x == -1 && p.y == -1) {  // from the keyboard: at the caret
+          GetCaretPos(&p);
+          ClientToScreen(edit.Handle(), &p);
+        }
+        const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD, p.x, p.y, 0, Handle(), nullptr);
+        DestroyMenu(menu);
+        if (chosen == 1) SetWindowTextW(Handle(), L"Live Spell Host - host menu");
+        return 0;
+      }
       case WM_CLOSE:
         tq::ui::Application::Terminate(0);
         return 0;
@@ -106,6 +123,8 @@ Options ParseArguments() {
       o.benchChars = std::atoi(value.c_str());
     else if (name == "--live")
       o.live = value != "0";
+    else if (name == "--aggressive")
+      o.aggressive = value != "0";
   }
   return o;
 }
@@ -185,7 +204,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   form.Show();
   if (o.live) live.WriteSingeLiveControl(&form.edit);
-  live.WriteAggressiveContextMenu(true);
+  live.WriteAggressiveContextMenu(o.aggressive);
   form.edit.SetFocus();
 
   if (!o.benchOut.empty()) {
