@@ -4,13 +4,13 @@
 #include <string>
 
 #include "app/core/hotkey_registration.h"
-#include "app/core/hotkey_value.h"
-#include "app/core/reply_library.h"
 #include "app/core/reply_menu.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
 #include "app/paste_target.h"
+#include "library/hotkey_value.h"
+#include "library/reply_library.h"
 #include "platform/utf16.h"
 #include "ui/message_box.h"
 
@@ -133,7 +133,7 @@ void TMainForm::RegisterFixedHotKeys() {
   const HotKeyRegistrar registrar = Registrar();
   fixedHotKeys_.clear();
   auto held = [this](int32_t value, std::string_view name) {
-    if (HotKeyBits(static_cast<uint32_t>(value)) != 0)
+    if (library::HotKeyBits(static_cast<uint32_t>(value)) != 0)
       fixedHotKeys_.push_back({static_cast<uint32_t>(value), std::string(name)});
   };
   if (RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId))
@@ -148,7 +148,8 @@ void TMainForm::OnHotKey(int id, LPARAM keys) {
   if (DialogBusy) {
     // The reply dialog's hotkey box never sees a combination registered
     // here: the dialog is told which one was pressed.
-    if (replyDialog_) replyDialog_->HotKeyPressed(JoinHotKey({.modifiers = LOWORD(keys), .virtual_key = HIWORD(keys)}));
+    if (replyDialog_)
+      replyDialog_->HotKeyPressed(library::JoinHotKey({.modifiers = LOWORD(keys), .virtual_key = HIWORD(keys)}));
     return;
   }
   QueryPerformanceCounter(&hotKeyAt_);
@@ -408,7 +409,7 @@ void TMainForm::CopyMIClick() {
 void TMainForm::InsertReply(int index, std::optional<bool> withFormat) {
   if (!LibraryOpen() || index < 0 || index >= table_.RecordCount()) return;
   try {
-    LoadReplyText(GoToReply(table_, index).Response);
+    LoadReplyText(library::GoToReply(table_, index).Response);
   } catch (const std::exception& e) {
     ui::ShowErrorBox(Handle(), e.what());
     return;

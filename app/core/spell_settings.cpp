@@ -12,9 +12,9 @@ void ApplySpellSettings(TQuillSpellBase& engine, const SpellingPlaces& places) {
   engine.ConfigDefaultCustom = TStringList{};
   engine.ConfigDefaultActiveCustom = "Spell.adu";
   engine.ConfigDefaultOptions = TSpellOptions{soLiveSpelling, soLiveCorrect, soInternet, soAbbreviations, soRepeated};
-  engine.ConfigAvailableOptions = TSpellOptions{soLiveSpelling, soLiveCorrect,   soUpcase,      soNumbers,
-                                                soHTML,         soInternet,      soQuoted,      soAbbreviations,
-                                                soPrimaryOnly,  soRepeated,      soDUalCaps};
+  engine.ConfigAvailableOptions =
+      TSpellOptions{soLiveSpelling, soLiveCorrect,   soUpcase,      soNumbers,  soHTML,    soInternet,
+                    soQuoted,       soAbbreviations, soPrimaryOnly, soRepeated, soDUalCaps};
   engine.ConfigUseMSWordCustom = true;
   engine.ConfigDefaultUseMSWordCustom = false;
   engine.WriteConfigID("%UserName%");
@@ -31,7 +31,7 @@ void ApplySpellSettings(TQuillSpellBase& engine, const SpellingPlaces& places) {
   engine.WritePhoneticDivisor(2);
   engine.WritePhoneticDepth(2);
   engine.UILanguage = ltEnglish;
-  engine.AllowedCases = kProgramAllowedCases;
+  engine.AllowedCases = library::kProgramAllowedCases;
   engine.EndLoading();
 }
 

@@ -1,8 +1,8 @@
-#include "app/core/rtf_plain_text.h"
+#include "library/reply_plain_text.h"
 
 #include <gtest/gtest.h>
 
-namespace tq::app {
+namespace tq::library {
 namespace {
 
 TEST(RtfPlainText, KeepsTheDocumentTextAndDropsTheTables) {
@@ -46,4 +46,4 @@ TEST(RtfPlainText, PlainRepliesStayAsTheyAre) {
 }
 
 }  // namespace
-}  // namespace tq::app
+}  // namespace tq::library

@@ -1,15 +1,15 @@
-#include "app/core/rtf_plain_text.h"
+#include "library/reply_plain_text.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <vector>
 
-#include "app/core/reply_record.h"
+#include "library/reply_record.h"
 #include "platform/codepage.h"
 #include "platform/utf16.h"
 
-namespace tq::app {
+namespace tq::library {
 namespace {
 
 // Groups whose text is not part of the document.
@@ -222,4 +222,4 @@ std::string ReplyPlainText(std::string_view response) {
   return IsFormattedResponse(response) ? RtfPlainText(response) : std::string(response);
 }
 
-}  // namespace tq::app
+}  // namespace tq::library

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tq::app {
+namespace tq::library {
 
 // The text is UTF-8, and so is the RTF (the record's Response: any byte of it
 // above 0x7F is part of a UTF-8 character, kept as it is). Paragraph and line
@@ -20,4 +20,4 @@ std::string RtfPlainText(std::string_view rtf);
 // RtfPlainText for rich replies (IsFormattedResponse), the text itself otherwise.
 std::string ReplyPlainText(std::string_view response);
 
-}  // namespace tq::app
+}  // namespace tq::library
