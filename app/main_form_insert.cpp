@@ -11,6 +11,7 @@
 #include "app/paste_target.h"
 #include "library/hotkey_value.h"
 #include "library/reply_library.h"
+#include "library/reply_plain_text.h"
 #include "platform/utf16.h"
 #include "ui/message_box.h"
 
@@ -235,12 +236,8 @@ std::vector<PasteKeyEvent> TMainForm::PasteKeysForTarget() {
       ChoosePasteMethod(TargetProgram(pasteTarget_), TargetWindowClass(pasteTarget_), settings_.PasteMethods);
   pasteReadsClipboard_ = method != PasteMethod::TypeText;
   if (pasteReadsClipboard_) return PasteKeyEvents(method);
-  // Typed, the reply is its plain text: the preview's lines.
-  InsertRichEdit.SetWordWrap(false);
-  std::string text;
-  for (int i = 0, n = InsertRichEdit.LineCount(); i < n; ++i) text += InsertRichEdit.Line(i) + "\r\n";
-  InsertRichEdit.SetWordWrap(true);
-  return PasteKeyEvents(method, platform::Utf8ToUtf16(text));
+  // Typed, the reply is its plain text.
+  return PasteKeyEvents(method, platform::Utf8ToUtf16(library::ReplyPlainText(currentResponse_)));
 }
 
 bool TMainForm::CopyReplyForPaste(bool formatted) {
@@ -374,11 +371,7 @@ void TMainForm::InsertMIClick() {
 }
 
 bool TMainForm::CopyPlainText() {
-  // Without word wrap the preview's lines are its paragraphs.
-  InsertRichEdit.SetWordWrap(false);
-  std::string text;
-  for (int i = 0, n = InsertRichEdit.LineCount(); i < n; ++i) text += InsertRichEdit.Line(i) + "\r\n";
-  ExportMemo.SetText(text);
+  ExportMemo.SetText(library::ReplyPlainText(currentResponse_));
   ExportMemo.SelectAll();
   const bool copied = ExportMemo.CopyToClipboard();
   ExportMemo.SetSelection(0, 0);
@@ -391,7 +384,6 @@ void TMainForm::InsertAsTextMIClick() {
     return;
   }
   const bool copied = CopyReplyForPaste(false);
-  InsertRichEdit.SetWordWrap(true);
   if (!copied) {
     ShowNotPasted(kClipboardBusyMessage);
     return;
@@ -402,7 +394,6 @@ void TMainForm::InsertAsTextMIClick() {
 
 void TMainForm::CopyMIClick() {
   const bool copied = CopyReply(CurrentIsFormatted);
-  InsertRichEdit.SetWordWrap(true);
   if (!copied) ui::ShowErrorBox(Handle(), kClipboardBusyMessage);
 }
 
