@@ -74,9 +74,9 @@ size_t SequenceLength(unsigned char lead) {
 // Control words that stand for one character.
 std::string_view CharacterWord(std::string_view word) {
   static constexpr std::pair<std::string_view, std::string_view> kCharacters[] = {
-      {"emdash", "\xE2\x80\x94"},    {"endash", "\xE2\x80\x93"},    {"bullet", "\xE2\x80\xA2"},
-      {"lquote", "\xE2\x80\x98"},    {"rquote", "\xE2\x80\x99"},    {"ldblquote", "\xE2\x80\x9C"},
-      {"rdblquote", "\xE2\x80\x9D"}, {"emspace", "\xE2\x80\x83"},   {"enspace", "\xE2\x80\x82"},
+      {"emdash", "\xE2\x80\x94"},    {"endash", "\xE2\x80\x93"},  {"bullet", "\xE2\x80\xA2"},
+      {"lquote", "\xE2\x80\x98"},    {"rquote", "\xE2\x80\x99"},  {"ldblquote", "\xE2\x80\x9C"},
+      {"rdblquote", "\xE2\x80\x9D"}, {"emspace", "\xE2\x80\x83"}, {"enspace", "\xE2\x80\x82"},
       {"qmspace", "\xE2\x80\x85"}};
   for (auto [name, utf8] : kCharacters)
     if (word == name) return utf8;
@@ -87,7 +87,6 @@ struct Group {
   bool skip = false;
   int unicodeSkip = 1;  // \ucN: fallback characters after each \u
 };
-
 
 // The text of an RTF document with a lone '\r' for each paragraph mark, as a
 // rich edit holds it.

@@ -31,7 +31,8 @@ inline std::vector<PlainTextCase> PlainTextCases() {
       {"Dear customer, {\\RTF1 in the middle", "Dear customer, {\\RTF1 in the middle\r\n"},
       // Rich replies as a rich edit writes them, and as people write them.
       {"{\\rtf1\\ansi Dear {\\b customer}, welcome.}", "Dear customer, welcome.\r\n"},
-      {"{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}{\\colortbl ;\\red255\\green0\\blue0;}"
+      {"{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}{\\colortbl "
+       ";\\red255\\green0\\blue0;}"
        "{\\*\\generator Riched20 10.0;}\\viewkind4\\uc1\\pard\\f0\\fs20 Hello \\b bold\\b0  world\\par\r\n}",
        "Hello bold world\r\n"},
       {"{\\rtf1 one\\par two\\par }", "one\r\ntwo\r\n"},
@@ -40,8 +41,7 @@ inline std::vector<PlainTextCase> PlainTextCases() {
       {"{\\rtf1 a\\tab b}", "a\tb\r\n"},
       {"{\\rtf1\\ansi\\ansicpg1252 caf\\'e9 \\'80}", "café €\r\n"},
       {"{\\rtf1\\ansi\\uc1 Gr\\u252?\\u223?e \\u1044?\\u1072? \\u-10179?\\u-9139?}", "Grüße Да 👍\r\n"},
-      {"{\\rtf1 a\\emdash b\\endash c\\bullet d\\lquote e\\rquote f\\ldblquote g\\rdblquote}",
-       "a—b–c•d‘e’f“g”\r\n"},
+      {"{\\rtf1 a\\emdash b\\endash c\\bullet d\\lquote e\\rquote f\\ldblquote g\\rdblquote}", "a—b–c•d‘e’f“g”\r\n"},
       {"{\\rtf1 no\\~break non\\_breaking}", "no\u00a0break non\u2011breaking\r\n"},
       // The stored form's marker groups, read as RTF (a damaged mark keeps
       // them in the Response): skipped.

@@ -85,8 +85,7 @@ std::vector<Finding> CheckTree(const std::string& rootText, const Rules& rules) 
       it.disable_recursion_pending();
       continue;
     }
-    if (it->is_regular_file() && IsSource(it->path()))
-      files.push_back(fs::relative(it->path(), root).generic_string());
+    if (it->is_regular_file() && IsSource(it->path())) files.push_back(fs::relative(it->path(), root).generic_string());
   }
   std::sort(files.begin(), files.end());
 
@@ -134,8 +133,9 @@ std::vector<Finding> CheckTree(const std::string& rootText, const Rules& rules) 
   }
   for (const auto& allowance : rules.allowed)
     if (!allowanceUsed.count(allowance))
-      findings.push_back({allowance.first, 0,
-                          "is allowed to include \"" + allowance.second + "\" but no longer does: remove the allowance"});
+      findings.push_back(
+          {allowance.first, 0,
+           "is allowed to include \"" + allowance.second + "\" but no longer does: remove the allowance"});
   return findings;
 }
 

@@ -23,7 +23,7 @@ namespace tq::include_check {
 struct Rules {
   std::map<std::string, std::set<std::string>> layers;  // folder -> may include
   std::set<std::string> testSupport;
-  std::map<std::string, std::string> generated;       // name -> folder
+  std::map<std::string, std::string> generated;           // name -> folder
   std::set<std::pair<std::string, std::string>> allowed;  // file, included
 };
 

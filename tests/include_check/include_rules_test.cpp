@@ -76,7 +76,8 @@ TEST_F(IncludeRulesTest, AnEdgeOutsideTheRuleIsNamedWithItsFileAndLine) {
        "mid/helper.h:1: includes \"testing/support.h\": mid -> testing is not an edge of the layering rule"},
       {"base/version_user.cpp", "#include \"version.h\"\n",
        "base/version_user.cpp:1: includes \"version.h\": base -> top is not an edge of the layering rule"},
-      {"mid/typo.cpp", "#include \"base/fiel.h\"\n", "mid/typo.cpp:1: includes \"base/fiel.h\", which is no file of the tree"},
+      {"mid/typo.cpp", "#include \"base/fiel.h\"\n",
+       "mid/typo.cpp:1: includes \"base/fiel.h\", which is no file of the tree"},
       {"stray/x.cpp", "#include \"base/file.h\"\n", "stray/x.cpp:0: is in no layer of the rules"},
   };
   for (const Case& c : cases) {
@@ -92,8 +93,9 @@ TEST_F(IncludeRulesTest, AnAllowanceCoversOneEdgeAndMustStillBeUsed) {
   EXPECT_EQ(Check(), std::vector<std::string>{
                          "base/up.h:2: includes \"top/local.h\": base -> top is not an edge of the layering rule"});
   Write("base/up.h", "#pragma once\n");
-  EXPECT_EQ(Check(), std::vector<std::string>{
-                         "base/up.h:0: is allowed to include \"mid/model.h\" but no longer does: remove the allowance"});
+  EXPECT_EQ(Check(),
+            std::vector<std::string>{
+                "base/up.h:0: is allowed to include \"mid/model.h\" but no longer does: remove the allowance"});
 }
 
 TEST(IncludeRules, ABadLineIsNamed) {
