@@ -12,11 +12,11 @@
 #include "app/core/library_open_failure.h"
 #include "app/core/main_layout.h"
 #include "app/core/new_library_folder.h"
-#include "app/core/reply_library.h"
 #include "app/core/reply_menu.h"
 #include "app/reply_text_view.h"
-#include "app/single_instance.h"
 #include "app/shell_open.h"
+#include "app/single_instance.h"
+#include "library/reply_library.h"
 #include "platform/env.h"
 #include "platform/system_info.h"
 #include "platform/utf16.h"
@@ -295,13 +295,13 @@ void TMainForm::SaveAllSettings() {
 bool TMainForm::OpenLibrary(const std::string& path) {
   bool ok = false;
   try {
-    OpenReplyTable(table_, path);
+    library::OpenReplyTable(table_, path);
     if (HistoryList) HistoryList->AddFilename(path);
     FreeReplyMenu();
     // Every refusal of this library's hotkeys is news.
     hotKeyRefusals_.Forget();
     RebuildReplyTree();
-    SetText(LibraryCaption(Title(), path, table_.ReadOnly()));
+    SetText(library::LibraryCaption(Title(), path, table_.ReadOnly()));
     ok = true;
   } catch (const std::exception& e) {
     ui::ShowErrorBox(Handle(), LibraryOpenErrorText(path, e));
@@ -329,7 +329,7 @@ void TMainForm::NewLibrary() {
       ui::SaveFileDialog(Handle(), {.filter = kLibraryFilter, .defaultExt = "qdk", .fileName = "", .folder = folder});
   if (path.empty()) return;
   try {
-    CreateReplyTable(table_, path);
+    library::CreateReplyTable(table_, path);
   } catch (const std::exception&) {
     // The open library was closed to make the new one: the window must not
     // go on showing it, its hotkeys doing nothing.
@@ -376,9 +376,9 @@ void TMainForm::ReleaseReplyHotKeys() {
 void TMainForm::RebuildReplyTree() {
   ReleaseReplyHotKeys();
   FreeReplyMenu();
-  std::vector<ReplyRecord> records;
+  std::vector<library::ReplyRecord> records;
   try {
-    records = ReadReplies(table_);
+    records = library::ReadReplies(table_);
   } catch (const std::exception&) {
     // What was read stays; the tree shows it.
   }
@@ -411,7 +411,7 @@ void TMainForm::ShowSelectedReply() {
   const int index = SelectedReplyIndex();
   if (LibraryOpen() && index >= 0 && index < table_.RecordCount()) {
     try {
-      LoadReplyText(GoToReply(table_, index).Response);
+      LoadReplyText(library::GoToReply(table_, index).Response);
     } catch (const std::exception& e) {
       ui::ShowErrorBox(Handle(), e.what());
     }

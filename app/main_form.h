@@ -146,7 +146,7 @@ class TMainForm : public ui::Form {
   std::vector<HotKeyHolder> HeldHotKeys(int except_index);
   // Registers the hotkey of a reply just saved; a refusal is always told.
   // The result is the hotkey the reply holds.
-  uint32_t RegisterSavedReplyHotKey(const ReplyRecord& record, int index);
+  uint32_t RegisterSavedReplyHotKey(const library::ReplyRecord& record, int index);
   void ShowHotKeyRefusals(const std::vector<std::string>& messages);
   void OnHotKey(int id, LPARAM keys);
   void CaptureTarget();

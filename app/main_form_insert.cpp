@@ -4,13 +4,14 @@
 #include <string>
 
 #include "app/core/hotkey_registration.h"
-#include "app/core/hotkey_value.h"
-#include "app/core/reply_library.h"
 #include "app/core/reply_menu.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
 #include "app/paste_target.h"
+#include "library/hotkey_value.h"
+#include "library/reply_library.h"
+#include "library/reply_plain_text.h"
 #include "platform/utf16.h"
 #include "ui/message_box.h"
 
@@ -133,7 +134,7 @@ void TMainForm::RegisterFixedHotKeys() {
   const HotKeyRegistrar registrar = Registrar();
   fixedHotKeys_.clear();
   auto held = [this](int32_t value, std::string_view name) {
-    if (HotKeyBits(static_cast<uint32_t>(value)) != 0)
+    if (library::HotKeyBits(static_cast<uint32_t>(value)) != 0)
       fixedHotKeys_.push_back({static_cast<uint32_t>(value), std::string(name)});
   };
   if (RegisterGlobalHotKey(registrar, static_cast<uint32_t>(settings_.MainHotKey), kMainHotKeyId))
@@ -148,7 +149,8 @@ void TMainForm::OnHotKey(int id, LPARAM keys) {
   if (DialogBusy) {
     // The reply dialog's hotkey box never sees a combination registered
     // here: the dialog is told which one was pressed.
-    if (replyDialog_) replyDialog_->HotKeyPressed(JoinHotKey({.modifiers = LOWORD(keys), .virtual_key = HIWORD(keys)}));
+    if (replyDialog_)
+      replyDialog_->HotKeyPressed(library::JoinHotKey({.modifiers = LOWORD(keys), .virtual_key = HIWORD(keys)}));
     return;
   }
   QueryPerformanceCounter(&hotKeyAt_);
@@ -234,12 +236,8 @@ std::vector<PasteKeyEvent> TMainForm::PasteKeysForTarget() {
       ChoosePasteMethod(TargetProgram(pasteTarget_), TargetWindowClass(pasteTarget_), settings_.PasteMethods);
   pasteReadsClipboard_ = method != PasteMethod::TypeText;
   if (pasteReadsClipboard_) return PasteKeyEvents(method);
-  // Typed, the reply is its plain text: the preview's lines.
-  InsertRichEdit.SetWordWrap(false);
-  std::string text;
-  for (int i = 0, n = InsertRichEdit.LineCount(); i < n; ++i) text += InsertRichEdit.Line(i) + "\r\n";
-  InsertRichEdit.SetWordWrap(true);
-  return PasteKeyEvents(method, platform::Utf8ToUtf16(text));
+  // Typed, the reply is its plain text.
+  return PasteKeyEvents(method, platform::Utf8ToUtf16(library::ReplyPlainText(currentResponse_)));
 }
 
 bool TMainForm::CopyReplyForPaste(bool formatted) {
@@ -373,11 +371,7 @@ void TMainForm::InsertMIClick() {
 }
 
 bool TMainForm::CopyPlainText() {
-  // Without word wrap the preview's lines are its paragraphs.
-  InsertRichEdit.SetWordWrap(false);
-  std::string text;
-  for (int i = 0, n = InsertRichEdit.LineCount(); i < n; ++i) text += InsertRichEdit.Line(i) + "\r\n";
-  ExportMemo.SetText(text);
+  ExportMemo.SetText(library::ReplyPlainText(currentResponse_));
   ExportMemo.SelectAll();
   const bool copied = ExportMemo.CopyToClipboard();
   ExportMemo.SetSelection(0, 0);
@@ -390,7 +384,6 @@ void TMainForm::InsertAsTextMIClick() {
     return;
   }
   const bool copied = CopyReplyForPaste(false);
-  InsertRichEdit.SetWordWrap(true);
   if (!copied) {
     ShowNotPasted(kClipboardBusyMessage);
     return;
@@ -401,14 +394,13 @@ void TMainForm::InsertAsTextMIClick() {
 
 void TMainForm::CopyMIClick() {
   const bool copied = CopyReply(CurrentIsFormatted);
-  InsertRichEdit.SetWordWrap(true);
   if (!copied) ui::ShowErrorBox(Handle(), kClipboardBusyMessage);
 }
 
 void TMainForm::InsertReply(int index, std::optional<bool> withFormat) {
   if (!LibraryOpen() || index < 0 || index >= table_.RecordCount()) return;
   try {
-    LoadReplyText(GoToReply(table_, index).Response);
+    LoadReplyText(library::GoToReply(table_, index).Response);
   } catch (const std::exception& e) {
     ui::ShowErrorBox(Handle(), e.what());
     return;

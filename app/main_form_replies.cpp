@@ -6,12 +6,12 @@
 
 #include "app/core/config_values.h"
 #include "app/core/reply_hotkeys.h"
-#include "app/core/reply_library.h"
 #include "app/core/start_with_windows.h"
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
+#include "library/reply_library.h"
 #include "platform/system_info.h"
 #include "ui/message_box.h"
 
@@ -108,9 +108,9 @@ void TMainForm::MoveShiftedHotKeys(const std::vector<int>& oldIndexes, int delta
 }
 
 std::vector<HotKeyHolder> TMainForm::HeldHotKeys(int except_index) {
-  std::vector<ReplyRecord> records;
+  std::vector<library::ReplyRecord> records;
   try {
-    records = ReadReplies(table_);
+    records = library::ReadReplies(table_);
   } catch (const std::exception&) {
     // The replies holding keys go unnamed.
   }
@@ -119,7 +119,7 @@ std::vector<HotKeyHolder> TMainForm::HeldHotKeys(int except_index) {
   return held;
 }
 
-uint32_t TMainForm::RegisterSavedReplyHotKey(const ReplyRecord& record, int index) {
+uint32_t TMainForm::RegisterSavedReplyHotKey(const library::ReplyRecord& record, int index) {
   HotKeyRegistrar telling = Registrar();
   telling.show_error = [this](const std::string& message) {
     hotKeyRefusals_.Said(message);
@@ -130,14 +130,14 @@ uint32_t TMainForm::RegisterSavedReplyHotKey(const ReplyRecord& record, int inde
 }
 
 bool TMainForm::LibraryUnchanged(HWND owner, const std::string& advice) {
-  const std::string changed = LibraryChangedText(table_);
+  const std::string changed = library::LibraryChangedText(table_);
   if (changed.empty()) return true;
   ui::ShowErrorBox(owner, advice.empty() ? changed : changed + "\n\n" + advice);
   return false;
 }
 
 void TMainForm::ShowChangeFailure(const std::exception& failure, const std::string& otherwise) {
-  const std::string changed = LibraryChangedText(failure);
+  const std::string changed = library::LibraryChangedText(failure);
   ui::ShowErrorBox(Handle(), changed.empty() ? otherwise : changed);
 }
 
@@ -172,8 +172,8 @@ void TMainForm::AddMIClick() {
     }
     table_.Post();
     posted = true;
-    const ReplyRecord record = CurrentReply(table_);
-    const int p = CurrentReplyIndex(table_);
+    const library::ReplyRecord record = library::CurrentReply(table_);
+    const int p = library::CurrentReplyIndex(table_);
     const ReplyPlace place = tree_.AddReplyNode(record, p, settings_.ShowHotkeyInTree, 0);
     MoveShiftedHotKeys(tree_.ShiftReplyIndexes(p, +1, place), +1);
     tree_.SetReplyNode(place, record, settings_.ShowHotkeyInTree, RegisterSavedReplyHotKey(record, p));
@@ -196,7 +196,7 @@ void TMainForm::EditMIClick() {
   DialogScope busy(*this);
   try {
     const std::vector<HotKeyHolder> held = HeldHotKeys(n);
-    const std::string oldCategory = GoToReply(table_, n).Category;
+    const std::string oldCategory = library::GoToReply(table_, n).Category;
     table_.Edit();
     TReplyPropForm dialog(table_, {.owner = Handle(),
                                    .categories = CategoryTexts(),
@@ -212,7 +212,7 @@ void TMainForm::EditMIClick() {
     }
     table_.Post();
     UnregisterHotKey(Handle(), ReplyHotKeyId(n));
-    const ReplyRecord record = CurrentReply(table_);
+    const library::ReplyRecord record = library::CurrentReply(table_);
     const uint32_t holds = RegisterSavedReplyHotKey(record, n);
     if (const auto place = tree_.FindReply(n)) {
       if (record.Category == oldCategory) {
@@ -240,14 +240,14 @@ void TMainForm::DeleteMIClick() {
   // The question names the reply, so that a slip of the selection shows.
   std::string question = "Delete selected reply?";
   try {
-    const std::string description = GoToReply(table_, n).Description;
+    const std::string description = library::GoToReply(table_, n).Description;
     if (!description.empty()) question += "\n\n" + description;
   } catch (const std::exception&) {
     // The question goes without the name; the delete below reports the failure.
   }
   if (!ui::ConfirmBox(Handle(), question)) return;
   try {
-    GoToReply(table_, n);
+    library::GoToReply(table_, n);
     table_.Delete();
   } catch (const std::exception& e) {
     ShowChangeFailure(e, e.what());

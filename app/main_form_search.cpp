@@ -4,8 +4,8 @@
 #include <exception>
 #include <string>
 
-#include "app/core/reply_library.h"
 #include "app/main_form.h"
+#include "library/reply_library.h"
 
 namespace tq::app {
 
@@ -28,9 +28,9 @@ void TMainForm::ShowReplySearch() {
     };
   }
   if (!replySearch_) {
-    std::vector<ReplyRecord> records;
+    std::vector<library::ReplyRecord> records;
     try {
-      records = ReadReplies(table_);
+      records = library::ReadReplies(table_);
     } catch (const std::exception&) {
       // What was read is searched; Refresh sets the library right.
     }

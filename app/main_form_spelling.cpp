@@ -3,13 +3,13 @@
 #include <exception>
 
 #include "app/core/library_spell_check.h"
-#include "app/core/reply_library.h"
-#include "app/core/reply_record.h"
 #include "app/core/spell_settings.h"
 #include "app/dialogs/spelling_help.h"
 #include "app/library_check_form.h"
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
+#include "library/reply_library.h"
+#include "library/reply_record.h"
 #include "platform/utf16.h"
 #include "spell/dialogs/spell_dialogs.h"
 #include "spell/dialogs/spelling_form.h"
@@ -42,7 +42,7 @@ void TMainForm::CheckAllRepliesMIClick() {
     const int count = table_.RecordCount();
     speller.StartSequenceCheck();
     for (int i = 0; i < count && !cancelled; ++i) {
-      const ReplyRecord reply = GoToReply(table_, i);
+      const library::ReplyRecord reply = library::GoToReply(table_, i);
       dialogCaption = LibraryCheckCaption(reply.Description, i, count);
       host.ShowReply(reply.Response, "Check Spelling of All Replies - " + reply.Description);
       if (spell::TSpellingForm* dialog = dialogs.ReadDialogForm()) dialog->SetText(dialogCaption);
@@ -56,9 +56,9 @@ void TMainForm::CheckAllRepliesMIClick() {
         ++notStored;
         continue;
       }
-      GoToReply(table_, i);
+      library::GoToReply(table_, i);
       table_.Edit();
-      WriteReply(table_, {reply.Category, reply.Description, *corrected, reply.HotKey});
+      library::WriteReply(table_, {reply.Category, reply.Description, *corrected, reply.HotKey});
       table_.Post();
       ++changed;
     }

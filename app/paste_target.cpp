@@ -1,27 +1,22 @@
 #include "app/paste_target.h"
 
-#include <memory>
 #include <vector>
 
 #include "app/core/integrity_rule.h"
 #include "platform/utf16.h"
+#include "platform/win_handle.h"
 
 namespace tq::app {
 namespace {
 
-struct HandleCloser {
-  void operator()(HANDLE h) const { CloseHandle(h); }
-};
-using UniqueKernelHandle = std::unique_ptr<void, HandleCloser>;
-
-UniqueKernelHandle OpenForQuery(DWORD processId) {
-  return UniqueKernelHandle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+platform::UniqueHandle OpenForQuery(DWORD processId) {
+  return platform::UniqueHandle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
 }
 
 std::optional<uint32_t> IntegrityOf(HANDLE process) {
   HANDLE raw = nullptr;
   if (!OpenProcessToken(process, TOKEN_QUERY, &raw)) return std::nullopt;
-  UniqueKernelHandle token(raw);
+  const platform::UniqueHandle token(raw);
   DWORD size = 0;
   GetTokenInformation(raw, TokenIntegrityLevel, nullptr, 0, &size);
   if (size < sizeof(TOKEN_MANDATORY_LABEL)) return std::nullopt;
@@ -41,7 +36,7 @@ DWORD ProcessOf(HWND window) {
 }  // namespace
 
 std::string TargetProgram(HWND window) {
-  UniqueKernelHandle process = OpenForQuery(ProcessOf(window));
+  platform::UniqueHandle process = OpenForQuery(ProcessOf(window));
   if (!process) return {};
   wchar_t path[MAX_PATH * 2];
   DWORD size = sizeof path / sizeof path[0];
@@ -59,7 +54,7 @@ std::string TargetWindowClass(HWND window) {
 IntegritySource SystemIntegrity() {
   return {[] { return IntegrityOf(GetCurrentProcess()); },
           [](DWORD processId) -> std::optional<uint32_t> {
-            UniqueKernelHandle process = OpenForQuery(processId);
+            platform::UniqueHandle process = OpenForQuery(processId);
             if (!process) return std::nullopt;
             return IntegrityOf(process.get());
           }};

@@ -69,18 +69,21 @@ TreeImageList::TreeImageList(int dpi) {
   const int size = ui::ScaleForDpi(kGrid, dpi);
   list_ = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 3, 0);
   if (!list_) return;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  ui::UniqueBitmap strip(CreateCompatibleBitmap(screen, size * 3, size));
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, strip.get());
-  RECT all{0, 0, size * 3, size};
-  ui::UniqueBrush mask(CreateSolidBrush(kMask));
-  FillRect(dc, &all, mask.get());
-  const Painter painter(dc, size);
-  for (int i = 0; i < 3; ++i) Draw(painter, i, i * size);
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  ui::UniqueBitmap strip;
+  {
+    const ui::WindowDc screen(nullptr);
+    const ui::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    strip.reset(CreateCompatibleBitmap(screen.get(), size * 3, size));
+    HDC dc = memory.get();
+    const ui::SelectedObject selected(dc, strip.get());
+    RECT all{0, 0, size * 3, size};
+    ui::UniqueBrush mask(CreateSolidBrush(kMask));
+    FillRect(dc, &all, mask.get());
+    const Painter painter(dc, size);
+    for (int i = 0; i < 3; ++i) Draw(painter, i, i * size);
+  }
+  // Out of the device context first: a bitmap selected into one cannot be
+  // added to the list.
   ImageList_AddMasked(list_, strip.get(), kMask);
 }
 

@@ -11,11 +11,11 @@ namespace {
 // a colour the pictures do not use.
 RECT DrawnPart(HIMAGELIST list, int index, int size) {
   constexpr COLORREF kGround = RGB(0, 255, 0);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  ui::UniqueBitmap canvas(CreateCompatibleBitmap(screen, size, size));
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, canvas.get());
+  const ui::WindowDc screen(nullptr);
+  const ui::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+  const ui::UniqueBitmap canvas(CreateCompatibleBitmap(screen.get(), size, size));
+  HDC dc = memory.get();
+  const ui::SelectedObject selected(dc, canvas.get());
   RECT all{0, 0, size, size};
   ui::UniqueBrush ground(CreateSolidBrush(kGround));
   FillRect(dc, &all, ground.get());
@@ -26,8 +26,6 @@ RECT DrawnPart(HIMAGELIST list, int index, int size) {
       if (GetPixel(dc, x, y) != kGround)
         drawn = {std::min<LONG>(drawn.left, x), std::min<LONG>(drawn.top, y), std::max<LONG>(drawn.right, x + 1),
                  std::max<LONG>(drawn.bottom, y + 1)};
-  SelectObject(dc, old);
-  DeleteDC(dc);
   return drawn;
 }
 

@@ -47,7 +47,7 @@ int main() {
   // Replies cut from the licence and copyright texts on this machine: real
   // words, names and numbers, 60 to 120 words each.
   const std::string english = tq::bench::EnglishText(12u << 20);
-  std::vector<tq::app::ReplyRecord> records;
+  std::vector<tq::library::ReplyRecord> records;
   size_t at = 0;
   for (int i = 0; i < kReplies; ++i) {
     if (at >= english.size()) at = 0;

@@ -34,7 +34,7 @@ int main() {
 
   std::printf("%8s %12s %12s %12s\n", "replies", "build ms", "menu ms", "ids ms");
   for (int n : {100, 1000, 10000, 50000}) {
-    std::vector<tq::app::ReplyRecord> records;
+    std::vector<tq::library::ReplyRecord> records;
     std::uniform_int_distribution<size_t> cat(0, categories.size() - 1);
     for (int i = 0; i < n; ++i)
       records.push_back({categories[cat(rng)], Word(rng, 3, 32), "Response text", i % 7 == 0 ? 0x6041 + i % 26 : 0});

@@ -1,13 +1,13 @@
 #include "cli/library_check_command.h"
 
-#include "app/core/rtf_plain_text.h"
-#include "app/core/spell_settings.h"
 #include "cli/command.h"
 #include "cli/engine_text.h"
 #include "cli/json.h"
 #include "cli/library_records.h"
 #include "cli/spell_commands.h"
 #include "cli/spell_session.h"
+#include "library/reply_plain_text.h"
+#include "library/reply_spelling.h"
 #include "spell/engine/string_parser.h"
 #include "storage/binary_data_set.h"
 #include "storage/one_line.h"
@@ -47,10 +47,12 @@ std::vector<WordFinding> CheckText(spell::TQuillSpellBase& engine, std::string t
     verdict = v;
   };
   engine.OnPromptWord = [&](spell::TQuillSpellBase* s, const std::string& word, bool repeated) {
-    WordFinding f{.word = word, .repeated = repeated, .excluded = !repeated && verdict == spell::wcExcluded,
-                  .suggestions = {}};
-    if (repeated) f.suggestions.push_back(word.substr(0, word.find(' ')));
-    else s->InternalSuggest(word, 5, f.suggestions);
+    WordFinding f{
+        .word = word, .repeated = repeated, .excluded = !repeated && verdict == spell::wcExcluded, .suggestions = {}};
+    if (repeated)
+      f.suggestions.push_back(word.substr(0, word.find(' ')));
+    else
+      s->InternalSuggest(word, 5, f.suggestions);
     found.push_back(std::move(f));
   };
   engine.PumpMessage = [&] { engine.ReadRepeatedWord() ? engine.Check_RepeatIgnore() : engine.Check_Ignore(); };
@@ -103,13 +105,13 @@ int RunLibraryCheckCommand(platform::Env& env, const std::vector<std::string>& a
     if (!engine) return kExitFailure;
     // The findings must be the program's own: its letter-case rule, not the
     // command line's more lenient one.
-    engine->AllowedCases = app::kProgramAllowedCases;
+    engine->AllowedCases = library::kProgramAllowedCases;
     for (table.First(); !table.Eof(); table.Next(), ++replies) {
       ReplyData reply = ReadReply(table);
       // The engine holds Windows-1252: words with other characters are
       // stood in for by a placeholder and not checked.
       EngineText text;
-      if (!ToEngineText(app::ReplyPlainText(reply.response), &text)) continue;
+      if (!ToEngineText(library::ReplyPlainText(reply.response), &text)) continue;
       std::vector<WordFinding> words = CheckText(*engine, text.ansi);
       if (!words.empty()) findings.push_back({replies, std::move(reply), std::move(words)});
     }
@@ -119,19 +121,18 @@ int RunLibraryCheckCommand(platform::Env& env, const std::vector<std::string>& a
   }
 
   if (settings.json) {
-    std::string s = "{\"file\": " + json::Quote(library) + ", \"replies_checked\": " + std::to_string(replies) +
-                    ", \"replies\": [";
+    std::string s =
+        "{\"file\": " + json::Quote(library) + ", \"replies_checked\": " + std::to_string(replies) + ", \"replies\": [";
     for (size_t i = 0; i < findings.size(); ++i) {
       const ReplyFindings& r = findings[i];
       s += std::string(i ? "," : "") + "\n  {\"index\": " + std::to_string(r.index) +
-           ", \"category\": " + json::Quote(r.reply.category) + ", \"description\": " + json::Quote(r.reply.description) +
-           ", \"errors\": [";
+           ", \"category\": " + json::Quote(r.reply.category) +
+           ", \"description\": " + json::Quote(r.reply.description) + ", \"errors\": [";
       for (size_t j = 0; j < r.words.size(); ++j) {
         const WordFinding& f = r.words[j];
         s += std::string(j ? ", " : "") + "{\"word\": " + json::Quote(ToUtf8(f.word)) + ", \"verdict\": \"" +
              Verdict(f) + "\", \"suggestions\": [";
-        for (size_t k = 0; k < f.suggestions.size(); ++k)
-          s += (k ? ", " : "") + json::Quote(ToUtf8(f.suggestions[k]));
+        for (size_t k = 0; k < f.suggestions.size(); ++k) s += (k ? ", " : "") + json::Quote(ToUtf8(f.suggestions[k]));
         s += "]}";
       }
       s += "]}";

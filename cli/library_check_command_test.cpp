@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/reply_library.h"
 #include "cli/command.h"
 #include "cli/json.h"
+#include "library/reply_library.h"
 #include "spell/engine/dictionary_test_support.h"
 #include "storage/reply_layout.h"
 #include "tests/support/captured_run.h"
@@ -26,8 +26,8 @@ struct LibraryFixture {
         adm, {"thank", "you", "for", "your", "order", "kind", "regards", "the", "parcel", "is", "on", "its", "way",
               "hello", "dear", "customer", "caf\xE9"});
     storage::TBinaryDataSet table;
-    app::CreateReplyTable(table, library);
-    app::OpenReplyTable(table, library);
+    library::CreateReplyTable(table, library);
+    library::OpenReplyTable(table, library);
     Add(table, "Orders", "Thanks", "Thank you for yuor order.");
     Add(table, "Orders", "Clean", "Kind regards");
     // Rich text: the formatting words are not words of the reply.
@@ -53,9 +53,9 @@ TEST(LibraryCheckCommand, WordsBeyondWindows1252AreLeftAlone) {
   LibraryFixture f;
   {
     storage::TBinaryDataSet table;
-    app::OpenReplyTable(table, f.library);
+    library::OpenReplyTable(table, f.library);
     table.Append();
-    app::WriteReply(table, {"Заказы", "Привет", "Привет, yuor заказ 👍 is on its way", 0});
+    library::WriteReply(table, {"Заказы", "Привет", "Привет, yuor заказ 👍 is on its way", 0});
     table.Post();
   }
   Result r = f.Check({"--library", f.library, "--dict", f.adm});
@@ -68,26 +68,26 @@ TEST(LibraryCheckCommand, ReportsEachReplysWords) {
   LibraryFixture f;
   Result r = f.Check({"--library", f.library, "--dict", f.adm});
   EXPECT_EQ(r.code, kExitFindings) << r.err;
-  EXPECT_EQ(r.out,
-            f.library + "#0 (Thanks): misspelt 'yuor': your\n" +
-            f.library + "#2 (Sent \xC3\xA9t\xC3\xA9): misspelt 'parcell': parcel\n" +
-            f.library + "#2 (Sent \xC3\xA9t\xC3\xA9): repeated 'way way': way\n" +
-            f.library + "#2 (Sent \xC3\xA9t\xC3\xA9): misspelt 'ok': on\n");
+  EXPECT_EQ(r.out, f.library + "#0 (Thanks): misspelt 'yuor': your\n" + f.library +
+                       "#2 (Sent \xC3\xA9t\xC3\xA9): misspelt 'parcell': parcel\n" + f.library +
+                       "#2 (Sent \xC3\xA9t\xC3\xA9): repeated 'way way': way\n" + f.library +
+                       "#2 (Sent \xC3\xA9t\xC3\xA9): misspelt 'ok': on\n");
 }
 
 TEST(LibraryCheckCommand, Json) {
   LibraryFixture f;
   Result r = f.Check({"--json", "--library", f.library, "--dict", f.adm});
   EXPECT_EQ(r.code, kExitFindings) << r.err;
-  EXPECT_EQ(r.out, "{\"file\": " + json::Quote(f.library) +
-                       ", \"replies_checked\": 3, \"replies\": [\n"
-                       "  {\"index\": 0, \"category\": \"Orders\", \"description\": \"Thanks\", \"errors\": "
-                       "[{\"word\": \"yuor\", \"verdict\": \"misspelt\", \"suggestions\": [\"your\"]}]},\n"
-                       "  {\"index\": 2, \"category\": \"Orders\", \"description\": \"Sent \xC3\xA9t\xC3\xA9\", "
-                       "\"errors\": [{\"word\": \"parcell\", \"verdict\": \"misspelt\", \"suggestions\": [\"parcel\"]}, "
-                       "{\"word\": \"way way\", \"verdict\": \"repeated\", \"suggestions\": [\"way\"]}, "
-                       "{\"word\": \"ok\", \"verdict\": \"misspelt\", \"suggestions\": [\"on\"]}]}\n"
-                       "]}\n");
+  EXPECT_EQ(r.out,
+            "{\"file\": " + json::Quote(f.library) +
+                ", \"replies_checked\": 3, \"replies\": [\n"
+                "  {\"index\": 0, \"category\": \"Orders\", \"description\": \"Thanks\", \"errors\": "
+                "[{\"word\": \"yuor\", \"verdict\": \"misspelt\", \"suggestions\": [\"your\"]}]},\n"
+                "  {\"index\": 2, \"category\": \"Orders\", \"description\": \"Sent \xC3\xA9t\xC3\xA9\", "
+                "\"errors\": [{\"word\": \"parcell\", \"verdict\": \"misspelt\", \"suggestions\": [\"parcel\"]}, "
+                "{\"word\": \"way way\", \"verdict\": \"repeated\", \"suggestions\": [\"way\"]}, "
+                "{\"word\": \"ok\", \"verdict\": \"misspelt\", \"suggestions\": [\"on\"]}]}\n"
+                "]}\n");
 }
 
 TEST(LibraryCheckCommand, JudgesCapitalsAsTheProgramDoes) {
@@ -96,8 +96,8 @@ TEST(LibraryCheckCommand, JudgesCapitalsAsTheProgramDoes) {
   LibraryFixture f;
   const std::string caps = f.dir.File("caps.qdk");
   storage::TBinaryDataSet table;
-  app::CreateReplyTable(table, caps);
-  app::OpenReplyTable(table, caps);
+  library::CreateReplyTable(table, caps);
+  library::OpenReplyTable(table, caps);
   LibraryFixture::Add(table, "Orders", "Shout", "THANK you");
   table.Close();
   Result r = f.Check({"--library", caps, "--dict", f.adm});
@@ -110,8 +110,8 @@ TEST(LibraryCheckCommand, CleanLibraryAndErrors) {
   const std::string clean = f.dir.File("clean.qdk");
   {
     storage::TBinaryDataSet table;
-    app::CreateReplyTable(table, clean);
-    app::OpenReplyTable(table, clean);
+    library::CreateReplyTable(table, clean);
+    library::OpenReplyTable(table, clean);
     LibraryFixture::Add(table, "A", "B", "Thank you");
   }
   Result r = f.Check({"--library", clean, "--dict", f.adm});

@@ -3,15 +3,14 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <filesystem>
 #include <set>
 
-#include "app/core/hotkey_holders.h"
 #include "cli/command.h"
 #include "cli/json.h"
 #include "cli/library_options.h"
 #include "cli/library_records.h"
 #include "cli/library_transfer.h"
+#include "library/hotkey_value.h"
 #include "platform/binary_stdout.h"
 #include "platform/codepage.h"
 #include "storage/binary_data_set.h"
@@ -367,10 +366,10 @@ int Export(Context& c, const LibraryOptions& o) {
   int code;
   if (!FormatOf(c, o, output, &format, &code)) return code;
   if (output) {
-    std::error_code ec;
-    if (std::filesystem::equivalent(std::filesystem::u8path(*output), std::filesystem::u8path(o.positional[0]), ec))
+    platform::FileIdentity outputId, libraryId;
+    if (c.env.IdentityOf(*output, &outputId) && c.env.IdentityOf(o.positional[0], &libraryId) && outputId == libraryId)
       return Failure(c, *output + " is the library itself; give another --output");
-    if (!o.Has("--force") && std::filesystem::exists(std::filesystem::u8path(*output), ec))
+    if (!o.Has("--force") && (c.env.FileExists(*output) || c.env.DirectoryExists(*output)))
       return Failure(c, *output + " exists; give --force to replace it");
   }
   TBinaryDataSet t(c.env);
@@ -447,7 +446,7 @@ void ReportHotKeyClashes(Context& c, const std::string& path, storage::TableChec
   const std::vector<Listed> all = ReadAll(t);
   std::vector<uint32_t> hotkeys;
   for (const Listed& l : all) hotkeys.push_back(static_cast<uint32_t>(l.reply.hotkey));
-  for (const app::HotKeyClash& clash : app::FindHotKeyClashes(hotkeys)) {
+  for (const library::HotKeyClash& clash : library::FindHotKeyClashes(hotkeys)) {
     const ReplyData& holder = all[clash.holder].reply;
     const ReplyData& loser = all[clash.loser].reply;
     r->problems.push_back("reply " + std::to_string(clash.loser) + " (" + Printable(loser.description) +

@@ -6,9 +6,10 @@
 #include <atomic>
 #include <thread>
 
-#include "app/core/reply_library.h"
 #include "cli/command.h"
-#include "platform/forwarding_env.h"
+#include "library/reply_library.h"
+#include "platform/fault_env.h"
+#include "platform/memory_env.h"
 #include "storage/binary_data_set.h"
 #include "tests/support/captured_run.h"
 #include "tests/support/temp_dir.h"
@@ -169,13 +170,13 @@ TEST_F(LibraryCommandsTest, TheProgramReadsWhatQuilletWrote) {
   ASSERT_EQ(Quillet("add", {lib, "--category", "Ελληνικά", "--description", "日本語", "--text", text}).code, kExitOk);
   ASSERT_EQ(Quillet("add", {lib, "--category", "Café", "--description", "plain", "--text", "naïve"}).code, kExitOk);
   storage::TBinaryDataSet table;
-  app::OpenReplyTable(table, lib);
-  const std::vector<app::ReplyRecord> replies = app::ReadReplies(table);
+  library::OpenReplyTable(table, lib);
+  const std::vector<library::ReplyRecord> replies = library::ReadReplies(table);
   ASSERT_EQ(replies.size(), 2u);
   EXPECT_EQ(replies[0].Category, "Ελληνικά");
   EXPECT_EQ(replies[0].Description, "日本語");
   EXPECT_EQ(replies[0].Response, text);
-  EXPECT_FALSE(app::IsFormattedResponse(replies[0].Response));
+  EXPECT_FALSE(library::IsFormattedResponse(replies[0].Response));
   EXPECT_EQ(replies[1].Category, "Café");
   EXPECT_EQ(replies[1].Response, "naïve");
 }
@@ -353,17 +354,8 @@ TEST_F(LibraryCommandsTest, PackRefusedWhileTheLibraryIsOpenElsewhere) {
 TEST_F(LibraryCommandsTest, AReadOnlyLibraryIsReadAndNotChanged) {
   Quillet("add", {lib, "--category", "Work", "--description", "Thanks", "--text", "Thank you!"});
   const std::string before = Contents(lib);
-  class WriteDeniedEnv final : public platform::ForwardingEnv {
-   public:
-    WriteDeniedEnv() : ForwardingEnv(Env::Default()) {}
-    platform::Status OpenFile(const std::string& path, platform::FileAccess access, platform::FileShare share,
-                              platform::FileCreate create, std::unique_ptr<platform::File>* file) override {
-      if (access == platform::FileAccess::ReadWrite)
-        return platform::Status::Error("Cannot open " + path + ": Permission denied", 13,
-                                       platform::FileError::AccessDenied);
-      return base().OpenFile(path, access, share, create, file);
-    }
-  } denied;
+  platform::FaultEnv denied(Env::Default());
+  denied.DenyWriteAccess(true);
   auto run = [&](const std::string& command, std::vector<std::string> args) {
     return tq::testing::CapturedRun(
         [&](FILE* out, FILE* err) { return RunLibraryCommand(denied, command, args, out, err); });
@@ -372,7 +364,7 @@ TEST_F(LibraryCommandsTest, AReadOnlyLibraryIsReadAndNotChanged) {
   EXPECT_EQ(run("list", {lib}).code, kExitOk);
   EXPECT_EQ(run("export", {lib, "--format", "csv"}).code, kExitOk);
   const std::string refusal = ": Cannot open file " + lib +
-                              ": Permission denied\n  (the library cannot be changed here; 'quillet list', 'show' "
+                              ": Access denied\n  (the library cannot be changed here; 'quillet list', 'show' "
                               "and 'export' only read it)\n";
   const std::pair<std::string, std::vector<std::string>> changes[] = {
       {"add", {lib, "--description", "more"}},
@@ -395,8 +387,10 @@ TEST_F(LibraryCommandsTest, TextsAreCheckedAgainstTheLibrarysOwnFieldSizes) {
   {
     storage::TBinaryDataSet t;
     t.SetTableName(small);
-    t.FieldDefs() = {{"Category", storage::ftString, 8}, {"Description", storage::ftString, 32},
-                     {"Response", storage::ftString, 100}, {"HotKey", storage::ftInteger, 0}};
+    t.FieldDefs() = {{"Category", storage::ftString, 8},
+                     {"Description", storage::ftString, 32},
+                     {"Response", storage::ftString, 100},
+                     {"HotKey", storage::ftInteger, 0}};
     t.CreateTable();
   }
   const std::string before = Contents(small);
@@ -406,8 +400,8 @@ TEST_F(LibraryCommandsTest, TextsAreCheckedAgainstTheLibrarysOwnFieldSizes) {
             "quillet add: category: 9 characters, at most 8 fit\n"
             "quillet add: response: 101 characters, at most 100 fit\n");
   EXPECT_TRUE(Contents(small) == before);
-  ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), dir.File("in.json"),
-                                       "{\"replies\": [{\"category\": \"123456789\"}]}"));
+  ASSERT_TRUE(
+      platform::WriteWholeFile(Env::Default(), dir.File("in.json"), "{\"replies\": [{\"category\": \"123456789\"}]}"));
   r = Quillet("import", {small, dir.File("in.json")});
   EXPECT_EQ(r.code, kExitFailure);
   EXPECT_EQ(r.err, "quillet import: " + dir.File("in.json") + ": reply 1: category: 9 characters, at most 8 fit\n");
@@ -453,8 +447,8 @@ TEST_F(LibraryCommandsTest, SuccessAndFailureAreReportedAsTheyAre) {
   std::string bytes = Contents(lib);
   bytes.replace(8, 16, std::string(16, 'k'));
   ASSERT_TRUE(platform::WriteWholeFile(Env::Default(), lib, bytes));
-  for (const std::vector<std::string>& args : {std::vector<std::string>{"list", lib},
-                                               std::vector<std::string>{"add", lib, "--description", "y"}}) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"list", lib}, std::vector<std::string>{"add", lib, "--description", "y"}}) {
     r = Quillet(args[0], {args.begin() + 1, args.end()});
     EXPECT_EQ(r.code, kExitFailure);
     EXPECT_EQ(r.err, "quillet " + args[0] + ": " + lib +
@@ -485,6 +479,34 @@ TEST_F(LibraryCommandsTest, ExportNeverOverwritesUnasked) {
   EXPECT_EQ(r.code, kExitOk);
   EXPECT_EQ(r.out, "exported 1 reply to " + out + "\n");
   EXPECT_NE(Contents(out), "keep");
+}
+
+// The files the commands touch are the Env's: a library and an output that
+// exist only in memory are still found, and neither is overwritten.
+TEST(LibraryCommandsEnv, ExportAsksTheEnvWhetherItsOutputExists) {
+  platform::MemoryEnv env;
+  ASSERT_TRUE(env.CreateDirectories("/mem"));
+  auto run = [&](const std::string& command, std::vector<std::string> args) {
+    return tq::testing::CapturedRun(
+        [&](FILE* out, FILE* err) { return RunLibraryCommand(env, command, args, out, err); });
+  };
+  const std::string lib = "/mem/replies.qdk", out = "/mem/out.json";
+  ASSERT_EQ(run("create", {lib}).code, kExitOk);
+  ASSERT_EQ(run("add", {lib, "--description", "x"}).code, kExitOk);
+  ASSERT_TRUE(platform::WriteWholeFile(env, out, "keep"));
+  std::string library;
+  ASSERT_TRUE(platform::ReadWholeFile(env, lib, &library));
+
+  EXPECT_EQ(run("export", {lib, "--output", out}).err,
+            "quillet export: " + out + " exists; give --force to replace it\n");
+  EXPECT_EQ(run("export", {lib, "--output", lib, "--force"}).err,
+            "quillet export: " + lib + " is the library itself; give another --output\n");
+  std::string after;
+  ASSERT_TRUE(platform::ReadWholeFile(env, out, &after));
+  EXPECT_EQ(after, "keep");
+  ASSERT_TRUE(platform::ReadWholeFile(env, lib, &after));
+  EXPECT_TRUE(after == library);
+  EXPECT_EQ(run("export", {lib, "--output", out, "--force"}).code, kExitOk);
 }
 
 TEST_F(LibraryCommandsTest, SmallerFaults) {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "app/core/hotkey_text.h"
+#include "library/hotkey_text.h"
 #include "platform/codepage.h"
 #include "storage/errors.h"
 #include "storage/reply_layout.h"
@@ -157,7 +157,7 @@ std::string HotKeyOutText(int32_t value) {
   if (value > 0 && value <= 0xFFFF) {
     // Only a text that reads back to the same value (a bare digit key reads
     // as a number, a layout's own key name not at all).
-    std::string text = app::HotKeyText(static_cast<uint32_t>(value));
+    std::string text = library::HotKeyText(static_cast<uint32_t>(value));
     int32_t back = 0;
     std::string error;
     if (!text.empty() && ParseHotKeyArgument(text, &back, &error) && back == value) return text;
@@ -187,7 +187,7 @@ bool ParseHotKeyArgument(const std::string& text, int32_t* value, std::string* e
     return true;
   }
   uint16_t packed = 0;
-  platform::Status s = app::ParseHotKeyText(text, &packed);
+  platform::Status s = library::ParseHotKeyText(text, &packed);
   if (!s) {
     *error = s.message();
     return false;

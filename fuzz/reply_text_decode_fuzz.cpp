@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/core/rtf_plain_text.h"
+#include "library/reply_plain_text.h"
 #include "platform/utf16.h"
 #include "storage/reply_layout.h"
 #include "storage/reply_text_codec.h"
@@ -37,6 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const storage::ReplyTexts texts = storage::DecodeReplyTexts(stored, &form);
   if (!IsUtf8(texts.category) || !IsUtf8(texts.description) || !IsUtf8(texts.response)) std::abort();
   if (storage::EncodeReplyTexts(texts) != stored) std::abort();
-  if (!IsUtf8(app::ReplyPlainText(texts.response))) std::abort();
+  if (!IsUtf8(library::ReplyPlainText(texts.response))) std::abort();
   return 0;
 }

@@ -19,6 +19,7 @@ class FaultEnv::FaultFile final : public File {
   }
 
   Status WriteAt(int64_t offset, const void* buf, size_t n) override {
+    if (++env_.writes_ == env_.failWriteNumber_) return Status::Error("Injected write failure");
     if (env_.writeBudget_ >= 0 && static_cast<int64_t>(n) > env_.writeBudget_) {
       size_t part = static_cast<size_t>(env_.writeBudget_);
       if (part > 0) base_->WriteAt(offset, buf, part);
@@ -50,6 +51,8 @@ class FaultEnv::FaultFile final : public File {
 Status FaultEnv::OpenFile(const std::string& path, FileAccess access, FileShare share, FileCreate create,
                           std::unique_ptr<File>* file) {
   if (failOpens_) return Status::Error("Injected open failure for " + path);
+  if (denyWriteAccess_ && access != FileAccess::Read)
+    return Status::Error("Cannot open " + path + ": Access denied", 5, FileError::AccessDenied);
   std::unique_ptr<File> inner;
   Status s = base().OpenFile(path, access, share, create, &inner);
   if (!s) return s;

@@ -264,9 +264,9 @@ TEST(EditTest, ChangesAreRefusedOnceTheFileIsDeletedOrReplaced) {
         ASSERT_TRUE(platform::WriteWholeFile(env, f.path, "another file"));
       }
 
-      EXPECT_EQ(Message([&] { c.change(f); }),
-                "The table file " + f.path + (replaced ? " was replaced by another file" : " was deleted") +
-                    " after it was opened; nothing was written.");
+      EXPECT_EQ(Message([&] { c.change(f); }), "The table file " + f.path +
+                                                   (replaced ? " was replaced by another file" : " was deleted") +
+                                                   " after it was opened; nothing was written.");
       EXPECT_EQ(f.table.State(), c.pendingAfter);
       EXPECT_EQ(f.table.RecordCount(), 2);
       EXPECT_EQ(bytesOf(*opened), before);
@@ -295,7 +295,7 @@ TEST(EditTest, AFailedWriteIsAnErrorAndTheFileStillOpens) {
       {"delete, header", [](ReplyTableFixture& f) { f.table.Delete(); }, 2, 2},
   };
   for (const Case& c : cases) {
-    FailOneWriteEnv env;
+    platform::FaultEnv env(platform::Env::Default());
     ReplyTableFixture f(env);
     f.CreateAndOpen();
     f.Add("C", "a");
@@ -332,7 +332,7 @@ TEST(EditTest, AFullDiskDuringAPostIsReported) {
 }
 
 TEST(EditTest, ErrorHooksCanRetryOrAbort) {
-  FailOneWriteEnv env;
+  platform::FaultEnv env(platform::Env::Default());
   ReplyTableFixture f(env);
   f.CreateAndOpen();
   int calls = 0;

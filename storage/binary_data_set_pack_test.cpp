@@ -106,7 +106,7 @@ TEST(PackTest, AFailedPackLeavesTheTableUntouched) {
 // Whichever single write fails, the table is either as it was or packed,
 // never in between, and no work file is left behind.
 TEST(PackTest, AnyFailedWriteLeavesTheTableWholeOrPacked) {
-  FailOneWriteEnv env;
+  platform::FaultEnv env(platform::Env::Default());
   ReplyTableFixture f(env);
   ThreeLiveTwoDeleted(f);
   const std::string before = f.Bytes();
@@ -191,7 +191,8 @@ TEST(PackTest, KeepsTheFilesIdentity) {
   TBinaryDataSet viaLink;
   viaLink.SetTableName(link);
   viaLink.PackTable();
-  struct stat linkStat {}, now {};
+  struct stat linkStat {
+  }, now{};
   ASSERT_EQ(lstat(link.c_str(), &linkStat), 0);
   EXPECT_TRUE(S_ISLNK(linkStat.st_mode));
   ASSERT_EQ(stat(f.path.c_str(), &now), 0);

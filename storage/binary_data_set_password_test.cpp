@@ -5,6 +5,7 @@
 
 #include <deque>
 
+#include "platform/fault_env.h"
 #include "storage/errors.h"
 #include "storage/test_support.h"
 
@@ -237,14 +238,14 @@ TEST_F(PasswordTest, PlainRecordsOfATableWithoutAChosenPasswordStayReadable) {
 class PasswordFailureTest : public PasswordTest {
  protected:
   PasswordFailureTest() : PasswordTest(env) {}
-  FailOneWriteEnv env;
+  platform::FaultEnv env{platform::Env::Default()};
 };
 
 TEST_F(PasswordFailureTest, AFailedChangeRestoresTheFileFromItsCopy) {
   ProtectedTable();
   const std::string before = f.Bytes();
   answers = {"old", "new"};
-  env.FailWriteNumber(3);  // the header, one slot, then this slot fails
+  env.FailWriteNumber(4);  // the copy, the header, one slot, then this slot fails
   EXPECT_FALSE(f.table.ChangePassword());
   env.FailWriteNumber(0);
   EXPECT_EQ(f.Bytes(), before);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/forwarding_env.h"
+#include "platform/env.h"
 #include "storage/binary_data_set.h"
 #include "storage/reply_layout.h"
 #include "tests/support/temp_dir.h"
@@ -110,51 +110,6 @@ inline std::string ReplySlotBytes(int32_t nextFree, const std::string& category,
       .I32(hotKey)
       .bytes();
 }
-
-// An Env whose files fail one chosen write call (counted from 1 across all
-// files) and go on working afterwards, truncation included: a single failed
-// write in the middle of an operation.
-class FailOneWriteEnv final : public platform::ForwardingEnv {
- public:
-  explicit FailOneWriteEnv(platform::Env& base = platform::Env::Default()) : ForwardingEnv(base) {}
-  // 0: no failure. The write fails without writing anything.
-  void FailWriteNumber(int n) {
-    failAt_ = n;
-    writes_ = 0;
-  }
-  int writes() const { return writes_; }
-
-  platform::Status OpenFile(const std::string& path, platform::FileAccess access, platform::FileShare share,
-                            platform::FileCreate create, std::unique_ptr<platform::File>* file) override {
-    std::unique_ptr<platform::File> f;
-    platform::Status s = base().OpenFile(path, access, share, create, &f);
-    if (s) *file = std::make_unique<CountingFile>(*this, std::move(f));
-    return s;
-  }
- private:
-  class CountingFile final : public platform::File {
-   public:
-    CountingFile(FailOneWriteEnv& env, std::unique_ptr<platform::File> base) : env_(env), base_(std::move(base)) {}
-    platform::Status ReadAt(int64_t offset, void* buf, size_t n, size_t* got) override {
-      return base_->ReadAt(offset, buf, n, got);
-    }
-    platform::Status WriteAt(int64_t offset, const void* buf, size_t n) override {
-      if (++env_.writes_ == env_.failAt_) return platform::Status::Error("Injected write failure");
-      return base_->WriteAt(offset, buf, n);
-    }
-    platform::Status Size(int64_t* size) override { return base_->Size(size); }
-    platform::Status Truncate(int64_t size) override { return base_->Truncate(size); }
-    platform::Status Flush() override { return base_->Flush(); }
-    platform::Status Identity(platform::FileIdentity* id) override { return base_->Identity(id); }
-
-   private:
-    FailOneWriteEnv& env_;
-    std::unique_ptr<platform::File> base_;
-  };
-
-  int failAt_ = 0;
-  int writes_ = 0;
-};
 
 // A temp folder and a reply table whose file is "replies.qdk" in it.
 class ReplyTableFixture {

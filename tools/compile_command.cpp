@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "platform/codepage.h"
-#include "tools/dictionary_compiler.h"
+#include "spell/engine/dictionary_compiler.h"
 #include "tools/word_list.h"
 
 namespace tq::tools {
@@ -16,7 +16,7 @@ const char* const kCompileUsage =
     "  --wide      store child numbers in the 2/3-byte form even when small\n";
 
 int RunCompileCommand(platform::Env& env, const std::vector<std::string>& args, FILE* out, FILE* err) {
-  TCompileOptions options;
+  spell::TCompileOptions options;
   options.language = 1033;
   std::vector<std::string> files;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -56,8 +56,8 @@ int RunCompileCommand(platform::Env& env, const std::vector<std::string>& args, 
   const size_t lines = list.words.size() + list.skipped;
   std::string image;
   std::string error;
-  TCompileStats stats;
-  if (!CompileMainDictionary(std::move(list.words), options, &image, &stats, &error)) {
+  spell::TCompileStats stats;
+  if (!spell::CompileMainDictionary(std::move(list.words), options, &image, &stats, &error)) {
     std::fprintf(err, "%s\n", error.c_str());
     return 3;
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/utf16.h"
+#include "ui/handles.h"
 #include "ui/wnd.h"
 
 namespace tq::ui {
@@ -47,16 +48,10 @@ std::wstring TextOf(HWND control) {
 // Measures with the control's font on a screen DC.
 class Measure {
  public:
-  explicit Measure(HWND control) : dc_(GetDC(nullptr)) {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-    old_ = SelectObject(dc_, font ? font : GetStockObject(SYSTEM_FONT));
+  explicit Measure(HWND control) : screen_(nullptr), dc_(screen_.get()), font_(dc_, FontOf(control)) {
     const LONG style = GetWindowLongW(control, GWL_STYLE);
     kind_ = KindOf(control);
     if (kind_ == Kind::Static && (style & SS_NOPREFIX)) prefix_ = DT_NOPREFIX;
-  }
-  ~Measure() {
-    SelectObject(dc_, old_);
-    ReleaseDC(nullptr, dc_);
   }
   Measure(const Measure&) = delete;
   Measure& operator=(const Measure&) = delete;
@@ -92,8 +87,14 @@ class Measure {
   }
 
  private:
+  static HGDIOBJ FontOf(HWND control) {
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    return font ? font : GetStockObject(SYSTEM_FONT);
+  }
+
+  const WindowDc screen_;
   HDC dc_;
-  HGDIOBJ old_ = nullptr;
+  const SelectedObject font_;
   Kind kind_ = Kind::None;
   UINT prefix_ = 0;
 };

@@ -2,6 +2,10 @@
 
 #include <iterator>
 
+#ifdef _WIN32
+#include "ui/handles.h"
+#endif
+
 namespace tq::ui {
 
 Rect ScaleForDpi(const Rect& r, int dpi) {
@@ -21,9 +25,10 @@ int ScreenDpi() {
 
 core::FontMeasure MeasureFont(HFONT font) {
   core::FontMeasure measure;
-  HDC dc = GetDC(nullptr);
+  const WindowDc screen(nullptr);
+  HDC dc = screen.get();
   if (!dc) return measure;
-  HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  const SelectedObject selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   TEXTMETRICW tm{};
   SIZE letters{};
   static constexpr wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
@@ -31,8 +36,6 @@ core::FontMeasure MeasureFont(HFONT font) {
     measure.cellHeight = tm.tmHeight;
     measure.lettersWidth = letters.cx;
   }
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
   return measure;
 }
 

@@ -1,5 +1,6 @@
 // Owning wrappers for the user-interface handles the toolkit and the program
-// hold: GDI objects, icons, menus, accelerator tables, loaded modules.
+// hold: GDI objects, icons, menus, accelerator tables, loaded modules, device
+// contexts and the objects selected into them.
 #pragma once
 
 #include <windows.h>
@@ -43,6 +44,7 @@ inline void DestroyIconHandle(HICON h) { DestroyIcon(h); }
 inline void DestroyMenuHandle(HMENU h) { DestroyMenu(h); }
 inline void DestroyAcceleratorHandle(HACCEL h) { DestroyAcceleratorTable(h); }
 inline void FreeLibraryHandle(HMODULE h) { FreeLibrary(h); }
+inline void DeleteDcHandle(HDC h) { DeleteDC(h); }
 }  // namespace detail
 
 using UniqueFont = UniqueHandle<HFONT, detail::DeleteGdiObject>;
@@ -53,6 +55,8 @@ using UniqueIcon = UniqueHandle<HICON, detail::DestroyIconHandle>;
 using UniqueMenu = UniqueHandle<HMENU, detail::DestroyMenuHandle>;
 using UniqueAccel = UniqueHandle<HACCEL, detail::DestroyAcceleratorHandle>;
 using UniqueModule = UniqueHandle<HMODULE, detail::FreeLibraryHandle>;
+// A memory device context (CreateCompatibleDC), deleted with DeleteDC.
+using UniqueMemoryDc = UniqueHandle<HDC, detail::DeleteDcHandle>;
 
 // A device context borrowed with GetDC, given back with ReleaseDC.
 class WindowDc {
@@ -68,6 +72,24 @@ class WindowDc {
  private:
   HWND hwnd_;
   HDC dc_;
+};
+
+// A GDI object (font, bitmap, brush, pen) selected into a device context for
+// a scope: the object it replaced goes back in when the guard goes, so the
+// device context never keeps an object that is about to be freed. Declare
+// it after the object and the device context it selects into.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(dc && object ? SelectObject(dc, object) : nullptr) {}
+  ~SelectedObject() {
+    if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
+  }
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
 };
 
 }  // namespace tq::ui

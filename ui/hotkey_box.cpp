@@ -2,15 +2,15 @@
 
 #include <commctrl.h>
 
-#include "ui/core/packed_hotkey.h"
+#include "platform/packed_hotkey.h"
 
 namespace tq::ui {
 namespace {
 
-using core::HotKeyVirtualKey;
-using core::kHotKeyAlt;
-using core::kHotKeyCtrl;
-using core::kHotKeyShift;
+using platform::HotKeyVirtualKey;
+using platform::kHotKeyAlt;
+using platform::kHotKeyCtrl;
+using platform::kHotKeyShift;
 
 // Keys that sit on the extended part of the keyboard; without HOTKEYF_EXT the
 // box would name them after the numeric keypad keys sharing their scan codes.
@@ -44,7 +44,7 @@ uint16_t PackedFromHotKeyBox(WORD boxValue) {
   if (mods & HOTKEYF_SHIFT) packed |= kHotKeyShift;
   if (mods & HOTKEYF_CONTROL) packed |= kHotKeyCtrl;
   if (mods & HOTKEYF_ALT) packed |= kHotKeyAlt;
-  return core::HotKeyBits(packed);
+  return platform::HotKeyBits(packed);
 }
 
 WORD HotKeyBoxFromPacked(uint32_t packed) {

@@ -1,5 +1,5 @@
 // HotKeyBox: the system hotkey input box ("msctls_hotkey32") speaking packed
-// hotkey values (ui/core/packed_hotkey.h); 0 shows no key. The box can take any key,
+// hotkey values (platform/packed_hotkey.h); 0 shows no key. The box can take any key,
 // or refuse combinations a global hotkey should not use.
 #pragma once
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/utf16.h"
+#include "ui/handles.h"
 #include "ui/styled_font.h"
 
 namespace tq::ui {
@@ -35,18 +36,19 @@ std::optional<LRESULT> LinkLabel::OnCtlColorReflected(HDC dc) {
 void LinkLabel::DrawFocus() {
   // Around the text, not the whole width the label was given.
   const std::wstring text = platform::Wide(Text());
-  HDC dc = GetDC(Handle());
+  const WindowDc window(Handle());
+  HDC dc = window.get();
   if (!dc) return;
-  HGDIOBJ old = SelectObject(dc, Font());
   RECT r{};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, old);
+  {
+    const SelectedObject selected(dc, Font());
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  }
   RECT client{};
   GetClientRect(Handle(), &client);
   r.right = std::min<LONG>(r.right + 2, client.right);
   r.bottom = std::min<LONG>(r.bottom + 1, client.bottom);
   DrawFocusRect(dc, &r);
-  ReleaseDC(Handle(), dc);
 }
 
 LRESULT LinkLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

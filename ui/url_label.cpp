@@ -4,6 +4,7 @@
 
 #include "platform/utf16.h"
 #include "ui/form.h"
+#include "ui/handles.h"
 #include "ui/styled_font.h"
 
 namespace tq::ui {
@@ -32,11 +33,10 @@ void TURLLabel::Create(Wnd& parent, const Rect& bounds, std::string_view caption
 
 int TURLLabel::TextWidth() const {
   WindowDc dc(Handle());
-  HGDIOBJ old = SelectObject(dc.get(), Font());
+  const SelectedObject selected(dc.get(), Font());
   const std::wstring text = platform::Wide(Text());
   SIZE size{};
   GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc.get(), old);
   return size.cx;
 }
 

@@ -1,6 +1,7 @@
 #include "app/about/picture.h"
 
 #include "ui/dpi.h"
+#include "ui/handles.h"
 
 namespace tq::app {
 
@@ -39,17 +40,13 @@ void Picture::StretchTo(Size size) {
   void* bits = nullptr;
   ui::UniqueBitmap stretched(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!stretched) return;
-  HDC from = CreateCompatibleDC(nullptr);
-  HDC to = CreateCompatibleDC(nullptr);
-  HGDIOBJ oldFrom = SelectObject(from, bitmap_.get());
-  HGDIOBJ oldTo = SelectObject(to, stretched.get());
-  SetStretchBltMode(to, HALFTONE);
-  SetBrushOrgEx(to, 0, 0, nullptr);
-  StretchBlt(to, 0, 0, size.width, size.height, from, 0, 0, natural.width, natural.height, SRCCOPY);
-  SelectObject(from, oldFrom);
-  SelectObject(to, oldTo);
-  DeleteDC(from);
-  DeleteDC(to);
+  {
+    const ui::UniqueMemoryDc from(CreateCompatibleDC(nullptr)), to(CreateCompatibleDC(nullptr));
+    const ui::SelectedObject fromBitmap(from.get(), bitmap_.get()), toBitmap(to.get(), stretched.get());
+    SetStretchBltMode(to.get(), HALFTONE);
+    SetBrushOrgEx(to.get(), 0, 0, nullptr);
+    StretchBlt(to.get(), 0, 0, size.width, size.height, from.get(), 0, 0, natural.width, natural.height, SRCCOPY);
+  }
   // The control lets go of the old bitmap before it is freed.
   Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(stretched.get()));
   bitmap_ = std::move(stretched);
@@ -63,11 +60,11 @@ void Picture::ScaleFor(int dpi) {
 
 void Picture::Draw(const std::function<void(HDC dc, Size size)>& paint) {
   if (!bitmap_) return;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap_.get());
-  paint(dc, PictureSize());
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  {
+    const ui::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    const ui::SelectedObject selected(dc.get(), bitmap_.get());
+    paint(dc.get(), PictureSize());
+  }
   ShowBitmap();
 }
 

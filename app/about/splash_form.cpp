@@ -23,13 +23,12 @@ void DrawBuildLine(HDC dc, Size size, int dpi, const std::string& text) {
   ui::UniqueFont font(CreateFontW(-scale(14), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
                                   L"Tahoma"));
-  HGDIOBJ old = SelectObject(dc, font.get());
+  const ui::SelectedObject selected(dc, font.get());
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkMode(dc, TRANSPARENT);
   RECT r{scale(210), size.height - scale(10) - scale(14), size.width, size.height - scale(10)};
   const std::wstring wide = platform::Wide(text);
   DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, old);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "app/core/command_states.h"
 
-#include "app/core/reply_record.h"
+#include "library/reply_record.h"
 
 namespace tq::app {
 
@@ -15,7 +15,7 @@ CommandStates ComputeCommandStates(const CommandFacts& facts) {
   s.refresh_enabled = facts.library_open;
   s.edit_enabled = writable && facts.reply_selected;
   s.check_all_enabled = writable;
-  s.current_is_formatted = IsFormattedResponse(facts.current_response);
+  s.current_is_formatted = library::IsFormattedResponse(facts.current_response);
   s.insert_enabled = facts.has_target && !facts.preview_empty;
   s.insert_as_text_enabled = s.insert_enabled && s.current_is_formatted;
   s.focus_on_show = facts.library_open ? ShownFocus::ReplyTree : ShownFocus::FirstUseLink;

@@ -1,19 +1,19 @@
 #include "app/core/config_values.h"
 
-#include "app/core/hotkey_value.h"
+#include "library/hotkey_value.h"
 
 namespace tq::app {
 
 ConfigValues ConfigValuesOf(const Settings& settings) {
-  return {.MainHotKey = HotKeyBits(static_cast<uint32_t>(settings.MainHotKey)),
-          .MenuHotKey = HotKeyBits(static_cast<uint32_t>(settings.MenuHotKey)),
+  return {.MainHotKey = library::HotKeyBits(static_cast<uint32_t>(settings.MainHotKey)),
+          .MenuHotKey = library::HotKeyBits(static_cast<uint32_t>(settings.MenuHotKey)),
           .SaveFormat = settings.SaveFormat,
           .DefaultWithFormat = settings.DefaultWithFormat,
           .HideAfterInsert = settings.HideAfterInsert,
           .ShowHotkeyInTree = settings.ShowHotkeyInTree,
           .AutoExpandTree = settings.AutoExpandTree,
           .LiveSpelling = settings.LiveSpelling,
-          .SearchHotKey = HotKeyBits(static_cast<uint32_t>(settings.SearchHotKey)),
+          .SearchHotKey = library::HotKeyBits(static_cast<uint32_t>(settings.SearchHotKey)),
           .RestoreClipboard = settings.RestoreClipboard,
           .PasteMethods = settings.PasteMethods};
 }

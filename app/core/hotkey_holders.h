@@ -21,22 +21,7 @@ inline constexpr std::string_view kSearchHotKeyName = "the hotkey of the reply s
 // `the hotkey of the reply "<description>"`.
 std::string ReplyHotKeyName(std::string_view description);
 
-// Whether Windows takes two values for one combination: a bare key is
-// registered with Ctrl, so F5 and Ctrl+F5 are one. 0 is no combination.
-bool SameHotKeyCombination(uint32_t a, uint32_t b);
-
-// A reply whose hotkey's combination an earlier reply of the library has:
-// a rebuild gives the combination to the earlier one only.
-struct HotKeyClash {
-  int holder = 0;  // reply index of the first reply with the combination
-  int loser = 0;   // reply index of a later one
-  bool operator==(const HotKeyClash&) const = default;
-};
-// The clashes among hotkeys given by reply index, in the order of the
-// losers.
-std::vector<HotKeyClash> FindHotKeyClashes(const std::vector<uint32_t>& hotkeys);
-
-// The first holder of value's combination; null for none and for 0.
+// The first holder of value's combination (library::SameHotKeyCombination); null for none and for 0.
 const HotKeyHolder* FindHotKeyHolder(const std::vector<HotKeyHolder>& holders, uint32_t value);
 
 // What the reply dialog says when a combination typed into its hotkey box

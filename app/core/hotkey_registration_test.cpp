@@ -2,29 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/hotkey_value.h"
 #include "app/core/test_hotkeys.h"
+#include "library/hotkey_value.h"
 
 namespace tq::app {
 namespace {
 
 using Registration = testing::FakeHotKeys::Registration;
-
-TEST(HotKeyRegistrationTest, SplitsValuesIntoWhatRegisterHotKeyTakes) {
-  const std::pair<uint32_t, HotKeyRegistrationKeys> cases[] = {
-      {0x6052, {kModShift | kModControl, 0x52}},
-      {0x8041, {kModAlt, 0x41}},
-      {0xE041, {kModAlt | kModControl | kModShift, 0x41}},
-      {0x2041, {kModShift, 0x41}},
-      {0x0074, {kModControl, 0x74}},   // bare F5 registers as Ctrl+F5
-      {0x10074, {kModControl, 0x74}},  // bits above 15 do not count
-  };
-  for (auto [value, keys] : cases) {
-    EXPECT_EQ(SplitHotKey(value), keys) << std::hex << value;
-    // Back from what WM_HOTKEY reports: the combination Windows registered.
-    EXPECT_EQ(JoinHotKey(keys), value == 0x74 || value == 0x10074 ? 0x4074 : (value & 0xFFFF)) << std::hex << value;
-  }
-}
 
 TEST(HotKeyRegistrationTest, ZeroRegistersNothingAndSaysNothing) {
   testing::FakeHotKeys keys;
@@ -38,13 +22,13 @@ TEST(HotKeyRegistrationTest, ZeroRegistersNothingAndSaysNothing) {
 TEST(HotKeyRegistrationTest, BareKeyIsShownBareButRegisteredWithCtrl) {
   testing::FakeHotKeys keys;
   EXPECT_TRUE(RegisterGlobalHotKey(keys.registrar(), 0x74, ReplyHotKeyId(3)));
-  EXPECT_EQ(keys.registered, (std::vector<Registration>{{6429, kModControl, 0x74}}));
+  EXPECT_EQ(keys.registered, (std::vector<Registration>{{6429, library::kModControl, 0x74}}));
   EXPECT_TRUE(keys.errors.empty());
 }
 
 TEST(HotKeyRegistrationTest, RefusalShowsTheMessageEachTimeAndGivesFalse) {
   testing::FakeHotKeys keys;
-  keys.TakeByOtherProgram(kModShift | kModControl, 'R');
+  keys.TakeByOtherProgram(library::kModShift | library::kModControl, 'R');
   for (int attempt = 0; attempt < 2; ++attempt)
     EXPECT_FALSE(RegisterGlobalHotKey(keys.registrar(), 0x6052, kMenuHotKeyId));
   const std::string message =
@@ -57,7 +41,7 @@ TEST(HotKeyRegistrationTest, TwoRepliesWithOneHotKeyTheFirstKeepsIt) {
   testing::FakeHotKeys keys;
   EXPECT_TRUE(RegisterGlobalHotKey(keys.registrar(), 0xC052, ReplyHotKeyId(0)));
   EXPECT_FALSE(RegisterGlobalHotKey(keys.registrar(), 0xC052, ReplyHotKeyId(1)));
-  EXPECT_EQ(keys.Owner(kModAlt | kModControl, 'R'), 6426);
+  EXPECT_EQ(keys.Owner(library::kModAlt | library::kModControl, 'R'), 6426);
   ASSERT_EQ(keys.errors.size(), 1u);
   EXPECT_EQ(keys.errors[0].substr(0, 39), "Could not register the hotkey: Ctrl+Alt");
 }
@@ -85,17 +69,17 @@ TEST(HotKeyRegistrationTest, TheSearchDefaultIsTakenOnlyWhenFreeAChosenKeyIsRepo
       {false, false, true, 0xC020, 0},  // the default, free
       {false, true, false, 0, 0},       // the default, taken: quietly none
       {true, false, true, 0xC020, 0},
-      {true, true, false, 0xC020, 1},   // chosen and taken: said, and kept for the next try
+      {true, true, false, 0xC020, 1},  // chosen and taken: said, and kept for the next try
   };
   for (const Case& c : cases) {
     testing::FakeHotKeys keys;
-    if (c.taken) keys.TakeByOtherProgram(kModControl | kModAlt, 0x20);
+    if (c.taken) keys.TakeByOtherProgram(library::kModControl | library::kModAlt, 0x20);
     int32_t value = 0xC020;
     EXPECT_EQ(RegisterSearchHotKey(keys.registrar(), value, c.chosen), c.registered);
     EXPECT_EQ(value, c.valueAfter);
     EXPECT_EQ(keys.errors.size(), c.errors);
     if (c.registered) {
-      EXPECT_EQ(keys.Owner(kModControl | kModAlt, 0x20), kSearchHotKeyId);
+      EXPECT_EQ(keys.Owner(library::kModControl | library::kModAlt, 0x20), kSearchHotKeyId);
     }
   }
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/reply_library.h"
+#include "library/reply_library.h"
 #include "platform/forwarding_env.h"
 #include "tests/support/temp_dir.h"
 
@@ -31,7 +31,7 @@ TEST(LibraryOpenFailure, NamesWhatWasWrongOnALineBelowTheMessage) {
   ASSERT_TRUE(platform::WriteWholeFile(platform::Env::Default(), empty, ""));
   const std::string library = dir.File("replies.qdk");
   storage::TBinaryDataSet holder;
-  CreateReplyTable(holder, library);
+  library::CreateReplyTable(holder, library);
   DeniedEnv denied;
 
   struct Case {
@@ -51,10 +51,10 @@ TEST(LibraryOpenFailure, NamesWhatWasWrongOnALineBelowTheMessage) {
        "Error opening " + library + "\nThe file is in use by another program."},
   };
   for (const Case& c : cases) {
-    if (c.held) OpenReplyTable(holder, library);
+    if (c.held) library::OpenReplyTable(holder, library);
     storage::TBinaryDataSet table(*c.env);
     try {
-      OpenReplyTable(table, c.path);
+      library::OpenReplyTable(table, c.path);
       ADD_FAILURE() << c.path << " opened";
     } catch (const std::exception& e) {
       EXPECT_EQ(LibraryOpenErrorText(c.path, e), c.text);

@@ -5,12 +5,12 @@
 
 namespace tq::app {
 
-std::optional<std::string> CorrectedResponse(const ReplyRecord& reply, const std::string& rtf,
+std::optional<std::string> CorrectedResponse(const library::ReplyRecord& reply, const std::string& rtf,
                                              const std::string& plain) {
   auto storedSize = [&](const std::string& response) {
     return storage::StoredResponseSize({reply.Category, reply.Description, response});
   };
-  const bool formatted = IsFormattedResponse(reply.Response);
+  const bool formatted = library::IsFormattedResponse(reply.Response);
   const ReplyStorePlan plan = PlanReplyStorage(formatted, formatted ? storedSize(rtf) : 0, storedSize(plain));
   if (plan.action == ReplyStoreAction::kStoreRich) return rtf;
   if (plan.action == ReplyStoreAction::kStorePlain) return plain;

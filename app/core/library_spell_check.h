@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/core/reply_record.h"
+#include "library/reply_record.h"
 
 namespace tq::app {
 
@@ -13,7 +13,7 @@ namespace tq::app {
 // for a formatted reply (its formatting kept), the corrected plain text for
 // a plain one; none when the corrected text, in the form the library stores
 // it with the reply's names, no longer fits the library.
-std::optional<std::string> CorrectedResponse(const ReplyRecord& reply, const std::string& rtf,
+std::optional<std::string> CorrectedResponse(const library::ReplyRecord& reply, const std::string& rtf,
                                              const std::string& plain);
 
 // The message at the end of the check: complete or cancelled, how many

@@ -2,21 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/reply_record.h"
+#include "library/reply_record.h"
 
 namespace tq::app {
 namespace {
 
 TEST(LibrarySpellCheck, WhatACorrectedReplyIsStoredAs) {
   const std::string rtf = "{\\rtf1 Dear {\\b Sir}}", plain = "Dear Sir";
-  const ReplyRecord rich{"Letters", "Sir", "{\\rtf1 Deer Sir}", 0}, unformatted{"Letters", "Sir", "Deer Sir", 0};
+  const library::ReplyRecord rich{"Letters", "Sir", "{\\rtf1 Deer Sir}", 0},
+      unformatted{"Letters", "Sir", "Deer Sir", 0};
   EXPECT_EQ(CorrectedResponse(rich, rtf, plain), rtf);
   EXPECT_EQ(CorrectedResponse(unformatted, rtf, plain), plain);
   // Too long as rich text: not stored, rather than silently made plain.
-  const std::string longRtf(kResponseSize + 1, 'x');
+  const std::string longRtf(library::kResponseSize + 1, 'x');
   EXPECT_EQ(CorrectedResponse(rich, longRtf, plain), std::nullopt);
-  EXPECT_EQ(CorrectedResponse(unformatted, rtf, std::string(kResponseSize, 'x')), std::string(kResponseSize, 'x'));
-  EXPECT_EQ(CorrectedResponse(unformatted, rtf, std::string(kResponseSize + 1, 'x')), std::nullopt);
+  EXPECT_EQ(CorrectedResponse(unformatted, rtf, std::string(library::kResponseSize, 'x')),
+            std::string(library::kResponseSize, 'x'));
+  EXPECT_EQ(CorrectedResponse(unformatted, rtf, std::string(library::kResponseSize + 1, 'x')), std::nullopt);
   // The limit is on the stored form: 1000 CJK characters are 3000 bytes of
   // UTF-8 but far more stored as escapes.
   std::string cjk;

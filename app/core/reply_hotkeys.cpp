@@ -1,13 +1,13 @@
 #include "app/core/reply_hotkeys.h"
 
-#include "app/core/hotkey_value.h"
+#include "library/hotkey_value.h"
 
 namespace tq::app {
 
 uint32_t RegisterReplyHotKey(const HotKeyRegistrar& registrar, uint32_t value, std::string_view description, int index,
                              const std::vector<HotKeyHolder>& holders) {
-  if (HotKeyBits(value) == 0) return 0;
-  const HotKeyRegistrationKeys keys = SplitHotKey(value);
+  if (library::HotKeyBits(value) == 0) return 0;
+  const library::HotKeyRegistrationKeys keys = library::SplitHotKey(value);
   if (registrar.register_hot_key && registrar.register_hot_key(ReplyHotKeyId(index), keys.modifiers, keys.virtual_key))
     return value;
   if (registrar.show_error)

@@ -4,8 +4,8 @@
 
 #include <map>
 
-#include "app/core/hotkey_value.h"
 #include "app/core/test_hotkeys.h"
+#include "library/hotkey_value.h"
 
 namespace tq::app {
 namespace {
@@ -20,7 +20,7 @@ struct Library {
 
   explicit Library(int count) {
     for (int i = 0; i < count; ++i) {
-      hotkeys[i] = i == 2 ? 0 : static_cast<int32_t>(kHotKeyCtrl | kHotKeyAlt | ('A' + i));
+      hotkeys[i] = i == 2 ? 0 : static_cast<int32_t>(library::kHotKeyCtrl | library::kHotKeyAlt | ('A' + i));
       RegisterGlobalHotKey(keys.registrar(), static_cast<uint32_t>(hotkeys[i]), ReplyHotKeyId(i));
     }
   }
@@ -30,7 +30,9 @@ struct Library {
         [this](int index) { return hotkeys.at(index); });
   }
   // The id that now holds the hotkey of the reply with this letter.
-  int HolderOf(char letter) const { return keys.Owner(kModControl | kModAlt, static_cast<unsigned>(letter)); }
+  int HolderOf(char letter) const {
+    return keys.Owner(library::kModControl | library::kModAlt, static_cast<unsigned>(letter));
+  }
 };
 
 TEST(MoveReplyHotKeys, AfterAnAddEveryLaterReplyKeepsItsOwnHotKeyWithoutAMessage) {
@@ -71,7 +73,7 @@ TEST(MoveReplyHotKeys, AHotKeyTakenMeanwhileIsReportedAndTheOthersStillMove) {
   for (int i = 1; i < 4; ++i) lib.hotkeys[i - 1] = lib.hotkeys[i];
   lib.hotkeys.erase(3);
   lib.keys.Unregister(ReplyHotKeyId(1));
-  lib.keys.TakeByOtherProgram(kModControl | kModAlt, 'B');
+  lib.keys.TakeByOtherProgram(library::kModControl | library::kModAlt, 'B');
 
   lib.Move({1, 2, 3}, -1);
 

@@ -9,7 +9,7 @@ namespace {
 
 using Kind = ReplyMenuItem::Kind;
 
-ReplyTree Build(const std::vector<ReplyRecord>& records, bool show_hotkeys = false) {
+ReplyTree Build(const std::vector<library::ReplyRecord>& records, bool show_hotkeys = false) {
   testing::FakeHotKeys keys;
   return BuildReplyTree(records, show_hotkeys, keys.registrar());
 }
@@ -36,7 +36,7 @@ TEST(ReplyMenuTest, EmptyLibraryGivesOnlySeparatorAndClose) {
 }
 
 TEST(ReplyMenuTest, FollowsTheTreesOrderAndTexts) {
-  const std::vector<ReplyRecord> records = {
+  const std::vector<library::ReplyRecord> records = {
       {"Support", "Hours", "", 0},
       {"R&D", "Bug &report", "", 0x6052},
       {"Support", "Closing", "", 0},

@@ -4,9 +4,9 @@
 #include <array>
 #include <functional>
 
-#include "app/core/hotkey_text.h"
-#include "app/core/rtf_plain_text.h"
 #include "app/core/text_case.h"
+#include "library/hotkey_text.h"
+#include "library/reply_plain_text.h"
 
 namespace tq::app {
 namespace {
@@ -53,14 +53,14 @@ std::vector<std::string> QueryWords(std::string_view query) {
   return words;
 }
 
-ReplySearch::ReplySearch(const ReplyTree& tree, const std::vector<ReplyRecord>& records) {
+ReplySearch::ReplySearch(const ReplyTree& tree, const std::vector<library::ReplyRecord>& records) {
   for (const CategoryNode& category : tree.categories()) {
     for (const ReplyNode& node : category.replies) {
       if (node.index < 0 || node.index >= static_cast<int>(records.size())) continue;
-      const ReplyRecord& r = records[node.index];
-      const std::string text = ReplyPlainText(r.Response);
+      const library::ReplyRecord& r = records[node.index];
+      const std::string text = library::ReplyPlainText(r.Response);
       entries_.push_back({node.index, r.Category, r.Description, FirstLine(text),
-                          r.HotKey != 0 ? HotKeyText(static_cast<uint32_t>(r.HotKey)) : std::string()});
+                          r.HotKey != 0 ? library::HotKeyText(static_cast<uint32_t>(r.HotKey)) : std::string()});
       Folded f{LowerCase(r.Category), LowerCase(r.Description), LowerCase(text), {}};
       for (size_t k = 0; k + 1 < f.text.size(); ++k)
         f.pairs.Add(static_cast<unsigned char>(f.text[k]), static_cast<unsigned char>(f.text[k + 1]));

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/reply_record.h"
 #include "app/core/reply_tree.h"
+#include "library/reply_record.h"
 
 namespace tq::app {
 
@@ -31,7 +31,7 @@ class ReplySearch {
  public:
   ReplySearch() = default;
   // records[i] is reply index i; entries follow the tree's order.
-  ReplySearch(const ReplyTree& tree, const std::vector<ReplyRecord>& records);
+  ReplySearch(const ReplyTree& tree, const std::vector<library::ReplyRecord>& records);
 
   size_t size() const { return entries_.size(); }
   const SearchEntry& entry(size_t position) const { return entries_[position]; }

@@ -2,19 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/hotkey_value.h"
+#include "library/hotkey_value.h"
 
 namespace tq::app {
 namespace {
 
-std::vector<ReplyRecord> Library() {
+std::vector<library::ReplyRecord> Library() {
   return {
-      {"Sales", "Thanks for ordering", "Thank you for your order.", 0},                      // 0
-      {"Support", "Order status", "Your order shipped today.", 0},                           // 1
-      {"Billing", "Refund", R"({\rtf1 We \b refunded\b0  your order.\par})", 0},             // 2
-      {"Sales", "Apology", "Sorry for the delay with your ORDER.\r\nSecond line", 0},        // 3
-      {"support", "Greeting", "Hello,\r\nthanks for writing.", int32_t(kHotKeyCtrl | 'G')},  // 4
-      {"Shipping", "Tracking number", "Here is your tracking number.", 0},                   // 5
+      {"Sales", "Thanks for ordering", "Thank you for your order.", 0},                               // 0
+      {"Support", "Order status", "Your order shipped today.", 0},                                    // 1
+      {"Billing", "Refund", R"({\rtf1 We \b refunded\b0  your order.\par})", 0},                      // 2
+      {"Sales", "Apology", "Sorry for the delay with your ORDER.\r\nSecond line", 0},                 // 3
+      {"support", "Greeting", "Hello,\r\nthanks for writing.", int32_t(library::kHotKeyCtrl | 'G')},  // 4
+      {"Shipping", "Tracking number", "Here is your tracking number.", 0},                            // 5
   };
 }
 
@@ -29,7 +29,7 @@ class ReplySearchTest : public ::testing::Test {
     for (size_t p : search_.Find(query)) out.push_back(search_.entry(p).index);
     return out;
   }
-  std::vector<ReplyRecord> records_;
+  std::vector<library::ReplyRecord> records_;
   ReplySearch search_;
 };
 
@@ -84,7 +84,7 @@ TEST_F(ReplySearchTest, EntriesShowTheFirstLineAndTheHotkey) {
 }
 
 TEST(ReplySearchUnicode, WordsMatchIgnoringCaseInEveryScriptTheTableKnows) {
-  const std::vector<ReplyRecord> records = {
+  const std::vector<library::ReplyRecord> records = {
       {"Приветствия", "Доброе утро", "Здравствуйте, ЖЕНЯ!", 0},          // 0
       {"Ελληνικά", "Καλημέρα", "ΟΔΟΣ Αθηνάς", 0},                        // 1
       {"Polski", "Łódź", R"({\rtf1 \u346?WIAT \u-10179?\u-9139?})", 0},  // 2: rich, escapes read

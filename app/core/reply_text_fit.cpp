@@ -1,11 +1,11 @@
 #include "app/core/reply_text_fit.h"
 
-#include "app/core/reply_record.h"
+#include "library/reply_record.h"
 
 namespace tq::app {
 namespace {
 
-constexpr size_t kCapacity = static_cast<size_t>(kResponseSize);
+constexpr size_t kCapacity = static_cast<size_t>(library::kResponseSize);
 
 std::string Characters(size_t n) { return std::to_string(n) + (n == 1 ? " character" : " characters"); }
 

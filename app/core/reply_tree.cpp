@@ -5,8 +5,18 @@
 #include "app/core/reply_hotkeys.h"
 #include "app/core/text_case.h"
 #include "app/core/text_order.h"
+#include "library/hotkey_text.h"
+#include "library/hotkey_value.h"
 
 namespace tq::app {
+
+std::string ReplyNodeText(const library::ReplyRecord& record, bool show_hotkey) {
+  if (!show_hotkey || library::HotKeyBits(static_cast<uint32_t>(record.HotKey)) == 0) return record.Description;
+  std::string key = library::HotKeyText(static_cast<uint32_t>(record.HotKey));
+  // A key the keyboard layout cannot name would leave an empty " ()".
+  if (key.empty()) return record.Description;
+  return record.Description + " (" + key + ")";
+}
 namespace {
 
 // Sorts items by key(item) under compare, keeping the order of equals.
@@ -39,14 +49,15 @@ size_t ReplyTree::reply_count() const {
 namespace {
 
 // The node of a reply that holds held_hotkey (0: none).
-ReplyNode NodeOf(const ReplyRecord& record, int index, bool show_hotkey, uint32_t held_hotkey) {
-  ReplyRecord shown{record.Category, record.Description, {}, static_cast<int32_t>(held_hotkey)};
+ReplyNode NodeOf(const library::ReplyRecord& record, int index, bool show_hotkey, uint32_t held_hotkey) {
+  library::ReplyRecord shown{record.Category, record.Description, {}, static_cast<int32_t>(held_hotkey)};
   return {ReplyNodeText(shown, show_hotkey), index, held_hotkey};
 }
 
 }  // namespace
 
-ReplyPlace ReplyTree::AddReplyNode(const ReplyRecord& record, int index, bool show_hotkey, uint32_t held_hotkey) {
+ReplyPlace ReplyTree::AddReplyNode(const library::ReplyRecord& record, int index, bool show_hotkey,
+                                   uint32_t held_hotkey) {
   auto it = std::find_if(categories_.begin(), categories_.end(),
                          [&](const CategoryNode& c) { return c.text == record.Category; });
   if (it == categories_.end()) it = categories_.insert(categories_.end(), CategoryNode{record.Category, {}});
@@ -54,7 +65,8 @@ ReplyPlace ReplyTree::AddReplyNode(const ReplyRecord& record, int index, bool sh
   return {static_cast<int>(it - categories_.begin()), static_cast<int>(it->replies.size()) - 1};
 }
 
-void ReplyTree::SetReplyNode(ReplyPlace place, const ReplyRecord& record, bool show_hotkey, uint32_t held_hotkey) {
+void ReplyTree::SetReplyNode(ReplyPlace place, const library::ReplyRecord& record, bool show_hotkey,
+                             uint32_t held_hotkey) {
   ReplyNode& node = categories_[place.category].replies[place.reply];
   node = NodeOf(record, node.index, show_hotkey, held_hotkey);
 }
@@ -105,7 +117,7 @@ std::vector<int> ReplyTree::ReplyHotKeyIds() const {
   return ids;
 }
 
-ReplyTree BuildReplyTree(const std::vector<ReplyRecord>& records, bool show_hotkey_in_tree,
+ReplyTree BuildReplyTree(const std::vector<library::ReplyRecord>& records, bool show_hotkey_in_tree,
                          const HotKeyRegistrar& registrar, std::vector<HotKeyHolder> held) {
   ReplyTree tree;
   // Category names seen so far, matched without regard to letter case; the
@@ -113,9 +125,9 @@ ReplyTree BuildReplyTree(const std::vector<ReplyRecord>& records, bool show_hotk
   std::vector<std::string> seen;
   for (size_t i = 0; i < records.size(); ++i) {
     const int index = static_cast<int>(i);
-    const ReplyRecord& source = records[i];
+    const library::ReplyRecord& source = records[i];
     // The node needs no reply text.
-    ReplyRecord record{source.Category, source.Description, {}, source.HotKey};
+    library::ReplyRecord record{source.Category, source.Description, {}, source.HotKey};
     auto it = std::find_if(seen.begin(), seen.end(),
                            [&](const std::string& name) { return SameTextIgnoringCase(name, record.Category); });
     if (it == seen.end())
@@ -131,7 +143,7 @@ ReplyTree BuildReplyTree(const std::vector<ReplyRecord>& records, bool show_hotk
   return tree;
 }
 
-std::vector<HotKeyHolder> ReplyHotKeyHolders(const ReplyTree& tree, const std::vector<ReplyRecord>& records,
+std::vector<HotKeyHolder> ReplyHotKeyHolders(const ReplyTree& tree, const std::vector<library::ReplyRecord>& records,
                                              int except_index) {
   std::vector<HotKeyHolder> holders;
   for (const CategoryNode& category : tree.categories())

@@ -16,9 +16,14 @@
 
 #include "app/core/hotkey_holders.h"
 #include "app/core/hotkey_registration.h"
-#include "app/core/reply_record.h"
+#include "library/reply_record.h"
 
 namespace tq::app {
+
+// The reply's text in the tree and the popup menu: its Description, followed
+// by " (" + HotKeyText + ")" when show_hotkey is on and it has a hotkey that
+// has a text.
+std::string ReplyNodeText(const library::ReplyRecord& record, bool show_hotkey);
 
 inline constexpr std::string_view kReplyTreeRootText = "Categories";
 // Node data of the root and of categories.
@@ -65,10 +70,10 @@ class ReplyTree {
   // case gets a node of its own until the next rebuild. held_hotkey is the
   // hotkey the reply holds: its own when registered, otherwise 0; the node's
   // text shows no other.
-  ReplyPlace AddReplyNode(const ReplyRecord& record, int index, bool show_hotkey, uint32_t held_hotkey);
+  ReplyPlace AddReplyNode(const library::ReplyRecord& record, int index, bool show_hotkey, uint32_t held_hotkey);
 
   // A reply node after an edit in place: its text and the hotkey it holds.
-  void SetReplyNode(ReplyPlace place, const ReplyRecord& record, bool show_hotkey, uint32_t held_hotkey);
+  void SetReplyNode(ReplyPlace place, const library::ReplyRecord& record, bool show_hotkey, uint32_t held_hotkey);
   // Removes a reply node; its category stays, even when left empty.
   void DeleteReplyNode(ReplyPlace place);
   std::optional<ReplyPlace> FindReply(int index) const;
@@ -102,12 +107,12 @@ class ReplyTree {
 // hotkey shows it. Release the old tree's ReplyHotKeyIds first. After it,
 // the view expands every node and selects the root when AutoExpandTree is
 // on, and otherwise shows the categories only.
-ReplyTree BuildReplyTree(const std::vector<ReplyRecord>& records, bool show_hotkey_in_tree,
+ReplyTree BuildReplyTree(const std::vector<library::ReplyRecord>& records, bool show_hotkey_in_tree,
                          const HotKeyRegistrar& registrar, std::vector<HotKeyHolder> held = {});
 
 // The hotkeys the tree's replies hold, each named after its reply (records
 // by reply index), leaving out the reply of except_index.
-std::vector<HotKeyHolder> ReplyHotKeyHolders(const ReplyTree& tree, const std::vector<ReplyRecord>& records,
+std::vector<HotKeyHolder> ReplyHotKeyHolders(const ReplyTree& tree, const std::vector<library::ReplyRecord>& records,
                                              int except_index = -1);
 
 }  // namespace tq::app

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/hotkey_value.h"
 #include "app/core/test_hotkeys.h"
+#include "library/hotkey_value.h"
 
 namespace tq::app {
 namespace {
@@ -22,7 +22,7 @@ std::string Outline(const ReplyTree& tree) {
   return out;
 }
 
-ReplyTree Build(const std::vector<ReplyRecord>& records, bool show_hotkeys = false) {
+ReplyTree Build(const std::vector<library::ReplyRecord>& records, bool show_hotkeys = false) {
   testing::FakeHotKeys keys;
   return BuildReplyTree(records, show_hotkeys, keys.registrar());
 }
@@ -55,12 +55,12 @@ TEST(ReplyTreeTest, RebuildMergesCategoriesDifferingInCaseUnderTheFirstSpelling)
 }
 
 TEST(ReplyTreeTest, AddedReplyMatchesCategoriesExactlyUntilTheNextRebuild) {
-  std::vector<ReplyRecord> records = {{"Sales", "Quote", "", 0}, {"Support", "Hours", "", 0}};
+  std::vector<library::ReplyRecord> records = {{"Sales", "Quote", "", 0}, {"Support", "Hours", "", 0}};
   ReplyTree tree = Build(records);
 
-  ReplyRecord exact{"Sales", "Agenda", "", 0};
+  library::ReplyRecord exact{"Sales", "Agenda", "", 0};
   EXPECT_EQ(tree.AddReplyNode(exact, 2, false, 0), (ReplyPlace{0, 1})) << "appended, not sorted";
-  ReplyRecord other_case{"SALES", "Intro", "", 0};
+  library::ReplyRecord other_case{"SALES", "Intro", "", 0};
   EXPECT_EQ(tree.AddReplyNode(other_case, 3, false, 0), (ReplyPlace{2, 0})) << "a node of its own, after the others";
   EXPECT_EQ(Outline(tree), "Sales: Quote(0), Agenda(2); Support: Hours(1); SALES: Intro(3)");
   tree.Sort();
@@ -72,7 +72,7 @@ TEST(ReplyTreeTest, AddedReplyMatchesCategoriesExactlyUntilTheNextRebuild) {
 }
 
 TEST(ReplyTreeTest, HotKeySuffixesAreShownAndTakePartInTheOrder) {
-  const std::vector<ReplyRecord> records = {
+  const std::vector<library::ReplyRecord> records = {
       {"General", "note", "", 0x4041},
       {"General", "Note", "", 0},
       {"General", "Thanks", "", 0x6054},
@@ -83,15 +83,15 @@ TEST(ReplyTreeTest, HotKeySuffixesAreShownAndTakePartInTheOrder) {
 
 TEST(ReplyTreeTest, RebuildRegistersEachHotKeyAndReportsRefusalsOncePerReply) {
   testing::FakeHotKeys keys;
-  keys.TakeByOtherProgram(kModControl, 'Q');
-  const std::vector<ReplyRecord> records = {
+  keys.TakeByOtherProgram(library::kModControl, 'Q');
+  const std::vector<library::ReplyRecord> records = {
       {"B", "first", "", 0xC052},  // Ctrl+Alt+R
       {"A", "none", "", 0},       {"A", "same key", "", 0xC052},
       {"B", "bare F5", "", 0x74}, {"A", "taken elsewhere", "", 0x4051},
   };
   ReplyTree tree = BuildReplyTree(records, false, keys.registrar());
-  EXPECT_EQ(keys.registered,
-            (std::vector<Registration>{{6426, kModControl | kModAlt, 'R'}, {6429, kModControl, 0x74}}));
+  EXPECT_EQ(keys.registered, (std::vector<Registration>{{6426, library::kModControl | library::kModAlt, 'R'},
+                                                        {6429, library::kModControl, 0x74}}));
   EXPECT_EQ(keys.refused_ids, (std::vector<int>{6428, 6430}));
   // The reply that lost its key to another reply is told so, by name; the
   // other program's refusal names the reply too.
@@ -115,16 +115,16 @@ TEST(ReplyTreeTest, RebuildRegistersEachHotKeyAndReportsRefusalsOncePerReply) {
   keys.refused_ids.clear();
   BuildReplyTree(records, false, keys.registrar());
   EXPECT_EQ(keys.refused_ids, (std::vector<int>{6428, 6430}));
-  EXPECT_EQ(keys.Owner(kModControl | kModAlt, 'R'), 6426);
-  EXPECT_EQ(keys.Owner(kModControl, 0x74), 6429);
+  EXPECT_EQ(keys.Owner(library::kModControl | library::kModAlt, 'R'), 6426);
+  EXPECT_EQ(keys.Owner(library::kModControl, 0x74), 6429);
 }
 
 TEST(ReplyTreeTest, OnlyTheReplyThatHoldsAHotKeyShowsIt) {
   testing::FakeHotKeys keys;
-  keys.TakeByOtherProgram(kModControl, 'Q');
+  keys.TakeByOtherProgram(library::kModControl, 'Q');
   // The main window's hotkey Ctrl+Alt+Q, registered before the library.
   ASSERT_TRUE(RegisterGlobalHotKey(keys.registrar(), 0xC051, kMainHotKeyId));
-  const std::vector<ReplyRecord> records = {
+  const std::vector<library::ReplyRecord> records = {
       {"A", "first", "", 0x4074},   // Ctrl+F5
       {"A", "second", "", 0x74},    // F5, registered as Ctrl+F5
       {"A", "third", "", 0xC051},   // the main window's
@@ -188,6 +188,28 @@ TEST(ReplyTreeTest, SortsWithAGivenComparison) {
   EXPECT_EQ(Outline(tree), "C: y(1); a: z(2); b: x(0)");
   tree.Sort([](std::string_view a, std::string_view b) { return b.compare(a); });
   EXPECT_EQ(Outline(tree), "b: x(0); a: z(2); C: y(1)");
+}
+
+TEST(ReplyTree, NodeTextAddsTheHotKeyOnlyWhenAskedAndPresent) {
+  struct Case {
+    const char* description;
+    int32_t hot_key;
+    bool show;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"Thanks", 0x6054, true, "Thanks (Shift+Ctrl+T)"},
+      {"Thanks", 0x6054, false, "Thanks"},
+      {"Thanks", 0, true, "Thanks"},
+      {"Quote", 0xC052, true, "Quote (Ctrl+Alt+R)"},
+      {"Bare", 0x74, true, "Bare (F5)"},
+      {"Odd", 0x10000, true, "Odd"},  // no hotkey in the low 16 bits
+      {"", 0x8041, true, " (Alt+A)"},
+  };
+  for (const Case& c : cases) {
+    library::ReplyRecord r{"Cat", c.description, "text", c.hot_key};
+    EXPECT_EQ(ReplyNodeText(r, c.show), c.text) << c.description << " " << c.hot_key;
+  }
 }
 
 }  // namespace

@@ -7,14 +7,10 @@
 #pragma once
 
 #include "app/core/spelling_places.h"
+#include "library/reply_spelling.h"
 #include "spell/engine/quill_spell_base.h"
 
 namespace tq::app {
-
-// Which letter cases of a dictionary word the program accepts: a word in
-// capitals is not accepted by itself. Scripts that must agree with the
-// program (quillet check --library) use the same.
-inline constexpr spell::TCaseModification kProgramAllowedCases = spell::cmInitialCaps;
 
 // Sets the engine-level properties; the live-spelling and dialog classes add
 // their own on top.

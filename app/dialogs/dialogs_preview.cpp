@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/core/reply_library.h"
 #include "app/dialogs/config_form.h"
 #include "app/dialogs/reply_prop_form.h"
+#include "library/reply_library.h"
 #include "platform/utf16.h"
 #include "storage/reply_layout.h"
 #include "ui/application.h"
@@ -48,8 +48,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string path = tq::platform::Utf8(dir) + "tq_dialogs_preview.qdk";
   {
     tq::storage::TBinaryDataSet table;
-    tq::app::CreateReplyTable(table, path);
-    tq::app::OpenReplyTable(table, path);
+    tq::library::CreateReplyTable(table, path);
+    tq::library::OpenReplyTable(table, path);
     table.Append();
     if (which != "reply-new") {  // reply-new: an empty reply, as Add makes it
       table.FieldByName(tq::storage::kCategoryField).SetAsString("Orders");

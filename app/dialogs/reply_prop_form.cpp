@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "app/core/dialog_captions.h"
-#include "app/core/reply_library.h"
 #include "app/core/reply_prop_layout.h"
 #include "app/core/reply_text_fit.h"
 #include "app/core/spell_settings.h"
@@ -12,6 +11,8 @@
 #include "app/dialogs/spelling_help.h"
 #include "app/reply_text_view.h"
 #include "app/shell_open.h"
+#include "library/hotkey_value.h"
+#include "library/reply_library.h"
 #include "platform/env.h"
 #include "storage/reply_layout.h"
 #include "storage/reply_text_codec.h"
@@ -63,7 +64,7 @@ void TReplyPropForm::HotKeyPressed(uint32_t value) {
   }
   // The reply's own hotkey, held for it by the main window; a bare key
   // stays as it was typed.
-  if (!SameHotKeyCombination(HotKey.Value(), value)) HotKey.SetValue(value);
+  if (!library::SameHotKeyCombination(HotKey.Value(), value)) HotKey.SetValue(value);
 }
 
 TReplyPropForm::~TReplyPropForm() {
@@ -110,7 +111,7 @@ void TReplyPropForm::FormCreate(const ReplyPropOptions& options) {
   hints_.Add(*this, RemoveFormatBtn, "Remove Formatting");
 
   // The record's values, before the handlers that follow the controls.
-  const ReplyRecord record = CurrentReply(table_);
+  const library::ReplyRecord record = library::CurrentReply(table_);
   category_ = record.Category;
   description_ = record.Description;
   for (const std::string& category : options.categories) CategoryCombo.AddItem(category);
@@ -164,7 +165,7 @@ void TReplyPropForm::OkBtnClick() {
 }
 
 void TReplyPropForm::WriteTexts(const std::string& response) {
-  WriteReply(table_, {category_, description_, response, static_cast<int32_t>(HotKey.Value())});
+  library::WriteReply(table_, {category_, description_, response, static_cast<int32_t>(HotKey.Value())});
 }
 
 bool TReplyPropForm::StoreReply() {

@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "app/core/reply_library.h"
+#include "library/reply_library.h"
 #include "platform/utf16.h"
 #include "spell/dialogs/dialog_script.h"
 #include "spell/dialogs/spell_dialog.h"
+#include "spell/engine/dictionary_compiler.h"
 #include "storage/reply_layout.h"
 #include "storage/reply_text_codec.h"
 #include "tests/support/temp_dir.h"
-#include "tools/dictionary_compiler.h"
 #include "ui/caption_fit.h"
 #include "ui/message_loop.h"
 #include "ui/test_hints.h"
@@ -59,9 +59,9 @@ struct ReplyTable {
   std::string path = TempPath(std::to_string(reinterpret_cast<uintptr_t>(this)) + ".qdk");
   storage::TBinaryDataSet table;
 
-  explicit ReplyTable(const ReplyRecord* existing = nullptr) {
-    CreateReplyTable(table, path);
-    OpenReplyTable(table, path);
+  explicit ReplyTable(const library::ReplyRecord* existing = nullptr) {
+    library::CreateReplyTable(table, path);
+    library::OpenReplyTable(table, path);
     if (existing) {
       table.Append();
       Set(*existing);
@@ -77,7 +77,7 @@ struct ReplyTable {
     table.Close();
     DeleteFileA(path.c_str());
   }
-  void Set(const ReplyRecord& r) {
+  void Set(const library::ReplyRecord& r) {
     table.FieldByName(storage::kCategoryField).SetAsString(r.Category);
     table.FieldByName(storage::kDescriptionField).SetAsString(r.Description);
     table.FieldByName(storage::kResponseField).SetAsString(r.Response);
@@ -128,11 +128,11 @@ struct ReplyDialogTest : ::testing::Test {
   // The program's folder: a small American.adm, and Spell.cfg once written.
   tq::testing::TempDir programFolder;
   ReplyDialogTest() {
-    tools::TCompileOptions compile;
+    spell::TCompileOptions compile;
     compile.title = "American English";
     compile.language = 1033;
     std::string image, error;
-    tools::CompileMainDictionary({"the", "cat", "sat", "on", "mat", "dear", "sir", "thanks", "hello"}, compile, &image,
+    spell::CompileMainDictionary({"the", "cat", "sat", "on", "mat", "dear", "sir", "thanks", "hello"}, compile, &image,
                                  nullptr, &error);
     platform::WriteWholeFile(platform::Env::Default(), programFolder.File("American.adm"), image);
   }
@@ -184,7 +184,7 @@ TEST_F(ReplyDialogTest, ValidatesTextThenCategoryThenDescriptionWithTheFocusOnEa
 }
 
 TEST_F(ReplyDialogTest, CategoryAndDescriptionReachTheRecordOnOk) {
-  ReplyRecord existing{"Support", "Old", "Hello", 0};
+  library::ReplyRecord existing{"Support", "Old", "Hello", 0};
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options());
   EXPECT_EQ(form.CategoryCombo.Text(), "Support");
@@ -239,13 +239,13 @@ TEST_F(ReplyDialogTest, TextsWindows1252LacksAreStoredExactlyAndShownAgain) {
   form.OkBtn.Send(BM_CLICK);
   ASSERT_EQ(form.ModalResult(), ui::mrOk);
 
-  const ReplyRecord stored = CurrentReply(t.table);
+  const library::ReplyRecord stored = library::CurrentReply(t.table);
   EXPECT_EQ(stored.Category, platform::Utf8(category));
   EXPECT_EQ(stored.Description, platform::Utf8(description));
   // The text and at most the line break a rich edit keeps after it.
   EXPECT_EQ(stored.Response.substr(0, text.size()), text);
   EXPECT_EQ(stored.Response.find_first_not_of("\r\n", text.size()), std::string::npos) << stored.Response;
-  EXPECT_FALSE(IsFormattedResponse(stored.Response)) << "a plain reply stays plain";
+  EXPECT_FALSE(library::IsFormattedResponse(stored.Response)) << "a plain reply stays plain";
 
   TReplyPropForm again(t.table, Options(false));
   EXPECT_EQ(again.CategoryCombo.Text(), platform::Utf8(category));
@@ -260,7 +260,7 @@ TEST_F(ReplyDialogTest, TheSizeCheckCountsTheStoredBytes) {
   for (int i = 0; i < 1500; ++i) cjk += "\xE6\x96\x87";
   const size_t storedSize = storage::StoredResponseSize({"Support", "Hi", cjk});
   ASSERT_GT(storedSize, 4096u);
-  ReplyRecord existing{"Support", "Hi", "old text", 0};
+  library::ReplyRecord existing{"Support", "Hi", "old text", 0};
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options(false));
   form.ResponseRichEdit.SetPlainText(cjk);
@@ -275,7 +275,7 @@ TEST_F(ReplyDialogTest, TheSizeCheckCountsTheStoredBytes) {
 }
 
 TEST_F(ReplyDialogTest, HotKeyShowsTheRecordsValueAndStoresTheBoxes) {
-  ReplyRecord existing{"Support", "Hi", "Hello", 0x18041};  // only the low 16 bits count
+  library::ReplyRecord existing{"Support", "Hi", "Hello", 0x18041};  // only the low 16 bits count
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options());
   EXPECT_EQ(form.HotKey.Send(HKM_GETHOTKEY), MAKEWORD('A', HOTKEYF_ALT));
@@ -285,7 +285,7 @@ TEST_F(ReplyDialogTest, HotKeyShowsTheRecordsValueAndStoresTheBoxes) {
   ASSERT_EQ(form.ModalResult(), ui::mrOk);
   EXPECT_EQ(t.HotKey(), 0x6052);
 
-  ReplyRecord none{"Support", "Hi", "Hello", 0};
+  library::ReplyRecord none{"Support", "Hi", "Hello", 0};
   ReplyTable t2(&none);
   TReplyPropForm form2(t2.table, Options());
   EXPECT_EQ(form2.HotKey.Send(HKM_GETHOTKEY), 0) << "no key shown for a reply without hotkey";
@@ -298,7 +298,7 @@ TEST_F(ReplyDialogTest, HotKeyShowsTheRecordsValueAndStoresTheBoxes) {
 }
 
 TEST_F(ReplyDialogTest, LoadingAFileSetsTheFormatBoxByItsExtension) {
-  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  library::ReplyRecord existing{"Support", "Hi", "Hello", 0};
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options(false));
   const std::string txt = TempPath("letter.txt"), rtf = TempPath("letter.Rtf"), rtfInTxt = TempPath("rtf.txt");
@@ -332,7 +332,7 @@ TEST_F(ReplyDialogTest, LoadingAFileSetsTheFormatBoxByItsExtension) {
 }
 
 TEST_F(ReplyDialogTest, LoadButtonOffersTextFilesAndLoadsTheChosenOne) {
-  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  library::ReplyRecord existing{"Support", "Hi", "Hello", 0};
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options(false));
   const std::string rtf = TempPath("chosen.rtf");
@@ -366,7 +366,7 @@ TEST_F(ReplyDialogTest, LoadButtonOffersTextFilesAndLoadsTheChosenOne) {
 }
 
 TEST_F(ReplyDialogTest, PasteInsertsTheClipboardAtTheCaret) {
-  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  library::ReplyRecord existing{"Support", "Hi", "Hello", 0};
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options(false));
   ASSERT_TRUE(OpenClipboard(form.Handle()));
@@ -385,7 +385,7 @@ TEST_F(ReplyDialogTest, PasteInsertsTheClipboardAtTheCaret) {
 }
 
 TEST_F(ReplyDialogTest, RemoveFormattingKeepsTheCharactersAndStoresPlainText) {
-  ReplyRecord existing{"Support", "Hi", kBoldRtf, 0};
+  library::ReplyRecord existing{"Support", "Hi", kBoldRtf, 0};
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options(true));
   const std::string before = form.ResponseRichEdit.PlainText();
@@ -405,7 +405,7 @@ TEST_F(ReplyDialogTest, RemoveFormattingKeepsTheCharactersAndStoresPlainText) {
 
 TEST_F(ReplyDialogTest, TheFormatBoxDecidesTheStoredForm) {
   // A plain reply edited with the box ticked is stored as rich text.
-  ReplyRecord plain{"Support", "Hi", "Hello there", 0};
+  library::ReplyRecord plain{"Support", "Hi", "Hello there", 0};
   ReplyTable t(&plain);
   TReplyPropForm form(t.table, Options(false));
   EXPECT_EQ(form.ResponseRichEdit.PlainText().substr(0, 11), "Hello there");
@@ -430,7 +430,7 @@ TEST_F(ReplyDialogTest, TheFormatBoxDecidesTheStoredForm) {
 }
 
 TEST_F(ReplyDialogTest, RichTextTooLongToStoreIsOfferedAsPlainText) {
-  ReplyRecord existing{"Support", "Hi", "old text", 0};
+  library::ReplyRecord existing{"Support", "Hi", "old text", 0};
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options(true));
   // 3000 plain characters, each word in its own colour run: far more RTF.
@@ -465,7 +465,7 @@ TEST_F(ReplyDialogTest, RichTextTooLongToStoreIsOfferedAsPlainText) {
 }
 
 TEST_F(ReplyDialogTest, PlainTextTooLongKeepsTheDialogOpenSayingByHowMuch) {
-  ReplyRecord existing{"Support", "Hi", "old text", 0};
+  library::ReplyRecord existing{"Support", "Hi", "old text", 0};
   ReplyTable t(&existing);
   for (bool formatted : {false, true}) {
     TReplyPropForm form(t.table, Options(formatted));
@@ -483,7 +483,7 @@ TEST_F(ReplyDialogTest, PlainTextTooLongKeepsTheDialogOpenSayingByHowMuch) {
 
 TEST_F(ReplyDialogTest, EnterAndEscapeNeitherConfirmNorCancel) {
   host.form.Show();
-  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  library::ReplyRecord existing{"Support", "Hi", "Hello", 0};
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options());
   int okClicks = 0;
@@ -505,7 +505,7 @@ TEST_F(ReplyDialogTest, EnterAndEscapeNeitherConfirmNorCancel) {
 // The category's text is shown selected only while its box has the focus:
 // with the focus in another field, one highlight shows where typing goes.
 TEST_F(ReplyDialogTest, TheCategoryKeepsNoHighlightWithoutTheFocus) {
-  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  library::ReplyRecord existing{"Support", "Hi", "Hello", 0};
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options());
   form.Show();
@@ -527,7 +527,7 @@ TEST_F(ReplyDialogTest, TheCategoryKeepsNoHighlightWithoutTheFocus) {
 }
 
 TEST_F(ReplyDialogTest, CaptionSizeHintsAndTheSpellingButton) {
-  ReplyRecord existing{"Support", "Hi", "Hello", 0};
+  library::ReplyRecord existing{"Support", "Hi", "Hello", 0};
   ReplyTable t(&existing);
   ReplyPropOptions options = Options();
   options.liveSpelling = false;
@@ -591,7 +591,7 @@ void CheckWithChangeAll(TReplyPropForm& form, std::vector<std::string>* ended) {
 }
 
 TEST_F(ReplyDialogTest, SpellCheckCorrectsTheTextAndOkStoresIt) {
-  ReplyRecord existing{"Support", "Hi", "teh cat sat on teh mat", 0};
+  library::ReplyRecord existing{"Support", "Hi", "teh cat sat on teh mat", 0};
   ReplyTable t(&existing);
   TReplyPropForm form(t.table, Options(/*saveWithFormatting=*/false));
   form.Show();
@@ -608,7 +608,7 @@ TEST_F(ReplyDialogTest, SpellCheckCorrectsTheTextAndOkStoresIt) {
 }
 
 TEST_F(ReplyDialogTest, CancelAfterASpellCheckDiscardsItsCorrections) {
-  ReplyRecord existing{"Support", "Hi", "teh cat sat on teh mat", 0};
+  library::ReplyRecord existing{"Support", "Hi", "teh cat sat on teh mat", 0};
   ReplyTable t(&existing);
   ReplyPropOptions options = Options();
   // Without live spelling the button still checks the whole text.

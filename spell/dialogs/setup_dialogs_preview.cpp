@@ -15,7 +15,7 @@
 #include "spell/dialogs/new_custom_dictionary.h"
 #include "spell/dialogs/spell_check_config_dialog.h"
 #include "spell/dialogs/spell_dialogs.h"
-#include "tools/dictionary_compiler.h"
+#include "spell/engine/dictionary_compiler.h"
 #include "ui/application.h"
 #include "ui/test_host.h"
 
@@ -37,14 +37,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   GetTempPathW(MAX_PATH, temp);
   const std::string folder = platform::Utf8(temp) + "tq_spell_preview";
   CreateDirectoryW(platform::Wide(folder).c_str(), nullptr);
-  tools::TCompileOptions options;
+  spell::TCompileOptions options;
   options.title = "American English";
   options.language = 1033;
   std::string image, error;
-  tools::CompileMainDictionary({"the", "cat", "sat"}, options, &image, nullptr, &error);
+  spell::CompileMainDictionary({"the", "cat", "sat"}, options, &image, nullptr, &error);
   platform::WriteWholeFile(platform::Env::Default(), folder + "\\American.adm", image);
   options.title = "British English";
-  tools::CompileMainDictionary({"colour", "favour"}, options, &image, nullptr, &error);
+  spell::CompileMainDictionary({"colour", "favour"}, options, &image, nullptr, &error);
   platform::WriteWholeFile(platform::Env::Default(), folder + "\\British.adm", image);
 
   spell::TQuillSpellBase engine;

@@ -12,18 +12,18 @@
 #include "platform/env.h"
 #include "platform/key_store.h"
 #include "spell/dialogs/spell_dialogs.h"
+#include "spell/engine/dictionary_compiler.h"
 #include "spell/engine/engine_test_support.h"
 #include "tests/support/temp_dir.h"
-#include "tools/dictionary_compiler.h"
 
 namespace tq::spell::testing {
 
 inline void WriteDictionary(const std::string& path, const std::string& title, const std::vector<std::string>& words) {
-  tools::TCompileOptions options;
+  spell::TCompileOptions options;
   options.title = title;
   options.language = 1033;
   std::string image, error;
-  ASSERT_TRUE(tools::CompileMainDictionary(words, options, &image, nullptr, &error)) << error;
+  ASSERT_TRUE(spell::CompileMainDictionary(words, options, &image, nullptr, &error)) << error;
   ASSERT_TRUE(platform::WriteWholeFile(platform::Env::Default(), path, image).ok());
 }
 

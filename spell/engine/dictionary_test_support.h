@@ -10,20 +10,20 @@
 #include <vector>
 
 #include "platform/env.h"
-#include "spell/engine/quill_spell_base.h"
+#include "spell/engine/dictionary_compiler.h"
 #include "spell/engine/engine_test_support.h"
-#include "tools/dictionary_compiler.h"
+#include "spell/engine/quill_spell_base.h"
 
 namespace tq::spell::testsupport {
 
 // Writes a main dictionary of words to path.
 inline void WriteMainDictionary(const std::string& path, const std::vector<std::string>& words,
                                 uint32_t language = 1033) {
-  tools::TCompileOptions options;
+  TCompileOptions options;
   options.title = "test";
   options.language = language;
   std::string image, error;
-  ASSERT_TRUE(tools::CompileMainDictionary(words, options, &image, nullptr, &error)) << error;
+  ASSERT_TRUE(CompileMainDictionary(words, options, &image, nullptr, &error)) << error;
   ASSERT_TRUE(platform::WriteWholeFile(platform::Env::Default(), path, image).ok());
 }
 
@@ -31,8 +31,7 @@ inline void WriteMainDictionary(const std::string& path, const std::vector<std::
 // the given folders, main dictionaries, active custom dictionary and
 // options; the dictionaries open when the configuration first loads.
 inline void ConfigureTestEngine(TQuillSpellBase& spell, const std::vector<std::string>& folders,
-                                const TStringList& mainNames, const std::string& activeCustom,
-                                TSpellOptions options) {
+                                const TStringList& mainNames, const std::string& activeCustom, TSpellOptions options) {
   spell.BeginLoading();
   spell.WriteConfigStorage(csNone);
   TStringList dirs;

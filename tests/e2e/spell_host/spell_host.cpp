@@ -25,7 +25,7 @@
 
 #include "platform/env.h"
 #include "spell/dialogs/spell_dialogs.h"
-#include "tools/dictionary_compiler.h"
+#include "spell/engine/dictionary_compiler.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/edit.h"
@@ -127,11 +127,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
   const std::string adm = folder + "\\English.adm";
   if (GetFileAttributesA(adm.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    tools::TCompileOptions options;
+    spell::TCompileOptions options;
     options.title = "English";
     options.language = 1033;
     std::string image, error;
-    if (!tools::CompileMainDictionary(kWords, options, &image, nullptr, &error)) return 3;
+    if (!spell::CompileMainDictionary(kWords, options, &image, nullptr, &error)) return 3;
     WriteFile(adm, image);
   }
 

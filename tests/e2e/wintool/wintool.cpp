@@ -352,16 +352,15 @@ int Dpi() {
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 1;
   // The message font's measure: cell height and the average width of the
   // 52 letters, as dialog units are measured.
-  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
-  dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
+  const tq::ui::UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
   TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
   SIZE letters{};
-  GetTextExtentPoint32W(dc, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  DeleteObject(font);
+  {
+    const tq::ui::WindowDc screen(nullptr);
+    const tq::ui::SelectedObject selected(screen.get(), font.get());
+    GetTextMetricsW(screen.get(), &tm);
+    GetTextExtentPoint32W(screen.get(), L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
+  }
   std::printf("%d %ld %ld %ld %s\n", dpi, metrics.lfMessageFont.lfHeight, tm.tmHeight, letters.cx,
               Utf8(metrics.lfMessageFont.lfFaceName).c_str());
   return 0;

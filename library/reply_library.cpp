@@ -1,10 +1,10 @@
-#include "app/core/reply_library.h"
+#include "library/reply_library.h"
 
 #include "storage/errors.h"
 #include "storage/reply_layout.h"
 #include "storage/reply_text_codec.h"
 
-namespace tq::app {
+namespace tq::library {
 
 ReplyRecord CurrentReply(storage::TBinaryDataSet& table) {
   storage::ReplyTexts texts = storage::ReadReplyTexts(table);
@@ -93,4 +93,4 @@ ReplyRecord GoToReply(storage::TBinaryDataSet& table, int index) {
   return CurrentReply(table);
 }
 
-}  // namespace tq::app
+}  // namespace tq::library

@@ -1,22 +1,22 @@
-#include "app/core/rtf_plain_text.h"
+#include "library/reply_plain_text.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <vector>
 
-#include "app/core/reply_record.h"
 #include "platform/codepage.h"
 #include "platform/utf16.h"
+#include "storage/reply_layout.h"
 
-namespace tq::app {
+namespace tq::library {
 namespace {
 
 // Groups whose text is not part of the document.
 bool IsSkippedDestination(std::string_view word) {
-  static constexpr std::string_view kSkipped[] = {"fonttbl", "colortbl", "stylesheet", "info",   "pict",
-                                                  "object",  "header",   "footer",     "listtable", "listoverridetable",
-                                                  "rsidtbl", "generator", "themedata", "xmlnstbl"};
+  static constexpr std::string_view kSkipped[] = {
+      "fonttbl", "colortbl",  "stylesheet",        "info",    "pict",      "object",    "header",
+      "footer",  "listtable", "listoverridetable", "rsidtbl", "generator", "themedata", "xmlnstbl"};
   for (std::string_view s : kSkipped)
     if (word == s) return true;
   return false;
@@ -71,14 +71,26 @@ size_t SequenceLength(unsigned char lead) {
   return lead >= 0xF0 && lead < 0xF8 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
 }
 
+// Control words that stand for one character.
+std::string_view CharacterWord(std::string_view word) {
+  static constexpr std::pair<std::string_view, std::string_view> kCharacters[] = {
+      {"emdash", "\xE2\x80\x94"},    {"endash", "\xE2\x80\x93"},  {"bullet", "\xE2\x80\xA2"},
+      {"lquote", "\xE2\x80\x98"},    {"rquote", "\xE2\x80\x99"},  {"ldblquote", "\xE2\x80\x9C"},
+      {"rdblquote", "\xE2\x80\x9D"}, {"emspace", "\xE2\x80\x83"}, {"enspace", "\xE2\x80\x82"},
+      {"qmspace", "\xE2\x80\x85"}};
+  for (auto [name, utf8] : kCharacters)
+    if (word == name) return utf8;
+  return {};
+}
+
 struct Group {
   bool skip = false;
   int unicodeSkip = 1;  // \ucN: fallback characters after each \u
 };
 
-}  // namespace
-
-std::string RtfPlainText(std::string_view rtf) {
+// The text of an RTF document with a lone '\r' for each paragraph mark, as a
+// rich edit holds it.
+std::string RtfDocumentText(std::string_view rtf) {
   std::string out;
   std::vector<Group> groups{Group{}};
   int pendingSkip = 0;  // fallback characters of a \u still to drop
@@ -170,8 +182,9 @@ std::string RtfPlainText(std::string_view rtf) {
       continue;
     }
     if (!std::isalpha(static_cast<unsigned char>(next))) {
-      if (next == '~') emit(' ');
-      if (next == '_') emit('-');
+      if (next == '~') emitText("\xC2\xA0");      // no-break space
+      if (next == '_') emitText("\xE2\x80\x91");  // non-breaking hyphen
+      if (next == '-') emitText("\xC2\xAD");      // optional hyphen
       // A symbol of no meaning drops its whole character.
       i += 1 + std::min(SequenceLength(static_cast<unsigned char>(next)), rtf.size() - i - 1);
       groupStart = false;
@@ -200,7 +213,8 @@ std::string RtfPlainText(std::string_view rtf) {
     groupStart = false;
     if (word == "par" || word == "line") {
       emit('\r');
-      emit('\n');
+    } else if (const std::string_view c = CharacterWord(word); !c.empty()) {
+      emitText(c);
     } else if (word == "tab") {
       emit('\t');
     } else if (word == "uc" && hasValue) {
@@ -213,13 +227,30 @@ std::string RtfPlainText(std::string_view rtf) {
     }
   }
   flushSurrogate();
-  // A rich edit ends its text with a paragraph mark that is not the user's.
-  while (out.size() >= 2 && out.ends_with("\r\n")) out.resize(out.size() - 2);
+  // RTF writers end a document with a paragraph mark, which a rich edit
+  // reading the whole document merges with its own last one.
+  if (out.ends_with('\r')) out.pop_back();
   return out;
 }
 
+}  // namespace
+
 std::string ReplyPlainText(std::string_view response) {
-  return IsFormattedResponse(response) ? RtfPlainText(response) : std::string(response);
+  const std::string_view stored = response.substr(0, response.find('\0'));
+  std::string document;
+  if (stored.starts_with("{\\rtf") && storage::IsFormattedReply(std::string(stored))) {
+    document = RtfDocumentText(stored);
+  } else {
+    // Plain text: CR LF, a lone CR and a lone LF each end a paragraph.
+    for (size_t i = 0; i < stored.size(); ++i) {
+      if (stored[i] == '\r' && i + 1 < stored.size() && stored[i + 1] == '\n') ++i;
+      document += stored[i] == '\n' ? '\r' : stored[i];
+    }
+  }
+  // Every paragraph as a line, the last one too.
+  std::string text;
+  for (char c : document) text += c == '\r' ? std::string("\r\n") : std::string(1, c);
+  return text + "\r\n";
 }
 
-}  // namespace tq::app
+}  // namespace tq::library

@@ -1,13 +1,13 @@
-#include "app/core/hotkey_text.h"
+#include "library/hotkey_text.h"
 
 #include <array>
 #include <optional>
 #include <vector>
 
-#include "app/core/hotkey_value.h"
+#include "library/hotkey_value.h"
 #include "platform/key_name.h"
 
-namespace tq::app {
+namespace tq::library {
 namespace {
 
 constexpr uint8_t kFirstKeypadDigit = 96;
@@ -120,4 +120,4 @@ platform::Status ParseHotKeyText(std::string_view text, uint16_t* value) {
   return Status::Ok();
 }
 
-}  // namespace tq::app
+}  // namespace tq::library

@@ -1,12 +1,10 @@
-#include "tools/dictionary_compiler.h"
+#include "spell/engine/dictionary_compiler.h"
 
 #include <algorithm>
 
 #include "platform/utf16.h"
 
-namespace tq::tools {
-
-namespace adm = tq::spell::adm;
+namespace tq::spell {
 
 namespace {
 
@@ -217,4 +215,4 @@ bool CompileMainDictionary(std::vector<std::string> words, const TCompileOptions
   return true;
 }
 
-}  // namespace tq::tools
+}  // namespace tq::spell

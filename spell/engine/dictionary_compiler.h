@@ -12,7 +12,7 @@
 
 #include "spell/engine/main_dictionary_format.h"
 
-namespace tq::tools {
+namespace tq::spell {
 
 struct TCompileOptions {
   std::string title;      // UTF-8, at most 255 UTF-16 units
@@ -25,7 +25,7 @@ struct TCompileOptions {
 struct TCompileStats {
   uint32_t words = 0;
   uint32_t nodes = 0;
-  std::array<uint32_t, tq::spell::adm::kNodeTableCount> tableSizes{};
+  std::array<uint32_t, adm::kNodeTableCount> tableSizes{};
   uint32_t linkageBytes = 0;
   bool wideChildNumbers = false;
   size_t fileBytes = 0;
@@ -36,4 +36,4 @@ struct TCompileStats {
 bool CompileMainDictionary(std::vector<std::string> words, const TCompileOptions& options, std::string* image,
                            TCompileStats* stats, std::string* error);
 
-}  // namespace tq::tools
+}  // namespace tq::spell

@@ -1,14 +1,14 @@
-#include "app/core/reply_library.h"
+#include "library/reply_library.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/forwarding_env.h"
+#include "platform/fault_env.h"
 #include "platform/memory_env.h"
 #include "storage/errors.h"
 #include "storage/reply_layout.h"
 #include "tests/support/temp_dir.h"
 
-namespace tq::app {
+namespace tq::library {
 namespace {
 
 void AddReply(storage::TBinaryDataSet& table, const std::string& description) {
@@ -75,18 +75,6 @@ TEST(ReplyLibrary, RepliesAreReadAndWrittenAsUtf8) {
 
 // Files whose writing the system refuses, as for a file without write
 // permission or one on a read-only share: reading is still allowed.
-class WriteDeniedEnv final : public platform::ForwardingEnv {
- public:
-  explicit WriteDeniedEnv(platform::Env& base) : ForwardingEnv(base) {}
-  platform::Status OpenFile(const std::string& path, platform::FileAccess access, platform::FileShare share,
-                            platform::FileCreate create, std::unique_ptr<platform::File>* file) override {
-    if (denied && access == platform::FileAccess::ReadWrite)
-      return platform::Status::Error("Cannot open " + path + ": Access denied", 5, platform::FileError::AccessDenied);
-    return base().OpenFile(path, access, share, create, file);
-  }
-  bool denied = true;
-};
-
 TEST(ReplyLibrary, ALibraryThatMayNotBeWrittenOpensForReadingOnly) {
   testing::TempDir dir;
   const std::string path = dir.File("shared.qdk");
@@ -100,7 +88,8 @@ TEST(ReplyLibrary, ALibraryThatMayNotBeWrittenOpensForReadingOnly) {
   std::string before;
   ASSERT_TRUE(platform::ReadWholeFile(platform::Env::Default(), path, &before));
 
-  WriteDeniedEnv env(platform::Env::Default());
+  platform::FaultEnv env(platform::Env::Default());
+  env.DenyWriteAccess(true);
   storage::TBinaryDataSet table(env);
   OpenReplyTable(table, path);
   EXPECT_TRUE(table.ReadOnly());
@@ -114,7 +103,7 @@ TEST(ReplyLibrary, ALibraryThatMayNotBeWrittenOpensForReadingOnly) {
   EXPECT_EQ(after, before);
 
   // The next library that may be written opens for writing again.
-  env.denied = false;
+  env.DenyWriteAccess(false);
   OpenReplyTable(table, path);
   EXPECT_FALSE(table.ReadOnly());
   EXPECT_EQ(LibraryCaption("Tavrin Quillet", path, table.ReadOnly()), "Tavrin Quillet - " + path);
@@ -156,4 +145,4 @@ TEST(ReplyLibrary, TellsWhenTheOpenLibraryWasDeletedOrReplaced) {
 }
 
 }  // namespace
-}  // namespace tq::app
+}  // namespace tq::library

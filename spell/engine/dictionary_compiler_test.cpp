@@ -1,4 +1,4 @@
-#include "tools/dictionary_compiler.h"
+#include "spell/engine/dictionary_compiler.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,9 @@
 #include "spell/engine/main_dictionary.h"
 #include "spell/engine/phonetic_map.h"
 #include "tests/support/temp_dir.h"
-#include "tools/word_list.h"
 
-namespace tq::tools {
+namespace tq::spell {
 namespace {
-
-using spell::TMainDictionary;
 
 // Compiles words into a file in dir and opens it.
 std::unique_ptr<TMainDictionary> Compiled(const testing::TempDir& dir, const std::vector<std::string>& words,
@@ -37,13 +34,6 @@ std::vector<std::string> Prefixed(TMainDictionary& dict, std::string_view prefix
     return false;
   });
   return out;
-}
-
-TEST(WordList, ConvertsToWindows1252AndCountsWhatItCannotHold) {
-  TWordList list = ReadUtf8WordList("a\r\nb\n\ncaf\xC3\xA9\n\xD0\x96uk\nna\xC3\xAFve\n\xE2\x82\xAC\n\xFF\nlast");
-  EXPECT_EQ(list.words, (std::vector<std::string>{"a", "b", "caf\xE9", "na\xEFve", "\x80", "last"}));
-  EXPECT_EQ(list.skipped, 2u);
-  EXPECT_EQ(list.firstSkipped, "\xD0\x96uk");
 }
 
 const std::vector<std::string> kWords = {
@@ -208,4 +198,4 @@ TEST(DictionaryCompiler, SuggestPrunesBranchesWhoseCodeGrewLonger) {
 }
 
 }  // namespace
-}  // namespace tq::tools
+}  // namespace tq::spell

@@ -1,10 +1,10 @@
-#include "app/core/hotkey_text.h"
+#include "library/hotkey_text.h"
 
 #include <gtest/gtest.h>
 
-#include "app/core/hotkey_value.h"
+#include "library/hotkey_value.h"
 
-namespace tq::app {
+namespace tq::library {
 namespace {
 
 std::string NoName(uint8_t) { return ""; }
@@ -105,4 +105,4 @@ TEST(HotKeyTextTest, RejectsAnythingElseSayingWhy) {
 }
 
 }  // namespace
-}  // namespace tq::app
+}  // namespace tq::library

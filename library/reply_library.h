@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/reply_record.h"
+#include "library/reply_record.h"
 #include "storage/binary_data_set.h"
 
-namespace tq::app {
+namespace tq::library {
 
 // Closes the table, then opens `path` with the reply layout: for reading and
 // writing, or, when writing is denied (a file without write permission, a
@@ -46,4 +46,4 @@ std::vector<ReplyRecord> ReadReplies(storage::TBinaryDataSet& table);
 // Moves to the record of a reply index and returns it.
 ReplyRecord GoToReply(storage::TBinaryDataSet& table, int index);
 
-}  // namespace tq::app
+}  // namespace tq::library

@@ -10,7 +10,7 @@
 
 #include "platform/status.h"
 
-namespace tq::app {
+namespace tq::library {
 
 // Names a key outside the program's own table, given its virtual-key code.
 using KeyNameFn = std::function<std::string(uint8_t virtual_key)>;
@@ -31,4 +31,4 @@ std::string HotKeyText(uint32_t value, const KeyNameFn& other_key_name);
 // saying what is wrong; *value is then left alone.
 platform::Status ParseHotKeyText(std::string_view text, uint16_t* value);
 
-}  // namespace tq::app
+}  // namespace tq::library

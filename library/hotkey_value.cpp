@@ -1,6 +1,8 @@
-#include "app/core/hotkey_value.h"
+#include "library/hotkey_value.h"
 
-namespace tq::app {
+#include <cstddef>
+
+namespace tq::library {
 
 HotKeyRegistrationKeys SplitHotKey(uint32_t value) {
   HotKeyRegistrationKeys keys;
@@ -21,4 +23,20 @@ uint16_t JoinHotKey(HotKeyRegistrationKeys keys) {
   return HotKeyBits(value);
 }
 
-}  // namespace tq::app
+bool SameHotKeyCombination(uint32_t a, uint32_t b) {
+  if (HotKeyBits(a) == 0 || HotKeyBits(b) == 0) return false;
+  return SplitHotKey(a) == SplitHotKey(b);
+}
+
+std::vector<HotKeyClash> FindHotKeyClashes(const std::vector<uint32_t>& hotkeys) {
+  std::vector<HotKeyClash> clashes;
+  for (size_t later = 0; later < hotkeys.size(); ++later)
+    for (size_t first = 0; first < later; ++first)
+      if (SameHotKeyCombination(hotkeys[first], hotkeys[later])) {
+        clashes.push_back({static_cast<int>(first), static_cast<int>(later)});
+        break;
+      }
+  return clashes;
+}
+
+}  // namespace tq::library

@@ -1,11 +1,21 @@
-#include "app/core/rtf_plain_text.h"
+#include "library/reply_plain_text.h"
 
 #include <gtest/gtest.h>
 
-namespace tq::app {
+#include "library/reply_plain_text_test_cases.h"
+#include "storage/reply_text_codec.h"
+
+namespace tq::library {
 namespace {
 
-TEST(RtfPlainText, KeepsTheDocumentTextAndDropsTheTables) {
+TEST(ReplyPlainText, IsTheTextARichEditShowsLineByLine) {
+  for (const testing::PlainTextCase& c : testing::PlainTextCases())
+    EXPECT_EQ(ReplyPlainText(c.response), c.text) << c.response;
+}
+
+// The RTF reader's own cases; each text ends with the line break of its
+// last paragraph.
+TEST(ReplyPlainText, KeepsTheDocumentTextAndDropsTheTables) {
   struct Case {
     const char* rtf;
     const char* text;
@@ -37,13 +47,20 @@ TEST(RtfPlainText, KeepsTheDocumentTextAndDropsTheTables) {
       {R"({\rtf1 end\')", "end"},
       {R"({\rtf1 a\é b})", "a b"},  // an unknown symbol, its character whole
   };
-  for (const Case& c : cases) EXPECT_EQ(RtfPlainText(c.rtf), c.text) << c.rtf;
+  for (const Case& c : cases) EXPECT_EQ(ReplyPlainText(c.rtf), std::string(c.text) + "\r\n") << c.rtf;
 }
 
-TEST(RtfPlainText, PlainRepliesStayAsTheyAre) {
-  EXPECT_EQ(ReplyPlainText("Thanks {for} \\ this\r\n"), "Thanks {for} \\ this\r\n");
-  EXPECT_EQ(ReplyPlainText(R"({\rtf1 Thanks})"), "Thanks");
+// A plain reply beyond Windows-1252 is stored as RTF with the plain-text
+// mark; read back through the codec it is plain again, and its text is the
+// same as before storing.
+TEST(ReplyPlainText, APlainReplyStoredWithThePlainMarkGivesItsOwnText) {
+  const std::string response = "Да\r\n{not rtf} \\par\ttab";
+  const storage::ReplyTexts stored = storage::EncodeReplyTexts({"C", "D", response});
+  ASSERT_TRUE(stored.response.starts_with("{\\rtf1{\\*\\tqplain}")) << stored.response;
+  const std::string decoded = storage::DecodeReplyTexts(stored).response;
+  EXPECT_EQ(decoded, response);
+  EXPECT_EQ(ReplyPlainText(decoded), "Да\r\n{not rtf} \\par\ttab\r\n");
 }
 
 }  // namespace
-}  // namespace tq::app
+}  // namespace tq::library
