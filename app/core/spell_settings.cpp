@@ -35,7 +35,7 @@ void ApplySpellSettings(TQuillSpellBase& engine, const SpellingPlaces& places) {
   engine.WritePhoneticDivisor(2);
   engine.WritePhoneticDepth(2);
   engine.UILanguage = ltEnglish;
-  engine.AllowedCases = kProgramAllowedCases;
+  engine.AllowedCases = library::kProgramAllowedCases;
   engine.EndLoading();
 }
 
