@@ -1,12 +1,9 @@
 #include "app/core/rtf_plain_text.h"
 
-#include <algorithm>
-#include <cctype>
-#include <cstdint>
 #include <vector>
 
 #include "app/core/reply_record.h"
-#include "platform/codepage.h"
+#include "app/core/rtf_tokens.h"
 #include "platform/utf16.h"
 
 namespace tq::app {
@@ -14,61 +11,12 @@ namespace {
 
 // Groups whose text is not part of the document.
 bool IsSkippedDestination(std::string_view word) {
-  static constexpr std::string_view kSkipped[] = {"fonttbl", "colortbl", "stylesheet", "info",   "pict",
-                                                  "object",  "header",   "footer",     "listtable", "listoverridetable",
-                                                  "rsidtbl", "generator", "themedata", "xmlnstbl"};
+  static constexpr std::string_view kSkipped[] = {
+      "fonttbl", "colortbl",  "stylesheet",        "info",    "pict",      "object",    "header",
+      "footer",  "listtable", "listoverridetable", "rsidtbl", "generator", "themedata", "xmlnstbl"};
   for (std::string_view s : kSkipped)
     if (word == s) return true;
   return false;
-}
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// The upper halves of the code pages a reply's RTF may name in \ansicpg
-// besides 1252; 0xFFFD where the code page has no character.
-constexpr char16_t kCp1251[128] = {
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C,
-    0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0xFFFD, 0x2122, 0x0459, 0x203A,
-    0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9,
-    0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
-    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
-    // 0xC0..0xFF: U+0410..U+044F
-    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, 0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D,
-    0x041E, 0x041F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, 0x0428, 0x0429, 0x042A, 0x042B,
-    0x042C, 0x042D, 0x042E, 0x042F, 0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, 0x0438, 0x0439,
-    0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
-    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
-constexpr char16_t kCp1253[64] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0xFFFD, 0x2030,
-                                  0xFFFD, 0x2039, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C,
-                                  0x201D, 0x2022, 0x2013, 0x2014, 0xFFFD, 0x2122, 0xFFFD, 0x203A, 0xFFFD, 0xFFFD,
-                                  0xFFFD, 0xFFFD, 0x00A0, 0x0385, 0x0386, 0x00A3, 0x00A4, 0x00A5, 0x00A6, 0x00A7,
-                                  0x00A8, 0x00A9, 0xFFFD, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x2015, 0x00B0, 0x00B1,
-                                  0x00B2, 0x00B3, 0x0384, 0x00B5, 0x00B6, 0x00B7, 0x0388, 0x0389, 0x038A, 0x00BB,
-                                  0x038C, 0x00BD, 0x038E, 0x038F};  // 0xC0..0xFF: U+0390.. but D2 and FF
-
-// A byte of the document's code page as UTF-8; an unknown code page reads
-// as 1252, the one the program's own RTF names.
-std::string CodePageChar(long codePage, unsigned char byte) {
-  if (byte < 0x80 || (codePage != 1251 && codePage != 1253))
-    return platform::Cp1252ToUtf8(std::string(1, static_cast<char>(byte)));
-  char16_t unit = 0xFFFD;
-  if (codePage == 1251)
-    unit = kCp1251[byte - 0x80];
-  else if (byte < 0xC0)
-    unit = kCp1253[byte - 0x80];
-  else if (byte != 0xD2 && byte != 0xFF)
-    unit = static_cast<char16_t>(0x0390 + (byte - 0xC0));
-  return platform::Utf16ToUtf8(std::u16string(1, unit));
-}
-
-// Bytes of the UTF-8 sequence that begins with lead (1 for a stray byte).
-size_t SequenceLength(unsigned char lead) {
-  return lead >= 0xF0 && lead < 0xF8 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
 }
 
 struct Group {
@@ -115,101 +63,53 @@ std::string RtfPlainText(std::string_view rtf) {
       out += platform::Utf16ToUtf8(std::u16string_view(&unit, 1));
   };
 
-  size_t i = 0;
-  while (i < rtf.size()) {
-    const char c = rtf[i];
-    if (c == '{') {
+  RtfTokenizer tokens(rtf);
+  RtfToken t;
+  while (tokens.Next(&t)) {
+    using K = RtfToken::Kind;
+    if (t.kind == K::GroupStart) {
       groups.push_back(groups.back());
       groupStart = true;
       pendingSkip = 0;
-      ++i;
       continue;
     }
-    if (c == '}') {
+    if (t.kind == K::GroupEnd) {
       if (groups.size() > 1) groups.pop_back();
       groupStart = false;
       pendingSkip = 0;
-      ++i;
       continue;
     }
-    if (c == '\r' || c == '\n') {  // line breaks in RTF source mean nothing
-      ++i;
-      continue;
-    }
-    if (c != '\\') {
-      groupStart = false;
-      const size_t n = std::min(SequenceLength(static_cast<unsigned char>(c)), rtf.size() - i);
-      emitText(rtf.substr(i, n));
-      i += n;
-      continue;
-    }
-    // A control word or symbol.
-    if (i + 1 >= rtf.size()) break;
-    const char next = rtf[i + 1];
-    if (next == '\\' || next == '{' || next == '}') {
-      groupStart = false;
-      emit(next);
-      i += 2;
-      continue;
-    }
-    if (next == '*') {  // an optional destination we do not know
+    if (t.kind == K::Symbol && t.text == "*") {  // an optional destination we do not know
       groups.back().skip = true;
-      i += 2;
       continue;
     }
-    if (next == '\'') {
-      const int hi = i + 2 < rtf.size() ? HexValue(rtf[i + 2]) : -1;
-      const int lo = i + 3 < rtf.size() ? HexValue(rtf[i + 3]) : -1;
-      if (hi >= 0 && lo >= 0) {
-        emitText(CodePageChar(codePage, static_cast<unsigned char>(hi * 16 + lo)));
-        i += 4;
-      } else {
-        i += 2;
-      }
-      groupStart = false;
-      continue;
-    }
-    if (!std::isalpha(static_cast<unsigned char>(next))) {
-      if (next == '~') emit(' ');
-      if (next == '_') emit('-');
-      // A symbol of no meaning drops its whole character.
-      i += 1 + std::min(SequenceLength(static_cast<unsigned char>(next)), rtf.size() - i - 1);
-      groupStart = false;
-      continue;
-    }
-    size_t j = i + 1;
-    while (j < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[j]))) ++j;
-    const std::string_view word = rtf.substr(i + 1, j - i - 1);
-    bool negative = false;
-    if (j < rtf.size() && rtf[j] == '-') {
-      negative = true;
-      ++j;
-    }
-    long value = 0;
-    bool hasValue = false;
-    while (j < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[j]))) {
-      if (value < 1000000) value = value * 10 + (rtf[j] - '0');
-      hasValue = true;
-      ++j;
-    }
-    if (negative) value = -value;
-    if (j < rtf.size() && rtf[j] == ' ') ++j;  // the delimiting space belongs to the word
-    i = j;
-
-    if (groupStart && IsSkippedDestination(word)) groups.back().skip = true;
+    const bool atGroupStart = groupStart;
     groupStart = false;
-    if (word == "par" || word == "line") {
-      emit('\r');
-      emit('\n');
-    } else if (word == "tab") {
-      emit('\t');
-    } else if (word == "uc" && hasValue) {
-      groups.back().unicodeSkip = static_cast<int>(value < 0 ? 0 : value);
-    } else if (word == "u" && hasValue) {
-      emitUnit(static_cast<char16_t>(value < 0 ? value + 65536 : value));
-      pendingSkip = groups.back().unicodeSkip;
-    } else if (word == "ansicpg" && hasValue) {
-      codePage = value;
+    if (t.kind == K::Text) {
+      emitText(t.text);
+    } else if (t.kind == K::Byte) {
+      emitText(RtfCodePageChar(codePage, static_cast<unsigned char>(t.value)));
+    } else if (t.kind == K::Symbol) {
+      // A symbol of no meaning drops its whole character.
+      if (t.text == "~") emit(' ');
+      if (t.text == "_") emit('-');
+    } else {
+      const std::string_view word = t.text;
+      const long value = t.value;
+      if (atGroupStart && IsSkippedDestination(word)) groups.back().skip = true;
+      if (word == "par" || word == "line") {
+        emit('\r');
+        emit('\n');
+      } else if (word == "tab") {
+        emit('\t');
+      } else if (word == "uc" && t.hasValue) {
+        groups.back().unicodeSkip = static_cast<int>(value < 0 ? 0 : value);
+      } else if (word == "u" && t.hasValue) {
+        emitUnit(static_cast<char16_t>(value < 0 ? value + 65536 : value));
+        pendingSkip = groups.back().unicodeSkip;
+      } else if (word == "ansicpg" && t.hasValue) {
+        codePage = value;
+      }
     }
   }
   flushSurrogate();
