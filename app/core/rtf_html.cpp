@@ -581,10 +581,18 @@ std::string Converter::Render() const {
     if (p.align == 'r') out += " style=\"text-align:right\"";
     if (p.align == 'j') out += " style=\"text-align:justify\"";
     out += '>';
-    std::string openHref;
+    // Runs that differ only in their tags share one <span>, and a link's
+    // runs one <a>: the HTML stays small.
+    std::string openHref, openStyle;
+    auto closeSpan = [&] {
+      if (!openStyle.empty()) out += "</span>";
+      openStyle.clear();
+    };
     for (const Run& run : p.runs) {
       if (run.html.empty()) continue;
+      const std::string style = RunStyle(run.chr);
       if (run.href != openHref) {
+        closeSpan();
         if (!openHref.empty()) out += "</a>";
         if (!run.href.empty()) {
           out += "<a href=\"";
@@ -593,12 +601,12 @@ std::string Converter::Render() const {
         }
         openHref = run.href;
       }
-      const std::string style = RunStyle(run.chr);
-      std::string close;
-      if (!style.empty()) {
-        out += "<span style=\"" + style + "\">";
-        close = "</span>";
+      if (style != openStyle) {
+        closeSpan();
+        if (!style.empty()) out += "<span style=\"" + style + "\">";
+        openStyle = style;
       }
+      std::string close;
       auto wrap = [&](bool on, const char* open, const char* end) {
         if (!on) return;
         out += open;
@@ -613,6 +621,7 @@ std::string Converter::Render() const {
       out += run.html;
       out += close;
     }
+    closeSpan();
     if (!openHref.empty()) out += "</a>";
     if (p.empty) out += "<br>";
     out += "</";

@@ -30,8 +30,7 @@ TEST(RtfHtml, ParagraphsBreaksAndCharacterStyles) {
       {"{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1033{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}}\r\n"
        "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
        "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang9 Hello \\b world\\b0\\par\r\n}",
-       "<div><span style=\"font-family:'Calibri';font-size:11pt\">Hello </span>"
-       "<span style=\"font-family:'Calibri';font-size:11pt\"><b>world</b></span></div>"},
+       "<div><span style=\"font-family:'Calibri';font-size:11pt\">Hello <b>world</b></span></div>"},
       {"", ""},
       {R"({\rtf1\par\par})", ""},
   };
