@@ -500,7 +500,7 @@ std::string Converter::Convert(std::string_view rtf) {
       continue;
     }
     if (t.kind == K::Symbol && t.text == "*") {  // an optional destination: skipped unless known
-      if (Top().dest != Dest::FieldInst) Top().dest = Dest::Skip;
+      Top().dest = Dest::Skip;
       continue;
     }
     const bool atGroupStart = groupStart;

@@ -76,6 +76,9 @@ TEST(RtfHtml, Hyperlinks) {
        R"(<div>See <a href="https://example.com/a?b=1&amp;c=2"><u>our site</u></a>.</div>)"},
       {R"({\rtf1{\field{\*\fldinst HYPERLINK \\l "top" \\o "tip"}{\fldrslt Up}}})",
        R"(<div><a href="#top">Up</a></div>)"},
+      // As Word writes it: the instruction in pieces, with data of its own.
+      {R"({\rtf1{\field{\*\fldinst { HYPERLINK "https://a.example/" }{{\*\datafield 00d0c9ea}}}{\fldrslt a}}})",
+       R"(<div><a href="https://a.example/">a</a></div>)"},
       {R"({\rtf1{\field{\*\fldinst{HYPERLINK mailto:a@b.example}}{\fldrslt a{\b b}}})",
        R"(<div><a href="mailto:a@b.example">a<b>b</b></a></div>)"},
       // A script link, and any other field, keep only their text.
