@@ -164,12 +164,15 @@ std::optional<std::string> HyperlinkTarget(std::string_view inst) {
   while (true) {
     skipSpace();
     if (inst.empty()) break;
-    if (inst.front() == '\\' && inst.size() >= 2) {
-      const char sw = inst[1];
-      inst.remove_prefix(2);
-      if (sw == 'l') {
+    if (inst.front() == '\\') {
+      // A switch is the whole word after its backslash (never half a character).
+      size_t end = 1;
+      while (end < inst.size() && inst[end] != ' ' && inst[end] != '\t') ++end;
+      const std::string_view name = inst.substr(1, end - 1);
+      inst.remove_prefix(end);
+      if (name == "l") {
         anchor = argument();
-      } else if (sw == 'o' || sw == 't') {
+      } else if (name == "o" || name == "t") {
         argument();  // a tip or a target frame: not kept
       }
       continue;
@@ -177,8 +180,9 @@ std::optional<std::string> HyperlinkTarget(std::string_view inst) {
     std::string arg = argument();
     if (url.empty()) url = std::move(arg);
   }
-  std::string href = url;
-  if (!anchor.empty()) href += "#" + anchor;
+  std::string href;
+  for (char c : url + (anchor.empty() ? "" : "#" + anchor))
+    if (static_cast<unsigned char>(c) >= 0x20) href += c;
   std::string_view scheme = href;
   while (!scheme.empty() && static_cast<unsigned char>(scheme.front()) <= ' ') scheme.remove_prefix(1);
   if (href.empty() || StartsWithNoCase(scheme, "javascript:") || StartsWithNoCase(scheme, "vbscript:") ||

@@ -81,6 +81,9 @@ TEST(RtfHtml, Hyperlinks) {
        R"(<div><a href="https://a.example/">a</a></div>)"},
       {R"({\rtf1{\field{\*\fldinst{HYPERLINK mailto:a@b.example}}{\fldrslt a{\b b}}})",
        R"(<div><a href="mailto:a@b.example">a<b>b</b></a></div>)"},
+      // A switch of no meaning, even one of a character beyond ASCII, is passed over whole.
+      {"{\\rtf1{\\field{\\*\\fldinst HYPERLINK \\\\\xC3\xA9 \"top\"}{\\fldrslt Up}}}",
+       R"(<div><a href="top">Up</a></div>)"},
       // A script link, and any other field, keep only their text.
       {R"x({\rtf1{\field{\*\fldinst{HYPERLINK " JavaScript:alert(1)"}}{\fldrslt click}}})x", "<div>click</div>"},
       {R"({\rtf1 p.{\field{\*\fldinst PAGE}{\fldrslt 3}}})", "<div>p.3</div>"},
