@@ -325,9 +325,14 @@ void Converter::EndParagraph() {
   ListKind list = para_.list;
   if (para_.fromListTable) {
     // Word's lists name their kind in the list table; the marker it writes
-    // before the paragraph says the same: a number or letter, or a bullet.
-    const bool numbered = !marker_.empty() && ((marker_[0] >= '0' && marker_[0] <= '9') ||
-                                               ((marker_[0] | 0x20) >= 'a' && (marker_[0] | 0x20) <= 'z'));
+    // before the paragraph says the same: a number ("1.", "2"), a letter or
+    // numeral with its stop ("a)", "iv."), or a bullet (a symbol, or the "o"
+    // of a second level).
+    std::string_view mark = marker_;
+    while (!mark.empty() && (mark.back() == '\t' || mark.back() == ' ')) mark.remove_suffix(1);
+    const auto alnum = [](char c) { return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z'); };
+    const bool numbered = !mark.empty() && alnum(mark.front()) &&
+                          ((mark.front() >= '0' && mark.front() <= '9') || mark.back() == '.' || mark.back() == ')');
     list = numbered ? ListKind::Numbered : ListKind::Bullet;
   }
   paragraph_.list = list;

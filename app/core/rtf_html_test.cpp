@@ -66,6 +66,8 @@ TEST(RtfHtml, Lists) {
       {R"({\rtf1{\*\listtable{\list\listid1{\listlevel\levelnfc0}}}{\listtext 1.\tab}\pard\ls1 First\par)"
        R"({\listtext\pard\plain \'b7\tab}\pard\ls2 Dot\par\pard After})",
        "<ol><li>First</li></ol><ul><li>Dot</li></ul><div>After</div>"},
+      {R"({\rtf1\pard\ls3{\listtext a)\tab}A\par{\listtext o\tab}O\par{\listtext iv.\tab}IV\par{\listtext 7\tab}7\par})",
+       "<ol><li>A</li></ol><ul><li>O</li></ul><ol><li>IV</li><li>7</li></ol>"},
   };
   ExpectHtml(std::begin(cases), std::end(cases));
 }
