@@ -5,6 +5,7 @@
 
 #include "app/core/hotkey_registration.h"
 #include "app/core/reply_menu.h"
+#include "library/rtf_html.h"
 #include "app/dialogs/reply_prop_form.h"
 #include "app/main_form.h"
 #include "app/main_form_dialog_scope.h"
@@ -13,6 +14,8 @@
 #include "library/reply_library.h"
 #include "library/reply_plain_text.h"
 #include "platform/utf16.h"
+#include "storage/reply_layout.h"
+#include "ui/clipboard_copy.h"
 #include "ui/message_box.h"
 
 namespace tq::app {
@@ -49,6 +52,11 @@ class DebugTiming {
 constexpr char kNoTargetMessage[] =
     "In order to insert a response you must press the selected\n\nhotkey with the mouse pointer over the window you "
     "want to insert into.";
+
+// The target's paste rule wants a rich reply as its plain text.
+bool WantsPlainText(HWND target, const std::vector<PasteMethodRule>& rules) {
+  return PastesPlainTextOnly(TargetProgram(target), TargetWindowClass(target), rules);
+}
 
 bool ExtendedKey(unsigned vk) {
   switch (vk) {
@@ -316,6 +324,9 @@ bool TMainForm::CopyReply(bool formatted) {
     InsertRichEdit.SelectAll();
     copied = InsertRichEdit.CopyToClipboard();
     InsertRichEdit.CollapseSelection();
+    // Browsers, and the editors built on them, take formatting only as HTML.
+    if (copied && storage::IsFormattedReply(currentResponse_))
+      ui::AddClipboardFormat(Handle(), L"HTML Format", library::ClipboardHtml(library::RtfHtml(currentResponse_)));
   } else {
     copied = CopyPlainText();
   }
@@ -358,7 +369,7 @@ void TMainForm::InsertMIClick() {
     ui::ShowErrorBox(Handle(), kNoTargetMessage);
     return;
   }
-  if (!CurrentIsFormatted) {
+  if (!CurrentIsFormatted || WantsPlainText(TargetWindow, settings_.PasteMethods)) {
     InsertAsTextMIClick();
     return;
   }

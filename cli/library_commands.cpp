@@ -5,6 +5,7 @@
 #include <cstring>
 #include <set>
 
+#include "library/rtf_html.h"
 #include "cli/command.h"
 #include "cli/json.h"
 #include "cli/library_options.h"
@@ -190,6 +191,8 @@ int Show(Context& c, const LibraryOptions& o) {
   int64_t index;
   if (!ParseIndex(o.positional[1], &index)) return UsageError(c, "'" + o.positional[1] + "' is not a reply index");
   if (o.Has("--json") && o.Has("--text")) return UsageError(c, "give --json or --text, not both");
+  if (o.Has("--html") && (o.Has("--json") || o.Has("--text")))
+    return UsageError(c, "give --html alone, without --json or --text");
   TBinaryDataSet t(c.env);
   OpenLibrary(t, o.positional[0], true, c.busyWait);
   if (!GotoReplyIndex(t, index)) return NoSuchReply(c, o.positional[0], index, t);
@@ -198,6 +201,10 @@ int Show(Context& c, const LibraryOptions& o) {
     std::fprintf(c.out, "%s\n", ListedJson(l, true).c_str());
   } else if (o.Has("--text")) {
     std::fputs(l.reply.response.c_str(), c.out);
+  } else if (o.Has("--html")) {
+    // What a paste puts on the clipboard as "HTML Format": rich replies only.
+    if (!l.formatted) return Failure(c, "reply " + std::to_string(index) + " is plain text: it has no HTML");
+    std::fprintf(c.out, "%s\n", library::RtfHtml(l.reply.response).c_str());
   } else {
     std::fprintf(
         c.out,
@@ -508,11 +515,12 @@ const CommandEntry kEntries[] = {
      2,
      2,
      {},
-     {"--json", "--text"},
+     {"--json", "--text", "--html"},
      Show,
-     "Usage: quillet show FILE.qdk INDEX [--json | --text]\n"
+     "Usage: quillet show FILE.qdk INDEX [--json | --text | --html]\n"
      "Shows one reply with its whole text. --text writes the text alone; --json writes the\n"
-     "fields of 'list --json' and the response.\n"},
+     "fields of 'list --json' and the response; --html writes a rich reply's HTML, as a\n"
+     "paste puts it on the clipboard.\n"},
     {"add",
      1,
      1,

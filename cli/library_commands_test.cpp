@@ -70,6 +70,11 @@ TEST_F(LibraryCommandsTest, CreateAddListShowEditDeletePack) {
 
   r = Quillet("show", {lib, "1", "--text"});
   EXPECT_EQ(r.out, "{\\rtf1 caf\xC3\xA9}");
+  r = Quillet("show", {lib, "1", "--html"});
+  EXPECT_EQ(r.out, "<div>caf\xC3\xA9</div>\n");
+  r = Quillet("show", {lib, "0", "--html"});
+  EXPECT_EQ(r.code, kExitFailure);
+  EXPECT_EQ(r.err, "quillet show: reply 0 is plain text: it has no HTML\n");
   r = Quillet("show", {lib, "0"});
   EXPECT_EQ(r.out,
             "index: 0\nrecord: 1\ncategory: Work\ndescription: Thanks\nhotkey: Ctrl+Alt+T (49236)\nformatted: no\n"

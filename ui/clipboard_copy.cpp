@@ -1,5 +1,7 @@
 #include "ui/clipboard_copy.h"
 
+#include <cstring>
+
 namespace tq::ui {
 namespace {
 
@@ -28,6 +30,30 @@ bool CopySelectionChecked(HWND control) {
     if (GetClipboardSequenceNumber() != before && OwnedByThisProcess(GetClipboardOwner())) return true;
   }
   return false;
+}
+
+bool AddClipboardFormat(HWND opener, const wchar_t* formatName, std::string_view bytes) {
+  const UINT format = RegisterClipboardFormatW(formatName);
+  if (format == 0) return false;
+  bool opened = false;
+  for (int attempt = 0; attempt < kCopyAttempts && !opened; ++attempt) {
+    if (attempt > 0) Sleep(kCopyRetryPauseMs);
+    opened = OpenClipboard(opener) != FALSE;
+  }
+  if (!opened) return false;
+  bool set = false;
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1)) {
+    if (void* p = GlobalLock(memory)) {
+      std::memcpy(p, bytes.data(), bytes.size());
+      static_cast<char*>(p)[bytes.size()] = '\0';
+      GlobalUnlock(memory);
+    }
+    // Once set, the memory is the clipboard's.
+    set = SetClipboardData(format, memory) != nullptr;
+    if (!set) GlobalFree(memory);
+  }
+  CloseClipboard();
+  return set;
 }
 
 }  // namespace tq::ui

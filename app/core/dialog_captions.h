@@ -79,6 +79,7 @@ struct ConfigCaptions {
   static constexpr std::string_view PasteMethodsLabel = "Paste keys &by program (yours come first):";
   static constexpr std::string_view PasteProgramLabel = "Program &file:";
   static constexpr std::string_view PasteMethodLabel = "Metho&d:";
+  static constexpr std::string_view PlainTextOnly = "Plain te&xt only: no formatting for this program";
   static constexpr std::string_view SetPasteMethod = "&Use";
   static constexpr std::string_view RemovePasteMethod = "&Remove";
 };

@@ -10,6 +10,8 @@ namespace {
 constexpr unsigned kVkTab = 0x09;
 constexpr unsigned kVkReturn = 0x0D;
 constexpr unsigned kVkInsert = 0x2D;
+// After a stored rule's method: the rule is plain text only.
+constexpr std::string_view kPlainMark = ";plain";
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -64,16 +66,16 @@ const std::vector<PasteMethodRule>& BuiltInPasteMethods() {
   static const std::vector<PasteMethodRule> rules = {
       // Console windows belong to the system's console host, whatever
       // program runs in them: their window class tells them apart.
-      {M::WindowClass, "ConsoleWindowClass", PasteMethod::ShiftInsert},
-      {M::WindowClass, "CASCADIA_HOSTING_WINDOW_CLASS", PasteMethod::ShiftInsert},
-      {M::Program, "WindowsTerminal.exe", PasteMethod::ShiftInsert},
-      {M::Program, "putty.exe", PasteMethod::ShiftInsert},
-      {M::Program, "kitty.exe", PasteMethod::ShiftInsert},
-      {M::Program, "mintty.exe", PasteMethod::ShiftInsert},
-      {M::Program, "ConEmu.exe", PasteMethod::ShiftInsert},
-      {M::Program, "ConEmu64.exe", PasteMethod::ShiftInsert},
-      {M::Program, "alacritty.exe", PasteMethod::ShiftInsert},
-      {M::Program, "wezterm-gui.exe", PasteMethod::ShiftInsert},
+      {M::WindowClass, "ConsoleWindowClass", PasteMethod::ShiftInsert, true},
+      {M::WindowClass, "CASCADIA_HOSTING_WINDOW_CLASS", PasteMethod::ShiftInsert, true},
+      {M::Program, "WindowsTerminal.exe", PasteMethod::ShiftInsert, true},
+      {M::Program, "putty.exe", PasteMethod::ShiftInsert, true},
+      {M::Program, "kitty.exe", PasteMethod::ShiftInsert, true},
+      {M::Program, "mintty.exe", PasteMethod::ShiftInsert, true},
+      {M::Program, "ConEmu.exe", PasteMethod::ShiftInsert, true},
+      {M::Program, "ConEmu64.exe", PasteMethod::ShiftInsert, true},
+      {M::Program, "alacritty.exe", PasteMethod::ShiftInsert, true},
+      {M::Program, "wezterm-gui.exe", PasteMethod::ShiftInsert, true},
       {M::WindowClass, "TscShellContainerClass", PasteMethod::SlowCtrlV},
       {M::Program, "mstsc.exe", PasteMethod::SlowCtrlV},
       {M::Program, "msrdc.exe", PasteMethod::SlowCtrlV},
@@ -82,8 +84,11 @@ const std::vector<PasteMethodRule>& BuiltInPasteMethods() {
   return rules;
 }
 
-PasteMethod ChoosePasteMethod(std::string_view program, std::string_view windowClass,
-                              const std::vector<PasteMethodRule>& userRules) {
+namespace {
+
+// The rule for a target: the user's for its program, then a built-in one.
+const PasteMethodRule* RuleFor(std::string_view program, std::string_view windowClass,
+                               const std::vector<PasteMethodRule>& userRules) {
   const std::string_view file = FileNameOf(program);
   auto matches = [&](const PasteMethodRule& rule) {
     const std::string_view subject = rule.match == PasteMethodRule::Match::Program ? file : windowClass;
@@ -91,9 +96,23 @@ PasteMethod ChoosePasteMethod(std::string_view program, std::string_view windowC
   };
   for (const auto* rules : {&userRules, &BuiltInPasteMethods()}) {
     auto rule = std::find_if(rules->begin(), rules->end(), matches);
-    if (rule != rules->end()) return rule->method;
+    if (rule != rules->end()) return &*rule;
   }
-  return PasteMethod::CtrlV;
+  return nullptr;
+}
+
+}  // namespace
+
+PasteMethod ChoosePasteMethod(std::string_view program, std::string_view windowClass,
+                              const std::vector<PasteMethodRule>& userRules) {
+  const PasteMethodRule* rule = RuleFor(program, windowClass, userRules);
+  return rule ? rule->method : PasteMethod::CtrlV;
+}
+
+bool PastesPlainTextOnly(std::string_view program, std::string_view windowClass,
+                         const std::vector<PasteMethodRule>& userRules) {
+  const PasteMethodRule* rule = RuleFor(program, windowClass, userRules);
+  return rule && rule->plainOnly;
 }
 
 std::string FormatPasteMethodRules(const std::vector<PasteMethodRule>& rules) {
@@ -103,6 +122,7 @@ std::string FormatPasteMethodRules(const std::vector<PasteMethodRule>& rules) {
     text += rule.name;
     text += '=';
     text += PasteMethodName(rule.method);
+    if (rule.plainOnly) text += kPlainMark;
   }
   return text;
 }
@@ -116,25 +136,29 @@ std::vector<PasteMethodRule> ParsePasteMethodRules(std::string_view text) {
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;
     const std::string_view name = Trim(line.substr(0, equals));
-    const auto method = PasteMethodNamed(Trim(line.substr(equals + 1)));
+    std::string_view methodText = Trim(line.substr(equals + 1));
+    const bool plainOnly = methodText.ends_with(kPlainMark);
+    if (plainOnly) methodText = Trim(methodText.substr(0, methodText.size() - kPlainMark.size()));
+    const auto method = PasteMethodNamed(methodText);
     if (!method || !UsableFileName(name)) continue;
     const bool known = std::any_of(rules.begin(), rules.end(), [&](const auto& r) { return SameName(r.name, name); });
-    if (!known) rules.push_back({PasteMethodRule::Match::Program, std::string(name), *method});
+    if (!known) rules.push_back({PasteMethodRule::Match::Program, std::string(name), *method, plainOnly});
   }
   return rules;
 }
 
 std::optional<size_t> SetPasteMethodRule(std::vector<PasteMethodRule>& rules, std::string_view program,
-                                         PasteMethod method) {
+                                         PasteMethod method, bool plainOnly) {
   const std::string_view name = Trim(program);
   if (!UsableFileName(name)) return std::nullopt;
   for (size_t i = 0; i < rules.size(); ++i) {
     if (SameName(rules[i].name, name)) {
       rules[i].method = method;
+      rules[i].plainOnly = plainOnly;
       return i;
     }
   }
-  rules.push_back({PasteMethodRule::Match::Program, std::string(name), method});
+  rules.push_back({PasteMethodRule::Match::Program, std::string(name), method, plainOnly});
   return rules.size() - 1;
 }
 

@@ -34,6 +34,9 @@ struct PasteMethodRule {
   Match match = Match::Program;
   std::string name;  // a program's file name ("putty.exe") or a window class; any case
   PasteMethod method = PasteMethod::CtrlV;
+  // A rich reply arrives as its plain text: for programs that mangle
+  // formatting, and consoles and terminals, which have none.
+  bool plainOnly = false;
   bool operator==(const PasteMethodRule&) const = default;
 };
 
@@ -46,18 +49,24 @@ const std::vector<PasteMethodRule>& BuiltInPasteMethods();
 PasteMethod ChoosePasteMethod(std::string_view program, std::string_view windowClass,
                               const std::vector<PasteMethodRule>& userRules);
 
+// The rule ChoosePasteMethod goes by says "plain text only".
+bool PastesPlainTextOnly(std::string_view program, std::string_view windowClass,
+                         const std::vector<PasteMethodRule>& userRules);
+
 // The user's rules in the one string they are stored as: "name=method" items
-// joined by "|", which no file name holds. Reading skips lines it cannot understand and later lines
-// for a name already given.
+// joined by "|", which no file name holds; a plain-only rule's method is
+// followed by ";plain", so rules without it are stored as they always were.
+// Reading skips lines it cannot understand and later lines for a name
+// already given.
 std::string FormatPasteMethodRules(const std::vector<PasteMethodRule>& rules);
 std::vector<PasteMethodRule> ParsePasteMethodRules(std::string_view text);
 
 // Adds a user rule for `program` (its file name, trimmed), or changes the
-// method of the one already there; answers the rule's index. None when the
+// method and plainness of the one already there; answers the rule's index. None when the
 // name is empty or holds
 // characters no file name can ('\\', '/', ':', '=', '|', control characters).
 std::optional<size_t> SetPasteMethodRule(std::vector<PasteMethodRule>& rules, std::string_view program,
-                                         PasteMethod method);
+                                         PasteMethod method, bool plainOnly = false);
 
 // One synthesised key event of a paste: a virtual key, or a UTF-16 code unit
 // typed as a Unicode key event, sent after `pauseTicks` timer ticks.

@@ -50,6 +50,41 @@ TEST(PasteMethod, RulesGoToTheirStringAndBack) {
             (std::vector<PasteMethodRule>{{M::Program, "a.exe", PasteMethod::ShiftInsert}}));
 }
 
+TEST(PasteMethod, PlainTextOnlyComesFromTheRuleThatChoosesTheMethod) {
+  const std::vector<PasteMethodRule> user = {
+      {M::Program, "webmail.exe", PasteMethod::CtrlV, true},
+      {M::Program, "putty.exe", PasteMethod::ShiftInsert},  // formatting wanted after all
+  };
+  struct Case {
+    const char* program;
+    const char* windowClass;
+    bool plainOnly;
+  };
+  const Case cases[] = {
+      {"C:\\Apps\\WebMail.exe", "Chrome_WidgetWin_1", true},
+      {"C:\\Tools\\putty.exe", "PuTTY", false},
+      {"C:\\Windows\\System32\\conhost.exe", "ConsoleWindowClass", true},  // consoles and terminals: built in
+      {"C:\\x\\WindowsTerminal.exe", "CASCADIA_HOSTING_WINDOW_CLASS", true},
+      {"C:\\x\\mintty.exe", "mintty", true},
+      {"C:\\Windows\\System32\\mstsc.exe", "TscShellContainerClass", false},
+      {"C:\\Windows\\notepad.exe", "Notepad", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PastesPlainTextOnly(c.program, c.windowClass, user), c.plainOnly) << c.program;
+
+  // Stored after the method, so settings without it read and write as before.
+  const std::vector<PasteMethodRule> rules = {{M::Program, "a.exe", PasteMethod::CtrlV, true},
+                                              {M::Program, "b.exe", PasteMethod::TypeText}};
+  EXPECT_EQ(FormatPasteMethodRules(rules), "a.exe=Ctrl+V;plain|b.exe=Type the text");
+  EXPECT_EQ(ParsePasteMethodRules("a.exe=Ctrl+V;plain|b.exe=Type the text"), rules);
+  EXPECT_EQ(ParsePasteMethodRules(" a.exe = Ctrl+V ;plain |c.exe=;plain|d.exe=plain"),
+            (std::vector<PasteMethodRule>{{M::Program, "a.exe", PasteMethod::CtrlV, true}}));
+  std::vector<PasteMethodRule> set = rules;
+  EXPECT_EQ(SetPasteMethodRule(set, "A.EXE", PasteMethod::ShiftInsert), 0u);  // no longer plain only
+  EXPECT_EQ(SetPasteMethodRule(set, "b.exe", PasteMethod::TypeText, true), 1u);
+  EXPECT_EQ(set, (std::vector<PasteMethodRule>{{M::Program, "a.exe", PasteMethod::ShiftInsert},
+                                               {M::Program, "b.exe", PasteMethod::TypeText, true}}));
+}
+
 TEST(PasteMethod, SettingARuleAddsOrChangesItAndRefusesNamesNoFileHas) {
   std::vector<PasteMethodRule> rules;
   EXPECT_EQ(SetPasteMethodRule(rules, "  notes.exe ", PasteMethod::TypeText), 0u);

@@ -49,6 +49,7 @@ class TConfigForm : public ui::Form {
   ui::RowListView PasteMethodsList;  // the user's rules, then the built-in ones
   ui::Edit PasteProgramEdit;
   ui::ComboBox PasteMethodCombo;
+  ui::CheckBox PlainOnlyCheck;  // the rule being set gives rich replies as plain text
   ui::Button SetPasteMethodBtn, RemovePasteMethodBtn;
 
   // Rows of PasteMethodsList: a user rule's row carries its index, a

@@ -1,5 +1,6 @@
 // The configuration dialog's "Pasting" page: whether the user's clipboard is
-// put back after a paste, and which keys paste into which program. The
+// put back after a paste, and which keys paste into which program and
+// whether it gets a rich reply's formatting. The
 // built-in rules are listed after the user's so that the user sees what
 // happens without a rule of their own, and can override one by adding a rule
 // for the same program.
@@ -31,15 +32,17 @@ void TConfigForm::CreatePastingPage(ui::Panel& page, const ConfigValues& values)
                     GetWindowLongPtrW(RestoreClipboardCheck.Handle(), GWL_STYLE) | BS_MULTILINE | BS_TOP);
   PasteMethodsLabel.Create(page, {12, 42, 330, 13}, ConfigCaptions::PasteMethodsLabel);
   PasteMethodsList.Create(page, {12, 58, 330, 110}, {.rowSelect = true, .showSelectionAlways = true});
-  PasteMethodsList.AddColumn("Program", 160);
+  PasteMethodsList.AddColumn("Program", 120);
   PasteMethodsList.AddColumn("Paste with", 84);
-  PasteMethodsList.AddColumn("From", 60);
+  PasteMethodsList.AddColumn("From", 56);
+  PasteMethodsList.AddColumn("Text", 50);
   PasteProgramLabel.Create(page, {12, 174, 112, 13}, ConfigCaptions::PasteProgramLabel);
   PasteProgramEdit.Create(page, {12, 190, 112, 21});
   PasteMethodLabel.Create(page, {130, 174, 100, 13}, ConfigCaptions::PasteMethodLabel);
   PasteMethodCombo.Create(page, {130, 190, 108, 120});
   for (PasteMethod m : kPasteMethods) PasteMethodCombo.AddItem(PasteMethodName(m));
   PasteMethodCombo.SetSelectedIndex(0);
+  PlainOnlyCheck.Create(page, {12, 218, 330, 17}, ConfigCaptions::PlainTextOnly);
   SetPasteMethodBtn.Create(page, {244, 189, 46, 23}, ConfigCaptions::SetPasteMethod);
   RemovePasteMethodBtn.Create(page, {294, 189, 48, 23}, ConfigCaptions::RemovePasteMethod);
   // The two buttons as wide as their captions need, against the list's right
@@ -73,11 +76,13 @@ void TConfigForm::FillPasteMethods(int selectUserRule) {
     const int row = PasteMethodsList.AddRow(RuleCaption(pasteMethods_[i]), static_cast<LPARAM>(i));
     PasteMethodsList.SetText(row, 1, PasteMethodName(pasteMethods_[i].method));
     PasteMethodsList.SetText(row, 2, "You");
+    PasteMethodsList.SetText(row, 3, pasteMethods_[i].plainOnly ? "Plain" : "");
   }
   for (const PasteMethodRule& rule : BuiltInPasteMethods()) {
     const int row = PasteMethodsList.AddRow(RuleCaption(rule), kBuiltInRow);
     PasteMethodsList.SetText(row, 1, PasteMethodName(rule.method));
     PasteMethodsList.SetText(row, 2, "Built in");
+    PasteMethodsList.SetText(row, 3, rule.plainOnly ? "Plain" : "");
   }
   if (selectUserRule >= 0) PasteMethodsList.Select(selectUserRule);
   RemovePasteMethodBtn.SetEnabled(selectUserRule >= 0);
@@ -92,13 +97,15 @@ void TConfigForm::PasteMethodSelected(int row) {
   for (int i = 0; i < PasteMethodCombo.Count(); ++i) {
     if (PasteMethodCombo.ItemText(i) == PasteMethodName(rule.method)) PasteMethodCombo.SetSelectedIndex(i);
   }
+  PlainOnlyCheck.SetChecked(rule.plainOnly);
   RemovePasteMethodBtn.SetEnabled(own);
 }
 
 void TConfigForm::SetPasteMethodClick() {
   const int choice = PasteMethodCombo.SelectedIndex();
   const PasteMethod method = choice >= 0 ? kPasteMethods[choice] : PasteMethod::CtrlV;
-  const std::optional<size_t> index = SetPasteMethodRule(pasteMethods_, PasteProgramEdit.Text(), method);
+  const std::optional<size_t> index =
+      SetPasteMethodRule(pasteMethods_, PasteProgramEdit.Text(), method, PlainOnlyCheck.Checked());
   if (!index) {
     ui::ShowErrorBox(Handle(), kBadProgramName);
     PasteProgramEdit.SetFocus();

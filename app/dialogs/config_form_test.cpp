@@ -115,6 +115,7 @@ TEST(ConfigForm, CaptionsPagesAndTexts) {
       {&form.PasteMethodsLabel, "Paste keys &by program (yours come first):"},
       {&form.PasteProgramLabel, "Program &file:"},
       {&form.PasteMethodLabel, "Metho&d:"},
+      {&form.PlainOnlyCheck, "Plain te&xt only: no formatting for this program"},
       {&form.SetPasteMethodBtn, "&Use"},
       {&form.RemovePasteMethodBtn, "&Remove"},
   };
@@ -145,15 +146,19 @@ TEST(ConfigForm, ThePastingPageListsTheUsersRulesBeforeTheBuiltInOnesAndEditsThe
   ASSERT_EQ(form.PasteMethodsList.Count(), 1 + builtIn);
   EXPECT_EQ(Row(form, 0), "notes.exe | Type the text | You");
   EXPECT_EQ(Row(form, 1), "Class ConsoleWindowClass | Shift+Insert | Built in");
+  EXPECT_EQ(form.PasteMethodsList.Text(1, 3), "Plain") << "consoles get no formatting";
+  EXPECT_EQ(form.PasteMethodsList.Text(0, 3), "");
   EXPECT_FALSE(form.RemovePasteMethodBtn.Enabled()) << "nothing selected";
   EXPECT_FALSE(form.RestoreClipboardCheck.Checked()) << "off unless stored";
 
   // A new rule, typed in and set with the button.
   form.PasteProgramEdit.SetText(" putty.exe ");
   form.PasteMethodCombo.SetSelectedIndex(2);
+  form.PlainOnlyCheck.SetChecked(true);
   form.SetPasteMethodBtn.Send(BM_CLICK);
   ASSERT_EQ(form.PasteMethodsList.Count(), 2 + builtIn);
   EXPECT_EQ(Row(form, 1), "putty.exe | Slow Ctrl+V | You");
+  EXPECT_EQ(form.PasteMethodsList.Text(1, 3), "Plain");
   EXPECT_EQ(form.PasteMethodsList.SelectedRow(), 1);
   EXPECT_TRUE(form.RemovePasteMethodBtn.Enabled());
 
@@ -161,6 +166,7 @@ TEST(ConfigForm, ThePastingPageListsTheUsersRulesBeforeTheBuiltInOnesAndEditsThe
   form.PasteMethodsList.Select(0);
   EXPECT_EQ(form.PasteProgramEdit.Text(), "notes.exe");
   EXPECT_EQ(form.PasteMethodCombo.ItemText(form.PasteMethodCombo.SelectedIndex()), "Type the text");
+  EXPECT_FALSE(form.PlainOnlyCheck.Checked());
   form.RemovePasteMethodBtn.Send(BM_CLICK);
   EXPECT_EQ(Row(form, 0), "putty.exe | Slow Ctrl+V | You");
   // A built-in rule cannot be removed, only overridden by one of the user's.
@@ -183,7 +189,7 @@ TEST(ConfigForm, ThePastingPageListsTheUsersRulesBeforeTheBuiltInOnesAndEditsThe
   ASSERT_EQ(form.ShowModal(), ui::mrOk);
   EXPECT_TRUE(form.Values().RestoreClipboard);
   EXPECT_EQ(form.Values().PasteMethods,
-            (std::vector<PasteMethodRule>{{PasteMethodRule::Match::Program, "putty.exe", PasteMethod::SlowCtrlV}}));
+            (std::vector<PasteMethodRule>{{PasteMethodRule::Match::Program, "putty.exe", PasteMethod::SlowCtrlV, true}}));
 }
 
 // The access key of a caption ('&' before it), 0 for none.

@@ -15,17 +15,21 @@ WM_RELEASE_CLIPBOARD = 0x8000 + 3
 WM_DUMP_CLIPBOARD = 0x8000 + 4  # write the clipboard's text to --out + ".clipboard"
 WM_HOLD_HOTKEY = 0x8000 + 5  # register the hotkey (wParam MOD_ flags, lParam virtual key) as another program would
 WM_RELEASE_HOTKEY = 0x8000 + 6
-WM_PUT_CLIPBOARD = 0x8000 + 7  # put USER_TEXT, USER_RTF and USER_DIB on the clipboard
-WM_DUMP_FORMATS = 0x8000 + 8  # write those formats to --out + ".clip-text", ".clip-rtf", ".clip-dib"
+WM_PUT_CLIPBOARD = 0x8000 + 7  # put USER_TEXT, USER_RTF, USER_HTML and USER_DIB on the clipboard
+WM_DUMP_FORMATS = 0x8000 + 8  # write those formats to --out + ".clip-text", ".clip-rtf", ".clip-html", ".clip-dib"
 HELD_TEXT = "held by the target"
 USER_TEXT = b"Copied by the user\0"
 USER_RTF = b"{\\rtf1\\ansi Copied by {\\b the user}}\0"
+USER_HTML = (b"Version:0.9\r\nStartHTML:0000000105\r\nEndHTML:0000000184\r\nStartFragment:0000000139\r\n"
+             b"EndFragment:0000000150\r\n<html><body>\r\n<!--StartFragment--><i>user</i><!--EndFragment-->\r\n"
+             b"</body></html>\0")
 LATER_TEXT = b"Copied after the paste\0"  # what --copy-after-paste copies
 # The target's bitmap (ui/test_bitmap.h): a 2x1 24-bit BITMAPINFOHEADER (40
 # bytes), then one row of two pixels padded to 8 bytes.
 USER_DIB = (struct.pack("<IiiHHIIiiII", 40, 2, 1, 1, 24, 0, 8, 0, 0, 0, 0)
             + b"\x10\x20\x30\x40\x50\x60\x00\x00")
-FORMAT_SUFFIXES = {"text": ".clip-text", "rtf": ".clip-rtf", "dib": ".clip-dib"}
+FORMAT_SUFFIXES = {"text": ".clip-text", "rtf": ".clip-rtf", "html": ".clip-html", "dib": ".clip-dib"}
+USER_FORMATS = {"text": USER_TEXT, "rtf": USER_RTF, "html": USER_HTML, "dib": USER_DIB}
 TARGET_TITLE = "Quillet Target"
 
 
@@ -199,12 +203,23 @@ def bold_runs(rtf):
 
 
 def clipboard_formats(session, target, out):
-    """The clipboard's text, RTF and bitmap (CF_DIB) bytes as the target
-    reads them, None for a format not there."""
+    """The clipboard's text, RTF, HTML and bitmap (CF_DIB) bytes as the
+    target reads them, None for a format not there."""
     if session.send(target, WM_DUMP_FORMATS) != 1:
         raise AssertionError("the target could not read the clipboard")
     found = {}
     for name, suffix in FORMAT_SUFFIXES.items():
         path = out.with_name(out.name + suffix)
+        found[name] = path.read_bytes() if path.exists() else None
+    return found
+
+
+def pasted_formats(out):
+    """What a target started with --formats-on-paste read from the clipboard
+    as it pasted: its text (UTF-8), RTF and HTML Format bytes, None for a
+    format that was not there."""
+    found = {}
+    for name in ("text", "rtf", "html"):
+        path = out.with_name(out.name + ".pasted-" + name)
         found[name] = path.read_bytes() if path.exists() else None
     return found

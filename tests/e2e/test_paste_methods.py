@@ -14,14 +14,13 @@ import sys
 from main_window import (SETTINGS_KEY, end_program, reg_values, start_on_library, stored_setting, visible, wait_gone,
                          wait_window)
 from quillet_library import make_library, quillet_argument
-from target_program import (USER_DIB, USER_RTF, USER_TEXT, WM_PUT_CLIPBOARD, clipboard_formats, start_target,
+from target_program import (USER_FORMATS, USER_TEXT, WM_PUT_CLIPBOARD, clipboard_formats, start_target,
                             wait_for_text)
 from winsession import WM_CLOSE, check_equal, run_test
 
 TEXT = "Thank you for writing."
 TYPED = "Merci: caf\u00e9\tth\u00e9 \u00e0 2 \u20ac."  # all in Windows-1252
 BM_GETCHECK = 0x00F0
-USER_FORMATS = {"text": USER_TEXT, "rtf": USER_RTF, "dib": USER_DIB}
 
 
 def list_on_pasting_page(session, main, program_file):

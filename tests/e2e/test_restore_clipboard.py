@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""RestoreClipboard on: the user has text, rich text and a bitmap on the
+"""RestoreClipboard on: the user has text, rich text, HTML and a bitmap on the
 clipboard; a reply's hotkey pastes the reply into the target, and afterwards
-the clipboard holds the user's three formats again, byte for byte. Then a
+the clipboard holds the user's four formats again, byte for byte. Then a
 target that copies text of its own as soon as its paste has read the reply
 (as a user copying something at once): the program leaves that copy alone,
 so the clipboard holds exactly it, neither the user's saved formats nor the
@@ -13,7 +13,7 @@ import sys
 
 from main_window import end_program, set_setting, start_in_tray
 from quillet_library import fresh_library, quillet_argument
-from target_program import (LATER_TEXT, USER_DIB, USER_RTF, USER_TEXT, WM_PUT_CLIPBOARD, clipboard_formats,
+from target_program import (LATER_TEXT, USER_FORMATS, WM_PUT_CLIPBOARD, clipboard_formats,
                             start_target, wait_for_text)
 from winsession import check_equal, run_test
 
@@ -24,7 +24,6 @@ from winsession import check_equal, run_test
 os.environ["TQ_WINEDEBUG"] = "warn+seh"
 
 TEXT = "Thank you for writing."
-USER_FORMATS = {"text": USER_TEXT, "rtf": USER_RTF, "dib": USER_DIB}
 RESTORE_DECISION = re.compile(r'dispatch_exception "Tavrin Quillet: clipboard (restored|left) after')
 
 
@@ -80,7 +79,7 @@ def later_copy_stays(session, args, program):
     session.wait_for("the program's second restore decision", lambda: len(restore_decisions(program)) == 2,
                      timeout=15)
     check_equal(restore_decisions(program), ["restored", "left"], "the program's restore decisions")
-    check_equal(clipboard_formats(session, target, out), {"text": LATER_TEXT, "rtf": None, "dib": None},
+    check_equal(clipboard_formats(session, target, out), {"text": LATER_TEXT, "rtf": None, "html": None, "dib": None},
                 "the clipboard after the paste")
     wait_for_text(session, target, out, TEXT + "\r\n", "the target's text after the paste")
     close_target(session, process, target)

@@ -15,16 +15,21 @@
 // desktop's). --paste-keys shift-insert|ctrl-v|slow|none makes the plain box
 // paste only on those keys: slow wants Ctrl down at least kSlowGapMs before
 // V, and none ignores every paste, as a program that takes only typed keys.
-// kPutClipboardMessage puts kUserText, kUserRtf and SmallDib() on the
-// clipboard; kDumpFormatsMessage writes those three formats as they are on
-// the clipboard now, byte for byte, to PATH.clip-text, .clip-rtf and
-// .clip-dib (a missing format writes no file).
+// kPutClipboardMessage puts kUserText, kUserRtf, kUserHtml and SmallDib()
+// on the clipboard; kDumpFormatsMessage writes those four formats as they
+// are on the clipboard now, byte for byte, to PATH.clip-text, .clip-rtf,
+// .clip-html and .clip-dib (a missing format writes no file).
 // --copy-after-paste makes the plain box paste on Ctrl+V and, as soon as the
 // paste has read the clipboard, copy kLaterText as a user would; the text it
 // replaced on the clipboard goes to PATH.replaced.
+// --formats-on-paste makes the plain box paste on Ctrl+V and, just before,
+// write what the paste reads: the clipboard's text (CF_UNICODETEXT, as
+// UTF-8), "Rich Text Format" and "HTML Format" (each up to its first zero
+// byte) to PATH.pasted-text, .pasted-rtf and .pasted-html (a missing format
+// writes no file).
 //
 //   QuilletTarget.exe --out C:\path\text.txt [--rich] [--rtf-out C:\path\text.rtf] [--class NAME]
-//                     [--paste-keys MODE] [--copy-after-paste]
+//                     [--paste-keys MODE] [--copy-after-paste] [--formats-on-paste]
 #include <windows.h>
 // After windows.h, which it needs.
 #include <richedit.h>
@@ -62,6 +67,9 @@ constexpr UINT kPutClipboardMessage = WM_APP + 7;
 constexpr UINT kDumpFormatsMessage = WM_APP + 8;
 constexpr char kUserText[] = "Copied by the user";
 constexpr char kUserRtf[] = "{\\rtf1\\ansi Copied by {\\b the user}}";
+constexpr char kUserHtml[] =
+    "Version:0.9\r\nStartHTML:0000000105\r\nEndHTML:0000000184\r\nStartFragment:0000000139\r\n"
+    "EndFragment:0000000150\r\n<html><body>\r\n<!--StartFragment--><i>user</i><!--EndFragment-->\r\n</body></html>";
 constexpr char kLaterText[] = "Copied after the paste";
 constexpr DWORD kSlowGapMs = 30;
 constexpr char kHeldText[] = "held by the target";
@@ -77,6 +85,7 @@ struct Options {
   PasteKeys pasteKeys = PasteKeys::Any;
   bool rich = false;
   bool copyAfterPaste = false;
+  bool formatsOnPaste = false;
 };
 
 // Everything the window needs, reached through the window's user data.
@@ -111,10 +120,12 @@ Options ParseCommandLine() {
                                              : PasteKeys::None;
     } else if (args[i] == "--copy-after-paste") {
       o.copyAfterPaste = true;
+    } else if (args[i] == "--formats-on-paste") {
+      o.formatsOnPaste = true;
     }
   }
-  // The copy follows the paste that the box's own keys make.
-  if (o.copyAfterPaste && o.pasteKeys == PasteKeys::Any) o.pasteKeys = PasteKeys::CtrlV;
+  // The copy follows, and the formats come before, the paste that the box's own keys make.
+  if ((o.copyAfterPaste || o.formatsOnPaste) && o.pasteKeys == PasteKeys::Any) o.pasteKeys = PasteKeys::CtrlV;
   return o;
 }
 
@@ -231,13 +242,16 @@ bool PutUserClipboard(HWND hwnd) {
   EmptyClipboard();
   SetBytes(CF_TEXT, std::string(kUserText, sizeof kUserText));
   SetBytes(RegisterClipboardFormatW(L"Rich Text Format"), std::string(kUserRtf, sizeof kUserRtf));
+  SetBytes(RegisterClipboardFormatW(L"HTML Format"), std::string(kUserHtml, sizeof kUserHtml));
   SetBytes(CF_DIB, tq::ui::testing::SmallDib());
   return CloseClipboard() != 0;
 }
 
 bool DumpFormats(const Target& t, HWND hwnd) {
-  const std::pair<UINT, const char*> formats[] = {
-      {CF_TEXT, ".clip-text"}, {RegisterClipboardFormatW(L"Rich Text Format"), ".clip-rtf"}, {CF_DIB, ".clip-dib"}};
+  const std::pair<UINT, const char*> formats[] = {{CF_TEXT, ".clip-text"},
+                                                  {RegisterClipboardFormatW(L"Rich Text Format"), ".clip-rtf"},
+                                                  {RegisterClipboardFormatW(L"HTML Format"), ".clip-html"},
+                                                  {CF_DIB, ".clip-dib"}};
   for (const auto& [format, suffix] : formats) DeleteFileW(Wide(t.options.out + suffix).c_str());
   if (!OpenClipboard(hwnd)) return false;
   bool ok = true;
@@ -264,7 +278,24 @@ bool CopyLaterText(const Target& t) {
   return WriteFileBytes(t.options.out + ".replaced", replaced.value_or(""));
 }
 
+// Under --formats-on-paste: what the paste is about to read.
+bool DumpPastedFormats(const Target& t, HWND hwnd) {
+  const std::string base = t.options.out + ".pasted-";
+  for (const char* suffix : {"text", "rtf", "html"}) DeleteFileW(Wide(base + suffix).c_str());
+  if (!OpenClipboard(hwnd)) return false;
+  const std::optional<std::string> text = ClipboardText();
+  const std::optional<std::string> rtf = ClipboardBytes(RegisterClipboardFormatW(L"Rich Text Format"));
+  const std::optional<std::string> html = ClipboardBytes(RegisterClipboardFormatW(L"HTML Format"));
+  CloseClipboard();
+  bool ok = true;
+  if (text) ok = WriteFileBytes(base + "text", *text) && ok;
+  if (rtf) ok = WriteFileBytes(base + "rtf", *rtf) && ok;
+  if (html) ok = WriteFileBytes(base + "html", *html) && ok;
+  return ok;
+}
+
 void Paste(const Target& t, HWND box) {
+  if (t.options.formatsOnPaste) DumpPastedFormats(t, GetParent(box));
   CallWindowProcW(t.boxProc, box, WM_PASTE, 0, 0);
   if (t.options.copyAfterPaste) CopyLaterText(t);
 }
