@@ -64,8 +64,10 @@ class SpellHost:
         self.session.wait_for(f"the dialog showing {word!r}", lambda: self.word() == word)
 
     def runs(self):
+        # The host rewrites the file after each run: it may be caught empty.
         path = self.folder / "runs.txt"
-        return int(path.read_text()) if path.exists() else 0
+        text = path.read_text().strip() if path.exists() else ""
+        return int(text) if text else 0
 
     def wait_runs(self, count):
         self.session.wait_for(f"the end of run {count}", lambda: self.runs() == count)
