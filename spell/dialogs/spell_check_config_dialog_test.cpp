@@ -35,7 +35,7 @@ TEST(SpellCheckConfigDialog, ShowsTheProgramsOptionsAndDictionaries) {
                                     "Suggest from main dictionaries only",
                                     "Prompt on repeated word",
                                     "&Thorough suggestions"};
-    const bool checked[] = {true, true, false, false, false, true, false, true, false, true, false};
+    const bool checked[] = {true, true, false, false, false, true, false, true, false, true, true};
     for (int i = 0; i < 11; ++i) {
       EXPECT_EQ(form.Options[i].Text(), expected[i]);
       EXPECT_TRUE(form.Options[i].Visible());
@@ -178,7 +178,7 @@ TEST(SpellCheckConfigDialog, ChangesTakeEffectAtOnceAndSurviveARestart) {
             "_soUser2=-\r\n"
             "_soUser3=-\r\n"
             "_soUser4=-\r\n"
-            "_soThoroughSuggestions=-\r\n"
+            "_soThoroughSuggestions=+\r\n"
             "_DialogX=-1\r\n"
             "_DialogY=-1\r\n"
             "_NewPaths_count=0\r\n"
@@ -189,9 +189,10 @@ TEST(SpellCheckConfigDialog, ChangesTakeEffectAtOnceAndSurviveARestart) {
   EXPECT_EQ(restarted->ReadActiveCustomDictionary()->ReadFilename(), folder.File("Work.adu"));
 }
 
-// The box turns thorough suggestions on for the running engine (a word two
-// slips away from any other is given some) and into Spell.cfg; the next
-// start shows it checked, and clearing it turns it off again.
+// A new configuration has thorough suggestions (a word two slips away from
+// any other is given some). Clearing the box turns them off for the running
+// engine and in Spell.cfg; the next start shows it clear, and checking it
+// turns them on again.
 TEST(SpellCheckConfigDialog, TheThoroughSuggestionsBoxSetsAndClearsItsOption) {
   ui::testing::TestHost host;
   ProgramFolder folder;
@@ -201,13 +202,13 @@ TEST(SpellCheckConfigDialog, TheThoroughSuggestionsBoxSetsAndClearsItsOption) {
     spell.InternalSuggest("xqt", 5, list);
     return list;
   };
-  const std::vector<std::string> specified, thorough{"cat", "mat", "sat"};
+  const std::vector<std::string> specified, thorough{"cat", "sat", "mat"};
   const auto cfgLine = [&] {
     const std::string text = testing::FileText(folder.File("Spell.cfg"));
     const size_t at = text.find("_soThoroughSuggestions=");
     return at == std::string::npos ? text : text.substr(at, text.find("\r\n", at) + 2 - at);
   };
-  for (const bool turnOn : {true, false}) {
+  for (const bool turnOn : {false, true}) {
     auto spell = folder.Engine();
     EXPECT_EQ(suggestions(*spell), turnOn ? specified : thorough);
     DialogScript script;
