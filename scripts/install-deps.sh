@@ -9,7 +9,7 @@ need=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine64 xvfb xdotool x11-utils imagemagick
   wamerican python3 nsis
-  chromium
+  chromium curl ca-certificates
 )
 
 missing=()
